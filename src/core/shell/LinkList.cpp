@@ -1,0 +1,131 @@
+#include "core/shell/LinkList.h"
+
+#include <algorithm>
+
+namespace harvex2::core {
+
+namespace {
+// Above this many separate runs of removed entries a reset is cheaper for a view than
+// one notification per run.
+constexpr std::size_t kMaxRemovalRuns = 64;
+} // namespace
+
+void LinkList::append(std::string text) {
+    const std::size_t index = entries_.size();
+    if (observer_) {
+        observer_->beginAppend(index, index);
+    }
+    entries_.push_back(Entry{std::move(text), false});
+    if (observer_) {
+        observer_->endAppend();
+    }
+}
+
+void LinkList::setChecked(std::size_t index, bool checked) {
+    if (entries_[index].checked == checked) {
+        return;
+    }
+    entries_[index].checked = checked;
+    if (observer_) {
+        observer_->checkedChanged(index, index);
+    }
+}
+
+void LinkList::removeAt(std::size_t index) {
+    if (observer_) {
+        observer_->beginRemove(index, index);
+    }
+    entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
+    if (observer_) {
+        observer_->endRemove();
+    }
+}
+
+void LinkList::clear() {
+    if (entries_.empty()) {
+        return;
+    }
+    if (observer_) {
+        observer_->beginReset();
+    }
+    entries_.clear();
+    if (observer_) {
+        observer_->endReset();
+    }
+}
+
+void LinkList::selectAll() { setAllChecked(true); }
+
+void LinkList::deselectAll() { setAllChecked(false); }
+
+void LinkList::setAllChecked(bool checked) {
+    for (Entry& entry : entries_) {
+        entry.checked = checked;
+    }
+    if (observer_ && !entries_.empty()) {
+        observer_->checkedChanged(0, entries_.size() - 1);
+    }
+}
+
+void LinkList::invertSelection() {
+    for (Entry& entry : entries_) {
+        entry.checked = !entry.checked;
+    }
+    if (observer_ && !entries_.empty()) {
+        observer_->checkedChanged(0, entries_.size() - 1);
+    }
+}
+
+void LinkList::removeSelected() {
+    std::size_t runs = 0;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (entries_[i].checked && (i == 0 || !entries_[i - 1].checked)) {
+            ++runs;
+        }
+    }
+    if (runs == 0) {
+        return;
+    }
+    if (runs > kMaxRemovalRuns || !observer_) {
+        if (observer_) {
+            observer_->beginReset();
+        }
+        std::erase_if(entries_, [](const Entry& entry) { return entry.checked; });
+        if (observer_) {
+            observer_->endReset();
+        }
+        return;
+    }
+    // Few runs: remove each from the highest index down so a view keeps its place.
+    std::size_t end = entries_.size();
+    while (end > 0) {
+        if (!entries_[end - 1].checked) {
+            --end;
+            continue;
+        }
+        std::size_t first = end - 1;
+        while (first > 0 && entries_[first - 1].checked) {
+            --first;
+        }
+        observer_->beginRemove(first, end - 1);
+        entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(first),
+                       entries_.begin() + static_cast<std::ptrdiff_t>(end));
+        observer_->endRemove();
+        end = first;
+    }
+}
+
+void LinkList::invertBetween(std::size_t anchor, std::size_t current) {
+    if (anchor == current) {
+        return;
+    }
+    const bool forward = current > anchor;
+    for (std::size_t i = forward ? anchor + 1 : anchor - 1; i != current;
+         forward ? ++i : --i) {
+        if (i < entries_.size()) {
+            setChecked(i, !entries_[i].checked);
+        }
+    }
+}
+
+} // namespace harvex2::core

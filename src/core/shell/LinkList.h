@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace harvex2::core {
+
+// Told about every change so a view can follow the list without copying it.
+class LinkListObserver {
+public:
+    virtual ~LinkListObserver() = default;
+    virtual void beginAppend(std::size_t first, std::size_t last) = 0;
+    virtual void endAppend() = 0;
+    virtual void beginRemove(std::size_t first, std::size_t last) = 0;
+    virtual void endRemove() = 0;
+    virtual void checkedChanged(std::size_t first, std::size_t last) = 0;
+    // Many scattered removals at once are cheaper to show as a fresh list.
+    virtual void beginReset() = 0;
+    virtual void endReset() = 0;
+};
+
+// The harvested links: texts kept exactly as appended, each with a checked flag.
+class LinkList {
+public:
+    struct Entry {
+        std::string text;
+        bool checked = false;
+    };
+
+    void setObserver(LinkListObserver* observer) { observer_ = observer; }
+
+    void append(std::string text);
+    std::size_t count() const { return entries_.size(); }
+    const std::string& textAt(std::size_t index) const { return entries_[index].text; }
+    bool checkedAt(std::size_t index) const { return entries_[index].checked; }
+    void setChecked(std::size_t index, bool checked);
+    void removeAt(std::size_t index);
+    void clear();
+
+    void selectAll();
+    void deselectAll();
+    void invertSelection();
+    // One pass over the list, however many entries are checked.
+    void removeSelected();
+    // Inverts the entries strictly between anchor and current, walking from the anchor
+    // towards current; indices past the end are skipped.
+    void invertBetween(std::size_t anchor, std::size_t current);
+
+private:
+    void setAllChecked(bool checked);
+
+    std::vector<Entry> entries_;
+    LinkListObserver* observer_ = nullptr;
+};
+
+} // namespace harvex2::core

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace harvex2::platform {
+
+enum class Hive { CurrentUser, LocalMachine };
+
+// Carries the texts the program shows for a failed store access:
+// "Failed to get data for '%s'", "Invalid data type for '%s'", "Failed to set data for '%s'".
+class RegistryError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A hierarchical key/value store with the registry's semantics. Key paths use "\"; a path
+// beginning with "\" is absolute, any other is relative to the key opened last (or to the
+// root when none is open). Key and value names are case-insensitive and case-preserving.
+// Values are 32-bit integers or strings; strings are bytes and round-trip exactly.
+class RegistryStore {
+public:
+    virtual ~RegistryStore() = default;
+
+    // Makes the key current. Without canCreate a missing key fails (returns false).
+    virtual bool openKey(const std::string& path, bool canCreate) = 0;
+    virtual void closeKey() = 0;
+    virtual bool keyExists(const std::string& path) = 0;
+    // Removes the key with every value and key below it.
+    virtual bool deleteKey(const std::string& path) = 0;
+    virtual std::vector<std::string> subkeyNames() = 0;
+    virtual std::vector<std::string> valueNames() = 0;
+    virtual bool valueExists(const std::string& name) = 0;
+    virtual bool deleteValue(const std::string& name) = 0;
+
+    // A missing or non-integer value throws RegistryError.
+    virtual std::int32_t readInteger(const std::string& name) = 0;
+    // A missing value reads empty; an integer value throws RegistryError.
+    virtual std::string readString(const std::string& name) = 0;
+    // Throw RegistryError when no key is open or the store cannot be written.
+    virtual void writeInteger(const std::string& name, std::int32_t value) = 0;
+    virtual void writeString(const std::string& name, const std::string& value) = 0;
+
+    bool readBool(const std::string& name) { return readInteger(name) != 0; }
+    void writeBool(const std::string& name, bool value) { writeInteger(name, value ? 1 : 0); }
+};
+
+} // namespace harvex2::platform

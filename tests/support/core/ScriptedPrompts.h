@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/Prompts.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace harvex2::test {
+
+// Answers the program's boxes and dialogs from a script. A box the script did not expect,
+// or a scripted box that never came, fails the running test.
+class ScriptedPrompts : public platform::Prompts {
+public:
+    ~ScriptedPrompts() override;
+
+    // The next box must match exactly; it is answered with `answer`.
+    void expectMessage(platform::MessageIcon icon, std::string caption, std::string text,
+                       std::vector<platform::MessageButton> buttons,
+                       platform::MessageButton answer);
+    // The next file or folder dialog is answered with `answer` (nullopt = Cancel).
+    void expectDialog(std::optional<std::string> answer);
+    void expectOpenFiles(std::vector<std::string> answer);
+
+    platform::MessageButton message(const platform::MessageRequest& request) override;
+    std::optional<std::string> openFile(const platform::FileDialogRequest& request) override;
+    std::vector<std::string> openFiles(const platform::FileDialogRequest& request) override;
+    std::optional<std::string> saveFile(const platform::FileDialogRequest& request) override;
+    std::optional<std::string> browseFolder(const platform::FileDialogRequest& request) override;
+
+    // The dialogs that were shown, in order, for tests that check their set-up.
+    const std::vector<platform::FileDialogRequest>& dialogsShown() const { return dialogs_; }
+    bool allAnswered() const { return script_.empty(); }
+
+private:
+    enum class Kind { Message, Dialog, Files };
+    struct Step {
+        Kind kind;
+        platform::MessageRequest request;
+        platform::MessageButton answer = platform::MessageButton::Ok;
+        std::optional<std::string> path;
+        std::vector<std::string> paths;
+    };
+    std::optional<Step> takeNext(Kind kind, const std::string& what);
+    std::optional<std::string> dialog(const platform::FileDialogRequest& request,
+                                      const char* what);
+
+    std::deque<Step> script_;
+    std::vector<platform::FileDialogRequest> dialogs_;
+};
+
+} // namespace harvex2::test

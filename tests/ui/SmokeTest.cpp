@@ -1,0 +1,5 @@
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+TEST(UiPlatform, RunsOffscreen) { EXPECT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen")); }
