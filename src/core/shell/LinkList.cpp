@@ -54,9 +54,13 @@ void LinkList::clear() {
     }
 }
 
-void LinkList::selectAll() { setAllChecked(true); }
+void LinkList::selectAll() {
+    setAllChecked(true);
+}
 
-void LinkList::deselectAll() { setAllChecked(false); }
+void LinkList::deselectAll() {
+    setAllChecked(false);
+}
 
 void LinkList::setAllChecked(bool checked) {
     for (Entry& entry : entries_) {
@@ -120,8 +124,7 @@ void LinkList::invertBetween(std::size_t anchor, std::size_t current) {
         return;
     }
     const bool forward = current > anchor;
-    for (std::size_t i = forward ? anchor + 1 : anchor - 1; i != current;
-         forward ? ++i : --i) {
+    for (std::size_t i = forward ? anchor + 1 : anchor - 1; i != current; forward ? ++i : --i) {
         if (i < entries_.size()) {
             setChecked(i, !entries_[i].checked);
         }

@@ -15,8 +15,11 @@ ScriptedPrompts::~ScriptedPrompts() {
 void ScriptedPrompts::expectMessage(platform::MessageIcon icon, std::string caption,
                                     std::string text, std::vector<MessageButton> buttons,
                                     MessageButton answer) {
-    Step step{Kind::Message, {icon, std::move(caption), std::move(text), std::move(buttons)},
-              answer, std::nullopt, {}};
+    Step step{Kind::Message,
+              {icon, std::move(caption), std::move(text), std::move(buttons)},
+              answer,
+              std::nullopt,
+              {}};
     script_.push_back(std::move(step));
 }
 
@@ -28,8 +31,7 @@ void ScriptedPrompts::expectOpenFiles(std::vector<std::string> answer) {
     script_.push_back(Step{Kind::Files, {}, MessageButton::Ok, std::nullopt, std::move(answer)});
 }
 
-std::optional<ScriptedPrompts::Step> ScriptedPrompts::takeNext(Kind kind,
-                                                                const std::string& what) {
+std::optional<ScriptedPrompts::Step> ScriptedPrompts::takeNext(Kind kind, const std::string& what) {
     if (script_.empty() || script_.front().kind != kind) {
         ADD_FAILURE() << "unexpected " << what;
         return std::nullopt;

@@ -43,8 +43,7 @@ private:
         std::vector<std::string> paths;
     };
     std::optional<Step> takeNext(Kind kind, const std::string& what);
-    std::optional<std::string> dialog(const platform::FileDialogRequest& request,
-                                      const char* what);
+    std::optional<std::string> dialog(const platform::FileDialogRequest& request, const char* what);
 
     std::deque<Step> script_;
     std::vector<platform::FileDialogRequest> dialogs_;

@@ -1,0 +1,44 @@
+#include "core/shell/CommandLine.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace harvex2::core {
+
+namespace {
+constexpr const char* kDeveloperSwitch = "-dev";
+
+std::string upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+} // namespace
+
+CommandLine::CommandLine(std::vector<std::string> arguments) {
+    if (arguments.empty()) {
+        return;
+    }
+    if (arguments.front() == kDeveloperSwitch) {
+        developerMode_ = true;
+        return;
+    }
+    // Joined with single spaces, an unquoted path with spaces comes back whole.
+    std::string joined = arguments.front();
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        joined += ' ' + arguments[i];
+    }
+    if (upper(extensionOf(joined)) == ".NVA") {
+        linkListFile_ = joined;
+    }
+}
+
+std::string CommandLine::extensionOf(const std::string& path) {
+    const std::size_t dot = path.find_last_of(".\\:");
+    if (dot == std::string::npos || path[dot] != '.') {
+        return {};
+    }
+    return path.substr(dot);
+}
+
+} // namespace harvex2::core

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+
+namespace harvex2::core {
+
+// The main window's outer rectangle as stored: Left, Top, Width, Height in pixels.
+struct WindowRect {
+    std::int32_t left = 197;
+    std::int32_t top = 184;
+    std::int32_t width = 376;
+    std::int32_t height = 411;
+    bool operator==(const WindowRect&) const = default;
+};
+
+enum class TargetProgram : std::int32_t { NetVampire = 0, ReGet = 1, NetVampire3 = 2 };
+
+// The program's settings, loaded once at start-up and saved once at exit.
+struct SettingsRecord {
+    bool ignoreMailTo = true;
+    bool ignoreBookmarks = true;
+    bool qLinks = true;
+    std::int32_t files = 0;
+    std::int32_t mode = 0;
+    bool remember = true;
+    bool acas = true;
+    WindowRect position;
+    std::int32_t tidyUp = 0;
+    bool nvdde = false;
+    std::int32_t nvJobDefault = 0;
+    bool realiFast = false;
+};
+
+} // namespace harvex2::core
