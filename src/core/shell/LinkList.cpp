@@ -119,14 +119,13 @@ void LinkList::removeSelected() {
     }
 }
 
-void LinkList::invertBetween(std::size_t anchor, std::size_t current) {
-    if (anchor == current) {
-        return;
-    }
-    const bool forward = current > anchor;
-    for (std::size_t i = forward ? anchor + 1 : anchor - 1; i != current; forward ? ++i : --i) {
-        if (i < entries_.size()) {
-            setChecked(i, !entries_[i].checked);
+void LinkList::invertBetween(std::int64_t anchor, std::int64_t current) {
+    const std::int64_t step = current > anchor ? 1 : -1;
+    const auto size = static_cast<std::int64_t>(entries_.size());
+    for (std::int64_t i = anchor + step; i != current && anchor != current; i += step) {
+        if (i >= 0 && i < size) {
+            const auto index = static_cast<std::size_t>(i);
+            setChecked(index, !entries_[index].checked);
         }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -44,8 +45,8 @@ public:
     // One pass over the list, however many entries are checked.
     void removeSelected();
     // Inverts the entries strictly between anchor and current, walking from the anchor
-    // towards current; indices past the end are skipped.
-    void invertBetween(std::size_t anchor, std::size_t current);
+    // towards current; indices that name no entry (past the end, or -1) are skipped.
+    void invertBetween(std::int64_t anchor, std::int64_t current);
 
 private:
     void setAllChecked(bool checked);

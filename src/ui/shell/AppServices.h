@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/shell/LinkList.h"
+#include "core/shell/SettingsRecord.h"
+#include "platform/EventPump.h"
+#include "platform/Prompts.h"
+#include "platform/RegistryStore.h"
+#include "platform/Shell.h"
+#include "platform/StatusBar.h"
+
+class QWidget;
+
+namespace harvex2::ui {
+
+class WindowCatalog;
+
+// What the main window offers the program's other windows. Filled in once the main window
+// exists; every long-lived window receives it when it is created.
+struct AppServices {
+    QWidget* mainWindow = nullptr;
+    core::LinkList* links = nullptr;
+    core::SettingsRecord* settings = nullptr;
+    platform::StatusBar* statusBar = nullptr;
+    platform::Prompts* prompts = nullptr;
+    platform::EventPump* eventPump = nullptr;
+    platform::Shell* shell = nullptr;
+    platform::RegistryStore* userStore = nullptr;
+    platform::RegistryStore* machineStore = nullptr;
+    WindowCatalog* windows = nullptr;
+    bool developerMode = false;
+};
+
+} // namespace harvex2::ui

@@ -1,0 +1,106 @@
+#include "ui/shell/LinkListView.h"
+
+#include "core/shell/LinkList.h"
+#include "ui/shell/LinkListModel.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace harvex2::ui {
+namespace {
+
+class LinkListViewTest : public testing::Test {
+protected:
+    void SetUp() override {
+        for (int i = 0; i < 10; ++i) {
+            links.append("http://host/" + std::to_string(i) + ".zip");
+        }
+        view.setLinkModel(&model);
+        view.resize(300, 400);
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    }
+
+    void click(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        const QRect rect = view.visualRect(model.index(row));
+        // Right of the check box: selects the entry without toggling it.
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, modifiers,
+                          QPoint(rect.right() - 4, rect.center().y()));
+    }
+
+    std::vector<int> checkedRows() const {
+        std::vector<int> rows;
+        for (std::size_t i = 0; i < links.count(); ++i) {
+            if (links.checkedAt(i)) {
+                rows.push_back(static_cast<int>(i));
+            }
+        }
+        return rows;
+    }
+
+    core::LinkList links;
+    LinkListModel model{links};
+    LinkListView view;
+};
+
+TEST_F(LinkListViewTest, ShiftClickInvertsBetweenAnchorAndClickedEntry) {
+    click(6);
+    EXPECT_EQ(view.anchor(), 6);
+    click(2, Qt::ShiftModifier);
+    EXPECT_EQ(checkedRows(), (std::vector<int>{3, 4, 5}));
+    click(2, Qt::ShiftModifier);
+    EXPECT_EQ(checkedRows(), (std::vector<int>{3, 4, 5}));
+    click(4, Qt::ShiftModifier);
+    EXPECT_EQ(checkedRows(), (std::vector<int>{4, 5}));
+}
+
+TEST_F(LinkListViewTest, PlainOrShiftControlReleaseOnlyMovesTheAnchor) {
+    click(1);
+    click(5, Qt::ShiftModifier | Qt::ControlModifier);
+    click(8, Qt::ShiftModifier | Qt::AltModifier);
+    EXPECT_TRUE(checkedRows().empty());
+    EXPECT_EQ(view.anchor(), 8);
+}
+
+TEST_F(LinkListViewTest, AnchorBeyondTheEndTogglesOnlyExistingEntries) {
+    click(9);
+    for (int i = 0; i < 4; ++i) {
+        links.removeAt(links.count() - 1);
+    }
+    click(2, Qt::ShiftModifier);
+    EXPECT_EQ(checkedRows(), (std::vector<int>{3, 4, 5}));
+}
+
+TEST_F(LinkListViewTest, CheckBoxClickAndSpaceBarToggleOneEntry) {
+    const QRect rect = view.visualRect(model.index(3));
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(rect.left() + rect.height() / 2, rect.center().y()));
+    EXPECT_EQ(checkedRows(), (std::vector<int>{3}));
+    view.setCurrentIndex(model.index(7));
+    QTest::keyClick(&view, Qt::Key_Space);
+    EXPECT_EQ(checkedRows(), (std::vector<int>{3, 7}));
+    QTest::keyClick(&view, Qt::Key_Space);
+    EXPECT_EQ(checkedRows(), (std::vector<int>{3}));
+}
+
+TEST_F(LinkListViewTest, ViewFollowsChangesMadeThroughTheCore) {
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    links.append("a\xE9");
+    EXPECT_EQ(model.rowCount(), 11);
+    EXPECT_EQ(model.data(model.index(10), Qt::DisplayRole).toString().size(), 2);
+    for (std::size_t i = 0; i < links.count(); i += 2) {
+        links.setChecked(i, true);
+    }
+    EXPECT_EQ(model.data(model.index(0), Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
+    links.removeSelected();
+    EXPECT_EQ(model.rowCount(), 5);
+    EXPECT_EQ(resets.count(), 0);
+    links.clear();
+    EXPECT_EQ(model.rowCount(), 0);
+    EXPECT_EQ(resets.count(), 1);
+}
+
+} // namespace
+} // namespace harvex2::ui
