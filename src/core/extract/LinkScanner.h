@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/extract/ByteSource.h"
+#include "core/extract/IgnoreSwitches.h"
+#include "core/extract/ScanStats.h"
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace harvex2::core {
+
+// Finds the links of an HTML source by the program's character rules: after a "<", the
+// first "h" or "H" of the tag must be followed by "re" (either case), and then the next
+// double-quoted text is the link, wherever it stands. It is not an HTML parser; which
+// links it finds and which it misses follow from these rules alone.
+//
+// The input ends at the end of the source or at the first byte 26, whichever comes first.
+// The source is read a large piece at a time; the document is never held whole.
+class LinkScanner {
+public:
+    // Receives each kept link exactly as written. The text is only valid during the call.
+    using Destination = std::function<void(std::string_view link)>;
+
+    static constexpr std::size_t kBufferSize = 256 * 1024;
+
+    LinkScanner(const IgnoreSwitches& switches, Destination destination,
+                ScanStats* stats = nullptr);
+
+    // Scans one source from its beginning, with nothing carried over from an earlier scan.
+    ScanCounters scan(ByteSource& source);
+
+private:
+    enum class Step { FindTag, FindH, ExpectR, ExpectE, FindQuote, ReadValue };
+
+    void scanPiece(const char* begin, const char* end);
+    const char* findTag(const char* p, const char* end);
+    const char* findH(const char* p, const char* end);
+    const char* findQuote(const char* p, const char* end);
+    const char* readValue(const char* p, const char* end);
+    void takeValue(std::string_view value, std::int64_t consumed);
+    bool isIgnored(std::string_view value) const;
+    void report(ScanEvent event);
+
+    const IgnoreSwitches& switches_;
+    Destination destination_;
+    ScanStats* stats_;
+    std::unique_ptr<char[]> buffer_;
+
+    // State of the running scan.
+    Step step_ = Step::FindTag;
+    std::string value_; // the part of a value read in earlier pieces
+    ScanCounters counters_;
+    const char* pieceBegin_ = nullptr;
+    std::int64_t pieceStart_ = 0; // characters consumed before the current piece
+};
+
+} // namespace harvex2::core

@@ -1,0 +1,53 @@
+#include "core/extract/ParseHtml.h"
+
+#include "core/extract/HtmlFile.h"
+#include "core/extract/LinkScanner.h"
+
+#include <filesystem>
+
+namespace harvex2::core {
+
+namespace {
+
+constexpr const char* kOpenError = "Error opening the HTML source file";
+
+void showOpenError(platform::Prompts& prompts, std::string text) {
+    prompts.message(
+        {platform::MessageIcon::Error, "Harvex2", std::move(text), {platform::MessageButton::Ok}});
+}
+
+std::string fileNamePart(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+} // namespace
+
+bool ParseHTML(const std::string& sourcePath, const IgnoreSwitches& switches, LinkList& links,
+               ScanStats& stats, platform::Prompts& prompts, platform::StatusBar& statusBar) {
+    HtmlFile file(sourcePath);
+    if (!file.isOpen()) {
+        showOpenError(prompts, kOpenError);
+        return false;
+    }
+    LinkScanner scanner(
+        switches, [&links](std::string_view link) { links.append(std::string(link)); }, &stats);
+    const ScanCounters counters = scanner.scan(file);
+    statusBar.setText(platform::StatusPanel::State, "Parsed " + fileNamePart(sourcePath));
+    statusBar.setText(platform::StatusPanel::Detail,
+                      "Links extracted: " + std::to_string(counters.linksFound));
+    return true;
+}
+
+void ParseHTMLFile(const std::string& sourcePath, const IgnoreSwitches& switches,
+                   std::vector<std::string>& staging, platform::Prompts& prompts) {
+    HtmlFile file(sourcePath);
+    if (!file.isOpen()) {
+        showOpenError(prompts, std::string(kOpenError) + " " + std::to_string(file.error()));
+        return;
+    }
+    LinkScanner scanner(switches,
+                        [&staging](std::string_view link) { staging.emplace_back(link); });
+    scanner.scan(file);
+}
+
+} // namespace harvex2::core

@@ -1,0 +1,125 @@
+#include "core/extract/ParseHtml.h"
+
+#include "core/extract/PrintScanCounters.h"
+#include "core/extract/ScratchFolder.h"
+#include "support/core/ScriptedPrompts.h"
+
+#include <cerrno>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace harvex2::core {
+namespace {
+
+using platform::MessageButton;
+using platform::MessageIcon;
+using platform::StatusPanel;
+
+struct Switches final : IgnoreSwitches {
+    bool ignoreMailTo() const override { return true; }
+    bool ignoreBookmarks() const override { return true; }
+    bool qLinks() const override { return true; }
+};
+
+struct Status final : platform::StatusBar {
+    std::map<StatusPanel, std::string> panels;
+    void setText(StatusPanel panel, const std::string& text) override { panels[panel] = text; }
+    std::string text(StatusPanel panel) const override {
+        const auto it = panels.find(panel);
+        return it == panels.end() ? std::string() : it->second;
+    }
+};
+
+struct LastCounters final : ScanStats {
+    ScanCounters shown;
+    int finished = 0;
+    void UpdateStats(ScanEvent event, const ScanCounters& counters) override {
+        shown = counters;
+        finished += event == ScanEvent::Finished ? 1 : 0;
+    }
+};
+
+std::vector<std::string> texts(const LinkList& links) {
+    std::vector<std::string> all;
+    for (std::size_t i = 0; i < links.count(); ++i) {
+        EXPECT_FALSE(links.checkedAt(i));
+        all.push_back(links.textAt(i));
+    }
+    return all;
+}
+
+class ParseHtmlRun : public testing::Test {
+protected:
+    test::ScratchFolder folder;
+    Switches switches;
+    LinkList links;
+    LastCounters stats;
+    Status status;
+    test::ScriptedPrompts prompts;
+};
+
+TEST_F(ParseHtmlRun, AppendsAfterExistingEntriesAndReportsOnTheStatusBar) {
+    links.append("earlier");
+    const std::string path =
+        folder.write("page.htm", "<a href=\"one\">\r\n<a href=\"#two\"><a href=\"one\">");
+    EXPECT_TRUE(ParseHTML(path, switches, links, stats, prompts, status));
+    EXPECT_EQ(texts(links), (std::vector<std::string>{"earlier", "one", "one"}));
+    EXPECT_EQ(stats.shown, (ScanCounters{45, 2, 1}));
+    EXPECT_EQ(stats.finished, 1);
+    EXPECT_EQ(status.text(StatusPanel::State), "Parsed page.htm");
+    EXPECT_EQ(status.text(StatusPanel::Detail), "Links extracted: 2");
+}
+
+TEST_F(ParseHtmlRun, AnEmptyFileStillReportsZero) {
+    EXPECT_TRUE(ParseHTML(folder.write("empty.html", ""), switches, links, stats, prompts, status));
+    EXPECT_EQ(links.count(), 0u);
+    EXPECT_EQ(stats.shown, ScanCounters{});
+    EXPECT_EQ(status.text(StatusPanel::State), "Parsed empty.html");
+    EXPECT_EQ(status.text(StatusPanel::Detail), "Links extracted: 0");
+}
+
+TEST_F(ParseHtmlRun, ASourceThatCannotBeOpenedChangesNothing) {
+    status.setText(StatusPanel::State, "before");
+    const std::string missing = (folder.path() / "missing.htm").string();
+    for (const std::string& path : {missing, std::string(), folder.path().string()}) {
+        prompts.expectMessage(MessageIcon::Error, "Harvex2", "Error opening the HTML source file",
+                              {MessageButton::Ok}, MessageButton::Ok);
+        EXPECT_FALSE(ParseHTML(path, switches, links, stats, prompts, status)) << path;
+    }
+    EXPECT_EQ(links.count(), 0u);
+    EXPECT_EQ(status.text(StatusPanel::State), "before");
+    EXPECT_EQ(stats.finished, 0);
+}
+
+TEST(ParseHtmlFile, AppendsToTheStagingListOnly) {
+    test::ScratchFolder folder;
+    test::ScriptedPrompts prompts;
+    std::vector<std::string> staging{"kept"};
+    ParseHTMLFile(folder.write("a.html", R"(<a href="x"><a href="y?z"><a href="w">)"), Switches{},
+                  staging, prompts);
+    EXPECT_EQ(staging, (std::vector<std::string>{"kept", "x", "w"}));
+}
+
+TEST(ParseHtmlFile, NamesTheSystemErrorOfAFailedOpen) {
+    test::ScratchFolder folder;
+    test::ScriptedPrompts prompts;
+    std::vector<std::string> staging;
+    const std::pair<std::string, int> rows[] = {
+        {(folder.path() / "gone.htm").string(), ENOENT},
+        {"", ENOENT},
+        {folder.path().string(), EISDIR},
+    };
+    for (const auto& [path, error] : rows) {
+        prompts.expectMessage(MessageIcon::Error, "Harvex2",
+                              "Error opening the HTML source file " + std::to_string(error),
+                              {MessageButton::Ok}, MessageButton::Ok);
+        ParseHTMLFile(path, Switches{}, staging, prompts);
+    }
+    EXPECT_TRUE(staging.empty());
+}
+
+} // namespace
+} // namespace harvex2::core
