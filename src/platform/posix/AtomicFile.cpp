@@ -1,0 +1,78 @@
+#include "platform/posix/AtomicFile.h"
+
+#include "platform/IoError.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace harvex2::platform {
+
+namespace {
+
+void check(bool ok) {
+    if (!ok) {
+        throw IoError::fromErrno();
+    }
+}
+
+void writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        check(written > 0);
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+}
+
+void keepPermissions(int fd, const std::string& path) {
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0) {
+        check(::fchmod(fd, old.st_mode & 07777) == 0);
+    }
+}
+
+void writeTemporary(const std::string& temporary, const std::string& path, std::string_view bytes) {
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    check(fd >= 0);
+    try {
+        keepPermissions(fd, path);
+        writeAll(fd, bytes);
+        check(::fsync(fd) == 0);
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
+    check(::close(fd) == 0);
+}
+
+// Makes the rename itself survive a power loss.
+void syncFolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+void AtomicFile::replace(const std::string& path, std::string_view bytes) {
+    const std::string temporary = path + ".tmp";
+    ::unlink(temporary.c_str());
+    try {
+        writeTemporary(temporary, path, bytes);
+        check(::rename(temporary.c_str(), path.c_str()) == 0);
+    } catch (...) {
+        ::unlink(temporary.c_str());
+        throw;
+    }
+    syncFolderOf(path);
+}
+
+} // namespace harvex2::platform

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace harvex2::platform {
+
+// Replaces a file's contents so that readers see either the old or the new file, never a
+// part of one, even when the writer dies: the bytes go to "<path>.tmp" in the same folder,
+// are flushed to disk, and the temporary file is renamed over the target. The temporary
+// name is fixed, so callers must serialise writers of the same path (the store holds its
+// lock); a temporary file left by a killed writer is simply replaced.
+class AtomicFile {
+public:
+    // Throws IoError. A new file gets the default permissions, a replaced one keeps its own.
+    static void replace(const std::string& path, std::string_view bytes);
+};
+
+} // namespace harvex2::platform

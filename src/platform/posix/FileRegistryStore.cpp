@@ -1,0 +1,218 @@
+#include "platform/posix/FileRegistryStore.h"
+
+#include "platform/IoError.h"
+#include "platform/posix/KeyPath.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace harvex2::platform {
+
+namespace {
+
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+std::string homeFolder() {
+    std::string home = environment("HOME");
+    if (home.empty()) {
+        const passwd* entry = ::getpwuid(::getuid());
+        home = entry && entry->pw_dir ? entry->pw_dir : ".";
+    }
+    return home;
+}
+
+RegistryError failedToGet(const std::string& name) {
+    return RegistryError("Failed to get data for '" + name + "'");
+}
+
+RegistryError failedToSet(const std::string& name) {
+    return RegistryError("Failed to set data for '" + name + "'");
+}
+
+bool storablePath(const std::vector<std::string>& path) {
+    return std::all_of(path.begin(), path.end(), KeyPath::isStorableName);
+}
+
+} // namespace
+
+FileRegistryStore::FileRegistryStore(Hive hive, std::string filePath)
+    : storage_(hive, std::move(filePath)) {}
+
+std::string FileRegistryStore::defaultFolder() {
+    const std::string own = environment("HARVEX2_CONFIG_DIR");
+    if (!own.empty()) {
+        return own;
+    }
+    const std::string xdg = environment("XDG_CONFIG_HOME");
+    return (xdg.empty() ? homeFolder() + "/.config" : xdg) + "/harvex2";
+}
+
+std::string FileRegistryStore::defaultPath(Hive hive) {
+    return defaultFolder() + (hive == Hive::CurrentUser ? "/user.reg" : "/machine.reg");
+}
+
+bool FileRegistryStore::openKey(const std::string& path, bool canCreate) {
+    std::vector<std::string> resolved = resolve(path);
+    const bool exists = storage_.reloaded().find(resolved) != nullptr;
+    if (!exists && !(canCreate && storablePath(resolved))) {
+        return false;
+    }
+    if (!exists) {
+        try {
+            storage_.update([&resolved](RegKey& root) {
+                const bool missing = root.find(resolved) == nullptr;
+                root.findOrCreate(resolved);
+                return missing;
+            });
+        } catch (const IoError&) {
+            return false;
+        }
+    }
+    current_ = std::move(resolved);
+    return true;
+}
+
+void FileRegistryStore::closeKey() {
+    current_.reset();
+}
+
+bool FileRegistryStore::keyExists(const std::string& path) {
+    return storage_.current().find(resolve(path)) != nullptr;
+}
+
+bool FileRegistryStore::deleteKey(const std::string& path) {
+    std::vector<std::string> resolved = resolve(path);
+    if (resolved.empty()) {
+        return false;
+    }
+    const std::string name = resolved.back();
+    resolved.pop_back();
+    bool deleted = false;
+    try {
+        storage_.update([&](RegKey& root) {
+            RegKey* parent = root.find(resolved);
+            deleted = parent && parent->removeSubkey(name);
+            return deleted;
+        });
+    } catch (const IoError&) {
+        return false;
+    }
+    return deleted;
+}
+
+std::vector<std::string> FileRegistryStore::subkeyNames() {
+    std::vector<std::string> names;
+    if (const RegKey* key = currentKey()) {
+        for (const RegKey* subkey : key->subkeys()) {
+            names.push_back(subkey->name());
+        }
+    }
+    return names;
+}
+
+std::vector<std::string> FileRegistryStore::valueNames() {
+    std::vector<std::string> names;
+    if (const RegKey* key = currentKey()) {
+        for (const RegValue& value : key->values()) {
+            names.push_back(value.name);
+        }
+    }
+    return names;
+}
+
+bool FileRegistryStore::valueExists(const std::string& name) {
+    return currentValue(name) != nullptr;
+}
+
+bool FileRegistryStore::deleteValue(const std::string& name) {
+    if (!current_) {
+        return false;
+    }
+    bool deleted = false;
+    try {
+        storage_.update([&](RegKey& root) {
+            RegKey* key = root.find(*current_);
+            deleted = key && key->removeValue(name);
+            return deleted;
+        });
+    } catch (const IoError&) {
+        return false;
+    }
+    return deleted;
+}
+
+std::int32_t FileRegistryStore::readInteger(const std::string& name) {
+    const RegValue* value = currentValue(name);
+    if (!value) {
+        throw failedToGet(name);
+    }
+    if (const auto* number = std::get_if<std::int32_t>(&value->data)) {
+        return *number;
+    }
+    throw RegistryError("Invalid data type for '" + name + "'");
+}
+
+std::string FileRegistryStore::readString(const std::string& name) {
+    const RegValue* value = currentValue(name);
+    if (!value) {
+        return {};
+    }
+    if (const auto* text = std::get_if<std::string>(&value->data)) {
+        return *text;
+    }
+    throw RegistryError("Invalid data type for '" + name + "'");
+}
+
+void FileRegistryStore::writeInteger(const std::string& name, std::int32_t value) {
+    writeValue(name, value);
+}
+
+void FileRegistryStore::writeString(const std::string& name, const std::string& value) {
+    writeValue(name, value);
+}
+
+std::vector<std::string> FileRegistryStore::resolve(const std::string& path) const {
+    std::vector<std::string> resolved;
+    if (!KeyPath::isAbsolute(path) && current_) {
+        resolved = *current_;
+    }
+    for (std::string& part : KeyPath::split(path)) {
+        resolved.push_back(std::move(part));
+    }
+    return resolved;
+}
+
+const RegKey* FileRegistryStore::currentKey() {
+    return current_ ? storage_.current().find(*current_) : nullptr;
+}
+
+const RegValue* FileRegistryStore::currentValue(const std::string& name) {
+    const RegKey* key = currentKey();
+    return key ? key->value(name) : nullptr;
+}
+
+// A key deleted since it was opened is not brought back: the write fails, as it would on
+// the registry.
+void FileRegistryStore::writeValue(const std::string& name, RegData data) {
+    if (!current_ || !KeyPath::isStorableName(name)) {
+        throw failedToSet(name);
+    }
+    try {
+        storage_.update([&](RegKey& root) {
+            RegKey* key = root.find(*current_);
+            if (!key) {
+                throw failedToSet(name);
+            }
+            return key->setValue(name, std::move(data));
+        });
+    } catch (const IoError&) {
+        throw failedToSet(name);
+    }
+}
+
+} // namespace harvex2::platform

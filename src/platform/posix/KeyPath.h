@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace harvex2::platform {
+
+// Key paths and the rules for key and value names: components separated by "\", names
+// compared without regard to ASCII letter case.
+class KeyPath {
+public:
+    // The non-empty components of `path`; a leading, trailing or doubled "\" adds none.
+    static std::vector<std::string> split(std::string_view path);
+    static bool isAbsolute(std::string_view path) { return !path.empty() && path.front() == '\\'; }
+
+    static std::string fold(std::string_view name);
+    static bool sameName(std::string_view a, std::string_view b);
+    // A name the store file can carry on one line: valid UTF-8 without control characters.
+    static bool isStorableName(std::string_view name);
+};
+
+} // namespace harvex2::platform

@@ -1,0 +1,242 @@
+#include "platform/posix/RegFileParser.h"
+
+#include "platform/posix/KeyPath.h"
+#include "platform/posix/RegFormat.h"
+#include "platform/posix/Utf16Text.h"
+
+namespace harvex2::platform {
+
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16Bom = "\xFF\xFE";
+constexpr std::string_view kBlank = " \t\r";
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kBlank);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(kBlank) - first + 1);
+}
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+// Reads exactly `text` as hexadecimal digits.
+std::optional<std::uint32_t> hexNumber(std::string_view text) {
+    std::uint32_t value = 0;
+    for (const char c : text) {
+        const int digit = hexDigit(c);
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        value = value * 16 + static_cast<std::uint32_t>(digit);
+    }
+    return value;
+}
+
+// Comma-separated bytes of two hexadecimal digits each; a trailing comma is a cut-off list.
+std::optional<std::string> hexBytes(std::string_view list) {
+    std::string bytes;
+    if (list.empty()) {
+        return bytes;
+    }
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = list.find(',', start);
+        const std::string_view piece = trimmed(list.substr(start, comma - start));
+        const auto byte = piece.size() == 2 ? hexNumber(piece) : std::nullopt;
+        if (!byte) {
+            return std::nullopt;
+        }
+        bytes += static_cast<char>(*byte);
+        if (comma == std::string_view::npos) {
+            return bytes;
+        }
+        start = comma + 1;
+    }
+}
+
+// Reads a quoted string starting at text[pos] == '"'; on success pos is past the closing quote.
+std::optional<std::string> unquote(std::string_view text, std::size_t& pos) {
+    std::string out;
+    for (std::size_t i = pos + 1; i < text.size(); ++i) {
+        if (text[i] == '"') {
+            pos = i + 1;
+            return out;
+        }
+        const bool escape = text[i] == '\\' && i + 1 < text.size();
+        if (escape && (text[i + 1] == '\\' || text[i + 1] == '"')) {
+            ++i;
+        }
+        out += text[i];
+    }
+    return std::nullopt;
+}
+
+// The hex(1) and hex(2) forms: UTF-16LE text with its terminating zero.
+std::optional<std::string> utf16Text(const std::string& bytes) {
+    const bool terminated =
+        bytes.size() >= 2 && bytes[bytes.size() - 1] == '\0' && bytes[bytes.size() - 2] == '\0';
+    if (bytes.size() % 2 != 0 || !terminated) {
+        return std::nullopt;
+    }
+    return Utf16Text::toUtf8(std::string_view(bytes).substr(0, bytes.size() - 2));
+}
+
+std::string decoded(std::string_view bytes) {
+    if (startsWith(bytes, kUtf16Bom)) {
+        return Utf16Text::toUtf8(bytes.substr(kUtf16Bom.size()));
+    }
+    if (startsWith(bytes, kUtf8Bom)) {
+        bytes.remove_prefix(kUtf8Bom.size());
+    }
+    return std::string(bytes);
+}
+
+} // namespace
+
+ParsedRegFile RegFileParser::parse(std::string_view bytes, Hive hive) {
+    RegFileParser parser(bytes, hive);
+    parser.run();
+    return std::move(parser.result_);
+}
+
+RegFileParser::RegFileParser(std::string_view bytes, Hive hive)
+    : text_(decoded(bytes)), hive_(hive) {
+    std::string_view rest = text_;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        lines_.push_back(trimmed(rest.substr(0, end)));
+        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+    }
+}
+
+void RegFileParser::run() {
+    std::string_view line;
+    bool seenContent = false;
+    while (takeLine(line)) {
+        if (line.empty()) {
+            continue;
+        }
+        const bool isHeader = line == RegFormat::kHeader || line == RegFormat::kLegacyHeader;
+        if (!seenContent && isHeader) {
+            seenContent = true;
+            continue;
+        }
+        result_.damaged |= !seenContent;
+        seenContent = true;
+        readLine(line);
+    }
+}
+
+bool RegFileParser::takeLine(std::string_view& line) {
+    if (next_ == lines_.size()) {
+        return false;
+    }
+    line = lines_[next_++];
+    return true;
+}
+
+void RegFileParser::readLine(std::string_view line) {
+    if (line.front() == ';') {
+        return;
+    }
+    if (line.front() == '[') {
+        readKeyLine(line);
+    } else if (line.front() == '"' || line.front() == '@') {
+        readValueLine(line);
+    } else {
+        result_.damaged = true;
+    }
+}
+
+void RegFileParser::readKeyLine(std::string_view line) {
+    key_ = nullptr;
+    if (line.back() != ']' || line.size() < 2) {
+        result_.damaged = true;
+        return;
+    }
+    std::vector<std::string> path = KeyPath::split(line.substr(1, line.size() - 2));
+    if (path.empty() || !KeyPath::sameName(path.front(), RegFormat::rootName(hive_))) {
+        result_.damaged = true;
+        return;
+    }
+    path.erase(path.begin());
+    key_ = &result_.root.findOrCreate(path);
+}
+
+void RegFileParser::readValueLine(std::string_view line) {
+    std::size_t pos = 1;
+    std::optional<std::string> name = std::string();
+    if (line.front() == '"') {
+        pos = 0;
+        name = unquote(line, pos);
+    }
+    const std::string_view rest = name ? trimmed(line.substr(pos)) : std::string_view{};
+    std::optional<RegData> data;
+    if (!rest.empty() && rest.front() == '=') {
+        data = readData(trimmed(rest.substr(1)));
+    }
+    if (!data || !key_) {
+        result_.damaged = true;
+        return;
+    }
+    key_->setValue(*name, std::move(*data));
+}
+
+std::optional<RegData> RegFileParser::readData(std::string_view text) {
+    if (startsWith(text, "\"")) {
+        std::size_t pos = 0;
+        auto value = unquote(text, pos);
+        return value && pos == text.size() ? std::optional<RegData>(std::move(*value))
+                                           : std::nullopt;
+    }
+    if (startsWith(text, RegFormat::kDword)) {
+        const std::string_view digits = text.substr(RegFormat::kDword.size());
+        const auto number = digits.size() == 8 ? hexNumber(digits) : std::nullopt;
+        return number ? std::optional<RegData>(static_cast<std::int32_t>(*number)) : std::nullopt;
+    }
+    if (startsWith(text, RegFormat::kHexBytes)) {
+        auto bytes = readHexList(text.substr(RegFormat::kHexBytes.size()));
+        return bytes ? std::optional<RegData>(std::move(*bytes)) : std::nullopt;
+    }
+    for (const std::string_view prefix : {RegFormat::kHexText, RegFormat::kHexExpandText}) {
+        if (startsWith(text, prefix)) {
+            const auto bytes = readHexList(text.substr(prefix.size()));
+            auto value = bytes ? utf16Text(*bytes) : std::nullopt;
+            return value ? std::optional<RegData>(std::move(*value)) : std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+// A line ending in "\" continues on the next line.
+std::optional<std::string> RegFileParser::readHexList(std::string_view text) {
+    std::string joined;
+    std::string_view line = text;
+    while (!line.empty() && line.back() == '\\') {
+        joined += line.substr(0, line.size() - 1);
+        if (!takeLine(line)) {
+            return std::nullopt;
+        }
+    }
+    joined += line;
+    return hexBytes(joined);
+}
+
+} // namespace harvex2::platform

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/RegistryStore.h"
+#include "platform/posix/RegKey.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace harvex2::platform {
+
+struct ParsedRegFile {
+    RegKey root;
+    // Something was skipped: the file is not what the store would have written.
+    bool damaged = false;
+};
+
+// Reads a hive from the registry editor's export format. Lenient: whatever cannot be read
+// (a cut-off line, garbage, a section of another hive, an unknown value type, a missing
+// header) is skipped and marks the file damaged; everything else is kept.
+class RegFileParser {
+public:
+    static ParsedRegFile parse(std::string_view bytes, Hive hive);
+
+private:
+    RegFileParser(std::string_view bytes, Hive hive);
+
+    void run();
+    bool takeLine(std::string_view& line);
+    void readLine(std::string_view line);
+    void readKeyLine(std::string_view line);
+    void readValueLine(std::string_view line);
+    std::optional<RegData> readData(std::string_view text);
+    std::optional<std::string> readHexList(std::string_view text);
+
+    std::string text_;
+    std::vector<std::string_view> lines_;
+    std::size_t next_ = 0;
+    Hive hive_;
+    ParsedRegFile result_;
+    RegKey* key_ = nullptr; // null before the first section and inside a skipped one
+};
+
+} // namespace harvex2::platform
