@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/handoff/tIniNameType.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace harvex2::core {
+
+class TNVManager;
+
+// A property value: null (written since it was last read), text, integer or floating-point.
+using JobValue = std::variant<std::monostate, std::string, std::int64_t, double>;
+
+// One Net Vampire job, known by its upper-case name. Its files lie in the folders of the
+// manager as they were when the job object was made; making it does not touch the disk.
+class tNVJob {
+public:
+    tNVJob(const TNVManager& manager, std::string name);
+
+    const std::string& name() const { return name_; }
+
+    // Reads the property from its file and remembers it; null for an unknown number.
+    JobValue get(int number);
+    // Writes the property into its file; nothing for "Partial size" or an unknown number.
+    // Throws HandoffError "Unable to write to <path>" when the file cannot be written.
+    void set(int number, const JobValue& value);
+
+    // The remembered value: nullopt when never read or written, null after a write.
+    std::optional<JobValue> cached(int number) const;
+
+private:
+    std::string filePath(int kind) const;
+    std::string readText(int number) const;
+    void writeText(int number, const std::string& text);
+    JobValue readTyped(int number) const;
+    void remember(int number, JobValue value);
+
+    const TNVManager& manager_;
+    std::string name_;
+    std::string rootFolder_;
+    std::vector<std::pair<int, JobValue>> cache_; // only the properties touched so far
+};
+
+} // namespace harvex2::core
