@@ -1,0 +1,102 @@
+#include "cli/ExtractCommand.h"
+
+#include "cli/LinkWriter.h"
+#include "core/extract/BaseUrl.h"
+#include "core/extract/HtmlFile.h"
+#include "core/extract/LinkScanner.h"
+#include "core/extract/SettingsSwitches.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace harvex2::cli {
+
+namespace {
+
+// Applies one option; false when it is not an option of this command.
+bool applyFlag(const std::string& arg, ExtractOptions& options) {
+    if (arg == "--keep-mailto") {
+        options.switches.ignoreMailTo = false;
+    } else if (arg == "--keep-bookmarks") {
+        options.switches.ignoreBookmarks = false;
+    } else if (arg == "--keep-query") {
+        options.switches.qLinks = false;
+    } else if (arg == "-0" || arg == "--null") {
+        options.separator = '\0';
+    } else if (arg == "-h" || arg == "--help") {
+        options.help = true;
+    } else if (arg.starts_with("--base=")) {
+        options.base = arg.substr(std::strlen("--base="));
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool isOption(const std::string& arg) {
+    return arg.size() > 1 && arg.front() == '-';
+}
+
+} // namespace
+
+std::optional<ExtractOptions> ExtractCommand::parse(const std::vector<std::string>& args,
+                                                    std::string& error) {
+    ExtractOptions options;
+    bool onlyFiles = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (onlyFiles || !isOption(arg)) {
+            options.files.push_back(arg);
+        } else if (arg == "--") {
+            onlyFiles = true;
+        } else if (arg == "--base") {
+            if (++i == args.size()) {
+                error = "option '--base' needs a URL";
+                return std::nullopt;
+            }
+            options.base = args[i];
+        } else if (!applyFlag(arg, options)) {
+            error = "unknown option '" + arg + "'";
+            return std::nullopt;
+        }
+    }
+    if (options.files.empty() && !options.help) {
+        error = "no FILE given";
+        return std::nullopt;
+    }
+    return options;
+}
+
+int ExtractCommand::run(const ExtractOptions& options, std::FILE* out, std::FILE* err) {
+    LinkWriter writer(out, options.separator);
+    const std::string base = options.base.value_or(std::string());
+    const core::SettingsSwitches switches(options.switches);
+    core::LinkScanner scanner(switches, [&](std::string_view link) {
+        if (base.empty()) {
+            writer.write(link);
+        } else {
+            writer.write(core::BaseUrl::resolve(base, link));
+        }
+    });
+    int status = kSuccess;
+    for (const std::string& path : options.files) {
+        core::HtmlFile file(path);
+        if (!file.isOpen()) {
+            // Links already found come out before the complaint, as they were found.
+            writer.flush();
+            std::fprintf(err, "harvex2-cli: Error opening the HTML source file '%s': %s\n",
+                         path.c_str(), std::strerror(file.error()));
+            status = kFileFailed;
+            continue;
+        }
+        scanner.scan(file);
+    }
+    if (!writer.flush()) {
+        std::fprintf(err, "harvex2-cli: the links could not be written: %s\n",
+                     std::strerror(errno));
+        return kFileFailed;
+    }
+    return status;
+}
+
+} // namespace harvex2::cli
