@@ -4,6 +4,10 @@
 #include <string>
 #include <string_view>
 
+namespace harvex2::platform {
+class RegistryStore;
+}
+
 namespace harvex2::core {
 
 // Where Net Vampire lives on this machine: the program to start and the data folder whose
@@ -30,7 +34,11 @@ public:
         "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Vampire.exe";
     static constexpr std::string_view kLocationValue = "Path";
     // Used when nothing is recorded; the job-file channel only runs once Net Vampire is found.
+#ifdef _WIN32
     static constexpr std::string_view kDefaultFolder = "c:\\program files\\net vampire\\";
+#else
+    static constexpr std::string_view kDefaultFolder = "c:/program files/net vampire/";
+#endif
     static constexpr std::string_view kExecutableName = "vampire.exe";
     static constexpr std::string_view kDataFolderName = "Data";
 
@@ -44,6 +52,19 @@ public:
     static constexpr std::string_view kSettingsSection = "SETTINGS";
     static constexpr std::string_view kLocationsSection = "LOCATIONS";
     static constexpr std::string_view kStateSection = "STATE";
+    static constexpr std::string_view kLocationKeyName = "LocID";
+
+    // Each job is a file of each kind in the kind's sub-folder of the data folder:
+    // 0 "Jobs" (*.nvj, a job exists when it does), 1 "Partial" (*.nvp, downloaded data),
+    // 2 "Sites" (*.nvs), 3 "State" (*.nvc).
+    static constexpr int kJobKinds = 4;
+    static std::string jobFolder(const std::string& dataFolder, int kind);
+    static std::string jobFile(const std::string& dataFolder, int kind, const std::string& job);
+
+    // The recorded location; empty when the key or the value is missing or not a text.
+    static std::string recordedLocation(platform::RegistryStore& machineStore);
+    // Records a location the user picked, creating the key when needed.
+    static void recordLocation(platform::RegistryStore& machineStore, const std::string& path);
 
     // The recorded value names either the executable itself or the folder holding
     // "vampire.exe"; the data folder is "Data" beside the executable. Anything else

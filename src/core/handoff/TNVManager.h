@@ -65,7 +65,7 @@ public:
 private:
     std::uint32_t readCounter();
     void writeCounter(std::uint32_t next);
-    void pollJob(tNVJob& job);
+    void notify(const std::string& name, int number);
 
     platform::RegistryStore& userStore_;
     std::string rootFolder_;

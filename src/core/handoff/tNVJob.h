@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -30,14 +31,21 @@ public:
     // Throws HandoffError "Unable to write to <path>" when the file cannot be written.
     void set(int number, const JobValue& value);
 
+    // Names the key of the job file's locations that holds the URL.
+    void setLocationKey(const std::string& key);
+
     // The remembered value: nullopt when never read or written, null after a write.
     std::optional<JobValue> cached(int number) const;
 
 private:
     std::string filePath(int kind) const;
-    std::string readText(int number) const;
-    void writeText(int number, const std::string& text);
+    std::string locationKey() const;
+    std::string readText(int number, std::string_view fallback) const;
     JobValue readTyped(int number) const;
+    void writeText(int number, const std::string& text);
+    void write(int kind, std::string_view section, std::string_view key,
+               std::string_view value) const;
+    std::int64_t partialSize() const;
     void remember(int number, JobValue value);
 
     const TNVManager& manager_;
