@@ -24,11 +24,12 @@ struct SettingsRecord {
     std::int32_t mode = 0;
     bool remember = true;
     bool acas = true;
-    WindowRect position;
+    WindowRect position{};
     std::int32_t tidyUp = 0;
     bool nvdde = false;
     std::int32_t nvJobDefault = 0;
     bool realiFast = false;
+    bool operator==(const SettingsRecord&) const = default;
 };
 
 } // namespace harvex2::core

@@ -1,0 +1,225 @@
+#include "core/shell/SettingsStorage.h"
+
+#include "platform/TempFolder.h"
+#include "platform/posix/FileRegistryStore.h"
+
+#include <filesystem>
+#include <functional>
+#include <ostream>
+
+#include <gtest/gtest.h>
+
+namespace harvex2::core {
+
+void PrintTo(const SettingsRecord& r, std::ostream* out) {
+    *out << "{mailTo " << r.ignoreMailTo << ", bookmarks " << r.ignoreBookmarks << ", qLinks "
+         << r.qLinks << ", files " << r.files << ", mode " << r.mode << ", remember " << r.remember
+         << ", acas " << r.acas << ", position " << r.position.left << ',' << r.position.top << ','
+         << r.position.width << ',' << r.position.height << ", tidyUp " << r.tidyUp << ", nvdde "
+         << r.nvdde << ", nvJobDefault " << r.nvJobDefault << ", realiFast " << r.realiFast << '}';
+}
+
+namespace {
+
+using platform::Hive;
+using platform::RegistryStore;
+
+const std::string kSettings = std::string(kHarvexRootKey) + "\\Settings";
+const std::string kPosition = std::string(kHarvexRootKey) + "\\Position";
+
+// Every value away from its default, so that a value read shows.
+const SettingsRecord kStored{.ignoreMailTo = false,
+                             .ignoreBookmarks = false,
+                             .qLinks = false,
+                             .files = 9,
+                             .mode = 2,
+                             .remember = true,
+                             .acas = false,
+                             .position = {1, 2, 3, 4},
+                             .tidyUp = 2,
+                             .nvdde = true,
+                             .nvJobDefault = 7,
+                             .realiFast = true};
+
+class SettingsStorageTest : public ::testing::Test {
+protected:
+    std::string fileText() const { return test::TempFolder::read(path_); }
+
+    // Reads through a store of its own, so that only what reached the file counts.
+    std::int32_t storedInteger(const std::string& key, const std::string& name) const {
+        platform::FileRegistryStore reader(Hive::CurrentUser, path_);
+        EXPECT_TRUE(reader.openKey(key, false)) << key;
+        return reader.readInteger(name);
+    }
+    bool storedValueExists(const std::string& key, const std::string& name) const {
+        platform::FileRegistryStore reader(Hive::CurrentUser, path_);
+        return reader.openKey(key, false) && reader.valueExists(name);
+    }
+
+    test::TempFolder folder_;
+    std::string path_ = folder_.file("user.reg");
+    platform::FileRegistryStore store_{Hive::CurrentUser, path_};
+    SettingsStorage storage_{store_};
+};
+
+TEST_F(SettingsStorageTest, EmptyStoreGivesDefaultsAndLeavesTheWindowWhereItIs) {
+    const WindowRect here{10, 20, 300, 400};
+    const SettingsRecord loaded = storage_.LoadSettings(here);
+
+    EXPECT_TRUE(loaded.ignoreMailTo);
+    EXPECT_TRUE(loaded.ignoreBookmarks);
+    EXPECT_TRUE(loaded.qLinks);
+    EXPECT_TRUE(loaded.remember);
+    EXPECT_TRUE(loaded.acas);
+    EXPECT_EQ(loaded.files, 0);
+    EXPECT_EQ(loaded.mode, 0);
+    EXPECT_EQ(loaded.tidyUp, 0);
+    EXPECT_EQ(loaded.nvJobDefault, 0);
+    EXPECT_FALSE(loaded.nvdde);
+    EXPECT_FALSE(loaded.realiFast);
+    EXPECT_EQ(loaded.position, here);
+    EXPECT_EQ(WindowRect{}, (WindowRect{197, 184, 376, 411}));
+    // Loading only reads: the first save creates the keys.
+    EXPECT_FALSE(std::filesystem::exists(path_));
+}
+
+TEST_F(SettingsStorageTest, WritesTheLayoutByteForByte) {
+    SettingsRecord record = kStored;
+    record.mode = 1;
+    storage_.SaveSettings(record, {-8, 30, 640, 480}, "1,42");
+
+    EXPECT_EQ(fileText(), "Windows Registry Editor Version 5.00\r\n"
+                          "\r\n"
+                          "[HKEY_CURRENT_USER\\Software\\Quillfern Software\\Harvex]\r\n"
+                          "\"LastRunVersion\"=\"1,42\"\r\n"
+                          "\r\n"
+                          "[HKEY_CURRENT_USER\\Software\\Quillfern Software\\Harvex\\Position]\r\n"
+                          "\"Left\"=dword:fffffff8\r\n"
+                          "\"Top\"=dword:0000001e\r\n"
+                          "\"Height\"=dword:000001e0\r\n"
+                          "\"Width\"=dword:00000280\r\n"
+                          "\"TidyUp\"=dword:00000002\r\n"
+                          "\"NVDDE\"=dword:00000001\r\n"
+                          "\"NVJobDefault\"=dword:00000007\r\n"
+                          "\"RealiFast\"=dword:00000001\r\n"
+                          "\r\n"
+                          "[HKEY_CURRENT_USER\\Software\\Quillfern Software\\Harvex\\Settings]\r\n"
+                          "\"IgnoreMailTo\"=dword:00000000\r\n"
+                          "\"IgnoreBookmarks\"=dword:00000000\r\n"
+                          "\"QLinks\"=dword:00000000\r\n"
+                          "\"Files\"=dword:00000009\r\n"
+                          "\"Mode\"=dword:00000001\r\n"
+                          "\"Remember\"=dword:00000001\r\n"
+                          "\"ACAS\"=dword:00000000\r\n"
+                          "\r\n");
+}
+
+TEST_F(SettingsStorageTest, SavedRecordsLoadBack) {
+    SettingsRecord forgetful = kStored;
+    forgetful.remember = false;
+    forgetful.position = {5, 6, 7, 8}; // the window's rectangle before loading
+    SettingsRecord outOfRange = kStored;
+    outOfRange.mode = 7; // kept as stored: no target name, Options keeps its choice
+    outOfRange.tidyUp = -1;
+    for (const SettingsRecord& record : {kStored, forgetful, outOfRange}) {
+        SCOPED_TRACE(::testing::PrintToString(record));
+        storage_.SaveSettings(record, record.position, "1.42");
+        EXPECT_EQ(storage_.LoadSettings({5, 6, 7, 8}), record);
+    }
+}
+
+TEST_F(SettingsStorageTest, RememberDecidesWhereTidyUpAndItsNeighboursLive) {
+    SettingsRecord record;
+    record.tidyUp = 2;
+    storage_.SaveSettings(record, {}, "1.42");
+    EXPECT_EQ(storedInteger(kPosition, "TidyUp"), 2);
+    EXPECT_FALSE(storedValueExists(kSettings, "TidyUp"));
+
+    record.remember = false;
+    record.tidyUp = 1;
+    storage_.SaveSettings(record, {50, 60, 70, 80}, "1.42");
+    EXPECT_EQ(storedInteger(kSettings, "TidyUp"), 1);
+    // The key written while Remember was on keeps what it held.
+    EXPECT_EQ(storedInteger(kPosition, "TidyUp"), 2);
+    EXPECT_EQ(storedInteger(kPosition, "Left"), WindowRect{}.left);
+
+    const SettingsRecord loaded = storage_.LoadSettings({1, 1, 1, 1});
+    EXPECT_EQ(loaded.tidyUp, 1);
+    EXPECT_EQ(loaded.position, (WindowRect{1, 1, 1, 1}));
+}
+
+TEST_F(SettingsStorageTest, BooleansAreAnyNonZeroInteger) {
+    ASSERT_TRUE(store_.openKey(kSettings, true));
+    for (const char* name : {"IgnoreMailTo", "IgnoreBookmarks", "QLinks", "Files", "Mode"}) {
+        store_.writeInteger(name, 0);
+    }
+    store_.writeInteger("Remember", -5);
+    store_.writeInteger("ACAS", 2);
+    EXPECT_TRUE(storage_.LoadSettings({}).remember);
+    EXPECT_TRUE(storage_.LoadSettings({}).acas);
+}
+
+TEST_F(SettingsStorageTest, FirstFailedReadKeepsItAndEverythingAfterAtDefaults) {
+    struct Case {
+        const char* name;
+        std::function<void(RegistryStore&)> damage;
+        SettingsRecord expected;
+    };
+    const auto removeValue = [](const std::string& key, const char* value) {
+        return [key, value](RegistryStore& store) {
+            ASSERT_TRUE(store.openKey(key, false));
+            ASSERT_TRUE(store.deleteValue(value));
+        };
+    };
+    SettingsRecord allButRealiFast = kStored;
+    allButRealiFast.realiFast = false;
+    const Case cases[] = {
+        {"no Settings key",
+         [](RegistryStore& store) { ASSERT_TRUE(store.deleteKey(kSettings)); },
+         {}},
+        {"QLinks missing",
+         removeValue(kSettings, "QLinks"),
+         {.ignoreMailTo = false, .ignoreBookmarks = false}},
+        {"Mode is text",
+         [](RegistryStore& store) {
+             ASSERT_TRUE(store.openKey(kSettings, false));
+             store.writeString("Mode", "2");
+         },
+         {.ignoreMailTo = false, .ignoreBookmarks = false, .qLinks = false, .files = 9}},
+        {"no Position key",
+         [](RegistryStore& store) { ASSERT_TRUE(store.deleteKey(kPosition)); },
+         {.ignoreMailTo = false,
+          .ignoreBookmarks = false,
+          .qLinks = false,
+          .files = 9,
+          .mode = 2,
+          .acas = false}},
+        {"Height missing",
+         removeValue(kPosition, "Height"),
+         {.ignoreMailTo = false,
+          .ignoreBookmarks = false,
+          .qLinks = false,
+          .files = 9,
+          .mode = 2,
+          .acas = false,
+          .position = {1, 2, WindowRect{}.width, WindowRect{}.height}}},
+        {"RealiFast missing", removeValue(kPosition, "RealiFast"), allButRealiFast},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        storage_.SaveSettings(kStored, kStored.position, "1.42");
+        c.damage(store_);
+        EXPECT_EQ(storage_.LoadSettings({}), c.expected);
+    }
+}
+
+TEST_F(SettingsStorageTest, UnwritableStoreFailsTheSaveAndLoadsDefaults) {
+    test::TempFolder::write(folder_.file("blocker"), "a file where a folder should be");
+    platform::FileRegistryStore store(Hive::CurrentUser, folder_.file("blocker/user.reg"));
+    SettingsStorage storage(store);
+    EXPECT_THROW(storage.SaveSettings(kStored, {}, "1.42"), platform::RegistryError);
+    EXPECT_EQ(storage.LoadSettings({}), SettingsRecord{});
+}
+
+} // namespace
+} // namespace harvex2::core
