@@ -1,0 +1,133 @@
+#include "core/handoff/AddCommand.h"
+
+#include "core/extract/BaseUrl.h"
+#include "core/handoff/DownloadTarget.h"
+#include "core/handoff/ListTidyUp.h"
+#include "core/shell/MruHistory.h"
+
+#include <array>
+
+namespace harvex2::core {
+
+using platform::MessageButton;
+using platform::StatusPanel;
+
+namespace {
+
+constexpr std::array<const char*, 4> kSpinnerTexts{"| ", "/ ", "--", "\\ "};
+
+enum class Missing { Cancel, Ignore };
+
+Missing askForBase(platform::Prompts& prompts, const std::string& link) {
+    const MessageButton answer = prompts.message({platform::MessageIcon::Error,
+                                                  "Harvex2",
+                                                  "Error: this link requires a Base URL\r\n" + link,
+                                                  {MessageButton::Cancel, MessageButton::Ignore}});
+    return answer == MessageButton::Ignore ? Missing::Ignore : Missing::Cancel;
+}
+
+} // namespace
+
+void AddCommand::setRunningChanged(std::function<void(bool)> listener) {
+    runningChanged_ = std::move(listener);
+}
+
+void AddCommand::addAll() {
+    if (running_) {
+        return;
+    }
+    parts_.links.selectAll();
+    addSelected();
+}
+
+void AddCommand::addSelected() {
+    if (running_) {
+        return;
+    }
+    setRunning(true);
+    // A failure the command does not handle (the settings store refusing a write) still
+    // ends the run.
+    struct RunEnd {
+        AddCommand& command;
+        ~RunEnd() { command.setRunning(false); }
+    } runEnd{*this};
+    spinner_ = 0;
+    if (buildRows()) {
+        handOver();
+    }
+}
+
+bool AddCommand::buildRows() {
+    parts_.statusBar.setText(StatusPanel::State, "Creating links list...");
+    parts_.statusBar.setText(StatusPanel::Detail, "  ");
+    advanceSpinner();
+    parts_.adding.rows().clear();
+    const std::size_t count = parts_.links.count();
+    // The list may only grow while events are processed; never read past its end.
+    for (std::size_t i = 0; i < count && i < parts_.links.count(); ++i) {
+        showProgress(i, count);
+        parts_.events.processEvents();
+        if (parts_.links.checkedAt(i) && !addRowFor(i)) {
+            parts_.statusBar.setText(StatusPanel::Detail, "Need Base URL");
+            parts_.statusBar.setText(StatusPanel::State, "Failed");
+            return false;
+        }
+    }
+    return true;
+}
+
+// False when the user cancelled the whole command.
+bool AddCommand::addRowFor(std::size_t index) {
+    std::string link = parts_.links.textAt(index);
+    if (!BaseUrl::isAbsolute(link)) {
+        const std::string base = parts_.baseUrl.text();
+        if (base.empty()) {
+            return askForBase(parts_.prompts, link) == Missing::Ignore;
+        }
+        link = BaseUrl::join(base, link);
+    }
+    std::string target = DownloadTarget::forLink(parts_.downloadDirectory.text(), link);
+    parts_.adding.rows().append(std::move(link), std::move(target), std::to_string(index));
+    return true;
+}
+
+void AddCommand::showProgress(std::size_t index, std::size_t count) {
+    advanceSpinner();
+    parts_.statusBar.setText(StatusPanel::Detail, std::string(kSpinnerTexts[spinner_ - 1]) + " " +
+                                                      std::to_string(index + 1) + " of " +
+                                                      std::to_string(count));
+}
+
+void AddCommand::advanceSpinner() {
+    spinner_ = spinner_ % static_cast<int>(kSpinnerTexts.size()) + 1;
+    parts_.statusBar.setText(StatusPanel::Detail, {});
+    parts_.statusBar.setText(StatusPanel::Detail, kSpinnerTexts[spinner_ - 1]);
+}
+
+void AddCommand::handOver() {
+    if (parts_.adding.rows().count() == 0) {
+        parts_.statusBar.setText(StatusPanel::State, "Error");
+        parts_.statusBar.setText(StatusPanel::Detail, "No links selected!");
+        return;
+    }
+    parts_.statusBar.setText(StatusPanel::Detail, "Adding links...");
+    parts_.adding.run();
+    ListTidyUp::apply(parts_.links, parts_.adding.rows(), parts_.settings.tidyUp, parts_.prompts);
+    saveHistories();
+}
+
+void AddCommand::saveHistories() {
+    for (auto [box, spec] : {std::pair{&parts_.baseUrl, &mru::kMainBaseUrl},
+                             std::pair{&parts_.downloadDirectory, &mru::kMainDir}}) {
+        box->setEntries(MruHistory::save(parts_.userStore, *spec, box->entries(), box->text()));
+    }
+}
+
+void AddCommand::setRunning(bool running) {
+    running_ = running;
+    if (runningChanged_) {
+        runningChanged_(running);
+    }
+}
+
+} // namespace harvex2::core

@@ -1,0 +1,239 @@
+#include "core/handoff/AddCommand.h"
+
+#include "HandoffFakes.h"
+#include "core/shell/MruHistory.h"
+#include "platform/TempFolder.h"
+#include "platform/posix/FileRegistryStore.h"
+#include "support/core/ScriptedPrompts.h"
+
+#include <gtest/gtest.h>
+
+namespace harvex2::test {
+namespace {
+
+using core::AddingRows;
+using core::RowPicture;
+using platform::MessageButton;
+using platform::MessageIcon;
+using platform::StatusPanel;
+
+class AddCommandTest : public ::testing::Test {
+protected:
+    void fill(const std::vector<std::string>& texts, const std::vector<std::size_t>& checked) {
+        for (const auto& text : texts) {
+            links.append(text);
+        }
+        for (std::size_t index : checked) {
+            links.setChecked(index, true);
+        }
+    }
+
+    std::vector<std::string> listTexts() const {
+        std::vector<std::string> texts;
+        for (std::size_t i = 0; i < links.count(); ++i) {
+            texts.push_back(links.textAt(i));
+        }
+        return texts;
+    }
+
+    void expectBaseBox(const std::string& link, MessageButton answer) {
+        prompts.expectMessage(MessageIcon::Error, "Harvex2",
+                              "Error: this link requires a Base URL\r\n" + link,
+                              {MessageButton::Cancel, MessageButton::Ignore}, answer);
+    }
+
+    std::vector<std::string> storedHistory(const core::MruSpec& spec) {
+        return core::MruHistory::load(userStore, spec);
+    }
+
+    TempFolder folder;
+    platform::FileRegistryStore userStore{platform::Hive::CurrentUser, folder.file("user.reg")};
+    core::LinkList links;
+    core::SettingsRecord settings;
+    RecordingStatusBar statusBar;
+    ScriptedPrompts prompts;
+    CountingEventPump events;
+    FakeHistoryBox baseUrl{"", {}};
+    FakeHistoryBox directory{"", {}};
+    FakeAddingRun adding;
+    core::AddCommand command{
+        {links, settings, statusBar, prompts, events, userStore, baseUrl, directory, adding}};
+};
+
+struct RowCase {
+    const char* base;
+    const char* folder;
+    const char* link;
+    const char* url;
+    const char* target;
+};
+
+TEST_F(AddCommandTest, RowsJoinRelativeLinksAndNameTargets) {
+    const RowCase cases[] = {
+        {"http://h/dir/", "", "/a.zip", "http://h/dir/a.zip", ""},
+        {"http://h/dir/", "/down", "a.zip", "http://h/dir/a.zip", "/down/a.zip"},
+        {"http://h/dir", "/down/", "a.zip", "http://h/dira.zip", "/down/dira.zip"},
+        {"http://h/", "/down", "http://x/pub/a.zip?x=1", "http://x/pub/a.zip?x=1",
+         "/down/a.zip?x=1"},
+        {"", "/down/", "ftp://x/a/b.zip", "ftp://x/a/b.zip", "/down/b.zip"},
+        {"", "/down", "see http://x/a/", "see http://x/a/", "/down/"},
+        {"", "/down", "HTTPS://X/A.ZIP", "HTTPS://X/A.ZIP", "/down/A.ZIP"},
+        {"base", "d", "name", "basename", "d/basename"},
+        {"http://h/", "/d", "x,\"y\"\r\nz", "http://h/x,\"y\"\r\nz", "/d/x,\"y\"\r\nz"},
+    };
+    for (const RowCase& c : cases) {
+        links.clear();
+        fill({"unchecked", c.link}, {1});
+        baseUrl.setText(c.base);
+        directory.setText(c.folder);
+        command.addSelected();
+        ASSERT_EQ(adding.rows().count(), 1u) << c.link;
+        const core::AddingRow& row = adding.rows().at(0);
+        EXPECT_EQ(row.url, c.url);
+        EXPECT_EQ(row.target, c.target) << c.link;
+        EXPECT_EQ(row.indexFromMain, "1");
+        EXPECT_EQ(row.status, "Waiting");
+        EXPECT_EQ(row.picture, RowPicture::Waiting);
+    }
+}
+
+TEST_F(AddCommandTest, HandsOverTheCheckedEntriesInListOrder) {
+    fill({"http://a/0", "http://a/1", "http://a/2", "http://a/3"}, {3, 1});
+    command.addSelected();
+
+    EXPECT_EQ(adding.runs, 1);
+    ASSERT_EQ(adding.rows().count(), 2u);
+    EXPECT_EQ(adding.rows().at(0).indexFromMain, "1");
+    EXPECT_EQ(adding.rows().at(1).indexFromMain, "3");
+    EXPECT_EQ(events.calls, 4);
+    EXPECT_EQ(statusBar.text(StatusPanel::State), "Creating links list...");
+    EXPECT_EQ(statusBar.text(StatusPanel::Detail), "Adding links...");
+}
+
+TEST_F(AddCommandTest, DetailPanelTurnsTheSpinnerForEveryEntry) {
+    fill({"http://a/0", "http://a/1", "http://a/2", "http://a/3"}, {0});
+    command.addSelected();
+    const std::vector<std::string> expected{
+        "  ",         "", "| ",  "",           "/ ", "/  1 of 4", "",          "--",
+        "-- 2 of 4", "", "\\ ", "\\  3 of 4", "",   "| ",        "|  4 of 4", "Adding links..."};
+    EXPECT_EQ(statusBar.detailHistory, expected);
+}
+
+TEST_F(AddCommandTest, AddAllChecksEveryEntryAndLeavesThemChecked) {
+    fill({"http://a/0", "http://a/1", "http://a/2"}, {});
+    command.addAll();
+    EXPECT_EQ(adding.rows().count(), 3u);
+    for (std::size_t i = 0; i < links.count(); ++i) {
+        EXPECT_TRUE(links.checkedAt(i));
+    }
+}
+
+TEST_F(AddCommandTest, NothingToHandOverEndsWithNoLinksSelected) {
+    for (const bool withEntries : {false, true}) {
+        links.clear();
+        if (withEntries) {
+            fill({"http://a/0", "rel"}, {});
+        }
+        command.addSelected();
+        EXPECT_EQ(statusBar.text(StatusPanel::State), "Error");
+        EXPECT_EQ(statusBar.text(StatusPanel::Detail), "No links selected!");
+    }
+    EXPECT_EQ(adding.runs, 0);
+    EXPECT_FALSE(userStore.keyExists(core::mru::kMainBaseUrl.key));
+}
+
+TEST_F(AddCommandTest, IgnoringEveryRelativeLinkLeavesNothingToHandOver) {
+    fill({"a.zip", "b.zip", "c.zip"}, {0, 1, 2});
+    for (const char* link : {"a.zip", "b.zip", "c.zip"}) {
+        expectBaseBox(link, MessageButton::Ignore);
+    }
+    command.addSelected();
+    EXPECT_EQ(statusBar.text(StatusPanel::Detail), "No links selected!");
+    EXPECT_EQ(adding.runs, 0);
+}
+
+TEST_F(AddCommandTest, CancelAtAMissingBaseEndsTheCommandAtOnce) {
+    fill({"a.zip", "http://h/b.zip", "c.zip", "d.zip"}, {0, 1, 2, 3});
+    baseUrl = FakeHistoryBox("", {"http://old/"});
+    expectBaseBox("a.zip", MessageButton::Ignore);
+    expectBaseBox("c.zip", MessageButton::Cancel);
+    command.addSelected();
+
+    EXPECT_EQ(statusBar.text(StatusPanel::State), "Failed");
+    EXPECT_EQ(statusBar.text(StatusPanel::Detail), "Need Base URL");
+    EXPECT_EQ(adding.runs, 0);
+    ASSERT_EQ(adding.rows().count(), 1u);
+    EXPECT_EQ(adding.rows().at(0).url, "http://h/b.zip");
+    EXPECT_EQ(links.count(), 4u);
+    EXPECT_FALSE(userStore.keyExists(core::mru::kMainBaseUrl.key));
+    EXPECT_EQ(baseUrl.entries(), std::vector<std::string>{"http://old/"});
+}
+
+TEST_F(AddCommandTest, RunningStateCoversTheRunAndRefusesASecondStart) {
+    fill({"http://a/0"}, {0});
+    std::vector<bool> changes;
+    command.setRunningChanged([&changes](bool running) { changes.push_back(running); });
+    adding.pass = [this](AddingRows&) {
+        EXPECT_TRUE(command.running());
+        command.addSelected();
+        command.addAll();
+    };
+    command.addSelected();
+    EXPECT_EQ(adding.runs, 1);
+    EXPECT_EQ(changes, (std::vector<bool>{true, false}));
+
+    adding.pass = [](AddingRows&) { throw std::runtime_error("gone"); };
+    EXPECT_THROW(command.addSelected(), std::runtime_error);
+    EXPECT_FALSE(command.running());
+}
+
+TEST_F(AddCommandTest, EntriesAppendedWhileRowsAreBuiltAreNotReadYet) {
+    fill({"http://a/0", "http://a/1"}, {0, 1});
+    events.onProcess = [this] { links.append("http://late/"); };
+    command.addSelected();
+    EXPECT_EQ(adding.rows().count(), 2u);
+}
+
+TEST_F(AddCommandTest, AfterTheRunBothBoxesAreRemembered) {
+    fill({"http://a/0"}, {0});
+    baseUrl = FakeHistoryBox("http://a/", {"http://a/"});
+    directory = FakeHistoryBox("/new", {"/d1", "/d2", "/d3", "/d4"});
+    command.addSelected();
+    const std::vector<std::string> bases{"http://a/", "http://a/"};
+    const std::vector<std::string> folders{"/new", "/d1", "/d2", "/d3"};
+    EXPECT_EQ(baseUrl.entries(), bases);
+    EXPECT_EQ(storedHistory(core::mru::kMainBaseUrl), bases);
+    EXPECT_EQ(directory.entries(), folders);
+    EXPECT_EQ(storedHistory(core::mru::kMainDir), folders);
+}
+
+TEST_F(AddCommandTest, AnEmptyBoxIsNotInsertedButItsKeyIsRewritten) {
+    fill({"http://a/0"}, {0});
+    userStore.openKey(core::mru::kMainDir.key, true);
+    userStore.writeInteger("MRUSize", 1);
+    userStore.writeString("1", "/d1");
+    userStore.writeString("7", "left over");
+    userStore.closeKey();
+    directory = FakeHistoryBox("", {"/d1"});
+    command.addSelected();
+    EXPECT_EQ(storedHistory(core::mru::kMainDir), std::vector<std::string>{"/d1"});
+    userStore.openKey(core::mru::kMainDir.key, false);
+    EXPECT_FALSE(userStore.valueExists("7"));
+}
+
+TEST_F(AddCommandTest, AFatalRunAbortsTheTidyUpButTheBoxesAreStillRemembered) {
+    fill({"http://a/0", "http://a/1"}, {0, 1});
+    settings.tidyUp = 2;
+    baseUrl.setText("http://b/");
+    adding.pass = [](AddingRows& rows) { rows.setIndexFromMain(0, "31999"); };
+    prompts.expectMessage(
+        MessageIcon::Information, "Harvex2",
+        "The list tidy-up was aborted because a fatal error was detected while adding links",
+        {MessageButton::Ok}, MessageButton::Ok);
+    command.addSelected();
+    EXPECT_EQ(links.count(), 2u);
+    EXPECT_EQ(storedHistory(core::mru::kMainBaseUrl), std::vector<std::string>{"http://b/"});
+}
+
+} // namespace
+} // namespace harvex2::test
