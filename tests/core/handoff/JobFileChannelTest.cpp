@@ -1,0 +1,219 @@
+#include "core/handoff/JobFileChannel.h"
+
+#include "core/handoff/NetVampireContract.h"
+#include "core/handoff/TNVManager.h"
+#include "platform/TempFolder.h"
+#include "platform/posix/FileRegistryStore.h"
+#include "support/core/ScriptedPrompts.h"
+
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace harvex2::core {
+namespace {
+
+namespace fs = std::filesystem;
+using Contract = NetVampireContract;
+
+struct RecordingWindow : AddingWindowPort {
+    void setCaption(const std::string& text) override { caption = text; }
+    void scrollToRow(std::size_t row) override { scrolled.push_back(row); }
+    void setProgressRange(int) override {}
+    void setProgressPosition(int position) override { progress.push_back(position); }
+    void requestClose(bool) override { ++closeRequests; }
+    void setPleaseWaitStatus(const std::string&) override {}
+    void showPleaseWait() override {}
+    void hidePleaseWait() override { pleaseWaitHidden = true; }
+
+    std::string caption = "untouched";
+    std::vector<std::size_t> scrolled;
+    std::vector<int> progress;
+    int closeRequests = 0;
+    bool pleaseWaitHidden = false;
+};
+
+struct HookedPump : platform::EventPump {
+    void processEvents() override {
+        ++calls;
+        if (hook) {
+            hook();
+        }
+    }
+    int calls = 0;
+    std::function<void()> hook;
+};
+
+class JobFileChannelTest : public ::testing::Test {
+protected:
+    JobFileChannelTest() {
+        fs::create_directories(data_ + "Jobs");
+        fs::create_directories(data_ + "State");
+    }
+
+    void setCounter(std::int32_t number) {
+        ASSERT_TRUE(user_.openKey(std::string(Contract::kCounterKey), true));
+        user_.writeInteger(std::string(Contract::kCounterValue), number);
+        user_.closeKey();
+    }
+
+    std::int32_t counter() {
+        EXPECT_TRUE(user_.openKey(std::string(Contract::kCounterKey), false));
+        return user_.readInteger(std::string(Contract::kCounterValue));
+    }
+
+    std::string jobBytes(const std::string& name) const {
+        return test::TempFolder::read(data_ + "Jobs/" + name + ".nvj");
+    }
+    std::string stateBytes(const std::string& name) const {
+        return test::TempFolder::read(data_ + "State/" + name + ".nvc");
+    }
+
+    void run() { channel_.run(context_, data_); }
+
+    test::TempFolder folder_;
+    std::string data_ = folder_.path() + "/Data/";
+    platform::FileRegistryStore user_{platform::Hive::CurrentUser, folder_.file("user.reg")};
+    platform::FileRegistryStore machine_{platform::Hive::LocalMachine, folder_.file("machine.reg")};
+    TNVManager manager_{user_, machine_};
+    JobFileChannel channel_{manager_};
+    AddingRows rows_;
+    RecordingWindow window_;
+    SettingsRecord settings_;
+    test::ScriptedPrompts prompts_;
+    HookedPump events_;
+    AddingPassContext context_{rows_, window_, settings_, prompts_, events_, user_, machine_};
+};
+
+TEST_F(JobFileChannelTest, OneRowLeavesExactlyItsStateAndJobFiles) {
+    setCounter(5);
+    settings_.files = 10;
+    rows_.append("http://host/dir/a.zip", "C:\\Down\\a.zip", "3");
+    run();
+
+    EXPECT_EQ(stateBytes("A0000005"), "[STATE]\r\nState=0\r\n");
+    EXPECT_EQ(jobBytes("A0000005"), "[SETTINGS]\r\n"
+                                    "LocID=A0000006\r\n"
+                                    "LocalFolder=C:\\Down\\\r\n"
+                                    "Title=[Harvex] a.zip\r\n"
+                                    "\r\n"
+                                    "[LOCATIONS]\r\n"
+                                    "A0000006=http://host/dir/a.zip\r\n");
+    EXPECT_EQ(counter(), 7);
+    EXPECT_EQ(rows_.at(0).status, "A0000005");
+    EXPECT_EQ(rows_.at(0).picture, RowPicture::Added);
+    EXPECT_EQ(rows_.at(0).indexFromMain, "3");
+    EXPECT_EQ(settings_.files, 11);
+    // Nothing else: no site or partial file, no temporary file left behind.
+    std::size_t files = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(data_)) {
+        files += entry.is_regular_file() ? 1 : 0;
+    }
+    EXPECT_EQ(files, 2u);
+}
+
+struct TargetCase {
+    const char* target;
+    const char* localFolder;
+    const char* title;
+};
+
+class JobFileChannelTargetTest : public JobFileChannelTest,
+                                 public ::testing::WithParamInterface<TargetCase> {};
+
+TEST_P(JobFileChannelTargetTest, SplitsTheTargetIntoFolderAndTitle) {
+    const TargetCase& c = GetParam();
+    rows_.append("http://h/f", c.target, "0");
+    run();
+    EXPECT_EQ(jobBytes("A0000000"), std::string("[SETTINGS]\r\nLocID=A0000001\r\n") +
+                                        "LocalFolder=" + c.localFolder + "\r\n" +
+                                        "Title=[Harvex] " + c.title + "\r\n\r\n" +
+                                        "[LOCATIONS]\r\nA0000001=http://h/f\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, JobFileChannelTargetTest,
+    ::testing::Values(TargetCase{"/home/me/down/a.zip", "/home/me/down/", "a.zip"},
+                      TargetCase{"", "", ""}, TargetCase{" ", "", " "},
+                      TargetCase{"a.zip", "", "a.zip"}, TargetCase{"C:a.zip", "C:", "a.zip"},
+                      TargetCase{"/down\\sub/", "/down\\sub/", ""},
+                      TargetCase{"C:\\d/x:y", "C:\\d/x:", "y"}));
+
+TEST_F(JobFileChannelTest, EveryRowBecomesAJobAndTheWindowRepaintsBetweenRows) {
+    for (const char* target : {"/d/a.zip", "/d/a.zip", "/d/b.zip"}) {
+        rows_.append("http://h/a.zip", target, "0");
+    }
+    settings_.nvJobDefault = 7;
+    run();
+    EXPECT_EQ(window_.caption, "Harvex");
+    EXPECT_TRUE(window_.pleaseWaitHidden);
+    EXPECT_EQ(events_.calls, 3);
+    EXPECT_EQ(window_.scrolled, (std::vector<std::size_t>{0, 1, 2}));
+    EXPECT_EQ(window_.progress, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(window_.closeRequests, 0);
+    EXPECT_EQ(settings_.files, 3);
+    EXPECT_EQ(rows_.at(1).status, "A0000002");
+    EXPECT_EQ(rows_.at(2).status, "A0000004");
+    EXPECT_EQ(stateBytes("A0000004"), "[STATE]\r\nState=7\r\n");
+    EXPECT_EQ(counter(), 6);
+}
+
+TEST_F(JobFileChannelTest, RealiFastWritesWithoutRepaints) {
+    settings_.realiFast = true;
+    rows_.append("http://h/a.zip", "/d/a.zip", "0");
+    rows_.append("http://h/b.zip", "/d/b.zip", "1");
+    run();
+    EXPECT_EQ(window_.caption, "Harvex [RealiFast Mode]");
+    EXPECT_EQ(events_.calls, 0);
+    EXPECT_EQ(rows_.at(1).status, "A0000002");
+}
+
+TEST_F(JobFileChannelTest, LinksKeepCommasAndQuotesButNotLineBreaks) {
+    rows_.append("http://h/a,b\"c'd.zip", "/d/a,b\"c'd.zip", "0");
+    rows_.append("http://h/x\r\nLocID=evil.zip", "/d/x\r\nLocID=evil.zip", "1");
+    run();
+    EXPECT_EQ(jobBytes("A0000000"), "[SETTINGS]\r\nLocID=A0000001\r\nLocalFolder=/d/\r\n"
+                                    "Title=[Harvex] a,b\"c'd.zip\r\n\r\n"
+                                    "[LOCATIONS]\r\nA0000001=http://h/a,b\"c'd.zip\r\n");
+    EXPECT_EQ(jobBytes("A0000002"), "[SETTINGS]\r\nLocID=A0000003\r\nLocalFolder=/d/\r\n"
+                                    "Title=[Harvex] xLocID=evil.zip\r\n\r\n"
+                                    "[LOCATIONS]\r\nA0000003=http://h/xLocID=evil.zip\r\n");
+}
+
+class JobFileChannelVanishTest : public JobFileChannelTest,
+                                 public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(JobFileChannelVanishTest, AVanishedFolderStopsThePassAtItsRow) {
+    for (const char* url : {"http://h/a", "http://h/b", "http://h/c"}) {
+        rows_.append(url, "/d/f", "0");
+    }
+    const std::string vanishing = data_ + GetParam();
+    events_.hook = [&vanishing] { fs::remove_all(vanishing); };
+    EXPECT_THAT([this] { run(); }, ::testing::ThrowsMessage<HandoffError>(
+                                       "Unable to write to " + data_ + "State/A0000002.nvc"));
+    EXPECT_EQ(rows_.at(0).status, "A0000000");
+    EXPECT_EQ(rows_.at(1).status, "Adding");
+    EXPECT_EQ(rows_.at(1).picture, RowPicture::Adding);
+    EXPECT_EQ(rows_.at(2).status, "Waiting");
+    EXPECT_EQ(settings_.files, 1);
+    EXPECT_FALSE(fs::exists(vanishing));
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, JobFileChannelVanishTest, ::testing::Values("", "State"));
+
+TEST_F(JobFileChannelTest, WhatAVanishedStateFolderLeavesIsIntact) {
+    rows_.append("http://h/a", "/d/f", "0");
+    rows_.append("http://h/b", "/d/f", "1");
+    events_.hook = [this] { fs::remove_all(data_ + "State"); };
+    EXPECT_THROW(run(), HandoffError);
+    EXPECT_EQ(jobBytes("A0000000"),
+              "[SETTINGS]\r\nLocID=A0000001\r\nLocalFolder=/d/\r\n"
+              "Title=[Harvex] f\r\n\r\n[LOCATIONS]\r\nA0000001=http://h/a\r\n");
+    EXPECT_FALSE(fs::exists(data_ + "Jobs/A0000002.nvj"));
+}
+
+} // namespace
+} // namespace harvex2::core

@@ -1,0 +1,208 @@
+#include "core/handoff/TNVManager.h"
+
+#include "core/handoff/AddingPassContext.h"
+#include "core/handoff/NetVampireContract.h"
+#include "platform/ProfileFile.h"
+#include "platform/TempFolder.h"
+#include "platform/posix/FileRegistryStore.h"
+
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace harvex2::core {
+namespace {
+
+namespace fs = std::filesystem;
+using Contract = NetVampireContract;
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
+class TNVManagerTest : public ::testing::Test {
+protected:
+    TNVManagerTest() {
+        fs::create_directories(data_ + "Jobs");
+        fs::create_directories(data_ + "State");
+        manager_.setRootFolder(data_);
+    }
+
+    void setCounter(std::optional<std::int32_t> number, const std::string& text = {}) {
+        ASSERT_TRUE(user_.openKey(std::string(Contract::kCounterKey), true));
+        if (number) {
+            user_.writeInteger(std::string(Contract::kCounterValue), *number);
+        } else {
+            user_.writeString(std::string(Contract::kCounterValue), text);
+        }
+        user_.closeKey();
+    }
+
+    std::int32_t counter() {
+        EXPECT_TRUE(user_.openKey(std::string(Contract::kCounterKey), false));
+        const std::int32_t number = user_.readInteger(std::string(Contract::kCounterValue));
+        user_.closeKey();
+        return number;
+    }
+
+    void makeJobFile(const std::string& name) {
+        test::TempFolder::write(data_ + "Jobs/" + name, "");
+    }
+
+    test::TempFolder folder_;
+    std::string data_ = folder_.path() + "/Data/";
+    platform::FileRegistryStore user_{platform::Hive::CurrentUser, folder_.file("user.reg")};
+    platform::FileRegistryStore machine_{platform::Hive::LocalMachine, folder_.file("machine.reg")};
+    TNVManager manager_{user_, machine_};
+};
+
+TEST_F(TNVManagerTest, JobNamesHaveAtLeastSevenUpperCaseHexDigits) {
+    EXPECT_EQ(TNVManager::jobName(0), "A0000000");
+    EXPECT_EQ(TNVManager::jobName(28), "A000001C");
+    EXPECT_EQ(TNVManager::jobName(268435456), "A10000000");
+    EXPECT_EQ(TNVManager::jobName(0xFFFFFFFF), "AFFFFFFFF");
+}
+
+struct CounterCase {
+    const char* what;
+    std::optional<std::int32_t> counter; // nullopt: stored as the text below, or missing
+    const char* counterText;
+    std::vector<std::string> existing;
+    const char* job;
+    const char* locationKey;
+    std::int32_t counterAfter;
+};
+
+class TNVManagerCounterTest : public TNVManagerTest,
+                              public ::testing::WithParamInterface<CounterCase> {};
+
+TEST_P(TNVManagerCounterTest, AddJobTakesTheNextFreeNumberAndStoresTheOneAfterItsLocation) {
+    const CounterCase& c = GetParam();
+    if (c.counter || c.counterText) {
+        setCounter(c.counter, c.counterText ? c.counterText : "");
+    }
+    for (const std::string& name : c.existing) {
+        makeJobFile(name + ".nvj");
+    }
+    EXPECT_EQ(manager_.addJob("http://h/f", 0), c.job);
+    EXPECT_EQ(counter(), c.counterAfter);
+    const platform::ProfileFile jobFile(data_ + "Jobs/" + c.job + ".nvj");
+    EXPECT_EQ(jobFile.read("SETTINGS", "LocID"), c.locationKey);
+    EXPECT_EQ(jobFile.read("LOCATIONS", c.locationKey), "http://h/f");
+    ASSERT_NE(manager_.findJob(c.job), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counters, TNVManagerCounterTest,
+    ::testing::Values(
+        CounterCase{"Five", 5, nullptr, {}, "A0000005", "A0000006", 7},
+        CounterCase{"Taken", 5, nullptr, {"A0000005", "A0000006"}, "A0000007", "A0000008", 9},
+        CounterCase{"Missing", std::nullopt, nullptr, {}, "A0000000", "A0000001", 2},
+        CounterCase{"Text", std::nullopt, "12", {"A0000000"}, "A0000001", "A0000002", 3},
+        CounterCase{"Wide", 268435456, nullptr, {}, "A10000000", "A10000001", 268435458},
+        CounterCase{"Top", 0x7FFFFFFF, nullptr, {}, "A7FFFFFFF", "A80000000", -0x7FFFFFFF}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(TNVManagerTest, TheSameUrlTwiceMakesTwoJobs) {
+    const std::string first = manager_.addJob("http://h/f", 0);
+    const std::string second = manager_.addJob("http://h/f", 0);
+    EXPECT_EQ(first, "A0000000");
+    EXPECT_EQ(second, "A0000002");
+    EXPECT_EQ(manager_.jobCount(), 2u);
+}
+
+TEST_F(TNVManagerTest, ReloadListsJobFilesAndFindIgnoresCase) {
+    makeJobFile("A0000006.nvj");
+    makeJobFile("a0000005.NVJ");
+    makeJobFile("notes.txt");
+    fs::create_directory(data_ + "Jobs/A0000009.nvj");
+    int reloads = 0;
+    manager_.onReloadJobs = [&reloads](TNVManager&) { ++reloads; };
+
+    EXPECT_EQ(manager_.reloadJobs(), 2u);
+    EXPECT_EQ(reloads, 1);
+    EXPECT_EQ(manager_.job(0).name(), "A0000005");
+    EXPECT_EQ(manager_.findJob("a0000006"), &manager_.job(1));
+    EXPECT_EQ(manager_.findJob("A0000009"), nullptr);
+    manager_.addJob("http://h/f", 0);
+    EXPECT_EQ(reloads, 2);
+}
+
+TEST_F(TNVManagerTest, FoldersHangOffTheRootFolder) {
+    EXPECT_EQ(manager_.folder(TNVManager::Jobs), data_ + "Jobs/");
+    EXPECT_EQ(manager_.folder(TNVManager::Partial), data_ + "Partial/");
+    EXPECT_EQ(manager_.folder(TNVManager::Sites), data_ + "Sites/");
+    EXPECT_EQ(manager_.folder(TNVManager::State), data_ + "State/");
+    manager_.setRootFolder(folder_.path());
+    EXPECT_EQ(manager_.rootFolder(), folder_.path() + "/");
+}
+
+TEST_F(TNVManagerTest, StartsFromTheRecordedLocationWithSlowPollingOff) {
+    Contract::recordLocation(machine_, folder_.path());
+    const TNVManager fresh(user_, machine_);
+    EXPECT_EQ(fresh.rootFolder(), data_);
+    EXPECT_EQ(fresh.refreshInterval(), 2000);
+    EXPECT_FALSE(fresh.autoRefresh());
+}
+
+TEST_F(TNVManagerTest, RefreshIntervalIsAtLeastOneSecond) {
+    for (const auto& [set, stored] :
+         {std::pair{500, 1000}, {999, 1000}, {1000, 1000}, {2500, 2500}}) {
+        manager_.setRefreshInterval(set);
+        EXPECT_EQ(manager_.refreshInterval(), stored) << set;
+    }
+}
+
+TEST_F(TNVManagerTest, AMissingDataFolderFailsWithThePathOfTheFirstFile) {
+    setCounter(5);
+    manager_.setRootFolder(folder_.file("Gone/"));
+    EXPECT_THAT([this] { manager_.addJob("http://h/f", 0); },
+                ThrowsMessage<HandoffError>("Unable to write to " +
+                                            folder_.file("Gone/State/A0000005.nvc")));
+    EXPECT_FALSE(fs::exists(folder_.file("Gone")));
+}
+
+TEST_F(TNVManagerTest, ARefusedCounterWriteEndsTheJobBeforeAnyFile) {
+    test::TempFolder::write(folder_.file("blocker"), "");
+    platform::FileRegistryStore refusing(platform::Hive::CurrentUser,
+                                         folder_.file("blocker/u.reg"));
+    TNVManager manager(refusing, machine_);
+    manager.setRootFolder(data_);
+    EXPECT_THAT([&manager] { manager.addJob("http://h/f", 0); },
+                ThrowsMessage<HandoffError>(StrEq("Failed to set data for 'NextID_NVMan'")));
+    EXPECT_TRUE(fs::is_empty(data_ + "State"));
+}
+
+TEST_F(TNVManagerTest, ThePollReportsChangedPropertiesOfPropertiesReadBefore) {
+    const std::string name = manager_.addJob("http://h/f", 0);
+    tNVJob& job = *manager_.findJob(name);
+    job.get(kPropertyTitle);
+    std::vector<std::string> events;
+    manager_.onJobSomethingChange = [&](TNVManager&, const std::string& job) {
+        events.push_back("something " + job);
+    };
+    manager_.onJobChangeState = [&](TNVManager&, const std::string& job) {
+        events.push_back("state " + job);
+    };
+    const platform::ProfileFile state(data_ + "State/" + name + ".nvc");
+    ASSERT_TRUE(state.write("STATE", "State", "3"));
+    const platform::ProfileFile settings(data_ + "Jobs/" + name + ".nvj");
+    ASSERT_TRUE(settings.write("SETTINGS", "Title", "renamed"));
+
+    manager_.poll(); // off
+    EXPECT_TRUE(events.empty());
+    manager_.setAutoRefresh(true);
+    manager_.poll(); // the state was written here, so its first read is the baseline
+    EXPECT_EQ(events, std::vector<std::string>{"something " + name});
+    ASSERT_TRUE(state.write("STATE", "State", "4"));
+    events.clear();
+    manager_.poll();
+    EXPECT_EQ(events, (std::vector<std::string>{"something " + name, "state " + name}));
+    events.clear();
+    manager_.poll();
+    EXPECT_TRUE(events.empty());
+}
+
+} // namespace
+} // namespace harvex2::core

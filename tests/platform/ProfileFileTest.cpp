@@ -1,0 +1,120 @@
+#include "platform/ProfileFile.h"
+
+#include "TempFolder.h"
+#include "platform/ProfileFileText.h"
+
+#include <filesystem>
+#include <optional>
+
+#include <gtest/gtest.h>
+
+namespace harvex2::platform {
+namespace {
+
+struct FindCase {
+    const char* text;
+    const char* section;
+    const char* key;
+    std::optional<std::string> value;
+};
+
+class ProfileFileFindTest : public ::testing::TestWithParam<FindCase> {};
+
+TEST_P(ProfileFileFindTest, FindsTheValueOfAKeyInItsSection) {
+    const FindCase& c = GetParam();
+    EXPECT_EQ(ProfileFileText::find(c.text, c.section, c.key), c.value) << c.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lookups, ProfileFileFindTest,
+    ::testing::Values(
+        FindCase{"[A]\r\nk=v\r\n", "A", "k", "v"},
+        FindCase{"[Settings]\r\nLocID=x\r\n", "settings", "LOCID", "x"},
+        FindCase{"  [ A ]  \r\n  k  =  v w  \r\n", "A", "k", "v w"},
+        FindCase{"[A]\nk=lf\n", "A", "k", "lf"}, FindCase{"[A]\rk=cr", "A", "k", "cr"},
+        FindCase{"[A]\r\nk=\"quoted\"\r\n", "A", "k", "quoted"},
+        FindCase{"[A]\r\nk='x\"\r\n", "A", "k", "'x\""},
+        FindCase{"[A]\r\nk=a=b,c\r\n", "A", "k", "a=b,c"}, FindCase{"[A]\r\nk=\r\n", "A", "k", ""},
+        FindCase{"[B]\r\nk=b\r\n[A]\r\nk=a\r\n", "A", "k", "a"},
+        FindCase{"[A]\r\nk=1\r\nk=2\r\n", "A", "k", "1"},
+        FindCase{"k=v\r\n[A]\r\n", "A", "k", std::nullopt},
+        FindCase{"[A]\r\nother=v\r\n", "A", "k", std::nullopt},
+        FindCase{"[AB]\r\nk=v\r\n", "A", "k", std::nullopt}, FindCase{"", "A", "k", std::nullopt}));
+
+struct WriteCase {
+    const char* before;
+    const char* key;
+    const char* after;
+};
+
+class ProfileFileWriteTest : public ::testing::TestWithParam<WriteCase> {};
+
+TEST_P(ProfileFileWriteTest, PlacesTheKeyAndWritesCrlfLines) {
+    const WriteCase& c = GetParam();
+    EXPECT_EQ(ProfileFileText::withValue(c.before, "S", c.key, "v"), c.after) << c.before;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Placements, ProfileFileWriteTest,
+    ::testing::Values(WriteCase{"", "k", "[S]\r\nk=v\r\n"},
+                      WriteCase{"[S]\r\na=1\r\nk=old\r\nb=2\r\n", "K",
+                                "[S]\r\na=1\r\nk=v\r\nb=2\r\n"},
+                      WriteCase{"[s]\r\na=1\r\n", "k", "[s]\r\na=1\r\nk=v\r\n"},
+                      WriteCase{"[S]\r\na=1\r\n\r\n[T]\r\nx=2\r\n", "k",
+                                "[S]\r\na=1\r\nk=v\r\n\r\n[T]\r\nx=2\r\n"},
+                      WriteCase{"[T]\r\nx=2\r\n", "k", "[T]\r\nx=2\r\n\r\n[S]\r\nk=v\r\n"},
+                      WriteCase{"[T]\nx=2\n\n", "k", "[T]\r\nx=2\r\n\r\n[S]\r\nk=v\r\n"},
+                      WriteCase{"; note\r\n[S]\r\n", "k", "; note\r\n[S]\r\nk=v\r\n"}));
+
+class ProfileFileTest : public ::testing::Test {
+protected:
+    test::TempFolder folder_;
+};
+
+TEST_F(ProfileFileTest, CreatesAMissingFileButNeverAMissingFolder) {
+    const ProfileFile file(folder_.file("job.nvj"));
+    EXPECT_EQ(file.read("S", "k", "none"), "none");
+    ASSERT_TRUE(file.write("S", "k", "1"));
+    ASSERT_TRUE(file.write("T", "k", "2"));
+    ASSERT_TRUE(file.write("S", "j", "3"));
+    EXPECT_EQ(test::TempFolder::read(file.path()), "[S]\r\nk=1\r\nj=3\r\n\r\n[T]\r\nk=2\r\n");
+
+    const ProfileFile nowhere(folder_.file("Jobs/job.nvj"));
+    EXPECT_FALSE(nowhere.write("S", "k", "1"));
+    EXPECT_FALSE(std::filesystem::exists(folder_.file("Jobs")));
+}
+
+TEST_F(ProfileFileTest, ReadsTheFileAfreshAndCutsLongValues) {
+    const ProfileFile file(folder_.file("a.ini"));
+    test::TempFolder::write(file.path(), "[S]\r\nk=first\r\n");
+    EXPECT_EQ(file.read("S", "k"), "first");
+    test::TempFolder::write(file.path(), "[S]\r\nk=" + std::string(3000, 'x') + "\r\n");
+    EXPECT_EQ(file.read("S", "k"), std::string(ProfileFile::kMaxValueLength, 'x'));
+}
+
+TEST_F(ProfileFileTest, ValuesAreBytesAndLineBreaksAreRefused) {
+    const ProfileFile file(folder_.file("a.ini"));
+    const std::string bytes = "http://h/\xE9\xFF, \"q\" 'r';#";
+    ASSERT_TRUE(file.write("S", "k", bytes));
+    EXPECT_EQ(file.read("S", "k"), bytes);
+
+    const std::string before = test::TempFolder::read(file.path());
+    EXPECT_FALSE(file.write("S", "k", "a\r\nb=c"));
+    EXPECT_FALSE(file.write("S", "k", "a\nb"));
+    EXPECT_FALSE(file.write("S", "k", std::string("a\0b", 3)));
+    EXPECT_FALSE(file.write("S", "", "v"));
+    EXPECT_FALSE(file.write("S", "a=b", "v"));
+    EXPECT_FALSE(file.write("S]x", "k", "v"));
+    EXPECT_EQ(test::TempFolder::read(file.path()), before);
+}
+
+TEST_F(ProfileFileTest, AFolderInThePlaceOfTheFileIsNeitherReadNorWritten) {
+    std::filesystem::create_directory(folder_.file("a.ini"));
+    const ProfileFile file(folder_.file("a.ini"));
+    EXPECT_EQ(file.read("S", "k", "d"), "d");
+    EXPECT_FALSE(file.write("S", "k", "v"));
+    EXPECT_TRUE(std::filesystem::is_directory(file.path()));
+}
+
+} // namespace
+} // namespace harvex2::platform
