@@ -1,0 +1,30 @@
+#include "core/handoff/PassSteps.h"
+
+namespace harvex2::core {
+
+using platform::MessageButton;
+using platform::MessageIcon;
+
+void PassSteps::setUpProgress(AddingPassContext& context) {
+    context.window.setProgressRange(static_cast<int>(context.rows.count()) - 1);
+    context.window.setProgressPosition(0);
+}
+
+void PassSteps::beginRow(AddingPassContext& context, std::size_t row) {
+    context.window.scrollToRow(row);
+    context.rows.setStatus(row, "Adding", RowPicture::Adding);
+}
+
+void PassSteps::Recover(AddingPassContext& context, bool hidePleaseWait,
+                        const std::string& message) {
+    context.prompts.message({MessageIcon::Error, "Error", message, {MessageButton::Ok}});
+    if (context.rows.count() > 0) {
+        context.rows.setIndexFromMain(0, std::to_string(kFatalMarker));
+    }
+    if (hidePleaseWait) {
+        context.window.hidePleaseWait();
+    }
+    context.window.requestClose(true);
+}
+
+} // namespace harvex2::core

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/handoff/AddingPassContext.h"
+
+#include <cstddef>
+#include <string>
+
+namespace harvex2::core {
+
+// The steps every hand-off pass shares, whichever program it talks to.
+class PassSteps {
+public:
+    // The bar runs from 0 to the last row and starts at 0.
+    static void setUpProgress(AddingPassContext& context);
+    // Brings the row into view and marks it as being handed over.
+    static void beginRow(AddingPassContext& context, std::size_t row);
+    // The fatal-error path: the message, the fatal marker on the first row, and the window
+    // closes. Rows the pass did not reach keep "Waiting".
+    static void Recover(AddingPassContext& context, bool hidePleaseWait,
+                        const std::string& message);
+};
+
+} // namespace harvex2::core

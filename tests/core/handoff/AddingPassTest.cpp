@@ -1,0 +1,232 @@
+#include "core/handoff/AddingPass.h"
+
+#include "HandoffFakes.h"
+#include "core/handoff/NetVampirePass.h"
+#include "platform/TempFolder.h"
+#include "platform/posix/FileRegistryStore.h"
+#include "support/core/ScriptedPrompts.h"
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+namespace harvex2::test {
+namespace {
+
+namespace fs = std::filesystem;
+using core::RowPicture;
+using platform::MessageButton;
+using platform::MessageIcon;
+
+const char* const kLocationKey =
+    "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Vampire.exe";
+
+class AddingPassTest : public ::testing::Test {
+protected:
+    AddingPassTest() {
+        for (const char* sub : {"Jobs", "State", "Sites", "Partial"}) {
+            fs::create_directories(programFolder + "/Data/" + sub);
+        }
+        TempFolder::write(executable, "");
+        fs::create_directories(emptyFolder);
+        for (int i = 0; i < 3; ++i) {
+            rows.append("http://h/" + std::to_string(i) + ".zip", "/down/" + std::to_string(i),
+                        std::to_string(i));
+        }
+    }
+
+    void record(const std::string& path) {
+        machineStore.openKey(kLocationKey, true);
+        machineStore.writeString("Path", path);
+        machineStore.closeKey();
+    }
+
+    std::string recorded() {
+        if (!machineStore.openKey(kLocationKey, false)) {
+            return "(no key)";
+        }
+        return machineStore.readString("Path");
+    }
+
+    void expectNotFound() {
+        prompts.expectMessage(MessageIcon::Error, "Error", "Net Vampire could not be found!",
+                              {MessageButton::Ok}, MessageButton::Ok);
+    }
+
+    void expectNoEntry(MessageButton answer) {
+        prompts.expectMessage(MessageIcon::Error, "No entry in Registry",
+                              "Oops. Couldn't find NetVampire. Do you want to find it?",
+                              {MessageButton::Yes, MessageButton::No}, answer);
+    }
+
+    // What a fatal end leaves: the marker and picture on the first row, nothing else touched.
+    void expectFatalEnd(RowPicture firstPicture) {
+        EXPECT_EQ(rows.at(0).indexFromMain, "31999");
+        EXPECT_EQ(rows.at(0).picture, firstPicture);
+        for (std::size_t r = 0; r < rows.count(); ++r) {
+            EXPECT_EQ(rows.at(r).status, "Waiting");
+        }
+        EXPECT_EQ(rows.at(1).indexFromMain, "1");
+        EXPECT_EQ(window.closeRequests, std::vector<bool>{true});
+        EXPECT_FALSE(window.pleaseWaitShown);
+    }
+
+    void run() {
+        core::AddingPass pass(userStore, machineStore);
+        pass.run(context);
+    }
+
+    TempFolder folder;
+    std::string programFolder = folder.path() + "/Net Vampire";
+    std::string executable = programFolder + "/vampire.exe";
+    std::string emptyFolder = folder.path() + "/elsewhere";
+    platform::FileRegistryStore userStore{platform::Hive::CurrentUser, folder.file("user.reg")};
+    platform::FileRegistryStore machineStore{platform::Hive::LocalMachine,
+                                             folder.file("machine.reg")};
+    core::AddingRows rows;
+    FakeAddingWindow window;
+    core::SettingsRecord settings;
+    ScriptedPrompts prompts;
+    CountingEventPump events;
+    core::AddingPassContext context{rows,   window,    settings,    prompts,
+                                    events, userStore, machineStore};
+};
+
+TEST_F(AddingPassTest, AFoundProgramGetsEveryRowAsAJobAndTheWindowCloses) {
+    // Either target program, with the folder or the executable recorded.
+    for (const std::int32_t mode : {0, 2}) {
+        for (const bool recordExecutable : {false, true}) {
+            settings = {};
+            settings.mode = mode;
+            window = {};
+            record(recordExecutable ? executable : programFolder);
+            for (std::size_t r = 0; r < rows.count(); ++r) {
+                rows.setStatus(r, "Waiting", RowPicture::Waiting);
+            }
+            run();
+            for (std::size_t r = 0; r < rows.count(); ++r) {
+                EXPECT_EQ(rows.at(r).picture, RowPicture::Added);
+                EXPECT_TRUE(fs::exists(programFolder + "/Data/Jobs/" + rows.at(r).status + ".nvj"));
+            }
+            EXPECT_EQ(settings.files, 3);
+            EXPECT_EQ(window.closeRequests, std::vector<bool>{true});
+            EXPECT_EQ(window.pleaseWaitStatuses,
+                      (std::vector<std::string>{"Connecting to NetVampire...",
+                                                "Initialising DDE Link..."}));
+            EXPECT_FALSE(window.pleaseWaitShown);
+            EXPECT_EQ(window.progressMaximum, 2);
+            EXPECT_EQ(window.progressPosition, 2);
+        }
+    }
+}
+
+TEST_F(AddingPassTest, WithNothingRecordedAndNoAnswerTheProgramIsNotFound) {
+    expectNoEntry(MessageButton::No);
+    expectNotFound();
+    run();
+    expectFatalEnd(RowPicture::Fatal);
+    EXPECT_EQ(recorded(), "(no key)");
+}
+
+TEST_F(AddingPassTest, ACancelledFolderBrowserFindsNothing) {
+    expectNoEntry(MessageButton::Yes);
+    prompts.expectDialog(std::nullopt);
+    expectNotFound();
+    run();
+    expectFatalEnd(RowPicture::Fatal);
+    EXPECT_EQ(prompts.dialogsShown().at(0).title, "Select directory containing NetVampire");
+}
+
+TEST_F(AddingPassTest, APickedFolderIsRecordedAndUsedAtOnce) {
+    expectNoEntry(MessageButton::Yes);
+    prompts.expectDialog(programFolder);
+    run();
+    EXPECT_EQ(recorded(), programFolder);
+    EXPECT_EQ(rows.at(2).status, "A0000004");
+    EXPECT_EQ(window.closeRequests, std::vector<bool>{true});
+}
+
+TEST_F(AddingPassTest, APickedFolderWithoutTheProgramIsRecordedButNotFound) {
+    expectNoEntry(MessageButton::Yes);
+    prompts.expectDialog(emptyFolder);
+    expectNotFound();
+    run();
+    EXPECT_EQ(recorded(), emptyFolder);
+    expectFatalEnd(RowPicture::Fatal);
+}
+
+TEST_F(AddingPassTest, ARecordedValueNamingNoProgramIsNotFound) {
+    for (const std::string& value : {emptyFolder, folder.path() + "/missing.exe"}) {
+        record(value);
+        window = {};
+        expectNotFound();
+        run();
+        expectFatalEnd(RowPicture::Fatal);
+    }
+}
+
+TEST_F(AddingPassTest, AnUnwritableDataFolderStopsAtTheRowAndLeavesTheWindowOpen) {
+    fs::remove_all(programFolder + "/Data");
+    record(programFolder);
+    prompts.expectMessage(MessageIcon::Error, "Harvex2",
+                          "Unable to write to " + programFolder + "/Data/State/A0000000.nvc.",
+                          {MessageButton::Ok}, MessageButton::Ok);
+    run();
+    EXPECT_EQ(rows.at(0).status, "Adding");
+    EXPECT_EQ(rows.at(0).picture, RowPicture::Adding);
+    EXPECT_EQ(rows.at(0).indexFromMain, "0");
+    EXPECT_EQ(rows.at(1).status, "Waiting");
+    EXPECT_EQ(rows.at(2).status, "Waiting");
+    EXPECT_TRUE(window.closeRequests.empty());
+    EXPECT_FALSE(window.pleaseWaitShown);
+    EXPECT_EQ(settings.files, 0);
+}
+
+TEST_F(AddingPassTest, AnyOtherTargetProgramGoesToReGet) {
+    for (const std::int32_t mode : {1, 7}) {
+        settings.mode = mode;
+        window = {};
+        prompts.expectMessage(MessageIcon::Error, "Error",
+                              "Could not find the ReGet class to initiate OLE Automation. ",
+                              {MessageButton::Ok}, MessageButton::Ok);
+        run();
+        EXPECT_EQ(window.pleaseWaitStatuses,
+                  std::vector<std::string>{"Attempting to find ReGet..."});
+        expectFatalEnd(RowPicture::Waiting);
+    }
+}
+
+TEST_F(AddingPassTest, APassOverNoRowsOnlyClosesTheWindow) {
+    rows.clear();
+    run();
+    EXPECT_EQ(window.closeRequests, std::vector<bool>{true});
+    EXPECT_TRUE(window.pleaseWaitStatuses.empty());
+}
+
+// Stands for a channel that reached Net Vampire and had the middle row refused.
+class RefusingChannel : public core::NetVampireChannel {
+public:
+    void run(core::AddingPassContext& context, const core::NetVampireLocation& where) override {
+        location = where;
+        context.rows.setStatus(1, "Failed - invalid URL", RowPicture::Refused);
+        context.allOk = false;
+    }
+    core::NetVampireLocation location;
+};
+
+TEST_F(AddingPassTest, RefusedRowsLeaveTheWindowOpenWithTheErrorsMessage) {
+    record(executable);
+    RefusingChannel channel;
+    core::NetVampirePass pass(channel);
+    prompts.expectMessage(
+        MessageIcon::Error, "Harvex2",
+        "There were errors while adding jobs\r\nPlease review and close the adding dialog.",
+        {MessageButton::Ok}, MessageButton::Ok);
+    pass.AddToNV(context);
+    EXPECT_TRUE(window.closeRequests.empty());
+    EXPECT_EQ(channel.location.executable, executable);
+    EXPECT_EQ(channel.location.dataFolder, programFolder + "/Data/");
+}
+
+} // namespace
+} // namespace harvex2::test
