@@ -1,6 +1,62 @@
+#include "core/shell/CommandLine.h"
+#include "platform/posix/FileRegistryStore.h"
+#include "ui/platform/QtEventPump.h"
+#include "ui/platform/QtPrompts.h"
+#include "ui/platform/QtShell.h"
+#include "ui/platform/TextBytes.h"
+#include "ui/shell/AppServices.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/shell/StartupSequence.h"
+
 #include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+using namespace harvex2;
+
+namespace {
+
+// Closing right after start-up lets a script check a whole run, settings file included,
+// without a desktop to click on.
+constexpr const char* kCloseAfterStart = "HARVEX2_CLOSE_AFTER_START";
+
+std::vector<std::string> programArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+
+    ui::QtPrompts prompts;
+    ui::QtEventPump eventPump;
+    ui::QtShell shell;
+    using platform::FileRegistryStore;
+    using platform::Hive;
+    FileRegistryStore userStore(Hive::CurrentUser,
+                                FileRegistryStore::defaultPath(Hive::CurrentUser));
+    FileRegistryStore machineStore(Hive::LocalMachine,
+                                   FileRegistryStore::defaultPath(Hive::LocalMachine));
+
+    ui::AppServices services;
+    services.prompts = &prompts;
+    services.eventPump = &eventPump;
+    services.shell = &shell;
+    services.userStore = &userStore;
+    services.machineStore = &machineStore;
+    services.programFolder =
+        ui::toPathBytes(QCoreApplication::applicationDirPath() + QDir::separator());
+
+    // Qt has taken its own options out of argv by now.
+    ui::StartupSequence startup(services, core::CommandLine(programArguments(argc, argv)));
+    startup.createWindows();
+    startup.finish();
+
+    ui::MainWindow& mainWindow = startup.mainWindow();
+    QObject::connect(&mainWindow, &ui::MainWindow::closed, &app, &QCoreApplication::quit);
+    if (qEnvironmentVariableIsSet(kCloseAfterStart)) {
+        QTimer::singleShot(0, &mainWindow, &QWidget::close);
+    }
+    return app.exec();
 }

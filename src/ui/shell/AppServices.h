@@ -8,11 +8,14 @@
 #include "platform/Shell.h"
 #include "platform/StatusBar.h"
 
+#include <string>
+
 class QWidget;
 
 namespace harvex2::ui {
 
 class WindowCatalog;
+struct MainWindowHooks;
 
 // What the main window offers the program's other windows. Filled in once the main window
 // exists; every long-lived window receives it when it is created.
@@ -27,7 +30,10 @@ struct AppServices {
     platform::RegistryStore* userStore = nullptr;
     platform::RegistryStore* machineStore = nullptr;
     WindowCatalog* windows = nullptr;
+    MainWindowHooks* mainHooks = nullptr;
     bool developerMode = false;
+    // The running program's folder with a trailing separator (readme.txt lives there).
+    std::string programFolder;
 };
 
 } // namespace harvex2::ui

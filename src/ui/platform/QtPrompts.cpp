@@ -1,0 +1,134 @@
+#include "ui/platform/QtPrompts.h"
+
+#include "ui/platform/TextBytes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+namespace harvex2::ui {
+
+using platform::MessageButton;
+using platform::MessageIcon;
+
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+constexpr std::pair<MessageButton, QMessageBox::StandardButton> kButtons[] = {
+    {MessageButton::Ok, QMessageBox::Ok},         {MessageButton::Cancel, QMessageBox::Cancel},
+    {MessageButton::Abort, QMessageBox::Abort},   {MessageButton::Retry, QMessageBox::Retry},
+    {MessageButton::Ignore, QMessageBox::Ignore}, {MessageButton::Yes, QMessageBox::Yes},
+    {MessageButton::No, QMessageBox::No},
+};
+
+QMessageBox::StandardButton standardButton(MessageButton button) {
+    for (const auto& [ours, theirs] : kButtons) {
+        if (ours == button) {
+            return theirs;
+        }
+    }
+    return QMessageBox::NoButton;
+}
+
+std::optional<MessageButton> ourButton(QMessageBox::StandardButton button) {
+    for (const auto& [ours, theirs] : kButtons) {
+        if (theirs == button) {
+            return ours;
+        }
+    }
+    return std::nullopt;
+}
+
+QStringList nameFilters(const std::vector<platform::FileFilter>& filters) {
+    QStringList result;
+    for (const platform::FileFilter& filter : filters) {
+        QString patterns = fromBytes(filter.patterns);
+        patterns.replace(u';', u' ');
+        // "*.*" means every file where it comes from, including names without a dot.
+        if (patterns == u"*.*"_s) {
+            patterns = u"*"_s;
+        }
+        result << fromBytes(filter.description) + u" ("_s + patterns + u')';
+    }
+    return result;
+}
+
+} // namespace
+
+MessageButton QtPrompts::message(const platform::MessageRequest& request) {
+    QMessageBox box(boxIcon(request.icon), fromBytes(request.caption), fromBytes(request.text),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    for (const MessageButton button : request.buttons) {
+        box.addButton(standardButton(button));
+    }
+    box.exec();
+    const auto answer = ourButton(box.standardButton(box.clickedButton()));
+    if (answer) {
+        return *answer;
+    }
+    return request.buttons.empty() ? MessageButton::Ok : request.buttons.back();
+}
+
+std::vector<std::string> QtPrompts::runFileDialog(const platform::FileDialogRequest& request,
+                                                  QFileDialog::FileMode fileMode,
+                                                  QFileDialog::AcceptMode acceptMode) {
+    QFileDialog dialog(QApplication::activeWindow(), fromBytes(request.title),
+                       fromPathBytes(request.initialPath));
+    dialog.setFileMode(fileMode);
+    dialog.setAcceptMode(acceptMode);
+    const QStringList filters = nameFilters(request.filters);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        const auto index = std::min(request.filterIndex, request.filters.size() - 1);
+        dialog.selectNameFilter(filters.at(static_cast<qsizetype>(index)));
+    }
+    if (fileMode == QFileDialog::Directory) {
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+    }
+    dialog.setDefaultSuffix(fromBytes(request.defaultExtension));
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    std::vector<std::string> paths;
+    for (const QString& path : dialog.selectedFiles()) {
+        paths.push_back(toPathBytes(path));
+    }
+    return paths;
+}
+
+std::optional<std::string> QtPrompts::openFile(const platform::FileDialogRequest& request) {
+    auto paths = runFileDialog(request, QFileDialog::ExistingFile, QFileDialog::AcceptOpen);
+    return paths.empty() ? std::nullopt : std::optional(paths.front());
+}
+
+std::vector<std::string> QtPrompts::openFiles(const platform::FileDialogRequest& request) {
+    return runFileDialog(request, QFileDialog::ExistingFiles, QFileDialog::AcceptOpen);
+}
+
+std::optional<std::string> QtPrompts::saveFile(const platform::FileDialogRequest& request) {
+    auto paths = runFileDialog(request, QFileDialog::AnyFile, QFileDialog::AcceptSave);
+    return paths.empty() ? std::nullopt : std::optional(paths.front());
+}
+
+std::optional<std::string> QtPrompts::browseFolder(const platform::FileDialogRequest& request) {
+    auto paths = runFileDialog(request, QFileDialog::Directory, QFileDialog::AcceptOpen);
+    return paths.empty() ? std::nullopt : std::optional(paths.front());
+}
+
+} // namespace harvex2::ui

@@ -1,0 +1,140 @@
+#include "ui/shell/MainCommands.h"
+
+#include "ui/platform/TextBytes.h"
+#include "ui/shell/AppServices.h"
+#include "ui/shell/DirectoryBrowser.h"
+#include "ui/shell/LinkListView.h"
+#include "ui/shell/MainClientArea.h"
+#include "ui/shell/MainMenus.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/shell/WindowCatalog.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QMenu>
+#include <QPushButton>
+
+namespace harvex2::ui {
+
+MainCommands::MainCommands(MainWindow& window, AppServices& services)
+    : window_(window), services_(services) {}
+
+void MainCommands::connect(MainMenus& menus, MainClientArea& client) {
+    QObject::connect(&menus, &MainMenus::triggered, &window_,
+                     [this](MainCommand command) { run(command); });
+    LinkListView* list = client.list();
+    QObject::connect(list, &QWidget::customContextMenuRequested, &window_,
+                     [list, popup = menus.listPopup()](const QPoint& at) {
+                         popup->popup(list->viewport()->mapToGlobal(at));
+                     });
+    QObject::connect(client.browseButton(), &QPushButton::clicked, &window_,
+                     [this] { browseForDirectory(); });
+    QObject::connect(client.addSelectedButton(), &QPushButton::clicked, &window_,
+                     [this] { addSelected(); });
+    QObject::connect(client.addAllButton(), &QPushButton::clicked, &window_, [this] { addAll(); });
+    QObject::connect(client.deleteSelectedButton(), &QPushButton::clicked, &window_,
+                     [this] { window_.links().removeSelected(); });
+}
+
+void MainCommands::call(const std::function<void()>& hook) {
+    if (hook) {
+        hook();
+    }
+}
+
+void MainCommands::run(MainCommand command) {
+    MainWindowHooks& hooks = window_.hooks();
+    switch (command) {
+    case MainCommand::ParseHtml:
+        return showWindow(WindowSlot::ParseHtml);
+    case MainCommand::OpenList:
+        return call([&hooks] {
+            if (hooks.openLinkList) {
+                hooks.openLinkList(std::nullopt);
+            }
+        });
+    case MainCommand::SaveLinks:
+        return call(hooks.saveLinks);
+    case MainCommand::AddSequence:
+        return showWindow(WindowSlot::Sequential);
+    case MainCommand::Options:
+        return showWindow(WindowSlot::Options);
+    case MainCommand::Exit:
+        return window_.exitProgram();
+    case MainCommand::SelectSpecial:
+        return showWindow(WindowSlot::SelectSpecial);
+    case MainCommand::CheckForNewVersion:
+        return call(hooks.checkForNewVersion);
+    case MainCommand::Count:
+        return showCount();
+    case MainCommand::Readme:
+        return openTextFile("readme.txt");
+    case MainCommand::VersionHistory:
+        return openTextFile("history.txt");
+    case MainCommand::About:
+        return call(hooks.about);
+    default:
+        return runListCommand(command);
+    }
+}
+
+void MainCommands::runListCommand(MainCommand command) {
+    core::LinkList& links = window_.links();
+    switch (command) {
+    case MainCommand::SelectAll:
+        return links.selectAll();
+    case MainCommand::DeselectAll:
+        return links.deselectAll();
+    case MainCommand::InvertSelection:
+        return links.invertSelection();
+    case MainCommand::Clear:
+        return links.clear();
+    case MainCommand::RemoveSelected:
+        return links.removeSelected();
+    default:
+        return;
+    }
+}
+
+void MainCommands::showWindow(WindowSlot slot) {
+    QWidget* window = services_.windows->window(slot);
+    if (auto* dialog = qobject_cast<QDialog*>(window)) {
+        dialog->exec();
+    } else if (window) {
+        window->show();
+    }
+}
+
+void MainCommands::browseForDirectory() {
+    auto* browser =
+        dynamic_cast<DirectoryBrowser*>(services_.windows->window(WindowSlot::BrowseDir));
+    if (!browser) {
+        return;
+    }
+    if (const auto directory = browser->browse()) {
+        window_.directoryBox()->setEditText(fromBytes(*directory));
+    }
+}
+
+void MainCommands::addSelected() {
+    call(window_.hooks().addSelected);
+}
+
+void MainCommands::addAll() {
+    window_.links().selectAll();
+    addSelected();
+}
+
+void MainCommands::showCount() {
+    services_.prompts->message(
+        {platform::MessageIcon::Information,
+         "Information",
+         "Harvex has added " + std::to_string(window_.settings().files) + " files to NetVampire",
+         {platform::MessageButton::Ok}});
+}
+
+void MainCommands::openTextFile(const char* name) {
+    services_.shell->open(services_.programFolder + name, platform::ShowMode::Maximised);
+}
+
+} // namespace harvex2::ui

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+
+namespace harvex2::ui {
+
+struct AppServices;
+class MainClientArea;
+class MainMenus;
+class MainWindow;
+enum class MainCommand;
+enum class WindowSlot;
+
+// What the main window's menus, pop-up menu, toolbar and buttons do.
+class MainCommands {
+public:
+    MainCommands(MainWindow& window, AppServices& services);
+
+    void connect(MainMenus& menus, MainClientArea& client);
+    void run(MainCommand command);
+
+private:
+    void runListCommand(MainCommand command);
+    void showWindow(WindowSlot slot);
+    void browseForDirectory();
+    void addSelected();
+    void addAll();
+    void showCount();
+    void openTextFile(const char* name);
+    static void call(const std::function<void()>& hook);
+
+    MainWindow& window_;
+    AppServices& services_;
+};
+
+} // namespace harvex2::ui

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "ui/shell/Artwork.h"
+#include "ui/shell/ComponentNames.h"
+
+#include <optional>
+
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QToolBar;
+class QToolButton;
+class QWidget;
+
+namespace harvex2::ui {
+
+// What a menu item, pop-up item or toolbar button of the main window asks for. Twins in
+// different menus ask for the same command.
+enum class MainCommand {
+    ParseHtml,
+    OpenList,
+    SaveLinks,
+    AddSequence,
+    Options,
+    Exit,
+    SelectAll,
+    DeselectAll,
+    InvertSelection,
+    SelectSpecial,
+    Clear,
+    RemoveSelected,
+    CheckForNewVersion,
+    Count,
+    Readme,
+    VersionHistory,
+    About,
+};
+
+// Builds the main window's menu bar, the pop-up menu of the link list (PopupMenu1) and the
+// toolbar (ToolBar1) with its drop-down menus, and reports every choice as a command.
+class MainMenus : public QObject {
+    Q_OBJECT
+public:
+    struct Item {
+        // A separator.
+        constexpr Item() = default;
+        constexpr Item(const char16_t* caption, MainCommand command, const char* shortcut = nullptr,
+                       std::optional<ArtImage> image = {}, const char* fixedName = nullptr)
+            : caption(caption), command(command), shortcut(shortcut), image(image),
+              fixedName(fixedName) {}
+
+        const char16_t* caption = nullptr;
+        MainCommand command = MainCommand::Exit;
+        const char* shortcut = nullptr;
+        std::optional<ArtImage> image;
+        const char* fixedName = nullptr; // a name other windows already know it by
+    };
+
+    static constexpr int kToolBarHeight = 24;
+
+    MainMenus(QMenuBar& menuBar, QWidget& toolBarParent);
+
+    QMenu* listPopup() const { return listPopup_; }
+    QToolBar* toolBar() const { return toolBar_; }
+
+signals:
+    void triggered(harvex2::ui::MainCommand command);
+
+private:
+    QMenu* named(QMenu* menu);
+    void addItems(QMenu* menu, std::initializer_list<Item> items);
+    QAction* addItem(QMenu* menu, const Item& item);
+    void buildMenuBar(QMenuBar& menuBar);
+    void buildListPopup(QWidget& owner);
+    void buildToolBar(QWidget& parent);
+    QMenu* dropDown(QWidget& owner, std::initializer_list<Item> items);
+    QToolButton* addToolButton(const QString& caption, const QString& tip, ArtImage image,
+                               QMenu* menu = nullptr);
+
+    ComponentNames names_;
+    QMenu* listPopup_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+};
+
+} // namespace harvex2::ui

@@ -1,0 +1,178 @@
+#include "ui/shell/MainWindow.h"
+
+#include "core/shell/MruHistory.h"
+#include "core/shell/ProgramVersion.h"
+#include "core/shell/SettingsStorage.h"
+#include "platform/ErrorBox.h"
+#include "ui/platform/TextBytes.h"
+#include "ui/shell/AppServices.h"
+#include "ui/shell/Artwork.h"
+#include "ui/shell/LinkListModel.h"
+#include "ui/shell/LinkListView.h"
+#include "ui/shell/MainClientArea.h"
+#include "ui/shell/MainCommands.h"
+#include "ui/shell/MainMenus.h"
+#include "ui/shell/MainStatusBar.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLayout>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMimeData>
+
+using namespace Qt::StringLiterals;
+
+namespace harvex2::ui {
+
+using platform::StatusPanel;
+
+namespace {
+
+// The program version with two decimals and the user's decimal separator.
+std::string versionText() {
+    return core::ProgramVersion::text(toBytes(QLocale().decimalPoint()));
+}
+
+void fillHistory(QComboBox& box, platform::RegistryStore& store, const core::MruSpec& spec) {
+    box.clear();
+    for (const std::string& entry : core::MruHistory::load(store, spec)) {
+        box.addItem(fromBytes(entry));
+    }
+    box.setCurrentIndex(-1);
+    box.clearEditText();
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppServices& services)
+    : services_(services), model_(std::make_unique<LinkListModel>(links_)) {
+    buildWindow();
+    services_.mainWindow = this;
+    services_.links = &links_;
+    services_.settings = &settings_;
+    services_.statusBar = &panels();
+    services_.mainHooks = &hooks_;
+
+    loadSettings();
+    panels().setText(StatusPanel::State, "Welcome to Harvex");
+    panels().setText(StatusPanel::Detail, "v" + versionText());
+    setAcceptDrops(true);
+    panels().showTarget(settings_.mode);
+    loadHistories();
+}
+
+MainWindow::~MainWindow() {
+    // The list view goes before the model, and the model before the list it watches.
+    delete takeCentralWidget();
+}
+
+void MainWindow::buildWindow() {
+    setObjectName(u"TForm1"_s);
+    setWindowTitle(u"Harvex"_s);
+    setWindowIcon(Artwork::windowIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    client_ = new MainClientArea(*model_, this);
+    setCentralWidget(client_);
+    menus_ = new MainMenus(*menuBar(), *client_);
+    client_->setToolBar(menus_->toolBar());
+    commands_ = std::make_unique<MainCommands>(*this, services_);
+    commands_->connect(*menus_, *client_);
+    // The stored rectangle's defaults are the window's design place and size.
+    applyOuterRect(core::WindowRect{});
+    client_->list()->setFocus();
+}
+
+MainStatusBar& MainWindow::panels() const {
+    return *client_->statusBar();
+}
+
+QComboBox* MainWindow::baseUrlBox() const {
+    return client_->baseUrlBox();
+}
+
+QComboBox* MainWindow::directoryBox() const {
+    return client_->directoryBox();
+}
+
+core::WindowRect MainWindow::outerRect() const {
+    return {x(), y(), client_->width() + MainClientArea::kFrameWidth,
+            client_->height() + MainClientArea::kFrameHeight};
+}
+
+void MainWindow::applyOuterRect(const core::WindowRect& rect) {
+    move(rect.left, rect.top);
+    resize(rect.width - MainClientArea::kFrameWidth,
+           menuBar()->sizeHint().height() + rect.height - MainClientArea::kFrameHeight);
+    // Places the client area now, so that the rectangle reads back at once even while the
+    // window is still hidden.
+    layout()->activate();
+}
+
+void MainWindow::loadSettings() {
+    settings_ = core::SettingsStorage(*services_.userStore).LoadSettings(outerRect());
+    if (settings_.remember) {
+        applyOuterRect(settings_.position);
+    }
+}
+
+void MainWindow::loadHistories() {
+    fillHistory(*baseUrlBox(), *services_.userStore, core::mru::kMainBaseUrl);
+    fillHistory(*directoryBox(), *services_.userStore, core::mru::kMainDir);
+}
+
+void MainWindow::saveSettingsOnce() {
+    if (settingsSaved_) {
+        return;
+    }
+    settingsSaved_ = true;
+    try {
+        core::SettingsStorage(*services_.userStore)
+            .SaveSettings(settings_, outerRect(), versionText());
+    } catch (const platform::RegistryError& error) {
+        // The program still ends; the user learns that this run's settings are lost.
+        platform::showErrorBox(*services_.prompts, error.what());
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    saveSettingsOnce();
+    event->accept();
+    emit closed();
+}
+
+void MainWindow::exitProgram() {
+    saveSettingsOnce();
+    close();
+}
+
+std::vector<std::string> MainWindow::droppedPaths(const QMimeData& data) {
+    std::vector<std::string> paths;
+    for (const QUrl& url : data.urls()) {
+        if (url.isLocalFile()) {
+            paths.push_back(toPathBytes(url.toLocalFile()));
+        }
+    }
+    return paths;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedPaths(*event->mimeData()).empty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const std::vector<std::string> paths = droppedPaths(*event->mimeData());
+    if (paths.empty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    if (hooks_.filesDropped) {
+        hooks_.filesDropped(paths);
+    }
+}
+
+} // namespace harvex2::ui

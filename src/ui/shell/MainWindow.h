@@ -1,0 +1,74 @@
+#pragma once
+
+#include "core/shell/LinkList.h"
+#include "core/shell/SettingsRecord.h"
+#include "ui/shell/MainWindowHooks.h"
+
+#include <memory>
+
+#include <QMainWindow>
+
+class QComboBox;
+class QMimeData;
+
+namespace harvex2::ui {
+
+struct AppServices;
+class LinkListModel;
+class MainClientArea;
+class MainCommands;
+class MainMenus;
+class MainStatusBar;
+
+// The program's main window (objectName TForm1): the link list with its commands, the
+// Base URL and Download directory boxes, the status bar and the menus that open every
+// other window. Its creation loads the settings and its closing saves them.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Fills in the main window's part of `services` and runs the creation steps.
+    explicit MainWindow(AppServices& services);
+    ~MainWindow() override;
+
+    core::LinkList& links() { return links_; }
+    core::SettingsRecord& settings() { return settings_; }
+    MainWindowHooks& hooks() { return hooks_; }
+    MainStatusBar& panels() const;
+    QComboBox* baseUrlBox() const;
+    QComboBox* directoryBox() const;
+
+    // Saves the settings, then closes the window without saving them a second time.
+    void exitProgram();
+
+    // The outer rectangle as the settings store keeps it.
+    core::WindowRect outerRect() const;
+    void applyOuterRect(const core::WindowRect& rect);
+
+signals:
+    // The window was closed and the settings saved: the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildWindow();
+    void loadSettings();
+    void loadHistories();
+    void saveSettingsOnce();
+    static std::vector<std::string> droppedPaths(const QMimeData& data);
+
+    AppServices& services_;
+    core::LinkList links_;
+    core::SettingsRecord settings_;
+    MainWindowHooks hooks_;
+    std::unique_ptr<LinkListModel> model_;
+    MainClientArea* client_ = nullptr;
+    MainMenus* menus_ = nullptr;
+    std::unique_ptr<MainCommands> commands_;
+    bool settingsSaved_ = false;
+};
+
+} // namespace harvex2::ui

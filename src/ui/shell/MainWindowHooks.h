@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace harvex2::ui {
+
+// Main window commands whose work lives with other windows. Whoever provides one sets it
+// here (a window's factory receives them through AppServices); until then the command
+// does nothing.
+struct MainWindowHooks {
+    // "&Add selected"; "Add a&ll" checks every entry first, then runs this.
+    std::function<void()> addSelected;
+    // "O&pen Harvex links list..." without a path; with a path (dropped file, command
+    // line) the file is opened without asking.
+    std::function<void(const std::optional<std::string>& presetPath)> openLinkList;
+    // Files dropped on the main window, full paths in the order received.
+    std::function<void(const std::vector<std::string>& paths)> filesDropped;
+    std::function<void()> saveLinks;
+    std::function<void()> checkForNewVersion;
+    std::function<void()> about;
+};
+
+} // namespace harvex2::ui

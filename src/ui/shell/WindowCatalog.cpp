@@ -1,0 +1,49 @@
+#include "ui/shell/WindowCatalog.h"
+
+#include <QWidget>
+
+namespace harvex2::ui {
+
+namespace {
+
+// In creation order. A factory may make its window a child of services.mainWindow so that
+// it is centred over it; the catalog still deletes it first. The Options dialog's factory
+// shows the dialog's "Developer Mode" label when services.developerMode is set, before the
+// next window is created.
+constexpr WindowEntry kProgramWindows[] = {
+    {WindowSlot::BaseUrlPrompt, "", SplashLine::None, nullptr},
+    {WindowSlot::ParseHtml, "Import ", SplashLine::First, nullptr},
+    {WindowSlot::Adding, "Adding ", SplashLine::First, nullptr},
+    {WindowSlot::Sequential, "Sequential ", SplashLine::First, nullptr},
+    {WindowSlot::SelectSpecial, "Select ", SplashLine::First, nullptr},
+    {WindowSlot::Options, "Options ", SplashLine::First, nullptr},
+    {WindowSlot::BrowseDir, "BrowseDir ", SplashLine::First, nullptr},
+    {WindowSlot::Connecting, "Connecting ", SplashLine::First, nullptr},
+    {WindowSlot::MultipleSetup, "Multiple ", SplashLine::Second, nullptr},
+    {WindowSlot::MultipleProgress, "Multiple2 ", SplashLine::Second, nullptr},
+    {WindowSlot::SettingsList, "LoadSettings ", SplashLine::Second, nullptr},
+    {WindowSlot::SaveProfile, "SaveSettings ", SplashLine::Second, nullptr},
+};
+
+} // namespace
+
+std::span<const WindowEntry> WindowCatalog::programWindows() {
+    return kProgramWindows;
+}
+
+WindowCatalog::WindowCatalog(std::span<const WindowEntry> entries) : entries_(entries) {}
+
+WindowCatalog::~WindowCatalog() = default;
+
+void WindowCatalog::create(const WindowEntry& entry, AppServices& services) {
+    if (entry.factory) {
+        windows_[entry.slot] = entry.factory(services);
+    }
+}
+
+QWidget* WindowCatalog::window(WindowSlot slot) const {
+    const auto found = windows_.find(slot);
+    return found == windows_.end() ? nullptr : found->second.get();
+}
+
+} // namespace harvex2::ui
