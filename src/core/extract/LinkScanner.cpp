@@ -1,6 +1,5 @@
 #include "core/extract/LinkScanner.h"
 
-#include <array>
 #include <cstring>
 
 namespace harvex2::core {
@@ -9,21 +8,25 @@ namespace {
 
 constexpr char kEndOfInput = 26;
 
-// The characters that end the search for the letter h inside a tag.
-constexpr std::array<bool, 256> kStopsTagSearch = [] {
-    std::array<bool, 256> stops{};
-    stops['h'] = stops['H'] = stops['>'] = true;
-    return stops;
-}();
+// The C library's memchr is vectorised for the machine it runs on; measured on real pages,
+// neither an inline 32-byte SSE2 search nor 64-byte block masks beat it, even for the short
+// distances between tags.
+const char* findByte(const char* p, const char* end, char wanted) {
+    const void* hit = std::memchr(p, wanted, static_cast<std::size_t>(end - p));
+    return hit ? static_cast<const char*>(hit) : end;
+}
+
+// A tag's first "h", "H" or ">" is usually a few bytes on, where a plain loop is fastest.
+const char* findHOrTagEnd(const char* p, const char* end) {
+    while (p != end && *p != 'h' && *p != 'H' && *p != '>') {
+        ++p;
+    }
+    return p;
+}
 
 // Folds the ASCII capitals only: no other byte maps onto a lower-case letter this way.
 bool isLetter(char c, char lower) {
     return (static_cast<unsigned char>(c) | 0x20) == static_cast<unsigned char>(lower);
-}
-
-const char* find(const char* p, const char* end, char wanted) {
-    const void* hit = std::memchr(p, wanted, static_cast<std::size_t>(end - p));
-    return hit ? static_cast<const char*>(hit) : nullptr;
 }
 
 } // namespace
@@ -43,8 +46,9 @@ ScanCounters LinkScanner::scan(ByteSource& source) {
         if (count == 0) {
             break;
         }
-        if (const char* stop = find(buffer_.get(), buffer_.get() + count, kEndOfInput)) {
-            count = static_cast<std::size_t>(stop - buffer_.get());
+        // Cutting the piece at the first byte 26 spares every loop below that test.
+        if (const void* stop = std::memchr(buffer_.get(), kEndOfInput, count)) {
+            count = static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.get());
             more = false;
         }
         scanPiece(buffer_.get(), buffer_.get() + count);
@@ -62,65 +66,74 @@ ScanCounters LinkScanner::scan(ByteSource& source) {
 
 void LinkScanner::scanPiece(const char* begin, const char* end) {
     pieceBegin_ = begin;
-    const char* p = begin;
+    const Step resumeAt = step_;
+    step_ = Step::FindTag;
+    const char* p = runCycle(resumeAt, begin, end);
     while (p != end) {
-        switch (step_) {
-        case Step::FindTag:
-            p = findTag(p, end);
-            break;
-        case Step::FindH:
-            p = findH(p, end);
-            break;
-        case Step::ExpectR:
-            step_ = isLetter(*p++, 'r') ? Step::ExpectE : Step::FindTag;
-            break;
-        case Step::ExpectE:
-            step_ = isLetter(*p++, 'e') ? Step::FindQuote : Step::FindTag;
-            break;
-        case Step::FindQuote:
-            p = findQuote(p, end);
-            break;
-        case Step::ReadValue:
-            p = readValue(p, end);
-            break;
+        p = runCycle(Step::FindTag, p, end);
+    }
+}
+
+// One cycle of the scan, from step `from` to its end. Written as one run of steps so that
+// a whole cycle inside a piece goes straight through; only a cycle cut by the end of a
+// piece is entered in its middle, at the step recorded by cutAt().
+const char* LinkScanner::runCycle(Step from, const char* p, const char* end) {
+    switch (from) {
+    case Step::FindTag:
+        p = findByte(p, end, '<');
+        if (p == end) {
+            return cutAt(Step::FindTag, end);
         }
-    }
-}
-
-const char* LinkScanner::findTag(const char* p, const char* end) {
-    const char* tag = find(p, end, '<');
-    if (!tag) {
-        return end;
-    }
-    step_ = Step::FindH;
-    return tag + 1;
-}
-
-const char* LinkScanner::findH(const char* p, const char* end) {
-    while (p != end && !kStopsTagSearch[static_cast<unsigned char>(*p)]) {
         ++p;
-    }
-    if (p != end) {
-        step_ = *p == '>' ? Step::FindTag : Step::ExpectR;
+        [[fallthrough]];
+    case Step::FindH:
+        p = findHOrTagEnd(p, end);
+        if (p == end) {
+            return cutAt(Step::FindH, end);
+        }
+        if (*p++ == '>') {
+            return p;
+        }
+        [[fallthrough]];
+    case Step::ExpectR:
+        if (p == end) {
+            return cutAt(Step::ExpectR, end);
+        }
+        if (!isLetter(*p++, 'r')) {
+            return p;
+        }
+        [[fallthrough]];
+    case Step::ExpectE:
+        if (p == end) {
+            return cutAt(Step::ExpectE, end);
+        }
+        if (!isLetter(*p++, 'e')) {
+            return p;
+        }
+        [[fallthrough]];
+    case Step::FindQuote:
+        p = findByte(p, end, '"');
+        if (p == end) {
+            return cutAt(Step::FindQuote, end);
+        }
         ++p;
+        [[fallthrough]];
+    case Step::ReadValue:
+        return readValue(p, end);
     }
-    return p;
+    return end;
 }
 
-const char* LinkScanner::findQuote(const char* p, const char* end) {
-    const char* quote = find(p, end, '"');
-    if (!quote) {
-        return end;
-    }
-    step_ = Step::ReadValue;
-    return quote + 1;
+const char* LinkScanner::cutAt(Step step, const char* end) {
+    step_ = step;
+    return end;
 }
 
 const char* LinkScanner::readValue(const char* p, const char* end) {
-    const char* quote = find(p, end, '"');
-    if (!quote) {
+    const char* quote = findByte(p, end, '"');
+    if (quote == end) {
         value_.append(p, end);
-        return end;
+        return cutAt(Step::ReadValue, end);
     }
     const std::int64_t consumed = pieceStart_ + (quote + 1 - pieceBegin_);
     if (value_.empty()) {
@@ -131,7 +144,6 @@ const char* LinkScanner::readValue(const char* p, const char* end) {
         takeValue(value_, consumed);
         value_.clear();
     }
-    step_ = Step::FindTag;
     return quote + 1;
 }
 

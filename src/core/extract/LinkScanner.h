@@ -36,9 +36,9 @@ private:
     enum class Step { FindTag, FindH, ExpectR, ExpectE, FindQuote, ReadValue };
 
     void scanPiece(const char* begin, const char* end);
-    const char* findTag(const char* p, const char* end);
-    const char* findH(const char* p, const char* end);
-    const char* findQuote(const char* p, const char* end);
+    const char* runCycle(Step from, const char* p, const char* end);
+    // Records where a cycle cut by the end of a piece goes on in the next one.
+    const char* cutAt(Step step, const char* end);
     const char* readValue(const char* p, const char* end);
     void takeValue(std::string_view value, std::int64_t consumed);
     bool isIgnored(std::string_view value) const;

@@ -1,0 +1,117 @@
+// The link scanner beside a plain read and a memchr pass over the same files.
+// usage: harvex2_scanner_bench --corpus=DIR [benchmark flags]
+// DIR holds the files that make-corpus.sh builds.
+#include "BenchPasses.h"
+#include "core/extract/HtmlFile.h"
+#include "core/extract/LinkScanner.h"
+#include "core/extract/SettingsSwitches.h"
+#include "core/shell/LinkList.h"
+#include "core/shell/SettingsRecord.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace harvex2;
+
+std::string corpus;
+
+const char* const kFiles[] = {"real.html", "text.txt", "synthetic.html"};
+
+std::string fileOf(const benchmark::State& state) {
+    return corpus + "/" + kFiles[state.range(0)];
+}
+
+void finish(benchmark::State& state, const std::string& path) {
+    state.SetBytesProcessed(state.iterations() *
+                            static_cast<std::int64_t>(std::filesystem::file_size(path)));
+    state.SetLabel(kFiles[state.range(0)]);
+}
+
+void plainRead(benchmark::State& state) {
+    const std::string path = fileOf(state);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(bench::plainRead(path));
+    }
+    finish(state, path);
+}
+
+void memchrPass(benchmark::State& state) {
+    const std::string path = fileOf(state);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(bench::memchrPass(path));
+    }
+    finish(state, path);
+}
+
+void scanner(benchmark::State& state) {
+    const std::string path = fileOf(state);
+    const core::SettingsRecord defaults;
+    const core::SettingsSwitches switches(defaults);
+    std::size_t bytes = 0;
+    core::LinkScanner scanner(switches, [&](std::string_view link) { bytes += link.size(); });
+    for (auto _ : state) {
+        core::HtmlFile file(path);
+        benchmark::DoNotOptimize(scanner.scan(file));
+    }
+    benchmark::DoNotOptimize(bytes);
+    finish(state, path);
+}
+
+// The core of a Parse HTML run without a window: the scanner appending to the link list.
+void scanIntoLinkList(benchmark::State& state) {
+    const std::string path = fileOf(state);
+    const core::SettingsRecord defaults;
+    const core::SettingsSwitches switches(defaults);
+    for (auto _ : state) {
+        core::LinkList links;
+        core::LinkScanner scanner(switches,
+                                  [&](std::string_view link) { links.append(std::string(link)); });
+        core::HtmlFile file(path);
+        benchmark::DoNotOptimize(scanner.scan(file));
+    }
+    finish(state, path);
+}
+
+void allFiles(benchmark::internal::Benchmark* b) {
+    b->DenseRange(0, std::size(kFiles) - 1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+}
+
+BENCHMARK(plainRead)->Apply(allFiles);
+BENCHMARK(memchrPass)->Apply(allFiles);
+BENCHMARK(scanner)->Apply(allFiles);
+BENCHMARK(scanIntoLinkList)->Apply(allFiles);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<char*> rest;
+    for (int i = 0; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.starts_with("--corpus=")) {
+            corpus = arg.substr(9);
+        } else {
+            rest.push_back(argv[i]);
+        }
+    }
+    if (corpus.empty() || !std::filesystem::exists(corpus + "/" + kFiles[0])) {
+        std::fprintf(stderr,
+                     "usage: %s --corpus=DIR [benchmark flags]\n"
+                     "DIR: the output folder of make-corpus.sh\n",
+                     argv[0]);
+        return 2;
+    }
+    int count = static_cast<int>(rest.size());
+    benchmark::Initialize(&count, rest.data());
+    if (benchmark::ReportUnrecognizedArguments(count, rest.data())) {
+        return 2;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,68 @@
+#!/bin/bash
+# Times harvex2-cli extract beside a plain read, the memchr-only pass and GNU grep doing
+# the comparable job, on the files of make-corpus.sh, and prints the ratios.
+# Each command runs RUNS times (default 5); the best run counts. Times are CPU seconds
+# (user + system), which stay comparable when other work shares the machine; wall-clock
+# seconds are shown beside them.
+#
+# usage: compare-peers.sh BUILD_DIR CORPUS_DIR [RUNS]
+#   BUILD_DIR   a Release build with -DHARVEX2_BUILD_BENCH=ON
+#   CORPUS_DIR  the output folder of make-corpus.sh
+set -euo pipefail
+
+if [ $# -lt 2 ]; then
+    echo "usage: $0 BUILD_DIR CORPUS_DIR [RUNS]" >&2
+    exit 2
+fi
+build=$1
+corpus=$2
+runs=${3:-5}
+cli=$build/src/harvex2-cli
+pass=$build/bench/harvex2_memchr_pass
+for program in "$cli" "$pass"; do
+    [ -x "$program" ] || { echo "$0: $program is missing; build it first" >&2; exit 1; }
+done
+
+# Output goes to a real file: GNU grep stops at the first match when it writes to /dev/null.
+output=$(mktemp)
+trap 'rm -f "$output"' EXIT
+
+# Prints "cpu wall" in seconds for the best of $runs runs of the command.
+best_of() {
+    local best_cpu="" best_wall="" t
+    TIMEFORMAT='%U %S %R'
+    for _ in $(seq "$runs"); do
+        t=$( { time "$@" > "$output"; } 2>&1 )
+        read -r user sys wall <<< "$t"
+        cpu=$(echo "$user + $sys" | bc)
+        if [ -z "$best_cpu" ] || [ "$(echo "$cpu < $best_cpu" | bc)" = 1 ]; then
+            best_cpu=$cpu
+            best_wall=$wall
+        fi
+    done
+    echo "$best_cpu $best_wall"
+}
+
+ratio() { echo "scale=2; $1 / $2" | bc; }
+
+grep_job() { LC_ALL=C grep -a -o -i 'href *= *"[^"]*"' "$1" || true; }
+
+printf '%-15s %-10s %9s %9s %10s\n' file command cpu_s wall_s MB/s
+for name in real.html text.txt synthetic.html; do
+    file=$corpus/$name
+    megabytes=$(echo "scale=1; $(wc -c < "$file") / 1048576" | bc)
+    cat "$file" > /dev/null # into the cache
+    read -r read_cpu read_wall <<< "$(best_of "$pass" --read-only "$file")"
+    read -r memchr_cpu memchr_wall <<< "$(best_of "$pass" "$file")"
+    read -r cli_cpu cli_wall <<< "$(best_of "$cli" extract "$file")"
+    read -r grep_cpu grep_wall <<< "$(best_of grep_job "$file")"
+    for row in "read $read_cpu $read_wall" "memchr $memchr_cpu $memchr_wall" \
+               "harvex2-cli $cli_cpu $cli_wall" "grep $grep_cpu $grep_wall"; do
+        read -r command cpu wall <<< "$row"
+        printf '%-15s %-10s %9s %9s %10s\n' "$name" "$command" "$cpu" "$wall" \
+            "$(echo "scale=0; $megabytes / $cpu" | bc 2>/dev/null || echo -)"
+    done
+    printf '%-15s harvex2-cli / memchr = %s (wall %s), grep / harvex2-cli = %s (wall %s)\n\n' \
+        "$name" "$(ratio "$cli_cpu" "$memchr_cpu")" "$(ratio "$cli_wall" "$memchr_wall")" \
+        "$(ratio "$grep_cpu" "$cli_cpu")" "$(ratio "$grep_wall" "$cli_wall")"
+done
