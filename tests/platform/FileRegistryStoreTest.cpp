@@ -2,6 +2,9 @@
 
 #include "TempFolder.h"
 
+#include <cstdlib>
+#include <utility>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -90,6 +93,100 @@ TEST_F(FileRegistryStoreTest, ReadFailuresCarryTheProgramsTexts) {
     EXPECT_EQ(message([&] { s.writeString("Line\nBreak", ""); }),
               "Failed to set data for 'Line\nBreak'");
     EXPECT_EQ(s.readString("Text"), "");
+}
+
+TEST_F(FileRegistryStoreTest, DeletingAKeyTakesEverythingBelowIt) {
+    auto s = store();
+    ASSERT_TRUE(s.openKey("\\Software\\Harvex\\MRU\\Main\\Dir", true));
+    s.writeInteger("MRUSize", 1);
+    ASSERT_TRUE(s.openKey("\\Software\\Harvex\\Settings", true));
+    s.writeInteger("Mode", 1);
+
+    EXPECT_FALSE(s.deleteKey("\\Software\\Harvex\\Missing"));
+    EXPECT_FALSE(s.deleteKey("\\"));
+    ASSERT_TRUE(s.openKey("\\Software\\Harvex", false));
+    EXPECT_TRUE(s.deleteKey("mru"));
+    EXPECT_FALSE(s.keyExists("\\Software\\Harvex\\MRU\\Main"));
+    EXPECT_THAT(s.subkeyNames(), ElementsAre("Settings"));
+    EXPECT_TRUE(s.keyExists("Settings"));
+}
+
+TEST_F(FileRegistryStoreTest, AKeyDeletedWhileOpenTakesNoMoreValues) {
+    auto s = store();
+    auto other = store();
+    ASSERT_TRUE(s.openKey("\\Software\\Harvex", true));
+    s.writeInteger("x", 1);
+    ASSERT_TRUE(other.deleteKey("\\Software\\Harvex"));
+    EXPECT_THROW(s.writeInteger("x", 2), RegistryError);
+    EXPECT_FALSE(s.valueExists("x"));
+    EXPECT_FALSE(other.keyExists("\\Software\\Harvex"));
+}
+
+TEST_F(FileRegistryStoreTest, ValuesCanBeDeletedOneByOne) {
+    auto s = store();
+    ASSERT_TRUE(s.openKey("\\K", true));
+    s.writeInteger("a", 1);
+    s.writeString("b", "2");
+    EXPECT_TRUE(s.deleteValue("A"));
+    EXPECT_FALSE(s.deleteValue("a"));
+    EXPECT_FALSE(s.valueExists("a"));
+    EXPECT_TRUE(s.valueExists("B"));
+    s.closeKey();
+    EXPECT_FALSE(s.deleteValue("b"));
+}
+
+TEST_F(FileRegistryStoreTest, ReadsSeeWhatAnotherCopyWroteMeanwhile) {
+    auto reader = store();
+    auto writer = store();
+    ASSERT_TRUE(writer.openKey("\\K", true));
+    ASSERT_TRUE(reader.openKey("\\K", false));
+    EXPECT_FALSE(reader.valueExists("Files"));
+    for (int files = 1; files <= 3; ++files) {
+        writer.writeInteger("Files", files);
+        EXPECT_EQ(reader.readInteger("Files"), files);
+    }
+}
+
+TEST_F(FileRegistryStoreTest, MakesTheMissingFolderButReportsAStoreItCannotWrite) {
+    FileRegistryStore nested(Hive::LocalMachine, folder_.file("a/b/machine.reg"));
+    ASSERT_TRUE(nested.openKey("\\K", true));
+    nested.writeInteger("x", 1);
+    EXPECT_EQ(test::TempFolder::read(folder_.file("a/b/machine.reg")).substr(0, 36),
+              "Windows Registry Editor Version 5.00");
+
+    test::TempFolder::write(folder_.file("file"), "not a folder");
+    FileRegistryStore blocked(Hive::CurrentUser, folder_.file("file/user.reg"));
+    EXPECT_FALSE(blocked.openKey("\\K", true));
+    ASSERT_TRUE(blocked.openKey("\\", false));
+    try {
+        blocked.writeString("Name", "x");
+        FAIL() << "no failure";
+    } catch (const RegistryError& e) {
+        EXPECT_STREQ(e.what(), "Failed to set data for 'Name'");
+    }
+}
+
+TEST(FileRegistryStoreFolder, FollowsTheEnvironment) {
+    const auto withEnvironment = [](const char* own, const char* xdg, const char* home) {
+        for (const auto& [name, value] :
+             {std::pair{"HARVEX2_CONFIG_DIR", own}, std::pair{"XDG_CONFIG_HOME", xdg},
+              std::pair{"HOME", home}}) {
+            value ? ::setenv(name, value, 1) : ::unsetenv(name);
+        }
+        return FileRegistryStore::defaultPath(Hive::CurrentUser);
+    };
+    const char* own = std::getenv("HARVEX2_CONFIG_DIR");
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    const std::string saved[] = {own ? own : "", xdg ? xdg : "", home ? home : ""};
+
+    EXPECT_EQ(withEnvironment("/p", "/x", "/h"), "/p/user.reg");
+    EXPECT_EQ(withEnvironment("", "/x", "/h"), "/x/harvex2/user.reg");
+    EXPECT_EQ(withEnvironment(nullptr, nullptr, "/h"), "/h/.config/harvex2/user.reg");
+    EXPECT_EQ(FileRegistryStore::defaultPath(Hive::LocalMachine), "/h/.config/harvex2/machine.reg");
+
+    withEnvironment(own ? saved[0].c_str() : nullptr, xdg ? saved[1].c_str() : nullptr,
+                    home ? saved[2].c_str() : nullptr);
 }
 
 } // namespace

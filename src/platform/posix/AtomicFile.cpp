@@ -49,17 +49,6 @@ void writeTemporary(const std::string& temporary, const std::string& path, std::
     check(::close(fd) == 0);
 }
 
-// Makes the rename itself survive a power loss.
-void syncFolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 } // namespace
 
 void AtomicFile::replace(const std::string& path, std::string_view bytes) {
@@ -72,7 +61,6 @@ void AtomicFile::replace(const std::string& path, std::string_view bytes) {
         ::unlink(temporary.c_str());
         throw;
     }
-    syncFolderOf(path);
 }
 
 } // namespace harvex2::platform

@@ -7,7 +7,8 @@ namespace harvex2::platform {
 
 // Replaces a file's contents so that readers see either the old or the new file, never a
 // part of one, even when the writer dies: the bytes go to "<path>.tmp" in the same folder,
-// are flushed to disk, and the temporary file is renamed over the target. The temporary
+// are flushed to disk, and the temporary file is renamed over the target. The folder is not
+// flushed: after a power loss the file may be the one before, but always a whole one. The temporary
 // name is fixed, so callers must serialise writers of the same path (the store holds its
 // lock); a temporary file left by a killed writer is simply replaced.
 class AtomicFile {

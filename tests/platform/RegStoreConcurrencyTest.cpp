@@ -1,0 +1,141 @@
+#include "TempFolder.h"
+#include "platform/posix/FileRegistryStore.h"
+#include "platform/posix/RegFileParser.h"
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace harvex2::platform {
+namespace {
+
+constexpr const char* kKey = "\\Software\\Harvex\\Shared";
+
+// Child processes that wait at a gate, so that they start their work together.
+class GatedChildren {
+public:
+    GatedChildren() {
+        if (::pipe(gate_) != 0) {
+            throw std::runtime_error("pipe");
+        }
+    }
+    ~GatedChildren() {
+        open();
+        for (const pid_t pid : pids_) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    }
+
+    pid_t start(const std::function<void()>& work) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::close(gate_[1]);
+            char go = 0;
+            const bool released = ::read(gate_[0], &go, 1) == 0;
+            int status = released ? 0 : 2;
+            try {
+                work();
+            } catch (...) {
+                status = 1;
+            }
+            ::_exit(status);
+        }
+        pids_.push_back(pid);
+        return pid;
+    }
+    void open() {
+        for (int& fd : gate_) {
+            if (fd >= 0) {
+                ::close(fd);
+                fd = -1;
+            }
+        }
+    }
+    // The exit code of `pid`, or -1 when it did not exit normally.
+    int wait(pid_t pid) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        std::erase(pids_, pid);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+private:
+    int gate_[2] = {-1, -1};
+    std::vector<pid_t> pids_;
+};
+
+void writeNumbered(const std::string& path, const std::string& prefix, int count) {
+    FileRegistryStore store(Hive::CurrentUser, path);
+    for (int i = 0; i < count; ++i) {
+        store.openKey(kKey, true);
+        store.writeInteger(prefix + std::to_string(i), i);
+        store.writeInteger("Last" + prefix, i);
+    }
+}
+
+TEST(RegStoreConcurrency, TwoProcessesWritingAtOnceLoseNothing) {
+    test::TempFolder folder;
+    const std::string path = folder.file("config/user.reg");
+    constexpr int kCount = 40;
+    GatedChildren children;
+    const pid_t first = children.start([&] { writeNumbered(path, "first", kCount); });
+    const pid_t second = children.start([&] { writeNumbered(path, "second", kCount); });
+    children.open();
+    ASSERT_EQ(children.wait(first), 0);
+    ASSERT_EQ(children.wait(second), 0);
+
+    FileRegistryStore store(Hive::CurrentUser, path);
+    ASSERT_TRUE(store.openKey(kKey, false));
+    EXPECT_EQ(store.valueNames().size(), 2u * kCount + 2);
+    for (const std::string prefix : {"first", "second"}) {
+        for (int i = 0; i < kCount; ++i) {
+            ASSERT_EQ(store.readInteger(prefix + std::to_string(i)), i) << prefix;
+        }
+    }
+}
+
+TEST(RegStoreConcurrency, AWriterKilledMidSaveLeavesACleanConsistentFile) {
+    test::TempFolder folder;
+    const std::string path = folder.file("user.reg");
+    GatedChildren children;
+    const pid_t child = children.start([&] { writeNumbered(path, "n", 1000000); });
+    children.open();
+    FileRegistryStore watcher(Hive::CurrentUser, path);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!(watcher.openKey(kKey, false) && watcher.valueNames().size() > 10) &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    ::kill(child, SIGKILL);
+    ASSERT_EQ(children.wait(child), -1);
+
+    const ParsedRegFile parsed =
+        RegFileParser::parse(test::TempFolder::read(path), Hive::CurrentUser);
+    EXPECT_FALSE(parsed.damaged);
+    EXPECT_FALSE(std::filesystem::exists(path + ".damaged"));
+    FileRegistryStore store(Hive::CurrentUser, path);
+    ASSERT_TRUE(store.openKey(kKey, false));
+    // Each value went in by its own save: every number up to the last is there, and at
+    // most the one after it.
+    const int last = store.readInteger("Lastn");
+    for (int i = 0; i <= last; ++i) {
+        ASSERT_EQ(store.readInteger("n" + std::to_string(i)), i);
+    }
+    EXPECT_LE(store.valueNames().size(), static_cast<std::size_t>(last) + 3);
+    // The lock died with the writer.
+    store.writeInteger("After", 1);
+    EXPECT_EQ(store.readInteger("After"), 1);
+}
+
+} // namespace
+} // namespace harvex2::platform
