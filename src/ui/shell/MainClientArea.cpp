@@ -100,6 +100,10 @@ void MainClientArea::chainTabOrder() {
 
 void MainClientArea::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    arrange();
+}
+
+void MainClientArea::arrange() {
     const auto layout = core::MainWindowLayout::compute(height() + kFrameHeight, width());
     if (toolBar_) {
         toolBar_->setGeometry(0, 0, width(), MainMenus::kToolBarHeight);

@@ -30,6 +30,10 @@ public:
 
     explicit MainClientArea(LinkListModel& model, QWidget* parent = nullptr);
 
+    // Runs the resize rule for the area's present size. A hidden area is not told of its
+    // size changes until it is shown, so whoever sizes it while hidden calls this.
+    void arrange();
+
     // The toolbar across the top; the area takes it over.
     void setToolBar(QToolBar* toolBar);
 

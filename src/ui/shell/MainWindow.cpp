@@ -16,7 +16,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMimeData>
@@ -103,12 +102,15 @@ core::WindowRect MainWindow::outerRect() const {
 }
 
 void MainWindow::applyOuterRect(const core::WindowRect& rect) {
+    const QSize area =
+        QSize(rect.width - MainClientArea::kFrameWidth, rect.height - MainClientArea::kFrameHeight)
+            .expandedTo(client_->minimumSize());
     move(rect.left, rect.top);
-    resize(rect.width - MainClientArea::kFrameWidth,
-           menuBar()->sizeHint().height() + rect.height - MainClientArea::kFrameHeight);
-    // Places the client area now, so that the rectangle reads back at once even while the
-    // window is still hidden.
-    layout()->activate();
+    resize(area.width(), menuBar()->sizeHint().height() + area.height());
+    // The window lays out its area only once it is shown; the rectangle must read back at
+    // once, and the rule must have run, even while it is still hidden.
+    client_->resize(area);
+    client_->arrange();
 }
 
 void MainWindow::loadSettings() {

@@ -1,3 +1,5 @@
+#include "ui/shell/StartupSequence.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -10,5 +12,7 @@ int main(int argc, char** argv) {
         return RUN_ALL_TESTS();
     }
     QApplication app(argc, argv);
+    // Every window is tested with the look the program gives itself at start-up.
+    harvex2::ui::StartupSequence::initialiseApplication();
     return RUN_ALL_TESTS();
 }

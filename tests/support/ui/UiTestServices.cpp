@@ -1,0 +1,23 @@
+#include "support/ui/UiTestServices.h"
+
+namespace harvex2::test {
+
+using platform::Hive;
+
+UiTestServices::UiTestServices()
+    : userFileStore(Hive::CurrentUser, folder_.filePath(QStringLiteral("user.reg")).toStdString()),
+      machineStore(Hive::LocalMachine,
+                   folder_.filePath(QStringLiteral("machine.reg")).toStdString()) {}
+
+ui::AppServices UiTestServices::make() {
+    ui::AppServices services;
+    services.prompts = &prompts;
+    services.shell = &shell;
+    services.eventPump = &eventPump;
+    services.userStore = &userStore;
+    services.machineStore = &machineStore;
+    services.programFolder = folder() + "/";
+    return services;
+}
+
+} // namespace harvex2::test

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/EventPump.h"
+#include "platform/Shell.h"
+#include "platform/posix/FileRegistryStore.h"
+#include "support/core/ScriptedPrompts.h"
+#include "support/ui/CountingStore.h"
+#include "ui/shell/AppServices.h"
+
+#include <utility>
+#include <vector>
+
+#include <QTemporaryDir>
+
+namespace harvex2::test {
+
+// Remembers what the program asked the desktop to open or start.
+class RecordingShell : public platform::Shell {
+public:
+    bool open(const std::string& pathOrAddress, platform::ShowMode mode) override {
+        opened.emplace_back(pathOrAddress, mode);
+        return true;
+    }
+    bool startCommand(const std::string& commandLine) override {
+        started.push_back(commandLine);
+        return true;
+    }
+
+    std::vector<std::pair<std::string, platform::ShowMode>> opened;
+    std::vector<std::string> started;
+};
+
+class IdleEventPump : public platform::EventPump {
+public:
+    void processEvents() override {}
+};
+
+// The seams a window needs, with real settings files in a folder of the test's own. The
+// same folder outlives several main windows, so a test can restart the program.
+class UiTestServices {
+    // First, so that it exists before the stores that keep their files in it.
+    QTemporaryDir folder_;
+
+public:
+    UiTestServices();
+
+    // A fresh set of services as main() would hand them to the start-up.
+    ui::AppServices make();
+    std::string folder() const { return folder_.path().toStdString(); }
+    std::string userFile() const { return folder() + "/user.reg"; }
+
+    ScriptedPrompts prompts;
+    RecordingShell shell;
+    IdleEventPump eventPump;
+    platform::FileRegistryStore userFileStore;
+    platform::FileRegistryStore machineStore;
+    CountingStore userStore{userFileStore};
+};
+
+} // namespace harvex2::test
