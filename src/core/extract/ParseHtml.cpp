@@ -20,6 +20,28 @@ std::string fileNamePart(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
 
+// Hands kept links to the link list a piece at a time: one notification per piece keeps a
+// view's cost out of the scan, and the list has caught up whenever the counters are shown.
+class BatchingStats final : public ScanStats {
+public:
+    BatchingStats(LinkList& links, ScanStats& stats) : links_(links), stats_(stats) {}
+
+    void keep(std::string_view link) { batch_.emplace_back(link); }
+
+    void UpdateStats(ScanEvent event, const ScanCounters& counters) override {
+        if (event == ScanEvent::Characters || event == ScanEvent::Finished) {
+            links_.appendAll(std::move(batch_));
+            batch_.clear();
+        }
+        stats_.UpdateStats(event, counters);
+    }
+
+private:
+    LinkList& links_;
+    ScanStats& stats_;
+    std::vector<std::string> batch_;
+};
+
 } // namespace
 
 bool ParseHTML(const std::string& sourcePath, const IgnoreSwitches& switches, LinkList& links,
@@ -29,8 +51,9 @@ bool ParseHTML(const std::string& sourcePath, const IgnoreSwitches& switches, Li
         showOpenError(prompts, kOpenError);
         return false;
     }
+    BatchingStats batching(links, stats);
     LinkScanner scanner(
-        switches, [&links](std::string_view link) { links.append(std::string(link)); }, &stats);
+        switches, [&batching](std::string_view link) { batching.keep(link); }, &batching);
     const ScanCounters counters = scanner.scan(file);
     statusBar.setText(platform::StatusPanel::State, "Parsed " + fileNamePart(sourcePath));
     statusBar.setText(platform::StatusPanel::Detail,

@@ -21,6 +21,22 @@ void LinkList::append(std::string text) {
     }
 }
 
+void LinkList::appendAll(std::vector<std::string> texts) {
+    if (texts.empty()) {
+        return;
+    }
+    const std::size_t first = entries_.size();
+    if (observer_) {
+        observer_->beginAppend(first, first + texts.size() - 1);
+    }
+    for (std::string& text : texts) {
+        entries_.push_back(Entry{std::move(text), false});
+    }
+    if (observer_) {
+        observer_->endAppend();
+    }
+}
+
 void LinkList::setChecked(std::size_t index, bool checked) {
     if (entries_[index].checked == checked) {
         return;

@@ -1,5 +1,6 @@
 #include "core/extract/ParseHtml.h"
 
+#include "core/extract/LinkScanner.h"
 #include "core/extract/PrintScanCounters.h"
 #include "core/extract/ScratchFolder.h"
 #include "support/core/ScriptedPrompts.h"
@@ -92,6 +93,42 @@ TEST_F(ParseHtmlRun, ASourceThatCannotBeOpenedChangesNothing) {
     EXPECT_EQ(links.count(), 0u);
     EXPECT_EQ(status.text(StatusPanel::State), "before");
     EXPECT_EQ(stats.finished, 0);
+}
+
+// Counts the list's notifications and checks, whenever counters are reported, that every
+// link counted is already in the list.
+struct Following final : ScanStats, LinkListObserver {
+    explicit Following(LinkList& list) : links(list) { links.setObserver(this); }
+    ~Following() override { links.setObserver(nullptr); }
+
+    void UpdateStats(ScanEvent event, const ScanCounters& counters) override {
+        if (event == ScanEvent::Characters || event == ScanEvent::Finished) {
+            EXPECT_EQ(std::ssize(texts(links)), counters.linksFound);
+        }
+    }
+    void beginAppend(std::size_t, std::size_t) override { ++appends; }
+    void endAppend() override {}
+    void beginRemove(std::size_t, std::size_t) override {}
+    void endRemove() override {}
+    void checkedChanged(std::size_t, std::size_t) override {}
+    void beginReset() override {}
+    void endReset() override {}
+
+    LinkList& links;
+    int appends = 0;
+};
+
+TEST_F(ParseHtmlRun, HandsLinksToTheListAPieceAtATime) {
+    std::string html;
+    while (html.size() < 3 * LinkScanner::kBufferSize) {
+        html += "<a href=\"" + std::to_string(html.size()) + "\">";
+    }
+    Following following(links);
+    ASSERT_TRUE(
+        ParseHTML(folder.write("many.htm", html), switches, links, following, prompts, status));
+    EXPECT_GT(links.count(), 40'000u);
+    EXPECT_EQ(links.textAt(1), "12");
+    EXPECT_LE(following.appends, 4);
 }
 
 TEST(ParseHtmlFile, AppendsToTheStagingListOnly) {
