@@ -60,6 +60,14 @@ TEST_P(RegStoreDamageTest, LoadsWhatItCanAndKeepsADamagedFileAside) {
 const std::string kWhole = kHeader + kSection + "\"A\"=dword:00000001\r\n\"B\"=\"two\"\r\n" +
                            "\"C\"=hex(1):33,00,00,00\r\n\r\n";
 
+std::string deepKeyLine(int depth) {
+    std::string line = "[HKEY_CURRENT_USER";
+    for (int i = 0; i < depth; ++i) {
+        line += "\\a";
+    }
+    return line + "]\r\n";
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Files, RegStoreDamageTest,
     ::testing::Values(
@@ -80,6 +88,8 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"OtherHive",
                    kWhole + "[HKEY_LOCAL_MACHINE\\Software\\Harvex]\r\n\"D\"=dword:00000004\r\n",
                    true, 3},
+        DamageCase{"NestedTooDeep", kWhole + deepKeyLine(30000) + "\"D\"=dword:00000004\r\n", true,
+                   3},
         DamageCase{"UnknownType", kWhole + kSection + "\"D\"=hex(7):00,00\r\n", true, 3}),
     [](const auto& info) { return std::string(info.param.label); });
 

@@ -35,7 +35,8 @@ RegistryError failedToSet(const std::string& name) {
 }
 
 bool storablePath(const std::vector<std::string>& path) {
-    return std::all_of(path.begin(), path.end(), KeyPath::isStorableName);
+    return path.size() <= KeyPath::kMaxDepth &&
+           std::all_of(path.begin(), path.end(), KeyPath::isStorableName);
 }
 
 } // namespace

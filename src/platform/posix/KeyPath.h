@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,10 @@ namespace harvex2::platform {
 // compared without regard to ASCII letter case.
 class KeyPath {
 public:
+    // As deep as the registry lets keys nest; also keeps a hostile file from nesting keys
+    // deep enough to exhaust the stack.
+    static constexpr std::size_t kMaxDepth = 512;
+
     // The non-empty components of `path`; a leading, trailing or doubled "\" adds none.
     static std::vector<std::string> split(std::string_view path);
     static bool isAbsolute(std::string_view path) { return !path.empty() && path.front() == '\\'; }

@@ -177,6 +177,10 @@ void RegFileParser::readKeyLine(std::string_view line) {
         return;
     }
     path.erase(path.begin());
+    if (path.size() > KeyPath::kMaxDepth) {
+        result_.damaged = true;
+        return;
+    }
     key_ = &result_.root.findOrCreate(path);
 }
 
