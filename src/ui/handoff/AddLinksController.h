@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/handoff/AddCommand.h"
+#include "ui/handoff/ComboHistoryBox.h"
+#include "ui/handoff/MainCommandLock.h"
+
+#include <QObject>
+
+class QMainWindow;
+
+namespace harvex2::ui {
+
+struct AppServices;
+class AddingWindow;
+
+// Runs "&Add selected" for the main window through the Adding window, and keeps the main
+// window's commands refused while a run reads the link list.
+class AddLinksController : public QObject {
+    Q_OBJECT
+public:
+    AddLinksController(AppServices& services, QMainWindow& mainWindow, QComboBox& baseUrl,
+                       QComboBox& directory, AddingWindow& adding);
+
+    void addSelected();
+    bool running() const { return command_.running(); }
+
+private:
+    AppServices& services_;
+    ComboHistoryBox baseUrl_;
+    ComboHistoryBox directory_;
+    MainCommandLock lock_;
+    core::AddCommand command_;
+};
+
+} // namespace harvex2::ui

@@ -1,0 +1,171 @@
+#include "ui/handoff/AddingWindow.h"
+
+#include "ui/handoff/AddingRowsModel.h"
+#include "ui/handoff/ColumnFitter.h"
+#include "ui/handoff/PleaseWaitWindow.h"
+#include "ui/handoff/StatePictures.h"
+#include "ui/platform/TextBytes.h"
+#include "ui/shell/AppServices.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QProgressBar>
+#include <QTimer>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace harvex2::ui {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr QSize kInitialSize(511, 298);
+constexpr int kProgressHeight = 24;
+// The list's height is the group's less the bar's less this.
+constexpr int kListAllowance = 20;
+constexpr int kGroupInset = 8;
+constexpr int kListTop = 15;
+constexpr int kFittedColumns = 3;
+// A bar whose range is empty would show Qt's busy animation; an idle one shows nothing.
+constexpr int kIdleMaximum = 100;
+} // namespace
+
+AddingWindow::AddingWindow(AppServices& services, std::chrono::milliseconds startDelay,
+                           QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      services_(services), pass_(*services.userStore, *services.machineStore),
+      model_(new AddingRowsModel(rows_, this)), group_(new QGroupBox(u"Add items to NetVamp"_s)),
+      list_(new QTreeView(group_)), progress_(new QProgressBar(group_)), timer_(new QTimer(this)) {
+    setObjectName(u"TForm3"_s);
+    setWindowTitle(u"Harvex"_s);
+    resize(kInitialSize);
+    buildControls();
+    timer_->setObjectName(u"Timer1"_s);
+    timer_->setInterval(startDelay);
+    connect(timer_, &QTimer::timeout, this, &AddingWindow::Timer1Timer);
+    choosePictures(services.settings->mode);
+}
+
+AddingWindow::~AddingWindow() = default;
+
+void AddingWindow::buildControls() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(group_);
+    group_->setObjectName(u"GroupBox1"_s);
+    group_->installEventFilter(this);
+
+    list_->setObjectName(u"ListView1"_s);
+    list_->setModel(model_);
+    list_->setRootIsDecorated(false);
+    list_->setItemsExpandable(false);
+    list_->setUniformRowHeights(true);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setIconSize(QSize(StatePictures::kStateSize, StatePictures::kStateSize));
+    list_->header()->setSectionsClickable(false);
+    list_->header()->setStretchLastSection(false);
+    list_->setColumnHidden(AddingRowsModel::IndexColumn, true);
+    new ColumnFitter(*list_, kFittedColumns);
+
+    progress_->setObjectName(u"ProgressBar1"_s);
+    progress_->setTextVisible(false);
+    progress_->setRange(0, kIdleMaximum);
+    progress_->setValue(0);
+}
+
+bool AddingWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == group_ && event->type() == QEvent::Resize) {
+        layOutGroup();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void AddingWindow::layOutGroup() {
+    const int width = group_->width() - 2 * kGroupInset;
+    const int listHeight = group_->height() - kProgressHeight - kListAllowance;
+    list_->setGeometry(kGroupInset, kListTop, width, listHeight);
+    progress_->setGeometry(kGroupInset, group_->height() - kProgressHeight - 3, width,
+                           kProgressHeight);
+}
+
+void AddingWindow::choosePictures(std::int32_t mode) {
+    model_->setPictures(StatePictures::stateSet(StatePictures::forMode(mode)));
+}
+
+void AddingWindow::run() {
+    pendingClose_.reset();
+    timer_->start();
+    exec();
+}
+
+void AddingWindow::Timer1Timer() {
+    timer_->stop();
+    core::AddingPassContext context{rows_,
+                                    *this,
+                                    *services_.settings,
+                                    *services_.prompts,
+                                    *services_.eventPump,
+                                    *services_.userStore,
+                                    *services_.machineStore};
+    passRunning_ = true;
+    pass_.run(context);
+    passRunning_ = false;
+    if (pendingClose_) {
+        done(*pendingClose_);
+    }
+}
+
+void AddingWindow::done(int result) {
+    if (passRunning_) {
+        pendingClose_ = result;
+        return;
+    }
+    timer_->stop();
+    pendingClose_.reset();
+    hidePleaseWait();
+    QDialog::done(result);
+}
+
+void AddingWindow::setCaption(const std::string& caption) {
+    setWindowTitle(fromBytes(caption));
+}
+
+void AddingWindow::scrollToRow(std::size_t row) {
+    list_->scrollTo(model_->index(static_cast<int>(row), 0));
+}
+
+void AddingWindow::setProgressRange(int maximum) {
+    progress_->setRange(0, maximum > 0 ? maximum : kIdleMaximum);
+}
+
+void AddingWindow::setProgressPosition(int position) {
+    progress_->setValue(position);
+}
+
+void AddingWindow::requestClose(bool ok) {
+    done(ok ? Accepted : Rejected);
+}
+
+void AddingWindow::setPleaseWaitStatus(const std::string& status) {
+    if (pleaseWait_) {
+        pleaseWait_->setStatus(status);
+    }
+}
+
+void AddingWindow::showPleaseWait() {
+    if (pleaseWait_) {
+        pleaseWait_->show();
+        pleaseWait_->repaint();
+    }
+}
+
+void AddingWindow::hidePleaseWait() {
+    if (pleaseWait_) {
+        pleaseWait_->hide();
+    }
+}
+
+} // namespace harvex2::ui

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "core/handoff/AddingPass.h"
+#include "core/handoff/AddingRows.h"
+#include "core/handoff/AddingRun.h"
+#include "core/handoff/AddingWindowPort.h"
+#include "ui/handoff/PleaseWaitWindow.h"
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+
+#include <QDialog>
+#include <QPointer>
+
+class QGroupBox;
+class QProgressBar;
+class QTimer;
+class QTreeView;
+
+namespace harvex2::ui {
+
+struct AppServices;
+class AddingRowsModel;
+
+// The window where links leave the program: one row per link, handed to the download
+// manager by a pass that starts a moment after the window has appeared.
+class AddingWindow : public QDialog, public core::AddingWindowPort, public core::AddingRun {
+    Q_OBJECT
+public:
+    static constexpr std::chrono::milliseconds kStartDelay{2500};
+
+    explicit AddingWindow(AppServices& services, std::chrono::milliseconds startDelay = kStartDelay,
+                          QWidget* parent = nullptr);
+    ~AddingWindow() override;
+
+    core::AddingRows& rows() override { return rows_; }
+    void run() override;
+
+    // ReGet's state pictures for target program 1, Net Vampire's otherwise.
+    void choosePictures(std::int32_t mode);
+    void setPleaseWait(PleaseWaitWindow* window) { pleaseWait_ = window; }
+    core::TNVManager& jobManager() { return pass_.jobManager(); }
+    bool passRunning() const { return passRunning_; }
+
+    // A close asked for while the pass runs waits until the pass has returned; a close
+    // before the pass has started withdraws it.
+    void done(int result) override;
+
+    void setCaption(const std::string& caption) override;
+    void scrollToRow(std::size_t row) override;
+    void setProgressRange(int maximum) override;
+    void setProgressPosition(int position) override;
+    void requestClose(bool ok) override;
+    void setPleaseWaitStatus(const std::string& status) override;
+    void showPleaseWait() override;
+    void hidePleaseWait() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void layOutGroup();
+    void Timer1Timer();
+
+    AppServices& services_;
+    core::AddingRows rows_;
+    core::AddingPass pass_;
+    AddingRowsModel* model_;
+    QGroupBox* group_;
+    QTreeView* list_;
+    QProgressBar* progress_;
+    QTimer* timer_;
+    QPointer<PleaseWaitWindow> pleaseWait_;
+    bool passRunning_ = false;
+    std::optional<int> pendingClose_;
+};
+
+} // namespace harvex2::ui

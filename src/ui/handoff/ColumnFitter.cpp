@@ -1,0 +1,65 @@
+#include "ui/handoff/ColumnFitter.h"
+
+#include <QHeaderView>
+#include <QTreeView>
+
+namespace harvex2::ui {
+
+namespace {
+// Room for the cell's margins and the focus frame around the text.
+constexpr int kTextPadding = 12;
+} // namespace
+
+ColumnFitter::ColumnFitter(QTreeView& view, int columns)
+    : QObject(&view), view_(view), widths_(static_cast<std::size_t>(columns), 0) {
+    QAbstractItemModel* model = view.model();
+    connect(model, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { measureRows(first, last); });
+    connect(model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                measureRows(topLeft.row(), bottomRight.row());
+            });
+    connect(model, &QAbstractItemModel::modelReset, this, &ColumnFitter::restart);
+    restart();
+}
+
+void ColumnFitter::restart() {
+    const QFontMetrics metrics = view_.header()->fontMetrics();
+    for (std::size_t c = 0; c < widths_.size(); ++c) {
+        const QString title =
+            view_.model()->headerData(static_cast<int>(c), Qt::Horizontal).toString();
+        widths_[c] = 0;
+        widen(static_cast<int>(c), metrics.horizontalAdvance(title) + kTextPadding);
+    }
+    const int rows = view_.model()->rowCount();
+    if (rows > 0) {
+        measureRows(0, rows - 1);
+    }
+}
+
+void ColumnFitter::measureRows(int first, int last) {
+    const QFontMetrics metrics = view_.fontMetrics();
+    const QAbstractItemModel* model = view_.model();
+    for (int row = first; row <= last; ++row) {
+        for (std::size_t c = 0; c < widths_.size(); ++c) {
+            const QModelIndex cell = model->index(row, static_cast<int>(c));
+            int width = metrics.horizontalAdvance(cell.data().toString()) + kTextPadding;
+            if (!cell.data(Qt::DecorationRole).isNull()) {
+                width += view_.iconSize().width() + kTextPadding / 2;
+            }
+            widen(static_cast<int>(c), width);
+        }
+    }
+}
+
+void ColumnFitter::widen(int column, int width) {
+    auto& current = widths_[static_cast<std::size_t>(column)];
+    if (width > current) {
+        current = width;
+    }
+    if (view_.header()->sectionSize(column) != current) {
+        view_.header()->resizeSection(column, current);
+    }
+}
+
+} // namespace harvex2::ui

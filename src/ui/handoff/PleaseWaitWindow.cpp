@@ -1,0 +1,53 @@
+#include "ui/handoff/PleaseWaitWindow.h"
+
+#include "ui/handoff/StatePictures.h"
+#include "ui/platform/TextBytes.h"
+
+#include <QLabel>
+
+namespace harvex2::ui {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr QSize kClientSize(339, 61);
+constexpr QPoint kIconPlace(12, 14);
+constexpr QRect kStatusPlace(56, 22, 275, 17);
+} // namespace
+
+PleaseWaitWindow::PleaseWaitWindow(std::int32_t mode, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      netVampireIcon_(addIcon("Image1", StatePictures::pleaseWaitIcon(PictureSet::NetVampire))),
+      reGetIcon_(addIcon("Image2", StatePictures::pleaseWaitIcon(PictureSet::ReGet))),
+      status_(new QLabel(u"<Status>"_s, this)) {
+    setObjectName(u"TForm8"_s);
+    setWindowTitle(u"Please wait..."_s);
+    setFixedSize(kClientSize);
+    status_->setObjectName(u"Label1"_s);
+    status_->setTextFormat(Qt::PlainText);
+    status_->setGeometry(kStatusPlace);
+    choosePictures(mode);
+}
+
+QLabel* PleaseWaitWindow::addIcon(const char* name, const QPixmap& picture) {
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QString::fromLatin1(name));
+    icon->setPixmap(picture);
+    icon->setGeometry(QRect(kIconPlace, picture.size()));
+    return icon;
+}
+
+void PleaseWaitWindow::setStatus(const std::string& status) {
+    status_->setText(fromBytes(status));
+    if (isVisible()) {
+        status_->repaint();
+    }
+}
+
+void PleaseWaitWindow::choosePictures(std::int32_t mode) {
+    const bool reGet = StatePictures::forMode(mode) == PictureSet::ReGet;
+    reGetIcon_->setVisible(reGet);
+    netVampireIcon_->setVisible(!reGet);
+}
+
+} // namespace harvex2::ui

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include <QWidget>
+
+class QLabel;
+
+namespace harvex2::ui {
+
+// The small window a pass shows while it connects to the download manager.
+class PleaseWaitWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit PleaseWaitWindow(std::int32_t mode, QWidget* parent = nullptr);
+
+    // The line is painted at once: the pass goes on without giving the event loop a turn.
+    void setStatus(const std::string& status);
+    // ReGet's icon for target program 1, Net Vampire's otherwise.
+    void choosePictures(std::int32_t mode);
+
+private:
+    QLabel* addIcon(const char* name, const QPixmap& picture);
+
+    QLabel* netVampireIcon_;
+    QLabel* reGetIcon_;
+    QLabel* status_;
+};
+
+} // namespace harvex2::ui

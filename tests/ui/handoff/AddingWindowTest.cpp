@@ -1,0 +1,235 @@
+#include "ui/handoff/AddingWindow.h"
+
+#include "support/ui/UiTestServices.h"
+#include "ui/handoff/AddingRowsModel.h"
+#include "ui/handoff/PleaseWaitWindow.h"
+#include "ui/handoff/StatePictures.h"
+#include "ui/platform/QtEventPump.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QImage>
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+namespace harvex2::test {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using core::RowPicture;
+using platform::MessageButton;
+using platform::MessageIcon;
+
+// Calls `step` the first time the pass lets the window process events.
+class SteppingEventPump : public platform::EventPump {
+public:
+    void processEvents() override {
+        ++calls;
+        if (step) {
+            std::exchange(step, nullptr)();
+        }
+        pump.processEvents();
+    }
+    int calls = 0;
+    std::function<void()> step;
+    ui::QtEventPump pump;
+};
+
+class AddingWindowTest : public ::testing::Test {
+protected:
+    AddingWindowTest() {
+        window.setPleaseWait(&pleaseWait);
+        for (int i = 0; i < 3; ++i) {
+            window.rows().append("http://h/" + std::to_string(i) + ".zip", "", std::to_string(i));
+        }
+    }
+
+    // A program folder with the executable and its data folder, recorded as Net Vampire's.
+    void installProgram(bool withData = true) {
+        const std::string program = env.folder() + "/nv";
+        for (const char* sub : {"Jobs", "State", "Sites", "Partial"}) {
+            fs::create_directories(program + (withData ? "/Data/" : "/") + sub);
+        }
+        std::ofstream(program + "/vampire.exe") << "";
+        env.machineStore.openKey(
+            "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Vampire.exe", true);
+        env.machineStore.writeString("Path", program);
+        env.machineStore.closeKey();
+    }
+
+    QTreeView* list() { return window.findChild<QTreeView*>(QStringLiteral("ListView1")); }
+
+    // Runs the window; `whileOpen` runs once a pass is over, if the window is still open.
+    void runAndThen(std::function<void()> whileOpen) {
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &window, [this, &poll, whileOpen] {
+            const bool passOver = !window.passRunning() && window.rows().at(0).status != "Waiting";
+            if (window.isVisible() && passOver) {
+                poll.stop();
+                openAfterPass = true;
+                whileOpen();
+                window.close();
+            }
+        });
+        poll.start(5);
+        window.run();
+    }
+
+    static constexpr std::chrono::milliseconds kDelay{20};
+    ui::AppServices makeServices() {
+        ui::AppServices made = env.make();
+        made.settings = &settings;
+        made.eventPump = &events;
+        return made;
+    }
+
+    UiTestServices env;
+    core::SettingsRecord settings;
+    SteppingEventPump events;
+    ui::AppServices services = makeServices();
+    ui::AddingWindow window{services, kDelay};
+    ui::PleaseWaitWindow pleaseWait{0};
+    bool openAfterPass = false;
+};
+
+TEST_F(AddingWindowTest, LooksAsDesigned) {
+    EXPECT_EQ(window.objectName(), QStringLiteral("TForm3"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Harvex"));
+    EXPECT_EQ(window.size(), QSize(511, 298));
+    auto* group = window.findChild<QGroupBox*>(QStringLiteral("GroupBox1"));
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->title(), QStringLiteral("Add items to NetVamp"));
+    QTreeView* view = list();
+    ASSERT_NE(view, nullptr);
+    const QStringList titles{QStringLiteral("URL"), QStringLiteral("Status"),
+                             QStringLiteral("Target"), QStringLiteral("Index from Main")};
+    for (int c = 0; c < titles.size(); ++c) {
+        EXPECT_EQ(view->model()->headerData(c, Qt::Horizontal).toString(), titles[c]);
+    }
+    EXPECT_TRUE(view->isColumnHidden(ui::AddingRowsModel::IndexColumn));
+    EXPECT_TRUE(view->uniformRowHeights());
+    EXPECT_FALSE(view->header()->sectionsClickable());
+    EXPECT_EQ(view->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(view->selectionBehavior(), QAbstractItemView::SelectRows);
+}
+
+TEST_F(AddingWindowTest, TheListLeavesRoomForTheBarAtAnySize) {
+    auto* group = window.findChild<QGroupBox*>(QStringLiteral("GroupBox1"));
+    auto* bar = window.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+    for (const QSize size : {QSize(511, 298), QSize(800, 600), QSize(300, 150)}) {
+        window.resize(size);
+        window.show();
+        QApplication::processEvents();
+        EXPECT_EQ(bar->height(), 24);
+        EXPECT_EQ(list()->height(), group->height() - 24 - 20) << size.height();
+        EXPECT_LE(list()->geometry().bottom(), bar->geometry().top());
+        EXPECT_LE(bar->geometry().bottom(), group->height());
+    }
+    window.hide();
+}
+
+TEST_F(AddingWindowTest, ColumnsGrowToTheirWidestText) {
+    QTreeView* view = list();
+    const int urlWidth = view->columnWidth(0);
+    window.rows().setStatus(1, std::string(80, 'W'), RowPicture::Adding);
+    EXPECT_GT(view->columnWidth(1), view->fontMetrics().horizontalAdvance(QString(80, u'W')));
+    window.rows().append(std::string(200, 'u'), "", "3");
+    EXPECT_GT(view->columnWidth(0), urlWidth);
+}
+
+TEST_F(AddingWindowTest, PicturesFollowTheTargetProgram) {
+    const auto picture = [this] {
+        return list()->model()->index(0, 0).data(Qt::DecorationRole).value<QPixmap>().toImage();
+    };
+    window.rows().setStatus(0, "Added", RowPicture::Added);
+    const auto reGet = ui::StatePictures::stateSet(ui::PictureSet::ReGet);
+    const auto netVampire = ui::StatePictures::stateSet(ui::PictureSet::NetVampire);
+    EXPECT_EQ(picture(), netVampire[0].toImage());
+    window.choosePictures(1);
+    EXPECT_EQ(picture(), reGet[0].toImage());
+    EXPECT_NE(reGet[0].toImage(), netVampire[0].toImage());
+    window.choosePictures(2);
+    EXPECT_EQ(picture(), netVampire[0].toImage());
+}
+
+TEST_F(AddingWindowTest, ClosingBeforeTheStartWithdrawsThePass) {
+    // A pass would ask for Net Vampire's folder: the scripted prompts fail on that box.
+    QTimer::singleShot(0, &window, [this] { window.close(); });
+    window.run();
+    QTest::qWait(static_cast<int>(kDelay.count()) * 5);
+    for (std::size_t r = 0; r < window.rows().count(); ++r) {
+        EXPECT_EQ(window.rows().at(r).status, "Waiting");
+    }
+    EXPECT_EQ(window.result(), QDialog::Rejected);
+}
+
+TEST_F(AddingWindowTest, APassOverNoRowsJustCloses) {
+    window.rows().clear();
+    window.run();
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(AddingWindowTest, AClosePressedDuringThePassWaitsForEveryRow) {
+    installProgram();
+    events.step = [this] { window.close(); };
+    runAndThen([] {});
+    EXPECT_FALSE(openAfterPass);
+    for (std::size_t r = 0; r < window.rows().count(); ++r) {
+        EXPECT_EQ(window.rows().at(r).picture, RowPicture::Added);
+    }
+    EXPECT_EQ(settings.files, 3);
+    EXPECT_EQ(events.calls, 4);
+    EXPECT_FALSE(pleaseWait.isVisible());
+}
+
+TEST_F(AddingWindowTest, RealiFastWritesWithoutRepaintsAndSaysSoInTheCaption) {
+    installProgram();
+    settings.realiFast = true;
+    window.run();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Harvex [RealiFast Mode]"));
+    EXPECT_EQ(events.calls, 1);
+    auto* bar = window.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+    EXPECT_EQ(bar->maximum(), 2);
+    EXPECT_EQ(bar->value(), 2);
+}
+
+TEST_F(AddingWindowTest, AFailedWriteLeavesTheWindowOpenAtTheRow) {
+    installProgram(false);
+    env.prompts.expectMessage(MessageIcon::Error, "Harvex2",
+                              "Unable to write to " + env.folder() + "/nv/Data/State/A0000000.nvc.",
+                              {MessageButton::Ok}, MessageButton::Ok);
+    runAndThen([this] {
+        EXPECT_EQ(window.rows().at(0).status, "Adding");
+        EXPECT_EQ(window.rows().at(1).status, "Waiting");
+        EXPECT_FALSE(pleaseWait.isVisible());
+    });
+    EXPECT_TRUE(openAfterPass);
+}
+
+TEST_F(AddingWindowTest, ThePleaseWaitWindowShowsTheConnectionStatus) {
+    env.prompts.expectMessage(MessageIcon::Error, "No entry in Registry",
+                              "Oops. Couldn't find NetVampire. Do you want to find it?",
+                              {MessageButton::Yes, MessageButton::No}, MessageButton::No);
+    env.prompts.expectMessage(MessageIcon::Error, "Error", "Net Vampire could not be found!",
+                              {MessageButton::Ok}, MessageButton::Ok);
+    bool shownWhileAsking = false;
+    events.step = [this, &shownWhileAsking] { shownWhileAsking = pleaseWait.isVisible(); };
+    window.run();
+    EXPECT_TRUE(shownWhileAsking);
+    EXPECT_FALSE(pleaseWait.isVisible());
+    EXPECT_EQ(window.rows().at(0).indexFromMain, "31999");
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+}
+
+} // namespace
+} // namespace harvex2::test

@@ -1,0 +1,44 @@
+#include "ui/handoff/PleaseWaitWindow.h"
+
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+namespace harvex2::test {
+namespace {
+
+QLabel* label(const ui::PleaseWaitWindow& window, const char* name) {
+    return window.findChild<QLabel*>(QLatin1StringView(name));
+}
+
+TEST(PleaseWaitWindowTest, LooksAsDesigned) {
+    ui::PleaseWaitWindow window(0);
+    EXPECT_EQ(window.objectName(), QStringLiteral("TForm8"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Please wait..."));
+    EXPECT_EQ(window.size(), QSize(339, 61));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(label(window, "Label1")->text(), QStringLiteral("<Status>"));
+    EXPECT_EQ(label(window, "Image1")->size(), QSize(32, 32));
+}
+
+TEST(PleaseWaitWindowTest, ShowsTheIconOfTheTargetProgram) {
+    ui::PleaseWaitWindow window(1);
+    EXPECT_FALSE(label(window, "Image2")->isHidden());
+    EXPECT_TRUE(label(window, "Image1")->isHidden());
+    for (const int mode : {0, 2, 5}) {
+        window.choosePictures(mode);
+        EXPECT_FALSE(label(window, "Image1")->isHidden()) << mode;
+        EXPECT_TRUE(label(window, "Image2")->isHidden()) << mode;
+    }
+}
+
+TEST(PleaseWaitWindowTest, TheStatusLineShowsTextAsItIs) {
+    ui::PleaseWaitWindow window(0);
+    window.setStatus("Connecting to NetVampire...");
+    EXPECT_EQ(label(window, "Label1")->text(), QStringLiteral("Connecting to NetVampire..."));
+    EXPECT_EQ(label(window, "Label1")->textFormat(), Qt::PlainText);
+}
+
+} // namespace
+} // namespace harvex2::test
