@@ -1,5 +1,6 @@
 #include "ui/shell/WindowCatalog.h"
 
+#include "ui/handoff/HandoffWindows.h"
 #include <QWidget>
 
 namespace harvex2::ui {
@@ -13,12 +14,12 @@ namespace {
 constexpr WindowEntry kProgramWindows[] = {
     {WindowSlot::BaseUrlPrompt, "", SplashLine::None, nullptr},
     {WindowSlot::ParseHtml, "Import ", SplashLine::First, nullptr},
-    {WindowSlot::Adding, "Adding ", SplashLine::First, nullptr},
+    {WindowSlot::Adding, "Adding ", SplashLine::First, &makeAddingWindow},
     {WindowSlot::Sequential, "Sequential ", SplashLine::First, nullptr},
     {WindowSlot::SelectSpecial, "Select ", SplashLine::First, nullptr},
     {WindowSlot::Options, "Options ", SplashLine::First, nullptr},
     {WindowSlot::BrowseDir, "BrowseDir ", SplashLine::First, nullptr},
-    {WindowSlot::Connecting, "Connecting ", SplashLine::First, nullptr},
+    {WindowSlot::Connecting, "Connecting ", SplashLine::First, &makePleaseWaitWindow},
     {WindowSlot::MultipleSetup, "Multiple ", SplashLine::Second, nullptr},
     {WindowSlot::MultipleProgress, "Multiple2 ", SplashLine::Second, nullptr},
     {WindowSlot::SettingsList, "LoadSettings ", SplashLine::Second, nullptr},

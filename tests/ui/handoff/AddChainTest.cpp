@@ -1,0 +1,185 @@
+#include "core/shell/MruHistory.h"
+#include "support/ui/MainWindowFixture.h"
+#include "ui/handoff/AddingWindow.h"
+#include "ui/handoff/HandoffWindows.h"
+#include "ui/shell/MainStatusBar.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include <QComboBox>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace harvex2::test {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::MessageButton;
+using platform::MessageIcon;
+using platform::StatusPanel;
+
+constexpr ui::WindowEntry kHandoffWindows[] = {
+    {ui::WindowSlot::Adding, "Adding ", ui::SplashLine::First, &ui::makeAddingWindow},
+    {ui::WindowSlot::Connecting, "Connecting ", ui::SplashLine::First, &ui::makePleaseWaitWindow},
+};
+
+// Looks at the main window the first time the Add command lets events through.
+class ProbingEventPump : public platform::EventPump {
+public:
+    void processEvents() override {
+        if (probe) {
+            std::exchange(probe, nullptr)();
+        }
+    }
+    std::function<void()> probe;
+};
+
+// The main window with the Adding and Please-wait windows made as at start-up, and a
+// Net Vampire installed in a folder of the test's own.
+class AddChainTest : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        catalog = std::make_unique<ui::WindowCatalog>(kHandoffWindows);
+        start();
+        services.eventPump = &events;
+        for (const ui::WindowEntry& entry : catalog->entries()) {
+            catalog->create(entry, services);
+        }
+        adding()->findChild<QTimer*>(QStringLiteral("Timer1"))->setInterval(20);
+    }
+
+    // The hand-off windows are the main window's children; the catalog deletes them first,
+    // as the start-up sequence does.
+    void TearDown() override { catalog.reset(); }
+
+    ui::AddingWindow* adding() const {
+        return static_cast<ui::AddingWindow*>(catalog->window(ui::WindowSlot::Adding));
+    }
+
+    void installProgram(bool withData) {
+        for (const char* sub : {"Jobs", "State", "Sites", "Partial"}) {
+            fs::create_directories(program + (withData ? "/Data/" : "/") + sub);
+        }
+        std::ofstream(program + "/vampire.exe") << "";
+        env.machineStore.openKey(
+            "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Vampire.exe", true);
+        env.machineStore.writeString("Path", program);
+        env.machineStore.closeKey();
+    }
+
+    // Five links, the second unchecked; two of the checked ones are relative.
+    void fillList() {
+        for (const char* text :
+             {"http://a/x.zip", "http://a/skip.zip", "rel/b.zip", "/c.zip", "ftp://f/d.bin"}) {
+            window->links().append(text);
+        }
+        for (std::size_t i : {0, 2, 3, 4}) {
+            window->links().setChecked(i, true);
+        }
+        window->baseUrlBox()->setEditText(QStringLiteral("http://base/"));
+        window->directoryBox()->setEditText(QString::fromStdString(env.folder() + "/down"));
+    }
+
+    void addSelected() { QTest::mouseClick(child<QPushButton>("Button1"), Qt::LeftButton); }
+
+    std::vector<std::string> listTexts() const {
+        std::vector<std::string> texts;
+        for (std::size_t i = 0; i < window->links().count(); ++i) {
+            texts.push_back(window->links().textAt(i));
+        }
+        return texts;
+    }
+
+    std::string program = env.folder() + "/Net Vampire";
+    ProbingEventPump events;
+};
+
+TEST_F(AddChainTest, CheckedLinksBecomeJobsAndTheListIsTidied) {
+    installProgram(true);
+    const std::vector<std::string> all{"http://a/x.zip", "http://a/skip.zip", "rel/b.zip", "/c.zip",
+                                       "ftp://f/d.bin"};
+    const std::vector<std::string> unchecked{"http://a/skip.zip"};
+    int files = 0;
+    for (const std::int32_t tidyUp : {0, 1, 2}) {
+        window->links().clear();
+        fillList();
+        window->settings().tidyUp = tidyUp;
+        addSelected();
+
+        const core::AddingRows& rows = adding()->rows();
+        ASSERT_EQ(rows.count(), 4u);
+        EXPECT_EQ(rows.at(1).url, "http://base/rel/b.zip");
+        EXPECT_EQ(rows.at(2).url, "http://base/c.zip");
+        EXPECT_EQ(rows.at(3).target, env.folder() + "/down/d.bin");
+        for (std::size_t r = 0; r < rows.count(); ++r) {
+            EXPECT_EQ(rows.at(r).picture, core::RowPicture::Added);
+            EXPECT_TRUE(fs::exists(program + "/Data/Jobs/" + rows.at(r).status + ".nvj"));
+        }
+        files += 4;
+        EXPECT_EQ(window->settings().files, files);
+        EXPECT_EQ(listTexts(), tidyUp == 0 ? all : unchecked) << "TidyUp " << tidyUp;
+        EXPECT_FALSE(adding()->isVisible());
+        EXPECT_EQ(window->panels().text(StatusPanel::Detail), "Adding links...");
+    }
+    EXPECT_EQ(adding()->rows().at(3).status, "A0000016");
+    const std::vector<std::string> bases(3, "http://base/");
+    EXPECT_EQ(core::MruHistory::load(env.userFileStore, core::mru::kMainBaseUrl), bases);
+    EXPECT_EQ(window->baseUrlBox()->count(), 3);
+    EXPECT_EQ(window->baseUrlBox()->currentText(), QStringLiteral("http://base/"));
+    EXPECT_EQ(core::MruHistory::load(env.userFileStore, core::mru::kMainDir).front(),
+              env.folder() + "/down");
+}
+
+TEST_F(AddChainTest, AFailedWriteKeepsEveryLinkListedAndTheWindowOpen) {
+    installProgram(false);
+    fillList();
+    window->settings().tidyUp = 2;
+    env.prompts.expectMessage(MessageIcon::Error, "Harvex2",
+                              "Unable to write to " + program + "/Data/State/A0000000.nvc.",
+                              {MessageButton::Ok}, MessageButton::Ok);
+    bool stayedOpen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (adding()->isVisible() && !adding()->passRunning() &&
+            adding()->rows().at(0).status == "Adding") {
+            stayedOpen = true;
+            EXPECT_EQ(adding()->rows().at(1).status, "Waiting");
+            adding()->close();
+        }
+    });
+    poll.start(5);
+    addSelected();
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(window->links().count(), 5u);
+}
+
+TEST_F(AddChainTest, CommandsThatChangeTheListWaitForTheRun) {
+    fillList();
+    window->baseUrlBox()->setEditText({});
+    bool lockedWhileReading = false;
+    events.probe = [&] {
+        lockedWhileReading = !child<QPushButton>("Button1")->isEnabled() &&
+                             !child<QPushButton>("Button3")->isEnabled() &&
+                             !window->menuBar()->isEnabled() && !window->acceptDrops();
+        QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier);
+    };
+    env.prompts.expectMessage(
+        MessageIcon::Error, "Harvex2", "Error: this link requires a Base URL\r\nrel/b.zip",
+        {MessageButton::Cancel, MessageButton::Ignore}, MessageButton::Cancel);
+    addSelected();
+    EXPECT_TRUE(lockedWhileReading);
+    EXPECT_EQ(window->links().count(), 5u);
+    EXPECT_TRUE(child<QPushButton>("Button1")->isEnabled());
+    EXPECT_TRUE(window->menuBar()->isEnabled());
+    EXPECT_TRUE(window->acceptDrops());
+    EXPECT_EQ(window->panels().text(StatusPanel::State), "Failed");
+    EXPECT_FALSE(adding()->isVisible());
+}
+
+} // namespace
+} // namespace harvex2::test
