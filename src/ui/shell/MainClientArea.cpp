@@ -1,7 +1,6 @@
 #include "ui/shell/MainClientArea.h"
 
 #include "core/shell/MainWindowLayout.h"
-#include "ui/shell/LinkListModel.h"
 #include "ui/shell/LinkListView.h"
 #include "ui/shell/MainMenus.h"
 #include "ui/shell/MainStatusBar.h"

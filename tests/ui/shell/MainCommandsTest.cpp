@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -87,6 +88,20 @@ TEST_F(MainCommandsTest, ShortcutsReachTheListCommandsFromTheList) {
     EXPECT_EQ(listState(), "a- b- c- d- ");
     QTest::keyClick(list, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(listState(), "");
+}
+
+TEST_F(MainCommandsTest, EditingKeysInAnInputBoxEditTheBoxAndLeaveTheListAlone) {
+    fillList();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QWidget* edit = window->baseUrlBox()->lineEdit();
+    edit->setFocus();
+    QTest::keyClicks(edit, u"http://host/"_s);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(window->baseUrlBox()->currentText(), u"");
+    EXPECT_EQ(listState(), "a+ b- c+ d- ");
 }
 
 TEST_F(MainCommandsTest, AddAllChecksEveryEntryThenRunsTheAddCommand) {

@@ -92,7 +92,9 @@ TEST_F(MainWindowGeometryTest, StatusPanelsSplitTheBarByTheRule) {
 TEST_F(MainWindowGeometryTest, NeverShrinksBelowItsMinimumAndKeepsEveryControlInside) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    resizeOuter(100, 100);
+    // As a user dragging the window's corner would.
+    window->resize(100, 100);
+    QCoreApplication::processEvents();
     EXPECT_EQ(window->outerRect().width, 376);
     EXPECT_EQ(window->outerRect().height, 411);
     const QRect area = client()->rect();
