@@ -58,22 +58,31 @@ TEST_F(MainWindowSettingsTest, VersionFollowsTheUsersDecimalSeparator) {
     QLocale::setDefault(QLocale::c());
 }
 
+struct TargetCase {
+    int mode;
+    const char* shown;
+};
+
+void PrintTo(const TargetCase& c, std::ostream* out) {
+    *out << "Mode " << c.mode;
+}
+
 class TargetPanelTest : public MainWindowSettingsTest,
-                        public testing::WithParamInterface<std::pair<int, const char*>> {};
+                        public testing::WithParamInterface<TargetCase> {};
 
 TEST_P(TargetPanelTest, NamesTheTargetProgramOfTheStoredMode) {
     for (const char* name : {"IgnoreMailTo", "IgnoreBookmarks", "QLinks", "Files"}) {
         storeInteger("\\Settings", name, 1);
     }
-    storeInteger("\\Settings", "Mode", GetParam().first);
+    storeInteger("\\Settings", "Mode", GetParam().mode);
     start();
-    EXPECT_EQ(window->panels().text(StatusPanel::Target), GetParam().second);
+    EXPECT_EQ(window->panels().text(StatusPanel::Target), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, TargetPanelTest,
-                         testing::Values(std::pair{0, "NetVampire"}, std::pair{1, "ReGet"},
-                                         std::pair{2, "NetVampire 3"}, std::pair{3, ""},
-                                         std::pair{-1, ""}));
+                         testing::Values(TargetCase{0, "NetVampire"}, TargetCase{1, "ReGet"},
+                                         TargetCase{2, "NetVampire 3"}, TargetCase{3, ""},
+                                         TargetCase{-1, ""}));
 
 TEST_F(MainWindowSettingsTest, HistoriesFillTheBoxesButLeaveTheirTextsEmpty) {
     storeInteger("\\MRU\\Main\\BaseURL", "MRUSize", 2);
