@@ -1,6 +1,8 @@
 #include "ui/shell/WindowCatalog.h"
 
+#include "ui/extract/ExtractWindows.h"
 #include "ui/handoff/HandoffWindows.h"
+
 #include <QWidget>
 
 namespace harvex2::ui {
@@ -13,7 +15,7 @@ namespace {
 // next window is created.
 constexpr WindowEntry kProgramWindows[] = {
     {WindowSlot::BaseUrlPrompt, "", SplashLine::None, nullptr},
-    {WindowSlot::ParseHtml, "Import ", SplashLine::First, nullptr},
+    {WindowSlot::ParseHtml, "Import ", SplashLine::First, &makeParseHtmlDialog},
     {WindowSlot::Adding, "Adding ", SplashLine::First, &makeAddingWindow},
     {WindowSlot::Sequential, "Sequential ", SplashLine::First, nullptr},
     {WindowSlot::SelectSpecial, "Select ", SplashLine::First, nullptr},

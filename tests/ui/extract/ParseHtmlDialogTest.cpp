@@ -1,0 +1,270 @@
+#include "ui/extract/ParseHtmlDialog.h"
+
+#include "support/ui/MainWindowFixture.h"
+
+#include <fstream>
+#include <vector>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace harvex2::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+using platform::MessageButton;
+using platform::MessageIcon;
+using platform::StatusPanel;
+
+constexpr const char* kImportKey = "\\Software\\Quillfern Software\\Harvex\\MRU\\Import";
+
+// Looks at the four controls whenever the run lets events through.
+class WatchingPump : public platform::EventPump {
+public:
+    void processEvents() override {
+        ++calls;
+        for (const char* name : {"Edit1", "Button1", "Button2", "Button3"}) {
+            anyEnabled =
+                anyEnabled || dialog->findChild<QWidget*>(QLatin1StringView(name))->isEnabled();
+        }
+    }
+    QWidget* dialog = nullptr;
+    int calls = 0;
+    bool anyEnabled = false;
+};
+
+class ParseHtmlDialogTest : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        // The program's own entry, so that the test also sees the dialog registered.
+        for (const ui::WindowEntry& entry : ui::WindowCatalog::programWindows()) {
+            if (entry.slot == ui::WindowSlot::ParseHtml) {
+                entries.push_back(entry);
+            }
+        }
+        catalog = std::make_unique<ui::WindowCatalog>(entries);
+        start();
+        catalog->create(entries.at(0), services);
+        dialog = qobject_cast<ui::ParseHtmlDialog*>(catalog->window(ui::WindowSlot::ParseHtml));
+        ASSERT_NE(dialog, nullptr);
+    }
+    // The catalog owns the dialog although the main window is its parent: it goes first,
+    // as at the end of the program.
+    void TearDown() override { catalog.reset(); }
+
+    template <class T> T* control(const char* name) const {
+        T* found = dialog->findChild<T*>(QLatin1StringView(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QComboBox* source() const { return control<QComboBox>("Edit1"); }
+    QString text(const char* name) const {
+        if (auto* button = dialog->findChild<QPushButton*>(QLatin1StringView(name))) {
+            return button->text();
+        }
+        return control<QLabel>(name)->text();
+    }
+    std::vector<QString> counters() const {
+        return {text("Label4"), text("Label5"), text("Label7")};
+    }
+    std::vector<QString> history() const {
+        std::vector<QString> items;
+        for (int i = 0; i < source()->count(); ++i) {
+            items.push_back(source()->itemText(i));
+        }
+        return items;
+    }
+    std::vector<std::string> storedHistory() {
+        std::vector<std::string> stored;
+        EXPECT_TRUE(env.userFileStore.openKey(kImportKey, false));
+        const int size = env.userFileStore.readInteger("MRUSize");
+        for (int i = 1; i <= size; ++i) {
+            stored.push_back(env.userFileStore.readString(std::to_string(i)));
+        }
+        env.userFileStore.closeKey();
+        return stored;
+    }
+    std::vector<std::string> links() const {
+        std::vector<std::string> texts;
+        for (std::size_t i = 0; i < services.links->count(); ++i) {
+            texts.push_back(services.links->textAt(i));
+        }
+        return texts;
+    }
+    std::string page(const std::string& name, const std::string& html) const {
+        const std::string path = env.folder() + "/" + name;
+        std::ofstream(path, std::ios::binary) << html;
+        return path;
+    }
+    void process(const std::string& path) {
+        source()->setEditText(QString::fromStdString(path));
+        QTest::mouseClick(control<QPushButton>("Button2"), Qt::LeftButton);
+    }
+
+    std::vector<ui::WindowEntry> entries;
+    ui::ParseHtmlDialog* dialog = nullptr;
+};
+
+TEST_F(ParseHtmlDialogTest, LooksAsDesigned) {
+    EXPECT_EQ(dialog->objectName(), u"TForm2"_s);
+    EXPECT_EQ(dialog->windowTitle(), u"Parse HTML file"_s);
+    EXPECT_EQ(dialog->size(), QSize(311, 231));
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+    EXPECT_FALSE(dialog->windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(source()->isEditable());
+    EXPECT_EQ(control<QGroupBox>("GroupBox1")->title(), u"Details"_s);
+    const std::pair<const char*, QString> texts[] = {
+        {"Label1", u"HTML Source:"_s},
+        {"Button1", u"..."_s},
+        {"Button2", u"&Process"_s},
+        {"Label2", u"Characters:"_s},
+        {"Label3", u"Links found:"_s},
+        {"Label6", u"Links ignored:"_s},
+        {"Label4", u"0"_s},
+        {"Label5", u"0"_s},
+        {"Label7", u"0"_s},
+        {"Button3", u"Cancel"_s},
+    };
+    for (const auto& [name, expected] : texts) {
+        EXPECT_EQ(text(name), expected) << name;
+    }
+    EXPECT_TRUE(control<QPushButton>("Button2")->isDefault());
+}
+
+TEST_F(ParseHtmlDialogTest, TheFileMenuOpensItAndEscapeClosesIt) {
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        shown = QApplication::activeModalWidget() == dialog;
+        QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
+    });
+    action("Parsehtml1")->trigger();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(ParseHtmlDialogTest, ProcessAppendsTheLinksAndReports) {
+    services.links->append("before");
+    const std::string path = page("page.htm", R"(<a href="a.htm"><a href="#b"><A HREF="c">)");
+    process(path);
+    EXPECT_EQ(links(), (std::vector<std::string>{"before", "a.htm", "c"}));
+    EXPECT_EQ(counters(), (std::vector<QString>{u"41"_s, u"2"_s, u"1"_s}));
+    EXPECT_EQ(services.statusBar->text(StatusPanel::State), "Parsed page.htm");
+    EXPECT_EQ(services.statusBar->text(StatusPanel::Detail), "Links extracted: 2");
+    EXPECT_EQ(text("Button3"), u"Close"_s);
+    EXPECT_EQ(storedHistory(), std::vector<std::string>{path});
+    for (const char* name : {"Edit1", "Button1", "Button2", "Button3"}) {
+        EXPECT_TRUE(control<QWidget>(name)->isEnabled()) << name;
+    }
+}
+
+TEST_F(ParseHtmlDialogTest, TheControlsAreDisabledWhileItRuns) {
+    WatchingPump pump;
+    services.eventPump = &pump;
+    ui::ParseHtmlDialog watched(services, std::chrono::milliseconds(0));
+    pump.dialog = &watched;
+    watched.findChild<QComboBox*>(u"Edit1"_s)
+        ->setEditText(QString::fromStdString(page("p.htm", R"(<a href="x">)")));
+    watched.Button2Click();
+    EXPECT_GE(pump.calls, 1);
+    EXPECT_FALSE(pump.anyEnabled);
+    EXPECT_TRUE(watched.findChild<QWidget*>(u"Button3"_s)->isEnabled());
+}
+
+TEST_F(ParseHtmlDialogTest, AFileThatCannotBeOpenedStillGoesIntoTheHistory) {
+    const std::string missing = env.folder() + "/missing.htm";
+    env.prompts.expectMessage(MessageIcon::Error, "Harvex2", "Error opening the HTML source file",
+                              {MessageButton::Ok}, MessageButton::Ok);
+    process(missing);
+    EXPECT_TRUE(links().empty());
+    EXPECT_EQ(text("Button3"), u"Cancel"_s);
+    EXPECT_TRUE(control<QWidget>("Button2")->isEnabled());
+    EXPECT_EQ(storedHistory(), std::vector<std::string>{missing});
+}
+
+TEST_F(ParseHtmlDialogTest, FiveRunsKeepTheLastFourNewestFirst) {
+    std::vector<std::string> paths;
+    for (int i = 1; i <= 5; ++i) {
+        paths.push_back(page("p" + std::to_string(i) + ".htm", R"(<a href="x">)"));
+        process(paths.back());
+    }
+    const std::vector<std::string> expected{paths[4], paths[3], paths[2], paths[1]};
+    EXPECT_EQ(storedHistory(), expected);
+    std::vector<QString> shown;
+    for (const std::string& path : expected) {
+        shown.push_back(QString::fromStdString(path));
+    }
+    EXPECT_EQ(history(), shown);
+    EXPECT_EQ(source()->currentText(), QString::fromStdString(paths[4]));
+}
+
+TEST_F(ParseHtmlDialogTest, TheSameFileTwiceGivesItsLinksTwice) {
+    const std::string path = page("twice.html", R"(<a href="x"><a href="y">)");
+    process(path);
+    process(path);
+    EXPECT_EQ(links(), (std::vector<std::string>{"x", "y", "x", "y"}));
+    EXPECT_EQ(storedHistory(), (std::vector<std::string>{path, path}));
+}
+
+TEST_F(ParseHtmlDialogTest, EnterInTheSourceBoxRuns) {
+    dialog->show();
+    source()->setEditText(QString::fromStdString(page("enter.htm", R"(<a href="e">)")));
+    QTest::keyClick(source()->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(links(), std::vector<std::string>{"e"});
+    EXPECT_EQ(source()->count(), 1);
+    dialog->hide();
+}
+
+TEST_F(ParseHtmlDialogTest, ShowingResetsTheCountersAndReloadsTheHistory) {
+    process(page("one.htm", R"(<a href="1">)"));
+    ASSERT_EQ(text("Label5"), u"1"_s);
+    const QString typed = source()->currentText();
+    env.userFileStore.openKey(kImportKey, true);
+    env.userFileStore.writeString("1", "elsewhere.htm");
+    env.userFileStore.closeKey();
+
+    dialog->show();
+    EXPECT_EQ(counters(), (std::vector<QString>{u"0"_s, u"0"_s, u"0"_s}));
+    EXPECT_EQ(history(), std::vector<QString>{u"elsewhere.htm"_s});
+    EXPECT_EQ(source()->currentText(), typed);
+    EXPECT_EQ(text("Button3"), u"Close"_s);
+    dialog->hide();
+}
+
+TEST_F(ParseHtmlDialogTest, BrowsePutsTheChosenFileIntoTheSourceBox) {
+    source()->setEditText(u"typed.htm"_s);
+    env.prompts.expectDialog(std::nullopt);
+    env.prompts.expectDialog("/chosen/page.html");
+    QTest::mouseClick(control<QPushButton>("Button1"), Qt::LeftButton);
+    EXPECT_EQ(source()->currentText(), u"typed.htm"_s);
+    QTest::mouseClick(control<QPushButton>("Button1"), Qt::LeftButton);
+    EXPECT_EQ(source()->currentText(), u"/chosen/page.html"_s);
+
+    const auto& filters = env.prompts.dialogsShown().at(0).filters;
+    ASSERT_EQ(filters.size(), 2u);
+    EXPECT_EQ(filters[0].description, "HTML Files");
+    EXPECT_EQ(filters[0].patterns, "*.htm; *.html");
+    EXPECT_EQ(filters[1].description, "All files");
+    EXPECT_EQ(filters[1].patterns, "*.*");
+    EXPECT_TRUE(links().empty());
+}
+
+TEST_F(ParseHtmlDialogTest, ADroppedFileIsParsedWithoutTouchingTheHistory) {
+    dialog->parseDroppedFile(page("dropped.html", R"(<a href="d">)"));
+    EXPECT_EQ(links(), std::vector<std::string>{"d"});
+    EXPECT_EQ(text("Button3"), u"Close"_s);
+    EXPECT_EQ(text("Label5"), u"1"_s);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(env.userFileStore.keyExists(kImportKey));
+}
+
+} // namespace
+} // namespace harvex2::test
