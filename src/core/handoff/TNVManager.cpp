@@ -33,10 +33,6 @@ bool exists(const std::string& path) {
     return std::filesystem::exists(path, error);
 }
 
-std::string counterFailure() {
-    return "Failed to set data for '" + std::string(Contract::kCounterValue) + "'";
-}
-
 } // namespace
 
 TNVManager::TNVManager(platform::RegistryStore& userStore, platform::RegistryStore& machineStore)
@@ -57,6 +53,10 @@ void TNVManager::setRefreshInterval(int milliseconds) {
 }
 
 void TNVManager::loaded() {
+    fireReloadJobs();
+}
+
+void TNVManager::fireReloadJobs() {
     if (onReloadJobs) {
         onReloadJobs(*this);
     }
@@ -76,7 +76,7 @@ std::size_t TNVManager::reloadJobs() {
     for (std::string& name : names) {
         jobs_.push_back(std::make_unique<tNVJob>(*this, std::move(name)));
     }
-    loaded();
+    fireReloadJobs();
     return jobs_.size();
 }
 
@@ -98,7 +98,7 @@ std::string TNVManager::addJob(const std::string& url, std::int8_t stateCode) {
     job.set(kPropertyState, std::int64_t{stateCode});
     job.setLocationKey(jobName(number + 1));
     job.set(kPropertyLocation, url);
-    loaded();
+    fireReloadJobs();
     return job.name();
 }
 
@@ -152,7 +152,7 @@ std::uint32_t TNVManager::readCounter() {
     try {
         stored = userStore_.readInteger(std::string(Contract::kCounterValue));
     } catch (const platform::RegistryError&) {
-        stored = 0;
+        // Stored as text: counts as missing.
     }
     userStore_.closeKey();
     return static_cast<std::uint32_t>(stored);
@@ -160,7 +160,7 @@ std::uint32_t TNVManager::readCounter() {
 
 void TNVManager::writeCounter(std::uint32_t next) {
     if (!userStore_.openKey(std::string(Contract::kCounterKey), true)) {
-        throw HandoffError(counterFailure());
+        throw HandoffError("Failed to set data for '" + std::string(Contract::kCounterValue) + "'");
     }
     try {
         userStore_.writeInteger(std::string(Contract::kCounterValue),

@@ -63,6 +63,7 @@ public:
     void poll();
 
 private:
+    void fireReloadJobs();
     std::uint32_t readCounter();
     void writeCounter(std::uint32_t next);
     void notify(const std::string& name, int number);
