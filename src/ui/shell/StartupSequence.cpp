@@ -27,7 +27,10 @@ StartupSequence::StartupSequence(AppServices& services, core::CommandLine comman
 StartupSequence::~StartupSequence() = default;
 
 void StartupSequence::initialiseApplication() {
-    QGuiApplication::setApplicationDisplayName(u"Harvex2"_s);
+    // The task bar names the program through its desktop entry; a display name would also
+    // be appended to every window title, and the main window must read just "Harvex".
+    QGuiApplication::setApplicationName(u"Harvex2"_s);
+    QGuiApplication::setDesktopFileName(u"harvex2"_s);
     // Labels sit at fixed places beside their boxes; a small font of ordinary width keeps
     // them from running into each other.
     QFont font = QApplication::font();

@@ -85,7 +85,7 @@ TEST_F(StartupSequenceTest, WithoutArgumentsShowsTheShortSplashThenTheGreetedMai
     EXPECT_EQ(run.mainWindow().panels().text(StatusPanel::State), "Welcome to Harvex");
     EXPECT_EQ(run.mainWindow().panels().text(StatusPanel::Detail), "v1.42");
     EXPECT_EQ(run.mainWindow().panels().text(StatusPanel::Target), "NetVampire");
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), u"Harvex2");
+    EXPECT_EQ(QGuiApplication::applicationName(), u"Harvex2");
 
     QPointer<SplashWindow> splash = run.splash();
     run.finish();
