@@ -32,14 +32,6 @@ void AddCommand::setRunningChanged(std::function<void(bool)> listener) {
     runningChanged_ = std::move(listener);
 }
 
-void AddCommand::addAll() {
-    if (running_) {
-        return;
-    }
-    parts_.links.selectAll();
-    addSelected();
-}
-
 void AddCommand::addSelected() {
     if (running_) {
         return;

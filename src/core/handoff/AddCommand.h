@@ -27,14 +27,13 @@ struct AddCommandParts {
     AddingRun& adding;
 };
 
-// "&Add selected" and "Add a&ll": the checked links become rows of the Adding window, which
-// hands them over; afterwards the list is tidied and both boxes remember their texts.
+// "&Add selected": the checked links become rows of the Adding window, which hands them
+// over; afterwards the list is tidied and both boxes remember their texts.
 class AddCommand {
 public:
     explicit AddCommand(AddCommandParts parts) : parts_(parts) {}
 
     void addSelected();
-    void addAll();
 
     // True from the start of a run until it has ended. Meanwhile the list must not change
     // and a second run is refused.

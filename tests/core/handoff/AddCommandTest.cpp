@@ -114,18 +114,9 @@ TEST_F(AddCommandTest, DetailPanelTurnsTheSpinnerForEveryEntry) {
     fill({"http://a/0", "http://a/1", "http://a/2", "http://a/3"}, {0});
     command.addSelected();
     const std::vector<std::string> expected{
-        "  ",         "", "| ",  "",           "/ ", "/  1 of 4", "",          "--",
+        "  ",        "", "| ",  "",           "/ ", "/  1 of 4", "",          "--",
         "-- 2 of 4", "", "\\ ", "\\  3 of 4", "",   "| ",        "|  4 of 4", "Adding links..."};
     EXPECT_EQ(statusBar.detailHistory, expected);
-}
-
-TEST_F(AddCommandTest, AddAllChecksEveryEntryAndLeavesThemChecked) {
-    fill({"http://a/0", "http://a/1", "http://a/2"}, {});
-    command.addAll();
-    EXPECT_EQ(adding.rows().count(), 3u);
-    for (std::size_t i = 0; i < links.count(); ++i) {
-        EXPECT_TRUE(links.checkedAt(i));
-    }
 }
 
 TEST_F(AddCommandTest, NothingToHandOverEndsWithNoLinksSelected) {
@@ -176,7 +167,6 @@ TEST_F(AddCommandTest, RunningStateCoversTheRunAndRefusesASecondStart) {
     adding.pass = [this](AddingRows&) {
         EXPECT_TRUE(command.running());
         command.addSelected();
-        command.addAll();
     };
     command.addSelected();
     EXPECT_EQ(adding.runs, 1);

@@ -135,6 +135,18 @@ TEST_F(AddChainTest, CheckedLinksBecomeJobsAndTheListIsTidied) {
               env.folder() + "/down");
 }
 
+TEST_F(AddChainTest, AddAllHandsOverEveryEntryAndLeavesThemChecked) {
+    installProgram(true);
+    for (const char* text : {"http://a/1", "http://a/2", "http://a/3"}) {
+        window->links().append(text);
+    }
+    QTest::mouseClick(child<QPushButton>("Button2"), Qt::LeftButton);
+    EXPECT_EQ(adding()->rows().count(), 3u);
+    for (std::size_t i = 0; i < window->links().count(); ++i) {
+        EXPECT_TRUE(window->links().checkedAt(i));
+    }
+}
+
 TEST_F(AddChainTest, AFailedWriteKeepsEveryLinkListedAndTheWindowOpen) {
     installProgram(false);
     fillList();
