@@ -3,6 +3,7 @@
 #   real.html       HTML documentation found under SEARCH_ROOT, joined and repeated
 #   text.txt        plain text (package copyright notes) found there, hardly any "<"
 #   synthetic.html  one link every 60 bytes
+#   quarter.html    real.html with links added: about a quarter of a million in all
 # Each is MEGABYTES long (default 100). The files found differ from machine to machine;
 # compare ratios measured on one machine, not times across machines.
 #
@@ -44,7 +45,14 @@ awk -v lines=$(( size / 60 )) 'BEGIN {
         printf "<a href=\"http://www.example.com/f/%014d.zip\">f</a>\n", i
 }' > "$out/synthetic.html"
 
-for f in real.html text.txt synthetic.html; do
+# The real pages again with an anchor line added between their lines, evenly, so that
+# about 190000 more links make a quarter of a million in all.
+lines=$(wc -l < "$out/real.html")
+awk -v every=$(( lines / 190000 + 1 )) '{ print }
+    NR % every == 0 { printf "<a href=\"http://www.example.com/f/%014d.zip\">f</a>\n", NR }' \
+    "$out/real.html" | head -c "$size" > "$out/quarter.html"
+
+for f in real.html text.txt synthetic.html quarter.html; do
     printf '%-15s %10d bytes, %9d "<"\n' "$f" "$(wc -c < "$out/$f")" \
         "$(tr -cd '<' < "$out/$f" | wc -c)"
 done

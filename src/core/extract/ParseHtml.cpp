@@ -4,6 +4,7 @@
 #include "core/extract/LinkScanner.h"
 
 #include <filesystem>
+#include <utility>
 
 namespace harvex2::core {
 
@@ -30,8 +31,10 @@ public:
 
     void UpdateStats(ScanEvent event, const ScanCounters& counters) override {
         if (event == ScanEvent::Characters || event == ScanEvent::Finished) {
-            links_.appendAll(std::move(batch_));
-            batch_.clear();
+            const std::size_t size = batch_.size();
+            links_.appendAll(std::exchange(batch_, {}));
+            // The next piece most likely holds as many links.
+            batch_.reserve(size);
         }
         stats_.UpdateStats(event, counters);
     }

@@ -1,0 +1,123 @@
+// A Parse HTML run through the dialog, offscreen, with its labels updating and a list view
+// following the link list, timed against the bare scanner on the same file in the same
+// iteration. The counter dialog_to_scanner is the ratio of their processor times.
+// usage: harvex2_dialog_bench --corpus=DIR [benchmark flags]   (DIR from make-corpus.sh)
+#include "core/extract/HtmlFile.h"
+#include "core/extract/LinkScanner.h"
+#include "core/extract/SettingsSwitches.h"
+#include "core/shell/LinkList.h"
+#include "core/shell/SettingsRecord.h"
+#include "ui/extract/ParseHtmlDialog.h"
+#include "ui/platform/QtEventPump.h"
+#include "ui/platform/QtPrompts.h"
+#include "ui/shell/AppServices.h"
+#include "ui/shell/LinkListModel.h"
+#include "ui/shell/LinkListView.h"
+
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace harvex2;
+
+std::string corpus;
+const char* const kFiles[] = {"real.html", "quarter.html"};
+
+struct Panels final : platform::StatusBar {
+    std::map<platform::StatusPanel, std::string> texts;
+    void setText(platform::StatusPanel panel, const std::string& text) override {
+        texts[panel] = text;
+    }
+    std::string text(platform::StatusPanel panel) const override { return texts.at(panel); }
+};
+
+// Processor time of this process: other work sharing the machine does not count.
+double processorSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+void dialogVsScanner(benchmark::State& state) {
+    const std::string path = corpus + "/" + kFiles[state.range(0)];
+    core::SettingsRecord settings;
+    const core::SettingsSwitches switches(settings);
+    core::LinkScanner bare(switches, [](std::string_view) {});
+    Panels panels;
+    ui::QtPrompts prompts;
+    ui::QtEventPump pump;
+    double scannerTime = 0;
+    double dialogTime = 0;
+    std::size_t links = 0;
+    for (auto _ : state) {
+        core::LinkList list;
+        ui::LinkListModel model(list);
+        ui::LinkListView view;
+        view.setLinkModel(&model);
+        view.resize(330, 160);
+        view.show();
+        ui::AppServices services;
+        services.links = &list;
+        services.settings = &settings;
+        services.statusBar = &panels;
+        services.prompts = &prompts;
+        services.eventPump = &pump;
+        ui::ParseHtmlDialog dialog(services);
+        QCoreApplication::processEvents();
+
+        double start = processorSeconds();
+        core::HtmlFile file(path);
+        benchmark::DoNotOptimize(bare.scan(file));
+        scannerTime += processorSeconds() - start;
+
+        start = processorSeconds();
+        dialog.parseDroppedFile(path);
+        dialogTime += processorSeconds() - start;
+        links = list.count();
+    }
+    state.SetBytesProcessed(state.iterations() *
+                            static_cast<std::int64_t>(std::filesystem::file_size(path)));
+    state.SetLabel(kFiles[state.range(0)]);
+    state.counters["links"] = static_cast<double>(links);
+    state.counters["dialog_to_scanner"] = dialogTime / scannerTime;
+}
+BENCHMARK(dialogVsScanner)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<char*> rest;
+    for (int i = 0; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.starts_with("--corpus=")) {
+            corpus = arg.substr(9);
+        } else {
+            rest.push_back(argv[i]);
+        }
+    }
+    if (corpus.empty() || !std::filesystem::exists(corpus + "/" + kFiles[1])) {
+        std::fprintf(stderr, "usage: %s --corpus=DIR [benchmark flags]\n", argv[0]);
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    int count = static_cast<int>(rest.size());
+    QApplication app(count, rest.data());
+    benchmark::Initialize(&count, rest.data());
+    if (benchmark::ReportUnrecognizedArguments(count, rest.data())) {
+        return 2;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
