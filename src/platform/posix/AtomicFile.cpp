@@ -40,8 +40,10 @@ void writeTemporary(const std::string& temporary, const std::string& path, std::
     check(fd >= 0);
     try {
         keepPermissions(fd, path);
+        // No fsync: the rename alone keeps a crashed writer from leaving a half-written
+        // store, and a flush per value made handing over a list of jobs (one counter write
+        // each) wait on the disk for milliseconds per link.
         writeAll(fd, bytes);
-        check(::fsync(fd) == 0);
     } catch (...) {
         ::close(fd);
         throw;
