@@ -29,9 +29,10 @@ protected:
     }
 
     UiTestServices env;
-    std::unique_ptr<ui::WindowCatalog> catalog;
     ui::AppServices services;
     std::unique_ptr<ui::MainWindow> window;
+    // Destroyed before the main window: its windows may be the main window's children.
+    std::unique_ptr<ui::WindowCatalog> catalog;
 };
 
 } // namespace harvex2::test

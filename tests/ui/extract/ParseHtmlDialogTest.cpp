@@ -56,9 +56,6 @@ protected:
         dialog = qobject_cast<ui::ParseHtmlDialog*>(catalog->window(ui::WindowSlot::ParseHtml));
         ASSERT_NE(dialog, nullptr);
     }
-    // The catalog owns the dialog although the main window is its parent: it goes first,
-    // as at the end of the program.
-    void TearDown() override { catalog.reset(); }
 
     template <class T> T* control(const char* name) const {
         T* found = dialog->findChild<T*>(QLatin1StringView(name));

@@ -53,10 +53,6 @@ protected:
         adding()->findChild<QTimer*>(QStringLiteral("Timer1"))->setInterval(20);
     }
 
-    // The hand-off windows are the main window's children; the catalog deletes them first,
-    // as the start-up sequence does.
-    void TearDown() override { catalog.reset(); }
-
     ui::AddingWindow* adding() const {
         return static_cast<ui::AddingWindow*>(catalog->window(ui::WindowSlot::Adding));
     }
