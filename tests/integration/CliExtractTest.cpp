@@ -1,12 +1,10 @@
 #include "core/extract/ParseHtml.h"
-#include "core/extract/ScratchFolder.h"
 #include "core/extract/SettingsSwitches.h"
 #include "support/core/ScriptedPrompts.h"
+#include "support/core/TempFolder.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 #include <sys/wait.h>
@@ -35,28 +33,23 @@ std::string quoted(const std::string& arg) {
     return text + "'";
 }
 
-std::string slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 class CliExtract : public testing::Test {
 protected:
     // Runs the built program as a shell user would, output to files in the scratch folder.
     Outcome cli(const std::vector<std::string>& args, const std::string& stdoutTo = {}) {
-        const auto out = folder.path() / "stdout";
-        const auto err = folder.path() / "stderr";
+        const std::string out = folder.file("stdout");
+        const std::string err = folder.file("stderr");
         std::string command = quoted(HARVEX2_CLI_BINARY);
         for (const std::string& arg : args) {
             command += " " + quoted(arg);
         }
-        command += " >" + quoted(stdoutTo.empty() ? out.string() : stdoutTo) + " 2>" +
-                   quoted(err.string());
+        command += " >" + quoted(stdoutTo.empty() ? out : stdoutTo) + " 2>" + quoted(err);
         const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::TempFolder::read(out),
+                test::TempFolder::read(err)};
     }
 
-    test::ScratchFolder folder;
+    test::TempFolder folder;
 };
 
 const std::string kPage = "<html><a href=\"a.htm\">a</a><A HREF = \"/b\r\nc\">\r\n"
@@ -65,8 +58,8 @@ const std::string kPage = "<html><a href=\"a.htm\">a</a><A HREF = \"/b\r\nc\">\r
                           "<a href=\"http://site/abs\"><a href=\"HTTPS://other/\">"s;
 
 TEST_F(CliExtract, AgreesByteForByteWithTheParseHtmlRun) {
-    const std::string first = folder.write("first.htm", kPage);
-    const std::string second = folder.write("second.html", "<a href=\"2\">\x1a<a href=\"3\">");
+    const std::string first = folder.makeFile("first.htm", kPage);
+    const std::string second = folder.makeFile("second.html", "<a href=\"2\">\x1a<a href=\"3\">");
 
     core::LinkList links;
     struct : core::ScanStats {
@@ -95,7 +88,7 @@ TEST_F(CliExtract, AgreesByteForByteWithTheParseHtmlRun) {
 }
 
 TEST_F(CliExtract, OptionsChooseSwitchesSeparatorAndBase) {
-    const std::string page = folder.write("p.htm", kPage);
+    const std::string page = folder.makeFile("p.htm", kPage);
     const std::map<std::vector<std::string>, std::string> rows = {
         {{"extract", page}, "a.htm\n/b\r\nc\nx\0y\xE9\nhttp://site/abs\nHTTPS://other/\n"s},
         {{"extract", "--keep-mailto", "--keep-bookmarks", "--keep-query", "--null", page},
@@ -117,9 +110,9 @@ TEST_F(CliExtract, OptionsChooseSwitchesSeparatorAndBase) {
 }
 
 TEST_F(CliExtract, AFileThatCannotBeOpenedIsReportedAndTheOthersAreRead) {
-    const std::string one = folder.write("one.htm", R"(<a href="1">)");
-    const std::string two = folder.write("two.htm", R"(<a href="2">)");
-    const std::string missing = (folder.path() / "missing.htm").string();
+    const std::string one = folder.makeFile("one.htm", R"(<a href="1">)");
+    const std::string two = folder.makeFile("two.htm", R"(<a href="2">)");
+    const std::string missing = folder.file("missing.htm");
     const Outcome outcome = cli({"extract", one, missing, "", two});
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.out, "1\n2\n");
@@ -131,7 +124,7 @@ TEST_F(CliExtract, AFileThatCannotBeOpenedIsReportedAndTheOthersAreRead) {
 }
 
 TEST_F(CliExtract, WrongUsageExitsWithTwoAndSaysHow) {
-    const std::string page = folder.write("p.htm", R"(<a href="1">)");
+    const std::string page = folder.makeFile("p.htm", R"(<a href="1">)");
     const std::vector<std::vector<std::string>> rows = {
         {},
         {"list", page},
@@ -163,7 +156,7 @@ TEST_F(CliExtract, OutputThatCannotBeWrittenIsAFailure) {
     if (!std::filesystem::exists("/dev/full")) {
         GTEST_SKIP() << "no device that is always full";
     }
-    const std::string page = folder.write("p.htm", R"(<a href="1">)");
+    const std::string page = folder.makeFile("p.htm", R"(<a href="1">)");
     const Outcome outcome = cli({"extract", page}, "/dev/full");
     EXPECT_EQ(outcome.status, 1);
     EXPECT_NE(outcome.err.find("could not be written"), std::string::npos);

@@ -1,6 +1,6 @@
 #include "platform/posix/FileRegistryStore.h"
 
-#include "TempFolder.h"
+#include "support/core/TempFolder.h"
 
 #include <cstdlib>
 #include <utility>

@@ -1,7 +1,7 @@
 #include "platform/ProfileFile.h"
 
-#include "TempFolder.h"
 #include "platform/ProfileFileText.h"
+#include "support/core/TempFolder.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,5 +1,5 @@
-#include "TempFolder.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "support/core/TempFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

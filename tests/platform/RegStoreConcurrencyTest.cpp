@@ -1,6 +1,6 @@
-#include "TempFolder.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "platform/posix/RegFileParser.h"
+#include "support/core/TempFolder.h"
 
 #include <chrono>
 #include <csignal>

@@ -2,8 +2,8 @@
 
 #include "core/extract/LinkScanner.h"
 #include "core/extract/PrintScanCounters.h"
-#include "core/extract/ScratchFolder.h"
 #include "support/core/ScriptedPrompts.h"
+#include "support/core/TempFolder.h"
 
 #include <cerrno>
 #include <map>
@@ -54,7 +54,7 @@ std::vector<std::string> texts(const LinkList& links) {
 
 class ParseHtmlRun : public testing::Test {
 protected:
-    test::ScratchFolder folder;
+    test::TempFolder folder;
     Switches switches;
     LinkList links;
     LastCounters stats;
@@ -65,7 +65,7 @@ protected:
 TEST_F(ParseHtmlRun, AppendsAfterExistingEntriesAndReportsOnTheStatusBar) {
     links.append("earlier");
     const std::string path =
-        folder.write("page.htm", "<a href=\"one\">\r\n<a href=\"#two\"><a href=\"one\">");
+        folder.makeFile("page.htm", "<a href=\"one\">\r\n<a href=\"#two\"><a href=\"one\">");
     EXPECT_TRUE(ParseHTML(path, switches, links, stats, prompts, status));
     EXPECT_EQ(texts(links), (std::vector<std::string>{"earlier", "one", "one"}));
     EXPECT_EQ(stats.shown, (ScanCounters{45, 2, 1}));
@@ -75,7 +75,8 @@ TEST_F(ParseHtmlRun, AppendsAfterExistingEntriesAndReportsOnTheStatusBar) {
 }
 
 TEST_F(ParseHtmlRun, AnEmptyFileStillReportsZero) {
-    EXPECT_TRUE(ParseHTML(folder.write("empty.html", ""), switches, links, stats, prompts, status));
+    EXPECT_TRUE(
+        ParseHTML(folder.makeFile("empty.html", ""), switches, links, stats, prompts, status));
     EXPECT_EQ(links.count(), 0u);
     EXPECT_EQ(stats.shown, ScanCounters{});
     EXPECT_EQ(status.text(StatusPanel::State), "Parsed empty.html");
@@ -84,8 +85,8 @@ TEST_F(ParseHtmlRun, AnEmptyFileStillReportsZero) {
 
 TEST_F(ParseHtmlRun, ASourceThatCannotBeOpenedChangesNothing) {
     status.setText(StatusPanel::State, "before");
-    const std::string missing = (folder.path() / "missing.htm").string();
-    for (const std::string& path : {missing, std::string(), folder.path().string()}) {
+    const std::string missing = folder.file("missing.htm");
+    for (const std::string& path : {missing, std::string(), folder.path()}) {
         prompts.expectMessage(MessageIcon::Error, "Harvex2", "Error opening the HTML source file",
                               {MessageButton::Ok}, MessageButton::Ok);
         EXPECT_FALSE(ParseHTML(path, switches, links, stats, prompts, status)) << path;
@@ -125,29 +126,29 @@ TEST_F(ParseHtmlRun, HandsLinksToTheListAPieceAtATime) {
     }
     Following following(links);
     ASSERT_TRUE(
-        ParseHTML(folder.write("many.htm", html), switches, links, following, prompts, status));
+        ParseHTML(folder.makeFile("many.htm", html), switches, links, following, prompts, status));
     EXPECT_GT(links.count(), 40'000u);
     EXPECT_EQ(links.textAt(1), "12");
     EXPECT_LE(following.appends, 4);
 }
 
 TEST(ParseHtmlFile, AppendsToTheStagingListOnly) {
-    test::ScratchFolder folder;
+    test::TempFolder folder;
     test::ScriptedPrompts prompts;
     std::vector<std::string> staging{"kept"};
-    ParseHTMLFile(folder.write("a.html", R"(<a href="x"><a href="y?z"><a href="w">)"), Switches{},
-                  staging, prompts);
+    ParseHTMLFile(folder.makeFile("a.html", R"(<a href="x"><a href="y?z"><a href="w">)"),
+                  Switches{}, staging, prompts);
     EXPECT_EQ(staging, (std::vector<std::string>{"kept", "x", "w"}));
 }
 
 TEST(ParseHtmlFile, NamesTheSystemErrorOfAFailedOpen) {
-    test::ScratchFolder folder;
+    test::TempFolder folder;
     test::ScriptedPrompts prompts;
     std::vector<std::string> staging;
     const std::pair<std::string, int> rows[] = {
-        {(folder.path() / "gone.htm").string(), ENOENT},
+        {folder.file("gone.htm"), ENOENT},
         {"", ENOENT},
-        {folder.path().string(), EISDIR},
+        {folder.path(), EISDIR},
     };
     for (const auto& [path, error] : rows) {
         prompts.expectMessage(MessageIcon::Error, "Harvex2",

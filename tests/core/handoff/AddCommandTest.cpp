@@ -2,9 +2,9 @@
 
 #include "HandoffFakes.h"
 #include "core/shell/MruHistory.h"
-#include "platform/TempFolder.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/ScriptedPrompts.h"
+#include "support/core/TempFolder.h"
 
 #include <gtest/gtest.h>
 

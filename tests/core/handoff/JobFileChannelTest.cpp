@@ -2,9 +2,9 @@
 
 #include "core/handoff/NetVampireContract.h"
 #include "core/handoff/TNVManager.h"
-#include "platform/TempFolder.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/ScriptedPrompts.h"
+#include "support/core/TempFolder.h"
 
 #include <filesystem>
 #include <functional>

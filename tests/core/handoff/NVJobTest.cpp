@@ -1,8 +1,8 @@
 #include "core/handoff/AddingPassContext.h"
 #include "core/handoff/TNVManager.h"
 #include "core/handoff/tNVJob.h"
-#include "platform/TempFolder.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "support/core/TempFolder.h"
 
 #include <filesystem>
 

@@ -1,7 +1,7 @@
 #include "core/handoff/NetVampireContract.h"
 
-#include "platform/TempFolder.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "support/core/TempFolder.h"
 
 #include <filesystem>
 
@@ -15,19 +15,12 @@ using Contract = NetVampireContract;
 
 class NetVampireContractTest : public ::testing::Test {
 protected:
-    std::string makeFile(const std::string& name) const {
-        const std::string path = folder_.file(name);
-        fs::create_directories(fs::path(path).parent_path());
-        test::TempFolder::write(path, "");
-        return path;
-    }
-
     test::TempFolder folder_;
     platform::FileRegistryStore machine_{platform::Hive::LocalMachine, folder_.file("machine.reg")};
 };
 
 TEST_F(NetVampireContractTest, ARecordedExecutableHasItsDataBesideIt) {
-    const std::string executable = makeFile("nv/vampire.exe");
+    const std::string executable = folder_.makeFile("nv/vampire.exe");
     const auto location = Contract::locate(executable);
     ASSERT_TRUE(location);
     EXPECT_EQ(location->executable, executable);
@@ -35,7 +28,7 @@ TEST_F(NetVampireContractTest, ARecordedExecutableHasItsDataBesideIt) {
 }
 
 TEST_F(NetVampireContractTest, ARecordedFolderMustHoldTheExecutable) {
-    const std::string executable = makeFile("nv3/Vampire.exe");
+    const std::string executable = folder_.makeFile("nv3/Vampire.exe");
     for (const std::string& recorded : {folder_.file("nv3"), folder_.file("nv3/")}) {
         const auto location = Contract::locate(recorded);
         ASSERT_TRUE(location) << recorded;
@@ -49,7 +42,7 @@ TEST_F(NetVampireContractTest, ARecordedFolderMustHoldTheExecutable) {
 }
 
 TEST_F(NetVampireContractTest, TheComponentsFolderFollowsTheSameRuleWithoutTheExecutable) {
-    makeFile("nv/vampire.exe");
+    folder_.makeFile("nv/vampire.exe");
     EXPECT_EQ(Contract::dataFolderFor(folder_.file("nv/vampire.exe")), folder_.file("nv/Data/"));
     EXPECT_EQ(Contract::dataFolderFor(" " + folder_.file("other") + " "),
               folder_.file("other/Data/"));

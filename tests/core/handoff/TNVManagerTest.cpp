@@ -3,8 +3,8 @@
 #include "core/handoff/AddingPassContext.h"
 #include "core/handoff/NetVampireContract.h"
 #include "platform/ProfileFile.h"
-#include "platform/TempFolder.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "support/core/TempFolder.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "core/shell/MruHistory.h"
 
-#include "platform/TempFolder.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "support/core/TempFolder.h"
 
 #include <map>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "core/shell/SettingsStorage.h"
 
-#include "platform/TempFolder.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "support/core/TempFolder.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "TempFolder.h"
+#include "support/core/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -22,6 +22,13 @@ TempFolder::TempFolder() {
 TempFolder::~TempFolder() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
+}
+
+std::string TempFolder::makeFile(const std::string& name, const std::string& bytes) const {
+    const std::string path = file(name);
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    write(path, bytes);
+    return path;
 }
 
 std::string TempFolder::read(const std::string& path) {

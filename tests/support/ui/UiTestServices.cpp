@@ -5,9 +5,8 @@ namespace harvex2::test {
 using platform::Hive;
 
 UiTestServices::UiTestServices()
-    : userFileStore(Hive::CurrentUser, folder_.filePath(QStringLiteral("user.reg")).toStdString()),
-      machineStore(Hive::LocalMachine,
-                   folder_.filePath(QStringLiteral("machine.reg")).toStdString()) {}
+    : userFileStore(Hive::CurrentUser, userFile()),
+      machineStore(Hive::LocalMachine, folder_.file("machine.reg")) {}
 
 ui::AppServices UiTestServices::make() {
     ui::AppServices services;

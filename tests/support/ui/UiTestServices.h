@@ -4,13 +4,12 @@
 #include "platform/Shell.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/ScriptedPrompts.h"
+#include "support/core/TempFolder.h"
 #include "support/ui/CountingStore.h"
 #include "ui/shell/AppServices.h"
 
 #include <utility>
 #include <vector>
-
-#include <QTemporaryDir>
 
 namespace harvex2::test {
 
@@ -39,15 +38,15 @@ public:
 // same folder outlives several main windows, so a test can restart the program.
 class UiTestServices {
     // First, so that it exists before the stores that keep their files in it.
-    QTemporaryDir folder_;
+    TempFolder folder_;
 
 public:
     UiTestServices();
 
     // A fresh set of services as main() would hand them to the start-up.
     ui::AppServices make();
-    std::string folder() const { return folder_.path().toStdString(); }
-    std::string userFile() const { return folder() + "/user.reg"; }
+    const std::string& folder() const { return folder_.path(); }
+    std::string userFile() const { return folder_.file("user.reg"); }
 
     ScriptedPrompts prompts;
     RecordingShell shell;

@@ -2,7 +2,6 @@
 
 #include "support/ui/MainWindowFixture.h"
 
-#include <fstream>
 #include <vector>
 
 #include <QApplication>
@@ -98,7 +97,7 @@ protected:
     }
     std::string page(const std::string& name, const std::string& html) const {
         const std::string path = env.folder() + "/" + name;
-        std::ofstream(path, std::ios::binary) << html;
+        TempFolder::write(path, html);
         return path;
     }
     void process(const std::string& path) {
