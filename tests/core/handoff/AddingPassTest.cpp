@@ -3,6 +3,7 @@
 #include "HandoffFakes.h"
 #include "core/handoff/NetVampirePass.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "support/core/NetVampireInstall.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
@@ -24,21 +25,12 @@ const char* const kLocationKey =
 class AddingPassTest : public ::testing::Test {
 protected:
     AddingPassTest() {
-        for (const char* sub : {"Jobs", "State", "Sites", "Partial"}) {
-            fs::create_directories(programFolder + "/Data/" + sub);
-        }
-        TempFolder::write(executable, "");
+        makeNetVampireFolder(programFolder);
         fs::create_directories(emptyFolder);
         for (int i = 0; i < 3; ++i) {
             rows.append("http://h/" + std::to_string(i) + ".zip", "/down/" + std::to_string(i),
                         std::to_string(i));
         }
-    }
-
-    void record(const std::string& path) {
-        machineStore.openKey(kLocationKey, true);
-        machineStore.writeString("Path", path);
-        machineStore.closeKey();
     }
 
     std::string recorded() {
@@ -99,7 +91,7 @@ TEST_F(AddingPassTest, AFoundProgramGetsEveryRowAsAJobAndTheWindowCloses) {
             settings = {};
             settings.mode = mode;
             window = {};
-            record(recordExecutable ? executable : programFolder);
+            recordNetVampire(machineStore, recordExecutable ? executable : programFolder);
             for (std::size_t r = 0; r < rows.count(); ++r) {
                 rows.setStatus(r, "Waiting", RowPicture::Waiting);
             }
@@ -157,7 +149,7 @@ TEST_F(AddingPassTest, APickedFolderWithoutTheProgramIsRecordedButNotFound) {
 
 TEST_F(AddingPassTest, ARecordedValueNamingNoProgramIsNotFound) {
     for (const std::string& value : {emptyFolder, folder.path() + "/missing.exe"}) {
-        record(value);
+        recordNetVampire(machineStore, value);
         window = {};
         expectNotFound();
         run();
@@ -167,7 +159,7 @@ TEST_F(AddingPassTest, ARecordedValueNamingNoProgramIsNotFound) {
 
 TEST_F(AddingPassTest, AnUnwritableDataFolderStopsAtTheRowAndLeavesTheWindowOpen) {
     fs::remove_all(programFolder + "/Data");
-    record(programFolder);
+    recordNetVampire(machineStore, programFolder);
     prompts.expectMessage(MessageIcon::Error, "Harvex2",
                           "Unable to write to " + programFolder + "/Data/State/A0000000.nvc.",
                           {MessageButton::Ok}, MessageButton::Ok);
@@ -215,7 +207,7 @@ public:
 };
 
 TEST_F(AddingPassTest, RefusedRowsLeaveTheWindowOpenWithTheErrorsMessage) {
-    record(executable);
+    recordNetVampire(machineStore, executable);
     RefusingChannel channel;
     core::NetVampirePass pass(channel);
     prompts.expectMessage(

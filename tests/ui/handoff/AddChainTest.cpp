@@ -1,11 +1,11 @@
 #include "core/shell/MruHistory.h"
+#include "support/core/NetVampireInstall.h"
 #include "support/ui/MainWindowFixture.h"
 #include "ui/handoff/AddingWindow.h"
 #include "ui/handoff/HandoffWindows.h"
 #include "ui/shell/MainStatusBar.h"
 
 #include <filesystem>
-#include <fstream>
 
 #include <QComboBox>
 #include <QMenuBar>
@@ -57,16 +57,7 @@ protected:
         return static_cast<ui::AddingWindow*>(catalog->window(ui::WindowSlot::Adding));
     }
 
-    void installProgram(bool withData) {
-        for (const char* sub : {"Jobs", "State", "Sites", "Partial"}) {
-            fs::create_directories(program + (withData ? "/Data/" : "/") + sub);
-        }
-        std::ofstream(program + "/vampire.exe") << "";
-        env.machineStore.openKey(
-            "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Vampire.exe", true);
-        env.machineStore.writeString("Path", program);
-        env.machineStore.closeKey();
-    }
+    void installProgram(bool withData) { installNetVampire(env.machineStore, program, withData); }
 
     // Five links, the second unchecked; two of the checked ones are relative.
     void fillList() {

@@ -1,13 +1,11 @@
 #include "ui/handoff/AddingWindow.h"
 
+#include "support/core/NetVampireInstall.h"
 #include "support/ui/UiTestServices.h"
 #include "ui/handoff/AddingRowsModel.h"
 #include "ui/handoff/PleaseWaitWindow.h"
 #include "ui/handoff/StatePictures.h"
 #include "ui/platform/QtEventPump.h"
-
-#include <filesystem>
-#include <fstream>
 
 #include <QApplication>
 #include <QGroupBox>
@@ -23,7 +21,6 @@
 namespace harvex2::test {
 namespace {
 
-namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using core::RowPicture;
 using platform::MessageButton;
@@ -55,15 +52,7 @@ protected:
 
     // A program folder with the executable and its data folder, recorded as Net Vampire's.
     void installProgram(bool withData = true) {
-        const std::string program = env.folder() + "/nv";
-        for (const char* sub : {"Jobs", "State", "Sites", "Partial"}) {
-            fs::create_directories(program + (withData ? "/Data/" : "/") + sub);
-        }
-        std::ofstream(program + "/vampire.exe") << "";
-        env.machineStore.openKey(
-            "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Vampire.exe", true);
-        env.machineStore.writeString("Path", program);
-        env.machineStore.closeKey();
+        installNetVampire(env.machineStore, env.folder() + "/nv", withData);
     }
 
     QTreeView* list() { return window.findChild<QTreeView*>(QStringLiteral("ListView1")); }
