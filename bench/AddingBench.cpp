@@ -2,18 +2,19 @@
 // so what a row costs must not grow with the number of rows. Reports the cost per row and
 // how the last tenth of the rows compares with the first tenth, for the window's own part
 // of a row and for whole rows written as Net Vampire jobs.
+#include "NoPrompts.h"
+#include "OffscreenBench.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "ui/handoff/AddingWindow.h"
 #include "ui/platform/QtEventPump.h"
 #include "ui/shell/AppServices.h"
 
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -23,21 +24,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace harvex2;
 using Clock = std::chrono::steady_clock;
-
-// No box is expected during these passes; one that comes anyway is reported.
-class NoPrompts : public platform::Prompts {
-public:
-    platform::MessageButton message(const platform::MessageRequest& request) override {
-        std::fprintf(stderr, "unexpected box: %s\n", request.text.c_str());
-        return platform::MessageButton::Ok;
-    }
-    std::optional<std::string> openFile(const platform::FileDialogRequest&) override { return {}; }
-    std::vector<std::string> openFiles(const platform::FileDialogRequest&) override { return {}; }
-    std::optional<std::string> saveFile(const platform::FileDialogRequest&) override { return {}; }
-    std::optional<std::string> browseFolder(const platform::FileDialogRequest&) override {
-        return {};
-    }
-};
 
 // Lets the window repaint, and notes the time when the first and the last tenth of the
 // rows begin and end: the pass calls it once after every row.
@@ -105,7 +91,7 @@ struct Bench {
     platform::FileRegistryStore machineStore{
         platform::Hive::LocalMachine, folder.filePath(QStringLiteral("machine.reg")).toStdString()};
     core::SettingsRecord settings;
-    NoPrompts prompts;
+    bench::NoPrompts prompts;
     TenthsPump events;
     ui::AppServices services;
     std::unique_ptr<ui::AddingWindow> window;
@@ -157,12 +143,5 @@ BENCHMARK(jobFilePass)->Arg(1'000)->Arg(10'000)->Iterations(1)->Unit(benchmark::
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return harvex2::bench::runOffscreenBenchmarks(argc, argv);
 }

@@ -1,6 +1,7 @@
 // Rows per second through the job-file channel with RealiFast on, beside a plain loop that
 // writes the same two files per job with one write each: the file system's own limit.
 
+#include "NoPrompts.h"
 #include "core/handoff/JobFileChannel.h"
 #include "core/handoff/TNVManager.h"
 #include "platform/posix/FileRegistryStore.h"
@@ -57,18 +58,6 @@ struct NoEvents : platform::EventPump {
     void processEvents() override {}
 };
 
-struct NoPrompts : platform::Prompts {
-    platform::MessageButton message(const platform::MessageRequest&) override {
-        return platform::MessageButton::Ok;
-    }
-    std::optional<std::string> openFile(const platform::FileDialogRequest&) override { return {}; }
-    std::vector<std::string> openFiles(const platform::FileDialogRequest&) override { return {}; }
-    std::optional<std::string> saveFile(const platform::FileDialogRequest&) override { return {}; }
-    std::optional<std::string> browseFolder(const platform::FileDialogRequest&) override {
-        return {};
-    }
-};
-
 // Holds the job counter in memory: what the channel costs without the settings file.
 class CounterInMemory : public platform::RegistryStore {
 public:
@@ -106,7 +95,7 @@ void runChannel(benchmark::State& state, const Scratch& scratch, platform::Regis
     QuietWindow window;
     core::SettingsRecord settings;
     settings.realiFast = true;
-    NoPrompts prompts;
+    bench::NoPrompts prompts;
     NoEvents events;
     core::AddingPassContext context{rows, window, settings, prompts, events, user, machine};
     for (auto _ : state) {

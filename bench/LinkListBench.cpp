@@ -1,5 +1,6 @@
 // Appending to the link list while a view shows it, and removing the checked entries.
 // The plain vector is the baseline: what storing the texts alone costs.
+#include "OffscreenBench.h"
 #include "core/shell/LinkList.h"
 #include "ui/shell/LinkListModel.h"
 #include "ui/shell/LinkListView.h"
@@ -8,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include <QApplication>
+#include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -90,12 +91,5 @@ BENCHMARK(removeEveryOtherWithView)->Arg(1'000'000)->Unit(benchmark::kMillisecon
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return harvex2::bench::runOffscreenBenchmarks(argc, argv);
 }

@@ -2,6 +2,9 @@
 // following the link list, timed against the bare scanner on the same file in the same
 // iteration. The counter dialog_to_scanner is the ratio of their processor times.
 // usage: harvex2_dialog_bench --corpus=DIR [benchmark flags]   (DIR from make-corpus.sh)
+#include "BenchSupport.h"
+#include "NoPrompts.h"
+#include "OffscreenBench.h"
 #include "core/extract/HtmlFile.h"
 #include "core/extract/LinkScanner.h"
 #include "core/extract/SettingsSwitches.h"
@@ -9,19 +12,16 @@
 #include "core/shell/SettingsRecord.h"
 #include "ui/extract/ParseHtmlDialog.h"
 #include "ui/platform/QtEventPump.h"
-#include "ui/platform/QtPrompts.h"
 #include "ui/shell/AppServices.h"
 #include "ui/shell/LinkListModel.h"
 #include "ui/shell/LinkListView.h"
 
-#include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <map>
 #include <string>
-#include <vector>
 
-#include <QApplication>
+#include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -53,7 +53,7 @@ void dialogVsScanner(benchmark::State& state) {
     const core::SettingsSwitches switches(settings);
     core::LinkScanner bare(switches, [](std::string_view) {});
     Panels panels;
-    ui::QtPrompts prompts;
+    bench::NoPrompts prompts;
     ui::QtEventPump pump;
     double scannerTime = 0;
     double dialogTime = 0;
@@ -95,29 +95,11 @@ BENCHMARK(dialogVsScanner)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->Min
 } // namespace
 
 int main(int argc, char** argv) {
-    std::vector<char*> rest;
-    for (int i = 0; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg.starts_with("--corpus=")) {
-            corpus = arg.substr(9);
-        } else {
-            rest.push_back(argv[i]);
-        }
-    }
-    if (corpus.empty() || !std::filesystem::exists(corpus + "/" + kFiles[1])) {
-        std::fprintf(stderr, "usage: %s --corpus=DIR [benchmark flags]\n", argv[0]);
+    auto arguments = bench::corpusArguments(argc, argv, kFiles[1]);
+    if (!arguments) {
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    int count = static_cast<int>(rest.size());
-    QApplication app(count, rest.data());
-    benchmark::Initialize(&count, rest.data());
-    if (benchmark::ReportUnrecognizedArguments(count, rest.data())) {
-        return 2;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    corpus = arguments->corpus;
+    return bench::runOffscreenBenchmarks(static_cast<int>(arguments->rest.size()),
+                                         arguments->rest.data());
 }

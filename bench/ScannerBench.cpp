@@ -2,16 +2,15 @@
 // usage: harvex2_scanner_bench --corpus=DIR [benchmark flags]
 // DIR holds the files that make-corpus.sh builds.
 #include "BenchPasses.h"
+#include "BenchSupport.h"
 #include "core/extract/HtmlFile.h"
 #include "core/extract/LinkScanner.h"
 #include "core/extract/SettingsSwitches.h"
 #include "core/shell/LinkList.h"
 #include "core/shell/SettingsRecord.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include <benchmark/benchmark.h>
 
@@ -90,28 +89,10 @@ BENCHMARK(scanIntoLinkList)->Apply(allFiles);
 } // namespace
 
 int main(int argc, char** argv) {
-    std::vector<char*> rest;
-    for (int i = 0; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg.starts_with("--corpus=")) {
-            corpus = arg.substr(9);
-        } else {
-            rest.push_back(argv[i]);
-        }
-    }
-    if (corpus.empty() || !std::filesystem::exists(corpus + "/" + kFiles[0])) {
-        std::fprintf(stderr,
-                     "usage: %s --corpus=DIR [benchmark flags]\n"
-                     "DIR: the output folder of make-corpus.sh\n",
-                     argv[0]);
+    auto arguments = bench::corpusArguments(argc, argv, kFiles[0]);
+    if (!arguments) {
         return 2;
     }
-    int count = static_cast<int>(rest.size());
-    benchmark::Initialize(&count, rest.data());
-    if (benchmark::ReportUnrecognizedArguments(count, rest.data())) {
-        return 2;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    corpus = arguments->corpus;
+    return bench::runBenchmarks(static_cast<int>(arguments->rest.size()), arguments->rest.data());
 }
