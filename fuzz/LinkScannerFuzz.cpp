@@ -5,6 +5,7 @@
 #include "core/extract/BaseUrl.h"
 #include "core/extract/LinkScanner.h"
 #include "core/extract/MemorySource.h"
+#include "core/extract/SettingsSwitches.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -15,15 +16,6 @@
 namespace {
 
 using namespace harvex2;
-
-struct Switches final : core::IgnoreSwitches {
-    bool mailTo = true;
-    bool bookmarks = true;
-    bool query = true;
-    bool ignoreMailTo() const override { return mailTo; }
-    bool ignoreBookmarks() const override { return bookmarks; }
-    bool qLinks() const override { return query; }
-};
 
 // Checks what the scanner reports while it runs.
 struct Reports final : core::ScanStats {
@@ -48,11 +40,11 @@ struct Scan {
     core::ScanCounters counters;
 };
 
-// One scanner for the whole run, as a program reuses it from file to file: every scan
-// must start afresh.
+// One scanner for the whole run, as a program reuses it from file to file, reading the
+// switches from the settings as it goes: every scan must start afresh.
 class Harness {
 public:
-    Switches switches;
+    core::SettingsRecord settings;
 
     Scan scan(std::string_view input, std::size_t pieceSize) {
         result_ = {};
@@ -64,10 +56,11 @@ public:
     }
 
 private:
+    core::SettingsSwitches switches_{settings};
     Scan result_;
     Reports reports_;
     core::LinkScanner scanner_{
-        switches, [this](std::string_view link) { result_.links.emplace_back(link); }, &reports_};
+        switches_, [this](std::string_view link) { result_.links.emplace_back(link); }, &reports_};
 };
 
 void checkBaseUrl(std::string_view base, const std::string& link) {
@@ -93,17 +86,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t control = data[0];
     const std::string_view input(reinterpret_cast<const char*>(data + 1), size - 1);
     static Harness harness;
-    Switches& switches = harness.switches;
-    switches.mailTo = (control & 1) != 0;
-    switches.bookmarks = (control & 2) != 0;
-    switches.query = (control & 4) != 0;
+    core::SettingsRecord& settings = harness.settings;
+    settings.ignoreMailTo = (control & 1) != 0;
+    settings.ignoreBookmarks = (control & 2) != 0;
+    settings.qLinks = (control & 4) != 0;
 
     const Scan whole = harness.scan(input, SIZE_MAX);
     const Scan pieces = harness.scan(input, 1 + (control >> 3));
     Reports::check(pieces.links == whole.links && pieces.counters == whole.counters);
 
-    const fuzz::ReferenceResult expected =
-        fuzz::referenceScan(input, switches.mailTo, switches.bookmarks, switches.query);
+    const fuzz::ReferenceResult expected = fuzz::referenceScan(
+        input, settings.ignoreMailTo, settings.ignoreBookmarks, settings.qLinks);
     Reports::check(whole.links == expected.kept);
     Reports::check(whole.counters.linksIgnored == expected.ignored);
     Reports::check(whole.counters.characters == expected.characters);
