@@ -1,6 +1,7 @@
 #include "ui/handoff/StatePictures.h"
 
 #include "ui/handoff/HandoffArt.h"
+#include "ui/shell/PaintedPixmap.h"
 
 #include <QPainter>
 
@@ -42,22 +43,22 @@ void drawSymbol(QPainter& painter, RowPicture picture) {
 }
 
 // Waiting shows the globe alone; a fatal error drops the globe for a question mark.
-QPixmap drawState(PictureSet set, RowPicture picture) {
-    QPixmap pixmap(StatePictures::kStateSize, StatePictures::kStateSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
+void drawState(QPainter& painter, PictureSet set, RowPicture picture) {
     if (picture == RowPicture::Fatal) {
         HandoffArt::questionMark(painter, QRectF(0.5, 2, 7.5, 12));
         drawLogo(painter, set, kLogo);
-        return pixmap;
+        return;
     }
     HandoffArt::globe(painter, kGlobe);
     if (picture != RowPicture::Waiting) {
         drawSymbol(painter, picture);
         drawLogo(painter, set, kLogo);
     }
-    return pixmap;
+}
+
+QPixmap statePicture(PictureSet set, RowPicture picture) {
+    return paintedPixmap(QSize(StatePictures::kStateSize, StatePictures::kStateSize),
+                         [=](QPainter& painter) { drawState(painter, set, picture); });
 }
 
 } // namespace
@@ -67,20 +68,17 @@ PictureSet StatePictures::forMode(std::int32_t mode) {
 }
 
 std::array<QPixmap, 5> StatePictures::stateSet(PictureSet set) {
-    return {drawState(set, RowPicture::Added), drawState(set, RowPicture::Adding),
-            drawState(set, RowPicture::Refused), drawState(set, RowPicture::Waiting),
-            drawState(set, RowPicture::Fatal)};
+    return {statePicture(set, RowPicture::Added), statePicture(set, RowPicture::Adding),
+            statePicture(set, RowPicture::Refused), statePicture(set, RowPicture::Waiting),
+            statePicture(set, RowPicture::Fatal)};
 }
 
 QPixmap StatePictures::pleaseWaitIcon(PictureSet set) {
-    QPixmap pixmap(kIconSize, kIconSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    HandoffArt::globe(painter, QRectF(0, 0, 16, 16));
-    HandoffArt::page(painter, QRectF(3.5, 11.5, 11, 19));
-    drawLogo(painter, set, QRectF(14, 14, 18, 18));
-    return pixmap;
+    return paintedPixmap(QSize(kIconSize, kIconSize), [set](QPainter& painter) {
+        HandoffArt::globe(painter, QRectF(0, 0, 16, 16));
+        HandoffArt::page(painter, QRectF(3.5, 11.5, 11, 19));
+        drawLogo(painter, set, QRectF(14, 14, 18, 18));
+    });
 }
 
 } // namespace harvex2::ui

@@ -1,5 +1,8 @@
 #include "ui/shell/Artwork.h"
 
+#include "ui/shell/ArtPalette.h"
+#include "ui/shell/PaintedPixmap.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -7,12 +10,10 @@ namespace harvex2::ui {
 
 namespace {
 
+using namespace palette;
+
 const QColor kInk(0x30, 0x30, 0x38);
-const QColor kBlue(0x2e, 0x6b, 0x9e);
-const QColor kPaleBlue(0xb8, 0xd4, 0xf0);
-const QColor kYellow(0xf2, 0xc9, 0x4c);
 const QColor kRed(0xc8, 0x32, 0x2c);
-const QColor kGreen(0x2f, 0x9a, 0x44);
 
 QPen pen(const QColor& color, qreal width = 1.0) {
     return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -75,7 +76,7 @@ void drawRemoveSelected(QPainter& p) {
 }
 
 void drawSaveLinks(QPainter& p) {
-    p.setPen(pen(QColor(0x1c, 0x3f, 0x60)));
+    p.setPen(pen(kDeepBlue));
     p.setBrush(kBlue);
     p.drawPolygon(QPolygonF{{1.5, 1.5}, {12.5, 1.5}, {14.5, 3.5}, {14.5, 14.5}, {1.5, 14.5}});
     p.setBrush(Qt::white);
@@ -94,7 +95,7 @@ void drawTextFiles(QPainter& p) {
 }
 
 void drawAbout(QPainter& p) {
-    p.setPen(pen(QColor(0x1c, 0x3f, 0x60)));
+    p.setPen(pen(kDeepBlue));
     p.setBrush(kBlue);
     p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
     p.setPen(Qt::NoPen);
@@ -104,7 +105,7 @@ void drawAbout(QPainter& p) {
 }
 
 void drawLoadFile(QPainter& p) {
-    p.setPen(pen(QColor(0x1c, 0x3f, 0x60)));
+    p.setPen(pen(kDeepBlue));
     p.setBrush(kPaleBlue);
     p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
     p.setBrush(Qt::NoBrush);
@@ -138,14 +139,8 @@ void drawImage(QPainter& p, ArtImage which) {
     }
 }
 
-// The program's mark: a white H on a blue tile over a yellow arrow head, drawn on a
-// 64 by 64 grid and scaled to the size asked for.
-QPixmap drawMark(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 64.0, size / 64.0);
+// The program's mark: a white H on a blue tile over a yellow arrow head, on a 64 by 64 grid.
+void drawMark(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(kBlue);
     p.drawRoundedRect(QRectF(4, 4, 56, 56), 10, 10);
@@ -156,24 +151,22 @@ QPixmap drawMark(int size) {
     p.setPen(Qt::NoPen);
     p.setBrush(kYellow);
     p.drawPolygon(QPolygonF{{32, 40}, {25, 48}, {39, 48}});
-    return pixmap;
 }
 
 } // namespace
 
 QPixmap Artwork::image(ArtImage which) {
-    QPixmap pixmap(kImageSize, kImageSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    drawImage(p, which);
-    return pixmap;
+    return paintedPixmap(QSize(kImageSize, kImageSize),
+                         [which](QPainter& p) { drawImage(p, which); });
 }
 
 QIcon Artwork::windowIcon() {
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64}) {
-        icon.addPixmap(drawMark(size));
+        icon.addPixmap(paintedPixmap(QSize(size, size), [size](QPainter& p) {
+            p.scale(size / 64.0, size / 64.0);
+            drawMark(p);
+        }));
     }
     return icon;
 }

@@ -1,6 +1,8 @@
 #include "ui/shell/SplashPicture.h"
 
+#include "ui/shell/ArtPalette.h"
 #include "ui/shell/Artwork.h"
+#include "ui/shell/PaintedPixmap.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -12,15 +14,12 @@ namespace harvex2::ui {
 
 namespace {
 
-const QColor kDeepBlue(0x1c, 0x3f, 0x60);
-const QColor kBlue(0x2e, 0x6b, 0x9e);
-const QColor kYellow(0xf2, 0xc9, 0x4c);
-const QColor kGreen(0x2f, 0x9a, 0x44);
+using namespace palette;
 
 void drawBackground(QPainter& p) {
     QLinearGradient sky(0, 0, 0, SplashPicture::kHeight);
     sky.setColorAt(0, QColor(0xe8, 0xf1, 0xfa));
-    sky.setColorAt(1, QColor(0xb8, 0xd4, 0xf0));
+    sky.setColorAt(1, kPaleBlue);
     p.setPen(QPen(kBlue, 1));
     p.setBrush(sky);
     p.drawRoundedRect(QRectF(0.5, 0.5, SplashPicture::kWidth - 1, SplashPicture::kHeight - 1), 8,
@@ -80,15 +79,15 @@ void drawHandOff(QPainter& p) {
 } // namespace
 
 QPixmap SplashPicture::draw() {
-    QPixmap pixmap(kWidth, kHeight);
-    pixmap.fill(Qt::white);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    drawBackground(p);
-    drawTitle(p);
-    drawLinkRows(p);
-    drawHandOff(p);
-    return pixmap;
+    return paintedPixmap(
+        QSize(kWidth, kHeight),
+        [](QPainter& p) {
+            drawBackground(p);
+            drawTitle(p);
+            drawLinkRows(p);
+            drawHandOff(p);
+        },
+        Qt::white);
 }
 
 } // namespace harvex2::ui
