@@ -31,8 +31,8 @@ public:
     // Reads the list stored under spec.key (creating the key when missing). Sorted boxes
     // get each entry in its sorted place.
     static std::vector<std::string> load(platform::RegistryStore& store, const MruSpec& spec);
-    // Puts editText in front of `entries` by the box's MruSpec choices, rewrites the key and returns
-    // the list the box shows afterwards.
+    // Puts editText in front of `entries` by the box's MruSpec choices, rewrites the key and
+    // returns the list the box shows afterwards.
     static std::vector<std::string> save(platform::RegistryStore& store, const MruSpec& spec,
                                          std::vector<std::string> entries,
                                          const std::string& editText);
