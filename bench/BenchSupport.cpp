@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 #include <benchmark/benchmark.h>
 
@@ -12,24 +13,25 @@ namespace {
 constexpr std::string_view kCorpusOption = "--corpus=";
 }
 
-std::optional<CorpusArguments> corpusArguments(int argc, char** argv, const std::string& probe) {
-    CorpusArguments arguments;
+int runOnCorpus(int argc, char** argv, const std::string& probe, std::string& corpus,
+                int (*run)(int argc, char** argv)) {
+    std::vector<char*> rest;
     for (int i = 0; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg.starts_with(kCorpusOption)) {
-            arguments.corpus = arg.substr(kCorpusOption.size());
+            corpus = arg.substr(kCorpusOption.size());
         } else {
-            arguments.rest.push_back(argv[i]);
+            rest.push_back(argv[i]);
         }
     }
-    if (arguments.corpus.empty() || !std::filesystem::exists(arguments.corpus + "/" + probe)) {
+    if (corpus.empty() || !std::filesystem::exists(corpus + "/" + probe)) {
         std::fprintf(stderr,
                      "usage: %s --corpus=DIR [benchmark flags]\n"
                      "DIR: the output folder of make-corpus.sh\n",
                      argv[0]);
-        return std::nullopt;
+        return 2;
     }
-    return arguments;
+    return run(static_cast<int>(rest.size()), rest.data());
 }
 
 int runBenchmarks(int argc, char** argv) {

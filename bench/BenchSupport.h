@@ -1,21 +1,15 @@
 #pragma once
 
-#include <optional>
 #include <string>
-#include <vector>
 
 namespace harvex2::bench {
 
-// The command line of a bench over the files of make-corpus.sh: the folder named by
-// "--corpus=DIR", and the other arguments (the program's name first) for the benchmark
-// library.
-struct CorpusArguments {
-    std::string corpus;
-    std::vector<char*> rest;
-};
-
-// Empty, after the usage is printed, when no folder is named or it lacks the file `probe`.
-std::optional<CorpusArguments> corpusArguments(int argc, char** argv, const std::string& probe);
+// Runs a bench over the files of make-corpus.sh: takes "--corpus=DIR" out of the arguments
+// into `corpus` and hands the rest (the program's name first) to `run`. Prints the usage
+// instead when no folder is named or it lacks the file `probe`. Returns the exit status of
+// the program.
+int runOnCorpus(int argc, char** argv, const std::string& probe, std::string& corpus,
+                int (*run)(int argc, char** argv));
 
 // Runs the registered benchmarks with the arguments left for them; returns the exit status
 // of the program.

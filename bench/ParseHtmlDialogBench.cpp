@@ -95,11 +95,5 @@ BENCHMARK(dialogVsScanner)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->Min
 } // namespace
 
 int main(int argc, char** argv) {
-    auto arguments = bench::corpusArguments(argc, argv, kFiles[1]);
-    if (!arguments) {
-        return 2;
-    }
-    corpus = arguments->corpus;
-    return bench::runOffscreenBenchmarks(static_cast<int>(arguments->rest.size()),
-                                         arguments->rest.data());
+    return bench::runOnCorpus(argc, argv, kFiles[1], corpus, bench::runOffscreenBenchmarks);
 }

@@ -89,10 +89,5 @@ BENCHMARK(scanIntoLinkList)->Apply(allFiles);
 } // namespace
 
 int main(int argc, char** argv) {
-    auto arguments = bench::corpusArguments(argc, argv, kFiles[0]);
-    if (!arguments) {
-        return 2;
-    }
-    corpus = arguments->corpus;
-    return bench::runBenchmarks(static_cast<int>(arguments->rest.size()), arguments->rest.data());
+    return bench::runOnCorpus(argc, argv, kFiles[0], corpus, bench::runBenchmarks);
 }
