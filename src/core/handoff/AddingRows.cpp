@@ -3,6 +3,9 @@
 namespace harvex2::core {
 
 void AddingRows::clear() {
+    if (observer_) {
+        observer_->rowsAboutToReset();
+    }
     rows_.clear();
     if (observer_) {
         observer_->rowsReset();
@@ -10,6 +13,9 @@ void AddingRows::clear() {
 }
 
 void AddingRows::append(std::string url, std::string target, std::string indexFromMain) {
+    if (observer_) {
+        observer_->rowAboutToBeAppended(rows_.size());
+    }
     rows_.push_back(AddingRow{std::move(url), "Waiting", std::move(target),
                               std::move(indexFromMain), RowPicture::Waiting});
     if (observer_) {

@@ -21,10 +21,14 @@ struct AddingRow {
 inline constexpr int kFatalMarker = 31999;
 inline constexpr int kRefusedOffset = 32000;
 
+// Hears of every change: a reset and an appended row are announced before they are made and
+// reported after, as item views need.
 class AddingRowsObserver {
 public:
     virtual ~AddingRowsObserver() = default;
+    virtual void rowsAboutToReset() = 0;
     virtual void rowsReset() = 0;
+    virtual void rowAboutToBeAppended(std::size_t row) = 0;
     virtual void rowAppended(std::size_t row) = 0;
     virtual void rowChanged(std::size_t row) = 0;
 };

@@ -67,14 +67,20 @@ QVariant AddingRowsModel::headerData(int section, Qt::Orientation orientation, i
     return kTitles[static_cast<std::size_t>(section)];
 }
 
-void AddingRowsModel::rowsReset() {
+void AddingRowsModel::rowsAboutToReset() {
     beginResetModel();
+}
+
+void AddingRowsModel::rowsReset() {
     endResetModel();
 }
 
-void AddingRowsModel::rowAppended(std::size_t row) {
+void AddingRowsModel::rowAboutToBeAppended(std::size_t row) {
     const int r = static_cast<int>(row);
     beginInsertRows({}, r, r);
+}
+
+void AddingRowsModel::rowAppended(std::size_t) {
     endInsertRows();
 }
 

@@ -28,7 +28,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    void rowsAboutToReset() override;
     void rowsReset() override;
+    void rowAboutToBeAppended(std::size_t row) override;
     void rowAppended(std::size_t row) override;
     void rowChanged(std::size_t row) override;
     QString text(const core::AddingRow& row, int column) const;
