@@ -133,8 +133,9 @@ void ParseHtmlDialog::Button3Click() {
 
 void ParseHtmlDialog::reject() {
     // Escape and the close box do what the Cancel button does, and, like it, wait for a
-    // run to end.
-    if (!running_) {
+    // run started here to end. A dropped file's run lets the main window's menu open the
+    // dialog; that run waits for the dialog to close, so the dialog must not wait for it.
+    if (!running_ || !runShown_) {
         Button3Click();
     }
 }
@@ -149,6 +150,7 @@ void ParseHtmlDialog::parseDroppedFile(const std::string& path) {
 
 bool ParseHtmlDialog::ParseHTML() {
     const core::SettingsSwitches switches(*services_.settings);
+    runShown_ = isVisible();
     setRunning(true);
     const bool parsed =
         core::ParseHTML(toPathBytes(source_->currentText()), switches, *services_.links, *this,

@@ -57,6 +57,7 @@ private:
     std::chrono::milliseconds refreshInterval_;
     QElapsedTimer sinceRefresh_;
     bool running_ = false;
+    bool runShown_ = false; // the running run was started from the shown dialog
 
     QComboBox* source_ = nullptr;    // Edit1
     QPushButton* browse_ = nullptr;  // Button1

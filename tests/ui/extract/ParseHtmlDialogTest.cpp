@@ -1,7 +1,9 @@
 #include "ui/extract/ParseHtmlDialog.h"
 
+#include "core/extract/LinkScanner.h"
 #include "support/ui/MainWindowFixture.h"
 
+#include <utility>
 #include <vector>
 
 #include <QApplication>
@@ -38,6 +40,33 @@ public:
     QWidget* dialog = nullptr;
     int calls = 0;
     bool anyEnabled = false;
+};
+
+// Opens the dialog from the File menu the first time a run lets events through, as a
+// user may while a dropped file is being parsed, and presses Escape in it.
+class MenuDuringRunPump : public platform::EventPump {
+public:
+    void processEvents() override {
+        if (std::exchange(opened, true)) {
+            return;
+        }
+        QTimer::singleShot(
+            0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+        // A dialog that cannot be closed would hold the run forever: note it and end it.
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [this] {
+            stuck = true;
+            dialog->done(QDialog::Rejected);
+        });
+        watchdog.start(500);
+        openFromMenu->trigger();
+        watchdog.stop();
+    }
+    QAction* openFromMenu = nullptr;
+    QDialog* dialog = nullptr;
+    QTimer watchdog;
+    bool opened = false;
+    bool stuck = false;
 };
 
 class ParseHtmlDialogTest : public MainWindowFixture {
@@ -260,6 +289,30 @@ TEST_F(ParseHtmlDialogTest, ADroppedFileIsParsedWithoutTouchingTheHistory) {
     EXPECT_EQ(text("Label5"), u"1"_s);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_FALSE(env.userFileStore.keyExists(kImportKey));
+}
+
+TEST_F(ParseHtmlDialogTest, OpenedDuringADroppedFilesRunItStillCloses) {
+    // The dialog as the program has it, but letting events through at every read.
+    static const ui::WindowEntry kEagerDialog[] = {
+        {ui::WindowSlot::ParseHtml, "Import ", ui::SplashLine::First,
+         [](ui::AppServices& app) -> std::unique_ptr<QWidget> {
+             return std::make_unique<ui::ParseHtmlDialog>(app, std::chrono::milliseconds(0),
+                                                          app.mainWindow);
+         }}};
+    catalog = std::make_unique<ui::WindowCatalog>(kEagerDialog);
+    services.windows = catalog.get();
+    catalog->create(kEagerDialog[0], services);
+    auto& watched = *qobject_cast<ui::ParseHtmlDialog*>(catalog->window(ui::WindowSlot::ParseHtml));
+    MenuDuringRunPump pump;
+    services.eventPump = &pump;
+    pump.openFromMenu = action("Parsehtml1");
+    pump.dialog = &watched;
+    // Longer than one read of the scanner, so that the run lets events through.
+    const std::string big(core::LinkScanner::kBufferSize + 1, ' ');
+    watched.parseDroppedFile(page("big.html", big + R"(<a href="late">)"));
+    EXPECT_TRUE(pump.opened);
+    EXPECT_FALSE(pump.stuck);
+    EXPECT_EQ(links(), std::vector<std::string>{"late"});
 }
 
 } // namespace
