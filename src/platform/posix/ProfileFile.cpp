@@ -67,9 +67,10 @@ bool writeAt(int fd, std::string_view bytes) {
     return true;
 }
 
-bool writeWhole(int fd, std::string_view bytes, std::size_t oldSize) {
-    return writeAt(fd, bytes) &&
-           (bytes.size() >= oldSize || ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0);
+// Always cut to the new length: another program may have made the file longer since it
+// was read, and its tail must not survive behind the new text.
+bool writeWhole(int fd, std::string_view bytes) {
+    return writeAt(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
 }
 
 // The file is rewritten in place, as the desktop's profile functions do. Measured on ext4,
@@ -83,9 +84,9 @@ bool rewrite(const std::string& path, const Found& old, std::string_view bytes) 
     if (fd < 0) {
         return false;
     }
-    const bool written = writeWhole(fd, bytes, old.bytes.size());
+    const bool written = writeWhole(fd, bytes);
     if (!written && old.exists) {
-        writeWhole(fd, old.bytes, bytes.size());
+        writeWhole(fd, old.bytes);
     } else if (!written) {
         ::unlink(path.c_str());
     }
