@@ -6,9 +6,10 @@
 namespace harvex2::platform {
 
 // Replaces a file's contents so that readers see either the old or the new file, never a
-// part of one, even when the writer dies: the bytes go to "<path>.tmp" in the same folder,
-// are flushed to disk, and the temporary file is renamed over the target. The folder is not
-// flushed: after a power loss the file may be the one before, but always a whole one. The temporary
+// part of one, even when the writer dies: the bytes go to "<path>.tmp" in the same folder
+// and the temporary file is renamed over the target. Neither the file nor the folder is
+// flushed to disk (see the .cpp): after a power loss the file may be an older one, or empty
+// on a file system that does not write a renamed file's data first. The temporary
 // name is fixed, so callers must serialise writers of the same path (the store holds its
 // lock); a temporary file left by a killed writer is simply replaced.
 class AtomicFile {
