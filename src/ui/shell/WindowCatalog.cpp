@@ -2,6 +2,7 @@
 
 #include "ui/extract/ExtractWindows.h"
 #include "ui/handoff/HandoffWindows.h"
+#include "ui/sequence/BrowseDirWindow.h"
 
 #include <QWidget>
 
@@ -20,7 +21,7 @@ constexpr WindowEntry kProgramWindows[] = {
     {WindowSlot::Sequential, "Sequential ", SplashLine::First, nullptr},
     {WindowSlot::SelectSpecial, "Select ", SplashLine::First, nullptr},
     {WindowSlot::Options, "Options ", SplashLine::First, nullptr},
-    {WindowSlot::BrowseDir, "BrowseDir ", SplashLine::First, nullptr},
+    {WindowSlot::BrowseDir, "BrowseDir ", SplashLine::First, &makeBrowseDirDialog},
     {WindowSlot::Connecting, "Connecting ", SplashLine::First, &makePleaseWaitWindow},
     {WindowSlot::MultipleSetup, "Multiple ", SplashLine::Second, nullptr},
     {WindowSlot::MultipleProgress, "Multiple2 ", SplashLine::Second, nullptr},
