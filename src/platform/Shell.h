@@ -11,6 +11,9 @@ class Shell {
 public:
     virtual ~Shell() = default;
     virtual bool open(const std::string& pathOrAddress, ShowMode mode) = 0;
+    // Starts the program a command line names, with its arguments cut as a shell would cut
+    // them (no shell runs, nothing is expanded), and does not wait for it. False when the
+    // line names no program or the program could not be started.
     virtual bool startCommand(const std::string& commandLine) = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/platform/QtShell.h"
 
+#include "platform/CommandWords.h"
 #include "ui/platform/TextBytes.h"
 
 #include <QDesktopServices>
@@ -19,12 +20,15 @@ bool QtShell::open(const std::string& pathOrAddress, platform::ShowMode) {
 }
 
 bool QtShell::startCommand(const std::string& commandLine) {
-    QStringList arguments = QProcess::splitCommand(fromPathBytes(commandLine));
-    if (arguments.isEmpty()) {
+    const auto words = platform::CommandWords::split(commandLine);
+    if (!words || words->empty()) {
         return false;
     }
-    const QString program = arguments.takeFirst();
-    return QProcess::startDetached(program, arguments);
+    QStringList arguments;
+    for (std::size_t i = 1; i < words->size(); ++i) {
+        arguments.append(fromPathBytes((*words)[i]));
+    }
+    return QProcess::startDetached(fromPathBytes(words->front()), arguments);
 }
 
 } // namespace harvex2::ui

@@ -1,0 +1,47 @@
+#include "platform/CommandWords.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace harvex2::platform {
+namespace {
+
+using Words = std::vector<std::string>;
+
+TEST(CommandWords, CutsLinesAsAShellCutsWords) {
+    const struct {
+        const char* line;
+        Words words;
+    } cases[] = {
+        {"", {}},
+        {" \t ", {}},
+        {"prog", {"prog"}},
+        {"  prog   a\tb  ", {"prog", "a", "b"}},
+        {R"("/opt/Direct Update/du" "/home/me/my programs/harvex.duf" )",
+         {"/opt/Direct Update/du", "/home/me/my programs/harvex.duf"}},
+        {R"("/opt/du" /UF)", {"/opt/du", "/UF"}},
+        {R"(a""b "" '')", {"ab", "", ""}},
+        {R"('it''s' 'a "b" \c')", {"its", R"(a "b" \c)"}},
+        {R"("a \"b\" \\ \$x \c")", {R"(a "b" \ $x \c)"}},
+        {R"(a\ b \"c \\)", {"a b", "\"c", "\\"}},
+        {"$HOME *.txt ~ `x` ;|&", {"$HOME", "*.txt", "~", "`x`", ";|&"}},
+        {"a\\\nb \\\n c", {"ab", "c"}},
+        {"\"a\\\nb\"", {"ab"}},
+        {"trailing\\", {"trailing\\"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CommandWords::split(c.line), std::optional<Words>(c.words)) << c.line;
+    }
+}
+
+TEST(CommandWords, RefusesAQuoteLeftOpen) {
+    for (const char* line : {R"("/opt/du)", R"(prog 'a)", R"(prog "a\")", R"(prog "a" ")"}) {
+        EXPECT_EQ(CommandWords::split(line), std::nullopt) << line;
+    }
+}
+
+} // namespace
+} // namespace harvex2::platform
