@@ -1,33 +1,14 @@
 #pragma once
 
 #include "platform/EventPump.h"
-#include "platform/Shell.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "support/core/RecordingShell.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 #include "support/ui/CountingStore.h"
 #include "ui/shell/AppServices.h"
 
-#include <utility>
-#include <vector>
-
 namespace harvex2::test {
-
-// Remembers what the program asked the desktop to open or start.
-class RecordingShell : public platform::Shell {
-public:
-    bool open(const std::string& pathOrAddress, platform::ShowMode mode) override {
-        opened.emplace_back(pathOrAddress, mode);
-        return true;
-    }
-    bool startCommand(const std::string& commandLine) override {
-        started.push_back(commandLine);
-        return true;
-    }
-
-    std::vector<std::pair<std::string, platform::ShowMode>> opened;
-    std::vector<std::string> started;
-};
 
 class IdleEventPump : public platform::EventPump {
 public:
