@@ -13,6 +13,7 @@
 #include "ui/shell/MainCommands.h"
 #include "ui/shell/MainMenus.h"
 #include "ui/shell/MainStatusBar.h"
+#include "ui/update/UpdateCommands.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -52,6 +53,8 @@ MainWindow::MainWindow(AppServices& services)
     services_.settings = &settings_;
     services_.statusBar = &panels();
     services_.mainHooks = &hooks_;
+    // Its update component is created with the window and lives as long as it.
+    new UpdateCommands(services_, this);
 
     loadSettings();
     panels().setText(StatusPanel::State, "Welcome to Harvex");

@@ -1,0 +1,126 @@
+#include "ui/update/AboutPages.h"
+
+#include "core/shell/ProgramVersion.h"
+#include "core/update/ProjectSite.h"
+#include "platform/Shell.h"
+#include "ui/platform/TextBytes.h"
+#include "ui/shell/Artwork.h"
+#include "ui/update/AboutLayout.h"
+#include "ui/update/WebLink.h"
+
+#include <string>
+
+#include <QLabel>
+#include <QLocale>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace harvex2::ui {
+
+namespace {
+
+constexpr int kIconSize = 32;
+constexpr int kTextWidth = 340;
+
+QWidget* makePage(const char* name, QWidget* parent) {
+    auto* page = new QWidget(parent);
+    page->setObjectName(QLatin1StringView(name));
+    return page;
+}
+
+void makeBold(QLabel& label) {
+    QFont bold = label.font();
+    bold.setBold(true);
+    label.setFont(bold);
+    label.adjustSize();
+}
+
+// A link whose caption is its address. It opens the address maximised without looking at
+// the outcome: a user who is not taken there can read the address off the link.
+WebLink* addAddressLink(QWidget* page, platform::Shell& shell, const char* name, QPoint at,
+                        const std::string& address, const QString& toolTip) {
+    WebLink* link = AboutLayout::addLink(page, name, fromBytes(address), at, toolTip);
+    QObject::connect(link, &WebLink::clicked, page,
+                     [&shell, address] { shell.open(address, platform::ShowMode::Maximised); });
+    return link;
+}
+
+QLabel* wrappedText(QWidget* page, const char* name, const QString& text) {
+    auto* label = new QLabel(text, page);
+    label->setObjectName(QLatin1StringView(name));
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+QWidget* AboutPages::about(QWidget* parent) {
+    QWidget* page = makePage("tabAbout", parent);
+    auto* icon = new QLabel(page);
+    icon->setObjectName(u"ProgramIcon"_s);
+    icon->setPixmap(Artwork::windowIcon().pixmap(kIconSize, kIconSize));
+    icon->setGeometry(16, 16, kIconSize, kIconSize);
+    makeBold(*AboutLayout::addLabel(page, "ProductName", u"Harvex2"_s, {60, 16}));
+    const std::string version = core::ProgramVersion::text(toBytes(QLocale().decimalPoint()));
+    AboutLayout::addLabel(page, "lblVersion", u"v"_s + fromBytes(version), {60, 34});
+    return page;
+}
+
+QWidget* AboutPages::homepages(platform::Shell& shell, QWidget* parent) {
+    QWidget* page = makePage("tabHomepages", parent);
+    // Each address under its caption: a long address needs the page's whole width.
+    AboutLayout::addLabel(page, "lblNVHomepage", u"NV Homepage:"_s, {16, 16});
+    addAddressLink(page, shell, "lnkNVHomepage", {28, 34}, core::ProjectSite::netVampire(),
+                   u"The site for NetVampire"_s);
+    AboutLayout::addLabel(page, "lblRGHomepage", u"ReGet Homepage:"_s, {16, 60});
+    addAddressLink(page, shell, "lnkRGHomepage", {28, 78}, core::ProjectSite::reGet(),
+                   u"Reget's Homepage"_s);
+    QLabel* note = wrappedText(page, "lblNVManager",
+                               u"Go to the NV homepage to download the NVManager component."_s);
+    note->setGeometry(16, 110, kTextWidth, 32);
+    return page;
+}
+
+QWidget* AboutPages::credits(QWidget* parent) {
+    QWidget* page = makePage("tabCredits", parent);
+    auto* column = new QVBoxLayout(page);
+    column->addWidget(wrappedText(
+        page, "lblThanks",
+        u"Harvex2 is written and kept by Quillfern Software. Thanks to everyone who sent in "
+        "bug reports and ideas, and to the makers of Net Vampire and ReGet, whose programs "
+        "take links from others."_s));
+    QLabel* heading = wrappedText(page, "lblLibraries", u"Libraries"_s);
+    makeBold(*heading);
+    column->addWidget(heading);
+    column->addWidget(wrappedText(
+        page, "lblLibraryList",
+        u"Qt 6 (Core, Gui, Widgets): GNU Lesser General Public License version 3. Harvex2 "
+        "uses the Qt libraries installed on the system, which can be replaced by any "
+        "compatible build.\n"
+        "GNU C++ Library: GNU General Public License version 3 with the GCC Runtime Library "
+        "Exception.\n"
+        "Qt in turn uses FreeType, HarfBuzz, ICU, PCRE2, zlib and libpng, each under its "
+        "own free licence."_s));
+    column->addStretch();
+    return page;
+}
+
+QWidget* AboutPages::contact(platform::Shell& shell, QWidget* parent) {
+    QWidget* page = makePage("tabContact", parent);
+    makeBold(*AboutLayout::addLabel(page, "lblMaker", u"Quillfern Software"_s, {16, 16}));
+    const QLabel* web = AboutLayout::addLabel(page, "lblWeb", u"Web:"_s, {16, 40});
+    const QLabel* write = AboutLayout::addLabel(page, "lblWrite", u"Write to us:"_s, {16, 62});
+    const int column = AboutLayout::columnAfter({web, write});
+    addAddressLink(page, shell, "lnkMakerHomepage", {column, 40}, core::ProjectSite::home(),
+                   u"Harvex2's homepage"_s);
+    addAddressLink(page, shell, "lnkContact", {column, 62}, core::ProjectSite::contact(),
+                   u"Questions, bug reports and ideas"_s);
+    QLabel* note = wrappedText(page, "lblFree",
+                               u"Harvex2 is free to use and to share. Questions, bug reports "
+                               "and ideas are always welcome."_s);
+    note->setGeometry(16, 94, kTextWidth, 32);
+    return page;
+}
+
+} // namespace harvex2::ui

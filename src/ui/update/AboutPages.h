@@ -1,0 +1,21 @@
+#pragma once
+
+class QWidget;
+
+namespace harvex2::platform {
+class Shell;
+}
+
+namespace harvex2::ui {
+
+// The About box's pages whose contents never change while it is open: the program and
+// its version, the download managers' web pages, the credits and the maker's contact.
+class AboutPages {
+public:
+    static QWidget* about(QWidget* parent);
+    static QWidget* homepages(platform::Shell& shell, QWidget* parent);
+    static QWidget* credits(QWidget* parent);
+    static QWidget* contact(platform::Shell& shell, QWidget* parent);
+};
+
+} // namespace harvex2::ui

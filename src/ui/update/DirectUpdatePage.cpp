@@ -1,0 +1,100 @@
+#include "ui/update/DirectUpdatePage.h"
+
+#include "core/update/TDirectUpdate.h"
+#include "ui/platform/TextBytes.h"
+#include "ui/update/AboutLayout.h"
+#include "ui/update/WebLink.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+namespace harvex2::ui {
+
+namespace {
+
+constexpr QRect kGroup{12, 60, 350, 150};
+constexpr int kRefreshSize = 22;
+
+} // namespace
+
+DirectUpdatePage::DirectUpdatePage(core::TDirectUpdate& update, QWidget* parent)
+    : QWidget(parent), update_(update) {
+    setObjectName(u"tabDirectUpdate"_s);
+    AboutLayout::addLabel(this, "lblDUAbout",
+                          u"DirectUpdate is a rather handy technology by Idyle Software."_s,
+                          {12, 12});
+    WebLink* home =
+        AboutLayout::addLink(this, "lnkDUHomepage", u"Go to DirectUpdate homepage"_s, {12, 32});
+    connect(home, &WebLink::clicked, this, [this] { update_.OpenHomePage(); });
+    buildGroup();
+}
+
+void DirectUpdatePage::buildGroup() {
+    auto* group = new QGroupBox(u"DirectUpdate information"_s, this);
+    group->setObjectName(u"grpDUInfo"_s);
+    group->setGeometry(kGroup);
+
+    const QLabel* cmpCaption = AboutLayout::addLabel(
+        group, "lblCmpVersionCaption", u"Component version:"_s, {12, 26},
+        u"Shows the version of the DirectUpdate component built into Harvex2"_s);
+    versionCaption_ =
+        AboutLayout::addLabel(group, "lblDUVersionCaption", u"DirectUpdate version:"_s, {12, 48},
+                              u"Shows the version of DirectUpdate installed on this PC"_s);
+    const int column = AboutLayout::columnAfter({cmpCaption, versionCaption_});
+    cmpVersion_ = AboutLayout::addLabel(group, "lblCmpVersion", {}, {column, 26});
+    version_ = AboutLayout::addLabel(group, "lblDUVersion", {}, {column, 48});
+    download_ = AboutLayout::addLink(group, "lnkDownloadDU", u"Download DirectUpdate"_s, {12, 78},
+                                     u"Click to download the DirectUpdate installer (not "
+                                     "available if DirectUpdate is installed)"_s);
+    connect(download_, &WebLink::clicked, this, [this] { update_.OpenDownloadPage(); });
+
+    updateEngine_ = new QPushButton(u"Update DirectUpdate"_s, group);
+    updateEngine_->setObjectName(u"btnUpdateDU"_s);
+    updateEngine_->setToolTip(u"Click to update the DirectUpdate engine (not available if "
+                              "DirectUpdate is not installed)"_s);
+    updateEngine_->setGeometry(12, 106, 140, 25);
+    connect(updateEngine_, &QPushButton::clicked, this, [this] { update_.UpdateEngine(); });
+
+    refresh_ = new QToolButton(group);
+    refresh_->setObjectName(u"btnRefreshDU"_s);
+    refresh_->setAutoRaise(true);
+    refresh_->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    refresh_->setToolTip(u"Refresh DirectUpdate informamtion"_s);
+    refresh_->setGeometry(kGroup.width() - kRefreshSize - 6, 16, kRefreshSize, kRefreshSize);
+    connect(refresh_, &QToolButton::clicked, this, &DirectUpdatePage::refresh);
+}
+
+void DirectUpdatePage::showState(bool installed, const QString& versionText) {
+    versionCaption_->setEnabled(installed);
+    // The engine's version is whatever its installer recorded; a long one must not run
+    // under the refresh button.
+    const int width = refresh_->x() - version_->x();
+    version_->setText(version_->fontMetrics().elidedText(versionText, Qt::ElideRight, width));
+    version_->adjustSize();
+    download_->setEnabled(!installed);
+    updateEngine_->setEnabled(installed);
+    cmpVersion_->setText(fromBytes(update_.cmpVersion()));
+    cmpVersion_->adjustSize();
+}
+
+void DirectUpdatePage::refresh() {
+    update_.CheckInstallation();
+    showState(update_.installed(),
+              update_.installed() ? fromBytes(update_.version()) : u"NOT INSTALLED"_s);
+}
+
+void DirectUpdatePage::simulateNotInstalled() {
+    showState(false, u"NOT INSTALLED (SIMULATED)"_s);
+}
+
+void DirectUpdatePage::simulateInstalled() {
+    update_.CheckInstallation();
+    showState(true, fromBytes(update_.version()));
+}
+
+} // namespace harvex2::ui

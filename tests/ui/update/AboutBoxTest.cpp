@@ -1,0 +1,223 @@
+#include "ui/update/AboutBox.h"
+
+#include "core/update/ProjectSite.h"
+#include "support/core/DirectUpdateInstall.h"
+#include "support/ui/UiTestServices.h"
+#include "ui/update/DirectUpdatePage.h"
+
+#include <memory>
+
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace harvex2::ui {
+namespace {
+
+using platform::MessageButton;
+using platform::MessageIcon;
+using platform::ShowMode;
+
+class AboutBoxTest : public testing::Test {
+protected:
+    AboutBoxTest() {
+        test::makeFakeEngine(engineFolder(), "directupdate");
+        record.path = engineFolder();
+        test::recordDirectUpdate(env.machineStore, record);
+    }
+
+    std::string engineFolder() const { return env.folder() + "/Direct Update"; }
+
+    AboutBox& open(bool developerMode = false) {
+        services.developerMode = developerMode;
+        box = std::make_unique<AboutBox>(services);
+        box->show();
+        return *box;
+    }
+    template <class T> T* child(const char* name) const {
+        T* found = box->findChild<T*>(QLatin1StringView(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    void click(const char* name) const { QTest::mouseClick(child<QWidget>(name), Qt::LeftButton); }
+    QString value() const { return child<QLabel>("lblDUVersion")->text(); }
+    // Which of "DirectUpdate version:", "Download DirectUpdate" and "Update DirectUpdate"
+    // can be used, in that order.
+    std::string usable() const {
+        std::string state;
+        for (const char* name : {"lblDUVersionCaption", "lnkDownloadDU", "btnUpdateDU"}) {
+            state += child<QWidget>(name)->isEnabled() ? '+' : '-';
+        }
+        return state;
+    }
+
+    test::UiTestServices env;
+    AppServices services = env.make();
+    test::DirectUpdateRecord record;
+    std::unique_ptr<AboutBox> box;
+};
+
+TEST_F(AboutBoxTest, OpensOnAboutWithItsTabsInOrder) {
+    QLocale::setDefault(QLocale::c());
+    open();
+    EXPECT_EQ(box->objectName(), u"TAboutBox");
+    EXPECT_EQ(box->windowTitle(), u"About");
+    EXPECT_EQ(box->size(), AboutBox::kClientSize);
+    EXPECT_EQ(box->minimumSize(), box->maximumSize());
+    auto* tabs = child<QTabWidget>("PageControl1");
+    QStringList titles;
+    for (int i = 0; i < tabs->count(); ++i) {
+        titles << tabs->tabText(i);
+    }
+    EXPECT_EQ(titles, (QStringList{u"About"_s, u"Homepages"_s, u"Credits"_s, u"Contact"_s,
+                                   u"DirectUpdate"_s}));
+    EXPECT_EQ(box->currentTab(), AboutBox::Tab::About);
+    EXPECT_EQ(child<QLabel>("ProductName")->text(), u"Harvex2");
+    EXPECT_TRUE(child<QLabel>("ProductName")->font().bold());
+    EXPECT_EQ(child<QLabel>("lblVersion")->text(), u"v1.42");
+    EXPECT_EQ(child<QLabel>("ProgramIcon")->pixmap().size(), QSize(32, 32));
+
+    EXPECT_TRUE(child<QPushButton>("OKButton")->isDefault());
+    click("OKButton");
+    EXPECT_EQ(box->result(), QDialog::Accepted);
+    EXPECT_FALSE(box->isVisible());
+}
+
+TEST_F(AboutBoxTest, WithoutTheEngineOnlyTheDownloadLinkIsUsable) {
+    test::removeDirectUpdateRecord(env.machineStore);
+    open();
+    EXPECT_EQ(value(), u"NOT INSTALLED");
+    EXPECT_EQ(usable(), "-+-");
+    EXPECT_EQ(child<QLabel>("lblCmpVersion")->text(), u"1.00");
+}
+
+TEST_F(AboutBoxTest, AnInstalledEngineShowsItsVersionAndCanBeUpdated) {
+    open();
+    EXPECT_EQ(value(), u"2.1");
+    EXPECT_EQ(usable(), "+-+");
+    click("btnUpdateDU");
+    EXPECT_EQ(env.shell.started,
+              std::vector<std::string>{"\"" + engineFolder() + "/directupdate\" /UF"});
+}
+
+TEST_F(AboutBoxTest, RefreshFollowsTheEngineComingAndGoing) {
+    open();
+    test::removeDirectUpdateRecord(env.machineStore);
+    // Still offered until the next refresh, but the engine is checked again and not found.
+    click("btnUpdateDU");
+    EXPECT_TRUE(env.shell.started.empty());
+
+    click("btnRefreshDU");
+    EXPECT_EQ(value(), u"NOT INSTALLED");
+    EXPECT_EQ(usable(), "-+-");
+
+    record.version = "2.2";
+    test::recordDirectUpdate(env.machineStore, record);
+    click("btnRefreshDU");
+    EXPECT_EQ(value(), u"2.2");
+    EXPECT_EQ(usable(), "+-+");
+}
+
+TEST_F(AboutBoxTest, ShowingTheBoxAgainRefreshes) {
+    open();
+    test::removeDirectUpdateRecord(env.machineStore);
+    box->hide();
+    box->show();
+    EXPECT_EQ(value(), u"NOT INSTALLED");
+}
+
+TEST_F(AboutBoxTest, DeveloperButtonsShowOnlyInDeveloperModeAndForceAState) {
+    open();
+    EXPECT_TRUE(child<QPushButton>("btnDUNotInstalled")->isHidden());
+    EXPECT_TRUE(child<QPushButton>("btnDUInstalled")->isHidden());
+
+    open(true);
+    EXPECT_TRUE(child<QPushButton>("btnDUNotInstalled")->isVisible());
+    EXPECT_TRUE(child<QPushButton>("btnDUInstalled")->isVisible());
+    click("btnDUNotInstalled");
+    EXPECT_EQ(value(), u"NOT INSTALLED (SIMULATED)");
+    EXPECT_EQ(usable(), "-+-");
+
+    test::removeDirectUpdateRecord(env.machineStore);
+    click("btnDUInstalled");
+    EXPECT_EQ(value(), u"");
+    EXPECT_EQ(usable(), "+-+");
+    EXPECT_EQ(child<QLabel>("lblCmpVersion")->text(), u"1.00");
+}
+
+TEST_F(AboutBoxTest, LinksOpenTheirAddresses) {
+    test::removeDirectUpdateRecord(env.machineStore);
+    open();
+    click("lnkNVHomepage");
+    click("lnkRGHomepage");
+    click("lnkDUHomepage");
+    click("lnkDownloadDU");
+    EXPECT_EQ(env.shell.opened,
+              (std::vector<std::pair<std::string, ShowMode>>{
+                  {core::ProjectSite::netVampire(), ShowMode::Maximised},
+                  {core::ProjectSite::reGet(), ShowMode::Maximised},
+                  {core::ProjectSite::directUpdate(), ShowMode::Normal},
+                  {core::ProjectSite::directUpdateDownload(), ShowMode::Normal}}));
+    EXPECT_EQ(child<QLabel>("lnkNVHomepage")->text().toStdString(),
+              core::ProjectSite::netVampire());
+    EXPECT_EQ(child<QLabel>("lnkRGHomepage")->text().toStdString(), core::ProjectSite::reGet());
+
+    // Only the update engine's links give the address in a box when the desktop fails.
+    env.shell.opens = false;
+    click("lnkNVHomepage");
+    env.prompts.expectMessage(MessageIcon::None, "Harvex2",
+                              "Please download : \r\n" + core::ProjectSite::directUpdateDownload(),
+                              {MessageButton::Ok, MessageButton::Cancel}, MessageButton::Ok);
+    click("lnkDownloadDU");
+}
+
+// Every text is whole inside its page: nothing runs past its parent, into a neighbour, or
+// is cut short, whatever the engine recorded.
+TEST_F(AboutBoxTest, EveryTextFitsItsPage) {
+    record.version = std::string(200, '9');
+    test::recordDirectUpdate(env.machineStore, record);
+    open(true);
+    auto* tabs = child<QTabWidget>("PageControl1");
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        for (QWidget* widget : box->findChildren<QWidget*>()) {
+            if (!widget->isVisible() || !widget->parentWidget()) {
+                continue;
+            }
+            const auto* label = qobject_cast<QLabel*>(widget);
+            const auto* button = qobject_cast<QPushButton*>(widget);
+            if (!label && !button) {
+                continue;
+            }
+            const std::string name = widget->objectName().toStdString();
+            EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry())) << name;
+            for (const QObject* sibling : widget->parentWidget()->children()) {
+                const auto* other = qobject_cast<const QWidget*>(sibling);
+                EXPECT_TRUE(other == widget || !other || !other->isVisible() ||
+                            !other->geometry().intersects(widget->geometry()))
+                    << name << " overlaps " << other->objectName().toStdString();
+            }
+            if (button) {
+                // A button's size hint keeps a minimum width of its own; only its text counts.
+                EXPECT_LT(button->fontMetrics().horizontalAdvance(button->text()),
+                          button->width() - 8)
+                    << name;
+                continue;
+            }
+            const QSize needed = label->wordWrap() ? QSize(0, label->heightForWidth(label->width()))
+                                                   : label->sizeHint();
+            EXPECT_GE(label->width(), needed.width()) << name;
+            EXPECT_GE(label->height(), needed.height()) << name;
+        }
+    }
+}
+
+} // namespace
+} // namespace harvex2::ui
