@@ -33,7 +33,7 @@ bool isLetter(char c, char lower) {
 
 LinkScanner::LinkScanner(const IgnoreSwitches& switches, Destination destination, ScanStats* stats)
     : switches_(switches), destination_(std::move(destination)), stats_(stats),
-      buffer_(std::make_unique<char[]>(kBufferSize)) {}
+      buffer_(kBufferSize) {}
 
 ScanCounters LinkScanner::scan(ByteSource& source) {
     step_ = Step::FindTag;
@@ -42,16 +42,16 @@ ScanCounters LinkScanner::scan(ByteSource& source) {
     pieceStart_ = 0;
     bool more = true;
     while (more) {
-        std::size_t count = source.read(buffer_.get(), kBufferSize);
+        std::size_t count = source.read(buffer_.data(), buffer_.size());
         if (count == 0) {
             break;
         }
         // Cutting the piece at the first byte 26 spares every loop below that test.
-        if (const void* stop = std::memchr(buffer_.get(), kEndOfInput, count)) {
-            count = static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.get());
+        if (const void* stop = std::memchr(buffer_.data(), kEndOfInput, count)) {
+            count = static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.data());
             more = false;
         }
-        scanPiece(buffer_.get(), buffer_.get() + count);
+        scanPiece(buffer_.data(), buffer_.data() + count);
         counters_.characters = pieceStart_ + static_cast<std::int64_t>(count);
         pieceStart_ = counters_.characters;
         report(ScanEvent::Characters);
