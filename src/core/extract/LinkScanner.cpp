@@ -1,5 +1,7 @@
 #include "core/extract/LinkScanner.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace harvex2::core {
@@ -16,8 +18,36 @@ const char* findByte(const char* p, const char* end, char wanted) {
     return hit ? static_cast<const char*>(hit) : end;
 }
 
-// A tag's first "h", "H" or ">" is usually a few bytes on, where a plain loop is fastest.
+constexpr std::uint64_t kEveryByte = 0x0101010101010101;
+constexpr std::uint64_t kHighBits = 0x8080808080808080;
+
+std::uint64_t loadEightBytes(const char* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    if constexpr (std::endian::native == std::endian::big) {
+        word = __builtin_bswap64(word); // the first byte in the lowest bits, as below
+    }
+    return word;
+}
+
+// Sets the high bit of each zero byte of `word`. Above the first zero byte a bit may be set
+// wrongly by the borrow, so only the lowest set bit can be trusted.
+std::uint64_t zeroBytes(std::uint64_t word) {
+    return (word - kEveryByte) & ~word & kHighBits;
+}
+
+// A tag's first "h", "H" or ">" is usually within 16 bytes, but where it is differs from tag
+// to tag; testing eight bytes at a time spares most of the mispredicted branches of a loop
+// over bytes.
 const char* findHOrTagEnd(const char* p, const char* end) {
+    for (; end - p >= 8; p += 8) {
+        const std::uint64_t word = loadEightBytes(p);
+        const std::uint64_t hits = zeroBytes((word | 0x20 * kEveryByte) ^ 'h' * kEveryByte) |
+                                   zeroBytes(word ^ '>' * kEveryByte);
+        if (hits != 0) {
+            return p + std::countr_zero(hits) / 8;
+        }
+    }
     while (p != end && *p != 'h' && *p != 'H' && *p != '>') {
         ++p;
     }
