@@ -38,7 +38,8 @@ std::uint64_t zeroBytes(std::uint64_t word) {
 
 // A tag's first "h", "H" or ">" is usually within 16 bytes, but where it is differs from tag
 // to tag; testing eight bytes at a time spares most of the mispredicted branches of a loop
-// over bytes.
+// over bytes. The lowest bit of the two masks together is a true hit: a wrong bit only ever
+// follows a true one of its own mask.
 const char* findHOrTagEnd(const char* p, const char* end) {
     for (; end - p >= 8; p += 8) {
         const std::uint64_t word = loadEightBytes(p);
