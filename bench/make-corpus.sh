@@ -2,10 +2,10 @@
 # Builds the inputs of the scanner benchmarks in OUTDIR:
 #   real.html       HTML documentation found under SEARCH_ROOT, joined and repeated
 #                   (the pages under DENSE_ROOT left out)
-#   dense.html      a programming language's API documentation, joined and repeated:
-#                   real pages with about 3,400 links per MB (of them some 2,000 are
-#                   kept by default; the rest hold "#" or "?")
 #   text.txt        plain text (package copyright notes) found there, hardly any "<"
+#   dense.html      a programming language's API documentation, joined and repeated:
+#                   real pages with about 3,000 links per MB, most of them into the
+#                   same pages (with a "#", which the default switches leave out)
 #   synthetic.html  one link every 60 bytes
 #   quarter.html    real.html with links added: about a quarter of a million in all
 # Each is MEGABYTES long (default 100). The files found differ from machine to machine;
