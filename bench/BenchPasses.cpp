@@ -2,9 +2,9 @@
 
 #include "core/extract/HtmlFile.h"
 #include "core/extract/LinkScanner.h"
+#include "core/extract/ReadBuffer.h"
 
 #include <cstring>
-#include <memory>
 
 namespace harvex2::bench {
 
@@ -12,9 +12,9 @@ namespace {
 
 template <typename Visit> void eachPiece(const std::string& path, Visit visit) {
     core::HtmlFile file(path);
-    const auto buffer = std::make_unique<char[]>(core::LinkScanner::kBufferSize);
-    while (const std::size_t count = file.read(buffer.get(), core::LinkScanner::kBufferSize)) {
-        visit(buffer.get(), buffer.get() + count);
+    core::ReadBuffer buffer(core::LinkScanner::kBufferSize);
+    while (const std::size_t count = file.read(buffer.data(), buffer.size())) {
+        visit(buffer.data(), buffer.data() + count);
     }
 }
 

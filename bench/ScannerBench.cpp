@@ -20,7 +20,7 @@ using namespace harvex2;
 
 std::string corpus;
 
-const char* const kFiles[] = {"real.html", "text.txt", "synthetic.html"};
+const char* const kFiles[] = {"real.html", "dense.html", "text.txt", "synthetic.html"};
 
 std::string fileOf(const benchmark::State& state) {
     return corpus + "/" + kFiles[state.range(0)];

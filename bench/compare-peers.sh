@@ -48,7 +48,7 @@ ratio() { echo "scale=2; $1 / $2" | bc; }
 grep_job() { LC_ALL=C grep -a -o -i 'href *= *"[^"]*"' "$1" || true; }
 
 printf '%-15s %-10s %9s %9s %10s\n' file command cpu_s wall_s MB/s
-for name in real.html text.txt synthetic.html; do
+for name in real.html dense.html text.txt synthetic.html; do
     file=$corpus/$name
     megabytes=$(echo "scale=1; $(wc -c < "$file") / 1048576" | bc)
     cat "$file" > /dev/null # into the cache

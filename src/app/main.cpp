@@ -51,6 +51,7 @@ int main(int argc, char** argv) {
     // Qt has taken its own options out of argv by now.
     ui::StartupSequence startup(services, core::CommandLine(programArguments(argc, argv)));
     startup.createWindows();
+    prompts.setMainWindow(&startup.mainWindow());
     startup.finish();
 
     ui::MainWindow& mainWindow = startup.mainWindow();

@@ -1,5 +1,7 @@
 #include "core/extract/LinkScanner.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace harvex2::core {
@@ -16,8 +18,37 @@ const char* findByte(const char* p, const char* end, char wanted) {
     return hit ? static_cast<const char*>(hit) : end;
 }
 
-// A tag's first "h", "H" or ">" is usually a few bytes on, where a plain loop is fastest.
+constexpr std::uint64_t kEveryByte = 0x0101010101010101;
+constexpr std::uint64_t kHighBits = 0x8080808080808080;
+
+std::uint64_t loadEightBytes(const char* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    if constexpr (std::endian::native == std::endian::big) {
+        word = __builtin_bswap64(word); // the first byte in the lowest bits, as below
+    }
+    return word;
+}
+
+// Sets the high bit of each zero byte of `word`. Above the first zero byte a bit may be set
+// wrongly by the borrow, so only the lowest set bit can be trusted.
+std::uint64_t zeroBytes(std::uint64_t word) {
+    return (word - kEveryByte) & ~word & kHighBits;
+}
+
+// A tag's first "h", "H" or ">" is usually within 16 bytes, but where it is differs from tag
+// to tag; testing eight bytes at a time spares most of the mispredicted branches of a loop
+// over bytes. The lowest bit of the two masks together is a true hit: a wrong bit only ever
+// follows a true one of its own mask.
 const char* findHOrTagEnd(const char* p, const char* end) {
+    for (; end - p >= 8; p += 8) {
+        const std::uint64_t word = loadEightBytes(p);
+        const std::uint64_t hits = zeroBytes((word | 0x20 * kEveryByte) ^ 'h' * kEveryByte) |
+                                   zeroBytes(word ^ '>' * kEveryByte);
+        if (hits != 0) {
+            return p + std::countr_zero(hits) / 8;
+        }
+    }
     while (p != end && *p != 'h' && *p != 'H' && *p != '>') {
         ++p;
     }
@@ -33,7 +64,7 @@ bool isLetter(char c, char lower) {
 
 LinkScanner::LinkScanner(const IgnoreSwitches& switches, Destination destination, ScanStats* stats)
     : switches_(switches), destination_(std::move(destination)), stats_(stats),
-      buffer_(std::make_unique<char[]>(kBufferSize)) {}
+      buffer_(kBufferSize) {}
 
 ScanCounters LinkScanner::scan(ByteSource& source) {
     step_ = Step::FindTag;
@@ -42,16 +73,16 @@ ScanCounters LinkScanner::scan(ByteSource& source) {
     pieceStart_ = 0;
     bool more = true;
     while (more) {
-        std::size_t count = source.read(buffer_.get(), kBufferSize);
+        std::size_t count = source.read(buffer_.data(), buffer_.size());
         if (count == 0) {
             break;
         }
         // Cutting the piece at the first byte 26 spares every loop below that test.
-        if (const void* stop = std::memchr(buffer_.get(), kEndOfInput, count)) {
-            count = static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.get());
+        if (const void* stop = std::memchr(buffer_.data(), kEndOfInput, count)) {
+            count = static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.data());
             more = false;
         }
-        scanPiece(buffer_.get(), buffer_.get() + count);
+        scanPiece(buffer_.data(), buffer_.data() + count);
         counters_.characters = pieceStart_ + static_cast<std::int64_t>(count);
         pieceStart_ = counters_.characters;
         report(ScanEvent::Characters);

@@ -2,11 +2,11 @@
 
 #include "core/extract/ByteSource.h"
 #include "core/extract/IgnoreSwitches.h"
+#include "core/extract/ReadBuffer.h"
 #include "core/extract/ScanStats.h"
 
 #include <cstddef>
 #include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -47,7 +47,7 @@ private:
     const IgnoreSwitches& switches_;
     Destination destination_;
     ScanStats* stats_;
-    std::unique_ptr<char[]> buffer_;
+    ReadBuffer buffer_;
 
     // State of the running scan.
     Step step_ = Step::FindTag;

@@ -157,8 +157,7 @@ void AddingWindow::setPleaseWaitStatus(const std::string& status) {
 
 void AddingWindow::showPleaseWait() {
     if (pleaseWait_) {
-        pleaseWait_->show();
-        pleaseWait_->repaint();
+        pleaseWait_->showOver(*this);
     }
 }
 

@@ -3,7 +3,10 @@
 #include "ui/handoff/StatePictures.h"
 #include "ui/platform/TextBytes.h"
 
+#include <algorithm>
+
 #include <QLabel>
+#include <QScreen>
 
 namespace harvex2::ui {
 
@@ -13,6 +16,16 @@ namespace {
 constexpr QSize kClientSize(339, 61);
 constexpr QPoint kIconPlace(12, 14);
 constexpr QRect kStatusPlace(56, 22, 275, 17);
+
+// Moves `place` the least way that puts it inside `room`, its top-left corner first.
+QRect keptInside(QRect place, const QRect& room) {
+    place.moveRight(std::min(place.right(), room.right()));
+    place.moveBottom(std::min(place.bottom(), room.bottom()));
+    place.moveLeft(std::max(place.left(), room.left()));
+    place.moveTop(std::max(place.top(), room.top()));
+    return place;
+}
+
 } // namespace
 
 PleaseWaitWindow::PleaseWaitWindow(std::int32_t mode, QWidget* parent)
@@ -21,6 +34,8 @@ PleaseWaitWindow::PleaseWaitWindow(std::int32_t mode, QWidget* parent)
       reGetIcon_(addIcon("Image2", StatePictures::pleaseWaitIcon(PictureSet::ReGet))),
       status_(new QLabel(u"<Status>"_s, this)) {
     setObjectName(u"TForm8"_s);
+    // The window only tells what the pass is doing; the window that runs it keeps the focus.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(u"Please wait..."_s);
     setFixedSize(kClientSize);
     status_->setObjectName(u"Label1"_s);
@@ -35,6 +50,20 @@ QLabel* PleaseWaitWindow::addIcon(const char* name, const QPixmap& picture) {
     icon->setPixmap(picture);
     icon->setGeometry(QRect(kIconPlace, picture.size()));
     return icon;
+}
+
+void PleaseWaitWindow::showOver(const QWidget& owner) {
+    const QWidget& ownerWindow = *owner.window();
+    // This window's frame is known only once it has been shown; the owner's is as thick.
+    const QSize ownerFrame = ownerWindow.frameGeometry().size() - ownerWindow.size();
+    QRect place(QPoint(), size() + ownerFrame);
+    place.moveCenter(ownerWindow.frameGeometry().center());
+    if (const QScreen* screen = ownerWindow.screen()) {
+        place = keptInside(place, screen->availableGeometry());
+    }
+    move(place.topLeft());
+    show();
+    repaint();
 }
 
 void PleaseWaitWindow::setStatus(const std::string& status) {

@@ -15,6 +15,9 @@ class PleaseWaitWindow : public QWidget {
 public:
     explicit PleaseWaitWindow(std::int32_t mode, QWidget* parent = nullptr);
 
+    // Shows the window over the middle of `owner`, kept on the owner's screen, and paints it
+    // at once: the pass goes on without giving the event loop a turn.
+    void showOver(const QWidget& owner);
     // The line is painted at once: the pass goes on without giving the event loop a turn.
     void setStatus(const std::string& status);
     // ReGet's icon for target program 1, Net Vampire's otherwise.

@@ -71,9 +71,19 @@ QStringList nameFilters(const std::vector<platform::FileFilter>& filters) {
 
 } // namespace
 
+QWidget* QtPrompts::owner() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        return modal;
+    }
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    return mainWindow_;
+}
+
 MessageButton QtPrompts::message(const platform::MessageRequest& request) {
     QMessageBox box(boxIcon(request.icon), fromBytes(request.caption), fromBytes(request.text),
-                    QMessageBox::NoButton, QApplication::activeWindow());
+                    QMessageBox::NoButton, owner());
     for (const MessageButton button : request.buttons) {
         box.addButton(standardButton(button));
     }
@@ -88,8 +98,7 @@ MessageButton QtPrompts::message(const platform::MessageRequest& request) {
 std::vector<std::string> QtPrompts::runFileDialog(const platform::FileDialogRequest& request,
                                                   QFileDialog::FileMode fileMode,
                                                   QFileDialog::AcceptMode acceptMode) {
-    QFileDialog dialog(QApplication::activeWindow(), fromBytes(request.title),
-                       fromPathBytes(request.initialPath));
+    QFileDialog dialog(owner(), fromBytes(request.title), fromPathBytes(request.initialPath));
     dialog.setFileMode(fileMode);
     dialog.setAcceptMode(acceptMode);
     const QStringList filters = nameFilters(request.filters);

@@ -19,6 +19,16 @@ void LinkListView::setLinkModel(LinkListModel* model) {
     setModel(model);
 }
 
+void LinkListView::mousePressEvent(QMouseEvent* event) {
+    QListView::mousePressEvent(event);
+    // The check box keeps the press to itself, so the entry would not become current: a
+    // shift-click range and the space bar would then start from the entry before it.
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    if (pressed.isValid() && pressed != currentIndex()) {
+        setCurrentIndex(pressed);
+    }
+}
+
 void LinkListView::mouseReleaseEvent(QMouseEvent* event) {
     QListView::mouseReleaseEvent(event);
     if (!model_) {

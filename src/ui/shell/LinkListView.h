@@ -17,6 +17,7 @@ public:
     int anchor() const { return anchor_; }
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:

@@ -129,6 +129,26 @@ TEST(LinkScanner, EachSwitchDropsOnlyItsOwnValues) {
     }
 }
 
+TEST(LinkScanner, FindsTheFirstHOfATagAtAnyDistanceAmongBytesThatNearlyMatch) {
+    // Bytes one bit away from "h", "H" or ">", a zero byte, and the letters around "h".
+    const std::string nearMisses = "g\xE8i\xC8\xBE=\0?\x08\xA8gi\xE8\0\xC8\xBE\x1E"s;
+    std::string html;
+    std::vector<std::string> expected;
+    for (std::size_t distance = 0; distance <= nearMisses.size(); ++distance) {
+        html += "<" + nearMisses.substr(0, distance) + "Href=\"" + std::to_string(distance) + "\">";
+        expected.push_back(std::to_string(distance));
+    }
+    // The same with a ">" in place of the h: no link.
+    for (std::size_t distance = 0; distance <= nearMisses.size(); ++distance) {
+        html += "<" + nearMisses.substr(0, distance) + ">href=\"x\">";
+    }
+    for (std::size_t piece : {SIZE_MAX, std::size_t{5}, std::size_t{11}}) {
+        const Result result = scanText(html, Switches{}, piece);
+        EXPECT_EQ(result.links, expected) << piece;
+        EXPECT_EQ(result.counters.characters, std::ssize(html)) << piece;
+    }
+}
+
 TEST(LinkScanner, AValueCaughtByTwoRulesIsCountedOnce) {
     const Result result = scanText(R"(<a href="mailto:x?s#t">)", Switches{});
     EXPECT_EQ(result.counters.linksIgnored, 1);

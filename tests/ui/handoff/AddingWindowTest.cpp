@@ -212,9 +212,15 @@ TEST_F(AddingWindowTest, ThePleaseWaitWindowShowsTheConnectionStatus) {
     env.prompts.expectMessage(MessageIcon::Error, "Error", "Net Vampire could not be found!",
                               {MessageButton::Ok}, MessageButton::Ok);
     bool shownWhileAsking = false;
-    events.step = [this, &shownWhileAsking] { shownWhileAsking = pleaseWait.isVisible(); };
+    QPoint middle;
+    events.step = [this, &shownWhileAsking, &middle] {
+        shownWhileAsking = pleaseWait.isVisible();
+        middle = pleaseWait.frameGeometry().center();
+    };
+    window.move(230, 170);
     window.run();
     EXPECT_TRUE(shownWhileAsking);
+    EXPECT_EQ(middle, window.frameGeometry().center());
     EXPECT_FALSE(pleaseWait.isVisible());
     EXPECT_EQ(window.rows().at(0).indexFromMain, "31999");
     EXPECT_EQ(window.result(), QDialog::Accepted);

@@ -1,6 +1,8 @@
 #include "ui/handoff/PleaseWaitWindow.h"
 
 #include <QLabel>
+#include <QScreen>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -38,6 +40,24 @@ TEST(PleaseWaitWindowTest, TheStatusLineShowsTextAsItIs) {
     window.setStatus("Connecting to NetVampire...");
     EXPECT_EQ(label(window, "Label1")->text(), QStringLiteral("Connecting to NetVampire..."));
     EXPECT_EQ(label(window, "Label1")->textFormat(), Qt::PlainText);
+}
+
+TEST(PleaseWaitWindowTest, ShowsOverTheMiddleOfItsOwnerAndKeepsOnTheScreen) {
+    QWidget owner;
+    owner.setGeometry(420, 260, 300, 200);
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    ui::PleaseWaitWindow window(0);
+    window.showOver(owner);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.frameGeometry().center(), owner.frameGeometry().center());
+    EXPECT_EQ(window.geometry(), QRect(400, 329, 339, 61));
+
+    // An owner hanging over the screen's corner puts the window into the corner instead.
+    const QRect screen = owner.screen()->availableGeometry();
+    owner.move(screen.right() - 100, screen.bottom() - 50);
+    window.showOver(owner);
+    EXPECT_EQ(window.frameGeometry().bottomRight(), screen.bottomRight());
 }
 
 } // namespace

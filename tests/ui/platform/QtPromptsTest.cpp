@@ -3,10 +3,12 @@
 #include <functional>
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -42,6 +44,49 @@ TEST(QtPromptsTest, MessageShowsTheRequestedBoxAndReturnsTheButtonPressed) {
                                "Find it? \xc3\xa9",
                                {MessageButton::Yes, MessageButton::No}}),
               MessageButton::No);
+}
+
+// Where the box of a message came up, relative to the middle of `owner`.
+QPoint boxOffsetFrom(QtPrompts& prompts, const QWidget& owner) {
+    QPoint offset;
+    whenShown<QMessageBox>([&](QMessageBox& box) {
+        offset = box.frameGeometry().center() - owner.frameGeometry().center();
+        box.button(QMessageBox::Ok)->click();
+    });
+    prompts.message({MessageIcon::Information, "Harvex2", "Done.", {MessageButton::Ok}});
+    return offset;
+}
+
+class QtPromptsPlaceTest : public testing::Test {
+protected:
+    void SetUp() override {
+        mainWindow.setGeometry(40, 30, 500, 400);
+        prompts.setMainWindow(&mainWindow);
+        mainWindow.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow));
+    }
+
+    QWidget mainWindow;
+    QtPrompts prompts;
+};
+
+TEST_F(QtPromptsPlaceTest, ABoxSitsOverTheModalWindowItBelongsTo) {
+    QDialog dialog(&mainWindow);
+    dialog.setGeometry(420, 300, 300, 200);
+    dialog.setModal(true);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_LE(boxOffsetFrom(prompts, dialog).manhattanLength(), 2);
+}
+
+TEST_F(QtPromptsPlaceTest, WithNoWindowActiveABoxSitsOverTheMainWindow) {
+    QWidget other;
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    other.hide();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), nullptr);
+    EXPECT_LE(boxOffsetFrom(prompts, mainWindow).manhattanLength(), 2);
 }
 
 TEST(QtPromptsTest, OpenDialogOffersTheFiltersAndReturnsTheChosenFile) {

@@ -4,6 +4,8 @@
 #include "ui/shell/LinkListModel.h"
 
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -28,6 +30,21 @@ protected:
         // Right of the check box: selects the entry without toggling it.
         QTest::mouseClick(view.viewport(), Qt::LeftButton, modifiers,
                           QPoint(rect.right() - 4, rect.center().y()));
+    }
+
+    // The middle of the entry's check box, where the style draws it.
+    QPoint checkBoxOf(int row) const {
+        QStyleOptionViewItem option;
+        option.initFrom(view.viewport());
+        option.rect = view.visualRect(model.index(row));
+        option.features = QStyleOptionViewItem::HasCheckIndicator;
+        return view.style()
+            ->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &view)
+            .center();
+    }
+
+    void clickCheckBox(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, modifiers, checkBoxOf(row));
     }
 
     std::vector<int> checkedRows() const {
@@ -74,15 +91,29 @@ TEST_F(LinkListViewTest, AnchorBeyondTheEndTogglesOnlyExistingEntries) {
 }
 
 TEST_F(LinkListViewTest, CheckBoxClickAndSpaceBarToggleOneEntry) {
-    const QRect rect = view.visualRect(model.index(3));
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(rect.left() + rect.height() / 2, rect.center().y()));
+    clickCheckBox(3);
     EXPECT_EQ(checkedRows(), (std::vector<int>{3}));
     view.setCurrentIndex(model.index(7));
     QTest::keyClick(&view, Qt::Key_Space);
     EXPECT_EQ(checkedRows(), (std::vector<int>{3, 7}));
     QTest::keyClick(&view, Qt::Key_Space);
     EXPECT_EQ(checkedRows(), (std::vector<int>{3}));
+}
+
+TEST_F(LinkListViewTest, CheckBoxClickMakesItsEntryCurrentAsATextClickDoes) {
+    click(8);
+    clickCheckBox(2);
+    EXPECT_EQ(view.currentIndex().row(), 2);
+    EXPECT_EQ(view.anchor(), 2);
+    // Shift-clicking a second box toggles the whole range, both ends included.
+    clickCheckBox(6, Qt::ShiftModifier);
+    EXPECT_EQ(view.currentIndex().row(), 6);
+    EXPECT_EQ(checkedRows(), (std::vector<int>{2, 3, 4, 5, 6}));
+    // The space bar toggles the entry whose box was clicked last, not the one before it.
+    clickCheckBox(4);
+    EXPECT_EQ(checkedRows(), (std::vector<int>{2, 3, 5, 6}));
+    QTest::keyClick(&view, Qt::Key_Space);
+    EXPECT_EQ(checkedRows(), (std::vector<int>{2, 3, 4, 5, 6}));
 }
 
 TEST_F(LinkListViewTest, ViewFollowsChangesMadeThroughTheCore) {
