@@ -1,13 +1,15 @@
 #include "cli/ExtractCommand.h"
 
 #include "cli/LinkWriter.h"
+#include "cli/ListenedSource.h"
+#include "cli/StandardInput.h"
 #include "core/extract/BaseUrl.h"
 #include "core/extract/HtmlFile.h"
-#include "core/extract/LinkScanner.h"
 #include "core/extract/SettingsSwitches.h"
 
 #include <cerrno>
 #include <cstring>
+#include <new>
 
 namespace harvex2::cli {
 
@@ -80,23 +82,51 @@ int ExtractCommand::run(const ExtractOptions& options, std::FILE* out, std::FILE
     });
     int status = kSuccess;
     for (const std::string& path : options.files) {
-        core::HtmlFile file(path);
-        if (!file.isOpen()) {
-            // Links already found come out before the complaint, as they were found.
-            writer.flush();
-            std::fprintf(err, "harvex2-cli: Error opening the HTML source file '%s': %s\n",
-                         path.c_str(), std::strerror(file.error()));
-            status = kFileFailed;
-            continue;
+        if (!writer.deliver()) {
+            break;
         }
-        scanner.scan(file);
+        try {
+            if (!readFile(path, scanner, writer, err)) {
+                status = kFileFailed;
+            }
+        } catch (const std::bad_alloc&) {
+            // What was found before still comes out; the memory that failed is free again.
+            writer.flush();
+            std::fprintf(err, "harvex2-cli: Not enough memory to read the HTML source file '%s'\n",
+                         path.c_str());
+            return kFileFailed;
+        }
     }
     if (!writer.flush()) {
-        std::fprintf(err, "harvex2-cli: the links could not be written: %s\n",
-                     std::strerror(errno));
+        // A reader that stopped reading wanted no more; that is no news to the user.
+        if (writer.error() != EPIPE) {
+            std::fprintf(err, "harvex2-cli: the links could not be written: %s\n",
+                         std::strerror(writer.error()));
+        }
         return kFileFailed;
     }
     return status;
+}
+
+bool ExtractCommand::readFile(const std::string& path, core::LinkScanner& scanner,
+                              LinkWriter& writer, std::FILE* err) {
+    if (path == kStandardInput) {
+        StandardInput input;
+        ListenedSource source(input, writer);
+        scanner.scan(source);
+        return true;
+    }
+    core::HtmlFile file(path);
+    if (!file.isOpen()) {
+        // Links already found come out before the complaint, as they were found.
+        writer.flush();
+        std::fprintf(err, "harvex2-cli: Error opening the HTML source file '%s': %s\n",
+                     path.c_str(), std::strerror(file.error()));
+        return false;
+    }
+    ListenedSource source(file, writer);
+    scanner.scan(source);
+    return true;
 }
 
 } // namespace harvex2::cli

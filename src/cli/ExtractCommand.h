@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/extract/LinkScanner.h"
 #include "core/shell/SettingsRecord.h"
 
 #include <cstdio>
@@ -8,6 +9,8 @@
 #include <vector>
 
 namespace harvex2::cli {
+
+class LinkWriter;
 
 struct ExtractOptions {
     core::SettingsRecord switches; // only the three ignore rules are used
@@ -24,11 +27,18 @@ public:
     static constexpr int kSuccess = 0;
     static constexpr int kFileFailed = 1;
     static constexpr int kUsage = 2;
+    // The file name that stands for standard input.
+    static constexpr const char* kStandardInput = "-";
 
     // Reads the arguments after "extract"; an error text when they make no sense.
     static std::optional<ExtractOptions> parse(const std::vector<std::string>& args,
                                                std::string& error);
     static int run(const ExtractOptions& options, std::FILE* out, std::FILE* err);
+
+private:
+    // False when the file could not be opened.
+    static bool readFile(const std::string& path, core::LinkScanner& scanner, LinkWriter& writer,
+                         std::FILE* err);
 };
 
 } // namespace harvex2::cli

@@ -1,5 +1,8 @@
 #include "cli/LinkWriter.h"
 
+#include <cerrno>
+#include <poll.h>
+
 namespace harvex2::cli {
 
 namespace {
@@ -15,7 +18,18 @@ LinkWriter::~LinkWriter() {
 }
 
 void LinkWriter::write(std::string_view link) {
-    pending_.append(link);
+    if (error_ != 0) {
+        return;
+    }
+    if (link.size() >= kFlushAt) {
+        // A link of megabytes goes out as it is rather than as a second copy.
+        flush();
+        if (std::fwrite(link.data(), 1, link.size(), out_) != link.size()) {
+            fail(errno);
+        }
+    } else {
+        pending_.append(link);
+    }
     pending_.push_back(separator_);
     if (pending_.size() >= kFlushAt) {
         flush();
@@ -23,15 +37,35 @@ void LinkWriter::write(std::string_view link) {
 }
 
 bool LinkWriter::flush() {
-    if (!pending_.empty() &&
+    if (!pending_.empty() && error_ == 0 &&
         std::fwrite(pending_.data(), 1, pending_.size(), out_) != pending_.size()) {
-        failed_ = true;
+        fail(errno);
     }
     pending_.clear();
     if (std::fflush(out_) != 0) {
-        failed_ = true;
+        fail(errno);
     }
-    return !failed_;
+    return error_ == 0;
+}
+
+bool LinkWriter::deliver() {
+    if (flush() && readerGone()) {
+        fail(EPIPE);
+    }
+    return error_ == 0;
+}
+
+void LinkWriter::fail(int error) {
+    if (error_ == 0) {
+        error_ = error != 0 ? error : EIO;
+    }
+}
+
+// A pipe whose reader has gone reports an error condition before anything is written to
+// it; a terminal or a file never does.
+bool LinkWriter::readerGone() const {
+    pollfd watch{fileno(out_), 0, 0};
+    return ::poll(&watch, 1, 0) == 1 && (watch.revents & (POLLERR | POLLHUP)) != 0;
 }
 
 } // namespace harvex2::cli

@@ -18,12 +18,20 @@ public:
     void write(std::string_view link);
     // Returns false when anything could not be written.
     bool flush();
+    // Hands the links found so far to the reader and tells whether it still takes them:
+    // false after a failed write, or once the reader has closed its end of a pipe.
+    bool deliver();
+    // The system's error number of the first failure.
+    int error() const { return error_; }
 
 private:
+    void fail(int error);
+    bool readerGone() const;
+
     std::FILE* out_;
     char separator_;
     std::string pending_;
-    bool failed_ = false;
+    int error_ = 0;
 };
 
 } // namespace harvex2::cli

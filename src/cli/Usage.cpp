@@ -15,6 +15,8 @@ dialog of Harvex2 finds them: after a "<", the first "h" or "H" of the tag
 must be followed by "re", and the next double-quoted text is the link. Bytes
 are written as they stand in the file; nothing is decoded, trimmed or
 de-duplicated. The input of a file ends at its end or at its first byte 26.
+A FILE of "-" is standard input. Reading stops early when the reader of the
+output closes it, as "head" does.
 
 By default links holding "mailto:", "#" or "?" are left out, as with the
 program's default settings.
@@ -31,7 +33,8 @@ Options:
                          URL leaves links as they are.
   -0, --null             end each link with a NUL byte instead of a line
                          feed (links may contain line breaks)
-      --                 the arguments that follow are all files
+      --                 the arguments that follow are all files ("-" is still
+                         standard input; write "./-" for a file of that name)
   -h, --help             show this help and exit
 
 Exit status:
@@ -39,7 +42,7 @@ Exit status:
   1  a file could not be opened; it is reported on standard error as
      "Error opening the HTML source file" with the file name and the reason,
      and the other files are still read (also: the output could not be
-     written)
+     written or was closed early, or memory ran out, which ends the run)
   2  wrong usage
 
 Example:

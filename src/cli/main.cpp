@@ -1,7 +1,9 @@
 #include "cli/ExtractCommand.h"
 #include "cli/Usage.h"
 
+#include <csignal>
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -19,10 +21,7 @@ int showHelp() {
     return std::fflush(stdout) == 0 ? ExtractCommand::kSuccess : ExtractCommand::kFileFailed;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+int runCommand(const std::vector<std::string>& args) {
     if (args.empty()) {
         return usageError("no command given");
     }
@@ -42,4 +41,18 @@ int main(int argc, char** argv) {
         return showHelp();
     }
     return ExtractCommand::run(*options, stdout, stderr);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // A reader that closes the pipe early shows as a failed write, which ends the run
+    // quietly, rather than as a signal that ends the program.
+    std::signal(SIGPIPE, SIG_IGN);
+    try {
+        return runCommand(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::bad_alloc&) {
+        std::fputs("harvex2-cli: out of memory\n", stderr);
+        return ExtractCommand::kFileFailed;
+    }
 }

@@ -3,11 +3,19 @@
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
+#include <atomic>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <map>
+#include <poll.h>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -25,6 +33,15 @@ struct Outcome {
     std::string err;
 };
 
+// AddressSanitizer reserves far more address space than any limit a test could set.
+#if defined(__SANITIZE_ADDRESS__)
+#define HARVEX2_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define HARVEX2_ADDRESS_SANITIZER 1
+#endif
+#endif
+
 std::string quoted(const std::string& arg) {
     std::string text = "'";
     for (char c : arg) {
@@ -36,14 +53,19 @@ std::string quoted(const std::string& arg) {
 class CliExtract : public testing::Test {
 protected:
     // Runs the built program as a shell user would, output to files in the scratch folder.
-    Outcome cli(const std::vector<std::string>& args, const std::string& stdoutTo = {}) {
+    // `before` holds shell commands run first.
+    Outcome cli(const std::vector<std::string>& args, const std::string& stdoutTo = {},
+                const std::string& stdinFrom = {}, const std::string& before = {}) {
         const std::string out = folder.file("stdout");
         const std::string err = folder.file("stderr");
-        std::string command = quoted(HARVEX2_CLI_BINARY);
+        std::string command = before + "exec " + quoted(HARVEX2_CLI_BINARY);
         for (const std::string& arg : args) {
             command += " " + quoted(arg);
         }
         command += " >" + quoted(stdoutTo.empty() ? out : stdoutTo) + " 2>" + quoted(err);
+        if (!stdinFrom.empty()) {
+            command += " <" + quoted(stdinFrom);
+        }
         const int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::TempFolder::read(out),
                 test::TempFolder::read(err)};
@@ -160,6 +182,89 @@ TEST_F(CliExtract, OutputThatCannotBeWrittenIsAFailure) {
     const Outcome outcome = cli({"extract", page}, "/dev/full");
     EXPECT_EQ(outcome.status, 1);
     EXPECT_NE(outcome.err.find("could not be written"), std::string::npos);
+}
+
+TEST_F(CliExtract, DashIsStandardInputAndDoubleDashMakesTheRestFiles) {
+    const std::string one = folder.makeFile("one.htm", R"(<a href="1">)");
+    const std::string piped = folder.makeFile("piped.htm", R"(<a href="in"><a href="put">)");
+    folder.makeFile("-p.htm", R"(<a href="dash">)");
+    EXPECT_EQ(cli({"extract", one, "-", one}, {}, piped).out, "1\nin\nput\n1\n");
+    const Outcome named =
+        cli({"extract", "--", "-p.htm"}, {}, {}, "cd " + quoted(folder.path()) + "; ");
+    EXPECT_EQ(named.status, 0);
+    EXPECT_EQ(named.out, "dash\n");
+}
+
+// The page comes through a named pipe, so the test knows how much of it the program took.
+TEST_F(CliExtract, ReadingStopsOnceTheReaderClosesTheOutput) {
+    constexpr std::size_t kOffered = 64 << 20;
+    constexpr std::size_t kPiece = 64 << 10;
+    const std::string input = folder.file("endless.htm");
+    ASSERT_EQ(::mkfifo(input.c_str(), 0600), 0);
+    int output[2];
+    ASSERT_EQ(::pipe(output), 0);
+    const std::string err = folder.file("stderr");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // As started by a shell: a closed pipe ends the program unless it says otherwise.
+        std::signal(SIGPIPE, SIG_DFL);
+        ::dup2(output[1], STDOUT_FILENO);
+        ::close(output[0]);
+        ::close(output[1]);
+        const int errFile = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(errFile, STDERR_FILENO);
+        ::execl(HARVEX2_CLI_BINARY, "harvex2-cli", "extract", input.c_str(), nullptr);
+        ::_exit(127);
+    }
+    ::close(output[1]);
+    const auto previousPipeAction = std::signal(SIGPIPE, SIG_IGN);
+    std::atomic<std::size_t> fed = 0;
+    std::thread feeder([&] {
+        const int fifo = ::open(input.c_str(), O_WRONLY);
+        std::string piece = "<a href=\"first\">" + std::string(kPiece, ' ');
+        while (fifo >= 0 && fed < kOffered) {
+            const ssize_t written = ::write(fifo, piece.data(), kPiece);
+            if (written <= 0) {
+                break;
+            }
+            fed += static_cast<std::size_t>(written);
+            piece.assign(kPiece, ' ');
+            std::this_thread::sleep_for(std::chrono::microseconds(500));
+        }
+        ::close(fifo);
+    });
+    std::string first;
+    pollfd watch{output[0], POLLIN, 0};
+    char c = 0;
+    while (first.find('\n') == std::string::npos && ::poll(&watch, 1, 30'000) == 1 &&
+           ::read(output[0], &c, 1) == 1) {
+        first += c;
+    }
+    ::close(output[0]);
+    int raw = 0;
+    ::waitpid(child, &raw, 0);
+    feeder.join();
+    std::signal(SIGPIPE, previousPipeAction);
+
+    EXPECT_EQ(first, "first\n");
+    EXPECT_LT(fed, std::size_t{16 << 20}) << "of " << kOffered << " bytes offered";
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 1) << raw;
+    EXPECT_EQ(test::TempFolder::read(err), "");
+}
+
+TEST_F(CliExtract, RunningOutOfMemoryIsAnErrorNotACrash) {
+#ifdef HARVEX2_ADDRESS_SANITIZER
+    GTEST_SKIP() << "AddressSanitizer cannot start under an address-space limit";
+#endif
+    // A value that never ends: a gigabyte of zero bytes, sparse, so it costs no disk.
+    const std::string page = folder.makeFile("open.htm", "<a href=\"first\"><a href=\"");
+    std::filesystem::resize_file(page, std::uintmax_t{1} << 30);
+    const std::string other = folder.makeFile("other.htm", R"(<a href="other">)");
+    const Outcome outcome = cli({"extract", page, other}, {}, {}, "ulimit -v 131072; ");
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out, "first\n");
+    EXPECT_EQ(outcome.err,
+              "harvex2-cli: Not enough memory to read the HTML source file '" + page + "'\n");
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "core/extract/SettingsSwitches.h"
 #include "core/shell/MruHistory.h"
 #include "platform/ErrorBox.h"
-#include "ui/platform/TextBytes.h"
+#include "ui/platform/ShownBytes.h"
 #include "ui/shell/AppServices.h"
 
 #include <QComboBox>
@@ -115,7 +115,7 @@ void ParseHtmlDialog::Button1Click() {
     platform::FileDialogRequest request;
     request.filters = {{"HTML Files", "*.htm; *.html"}, {"All files", "*.*"}};
     if (const auto path = services_.prompts->openFile(request)) {
-        source_->setEditText(fromPathBytes(*path));
+        ShownBytes::show(*source_, *path);
     }
 }
 
@@ -144,7 +144,7 @@ void ParseHtmlDialog::parseDroppedFile(const std::string& path) {
     if (running_) {
         return;
     }
-    source_->setEditText(fromPathBytes(path));
+    ShownBytes::show(*source_, path);
     ParseHTML();
 }
 
@@ -152,9 +152,8 @@ bool ParseHtmlDialog::ParseHTML() {
     const core::SettingsSwitches switches(*services_.settings);
     runShown_ = isVisible();
     setRunning(true);
-    const bool parsed =
-        core::ParseHTML(toPathBytes(source_->currentText()), switches, *services_.links, *this,
-                        *services_.prompts, *services_.statusBar);
+    const bool parsed = core::ParseHTML(ShownBytes::read(*source_), switches, *services_.links,
+                                        *this, *services_.prompts, *services_.statusBar);
     setRunning(false);
     if (parsed) {
         close_->setText(u"Close"_s);
@@ -175,10 +174,10 @@ void ParseHtmlDialog::saveHistory() {
     try {
         std::vector<std::string> entries;
         for (int i = 0; i < source_->count(); ++i) {
-            entries.push_back(toPathBytes(source_->itemText(i)));
+            entries.push_back(ShownBytes::item(*source_, i));
         }
         showHistory(core::MruHistory::save(*services_.userStore, core::mru::kImport, entries,
-                                           toPathBytes(source_->currentText())));
+                                           ShownBytes::read(*source_)));
     } catch (const platform::RegistryError& error) {
         platform::showErrorBox(*services_.prompts, error.what());
     }
@@ -186,13 +185,13 @@ void ParseHtmlDialog::saveHistory() {
 
 // The box keeps its text, the path used last, whatever the list holds.
 void ParseHtmlDialog::showHistory(const std::vector<std::string>& entries) {
-    const QString text = source_->currentText();
+    const std::string text = ShownBytes::read(*source_);
     source_->clear();
     for (const std::string& entry : entries) {
-        source_->addItem(fromPathBytes(entry));
+        ShownBytes::addItem(*source_, entry);
     }
     source_->setCurrentIndex(-1);
-    source_->setEditText(text);
+    ShownBytes::show(*source_, text);
 }
 
 // Called by the run after every piece of the file and every link; the labels change only

@@ -48,11 +48,11 @@ QVariant AddingRowsModel::data(const QModelIndex& index, int role) const {
 QString AddingRowsModel::text(const core::AddingRow& row, int column) const {
     switch (column) {
     case UrlColumn:
-        return fromBytes(row.url);
+        return shownText(row.url);
     case StatusColumn:
-        return fromBytes(row.status);
+        return shownText(row.status);
     case TargetColumn:
-        return fromBytes(row.target);
+        return shownText(row.target);
     default:
         return fromBytes(row.indexFromMain);
     }

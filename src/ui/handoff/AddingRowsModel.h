@@ -10,7 +10,8 @@
 namespace harvex2::ui {
 
 // Shows the Adding window's rows: URL (with the state picture), Status, Target and the
-// outcome column "Index from Main". Texts are decoded from UTF-8 for display only.
+// outcome column "Index from Main". Texts are decoded for display only; a very long one is
+// shown cut.
 class AddingRowsModel : public QAbstractTableModel, private core::AddingRowsObserver {
     Q_OBJECT
 public:

@@ -1,32 +1,32 @@
 #include "ui/handoff/ComboHistoryBox.h"
 
-#include "ui/platform/TextBytes.h"
+#include "ui/platform/ShownBytes.h"
 
 #include <QComboBox>
 
 namespace harvex2::ui {
 
 std::string ComboHistoryBox::text() const {
-    return toBytes(box_.currentText());
+    return ShownBytes::read(box_);
 }
 
 std::vector<std::string> ComboHistoryBox::entries() const {
     std::vector<std::string> entries;
     entries.reserve(static_cast<std::size_t>(box_.count()));
     for (int i = 0; i < box_.count(); ++i) {
-        entries.push_back(toBytes(box_.itemText(i)));
+        entries.push_back(ShownBytes::item(box_, i));
     }
     return entries;
 }
 
 void ComboHistoryBox::setEntries(const std::vector<std::string>& entries) {
-    const QString typed = box_.currentText();
+    const std::string typed = ShownBytes::read(box_);
     box_.clear();
     for (const std::string& entry : entries) {
-        box_.addItem(fromBytes(entry));
+        ShownBytes::addItem(box_, entry);
     }
     box_.setCurrentIndex(-1);
-    box_.setEditText(typed);
+    ShownBytes::show(box_, typed);
 }
 
 } // namespace harvex2::ui

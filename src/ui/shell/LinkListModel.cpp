@@ -1,5 +1,7 @@
 #include "ui/shell/LinkListModel.h"
 
+#include "ui/platform/TextBytes.h"
+
 namespace harvex2::ui {
 
 LinkListModel::LinkListModel(core::LinkList& links, QObject* parent)
@@ -22,10 +24,8 @@ QVariant LinkListModel::data(const QModelIndex& index, int role) const {
     const auto row = static_cast<std::size_t>(index.row());
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole: {
-        const std::string& text = links_.textAt(row);
-        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    }
+    case Qt::ToolTipRole:
+        return shownText(links_.textAt(row));
     case Qt::CheckStateRole:
         return links_.checkedAt(row) ? Qt::Checked : Qt::Unchecked;
     default:

@@ -7,7 +7,7 @@
 namespace harvex2::ui {
 
 // Shows the core link list to a view: one row per entry with a check box; the text is
-// decoded from UTF-8 for display only.
+// decoded for display only, and a very long one is shown cut.
 class LinkListModel : public QAbstractListModel, private core::LinkListObserver {
     Q_OBJECT
 public:

@@ -1,6 +1,6 @@
 #include "ui/shell/MainCommands.h"
 
-#include "ui/platform/TextBytes.h"
+#include "ui/platform/ShownBytes.h"
 #include "ui/shell/AppServices.h"
 #include "ui/shell/DirectoryBrowser.h"
 #include "ui/shell/LinkListView.h"
@@ -112,7 +112,7 @@ void MainCommands::browseForDirectory() {
         return;
     }
     if (const auto directory = browser->browse()) {
-        window_.directoryBox()->setEditText(fromBytes(*directory));
+        ShownBytes::show(*window_.directoryBox(), *directory);
     }
 }
 

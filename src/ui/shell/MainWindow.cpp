@@ -4,6 +4,7 @@
 #include "core/shell/ProgramVersion.h"
 #include "core/shell/SettingsStorage.h"
 #include "platform/ErrorBox.h"
+#include "ui/platform/ShownBytes.h"
 #include "ui/platform/TextBytes.h"
 #include "ui/shell/AppServices.h"
 #include "ui/shell/Artwork.h"
@@ -37,10 +38,10 @@ std::string versionText() {
 void fillHistory(QComboBox& box, platform::RegistryStore& store, const core::MruSpec& spec) {
     box.clear();
     for (const std::string& entry : core::MruHistory::load(store, spec)) {
-        box.addItem(fromBytes(entry));
+        ShownBytes::addItem(box, entry);
     }
     box.setCurrentIndex(-1);
-    box.clearEditText();
+    ShownBytes::show(box, {});
 }
 
 } // namespace

@@ -315,5 +315,23 @@ TEST_F(ParseHtmlDialogTest, OpenedDuringADroppedFilesRunItStillCloses) {
     EXPECT_EQ(links(), std::vector<std::string>{"late"});
 }
 
+// A file name that is not UTF-8, as older systems wrote them: its history entry names
+// the same file after the next start.
+TEST_F(ParseHtmlDialogTest, AHistoryEntryThatIsNotUtf8StillNamesItsFile) {
+    const std::string path = page("caf\xE9.htm", R"(<a href="x">)");
+    env.userFileStore.openKey(kImportKey, true);
+    env.userFileStore.writeInteger("MRUSize", 1);
+    env.userFileStore.writeString("1", path);
+    env.userFileStore.closeKey();
+    dialog->show();
+    ASSERT_EQ(source()->count(), 1);
+    EXPECT_TRUE(source()->itemText(0).endsWith(u"/caf\u00E9.htm"_s));
+    QTest::keyClick(source(), Qt::Key_Down);
+    QTest::mouseClick(control<QPushButton>("Button2"), Qt::LeftButton);
+    EXPECT_EQ(links(), std::vector<std::string>{"x"});
+    EXPECT_EQ(storedHistory(), (std::vector<std::string>{path, path}));
+    dialog->hide();
+}
+
 } // namespace
 } // namespace harvex2::test

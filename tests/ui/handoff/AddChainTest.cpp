@@ -19,6 +19,7 @@ namespace harvex2::test {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace Qt::StringLiterals;
 using platform::MessageButton;
 using platform::MessageIcon;
 using platform::StatusPanel;
@@ -178,6 +179,37 @@ TEST_F(AddChainTest, CommandsThatChangeTheListWaitForTheRun) {
     EXPECT_TRUE(window->acceptDrops());
     EXPECT_EQ(window->panels().text(StatusPanel::State), "Failed");
     EXPECT_FALSE(adding()->isVisible());
+}
+
+// Histories written by an earlier run, holding bytes that are not UTF-8.
+class AddChainHistoryTest : public AddChainTest {
+protected:
+    void SetUp() override {
+        core::MruHistory::save(env.userFileStore, core::mru::kMainBaseUrl, {}, kBase);
+        core::MruHistory::save(env.userFileStore, core::mru::kMainDir, {}, directory);
+        AddChainTest::SetUp();
+    }
+
+    static constexpr const char* kBase = "http://h/caf\xE9/";
+    const std::string directory = env.folder() + "/d\xF6wn";
+};
+
+TEST_F(AddChainHistoryTest, PickedEntriesReachTheRowsAndTheHistoriesExactly) {
+    installProgram(true);
+    window->links().append("f\xFCr.zip");
+    window->links().setChecked(0, true);
+    EXPECT_EQ(window->baseUrlBox()->itemText(0), u"http://h/caf\u00E9/"_s);
+    QTest::keyClick(window->baseUrlBox(), Qt::Key_Down);
+    QTest::keyClick(window->directoryBox(), Qt::Key_Down);
+    addSelected();
+
+    ASSERT_EQ(adding()->rows().count(), 1u);
+    EXPECT_EQ(adding()->rows().at(0).url, std::string(kBase) + "f\xFCr.zip");
+    EXPECT_EQ(adding()->rows().at(0).target, directory + "/f\xFCr.zip");
+    const std::vector<std::string> bases(2, kBase);
+    EXPECT_EQ(core::MruHistory::load(env.userFileStore, core::mru::kMainBaseUrl), bases);
+    const std::vector<std::string> directories(2, directory);
+    EXPECT_EQ(core::MruHistory::load(env.userFileStore, core::mru::kMainDir), directories);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "ui/handoff/AddingRowsModel.h"
 
+#include "ui/platform/TextBytes.h"
+
 #include <string_view>
 
 #include <QAbstractItemModelTester>
@@ -10,6 +12,8 @@
 
 namespace harvex2::test {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 QStringList* complaints = nullptr;
 
@@ -41,6 +45,23 @@ TEST(AddingRowsModelTest, ChangesReachViewsInTheOrderQtRequires) {
     qInstallMessageHandler(previous);
     complaints = nullptr;
     EXPECT_TRUE(found.isEmpty()) << found.join(u'\n').toStdString();
+}
+
+TEST(AddingRowsModelTest, TextsShowTheirSingleBytesAndLongOnesCut) {
+    core::AddingRows rows;
+    ui::AddingRowsModel model(rows);
+    const std::string huge = "http://h/" + std::string(5 << 20, 'a');
+    rows.append("http://h/f\xFCr.zip", "/d/" + huge, "0");
+    rows.setStatus(0, "\x93quoted\x94", core::RowPicture::Refused);
+    const auto shown = [&](int column) {
+        return model.data(model.index(0, column), Qt::DisplayRole).toString();
+    };
+    EXPECT_EQ(shown(ui::AddingRowsModel::UrlColumn), u"http://h/f\u00FCr.zip"_s);
+    EXPECT_EQ(shown(ui::AddingRowsModel::StatusColumn), u"\u201Cquoted\u201D"_s);
+    const QString target = shown(ui::AddingRowsModel::TargetColumn);
+    EXPECT_EQ(target.size(), ui::kShownCharacters + 1);
+    EXPECT_TRUE(target.endsWith(ui::kElisionMark));
+    EXPECT_EQ(rows.at(0).target, "/d/" + huge);
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #include "ui/shell/LinkListView.h"
 
 #include "core/shell/LinkList.h"
+#include "ui/platform/TextBytes.h"
 #include "ui/shell/LinkListModel.h"
 
+#include <QCoreApplication>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionViewItem>
@@ -12,6 +14,8 @@
 
 namespace harvex2::ui {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 class LinkListViewTest : public testing::Test {
 protected:
@@ -131,6 +135,21 @@ TEST_F(LinkListViewTest, ViewFollowsChangesMadeThroughTheCore) {
     links.clear();
     EXPECT_EQ(model.rowCount(), 0);
     EXPECT_EQ(resets.count(), 1);
+}
+
+TEST_F(LinkListViewTest, EntriesShowTheirSingleBytesAndALongOneCut) {
+    links.append("http://h/caf\xE9");
+    const std::string huge = "http://h/" + std::string(5 << 20, 'a');
+    links.append(huge);
+    QCoreApplication::processEvents();
+    for (const Qt::ItemDataRole role : {Qt::DisplayRole, Qt::ToolTipRole}) {
+        EXPECT_EQ(model.data(model.index(10), role).toString(), u"http://h/caf\u00E9"_s);
+        const QString shown = model.data(model.index(11), role).toString();
+        EXPECT_EQ(shown.size(), kShownCharacters + 1);
+        EXPECT_TRUE(shown.startsWith(u"http://h/aaa"_s));
+        EXPECT_TRUE(shown.endsWith(kElisionMark));
+    }
+    EXPECT_EQ(links.textAt(11), huge);
 }
 
 } // namespace
