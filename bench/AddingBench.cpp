@@ -77,9 +77,9 @@ struct Bench {
         services.machineStore = &machineStore;
         window = std::make_unique<ui::AddingWindow>(services, std::chrono::milliseconds(1));
         for (std::int64_t i = 0; i < rows; ++i) {
-            window->rows().append(
-                "http://www.example.com/files/archive-" + std::to_string(i) + ".zip",
-                "/home/user/Downloads/archive-" + std::to_string(i) + ".zip", std::to_string(i));
+            window->rows().append("http://www.example.com/files/archive-" + std::to_string(i) +
+                                      ".zip",
+                                  "/home/user/Downloads/archive-" + std::to_string(i) + ".zip", i);
         }
         window->show();
         QCoreApplication::processEvents();

@@ -89,8 +89,7 @@ void runChannel(benchmark::State& state, const Scratch& scratch, platform::Regis
     core::JobFileChannel channel(manager);
     core::AddingRows rows;
     for (int row = 0; row < kRows; ++row) {
-        rows.append(url(row), "/home/me/down/part" + std::to_string(row) + ".zip",
-                    std::to_string(row));
+        rows.append(url(row), "/home/me/down/part" + std::to_string(row) + ".zip", row);
     }
     QuietWindow window;
     core::SettingsRecord settings;

@@ -79,7 +79,7 @@ bool AddCommand::addRowFor(std::size_t index) {
         link = BaseUrl::join(base, link);
     }
     std::string target = DownloadTarget::forLink(parts_.downloadDirectory.text(), link);
-    parts_.adding.rows().append(std::move(link), std::move(target), std::to_string(index));
+    parts_.adding.rows().append(std::move(link), std::move(target), index);
     return true;
 }
 

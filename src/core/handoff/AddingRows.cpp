@@ -2,6 +2,24 @@
 
 namespace harvex2::core {
 
+namespace {
+constexpr std::size_t kFatalMarker = 31999;
+constexpr std::size_t kRefusedOffset = 32000;
+} // namespace
+
+std::string AddingRow::indexFromMain() const {
+    const std::size_t index = listIndex.value_or(0);
+    switch (outcome) {
+    case RowOutcome::Refused:
+        return std::to_string(index + kRefusedOffset);
+    case RowOutcome::Fatal:
+        return std::to_string(kFatalMarker);
+    case RowOutcome::Unmarked:
+        break;
+    }
+    return std::to_string(index);
+}
+
 void AddingRows::clear() {
     if (observer_) {
         observer_->rowsAboutToReset();
@@ -12,12 +30,12 @@ void AddingRows::clear() {
     }
 }
 
-void AddingRows::append(std::string url, std::string target, std::string indexFromMain) {
+void AddingRows::append(std::string url, std::string target, std::optional<std::size_t> listIndex) {
     if (observer_) {
         observer_->rowAboutToBeAppended(rows_.size());
     }
-    rows_.push_back(AddingRow{std::move(url), "Waiting", std::move(target),
-                              std::move(indexFromMain), RowPicture::Waiting});
+    rows_.push_back(AddingRow{std::move(url), "Waiting", std::move(target), listIndex,
+                              RowOutcome::Unmarked, RowPicture::Waiting});
     if (observer_) {
         observer_->rowAppended(rows_.size() - 1);
     }
@@ -34,8 +52,8 @@ void AddingRows::setPicture(std::size_t row, RowPicture picture) {
     changed(row);
 }
 
-void AddingRows::setIndexFromMain(std::size_t row, std::string text) {
-    rows_[row].indexFromMain = std::move(text);
+void AddingRows::setOutcome(std::size_t row, RowOutcome outcome) {
+    rows_[row].outcome = outcome;
     changed(row);
 }
 

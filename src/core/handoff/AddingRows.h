@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,17 +10,23 @@ namespace harvex2::core {
 // The state pictures of an Adding window row.
 enum class RowPicture { Added = 0, Adding = 1, Refused = 2, Waiting = 3, Fatal = 4 };
 
+// What a pass reported for a row beyond its picture: the tidy-up reads it back.
+enum class RowOutcome { Unmarked, Refused, Fatal };
+
 struct AddingRow {
     std::string url;
     std::string status;
     std::string target;
-    std::string indexFromMain; // decimal text; the pass writes outcome codes into it
+    // The link-list entry the row was made from; none for a generated sequence.
+    std::optional<std::size_t> listIndex;
+    RowOutcome outcome = RowOutcome::Unmarked;
     RowPicture picture = RowPicture::Waiting;
-};
 
-// Outcome codes carried back in Index from Main.
-inline constexpr int kFatalMarker = 31999;
-inline constexpr int kRefusedOffset = 32000;
+    // The Index from Main column: the list index ("0" for a row from no entry), raised by
+    // 32000 once refused, or the fatal marker 31999. Shown only: past 31998 entries these
+    // codes collide with real indexes, so the tidy-up reads the typed fields instead.
+    std::string indexFromMain() const;
+};
 
 // Hears of every change: a reset and an appended row are announced before they are made and
 // reported after, as item views need.
@@ -40,13 +47,13 @@ public:
 
     void clear();
     // A new row reads "Waiting" with the waiting picture.
-    void append(std::string url, std::string target, std::string indexFromMain);
+    void append(std::string url, std::string target, std::optional<std::size_t> listIndex);
     std::size_t count() const { return rows_.size(); }
     const AddingRow& at(std::size_t row) const { return rows_[row]; }
 
     void setStatus(std::size_t row, std::string status, RowPicture picture);
     void setPicture(std::size_t row, RowPicture picture);
-    void setIndexFromMain(std::size_t row, std::string text);
+    void setOutcome(std::size_t row, RowOutcome outcome);
 
 private:
     void changed(std::size_t row);

@@ -1,7 +1,6 @@
 #include "core/handoff/ListTidyUp.h"
 
-#include <charconv>
-#include <optional>
+#include <vector>
 
 namespace harvex2::core {
 
@@ -10,19 +9,9 @@ namespace {
 constexpr std::int32_t kRemoveAdded = 1;
 constexpr std::int32_t kRemoveAddedAndRefused = 2;
 
-std::optional<int> outcomeOf(const AddingRow& row) {
-    int value = 0;
-    const std::string& text = row.indexFromMain;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 bool anyFatal(const AddingRows& rows) {
     for (std::size_t r = 0; r < rows.count(); ++r) {
-        if (outcomeOf(rows.at(r)) == kFatalMarker) {
+        if (rows.at(r).outcome == RowOutcome::Fatal) {
             return true;
         }
     }
@@ -35,18 +24,12 @@ bool finished(const AddingRow& row) {
     return row.picture != RowPicture::Waiting && row.picture != RowPicture::Adding;
 }
 
-std::optional<int> entryToRemove(const AddingRow& row, std::int32_t tidyUp) {
-    const auto value = outcomeOf(row);
-    if (!value || *value < 0 || !finished(row)) {
-        return std::nullopt;
+bool removes(const AddingRow& row, std::int32_t tidyUp) {
+    if (!row.listIndex || !finished(row)) {
+        return false;
     }
-    if (*value < kFatalMarker) {
-        return value;
-    }
-    if (*value >= kRefusedOffset && tidyUp == kRemoveAddedAndRefused) {
-        return *value - kRefusedOffset;
-    }
-    return std::nullopt;
+    return row.outcome == RowOutcome::Unmarked ||
+           (row.outcome == RowOutcome::Refused && tidyUp == kRemoveAddedAndRefused);
 }
 
 } // namespace
@@ -64,13 +47,13 @@ void ListTidyUp::apply(LinkList& links, const AddingRows& rows, std::int32_t tid
                          {platform::MessageButton::Ok}});
         return;
     }
-    // Rows follow the list upwards, so removing from the last row keeps the others' indexes.
-    for (std::size_t r = rows.count(); r-- > 0;) {
-        const auto entry = entryToRemove(rows.at(r), tidyUp);
-        if (entry && static_cast<std::size_t>(*entry) < links.count()) {
-            links.removeAt(static_cast<std::size_t>(*entry));
+    std::vector<std::size_t> entries;
+    for (std::size_t r = 0; r < rows.count(); ++r) {
+        if (removes(rows.at(r), tidyUp)) {
+            entries.push_back(*rows.at(r).listIndex);
         }
     }
+    links.removeEntries(entries);
 }
 
 } // namespace harvex2::core

@@ -19,7 +19,7 @@ void PassSteps::Recover(AddingPassContext& context, bool hidePleaseWait,
                         const std::string& message) {
     context.prompts.message({MessageIcon::Error, "Error", message, {MessageButton::Ok}});
     if (context.rows.count() > 0) {
-        context.rows.setIndexFromMain(0, std::to_string(kFatalMarker));
+        context.rows.setOutcome(0, RowOutcome::Fatal);
     }
     if (hidePleaseWait) {
         context.window.hidePleaseWait();

@@ -1,6 +1,6 @@
 #include "core/shell/LinkList.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace harvex2::core {
 
@@ -97,34 +97,66 @@ void LinkList::invertSelection() {
 }
 
 void LinkList::removeSelected() {
-    std::size_t runs = 0;
+    std::vector<bool> marked(entries_.size());
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (entries_[i].checked && (i == 0 || !entries_[i - 1].checked)) {
+        marked[i] = entries_[i].checked;
+    }
+    removeMarked(marked);
+}
+
+void LinkList::removeEntries(const std::vector<std::size_t>& indexes) {
+    std::vector<bool> marked(entries_.size());
+    for (const std::size_t index : indexes) {
+        if (index < marked.size()) {
+            marked[index] = true;
+        }
+    }
+    removeMarked(marked);
+}
+
+void LinkList::removeMarked(const std::vector<bool>& marked) {
+    std::size_t runs = 0;
+    for (std::size_t i = 0; i < marked.size(); ++i) {
+        if (marked[i] && (i == 0 || !marked[i - 1])) {
             ++runs;
         }
     }
     if (runs == 0) {
         return;
     }
-    if (runs > kMaxRemovalRuns || !observer_) {
-        if (observer_) {
-            observer_->beginReset();
-        }
-        std::erase_if(entries_, [](const Entry& entry) { return entry.checked; });
-        if (observer_) {
-            observer_->endReset();
-        }
+    if (runs <= kMaxRemovalRuns && observer_) {
+        removeRuns(marked);
         return;
     }
-    // Few runs: remove each from the highest index down so a view keeps its place.
+    if (observer_) {
+        observer_->beginReset();
+    }
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (marked[i]) {
+            continue;
+        }
+        if (kept != i) {
+            entries_[kept] = std::move(entries_[i]);
+        }
+        ++kept;
+    }
+    entries_.resize(kept);
+    if (observer_) {
+        observer_->endReset();
+    }
+}
+
+// Few runs: each goes from the highest index down, so a view keeps its place.
+void LinkList::removeRuns(const std::vector<bool>& marked) {
     std::size_t end = entries_.size();
     while (end > 0) {
-        if (!entries_[end - 1].checked) {
+        if (!marked[end - 1]) {
             --end;
             continue;
         }
         std::size_t first = end - 1;
-        while (first > 0 && entries_[first - 1].checked) {
+        while (first > 0 && marked[first - 1]) {
             --first;
         }
         observer_->beginRemove(first, end - 1);

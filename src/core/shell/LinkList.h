@@ -46,12 +46,17 @@ public:
     void invertSelection();
     // One pass over the list, however many entries are checked.
     void removeSelected();
+    // Removes the entries at these indexes, in any order, in one pass over the list; an
+    // index named twice removes one entry, one that names no entry is skipped.
+    void removeEntries(const std::vector<std::size_t>& indexes);
     // Inverts the entries strictly between anchor and current, walking from the anchor
     // towards current; indices that name no entry (past the end, or -1) are skipped.
     void invertBetween(std::int64_t anchor, std::int64_t current);
 
 private:
     void setAllChecked(bool checked);
+    void removeMarked(const std::vector<bool>& marked);
+    void removeRuns(const std::vector<bool>& marked);
 
     std::vector<Entry> entries_;
     LinkListObserver* observer_ = nullptr;

@@ -54,7 +54,7 @@ QString AddingRowsModel::text(const core::AddingRow& row, int column) const {
     case TargetColumn:
         return shownText(row.target);
     default:
-        return fromBytes(row.indexFromMain);
+        return fromBytes(row.indexFromMain());
     }
 }
 

@@ -2,9 +2,17 @@
 
 #include "ui/shell/LinkListModel.h"
 
+#include <chrono>
+
 #include <QMouseEvent>
 
 namespace harvex2::ui {
+
+namespace {
+// Laying out takes at most about a fifth of the time while the list grows, whatever its
+// length, so appending stays linear.
+constexpr qint64 kLayoutShare = 4;
+} // namespace
 
 LinkListView::LinkListView(QWidget* parent) : QListView(parent) {
     // A million entries lay out in milliseconds only when every row has the same height.
@@ -12,6 +20,8 @@ LinkListView::LinkListView(QWidget* parent) : QListView(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setContextMenuPolicy(Qt::CustomContextMenu);
+    rowsWaiting_.setSingleShot(true);
+    connect(&rowsWaiting_, &QTimer::timeout, this, &LinkListView::scheduleDelayedItemsLayout);
 }
 
 void LinkListView::setLinkModel(LinkListModel* model) {
@@ -26,6 +36,31 @@ void LinkListView::mousePressEvent(QMouseEvent* event) {
     const QModelIndex pressed = indexAt(event->position().toPoint());
     if (pressed.isValid() && pressed != currentIndex()) {
         setCurrentIndex(pressed);
+    }
+}
+
+void LinkListView::doItemsLayout() {
+    // A layout takes in every row there is, the waiting ones included.
+    rowsWaiting_.stop();
+    QElapsedTimer cost;
+    cost.start();
+    QListView::doItemsLayout();
+    layoutCost_ = cost.nsecsElapsed();
+    sinceLayout_.start();
+}
+
+void LinkListView::rowsInserted(const QModelIndex& parent, int start, int end) {
+    const qint64 wait =
+        sinceLayout_.isValid() ? kLayoutShare * layoutCost_ - sinceLayout_.nsecsElapsed() : 0;
+    if (wait <= 0) {
+        QListView::rowsInserted(parent, start, end);
+        return;
+    }
+    // Rows are only ever appended, so the rows laid out so far stay as they are meanwhile.
+    QAbstractItemView::rowsInserted(parent, start, end);
+    if (!rowsWaiting_.isActive()) {
+        rowsWaiting_.start(
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::nanoseconds(wait)));
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QListView>
+#include <QTimer>
 
 namespace harvex2::ui {
 
@@ -16,13 +18,21 @@ public:
     void setLinkModel(LinkListModel* model);
     int anchor() const { return anchor_; }
 
+    void doItemsLayout() override;
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
 
 private:
     LinkListModel* model_ = nullptr;
     int anchor_ = 0;
+    // Every layout visits the whole list; while links keep arriving, new rows wait for the
+    // next layout until a few times the last one's cost has passed.
+    QTimer rowsWaiting_;
+    QElapsedTimer sinceLayout_;
+    qint64 layoutCost_ = 0; // nanoseconds
 };
 
 } // namespace harvex2::ui

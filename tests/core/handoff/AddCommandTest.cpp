@@ -91,7 +91,7 @@ TEST_F(AddCommandTest, RowsJoinRelativeLinksAndNameTargets) {
         const core::AddingRow& row = adding.rows().at(0);
         EXPECT_EQ(row.url, c.url);
         EXPECT_EQ(row.target, c.target) << c.link;
-        EXPECT_EQ(row.indexFromMain, "1");
+        EXPECT_EQ(row.indexFromMain(), "1");
         EXPECT_EQ(row.status, "Waiting");
         EXPECT_EQ(row.picture, RowPicture::Waiting);
     }
@@ -103,11 +103,36 @@ TEST_F(AddCommandTest, HandsOverTheCheckedEntriesInListOrder) {
 
     EXPECT_EQ(adding.runs, 1);
     ASSERT_EQ(adding.rows().count(), 2u);
-    EXPECT_EQ(adding.rows().at(0).indexFromMain, "1");
-    EXPECT_EQ(adding.rows().at(1).indexFromMain, "3");
+    EXPECT_EQ(adding.rows().at(0).indexFromMain(), "1");
+    EXPECT_EQ(adding.rows().at(1).indexFromMain(), "3");
     EXPECT_EQ(events.calls, 4);
     EXPECT_EQ(statusBar.text(StatusPanel::State), "Creating links list...");
     EXPECT_EQ(statusBar.text(StatusPanel::Detail), "Adding links...");
+}
+
+// Past 31998 links the Index from Main codes collide with real indexes: entry 31999 added
+// once read as the fatal marker and stopped the tidy-up.
+TEST_F(AddCommandTest, TidyUpOfALongListRemovesTheAddedEntries) {
+    std::vector<std::string> texts;
+    std::vector<std::size_t> all;
+    for (std::size_t i = 0; i < 40'000; ++i) {
+        texts.push_back("http://a/" + std::to_string(i));
+        all.push_back(i);
+    }
+    fill(texts, all);
+    settings.tidyUp = 1;
+    adding.pass = [](AddingRows& rows) {
+        for (std::size_t r = 0; r < rows.count(); ++r) {
+            const bool refused = rows.at(r).listIndex == 5u || rows.at(r).listIndex == 32005u;
+            rows.setStatus(r, refused ? "Failed - invalid URL" : "Added",
+                           refused ? RowPicture::Refused : RowPicture::Added);
+            if (refused) {
+                rows.setOutcome(r, core::RowOutcome::Refused);
+            }
+        }
+    };
+    command.addSelected();
+    EXPECT_EQ(listTexts(), (std::vector<std::string>{"http://a/5", "http://a/32005"}));
 }
 
 TEST_F(AddCommandTest, DetailPanelTurnsTheSpinnerForEveryEntry) {
@@ -215,7 +240,7 @@ TEST_F(AddCommandTest, AFatalRunAbortsTheTidyUpButTheBoxesAreStillRemembered) {
     fill({"http://a/0", "http://a/1"}, {0, 1});
     settings.tidyUp = 2;
     baseUrl.setText("http://b/");
-    adding.pass = [](AddingRows& rows) { rows.setIndexFromMain(0, "31999"); };
+    adding.pass = [](AddingRows& rows) { rows.setOutcome(0, core::RowOutcome::Fatal); };
     prompts.expectMessage(
         MessageIcon::Information, "Harvex2",
         "The list tidy-up was aborted because a fatal error was detected while adding links",

@@ -28,8 +28,7 @@ protected:
         makeNetVampireFolder(programFolder);
         fs::create_directories(emptyFolder);
         for (int i = 0; i < 3; ++i) {
-            rows.append("http://h/" + std::to_string(i) + ".zip", "/down/" + std::to_string(i),
-                        std::to_string(i));
+            rows.append("http://h/" + std::to_string(i) + ".zip", "/down/" + std::to_string(i), i);
         }
     }
 
@@ -53,12 +52,12 @@ protected:
 
     // What a fatal end leaves: the marker and picture on the first row, nothing else touched.
     void expectFatalEnd(RowPicture firstPicture) {
-        EXPECT_EQ(rows.at(0).indexFromMain, "31999");
+        EXPECT_EQ(rows.at(0).indexFromMain(), "31999");
         EXPECT_EQ(rows.at(0).picture, firstPicture);
         for (std::size_t r = 0; r < rows.count(); ++r) {
             EXPECT_EQ(rows.at(r).status, "Waiting");
         }
-        EXPECT_EQ(rows.at(1).indexFromMain, "1");
+        EXPECT_EQ(rows.at(1).indexFromMain(), "1");
         EXPECT_EQ(window.closeRequests, std::vector<bool>{true});
         EXPECT_FALSE(window.pleaseWaitShown);
     }
@@ -166,7 +165,7 @@ TEST_F(AddingPassTest, AnUnwritableDataFolderStopsAtTheRowAndLeavesTheWindowOpen
     run();
     EXPECT_EQ(rows.at(0).status, "Adding");
     EXPECT_EQ(rows.at(0).picture, RowPicture::Adding);
-    EXPECT_EQ(rows.at(0).indexFromMain, "0");
+    EXPECT_EQ(rows.at(0).indexFromMain(), "0");
     EXPECT_EQ(rows.at(1).status, "Waiting");
     EXPECT_EQ(rows.at(2).status, "Waiting");
     EXPECT_TRUE(window.closeRequests.empty());

@@ -91,7 +91,7 @@ protected:
 TEST_F(JobFileChannelTest, OneRowLeavesExactlyItsStateAndJobFiles) {
     setCounter(5);
     settings_.files = 10;
-    rows_.append("http://host/dir/a.zip", "C:\\Down\\a.zip", "3");
+    rows_.append("http://host/dir/a.zip", "C:\\Down\\a.zip", 3);
     run();
 
     EXPECT_EQ(stateBytes("A0000005"), "[STATE]\r\nState=0\r\n");
@@ -105,7 +105,7 @@ TEST_F(JobFileChannelTest, OneRowLeavesExactlyItsStateAndJobFiles) {
     EXPECT_EQ(counter(), 7);
     EXPECT_EQ(rows_.at(0).status, "A0000005");
     EXPECT_EQ(rows_.at(0).picture, RowPicture::Added);
-    EXPECT_EQ(rows_.at(0).indexFromMain, "3");
+    EXPECT_EQ(rows_.at(0).indexFromMain(), "3");
     EXPECT_EQ(settings_.files, 11);
     // Nothing else: no site or partial file, no temporary file left behind.
     std::size_t files = 0;
@@ -126,7 +126,7 @@ class JobFileChannelTargetTest : public JobFileChannelTest,
 
 TEST_P(JobFileChannelTargetTest, SplitsTheTargetIntoFolderAndTitle) {
     const TargetCase& c = GetParam();
-    rows_.append("http://h/f", c.target, "0");
+    rows_.append("http://h/f", c.target, 0);
     run();
     EXPECT_EQ(jobBytes("A0000000"), std::string("[SETTINGS]\r\nLocID=A0000001\r\n") +
                                         "LocalFolder=" + c.localFolder + "\r\n" +
@@ -144,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(JobFileChannelTest, EveryRowBecomesAJobAndTheWindowRepaintsBetweenRows) {
     for (const char* target : {"/d/a.zip", "/d/a.zip", "/d/b.zip"}) {
-        rows_.append("http://h/a.zip", target, "0");
+        rows_.append("http://h/a.zip", target, 0);
     }
     settings_.nvJobDefault = 7;
     run();
@@ -163,8 +163,8 @@ TEST_F(JobFileChannelTest, EveryRowBecomesAJobAndTheWindowRepaintsBetweenRows) {
 
 TEST_F(JobFileChannelTest, RealiFastWritesWithoutRepaints) {
     settings_.realiFast = true;
-    rows_.append("http://h/a.zip", "/d/a.zip", "0");
-    rows_.append("http://h/b.zip", "/d/b.zip", "1");
+    rows_.append("http://h/a.zip", "/d/a.zip", 0);
+    rows_.append("http://h/b.zip", "/d/b.zip", 1);
     run();
     EXPECT_EQ(window_.caption, "Harvex [RealiFast Mode]");
     EXPECT_EQ(events_.calls, 0);
@@ -172,8 +172,8 @@ TEST_F(JobFileChannelTest, RealiFastWritesWithoutRepaints) {
 }
 
 TEST_F(JobFileChannelTest, LinksKeepCommasAndQuotesButNotLineBreaks) {
-    rows_.append("http://h/a,b\"c'd.zip", "/d/a,b\"c'd.zip", "0");
-    rows_.append("http://h/x\r\nLocID=evil.zip", "/d/x\r\nLocID=evil.zip", "1");
+    rows_.append("http://h/a,b\"c'd.zip", "/d/a,b\"c'd.zip", 0);
+    rows_.append("http://h/x\r\nLocID=evil.zip", "/d/x\r\nLocID=evil.zip", 1);
     run();
     EXPECT_EQ(jobBytes("A0000000"), "[SETTINGS]\r\nLocID=A0000001\r\nLocalFolder=/d/\r\n"
                                     "Title=[Harvex] a,b\"c'd.zip\r\n\r\n"
@@ -188,7 +188,7 @@ class JobFileChannelVanishTest : public JobFileChannelTest,
 
 TEST_P(JobFileChannelVanishTest, AVanishedFolderStopsThePassAtItsRow) {
     for (const char* url : {"http://h/a", "http://h/b", "http://h/c"}) {
-        rows_.append(url, "/d/f", "0");
+        rows_.append(url, "/d/f", 0);
     }
     const std::string vanishing = data_ + GetParam();
     events_.hook = [&vanishing] { fs::remove_all(vanishing); };
@@ -205,8 +205,8 @@ TEST_P(JobFileChannelVanishTest, AVanishedFolderStopsThePassAtItsRow) {
 INSTANTIATE_TEST_SUITE_P(Folders, JobFileChannelVanishTest, ::testing::Values("", "State"));
 
 TEST_F(JobFileChannelTest, WhatAVanishedStateFolderLeavesIsIntact) {
-    rows_.append("http://h/a", "/d/f", "0");
-    rows_.append("http://h/b", "/d/f", "1");
+    rows_.append("http://h/a", "/d/f", 0);
+    rows_.append("http://h/b", "/d/f", 1);
     events_.hook = [this] { fs::remove_all(data_ + "State"); };
     EXPECT_THROW(run(), HandoffError);
     EXPECT_EQ(jobBytes("A0000000"),

@@ -7,11 +7,46 @@
 namespace harvex2::test {
 namespace {
 
+using core::RowOutcome;
 using core::RowPicture;
 using platform::MessageButton;
 using platform::MessageIcon;
 
 enum class Outcome { Added, Refused, Stopped, Waiting };
+
+// Leaves a row as a pass would.
+void finish(core::AddingRows& rows, std::size_t r, Outcome outcome) {
+    switch (outcome) {
+    case Outcome::Added:
+        rows.setStatus(r, "A0000001", RowPicture::Added);
+        break;
+    case Outcome::Refused:
+        rows.setStatus(r, "Failed - invalid URL", RowPicture::Refused);
+        rows.setOutcome(r, RowOutcome::Refused);
+        break;
+    case Outcome::Stopped:
+        rows.setStatus(r, "Adding", RowPicture::Adding);
+        break;
+    case Outcome::Waiting:
+        break;
+    }
+}
+
+core::LinkList numberedList(std::size_t count) {
+    core::LinkList links;
+    for (std::size_t i = 0; i < count; ++i) {
+        links.append("e" + std::to_string(i));
+    }
+    return links;
+}
+
+std::vector<std::string> texts(const core::LinkList& links) {
+    std::vector<std::string> all;
+    for (std::size_t i = 0; i < links.count(); ++i) {
+        all.push_back(links.textAt(i));
+    }
+    return all;
+}
 
 struct TidyCase {
     std::int32_t tidyUp;
@@ -22,36 +57,16 @@ struct TidyCase {
 
 // Entries 2, 5 and 7 of "e0".."e7" were handed over; entry 2 was always added.
 std::vector<std::string> tidy(const TidyCase& c, ScriptedPrompts& prompts) {
-    core::LinkList links;
-    for (int i = 0; i < 8; ++i) {
-        links.append("e" + std::to_string(i));
-    }
+    core::LinkList links = numberedList(8);
     core::AddingRows rows;
-    const std::pair<int, Outcome> handed[] = {{2, Outcome::Added}, {5, c.entry5}, {7, c.entry7}};
+    const std::pair<std::size_t, Outcome> handed[] = {
+        {2, Outcome::Added}, {5, c.entry5}, {7, c.entry7}};
     for (const auto& [index, outcome] : handed) {
-        const std::size_t r = rows.count();
-        rows.append("u", "", std::to_string(index));
-        switch (outcome) {
-        case Outcome::Added:
-            rows.setStatus(r, "A0000001", RowPicture::Added);
-            break;
-        case Outcome::Refused:
-            rows.setStatus(r, "Failed - invalid URL", RowPicture::Refused);
-            rows.setIndexFromMain(r, std::to_string(32000 + index));
-            break;
-        case Outcome::Stopped:
-            rows.setStatus(r, "Adding", RowPicture::Adding);
-            break;
-        case Outcome::Waiting:
-            break;
-        }
+        rows.append("u", "", index);
+        finish(rows, rows.count() - 1, outcome);
     }
     core::ListTidyUp::apply(links, rows, c.tidyUp, prompts);
-    std::vector<std::string> kept;
-    for (std::size_t i = 0; i < links.count(); ++i) {
-        kept.push_back(links.textAt(i));
-    }
-    return kept;
+    return texts(links);
 }
 
 TEST(ListTidyUpTest, RemovesByTheSettingAndKeepsWhatNeverArrived) {
@@ -72,6 +87,35 @@ TEST(ListTidyUpTest, RemovesByTheSettingAndKeepsWhatNeverArrived) {
     }
 }
 
+// Past 31998 entries the column's codes name real entries too: entry 31999 added reads like
+// the fatal marker, entry 32005 added like entry 5 refused. The rows' own fields decide.
+TEST(ListTidyUpTest, LongListsLoseExactlyTheEntriesTheirRowsName) {
+    const std::pair<std::size_t, std::int32_t> cases[] = {{40'000, 1}, {40'000, 2}, {1'000'000, 2}};
+    for (const auto& [count, tidyUp] : cases) {
+        core::LinkList links;
+        core::AddingRows rows;
+        std::vector<std::size_t> kept;
+        // Every third entry from 0 is refused, from 1 added, from 2 never handed over.
+        for (std::size_t i = 0; i < count; ++i) {
+            links.append(std::to_string(i));
+            const std::size_t kind = i % 3;
+            if (kind != 2) {
+                rows.append("u", "", i);
+                finish(rows, rows.count() - 1, kind == 0 ? Outcome::Refused : Outcome::Added);
+            }
+            if (kind == 2 || (kind == 0 && tidyUp == 1)) {
+                kept.push_back(i);
+            }
+        }
+        ScriptedPrompts prompts;
+        core::ListTidyUp::apply(links, rows, tidyUp, prompts);
+        ASSERT_EQ(links.count(), kept.size()) << count << " entries, TidyUp " << tidyUp;
+        for (std::size_t k = 0; k < kept.size(); ++k) {
+            ASSERT_EQ(std::stoul(links.textAt(k)), kept[k]) << "TidyUp " << tidyUp;
+        }
+    }
+}
+
 TEST(ListTidyUpTest, AFatalMarkerStopsTheTidyUpWithOneMessage) {
     for (const std::int32_t tidyUp : {0, 1, 2}) {
         ScriptedPrompts prompts;
@@ -81,28 +125,28 @@ TEST(ListTidyUpTest, AFatalMarkerStopsTheTidyUpWithOneMessage) {
                                   "detected while adding links",
                                   {MessageButton::Ok}, MessageButton::Ok);
         }
-        core::LinkList links;
-        links.append("e0");
-        links.append("e1");
+        core::LinkList links = numberedList(2);
         core::AddingRows rows;
-        rows.append("u", "", "0");
-        rows.append("u", "", "1");
-        rows.setStatus(1, "A0000001", RowPicture::Added);
-        rows.setIndexFromMain(0, "31999");
+        rows.append("u", "", 0);
+        rows.append("u", "", 1);
+        finish(rows, 1, Outcome::Added);
+        rows.setOutcome(0, RowOutcome::Fatal);
         core::ListTidyUp::apply(links, rows, tidyUp, prompts);
         EXPECT_EQ(links.count(), 2u);
     }
 }
 
-TEST(ListTidyUpTest, OutcomesNamingNoEntryRemoveNothing) {
+// A generated sequence's rows come from no entry; an index past the end names none either.
+TEST(ListTidyUpTest, RowsNamingNoEntryRemoveNothing) {
     ScriptedPrompts prompts;
-    core::LinkList links;
-    links.append("e0");
+    core::LinkList links = numberedList(1);
     core::AddingRows rows;
-    for (const char* outcome : {"9", "32009", "x", ""}) {
-        rows.append("u", "", outcome);
-        rows.setStatus(rows.count() - 1, "Added", RowPicture::Added);
-    }
+    rows.append("u", "", std::nullopt);
+    finish(rows, 0, Outcome::Added);
+    rows.append("u", "", std::nullopt);
+    finish(rows, 1, Outcome::Refused);
+    rows.append("u", "", 9);
+    finish(rows, 2, Outcome::Added);
     core::ListTidyUp::apply(links, rows, 2, prompts);
     EXPECT_EQ(links.count(), 1u);
 }

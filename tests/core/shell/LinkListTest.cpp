@@ -51,6 +51,12 @@ TEST(LinkList, RemoveSelectedKeepsUncheckedInOrder) {
     EXPECT_EQ(texts(list), (std::vector<std::string>{"0", "2", "4"}));
 }
 
+TEST(LinkList, RemoveEntriesTakesEachNamedEntryOnceInAnyOrder) {
+    LinkList list = listOf(6);
+    list.removeEntries({4, 1, 4, 9, 0});
+    EXPECT_EQ(texts(list), (std::vector<std::string>{"2", "3", "5"}));
+}
+
 TEST(LinkList, InvertBetweenWalksStrictlyInsideTheRange) {
     LinkList list = listOf(8);
     list.invertBetween(6, 2);

@@ -34,12 +34,11 @@ TEST(AddingRowsModelTest, ChangesReachViewsInTheOrderQtRequires) {
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::Warning);
         for (int i = 0; i < 3; ++i) {
-            rows.append("http://h/" + std::to_string(i), "/d/" + std::to_string(i),
-                        std::to_string(i));
+            rows.append("http://h/" + std::to_string(i), "/d/" + std::to_string(i), i);
         }
         rows.setStatus(1, "A0000001", core::RowPicture::Added);
         rows.clear();
-        rows.append("http://h/again", "", "0");
+        rows.append("http://h/again", "", 0);
         EXPECT_EQ(model.rowCount(), 1);
     }
     qInstallMessageHandler(previous);

@@ -46,7 +46,7 @@ protected:
     AddingWindowTest() {
         window.setPleaseWait(&pleaseWait);
         for (int i = 0; i < 3; ++i) {
-            window.rows().append("http://h/" + std::to_string(i) + ".zip", "", std::to_string(i));
+            window.rows().append("http://h/" + std::to_string(i) + ".zip", "", i);
         }
     }
 
@@ -131,7 +131,7 @@ TEST_F(AddingWindowTest, ColumnsGrowToTheirWidestText) {
     const int urlWidth = view->columnWidth(0);
     window.rows().setStatus(1, std::string(80, 'W'), RowPicture::Adding);
     EXPECT_GT(view->columnWidth(1), view->fontMetrics().horizontalAdvance(QString(80, u'W')));
-    window.rows().append(std::string(200, 'u'), "", "3");
+    window.rows().append(std::string(200, 'u'), "", 3);
     EXPECT_GT(view->columnWidth(0), urlWidth);
 }
 
@@ -222,7 +222,7 @@ TEST_F(AddingWindowTest, ThePleaseWaitWindowShowsTheConnectionStatus) {
     EXPECT_TRUE(shownWhileAsking);
     EXPECT_EQ(middle, window.frameGeometry().center());
     EXPECT_FALSE(pleaseWait.isVisible());
-    EXPECT_EQ(window.rows().at(0).indexFromMain, "31999");
+    EXPECT_EQ(window.rows().at(0).indexFromMain(), "31999");
     EXPECT_EQ(window.result(), QDialog::Accepted);
 }
 

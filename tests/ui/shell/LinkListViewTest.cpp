@@ -5,6 +5,7 @@
 #include "ui/shell/LinkListModel.h"
 
 #include <QCoreApplication>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionViewItem>
@@ -150,6 +151,31 @@ TEST_F(LinkListViewTest, EntriesShowTheirSingleBytesAndALongOneCut) {
         EXPECT_TRUE(shown.endsWith(kElisionMark));
     }
     EXPECT_EQ(links.textAt(11), huge);
+}
+
+// Every layout visits the whole list. Links arriving one at a time with events processed in
+// between, as a long parse delivers them, once cost one layout each: appending grew with
+// the square of the list.
+TEST(LinkListViewGrowthTest, LinksArrivingOneByOneDoNotLayOutTheListEachTime) {
+    core::LinkList links;
+    for (int i = 0; i < 300'000; ++i) {
+        links.append(std::to_string(i));
+    }
+    LinkListModel model(links);
+    LinkListView view;
+    view.setLinkModel(&model);
+    view.resize(300, 400);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QSignalSpy layouts(view.verticalScrollBar(), &QScrollBar::rangeChanged);
+    for (int i = 0; i < 200; ++i) {
+        links.append("late");
+        QCoreApplication::processEvents();
+    }
+    EXPECT_LT(layouts.count(), 20);
+    // Once the list stops growing, the rows that waited are laid out.
+    const QModelIndex last = model.index(model.rowCount() - 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view.visualRect(last).isValid(); }, 10'000));
 }
 
 } // namespace
