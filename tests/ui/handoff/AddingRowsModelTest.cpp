@@ -50,7 +50,7 @@ TEST(AddingRowsModelTest, TextsShowTheirSingleBytesAndLongOnesCut) {
     core::AddingRows rows;
     ui::AddingRowsModel model(rows);
     const std::string huge = "http://h/" + std::string(5 << 20, 'a');
-    rows.append("http://h/f\xFCr.zip", "/d/" + huge, "0");
+    rows.append("http://h/f\xFCr.zip", "/d/" + huge, std::size_t{0});
     rows.setStatus(0, "\x93quoted\x94", core::RowPicture::Refused);
     const auto shown = [&](int column) {
         return model.data(model.index(0, column), Qt::DisplayRole).toString();
