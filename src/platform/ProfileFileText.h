@@ -8,8 +8,8 @@ namespace harvex2::platform {
 
 // The text of a profile (INI) file: "[section]" header lines and "key=value" lines.
 // Section and key names compare without regard to ASCII letter case; blanks around names
-// and values do not count. Lines may end in CRLF, LF or CR; written text ends every line
-// with CRLF.
+// and values do not count, in the text as in the names asked for. Lines may end in CRLF, LF or CR;
+// written text ends every line with CRLF.
 class ProfileFileText {
 public:
     // The value of `key` in the first section named `section`, without surrounding blanks
