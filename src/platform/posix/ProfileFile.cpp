@@ -60,17 +60,22 @@ bool lock(int fd, short type) {
     return true;
 }
 
+// Reads from `offset` to the end. A short read of a plain file is its end: should another
+// program be adding to it just then, what it adds counts as added after the read.
 bool readFrom(int fd, off_t offset, std::string& bytes) {
     char buffer[4096];
     for (;;) {
         const ssize_t got = ::pread(fd, buffer, sizeof buffer, offset);
-        if (got > 0) {
-            bytes.append(buffer, static_cast<std::size_t>(got));
-            offset += got;
-        } else if (got == 0) {
-            return true;
-        } else if (errno != EINTR) {
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
             return false;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(got));
+        offset += got;
+        if (static_cast<std::size_t>(got) < sizeof buffer) {
+            return true;
         }
     }
 }
@@ -91,8 +96,10 @@ bool writeAt(int fd, std::string_view bytes) {
     return true;
 }
 
-bool writeWhole(int fd, std::string_view bytes) {
-    return writeAt(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
+// `bytes` over the file, which is `length` bytes long; only a shorter text needs a cut.
+bool writeOver(int fd, std::string_view bytes, std::size_t length) {
+    return writeAt(fd, bytes) &&
+           (bytes.size() >= length || ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0);
 }
 
 // The bytes of a plain file, read under a shared lock; nullopt when there is no such file
@@ -151,13 +158,19 @@ Update update(int fd, bool made, const std::string& path, std::string_view secti
     }
     std::string bytes = ProfileFileText::withValue(old, section, key, value);
     std::string added;
-    if (readFrom(fd, static_cast<off_t>(old.size()), added) && writeWhole(fd, bytes + added)) {
+    if (!readFrom(fd, static_cast<off_t>(old.size()), added)) {
+        return Update::Failed;
+    }
+    old += added;
+    bytes += added;
+    if (writeOver(fd, bytes, old.size())) {
         return Update::Done;
     }
+    // The failed write may have made the file longer than the old text.
     if (made) {
         ::unlink(path.c_str());
     } else {
-        writeWhole(fd, old + added);
+        writeOver(fd, old, std::string::npos);
     }
     return Update::Failed;
 }
