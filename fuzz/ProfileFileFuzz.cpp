@@ -125,6 +125,7 @@ void checkWrite(const std::string& path, const std::string& section, const std::
                 const std::string& value) {
     const std::string before = readFile(path);
     const bool written = ProfileFile(path).write(section, key, value);
+    check(written == ProfileFileText::canCarry(section, key, value));
     const std::string after = readFile(path);
     if (!written) {
         check(after == before);

@@ -156,6 +156,17 @@ std::optional<std::string> ProfileFileText::find(std::string_view text, std::str
     return std::string(unquoted(trim(raw.substr(raw.find('=') + 1))));
 }
 
+bool ProfileFileText::canCarry(std::string_view section, std::string_view key,
+                               std::string_view value) {
+    const auto oneLine = [](std::string_view text) {
+        return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+    };
+    const std::string_view name = trim(key);
+    return oneLine(section) && oneLine(key) && oneLine(value) && !name.empty() &&
+           name.front() != '[' && key.find('=') == std::string_view::npos &&
+           section.find(']') == std::string_view::npos;
+}
+
 std::string ProfileFileText::withValue(std::string_view text, std::string_view section,
                                        std::string_view key, std::string_view value) {
     const Lines lines = splitLines(text);

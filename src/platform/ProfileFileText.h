@@ -17,6 +17,11 @@ public:
     static std::optional<std::string> find(std::string_view text, std::string_view section,
                                            std::string_view key);
 
+    // Whether a key line can carry `value` as `key` of `section` and read back there: no line
+    // break or NUL anywhere, a key that is not blank, holds no "=" and does not begin with "["
+    // (it would read as a section header), a section without "]".
+    static bool canCarry(std::string_view section, std::string_view key, std::string_view value);
+
     // `text` with `key` of `section` set to `value`: an existing key keeps its line and its
     // spelling, a new key goes after the last line of its section, a new section goes at the
     // end of the text after a blank line.

@@ -24,24 +24,6 @@ constexpr int kOpenFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
 constexpr auto kLockPatience = std::chrono::seconds(10);
 constexpr auto kLongestPause = std::chrono::milliseconds(10);
 
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    return first == std::string_view::npos
-               ? std::string_view{}
-               : text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// A key beginning with "[" would read back as a section header.
-bool canCarry(std::string_view section, std::string_view key, std::string_view value) {
-    const auto oneLine = [](std::string_view text) {
-        return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
-    };
-    const std::string_view name = trimmed(key);
-    return oneLine(section) && oneLine(key) && oneLine(value) && !name.empty() &&
-           name.front() != '[' && key.find('=') == std::string_view::npos &&
-           section.find(']') == std::string_view::npos;
-}
-
 // Waits with growing pauses rather than blocking, so that the wait has an end.
 bool lock(int fd, short type) {
     struct flock range {};
@@ -190,7 +172,7 @@ std::string ProfileFile::read(std::string_view section, std::string_view key,
 
 bool ProfileFile::write(std::string_view section, std::string_view key,
                         std::string_view value) const {
-    if (!canCarry(section, key, value)) {
+    if (!ProfileFileText::canCarry(section, key, value)) {
         return false;
     }
     for (;;) {
@@ -209,7 +191,7 @@ bool ProfileFile::write(std::string_view section, std::string_view key,
 
 ProfileFile::Creation ProfileFile::create(std::string_view section, std::string_view key,
                                           std::string_view value) const {
-    if (!canCarry(section, key, value)) {
+    if (!ProfileFileText::canCarry(section, key, value)) {
         return Creation::Failed;
     }
     const int fd = ::open(path_.c_str(), O_RDWR | O_CREAT | O_EXCL | kOpenFlags, 0666);

@@ -63,8 +63,6 @@ protected:
         test::TempFolder::write(data_ + "Jobs/" + name, "");
     }
 
-    // The job's state: this program makes a job's files only in the one step under the
-    // store's lock that takes its number.
     std::string stateOf(const std::string& name) {
         return test::TempFolder::read(data_ + "State/" + name + ".nvc");
     }
