@@ -1,5 +1,6 @@
 #include "platform/ProfileFileText.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -9,15 +10,18 @@ namespace {
 
 using Lines = std::vector<std::string_view>;
 
+// One pass over the bytes: find_first_of looks each byte up in its set of two.
 Lines splitLines(std::string_view text) {
     Lines lines;
     while (!text.empty()) {
-        const std::size_t end = text.find_first_of("\r\n");
+        const auto stop =
+            std::find_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; });
+        const auto end = static_cast<std::size_t>(stop - text.begin());
         lines.push_back(text.substr(0, end));
-        if (end == std::string_view::npos) {
+        if (stop == text.end()) {
             break;
         }
-        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        const bool crlf = *stop == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
         text.remove_prefix(end + (crlf ? 2 : 1));
     }
     return lines;
@@ -72,6 +76,7 @@ struct Span {
 };
 
 std::optional<Span> findSection(const Lines& lines, std::string_view section) {
+    section = trim(section);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (isHeaderOf(lines[i], section)) {
             std::size_t end = i + 1;
@@ -85,6 +90,7 @@ std::optional<Span> findSection(const Lines& lines, std::string_view section) {
 }
 
 std::optional<std::size_t> findKey(const Lines& lines, Span span, std::string_view key) {
+    key = trim(key);
     for (std::size_t i = span.header + 1; i < span.end; ++i) {
         if (!keyOf(lines[i]).empty() && sameName(keyOf(lines[i]), key)) {
             return i;
@@ -102,16 +108,35 @@ std::string_view unquoted(std::string_view value) {
 }
 
 std::string keyLine(std::string_view key, std::string_view value) {
-    return std::string(key) + "=" + std::string(value);
+    return std::string(key) + "=" + std::string(value) + "\r\n";
 }
 
-std::string joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line;
-        text += "\r\n";
+// A change to the text's lines: `added` goes in before line `at` (after the last line when
+// `at` is the count of lines), in the place of that line when `replaces` is set.
+struct Change {
+    std::size_t at;
+    bool replaces;
+    std::string added;
+};
+
+Change changeFor(const Lines& lines, std::string_view section, std::string_view key,
+                 std::string_view value) {
+    const auto span = findSection(lines, section);
+    if (!span) {
+        const bool blank = !lines.empty() && !trim(lines.back()).empty();
+        return {lines.size(), false,
+                (blank ? "\r\n[" : "[") + std::string(trim(section)) + "]\r\n" +
+                    keyLine(trim(key), value)};
     }
-    return text;
+    if (const auto line = findKey(lines, *span, key)) {
+        return {*line, true, keyLine(keyOf(lines[*line]), value)};
+    }
+    // Blank lines closing the section stay between it and the next one.
+    std::size_t after = span->end;
+    while (after > span->header + 1 && trim(lines[after - 1]).empty()) {
+        --after;
+    }
+    return {after, false, keyLine(trim(key), value)};
 }
 
 } // namespace
@@ -131,30 +156,37 @@ std::optional<std::string> ProfileFileText::find(std::string_view text, std::str
     return std::string(unquoted(trim(raw.substr(raw.find('=') + 1))));
 }
 
+bool ProfileFileText::canCarry(std::string_view section, std::string_view key,
+                               std::string_view value) {
+    const auto oneLine = [](std::string_view text) {
+        return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+    };
+    const std::string_view name = trim(key);
+    return oneLine(section) && oneLine(key) && oneLine(value) && !name.empty() &&
+           name.front() != '[' && key.find('=') == std::string_view::npos &&
+           section.find(']') == std::string_view::npos;
+}
+
 std::string ProfileFileText::withValue(std::string_view text, std::string_view section,
                                        std::string_view key, std::string_view value) {
     const Lines lines = splitLines(text);
-    std::vector<std::string> out(lines.begin(), lines.end());
-    const auto span = findSection(lines, section);
-    if (!span) {
-        if (!out.empty() && !trim(out.back()).empty()) {
-            out.emplace_back();
+    const Change change = changeFor(lines, section, key, value);
+    std::string out;
+    out.reserve(text.size() + lines.size() + change.added.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i == change.at) {
+            out += change.added;
+            if (change.replaces) {
+                continue;
+            }
         }
-        out.push_back("[" + std::string(section) + "]");
-        out.push_back(keyLine(key, value));
-        return joined(out);
+        out += lines[i];
+        out += "\r\n";
     }
-    if (const auto line = findKey(lines, *span, key)) {
-        out[*line] = keyLine(keyOf(lines[*line]), value);
-        return joined(out);
+    if (change.at == lines.size()) {
+        out += change.added;
     }
-    // Blank lines closing the section stay between it and the next one.
-    std::size_t after = span->end;
-    while (after > span->header + 1 && trim(lines[after - 1]).empty()) {
-        --after;
-    }
-    out.insert(out.begin() + static_cast<std::ptrdiff_t>(after), keyLine(key, value));
-    return joined(out);
+    return out;
 }
 
 } // namespace harvex2::platform

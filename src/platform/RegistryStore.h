@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -42,6 +44,17 @@ public:
     // Throw RegistryError when no key is open or the store cannot be written.
     virtual void writeInteger(const std::string& name, std::int32_t value) = 0;
     virtual void writeString(const std::string& name, const std::string& value) = 0;
+
+    // Stores what `next` makes of the integer `name` of the key at the absolute `path` as one
+    // step that no other user of the store comes between, so that `next` may also claim
+    // things of its own under that protection. `next` gets the stored number, nullopt when
+    // the key or the value is missing or not an integer. The key is made when missing; no
+    // key is open afterwards. Throws RegistryError when the number cannot be stored; an
+    // exception of `next` passes through and nothing is stored. This version suits a store
+    // that only one process uses; a shared one overrides it.
+    using IntegerChange = std::function<std::int32_t(std::optional<std::int32_t> stored)>;
+    virtual void changeInteger(const std::string& path, const std::string& name,
+                               const IntegerChange& next);
 
     bool readBool(const std::string& name) { return readInteger(name) != 0; }
     void writeBool(const std::string& name, bool value) { writeInteger(name, value ? 1 : 0); }

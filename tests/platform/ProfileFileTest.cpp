@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -108,12 +109,46 @@ TEST_F(ProfileFileTest, ValuesAreBytesAndLineBreaksAreRefused) {
     EXPECT_EQ(test::TempFolder::read(file.path()), before);
 }
 
-TEST_F(ProfileFileTest, AFolderInThePlaceOfTheFileIsNeitherReadNorWritten) {
-    std::filesystem::create_directory(folder_.file("a.ini"));
+TEST_F(ProfileFileTest, OnlyAPlainFileIsReadOrWrittenAndLinksAreNeverFollowed) {
+    const std::string victim = folder_.makeFile("victim.ini", "[S]\r\nk=victim\r\n");
+    std::filesystem::create_directory(folder_.file("folder.ini"));
+    std::filesystem::create_symlink(victim, folder_.file("link.ini"));
+    std::filesystem::create_symlink(folder_.file("outside.ini"), folder_.file("dangling.ini"));
+    ASSERT_EQ(::mkfifo(folder_.file("fifo.ini").c_str(), 0600), 0);
+
+    for (const char* name : {"folder.ini", "link.ini", "dangling.ini", "fifo.ini"}) {
+        const ProfileFile file(folder_.file(name));
+        EXPECT_EQ(file.read("S", "k", "d"), "d") << name;
+        EXPECT_FALSE(file.write("S", "k", "v")) << name;
+        EXPECT_EQ(file.create("S", "k", "v"), ProfileFile::Creation::Exists) << name;
+    }
+    EXPECT_EQ(test::TempFolder::read(victim), "[S]\r\nk=victim\r\n");
+    EXPECT_FALSE(std::filesystem::exists(folder_.file("outside.ini")));
+}
+
+TEST_F(ProfileFileTest, CreateMakesANewFileOnly) {
+    const ProfileFile file(folder_.file("job.nvj"));
+    EXPECT_EQ(file.create("S", "k", "1"), ProfileFile::Creation::Created);
+    EXPECT_EQ(file.create("S", "k", "2"), ProfileFile::Creation::Exists);
+    EXPECT_EQ(test::TempFolder::read(file.path()), "[S]\r\nk=1\r\n");
+    EXPECT_EQ(ProfileFile(folder_.file("Jobs/job.nvj")).create("S", "k", "1"),
+              ProfileFile::Creation::Failed);
+    EXPECT_EQ(ProfileFile(folder_.file("new.nvj")).create("S", "k", "a\nb"),
+              ProfileFile::Creation::Failed);
+    EXPECT_FALSE(std::filesystem::exists(folder_.file("new.nvj")));
+}
+
+TEST_F(ProfileFileTest, NamesCountWithoutTheirBlanksAndAKeyCannotStartASection) {
     const ProfileFile file(folder_.file("a.ini"));
-    EXPECT_EQ(file.read("S", "k", "d"), "d");
-    EXPECT_FALSE(file.write("S", "k", "v"));
-    EXPECT_TRUE(std::filesystem::is_directory(file.path()));
+    ASSERT_TRUE(file.write(" S ", " k ", "1"));
+    ASSERT_TRUE(file.write("S", "k", "2"));
+    EXPECT_EQ(test::TempFolder::read(file.path()), "[S]\r\nk=2\r\n");
+    EXPECT_EQ(file.read(" s", "K "), "2");
+
+    EXPECT_FALSE(file.write("S", "[T", "v"));
+    EXPECT_FALSE(file.write("S", " \t[T]", "v"));
+    EXPECT_FALSE(file.write("S", " ", "v"));
+    EXPECT_EQ(test::TempFolder::read(file.path()), "[S]\r\nk=2\r\n");
 }
 
 } // namespace

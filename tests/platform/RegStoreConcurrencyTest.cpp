@@ -1,17 +1,13 @@
 #include "platform/posix/FileRegistryStore.h"
 #include "platform/posix/RegFileParser.h"
+#include "support/core/GatedChildren.h"
 #include "support/core/TempFolder.h"
 
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <functional>
-#include <stdexcept>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -19,60 +15,6 @@ namespace harvex2::platform {
 namespace {
 
 constexpr const char* kKey = "\\Software\\Harvex\\Shared";
-
-// Child processes that wait at a gate, so that they start their work together.
-class GatedChildren {
-public:
-    GatedChildren() {
-        if (::pipe(gate_) != 0) {
-            throw std::runtime_error("pipe");
-        }
-    }
-    ~GatedChildren() {
-        open();
-        for (const pid_t pid : pids_) {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, nullptr, 0);
-        }
-    }
-
-    pid_t start(const std::function<void()>& work) {
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            ::close(gate_[1]);
-            char go = 0;
-            const bool released = ::read(gate_[0], &go, 1) == 0;
-            int status = released ? 0 : 2;
-            try {
-                work();
-            } catch (...) {
-                status = 1;
-            }
-            ::_exit(status);
-        }
-        pids_.push_back(pid);
-        return pid;
-    }
-    void open() {
-        for (int& fd : gate_) {
-            if (fd >= 0) {
-                ::close(fd);
-                fd = -1;
-            }
-        }
-    }
-    // The exit code of `pid`, or -1 when it did not exit normally.
-    int wait(pid_t pid) {
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        std::erase(pids_, pid);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-private:
-    int gate_[2] = {-1, -1};
-    std::vector<pid_t> pids_;
-};
 
 void writeNumbered(const std::string& path, const std::string& prefix, int count) {
     FileRegistryStore store(Hive::CurrentUser, path);
@@ -87,7 +29,7 @@ TEST(RegStoreConcurrency, TwoProcessesWritingAtOnceLoseNothing) {
     test::TempFolder folder;
     const std::string path = folder.file("config/user.reg");
     constexpr int kCount = 40;
-    GatedChildren children;
+    test::GatedChildren children;
     const pid_t first = children.start([&] { writeNumbered(path, "first", kCount); });
     const pid_t second = children.start([&] { writeNumbered(path, "second", kCount); });
     children.open();
@@ -107,7 +49,7 @@ TEST(RegStoreConcurrency, TwoProcessesWritingAtOnceLoseNothing) {
 TEST(RegStoreConcurrency, AWriterKilledMidSaveLeavesACleanConsistentFile) {
     test::TempFolder folder;
     const std::string path = folder.file("user.reg");
-    GatedChildren children;
+    test::GatedChildren children;
     const pid_t child = children.start([&] { writeNumbered(path, "n", 1000000); });
     children.open();
     FileRegistryStore watcher(Hive::CurrentUser, path);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace harvex2::core {
@@ -26,11 +27,6 @@ bool isJobFile(const std::filesystem::directory_entry& entry) {
     std::error_code error;
     return entry.is_regular_file(error) &&
            upper(entry.path().extension().string()) == upper(".nvj");
-}
-
-bool exists(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::exists(path, error);
 }
 
 } // namespace
@@ -88,18 +84,44 @@ tNVJob* TNVManager::findJob(const std::string& name) {
 }
 
 std::string TNVManager::addJob(const std::string& url, std::int8_t stateCode) {
-    std::uint32_t number = readCounter();
-    while (exists(Contract::jobFile(rootFolder_, Jobs, jobName(number)))) {
-        ++number;
-    }
-    // The job's location key takes the number after it.
-    writeCounter(number + 2);
-    tNVJob& job = *jobs_.emplace_back(std::make_unique<tNVJob>(*this, jobName(number)));
-    job.set(kPropertyState, std::int64_t{stateCode});
-    job.setLocationKey(jobName(number + 1));
+    tNVJob& job = *jobs_.emplace_back(claimJob(stateCode));
     job.set(kPropertyLocation, url);
     fireReloadJobs();
     return job.name();
+}
+
+// Other copies of this program may add jobs to the same folder at the same time: reading
+// the counter, finding a free number, making the job's files and storing the counter are
+// one step under the store's lock. A number whose job or state file exists is skipped;
+// counting on from a missing or unreadable counter is safe for the same reason. The job's
+// location key takes the number after it.
+std::unique_ptr<tNVJob> TNVManager::claimJob(std::int8_t stateCode) {
+    std::unique_ptr<tNVJob> job;
+    try {
+        userStore_.changeInteger(std::string(Contract::kCounterKey),
+                                 std::string(Contract::kCounterValue),
+                                 [&](std::optional<std::int32_t> stored) {
+                                     auto number = static_cast<std::uint32_t>(stored.value_or(0));
+                                     job = createFirstFree(number, stateCode);
+                                     return static_cast<std::int32_t>(number + 2);
+                                 });
+    } catch (const platform::RegistryError& error) {
+        // The counter was not stored: the number stays free for the next try.
+        if (job) {
+            job->discard();
+        }
+        throw HandoffError(error.what());
+    }
+    return job;
+}
+
+std::unique_ptr<tNVJob> TNVManager::createFirstFree(std::uint32_t& number, std::int8_t stateCode) {
+    for (;; ++number) {
+        auto job = std::make_unique<tNVJob>(*this, jobName(number));
+        if (job->create(stateCode, jobName(number + 1))) {
+            return job;
+        }
+    }
 }
 
 std::string TNVManager::folder(int kind) const {
@@ -140,36 +162,6 @@ void TNVManager::notify(const std::string& name, int number) {
     if (number == kPropertyState && onJobChangeState) {
         onJobChangeState(*this, name);
     }
-}
-
-// Missing, or not a number: 0. Counting on from there is safe, as existing jobs are
-// skipped by their files.
-std::uint32_t TNVManager::readCounter() {
-    if (!userStore_.openKey(std::string(Contract::kCounterKey), false)) {
-        return 0;
-    }
-    std::int32_t stored = 0;
-    try {
-        stored = userStore_.readInteger(std::string(Contract::kCounterValue));
-    } catch (const platform::RegistryError&) {
-        // Stored as text: counts as missing.
-    }
-    userStore_.closeKey();
-    return static_cast<std::uint32_t>(stored);
-}
-
-void TNVManager::writeCounter(std::uint32_t next) {
-    if (!userStore_.openKey(std::string(Contract::kCounterKey), true)) {
-        throw HandoffError("Failed to set data for '" + std::string(Contract::kCounterValue) + "'");
-    }
-    try {
-        userStore_.writeInteger(std::string(Contract::kCounterValue),
-                                static_cast<std::int32_t>(next));
-    } catch (const platform::RegistryError& error) {
-        userStore_.closeKey();
-        throw HandoffError(error.what());
-    }
-    userStore_.closeKey();
 }
 
 } // namespace harvex2::core

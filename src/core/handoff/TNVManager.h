@@ -64,8 +64,10 @@ public:
 
 private:
     void fireReloadJobs();
-    std::uint32_t readCounter();
-    void writeCounter(std::uint32_t next);
+    std::unique_ptr<tNVJob> claimJob(std::int8_t stateCode);
+    // Makes the files of the first job from `number` on whose name is free; `number` ends
+    // as that job's.
+    std::unique_ptr<tNVJob> createFirstFree(std::uint32_t& number, std::int8_t stateCode);
     void notify(const std::string& name, int number);
 
     platform::RegistryStore& userStore_;

@@ -86,8 +86,29 @@ void tNVJob::set(int number, const JobValue& value) {
     remember(number, std::monostate{});
 }
 
-void tNVJob::setLocationKey(const std::string& key) {
-    write(TNVManager::Jobs, Contract::kSettingsSection, Contract::kLocationKeyName, key);
+bool tNVJob::create(std::int64_t state, const std::string& locationKey) {
+    if (taken(TNVManager::Jobs) || taken(TNVManager::State)) {
+        return false;
+    }
+    if (!make(TNVManager::State, Contract::kStateSection, jobProperty(kPropertyState).name,
+              std::to_string(state))) {
+        return false;
+    }
+    if (!make(TNVManager::Jobs, Contract::kSettingsSection, Contract::kLocationKeyName,
+              locationKey)) {
+        // Someone who does not lock made the job file in between: the name is theirs.
+        std::error_code error;
+        std::filesystem::remove(filePath(TNVManager::State), error);
+        return false;
+    }
+    remember(kPropertyState, std::monostate{});
+    return true;
+}
+
+void tNVJob::discard() const {
+    std::error_code error;
+    std::filesystem::remove(filePath(TNVManager::Jobs), error);
+    std::filesystem::remove(filePath(TNVManager::State), error);
 }
 
 std::optional<JobValue> tNVJob::cached(int number) const {
@@ -148,6 +169,27 @@ void tNVJob::write(int kind, std::string_view section, std::string_view key,
     if (!file.write(section, key, value)) {
         throw HandoffError("Unable to write to " + file.path());
     }
+}
+
+// Anything by the name counts, a dangling link as well.
+bool tNVJob::taken(int kind) const {
+    std::error_code error;
+    return std::filesystem::symlink_status(filePath(kind), error).type() !=
+           std::filesystem::file_type::not_found;
+}
+
+bool tNVJob::make(int kind, std::string_view section, std::string_view key,
+                  std::string_view value) const {
+    const platform::ProfileFile file(filePath(kind));
+    switch (file.create(section, key, value)) {
+    case platform::ProfileFile::Creation::Created:
+        return true;
+    case platform::ProfileFile::Creation::Exists:
+        return false;
+    case platform::ProfileFile::Creation::Failed:
+        break;
+    }
+    throw HandoffError("Unable to write to " + file.path());
 }
 
 std::int64_t tNVJob::partialSize() const {

@@ -31,8 +31,13 @@ public:
     // Throws HandoffError "Unable to write to <path>" when the file cannot be written.
     void set(int number, const JobValue& value);
 
-    // Names the key of the job file's locations that holds the URL.
-    void setLocationKey(const std::string& key);
+    // Makes the job's state file with its State and then its job file naming `locationKey`,
+    // each only when nothing of its name exists yet, not even a link. False when the name is
+    // taken; the job then made nothing. Throws HandoffError "Unable to write to <path>"
+    // when a file cannot be made; a state file made before stays.
+    bool create(std::int64_t state, const std::string& locationKey);
+    // Removes the files `create` made.
+    void discard() const;
 
     // The remembered value: nullopt when never read or written, null after a write.
     std::optional<JobValue> cached(int number) const;
@@ -45,6 +50,10 @@ private:
     void writeText(int number, const std::string& text);
     void write(int kind, std::string_view section, std::string_view key,
                std::string_view value) const;
+    bool taken(int kind) const;
+    // False when the file exists; throws HandoffError when it cannot be made.
+    bool make(int kind, std::string_view section, std::string_view key,
+              std::string_view value) const;
     std::int64_t partialSize() const;
     void remember(int number, JobValue value);
 

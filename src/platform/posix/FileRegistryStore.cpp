@@ -177,6 +177,26 @@ void FileRegistryStore::writeString(const std::string& name, const std::string& 
     writeValue(name, value);
 }
 
+void FileRegistryStore::changeInteger(const std::string& path, const std::string& name,
+                                      const IntegerChange& next) {
+    const std::vector<std::string> resolved = resolve(path);
+    closeKey();
+    if (!storablePath(resolved) || !KeyPath::isStorableName(name)) {
+        throw failedToSet(name);
+    }
+    try {
+        storage_.update([&](RegKey& root) {
+            const RegKey* key = root.find(resolved);
+            const RegValue* value = key ? key->value(name) : nullptr;
+            const auto* number = value ? std::get_if<std::int32_t>(&value->data) : nullptr;
+            const std::int32_t changed = next(number ? std::optional(*number) : std::nullopt);
+            return root.findOrCreate(resolved).setValue(name, changed);
+        });
+    } catch (const IoError&) {
+        throw failedToSet(name);
+    }
+}
+
 std::vector<std::string> FileRegistryStore::resolve(const std::string& path) const {
     std::vector<std::string> resolved;
     if (!KeyPath::isAbsolute(path) && current_) {

@@ -33,6 +33,9 @@ public:
     std::string readString(const std::string& name) override;
     void writeInteger(const std::string& name, std::int32_t value) override;
     void writeString(const std::string& name, const std::string& value) override;
+    // Under the store's lock, as every other change.
+    void changeInteger(const std::string& path, const std::string& name,
+                       const IntegerChange& next) override;
 
 private:
     std::vector<std::string> resolve(const std::string& path) const;

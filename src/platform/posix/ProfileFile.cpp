@@ -2,53 +2,64 @@
 
 #include "platform/ProfileFileText.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace harvex2::platform {
 
 namespace {
 
-bool canCarry(std::string_view section, std::string_view key, std::string_view value) {
-    const auto oneLine = [](std::string_view text) {
-        return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
-    };
-    return oneLine(section) && oneLine(key) && oneLine(value) && !key.empty() &&
-           key.find('=') == std::string_view::npos && section.find(']') == std::string_view::npos;
-}
+// A link in the place of the file fails to open; so does a FIFO, without waiting for a
+// writer, once its type is looked at.
+constexpr int kOpenFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
 
-// A file as found: its bytes, and whether it exists; nullopt when it exists but cannot be
-// read.
-struct Found {
-    std::string bytes;
-    bool exists = false;
-};
+// A copy that holds the lock longer than one rewrite takes has hung; the file is then left
+// alone rather than waited for without end.
+constexpr auto kLockPatience = std::chrono::seconds(10);
+constexpr auto kLongestPause = std::chrono::milliseconds(10);
 
-bool readAll(int fd, std::string& bytes) {
-    char buffer[4096];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got > 0) {
-            bytes.append(buffer, static_cast<std::size_t>(got));
-        } else if (got == 0) {
-            return true;
-        } else if (errno != EINTR) {
+// Waits with growing pauses rather than blocking, so that the wait has an end.
+bool lock(int fd, short type) {
+    struct flock range {};
+    range.l_type = type;
+    range.l_whence = SEEK_SET;
+    const auto deadline = std::chrono::steady_clock::now() + kLockPatience;
+    std::chrono::microseconds pause(50);
+    while (::fcntl(fd, F_SETLK, &range) != 0) {
+        const bool held = errno == EACCES || errno == EAGAIN || errno == EINTR;
+        if (!held || std::chrono::steady_clock::now() >= deadline) {
             return false;
         }
+        std::this_thread::sleep_for(pause);
+        pause = std::min<std::chrono::microseconds>(pause * 2, kLongestPause);
     }
+    return true;
 }
 
-std::optional<Found> find(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return errno == ENOENT ? std::optional<Found>(Found{}) : std::nullopt;
+// Reads from `offset` to the end. A short read of a plain file is its end: should another
+// program be adding to it just then, what it adds counts as added after the read.
+bool readFrom(int fd, off_t offset, std::string& bytes) {
+    char buffer[4096];
+    for (;;) {
+        const ssize_t got = ::pread(fd, buffer, sizeof buffer, offset);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return false;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(got));
+        offset += got;
+        if (static_cast<std::size_t>(got) < sizeof buffer) {
+            return true;
+        }
     }
-    Found found{{}, true};
-    const bool ok = readAll(fd, found.bytes);
-    ::close(fd);
-    return ok ? std::optional<Found>(std::move(found)) : std::nullopt;
 }
 
 bool writeAt(int fd, std::string_view bytes) {
@@ -67,38 +78,91 @@ bool writeAt(int fd, std::string_view bytes) {
     return true;
 }
 
-// Always cut to the new length: another program may have made the file longer since it
-// was read, and its tail must not survive behind the new text.
-bool writeWhole(int fd, std::string_view bytes) {
-    return writeAt(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
+// `bytes` over the file, which is `length` bytes long; only a shorter text needs a cut.
+bool writeOver(int fd, std::string_view bytes, std::size_t length) {
+    return writeAt(fd, bytes) &&
+           (bytes.size() >= length || ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0);
 }
 
-// The file is rewritten in place, as the desktop's profile functions do. Measured on ext4,
-// writing a temporary file and renaming it over the old one costs two and a half times as
-// much, and truncating first eight times, because the file system then pushes the new
-// data to disk at once; a job costs five writes. The file is opened for writing only after
-// the new text is ready, so a write that cannot start (missing folder, no permission)
-// changes nothing, and one that fails half-way (a full disk) puts the old text back.
-bool rewrite(const std::string& path, const Found& old, std::string_view bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+// The bytes of a plain file, read under a shared lock; nullopt when there is no such file
+// or it cannot be read.
+std::optional<std::string> contents(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | kOpenFlags);
     if (fd < 0) {
-        return false;
+        return std::nullopt;
     }
-    const bool written = writeWhole(fd, bytes);
-    if (!written && old.exists) {
-        writeWhole(fd, old.bytes);
-    } else if (!written) {
+    struct stat info {};
+    std::string bytes;
+    const bool read = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && lock(fd, F_RDLCK) &&
+                      readFrom(fd, 0, bytes);
+    ::close(fd);
+    return read ? std::optional<std::string>(std::move(bytes)) : std::nullopt;
+}
+
+// The file opened for reading and writing, made when missing (`made` tells); -1 when it
+// cannot be opened.
+int openForWriting(const std::string& path, bool& made) {
+    for (;;) {
+        made = false;
+        const int fd = ::open(path.c_str(), O_RDWR | kOpenFlags);
+        if (fd >= 0 || errno != ENOENT) {
+            return fd;
+        }
+        made = true;
+        const int fresh = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | kOpenFlags, 0666);
+        if (fresh >= 0 || errno != EEXIST) {
+            return fresh;
+        }
+        // Another program made it in between: write into theirs.
+    }
+}
+
+enum class Update { Done, Failed, Gone };
+
+// Reads the open file under its lock and writes it back with the key set, in place, as the
+// desktop's profile functions do: measured on ext4, writing a temporary file and renaming it
+// costs two and a half times as much. Bytes that a program which does not lock added after
+// the read go behind the new text, so nothing that was not read is cut. A write that fails
+// half-way (a full disk) puts the old text back, or removes the file when it made it. Gone:
+// such a removal happened while this write waited for the lock.
+Update update(int fd, bool made, const std::string& path, std::string_view section,
+              std::string_view key, std::string_view value) {
+    struct stat info {};
+    if (!lock(fd, F_WRLCK) || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        return Update::Failed;
+    }
+    if (info.st_nlink == 0) {
+        return Update::Gone;
+    }
+    std::string old;
+    if (!readFrom(fd, 0, old)) {
+        return Update::Failed;
+    }
+    std::string bytes = ProfileFileText::withValue(old, section, key, value);
+    std::string added;
+    if (!readFrom(fd, static_cast<off_t>(old.size()), added)) {
+        return Update::Failed;
+    }
+    old += added;
+    bytes += added;
+    if (writeOver(fd, bytes, old.size())) {
+        return Update::Done;
+    }
+    // The failed write may have made the file longer than the old text.
+    if (made) {
         ::unlink(path.c_str());
+    } else {
+        writeOver(fd, old, std::string::npos);
     }
-    return ::close(fd) == 0 && written;
+    return Update::Failed;
 }
 
 } // namespace
 
 std::string ProfileFile::read(std::string_view section, std::string_view key,
                               std::string_view fallback) const {
-    const auto found = find(path_);
-    const auto value = found ? ProfileFileText::find(found->bytes, section, key) : std::nullopt;
+    const auto bytes = contents(path_);
+    const auto value = bytes ? ProfileFileText::find(*bytes, section, key) : std::nullopt;
     std::string result = value ? *value : std::string(fallback);
     if (result.size() > kMaxValueLength) {
         result.resize(kMaxValueLength);
@@ -108,12 +172,35 @@ std::string ProfileFile::read(std::string_view section, std::string_view key,
 
 bool ProfileFile::write(std::string_view section, std::string_view key,
                         std::string_view value) const {
-    if (!canCarry(section, key, value)) {
+    if (!ProfileFileText::canCarry(section, key, value)) {
         return false;
     }
-    const auto found = find(path_);
-    return found &&
-           rewrite(path_, *found, ProfileFileText::withValue(found->bytes, section, key, value));
+    for (;;) {
+        bool made = false;
+        const int fd = openForWriting(path_, made);
+        if (fd < 0) {
+            return false;
+        }
+        const Update outcome = update(fd, made, path_, section, key, value);
+        const bool closed = ::close(fd) == 0;
+        if (outcome != Update::Gone) {
+            return outcome == Update::Done && closed;
+        }
+    }
+}
+
+ProfileFile::Creation ProfileFile::create(std::string_view section, std::string_view key,
+                                          std::string_view value) const {
+    if (!ProfileFileText::canCarry(section, key, value)) {
+        return Creation::Failed;
+    }
+    const int fd = ::open(path_.c_str(), O_RDWR | O_CREAT | O_EXCL | kOpenFlags, 0666);
+    if (fd < 0) {
+        return errno == EEXIST ? Creation::Exists : Creation::Failed;
+    }
+    const Update outcome = update(fd, true, path_, section, key, value);
+    const bool closed = ::close(fd) == 0;
+    return outcome == Update::Done && closed ? Creation::Created : Creation::Failed;
 }
 
 } // namespace harvex2::platform

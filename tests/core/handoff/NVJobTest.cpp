@@ -84,13 +84,17 @@ TEST_F(NVJobTest, WritesEachTypeIntoItsFileAndSection) {
     EXPECT_EQ(job_.get(20), JobValue(0.1));
 }
 
-TEST_F(NVJobTest, TheUrlLivesUnderTheLocationKeyNamedByLocId) {
+TEST_F(NVJobTest, ANewJobNamesTheLocationKeyThatHoldsItsUrl) {
     EXPECT_THROW(job_.set(0, std::string("http://h/f")), HandoffError);
-    job_.setLocationKey("A0000002");
+    ASSERT_TRUE(job_.create(3, "A0000002"));
+    EXPECT_EQ(job_.cached(18), JobValue());
     job_.set(0, std::string("http://h/f"));
+    EXPECT_EQ(test::TempFolder::read(stateFile()), "[STATE]\r\nState=3\r\n");
     EXPECT_EQ(test::TempFolder::read(jobFile()),
               "[SETTINGS]\r\nLocID=A0000002\r\n\r\n[LOCATIONS]\r\nA0000002=http://h/f\r\n");
     EXPECT_EQ(job_.get(0), JobValue(std::string("http://h/f")));
+    EXPECT_FALSE(job_.create(0, "A0000003"));
+    EXPECT_EQ(test::TempFolder::read(stateFile()), "[STATE]\r\nState=3\r\n");
 }
 
 TEST_F(NVJobTest, PartialSizeIsTheSizeOfThePartialFile) {

@@ -21,6 +21,19 @@ using Contract = NetVampireContract;
 using ::testing::StrEq;
 using ::testing::ThrowsMessage;
 
+// A store of one process only, refusing every write as a full disk would.
+class FullDiskStore : public platform::FileRegistryStore {
+public:
+    using FileRegistryStore::FileRegistryStore;
+    void writeInteger(const std::string& name, std::int32_t) override {
+        throw platform::RegistryError("Failed to set data for '" + name + "'");
+    }
+    void changeInteger(const std::string& path, const std::string& name,
+                       const IntegerChange& next) override {
+        RegistryStore::changeInteger(path, name, next);
+    }
+};
+
 class TNVManagerTest : public ::testing::Test {
 protected:
     TNVManagerTest() {
@@ -50,6 +63,10 @@ protected:
         test::TempFolder::write(data_ + "Jobs/" + name, "");
     }
 
+    std::string stateOf(const std::string& name) {
+        return test::TempFolder::read(data_ + "State/" + name + ".nvc");
+    }
+
     test::TempFolder folder_;
     std::string data_ = folder_.path() + "/Data/";
     platform::FileRegistryStore user_{platform::Hive::CurrentUser, folder_.file("user.reg")};
@@ -68,7 +85,7 @@ struct CounterCase {
     const char* what;
     std::optional<std::int32_t> counter; // nullopt: stored as the text below, or missing
     const char* counterText;
-    std::vector<std::string> existing;
+    std::vector<std::string> existing; // files under the data folder
     const char* job;
     const char* locationKey;
     std::int32_t counterAfter;
@@ -82,14 +99,15 @@ TEST_P(TNVManagerCounterTest, AddJobTakesTheNextFreeNumberAndStoresTheOneAfterIt
     if (c.counter || c.counterText) {
         setCounter(c.counter, c.counterText ? c.counterText : "");
     }
-    for (const std::string& name : c.existing) {
-        makeJobFile(name + ".nvj");
+    for (const std::string& file : c.existing) {
+        test::TempFolder::write(data_ + file, "[STATE]\r\nState=7\r\n");
     }
     EXPECT_EQ(manager_.addJob("http://h/f", 0), c.job);
     EXPECT_EQ(counter(), c.counterAfter);
     const platform::ProfileFile jobFile(data_ + "Jobs/" + c.job + ".nvj");
     EXPECT_EQ(jobFile.read("SETTINGS", "LocID"), c.locationKey);
     EXPECT_EQ(jobFile.read("LOCATIONS", c.locationKey), "http://h/f");
+    EXPECT_EQ(stateOf(c.job), "[STATE]\r\nState=0\r\n");
     ASSERT_NE(manager_.findJob(c.job), nullptr);
 }
 
@@ -97,9 +115,16 @@ INSTANTIATE_TEST_SUITE_P(
     Counters, TNVManagerCounterTest,
     ::testing::Values(
         CounterCase{"Five", 5, nullptr, {}, "A0000005", "A0000006", 7},
-        CounterCase{"Taken", 5, nullptr, {"A0000005", "A0000006"}, "A0000007", "A0000008", 9},
+        CounterCase{"Taken",
+                    5,
+                    nullptr,
+                    {"Jobs/A0000005.nvj", "Jobs/A0000006.nvj"},
+                    "A0000007",
+                    "A0000008",
+                    9},
+        CounterCase{"LeftoverState", 5, nullptr, {"State/A0000005.nvc"}, "A0000006", "A0000007", 8},
         CounterCase{"Missing", std::nullopt, nullptr, {}, "A0000000", "A0000001", 2},
-        CounterCase{"Text", std::nullopt, "12", {"A0000000"}, "A0000001", "A0000002", 3},
+        CounterCase{"Text", std::nullopt, "12", {"Jobs/A0000000.nvj"}, "A0000001", "A0000002", 3},
         CounterCase{"Wide", 268435456, nullptr, {}, "A10000000", "A10000001", 268435458},
         CounterCase{"Top", 0x7FFFFFFF, nullptr, {}, "A7FFFFFFF", "A80000000", -0x7FFFFFFF}),
     [](const auto& info) { return std::string(info.param.what); });
@@ -154,13 +179,28 @@ TEST_F(TNVManagerTest, RefreshIntervalIsAtLeastOneSecond) {
     }
 }
 
-TEST_F(TNVManagerTest, AMissingDataFolderFailsWithThePathOfTheFirstFile) {
+TEST_F(TNVManagerTest, AMissingDataFolderFailsWithThePathOfTheFirstFileAndKeepsTheCounter) {
     setCounter(5);
     manager_.setRootFolder(folder_.file("Gone/"));
     EXPECT_THAT([this] { manager_.addJob("http://h/f", 0); },
                 ThrowsMessage<HandoffError>("Unable to write to " +
                                             folder_.file("Gone/State/A0000005.nvc")));
     EXPECT_FALSE(fs::exists(folder_.file("Gone")));
+    EXPECT_EQ(counter(), 5);
+}
+
+TEST_F(TNVManagerTest, LinksInThePlaceOfJobFilesAreSkippedAndNeverFollowed) {
+    fs::create_symlink(folder_.file("outside.nvj"), data_ + "Jobs/A0000000.nvj");
+    const std::string victim = folder_.makeFile("victim.txt", "keep");
+    fs::create_symlink(victim, data_ + "State/A0000005.nvc");
+
+    EXPECT_EQ(manager_.addJob("http://h/f", 0), "A0000001");
+    setCounter(5);
+    EXPECT_EQ(manager_.addJob("http://h/f", 0), "A0000006");
+    EXPECT_EQ(counter(), 8);
+    EXPECT_FALSE(fs::exists(folder_.file("outside.nvj")));
+    EXPECT_EQ(test::TempFolder::read(victim), "keep");
+    EXPECT_FALSE(fs::exists(data_ + "Jobs/A0000005.nvj"));
 }
 
 TEST_F(TNVManagerTest, ARefusedCounterWriteEndsTheJobBeforeAnyFile) {
@@ -172,6 +212,15 @@ TEST_F(TNVManagerTest, ARefusedCounterWriteEndsTheJobBeforeAnyFile) {
     EXPECT_THAT([&manager] { manager.addJob("http://h/f", 0); },
                 ThrowsMessage<HandoffError>(StrEq("Failed to set data for 'NextID_NVMan'")));
     EXPECT_TRUE(fs::is_empty(data_ + "State"));
+
+    // A store that only one process uses stores the counter after the files are made: when
+    // it refuses, the files go again and the number stays free.
+    FullDiskStore full(platform::Hive::CurrentUser, folder_.file("full.reg"));
+    TNVManager second(full, machine_);
+    second.setRootFolder(data_);
+    EXPECT_THROW(second.addJob("http://h/f", 0), HandoffError);
+    EXPECT_TRUE(fs::is_empty(data_ + "State"));
+    EXPECT_TRUE(fs::is_empty(data_ + "Jobs"));
 }
 
 TEST_F(TNVManagerTest, ThePollReportsChangedPropertiesOfPropertiesReadBefore) {
