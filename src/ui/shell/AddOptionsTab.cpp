@@ -15,12 +15,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 constexpr int kKeepAdded = 1;
+constexpr int kTightMargin = 4;
 } // namespace
 
 AddOptionsTab::AddOptionsTab(QWidget* parent)
     : QWidget(parent), program_(new ProgramGroup), netVampire_(new NetVampireGroup) {
     setObjectName(u"TabSheet2"_s);
     auto* layout = new QVBoxLayout(this);
+    // The long tidy captions need nearly the whole width of the page.
+    layout->setContentsMargins(kTightMargin, kTightMargin, kTightMargin, kTightMargin);
     layout->addWidget(program_);
     layout->addWidget(buildTidyGroup());
     addTargetGroup(netVampire_,
@@ -34,6 +37,8 @@ QWidget* AddOptionsTab::buildTidyGroup() {
     auto* group = new QGroupBox(u"Tidy Up"_s);
     group->setObjectName(u"GroupBox4"_s);
     auto* layout = new QVBoxLayout(group);
+    layout->setContentsMargins(kTightMargin, layout->contentsMargins().top(), kTightMargin,
+                               layout->contentsMargins().bottom());
     const QString captions[] = {u"Don't tidy"_s, u"Remove entries which were added successfully"_s,
                                 u"Remove entries after adding, successful or not"_s};
     for (std::size_t value = 0; value < tidy_.size(); ++value) {

@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 constexpr QSize kClientSize(325, 426);
-constexpr QRect kPages(8, 8, 309, 380);
+constexpr QRect kPages(4, 6, 317, 384);
 constexpr QRect kOkButton(161, 396, 75, 25);
 constexpr QRect kCancelButton(244, 396, 75, 25);
 constexpr QPoint kDeveloperLabel(11, 398);
