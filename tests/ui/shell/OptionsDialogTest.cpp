@@ -278,6 +278,25 @@ TEST_F(OptionsDialogTest, OkChangesTheRecordOnlyAndTheNextSaveKeepsIt) {
     });
 }
 
+TEST_F(OptionsDialogTest, ValuesWithoutAControlLeaveTheChoicesShownBefore) {
+    core::SettingsRecord& settings = window->settings();
+    settings.mode = 1;
+    settings.nvJobDefault = ui::NetVampireGroup::kFailed;
+    withOptions([this] { pressKey(Qt::Key_Escape); });
+    settings.mode = 9;
+    settings.tidyUp = -1;
+    settings.nvJobDefault = 5;
+    withOptions([this] {
+        EXPECT_TRUE(checked("optReGet"));
+        EXPECT_TRUE(checked("optTidy1"));
+        EXPECT_EQ(jobState(), u"Failed (dumb)");
+        pressKey(Qt::Key_Return);
+    });
+    EXPECT_EQ(settings.mode, 1);
+    EXPECT_EQ(settings.tidyUp, 0);
+    EXPECT_EQ(settings.nvJobDefault, ui::NetVampireGroup::kFailed);
+}
+
 TEST_F(OptionsDialogTest, OkSwitchesTheTargetPanelAndThePictures) {
     auto* adding = static_cast<ui::AddingWindow*>(catalog->window(ui::WindowSlot::Adding));
     adding->rows().append("http://a/b.zip", "/d/b.zip", "0");
