@@ -16,8 +16,13 @@ ColumnFitter::ColumnFitter(QTreeView& view, int columns)
     connect(model, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { measureRows(first, last); });
     connect(model, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
-                measureRows(topLeft.row(), bottomRight.row());
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                   const QList<int>& roles) {
+                // Both picture sets have one size, so new pictures alone never widen a
+                // column; measuring them would walk every row of a full window.
+                if (roles.isEmpty() || roles.contains(Qt::DisplayRole)) {
+                    measureRows(topLeft.row(), bottomRight.row());
+                }
             });
     connect(model, &QAbstractItemModel::modelReset, this, &ColumnFitter::restart);
     restart();

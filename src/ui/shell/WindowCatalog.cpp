@@ -3,6 +3,7 @@
 #include "ui/extract/ExtractWindows.h"
 #include "ui/handoff/HandoffWindows.h"
 #include "ui/sequence/BrowseDirWindow.h"
+#include "ui/shell/OptionsFactory.h"
 
 #include <QWidget>
 
@@ -20,7 +21,7 @@ constexpr WindowEntry kProgramWindows[] = {
     {WindowSlot::Adding, "Adding ", SplashLine::First, &makeAddingWindow},
     {WindowSlot::Sequential, "Sequential ", SplashLine::First, nullptr},
     {WindowSlot::SelectSpecial, "Select ", SplashLine::First, nullptr},
-    {WindowSlot::Options, "Options ", SplashLine::First, nullptr},
+    {WindowSlot::Options, "Options ", SplashLine::First, &makeOptionsDialog},
     {WindowSlot::BrowseDir, "BrowseDir ", SplashLine::First, &makeBrowseDirDialog},
     {WindowSlot::Connecting, "Connecting ", SplashLine::First, &makePleaseWaitWindow},
     {WindowSlot::MultipleSetup, "Multiple ", SplashLine::Second, nullptr},

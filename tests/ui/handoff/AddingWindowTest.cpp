@@ -150,6 +150,15 @@ TEST_F(AddingWindowTest, PicturesFollowTheTargetProgram) {
     EXPECT_EQ(picture(), netVampire[0].toImage());
 }
 
+TEST_F(AddingWindowTest, SwitchingPicturesDoesNotMeasureTheRowsAgain) {
+    // A column the user narrowed by hand stays as it is: nothing was measured.
+    QTreeView* view = list();
+    view->setColumnWidth(0, 20);
+    const int narrowed = view->columnWidth(0);
+    window.choosePictures(1);
+    EXPECT_EQ(view->columnWidth(0), narrowed);
+}
+
 TEST_F(AddingWindowTest, ClosingBeforeTheStartWithdrawsThePass) {
     // A pass would ask for Net Vampire's folder: the scripted prompts fail on that box.
     QTimer::singleShot(0, &window, [this] { window.close(); });

@@ -1,0 +1,91 @@
+#include "ui/shell/OptionsDialog.h"
+
+#include "ui/shell/AddOptionsTab.h"
+#include "ui/shell/GeneralOptionsTab.h"
+#include "ui/shell/HotTabs.h"
+#include "ui/shell/ParseOptionsTab.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace harvex2::ui {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr QSize kClientSize(325, 426);
+constexpr QRect kPages(4, 6, 317, 384);
+constexpr QRect kOkButton(161, 396, 75, 25);
+constexpr QRect kCancelButton(244, 396, 75, 25);
+constexpr QPoint kDeveloperLabel(11, 398);
+} // namespace
+
+OptionsDialog::OptionsDialog(core::SettingsRecord& settings, TargetChosen targetChosen,
+                             QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      settings_(settings), targetChosen_(std::move(targetChosen)), pages_(new QTabWidget(this)),
+      parse_(new ParseOptionsTab), add_(new AddOptionsTab), general_(new GeneralOptionsTab),
+      developerMode_(new QLabel(u"Developer Mode"_s, this)) {
+    setObjectName(u"TForm7"_s);
+    setWindowTitle(u"Options"_s);
+    setFixedSize(kClientSize);
+    pages_->setObjectName(u"PageControl1"_s);
+    pages_->setGeometry(kPages);
+    pages_->addTab(parse_, u"Parse Options"_s);
+    pages_->addTab(add_, u"Add Options"_s);
+    pages_->addTab(general_, u"General"_s);
+    new HotTabs(*pages_->tabBar());
+    buildButtons();
+    developerMode_->setObjectName(u"Label3"_s);
+    developerMode_->move(kDeveloperLabel);
+    developerMode_->hide();
+}
+
+void OptionsDialog::buildButtons() {
+    auto* ok = new QPushButton(u"OK"_s, this);
+    ok->setObjectName(u"Button1"_s);
+    ok->setGeometry(kOkButton);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* cancel = new QPushButton(u"Cancel"_s, this);
+    cancel->setObjectName(u"Button2"_s);
+    cancel->setGeometry(kCancelButton);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void OptionsDialog::showDeveloperMode(bool on) {
+    developerMode_->setVisible(on);
+}
+
+int OptionsDialog::exec() {
+    fill();
+    return QDialog::exec();
+}
+
+void OptionsDialog::accept() {
+    confirm();
+    QDialog::accept();
+}
+
+// The order matters: choosing job files after the tidy-up may undo its choice.
+void OptionsDialog::fill() {
+    parse_->fill(settings_);
+    add_->fillProgram(settings_.mode);
+    general_->fill(settings_);
+    add_->fillHandOff(settings_);
+}
+
+void OptionsDialog::confirm() {
+    parse_->confirm(settings_);
+    add_->confirmProgram(settings_);
+    if (targetChosen_) {
+        targetChosen_(settings_.mode);
+    }
+    general_->confirm(settings_);
+    add_->confirmHandOff(settings_);
+}
+
+} // namespace harvex2::ui

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/shell/SettingsRecord.h"
+
+#include <cstdint>
+#include <functional>
+
+#include <QDialog>
+
+class QLabel;
+class QTabWidget;
+
+namespace harvex2::ui {
+
+class AddOptionsTab;
+class GeneralOptionsTab;
+class ParseOptionsTab;
+
+// The Options dialog. It edits the in-memory settings record only; the store receives the
+// confirmed values when the settings are next saved.
+class OptionsDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Told the target program each time the dialog is confirmed, so that the windows
+    // showing it can follow.
+    using TargetChosen = std::function<void(std::int32_t mode)>;
+
+    OptionsDialog(core::SettingsRecord& settings, TargetChosen targetChosen,
+                  QWidget* parent = nullptr);
+
+    void showDeveloperMode(bool on);
+    // Fills the controls from the settings record, then shows the dialog modally.
+    int exec() override;
+    // OK: copies the controls back into the settings record.
+    void accept() override;
+
+private:
+    void buildButtons();
+    void fill();
+    void confirm();
+
+    core::SettingsRecord& settings_;
+    TargetChosen targetChosen_;
+    QTabWidget* pages_;
+    ParseOptionsTab* parse_;
+    AddOptionsTab* add_;
+    GeneralOptionsTab* general_;
+    QLabel* developerMode_;
+};
+
+} // namespace harvex2::ui

@@ -1,0 +1,45 @@
+#include "ui/shell/OptionsFactory.h"
+
+#include "ui/handoff/AddingWindow.h"
+#include "ui/handoff/PleaseWaitWindow.h"
+#include "ui/shell/AppServices.h"
+#include "ui/shell/MainStatusBar.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/shell/OptionsDialog.h"
+#include "ui/shell/WindowCatalog.h"
+
+namespace harvex2::ui {
+
+namespace {
+
+// The hand-off windows are looked up when needed: the Please-wait window is created after
+// the Options dialog.
+template <class Window>
+void choosePictures(const AppServices& services, WindowSlot slot, std::int32_t mode) {
+    if (!services.windows) {
+        return;
+    }
+    if (auto* window = qobject_cast<Window*>(services.windows->window(slot))) {
+        window->choosePictures(mode);
+    }
+}
+
+void followTarget(const AppServices& services, std::int32_t mode) {
+    if (auto* mainWindow = qobject_cast<MainWindow*>(services.mainWindow)) {
+        mainWindow->panels().showTarget(mode);
+    }
+    choosePictures<AddingWindow>(services, WindowSlot::Adding, mode);
+    choosePictures<PleaseWaitWindow>(services, WindowSlot::Connecting, mode);
+}
+
+} // namespace
+
+std::unique_ptr<QWidget> makeOptionsDialog(AppServices& services) {
+    auto dialog = std::make_unique<OptionsDialog>(
+        *services.settings, [&services](std::int32_t mode) { followTarget(services, mode); },
+        services.mainWindow);
+    dialog->showDeveloperMode(services.developerMode);
+    return dialog;
+}
+
+} // namespace harvex2::ui

@@ -1,0 +1,366 @@
+#include "ui/shell/OptionsDialog.h"
+
+#include "support/ui/MainWindowFixture.h"
+#include "ui/handoff/AddingWindow.h"
+#include "ui/handoff/HandoffWindows.h"
+#include "ui/handoff/StatePictures.h"
+#include "ui/shell/MainStatusBar.h"
+#include "ui/shell/NetVampireGroup.h"
+#include "ui/shell/OptionsFactory.h"
+
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+namespace harvex2::test {
+namespace {
+
+using platform::StatusPanel;
+using namespace Qt::StringLiterals;
+
+constexpr ui::WindowEntry kWindows[] = {
+    {ui::WindowSlot::Adding, "Adding ", ui::SplashLine::First, &ui::makeAddingWindow},
+    {ui::WindowSlot::Options, "Options ", ui::SplashLine::First, &ui::makeOptionsDialog},
+    {ui::WindowSlot::Connecting, "Connecting ", ui::SplashLine::First, &ui::makePleaseWaitWindow},
+};
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// The main window with the Options dialog and the hand-off windows made as at start-up.
+// Each test opens the dialog through the main window's command and works it while it runs
+// modally.
+class OptionsDialogTest : public MainWindowFixture {
+protected:
+    void SetUp() override { startProgram(false); }
+
+    void startProgram(bool developerMode) {
+        catalog = std::make_unique<ui::WindowCatalog>(kWindows);
+        start();
+        services.developerMode = developerMode;
+        for (const ui::WindowEntry& entry : catalog->entries()) {
+            catalog->create(entry, services);
+        }
+    }
+
+    ui::OptionsDialog* dialog() const {
+        return static_cast<ui::OptionsDialog*>(catalog->window(ui::WindowSlot::Options));
+    }
+
+    template <class T> T* control(const char* name) const {
+        T* found = dialog()->findChild<T*>(QLatin1StringView(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    // Runs the Options command; `work` runs while the dialog is up and must close it.
+    void withOptions(const std::function<void()>& work) {
+        bool ran = false;
+        QTimer::singleShot(0, dialog(), [&] {
+            ran = true;
+            work();
+            if (dialog()->isVisible()) {
+                ADD_FAILURE() << "the dialog was left open";
+                dialog()->reject();
+            }
+        });
+        action("Options1")->trigger();
+        EXPECT_TRUE(ran);
+    }
+
+    void showTab(int index) {
+        QTabBar* bar = control<QTabWidget>("PageControl1")->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+
+    void click(const char* name) {
+        auto* button = control<QAbstractButton>(name);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
+
+    void pressKey(Qt::Key key) { QTest::keyClick(dialog(), key); }
+
+    bool checked(const char* name) const { return control<QAbstractButton>(name)->isChecked(); }
+
+    QString jobState() const { return control<QComboBox>("ComboBox1")->currentText(); }
+
+    bool netVampireGroupShown() const { return control<QGroupBox>("GroupBox5")->isVisible(); }
+};
+
+TEST_F(OptionsDialogTest, FirstOpeningWithAnEmptyStoreShowsTheDefaults) {
+    withOptions([this] {
+        EXPECT_EQ(dialog()->windowTitle(), u"Options");
+        EXPECT_EQ(control<QTabWidget>("PageControl1")->currentIndex(), 0);
+        for (const char* box : {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox5", "CheckBox6"}) {
+            EXPECT_TRUE(checked(box)) << box;
+        }
+        EXPECT_FALSE(control<QGroupBox>("GroupBox2")->isEnabled());
+        EXPECT_TRUE(checked("RadioButton2"));
+        showTab(1);
+        EXPECT_TRUE(checked("optNetVampire"));
+        EXPECT_TRUE(netVampireGroupShown());
+        EXPECT_TRUE(checked("optTidy1"));
+        EXPECT_TRUE(checked("optJobFiles"));
+        // Job files were selected already, so their reaction did not run.
+        EXPECT_TRUE(control<QRadioButton>("optTidy2")->isEnabled());
+        EXPECT_EQ(jobState(), u"Stopped");
+        EXPECT_FALSE(checked("CheckBox4"));
+        EXPECT_FALSE(control<QLabel>("Label3")->isVisible());
+        pressKey(Qt::Key_Escape);
+    });
+}
+
+TEST_F(OptionsDialogTest, CaptionsAndTooltipsReadAsDesigned) {
+    withOptions([this] {
+        EXPECT_EQ(control<QAbstractButton>("optJobFiles")->text(), u"Job files (recommened)");
+        EXPECT_EQ(control<QAbstractButton>("CheckBox3")->toolTip(),
+                  u"...like '#top' or 'file.htm#links'");
+        EXPECT_TRUE(control<QAbstractButton>("CheckBox1")->toolTip().startsWith(u"...like '"));
+        EXPECT_EQ(control<QAbstractButton>("optNetVampire")->toolTip(),
+                  u"Attempt to connect to NetVampire (version 2.41+ only)");
+        EXPECT_EQ(control<QAbstractButton>("optReGet")->toolTip(), u"Attempt to connect to ReGet");
+        const QStringList items{u"Stopped"_s, u"Queued"_s, u"Failed (dumb)"_s};
+        auto* box = control<QComboBox>("ComboBox1");
+        EXPECT_FALSE(box->isEditable());
+        for (int i = 0; i < items.size(); ++i) {
+            EXPECT_EQ(box->itemText(i), items[i]);
+        }
+        pressKey(Qt::Key_Escape);
+    });
+}
+
+TEST_F(OptionsDialogTest, ProgramRadiosShowAndHideTheNetVampireGroup) {
+    withOptions([this] {
+        showTab(1);
+        click("optReGet");
+        EXPECT_FALSE(netVampireGroupShown());
+        click("optNetVampire3");
+        EXPECT_TRUE(netVampireGroupShown());
+        click("optReGet");
+        pressKey(Qt::Key_Return);
+    });
+    EXPECT_EQ(window->settings().mode, 1);
+    // The next opening starts from the ReGet choice without the group.
+    withOptions([this] {
+        showTab(1);
+        EXPECT_TRUE(checked("optReGet"));
+        EXPECT_FALSE(netVampireGroupShown());
+        pressKey(Qt::Key_Escape);
+    });
+}
+
+TEST_F(OptionsDialogTest, JobFilesDisableKeepingAddedEntriesAndFallBackToDontTidy) {
+    withOptions([this] {
+        showTab(1);
+        click("optDDE");
+        click("optTidy2");
+        click("optJobFiles");
+        EXPECT_TRUE(checked("optTidy1"));
+        EXPECT_FALSE(control<QRadioButton>("optTidy2")->isEnabled());
+        click("optDDE");
+        EXPECT_TRUE(control<QRadioButton>("optTidy2")->isEnabled());
+        EXPECT_TRUE(checked("optTidy1"));
+        pressKey(Qt::Key_Escape);
+    });
+}
+
+TEST_F(OptionsDialogTest, OpeningSetsTheTidyUpBeforeTheChannelSoJobFilesUndoIt) {
+    core::SettingsRecord& settings = window->settings();
+    settings.nvdde = true;
+    settings.tidyUp = 1;
+    withOptions([this] {
+        EXPECT_TRUE(checked("optDDE"));
+        EXPECT_TRUE(checked("optTidy2"));
+        pressKey(Qt::Key_Escape);
+    });
+    settings.nvdde = false;
+    withOptions([this] {
+        EXPECT_TRUE(checked("optJobFiles"));
+        EXPECT_TRUE(checked("optTidy1"));
+        EXPECT_FALSE(control<QRadioButton>("optTidy2")->isEnabled());
+        pressKey(Qt::Key_Return);
+    });
+    EXPECT_EQ(settings.tidyUp, 0);
+}
+
+TEST_F(OptionsDialogTest, CancelAfterChangingEverythingLeavesTheRecordAndTheNextOpeningShowsIt) {
+    const core::SettingsRecord before = window->settings();
+    withOptions([this] {
+        for (const char* box : {"CheckBox1", "CheckBox2", "CheckBox3"}) {
+            click(box);
+        }
+        showTab(1);
+        for (const char* radio : {"optNetVampire3", "optTidy3", "optDDE", "CheckBox4"}) {
+            click(radio);
+        }
+        control<QComboBox>("ComboBox1")->setFocus();
+        QTest::keyClick(control<QComboBox>("ComboBox1"), Qt::Key_Down);
+        EXPECT_EQ(jobState(), u"Queued");
+        showTab(2);
+        click("CheckBox5");
+        click("CheckBox6");
+        click("Button2");
+    });
+    EXPECT_EQ(window->settings(), before);
+    withOptions([this] {
+        EXPECT_TRUE(checked("CheckBox1"));
+        EXPECT_TRUE(checked("optNetVampire"));
+        EXPECT_TRUE(checked("optTidy1"));
+        EXPECT_TRUE(checked("optJobFiles"));
+        EXPECT_EQ(jobState(), u"Stopped");
+        EXPECT_FALSE(checked("CheckBox4"));
+        EXPECT_TRUE(checked("CheckBox6"));
+        pressKey(Qt::Key_Escape);
+    });
+    EXPECT_EQ(window->settings(), before);
+}
+
+TEST_F(OptionsDialogTest, OkChangesTheRecordOnlyAndTheNextSaveKeepsIt) {
+    window->close();
+    catalog.reset();
+    startProgram(false);
+    const std::string stored = fileBytes(env.userFile());
+    ASSERT_FALSE(stored.empty());
+    const int modeWrites = env.userStore.writesOf("Mode");
+    withOptions([this] {
+        click("CheckBox2");
+        showTab(1);
+        for (const char* radio : {"optNetVampire3", "optDDE", "optTidy2", "CheckBox4"}) {
+            click(radio);
+        }
+        auto* jobState = control<QComboBox>("ComboBox1");
+        jobState->setFocus();
+        QTest::keyClick(jobState, Qt::Key_Down);
+        showTab(2);
+        click("CheckBox6");
+        click("Button1");
+    });
+    core::SettingsRecord expected;
+    expected.qLinks = false;
+    expected.mode = 2;
+    expected.nvdde = true;
+    expected.tidyUp = 1;
+    expected.realiFast = true;
+    expected.nvJobDefault = ui::NetVampireGroup::kQueued;
+    expected.acas = false;
+    expected.position = window->settings().position;
+    EXPECT_EQ(window->settings(), expected);
+    EXPECT_EQ(fileBytes(env.userFile()), stored);
+    EXPECT_EQ(env.userStore.writesOf("Mode"), modeWrites);
+
+    window->close();
+    catalog.reset();
+    startProgram(false);
+    EXPECT_EQ(window->settings().mode, 2);
+    EXPECT_EQ(window->settings().nvJobDefault, expected.nvJobDefault);
+    withOptions([this] {
+        EXPECT_EQ(jobState(), u"Queued");
+        EXPECT_TRUE(checked("optTidy2"));
+        EXPECT_FALSE(checked("CheckBox2"));
+        pressKey(Qt::Key_Escape);
+    });
+}
+
+TEST_F(OptionsDialogTest, ValuesWithoutAControlLeaveTheChoicesShownBefore) {
+    core::SettingsRecord& settings = window->settings();
+    settings.mode = 1;
+    settings.nvJobDefault = ui::NetVampireGroup::kFailed;
+    withOptions([this] { pressKey(Qt::Key_Escape); });
+    settings.mode = 9;
+    settings.tidyUp = -1;
+    settings.nvJobDefault = 5;
+    withOptions([this] {
+        EXPECT_TRUE(checked("optReGet"));
+        EXPECT_TRUE(checked("optTidy1"));
+        EXPECT_EQ(jobState(), u"Failed (dumb)");
+        pressKey(Qt::Key_Return);
+    });
+    EXPECT_EQ(settings.mode, 1);
+    EXPECT_EQ(settings.tidyUp, 0);
+    EXPECT_EQ(settings.nvJobDefault, ui::NetVampireGroup::kFailed);
+}
+
+TEST_F(OptionsDialogTest, OkSwitchesTheTargetPanelAndThePictures) {
+    auto* adding = static_cast<ui::AddingWindow*>(catalog->window(ui::WindowSlot::Adding));
+    adding->rows().append("http://a/b.zip", "/d/b.zip", "0");
+    const auto picture = [adding] {
+        return adding->findChild<QTreeView*>(u"ListView1"_s)
+            ->model()
+            ->index(0, 0)
+            .data(Qt::DecorationRole)
+            .value<QPixmap>()
+            .toImage();
+    };
+    QWidget* pleaseWait = catalog->window(ui::WindowSlot::Connecting);
+    const auto reGetIcon = [pleaseWait] {
+        return !pleaseWait->findChild<QLabel*>(u"Image2"_s)->isHidden();
+    };
+    const auto reGet = ui::StatePictures::stateSet(ui::PictureSet::ReGet);
+    const auto netVampire = ui::StatePictures::stateSet(ui::PictureSet::NetVampire);
+    EXPECT_EQ(picture(), netVampire[3].toImage());
+
+    withOptions([this] {
+        showTab(1);
+        click("optReGet");
+        pressKey(Qt::Key_Return);
+    });
+    EXPECT_EQ(window->panels().text(StatusPanel::Target), "ReGet");
+    EXPECT_EQ(picture(), reGet[3].toImage());
+    EXPECT_TRUE(reGetIcon());
+
+    withOptions([this] {
+        click("optNetVampire3");
+        click("Button1");
+    });
+    EXPECT_EQ(window->panels().text(StatusPanel::Target), "NetVampire 3");
+    EXPECT_EQ(picture(), netVampire[3].toImage());
+    EXPECT_FALSE(reGetIcon());
+}
+
+TEST_F(OptionsDialogTest, OpensOnTheTabLastShownAndLightsUpTheHeadingUnderTheMouse) {
+    withOptions([this] {
+        showTab(2);
+        QTabBar* bar = control<QTabWidget>("PageControl1")->tabBar();
+        QTest::mouseMove(bar, bar->tabRect(1).center());
+        EXPECT_EQ(bar->tabTextColor(1), bar->palette().color(QPalette::Highlight));
+        EXPECT_FALSE(bar->tabTextColor(0).isValid());
+        QTest::mouseMove(bar, bar->tabRect(0).center());
+        EXPECT_FALSE(bar->tabTextColor(1).isValid());
+        pressKey(Qt::Key_Escape);
+    });
+    withOptions([this] {
+        EXPECT_EQ(control<QTabWidget>("PageControl1")->currentIndex(), 2);
+        pressKey(Qt::Key_Escape);
+    });
+}
+
+TEST_F(OptionsDialogTest, DeveloperModeShowsItsLabel) {
+    window->close();
+    catalog.reset();
+    startProgram(true);
+    withOptions([this] {
+        EXPECT_TRUE(control<QLabel>("Label3")->isVisible());
+        EXPECT_EQ(control<QLabel>("Label3")->text(), u"Developer Mode");
+        pressKey(Qt::Key_Escape);
+    });
+}
+
+} // namespace
+} // namespace harvex2::test
