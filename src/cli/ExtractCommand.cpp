@@ -1,5 +1,6 @@
 #include "cli/ExtractCommand.h"
 
+#include "cli/ExitStatus.h"
 #include "cli/LinkWriter.h"
 #include "core/extract/BaseUrl.h"
 #include "core/extract/HtmlFile.h"
@@ -86,7 +87,7 @@ int ExtractCommand::run(const ExtractOptions& options, std::FILE* out, std::FILE
             writer.flush();
             std::fprintf(err, "harvex2-cli: Error opening the HTML source file '%s': %s\n",
                          path.c_str(), std::strerror(file.error()));
-            status = kFileFailed;
+            status = kFailed;
             continue;
         }
         scanner.scan(file);
@@ -94,7 +95,7 @@ int ExtractCommand::run(const ExtractOptions& options, std::FILE* out, std::FILE
     if (!writer.flush()) {
         std::fprintf(err, "harvex2-cli: the links could not be written: %s\n",
                      std::strerror(errno));
-        return kFileFailed;
+        return kFailed;
     }
     return status;
 }

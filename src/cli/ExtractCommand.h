@@ -21,10 +21,6 @@ struct ExtractOptions {
 // them, one per line or NUL-terminated.
 class ExtractCommand {
 public:
-    static constexpr int kSuccess = 0;
-    static constexpr int kFileFailed = 1;
-    static constexpr int kUsage = 2;
-
     // Reads the arguments after "extract"; an error text when they make no sense.
     static std::optional<ExtractOptions> parse(const std::vector<std::string>& args,
                                                std::string& error);

@@ -18,6 +18,8 @@ public:
     void write(std::string_view link);
     // Returns false when anything could not be written.
     bool flush();
+    // True once anything could not be written.
+    bool failed() const { return failed_; }
 
 private:
     std::FILE* out_;

@@ -1,22 +1,36 @@
+#include "cli/ExitStatus.h"
 #include "cli/ExtractCommand.h"
+#include "cli/SequenceCommand.h"
 #include "cli/Usage.h"
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
-using harvex2::cli::ExtractCommand;
+using namespace harvex2::cli;
 
 namespace {
 
 int usageError(const std::string& problem) {
-    std::fprintf(stderr, "harvex2-cli: %s\n%s", problem.c_str(), harvex2::cli::kUsageText);
-    return ExtractCommand::kUsage;
+    std::fprintf(stderr, "harvex2-cli: %s\n%s", problem.c_str(), kUsageText);
+    return kUsage;
 }
 
 int showHelp() {
-    std::fputs(harvex2::cli::kHelpText, stdout);
-    return std::fflush(stdout) == 0 ? ExtractCommand::kSuccess : ExtractCommand::kFileFailed;
+    std::fputs(kHelpText, stdout);
+    return std::fflush(stdout) == 0 ? kSuccess : kFailed;
+}
+
+template <class Command> int runCommand(const std::vector<std::string>& args) {
+    std::string problem;
+    const auto options = Command::parse(args, problem);
+    if (!options) {
+        return usageError(problem);
+    }
+    if (options->help) {
+        return showHelp();
+    }
+    return Command::run(*options, stdout, stderr);
 }
 
 } // namespace
@@ -29,17 +43,12 @@ int main(int argc, char** argv) {
     if (args.front() == "-h" || args.front() == "--help") {
         return showHelp();
     }
-    if (args.front() != "extract") {
-        return usageError("unknown command '" + args.front() + "'");
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args.front() == "extract") {
+        return runCommand<ExtractCommand>(rest);
     }
-    std::string problem;
-    const auto options =
-        ExtractCommand::parse(std::vector<std::string>(args.begin() + 1, args.end()), problem);
-    if (!options) {
-        return usageError(problem);
+    if (args.front() == "sequence") {
+        return runCommand<SequenceCommand>(rest);
     }
-    if (options->help) {
-        return showHelp();
-    }
-    return ExtractCommand::run(*options, stdout, stderr);
+    return usageError("unknown command '" + args.front() + "'");
 }

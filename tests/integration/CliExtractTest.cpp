@@ -1,13 +1,12 @@
+#include "CliRun.h"
 #include "core/extract/ParseHtml.h"
 #include "core/extract/SettingsSwitches.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -19,34 +18,12 @@ namespace {
 
 using namespace std::string_literals;
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quoted(const std::string& arg) {
-    std::string text = "'";
-    for (char c : arg) {
-        text += c == '\'' ? "'\\''"s : std::string(1, c);
-    }
-    return text + "'";
-}
+using Outcome = test::CliOutcome;
 
 class CliExtract : public testing::Test {
 protected:
-    // Runs the built program as a shell user would, output to files in the scratch folder.
     Outcome cli(const std::vector<std::string>& args, const std::string& stdoutTo = {}) {
-        const std::string out = folder.file("stdout");
-        const std::string err = folder.file("stderr");
-        std::string command = quoted(HARVEX2_CLI_BINARY);
-        for (const std::string& arg : args) {
-            command += " " + quoted(arg);
-        }
-        command += " >" + quoted(stdoutTo.empty() ? out : stdoutTo) + " 2>" + quoted(err);
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::TempFolder::read(out),
-                test::TempFolder::read(err)};
+        return test::runCli(folder, args, stdoutTo);
     }
 
     test::TempFolder folder;
