@@ -9,6 +9,12 @@ void LinkListSink::append(std::string_view url) {
 }
 
 void LinkListSink::flush() {
+    if (worthPassingOn(pending_.size(), links_.count())) {
+        finish();
+    }
+}
+
+void LinkListSink::finish() {
     links_.appendAll(std::exchange(pending_, {}));
 }
 

@@ -8,14 +8,15 @@
 
 namespace harvex2::core {
 
-// Appends URLs to the end of the link list, unchecked, a batch at a time so that the list's
-// view follows a long series cheaply.
+// Appends URLs to the end of the link list, unchecked, in batches that grow with the list,
+// so that the list's view follows a long series cheaply.
 class LinkListSink : public SequenceSink {
 public:
     explicit LinkListSink(LinkList& links) : links_(links) {}
 
     void append(std::string_view url) override;
     void flush() override;
+    void finish() override;
 
 private:
     LinkList& links_;

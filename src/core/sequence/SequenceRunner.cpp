@@ -24,7 +24,7 @@ void SequenceRunner::run(const SequencePlan& plan, SequenceSink& sink) {
             due = Clock::now() + interval_;
         }
     }
-    sink.flush();
+    sink.finish();
     dialog_.setProgressPosition(plan.range().progressAfter(count));
 }
 

@@ -20,6 +20,13 @@ void SequencePreviewModel::append(std::string_view url) {
 }
 
 void SequencePreviewModel::flush() {
+    if (worthPassingOn(rows_.count() - static_cast<std::size_t>(shown_),
+                       static_cast<std::size_t>(shown_))) {
+        finish();
+    }
+}
+
+void SequencePreviewModel::finish() {
     const int count = static_cast<int>(rows_.count());
     if (count == shown_) {
         return;
@@ -41,11 +48,11 @@ QVariant SequencePreviewModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole) {
         return {};
     }
-    const auto row = static_cast<std::size_t>(index.row());
-    if (index.column() == UrlColumn) {
-        return fromBytes(std::string(rows_.url(row)));
-    }
-    return fromBytes(rows_.downloadTo(row));
+    return text(static_cast<std::size_t>(index.row()), index.column());
+}
+
+QString SequencePreviewModel::text(std::size_t row, int column) const {
+    return fromBytes(column == UrlColumn ? std::string(rows_.url(row)) : rows_.downloadTo(row));
 }
 
 QVariant SequencePreviewModel::headerData(int section, Qt::Orientation orientation,

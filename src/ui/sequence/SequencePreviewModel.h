@@ -8,7 +8,7 @@
 namespace harvex2::ui {
 
 // The preview of a series: "URL" and "Download to". URLs arrive one by one and are shown
-// a batch at a time, when the run flushes, so a view follows a million rows cheaply.
+// in batches that grow with the rows shown, so a view follows a million rows cheaply.
 class SequencePreviewModel : public QAbstractTableModel, public core::SequenceSink {
     Q_OBJECT
 public:
@@ -19,8 +19,11 @@ public:
     void clear(std::string downloadDir);
     void append(std::string_view url) override;
     void flush() override;
+    void finish() override;
 
     const core::PreviewRows& rows() const { return rows_; }
+    // The text shown in a cell, also for rows the views have not been told of yet.
+    QString text(std::size_t row, int column) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

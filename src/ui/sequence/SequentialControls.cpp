@@ -15,7 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTreeView>
+#include <QTableView>
 
 using namespace Qt::StringLiterals;
 
@@ -116,14 +116,24 @@ void buildRangeGroup(QDialog& dialog, SequentialControls& c) {
 
 void buildPreviewGroup(QDialog& dialog, SequentialControls& c) {
     QGroupBox* box = group(&dialog, "GroupBox5", u"Preview"_s, {288, 144, 261, 169});
-    c.preview = named(new QTreeView(box), "ListBox1", {12, 18, 237, 111});
-    c.preview->setRootIsDecorated(false);
-    c.preview->setItemsExpandable(false);
-    c.preview->setUniformRowHeights(true);
-    c.preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    c.preview->setSelectionBehavior(QAbstractItemView::SelectRows);
-    c.preview->header()->setSectionsClickable(false);
-    c.preview->header()->setStretchLastSection(false);
+    // A table of rows of one fixed height lays out a million rows at once, where a tree
+    // view walks every row again each time rows are added.
+    QTableView* preview = named(new QTableView(box), "ListBox1", {12, 18, 237, 111});
+    preview->setShowGrid(false);
+    preview->setWordWrap(false);
+    preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    preview->setSelectionBehavior(QAbstractItemView::SelectRows);
+    preview->setSelectionMode(QAbstractItemView::SingleSelection);
+    QHeaderView* rows = preview->verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(preview->fontMetrics().height() + 2);
+    QHeaderView* columns = preview->horizontalHeader();
+    columns->setSectionsClickable(false);
+    columns->setHighlightSections(false);
+    columns->setStretchLastSection(false);
+    columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    c.preview = preview;
     c.test = button(box, "Button4", u"Test"_s, {174, 134, 75, 25});
 }
 

@@ -8,7 +8,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
-class QTreeView;
+class QTableView;
 
 namespace harvex2::ui {
 
@@ -32,7 +32,7 @@ struct SequentialControls {
     SpinButtons* positionsSpin; // UpDown3
     QRadioButton* toAdding;     // RadioButton1
     QRadioButton* toList;       // RadioButton2
-    QTreeView* preview;         // ListBox1
+    QTableView* preview;        // ListBox1
     QPushButton* test;          // Button4
     QPushButton* save;          // Button5
     QPushButton* load;          // Button6

@@ -2,8 +2,8 @@
 
 #include "core/sequence/SequencePlan.h"
 #include "platform/ErrorBox.h"
-#include "ui/handoff/ColumnFitter.h"
 #include "ui/platform/TextBytes.h"
+#include "ui/sequence/PreviewColumnSizer.h"
 #include "ui/sequence/ProfileButtons.h"
 #include "ui/sequence/SequencePreviewModel.h"
 #include "ui/sequence/SpinButtons.h"
@@ -22,7 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-#include <QTreeView>
+#include <QTableView>
 
 namespace harvex2::ui {
 
@@ -30,7 +30,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 constexpr QSize kClientSize(555, 351);
-constexpr int kPreviewColumns = 2;
 constexpr std::uint64_t kBarLimit = std::numeric_limits<int>::max();
 } // namespace
 
@@ -47,7 +46,7 @@ SequentialDialog::SequentialDialog(AppServices& services, core::AddingRun& addin
     setWindowTitle(u"Add Sequential Files"_s);
     setFixedSize(kClientSize);
     controls_.preview->setModel(model_);
-    new ColumnFitter(*controls_.preview, kPreviewColumns);
+    new PreviewColumnSizer(*controls_.preview, *model_);
     connectControls();
 }
 

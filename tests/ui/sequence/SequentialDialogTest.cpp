@@ -13,8 +13,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTest>
-#include <QTreeView>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -65,9 +65,9 @@ TEST_F(SequentialDialogTest, StartsWithTheDesignedControlsAndValues) {
     EXPECT_EQ(d.fields(), core::SequenceFields{});
     EXPECT_TRUE(control<QComboBox>("Edit1")->isEditable());
     EXPECT_TRUE(control<QComboBox>("Edit5")->isEditable());
-    auto* preview = control<QTreeView>("ListBox1");
-    EXPECT_TRUE(preview->uniformRowHeights());
-    EXPECT_FALSE(preview->header()->sectionsClickable());
+    auto* preview = control<QTableView>("ListBox1");
+    EXPECT_EQ(preview->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+    EXPECT_FALSE(preview->horizontalHeader()->sectionsClickable());
     EXPECT_EQ(preview->model()->headerData(0, Qt::Horizontal).toString(), u"URL"_s);
     EXPECT_EQ(preview->model()->headerData(1, Qt::Horizontal).toString(), u"Download to"_s);
     EXPECT_TRUE(control<QLabel>("Label5")->isHidden());
@@ -134,9 +134,9 @@ TEST_F(SequentialDialogTest, TestPreviewsEveryUrlWithItsDownloadPath) {
                     ElementsAre(std::pair{"files/x/file007.zip",
                                           std::string("/dl") + kSep + "file007.zip"}));
     }
-    auto* preview = control<QTreeView>("ListBox1");
+    auto* preview = control<QTableView>("ListBox1");
     EXPECT_EQ(preview->model()->rowCount(), 1);
-    EXPECT_GT(preview->header()->sectionSize(0),
+    EXPECT_GT(preview->horizontalHeader()->sectionSize(0),
               preview->fontMetrics().horizontalAdvance(u"files/x/file007.zip"_s));
     EXPECT_TRUE(control<QLabel>("Label5")->isHidden());
     EXPECT_EQ(control<QProgressBar>("ProgressBar1")->value(), 0);
