@@ -9,9 +9,9 @@
 
 namespace harvex2::core {
 
-// Makes every URL of a plan and hands it to a sink. Every `interval` it passes the URLs on,
-// moves the progress bar and lets the windows handle their events, so the dialog stays
-// painted and a long series costs the same per URL from its first number to its last.
+// Makes every URL of a plan and hands it to a sink. Every `interval` it lets the sink pass
+// its URLs on, moves the progress bar and lets the windows handle their events, so the
+// dialog stays painted while a long series is made.
 class SequenceRunner {
 public:
     static constexpr std::chrono::milliseconds kInterval{40};
