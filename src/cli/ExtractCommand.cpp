@@ -1,5 +1,6 @@
 #include "cli/ExtractCommand.h"
 
+#include "cli/ExitStatus.h"
 #include "cli/LinkWriter.h"
 #include "cli/ListenedSource.h"
 #include "cli/StandardInput.h"
@@ -87,14 +88,14 @@ int ExtractCommand::run(const ExtractOptions& options, std::FILE* out, std::FILE
         }
         try {
             if (!readFile(path, scanner, writer, err)) {
-                status = kFileFailed;
+                status = kFailed;
             }
         } catch (const std::bad_alloc&) {
             // What was found before still comes out; the memory that failed is free again.
             writer.flush();
             std::fprintf(err, "harvex2-cli: Not enough memory to read the HTML source file '%s'\n",
                          path.c_str());
-            return kFileFailed;
+            return kFailed;
         }
     }
     if (!writer.flush()) {
@@ -103,7 +104,7 @@ int ExtractCommand::run(const ExtractOptions& options, std::FILE* out, std::FILE
             std::fprintf(err, "harvex2-cli: the links could not be written: %s\n",
                          std::strerror(writer.error()));
         }
-        return kFileFailed;
+        return kFailed;
     }
     return status;
 }

@@ -24,9 +24,6 @@ struct ExtractOptions {
 // them, one per line or NUL-terminated.
 class ExtractCommand {
 public:
-    static constexpr int kSuccess = 0;
-    static constexpr int kFileFailed = 1;
-    static constexpr int kUsage = 2;
     // The file name that stands for standard input.
     static constexpr const char* kStandardInput = "-";
 

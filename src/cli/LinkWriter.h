@@ -23,6 +23,8 @@ public:
     bool deliver();
     // The system's error number of the first failure.
     int error() const { return error_; }
+    // True once anything could not be written.
+    bool failed() const { return error_ != 0; }
 
 private:
     void fail(int error);

@@ -5,15 +5,18 @@ namespace harvex2::cli {
 const char* const kUsageText =
     "usage: harvex2-cli extract [--keep-mailto] [--keep-bookmarks] [--keep-query]\n"
     "                           [--base URL] [-0|--null] FILE...\n"
+    "       harvex2-cli sequence [--marker C] [--zeros N] [--dir DIR] [-0|--null]\n"
+    "                            TEMPLATE START END [STEP]\n"
     "Try 'harvex2-cli --help' for more information.\n";
 
 const char* const kHelpText =
     R"(usage: harvex2-cli extract [OPTION]... FILE...
+       harvex2-cli sequence [OPTION]... TEMPLATE START END [STEP]
 
-Prints the links found in each HTML FILE, in order, exactly as the Parse HTML
-dialog of Harvex2 finds them: after a "<", the first "h" or "H" of the tag
-must be followed by "re", and the next double-quoted text is the link. Bytes
-are written as they stand in the file; nothing is decoded, trimmed or
+extract: prints the links found in each HTML FILE, in order, exactly as the
+Parse HTML dialog of Harvex2 finds them: after a "<", the first "h" or "H" of
+the tag must be followed by "re", and the next double-quoted text is the link.
+Bytes are written as they stand in the file; nothing is decoded, trimmed or
 de-duplicated. The input of a file ends at its end or at its first byte 26.
 A FILE of "-" is standard input. Reading stops early when the reader of the
 output closes it, as "head" does.
@@ -21,7 +24,7 @@ output closes it, as "head" does.
 By default links holding "mailto:", "#" or "?" are left out, as with the
 program's default settings.
 
-Options:
+Options of extract:
       --keep-mailto      keep links that contain "mailto:"
       --keep-bookmarks   keep links that contain "#"
       --keep-query       keep links that contain "?"
@@ -37,16 +40,40 @@ Options:
                          standard input; write "./-" for a file of that name)
   -h, --help             show this help and exit
 
+sequence: prints the URLs the Add Sequential Files dialog makes, one per
+line: the first "|" of TEMPLATE is replaced by each number from START up to
+and including END, STEP apart (1 when not given). Further markers stay as
+they are. Numbers are whole 32-bit numbers, decimal or hexadecimal after "$"
+or "0x"; a negative START stands as it is ("-5"), or after "--".
+
+Options of sequence:
+      --marker C         the character replaced by the number: one of
+                         | # ~ ^ (default |)
+      --zeros N          write every number with at least N digits, filled
+                         with leading zeros (at most 224); a longer number is
+                         never cut
+      --dir DIR          follow each URL with a tab and its download path:
+                         DIR, a "/" unless DIR ends with one, and the text
+                         after the URL's last "/"
+  -0, --null             end each line with a NUL byte instead of a line feed
+      --                 the arguments that follow are all values
+  -h, --help             show this help and exit
+
 Exit status:
-  0  every file was read
-  1  a file could not be opened; it is reported on standard error as
-     "Error opening the HTML source file" with the file name and the reason,
-     and the other files are still read (also: the output could not be
-     written or was closed early, or memory ran out, which ends the run)
+  0  done
+  1  extract: a file could not be opened; it is reported on standard error
+     as "Error opening the HTML source file" with the file name and the
+     reason, and the other files are still read. The run ends early when
+     the output could not be written or was closed, or memory ran out.
+     sequence: no URL was made; the dialog's message is written on standard
+     error ("Can't find the digit position marker", "'x' is not a valid
+     integer value", "Format string too long", a STEP below 1, or an END
+     below START), or the output could not be written.
   2  wrong usage
 
-Example:
+Examples:
   harvex2-cli extract page.html | aria2c -i -
+  harvex2-cli sequence --zeros 3 'http://example.com/img|.jpg' 1 120
 )";
 
 } // namespace harvex2::cli

@@ -1,4 +1,6 @@
+#include "cli/ExitStatus.h"
 #include "cli/ExtractCommand.h"
+#include "cli/SequenceCommand.h"
 #include "cli/Usage.h"
 
 #include <csignal>
@@ -7,18 +9,30 @@
 #include <string>
 #include <vector>
 
-using harvex2::cli::ExtractCommand;
+using namespace harvex2::cli;
 
 namespace {
 
 int usageError(const std::string& problem) {
-    std::fprintf(stderr, "harvex2-cli: %s\n%s", problem.c_str(), harvex2::cli::kUsageText);
-    return ExtractCommand::kUsage;
+    std::fprintf(stderr, "harvex2-cli: %s\n%s", problem.c_str(), kUsageText);
+    return kUsage;
 }
 
 int showHelp() {
-    std::fputs(harvex2::cli::kHelpText, stdout);
-    return std::fflush(stdout) == 0 ? ExtractCommand::kSuccess : ExtractCommand::kFileFailed;
+    std::fputs(kHelpText, stdout);
+    return std::fflush(stdout) == 0 ? kSuccess : kFailed;
+}
+
+template <class Command> int runCommand(const std::vector<std::string>& args) {
+    std::string problem;
+    const auto options = Command::parse(args, problem);
+    if (!options) {
+        return usageError(problem);
+    }
+    if (options->help) {
+        return showHelp();
+    }
+    return Command::run(*options, stdout, stderr);
 }
 
 int runCommand(const std::vector<std::string>& args) {
@@ -28,19 +42,14 @@ int runCommand(const std::vector<std::string>& args) {
     if (args.front() == "-h" || args.front() == "--help") {
         return showHelp();
     }
-    if (args.front() != "extract") {
-        return usageError("unknown command '" + args.front() + "'");
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args.front() == "extract") {
+        return runCommand<ExtractCommand>(rest);
     }
-    std::string problem;
-    const auto options =
-        ExtractCommand::parse(std::vector<std::string>(args.begin() + 1, args.end()), problem);
-    if (!options) {
-        return usageError(problem);
+    if (args.front() == "sequence") {
+        return runCommand<SequenceCommand>(rest);
     }
-    if (options->help) {
-        return showHelp();
-    }
-    return ExtractCommand::run(*options, stdout, stderr);
+    return usageError("unknown command '" + args.front() + "'");
 }
 
 } // namespace
@@ -53,6 +62,6 @@ int main(int argc, char** argv) {
         return runCommand(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::bad_alloc&) {
         std::fputs("harvex2-cli: out of memory\n", stderr);
-        return ExtractCommand::kFileFailed;
+        return kFailed;
     }
 }

@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "core/extract/ParseHtml.h"
 #include "core/extract/SettingsSwitches.h"
 #include "support/core/ScriptedPrompts.h"
@@ -27,11 +28,7 @@ namespace {
 
 using namespace std::string_literals;
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using Outcome = test::CliOutcome;
 
 // AddressSanitizer reserves far more address space than any limit a test could set.
 #if defined(__SANITIZE_ADDRESS__)
@@ -42,33 +39,13 @@ struct Outcome {
 #endif
 #endif
 
-std::string quoted(const std::string& arg) {
-    std::string text = "'";
-    for (char c : arg) {
-        text += c == '\'' ? "'\\''"s : std::string(1, c);
-    }
-    return text + "'";
-}
-
 class CliExtract : public testing::Test {
 protected:
     // Runs the built program as a shell user would, output to files in the scratch folder.
     // `before` holds shell commands run first.
     Outcome cli(const std::vector<std::string>& args, const std::string& stdoutTo = {},
                 const std::string& stdinFrom = {}, const std::string& before = {}) {
-        const std::string out = folder.file("stdout");
-        const std::string err = folder.file("stderr");
-        std::string command = before + "exec " + quoted(HARVEX2_CLI_BINARY);
-        for (const std::string& arg : args) {
-            command += " " + quoted(arg);
-        }
-        command += " >" + quoted(stdoutTo.empty() ? out : stdoutTo) + " 2>" + quoted(err);
-        if (!stdinFrom.empty()) {
-            command += " <" + quoted(stdinFrom);
-        }
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::TempFolder::read(out),
-                test::TempFolder::read(err)};
+        return test::runCli(folder, args, stdoutTo, stdinFrom, before);
     }
 
     test::TempFolder folder;
@@ -190,7 +167,7 @@ TEST_F(CliExtract, DashIsStandardInputAndDoubleDashMakesTheRestFiles) {
     folder.makeFile("-p.htm", R"(<a href="dash">)");
     EXPECT_EQ(cli({"extract", one, "-", one}, {}, piped).out, "1\nin\nput\n1\n");
     const Outcome named =
-        cli({"extract", "--", "-p.htm"}, {}, {}, "cd " + quoted(folder.path()) + "; ");
+        cli({"extract", "--", "-p.htm"}, {}, {}, "cd " + test::shellQuoted(folder.path()) + "; ");
     EXPECT_EQ(named.status, 0);
     EXPECT_EQ(named.out, "dash\n");
 }

@@ -5,7 +5,7 @@
 
 namespace harvex2::core {
 
-// An editable drop-down box of the main window together with its remembered entries.
+// An editable drop-down box together with its remembered entries.
 class HistoryBox {
 public:
     virtual ~HistoryBox() = default;

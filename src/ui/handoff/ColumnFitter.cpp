@@ -8,6 +8,8 @@ namespace harvex2::ui {
 namespace {
 // Room for the cell's margins and the focus frame around the text.
 constexpr int kTextPadding = 12;
+constexpr char16_t kFirstPrintable = u' ';
+constexpr char16_t kLastPrintable = u'~';
 } // namespace
 
 ColumnFitter::ColumnFitter(QTreeView& view, int columns)
@@ -29,6 +31,10 @@ ColumnFitter::ColumnFitter(QTreeView& view, int columns)
 }
 
 void ColumnFitter::restart() {
+    const QFontMetrics font = view_.fontMetrics();
+    for (char16_t c = kFirstPrintable; c <= kLastPrintable; ++c) {
+        advances_[c] = font.horizontalAdvance(QChar(c));
+    }
     const QFontMetrics metrics = view_.header()->fontMetrics();
     for (std::size_t c = 0; c < widths_.size(); ++c) {
         const QString title =
@@ -42,13 +48,23 @@ void ColumnFitter::restart() {
     }
 }
 
+int ColumnFitter::textWidth(const QString& text) const {
+    int width = 0;
+    for (const QChar c : text) {
+        if (c.unicode() < kFirstPrintable || c.unicode() > kLastPrintable) {
+            return view_.fontMetrics().horizontalAdvance(text);
+        }
+        width += advances_[c.unicode()];
+    }
+    return width;
+}
+
 void ColumnFitter::measureRows(int first, int last) {
-    const QFontMetrics metrics = view_.fontMetrics();
     const QAbstractItemModel* model = view_.model();
     for (int row = first; row <= last; ++row) {
         for (std::size_t c = 0; c < widths_.size(); ++c) {
             const QModelIndex cell = model->index(row, static_cast<int>(c));
-            int width = metrics.horizontalAdvance(cell.data().toString()) + kTextPadding;
+            int width = textWidth(cell.data().toString()) + kTextPadding;
             if (!cell.data(Qt::DecorationRole).isNull()) {
                 width += view_.iconSize().width() + kTextPadding / 2;
             }

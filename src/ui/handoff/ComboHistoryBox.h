@@ -6,7 +6,7 @@ class QComboBox;
 
 namespace harvex2::ui {
 
-// An editable drop-down box of the main window as the core sees it: its text and its list.
+// An editable drop-down box as the core sees it: its text and its list.
 class ComboHistoryBox : public core::HistoryBox {
 public:
     explicit ComboHistoryBox(QComboBox& box) : box_(box) {}

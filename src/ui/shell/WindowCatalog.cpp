@@ -3,6 +3,7 @@
 #include "ui/extract/ExtractWindows.h"
 #include "ui/handoff/HandoffWindows.h"
 #include "ui/sequence/BrowseDirWindow.h"
+#include "ui/sequence/SequenceWindows.h"
 #include "ui/shell/OptionsFactory.h"
 
 #include <QWidget>
@@ -19,15 +20,15 @@ constexpr WindowEntry kProgramWindows[] = {
     {WindowSlot::BaseUrlPrompt, "", SplashLine::None, nullptr},
     {WindowSlot::ParseHtml, "Import ", SplashLine::First, &makeParseHtmlDialog},
     {WindowSlot::Adding, "Adding ", SplashLine::First, &makeAddingWindow},
-    {WindowSlot::Sequential, "Sequential ", SplashLine::First, nullptr},
+    {WindowSlot::Sequential, "Sequential ", SplashLine::First, &makeSequentialDialog},
     {WindowSlot::SelectSpecial, "Select ", SplashLine::First, nullptr},
     {WindowSlot::Options, "Options ", SplashLine::First, &makeOptionsDialog},
     {WindowSlot::BrowseDir, "BrowseDir ", SplashLine::First, &makeBrowseDirDialog},
     {WindowSlot::Connecting, "Connecting ", SplashLine::First, &makePleaseWaitWindow},
     {WindowSlot::MultipleSetup, "Multiple ", SplashLine::Second, nullptr},
     {WindowSlot::MultipleProgress, "Multiple2 ", SplashLine::Second, nullptr},
-    {WindowSlot::SettingsList, "LoadSettings ", SplashLine::Second, nullptr},
-    {WindowSlot::SaveProfile, "SaveSettings ", SplashLine::Second, nullptr},
+    {WindowSlot::SettingsList, "LoadSettings ", SplashLine::Second, &makeSettingsListDialog},
+    {WindowSlot::SaveProfile, "SaveSettings ", SplashLine::Second, &makeSaveProfileDialog},
 };
 
 } // namespace

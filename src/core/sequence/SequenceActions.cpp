@@ -1,0 +1,124 @@
+#include "core/sequence/SequenceActions.h"
+
+#include "core/sequence/AddingRowsSink.h"
+#include "core/sequence/LinkListSink.h"
+#include "core/sequence/SequenceError.h"
+#include "core/sequence/SequencePlan.h"
+#include "core/shell/MruHistory.h"
+#include "platform/ConversionError.h"
+#include "platform/ErrorBox.h"
+
+namespace harvex2::core {
+
+using platform::MessageButton;
+using platform::MessageIcon;
+
+void SequenceActions::loadHistories() {
+    parts_.urlBox.setEntries(MruHistory::load(parts_.userStore, mru::kSeqUrl));
+    parts_.dirBox.setEntries(MruHistory::load(parts_.userStore, mru::kSeqDir));
+}
+
+void SequenceActions::test(const SequenceFields& fields) {
+    if (running_) {
+        return;
+    }
+    SequenceSink& preview = parts_.dialog.clearPreview(fields.downloadDir);
+    const RunScope run(*this, SequenceRunKind::Test);
+    parts_.events.processEvents();
+    attempt([&] {
+        SequenceRunner(parts_.dialog, parts_.events, parts_.interval).run(plan(fields), preview);
+    });
+}
+
+void SequenceActions::add(const SequenceFields& fields) {
+    if (running_) {
+        return;
+    }
+    {
+        const RunScope run(*this, SequenceRunKind::Add);
+        if (!attempt([&] { deliver(fields); })) {
+            return;
+        }
+    }
+    saveHistories();
+    if (parts_.settings.acas) {
+        parts_.dialog.closeWithOk();
+    }
+}
+
+SequencePlan SequenceActions::plan(const SequenceFields& fields) const {
+    SequencePlan plan(fields);
+    if (plan.count() > kMaxNumbers) {
+        throw SequenceError("The range holds " + std::to_string(plan.count()) +
+                            " numbers; a series can hold at most " + std::to_string(kMaxNumbers) +
+                            ".");
+    }
+    return plan;
+}
+
+// Every field is read before the first URL is made, so a failure leaves every target as
+// it was.
+void SequenceActions::deliver(const SequenceFields& fields) {
+    const SequencePlan series = plan(fields);
+    SequenceRunner runner(parts_.dialog, parts_.events, parts_.interval);
+    parts_.adding.rows().clear();
+    if (fields.nv) {
+        AddingRowsSink rows(parts_.adding.rows(), fields.downloadDir);
+        runner.run(series, rows);
+        parts_.adding.run();
+    } else {
+        LinkListSink list(parts_.links);
+        runner.run(series, list);
+        askToCopyDirectory(fields.downloadDir);
+    }
+}
+
+void SequenceActions::askToCopyDirectory(const std::string& directory) {
+    if (directory.empty()) {
+        return;
+    }
+    const MessageButton answer = parts_.prompts.message(
+        {MessageIcon::Question,
+         "Add Sequence to Harvex",
+         "Copy download directory from Add Sequence window\r\nto main window?",
+         {MessageButton::Yes, MessageButton::No}});
+    if (answer == MessageButton::Yes) {
+        parts_.dialog.setMainDownloadDirectory(directory);
+    }
+}
+
+void SequenceActions::saveHistories() {
+    for (auto [box, spec] :
+         {std::pair{&parts_.urlBox, &mru::kSeqUrl}, std::pair{&parts_.dirBox, &mru::kSeqDir}}) {
+        box->setEntries(MruHistory::save(parts_.userStore, *spec, box->entries(), box->text()));
+    }
+}
+
+SequenceActions::RunScope::RunScope(SequenceActions& actions, SequenceRunKind kind)
+    : actions_(actions) {
+    actions_.running_ = true;
+    actions_.parts_.dialog.setRunning(kind);
+}
+
+SequenceActions::RunScope::~RunScope() {
+    actions_.parts_.dialog.setRunning(SequenceRunKind::None);
+    actions_.parts_.dialog.setProgressPosition(0);
+    actions_.running_ = false;
+}
+
+bool SequenceActions::attempt(const std::function<void()>& work) {
+    try {
+        work();
+        return true;
+    } catch (const MissingMarkerError& failure) {
+        parts_.prompts.message(
+            {MessageIcon::Error, "Harvex2", failure.what(), {MessageButton::Ok}});
+    } catch (const SequenceError& failure) {
+        platform::showErrorBox(parts_.prompts, failure.what());
+    } catch (const platform::ConversionError& failure) {
+        platform::showErrorBox(parts_.prompts, failure.what());
+    }
+    return false;
+}
+
+} // namespace harvex2::core

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "core/handoff/AddingRun.h"
+#include "core/handoff/HistoryBox.h"
+#include "core/sequence/SequenceDialogPort.h"
+#include "core/sequence/SequenceFields.h"
+#include "core/sequence/SequenceRunner.h"
+#include "core/shell/LinkList.h"
+#include "core/shell/SettingsRecord.h"
+#include "platform/EventPump.h"
+#include "platform/Prompts.h"
+#include "platform/RegistryStore.h"
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace harvex2::core {
+
+class SequencePlan;
+
+// What the Add Sequential Files dialog works with.
+struct SequenceParts {
+    SequenceDialogPort& dialog;
+    platform::Prompts& prompts;
+    platform::EventPump& events;
+    platform::RegistryStore& userStore;
+    const SettingsRecord& settings;
+    LinkList& links;
+    AddingRun& adding;
+    HistoryBox& urlBox;
+    HistoryBox& dirBox;
+    std::chrono::milliseconds interval = SequenceRunner::kInterval;
+};
+
+// Test and Add of the Add Sequential Files dialog: a URL template expanded over a range of
+// numbers into the preview, the Adding window or the link list.
+class SequenceActions {
+public:
+    // Views count their rows in int and every row is held in memory: a longer series is
+    // refused before it begins.
+    static constexpr std::uint64_t kMaxNumbers = 10'000'000;
+
+    explicit SequenceActions(SequenceParts parts) : parts_(parts) {}
+
+    // Both histories, sorted, into their boxes.
+    void loadHistories();
+    // Fills the preview; changes nothing outside the dialog.
+    void test(const SequenceFields& fields);
+    // Hands the series to its target, then remembers the template and directory and, with
+    // ACAS on, closes the dialog. Throws platform::RegistryError when a history cannot be
+    // written.
+    void add(const SequenceFields& fields);
+
+    bool running() const { return running_; }
+
+private:
+    // Marks a run from its start to its end, however it ends.
+    class RunScope {
+    public:
+        RunScope(SequenceActions& actions, SequenceRunKind kind);
+        ~RunScope();
+        RunScope(const RunScope&) = delete;
+        RunScope& operator=(const RunScope&) = delete;
+
+    private:
+        SequenceActions& actions_;
+    };
+
+    SequencePlan plan(const SequenceFields& fields) const;
+    void deliver(const SequenceFields& fields);
+    void askToCopyDirectory(const std::string& directory);
+    void saveHistories();
+    // Runs `work`; a series that cannot be made is reported and gives false.
+    bool attempt(const std::function<void()>& work);
+
+    SequenceParts parts_;
+    bool running_ = false;
+};
+
+} // namespace harvex2::core

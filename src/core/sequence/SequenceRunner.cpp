@@ -1,0 +1,37 @@
+#include "core/sequence/SequenceRunner.h"
+
+#include <string>
+
+namespace harvex2::core {
+
+namespace {
+using Clock = std::chrono::steady_clock;
+// Reading the clock for every URL would cost more than making most URLs.
+constexpr std::uint64_t kClockEvery = 256;
+} // namespace
+
+void SequenceRunner::run(const SequencePlan& plan, SequenceSink& sink) {
+    dialog_.setProgressMaximum(plan.range().progressMaximum());
+    dialog_.setProgressPosition(0);
+    std::string url;
+    auto due = Clock::now() + interval_;
+    const std::uint64_t count = plan.count();
+    for (std::uint64_t index = 0; index < count; ++index) {
+        plan.urlAt(index, url);
+        sink.append(url);
+        if ((index + 1) % kClockEvery == 0 && Clock::now() >= due) {
+            report(plan, sink, index + 1);
+            due = Clock::now() + interval_;
+        }
+    }
+    sink.finish();
+    dialog_.setProgressPosition(plan.range().progressAfter(count));
+}
+
+void SequenceRunner::report(const SequencePlan& plan, SequenceSink& sink, std::uint64_t done) {
+    sink.flush();
+    dialog_.setProgressPosition(plan.range().progressAfter(done));
+    events_.processEvents();
+}
+
+} // namespace harvex2::core

@@ -1,0 +1,197 @@
+#include "ui/sequence/SequentialDialog.h"
+
+#include "core/sequence/SequencePlan.h"
+#include "platform/ErrorBox.h"
+#include "ui/platform/TextBytes.h"
+#include "ui/sequence/PreviewColumnSizer.h"
+#include "ui/sequence/ProfileButtons.h"
+#include "ui/sequence/SequencePreviewModel.h"
+#include "ui/sequence/SpinButtons.h"
+#include "ui/shell/AppServices.h"
+#include "ui/shell/DirectoryBrowser.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/shell/WindowCatalog.h"
+
+#include <limits>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QTableView>
+
+namespace harvex2::ui {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr QSize kClientSize(555, 351);
+constexpr std::uint64_t kBarLimit = std::numeric_limits<int>::max();
+} // namespace
+
+SequentialDialog::SequentialDialog(AppServices& services, core::AddingRun& adding,
+                                   std::chrono::milliseconds interval, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      services_(services), controls_(SequentialControls::build(*this)),
+      model_(new SequencePreviewModel(this)), urlHistory_(*controls_.url),
+      dirHistory_(*controls_.downloadDir),
+      actions_({*this, *services.prompts, *services.eventPump, *services.userStore,
+                *services.settings, *services.links, adding, urlHistory_, dirHistory_, interval}) {
+    setObjectName(u"TForm4"_s);
+    setWindowTitle(u"Add Sequential Files"_s);
+    setFixedSize(kClientSize);
+    controls_.preview->setModel(model_);
+    new PreviewColumnSizer(*controls_.preview, *model_);
+    connectControls();
+}
+
+void SequentialDialog::connectControls() {
+    const SequentialControls& c = controls_;
+    connect(c.add, &QPushButton::clicked, this, &SequentialDialog::Button1Click);
+    connect(c.close, &QPushButton::clicked, this, &SequentialDialog::Button2Click);
+    connect(c.browse, &QPushButton::clicked, this, &SequentialDialog::Button3Click);
+    connect(c.test, &QPushButton::clicked, this, &SequentialDialog::Button4Click);
+    connect(c.save, &QPushButton::clicked, this, &SequentialDialog::Button5Click);
+    connect(c.load, &QPushButton::clicked, this, &SequentialDialog::Button6Click);
+    // The example follows every field it is made from.
+    const auto example = [this] { showExample(); };
+    connect(c.url, &QComboBox::editTextChanged, this, example);
+    connect(c.marker, &QComboBox::currentIndexChanged, this, example);
+    connect(c.zeros, &QCheckBox::toggled, this, example);
+    connect(c.positions, &QLineEdit::textChanged, this, example);
+    connect(c.start, &QLineEdit::textChanged, this, example);
+}
+
+void SequentialDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        actions_.loadHistories();
+    }
+}
+
+core::SequenceFields SequentialDialog::fields() const {
+    const SequentialControls& c = controls_;
+    return {toBytes(c.url->currentText()),
+            c.marker->currentIndex(),
+            toBytes(c.downloadDir->currentText()),
+            c.zeros->isChecked(),
+            toBytes(c.positions->text()),
+            c.toAdding->isChecked(),
+            toBytes(c.start->text()),
+            toBytes(c.goTo->text()),
+            toBytes(c.step->text())};
+}
+
+void SequentialDialog::setFields(const core::SequenceFields& fields) {
+    const SequentialControls& c = controls_;
+    c.url->setEditText(fromBytes(fields.url));
+    c.marker->setCurrentIndex(fields.marker() ? fields.charDigit : -1);
+    c.downloadDir->setEditText(fromBytes(fields.downloadDir));
+    c.zeros->setChecked(fields.zeros);
+    c.positions->setText(fromBytes(fields.zerosCount));
+    (fields.nv ? c.toAdding : c.toList)->setChecked(true);
+    c.start->setText(fromBytes(fields.start));
+    c.goTo->setText(fromBytes(fields.end));
+    c.step->setText(fromBytes(fields.step));
+}
+
+void SequentialDialog::showExample() {
+    const auto example = core::SequencePlan::example(fields());
+    const QString url = example ? fromBytes(*example) : QString();
+    QLabel& label = *controls_.example;
+    const QString lead = u"First URL: "_s;
+    const int room = label.width() - label.fontMetrics().horizontalAdvance(lead);
+    label.setText(example ? lead + label.fontMetrics().elidedText(url, Qt::ElideLeft, room)
+                          : QString());
+    label.setToolTip(url);
+}
+
+void SequentialDialog::Button1Click() {
+    try {
+        actions_.add(fields());
+    } catch (const platform::RegistryError& failure) {
+        // The histories are written after the run; the store may refuse them.
+        platform::showErrorBox(*services_.prompts, failure.what());
+    }
+}
+
+void SequentialDialog::Button2Click() {
+    QDialog::reject();
+}
+
+void SequentialDialog::Button3Click() {
+    // The browser is made after this dialog at start-up, so it is looked up when needed.
+    auto* browser =
+        dynamic_cast<DirectoryBrowser*>(services_.windows->window(WindowSlot::BrowseDir));
+    if (!browser) {
+        return;
+    }
+    if (const auto directory = browser->browse()) {
+        controls_.downloadDir->setEditText(fromBytes(*directory));
+    }
+}
+
+void SequentialDialog::Button4Click() {
+    actions_.test(fields());
+}
+
+void SequentialDialog::Button5Click() {
+    ProfileButtons(services_, *this).save();
+}
+
+void SequentialDialog::Button6Click() {
+    ProfileButtons(services_, *this).load();
+}
+
+void SequentialDialog::reject() {
+    if (!actions_.running()) {
+        Button2Click();
+    }
+}
+
+void SequentialDialog::setRunning(core::SequenceRunKind kind) {
+    const SequentialControls& c = controls_;
+    const bool idle = kind == core::SequenceRunKind::None;
+    const bool adding = kind == core::SequenceRunKind::Add;
+    c.pleaseWait->setVisible(!idle);
+    for (QWidget* field : std::initializer_list<QWidget*>{c.url, c.start, c.startSpin, c.goTo,
+                                                          c.goToSpin, c.step, c.stepSpin}) {
+        field->setEnabled(!adding);
+    }
+    // Events flow during a run: nothing may start a second one or open another window.
+    for (QWidget* button : {c.add, c.close, c.test, c.save, c.load, c.browse}) {
+        button->setEnabled(idle);
+    }
+    repaint();
+}
+
+void SequentialDialog::setProgressMaximum(std::uint64_t maximum) {
+    progressScale_ = maximum / kBarLimit + 1;
+    controls_.progress->setRange(0, static_cast<int>(maximum / progressScale_));
+}
+
+void SequentialDialog::setProgressPosition(std::uint64_t position) {
+    controls_.progress->setValue(static_cast<int>(position / progressScale_));
+}
+
+core::SequenceSink& SequentialDialog::clearPreview(const std::string& downloadDir) {
+    model_->clear(downloadDir);
+    return *model_;
+}
+
+void SequentialDialog::setMainDownloadDirectory(const std::string& directory) {
+    if (auto* main = qobject_cast<MainWindow*>(services_.mainWindow)) {
+        main->directoryBox()->setEditText(fromBytes(directory));
+    }
+}
+
+void SequentialDialog::closeWithOk() {
+    accept();
+}
+
+} // namespace harvex2::ui

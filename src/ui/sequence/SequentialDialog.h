@@ -1,0 +1,68 @@
+#pragma once
+
+#include "core/handoff/AddingRun.h"
+#include "core/sequence/SequenceActions.h"
+#include "core/sequence/SequenceDialogPort.h"
+#include "core/sequence/SequenceFields.h"
+#include "ui/handoff/ComboHistoryBox.h"
+#include "ui/sequence/SequentialControls.h"
+
+#include <chrono>
+#include <cstdint>
+
+#include <QDialog>
+
+namespace harvex2::ui {
+
+struct AppServices;
+class SequencePreviewModel;
+
+// "Add Sequential Files": a URL template expanded over a range of numbers, previewed here
+// and added to the Adding window or the link list. Keeps its fields between openings.
+class SequentialDialog : public QDialog, private core::SequenceDialogPort {
+    Q_OBJECT
+public:
+    SequentialDialog(AppServices& services, core::AddingRun& adding,
+                     std::chrono::milliseconds interval = core::SequenceRunner::kInterval,
+                     QWidget* parent = nullptr);
+
+    core::SequenceFields fields() const;
+    // Sets the fields in the order a profile stores them.
+    void setFields(const core::SequenceFields& fields);
+    const SequencePreviewModel& preview() const { return *model_; }
+
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+
+    // Escape and the close box wait for a run to end.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void connectControls();
+    void showExample();
+
+    void setRunning(core::SequenceRunKind kind) override;
+    void setProgressMaximum(std::uint64_t maximum) override;
+    void setProgressPosition(std::uint64_t position) override;
+    core::SequenceSink& clearPreview(const std::string& downloadDir) override;
+    void setMainDownloadDirectory(const std::string& directory) override;
+    void closeWithOk() override;
+
+    AppServices& services_;
+    SequentialControls controls_;
+    SequencePreviewModel* model_;
+    ComboHistoryBox urlHistory_;
+    ComboHistoryBox dirHistory_;
+    core::SequenceActions actions_;
+    // A progress maximum beyond the bar's range is shown in steps of this many.
+    std::uint64_t progressScale_ = 1;
+};
+
+} // namespace harvex2::ui

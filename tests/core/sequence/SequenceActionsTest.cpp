@@ -1,0 +1,204 @@
+#include "core/sequence/SequenceActions.h"
+
+#include "core/handoff/DownloadTarget.h"
+#include "core/handoff/HandoffFakes.h"
+#include "core/shell/MruHistory.h"
+#include "platform/posix/FileRegistryStore.h"
+#include "support/core/ScriptedPrompts.h"
+#include "support/core/TempFolder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace harvex2::test {
+namespace {
+
+using core::SequenceRunKind;
+using platform::MessageButton;
+using platform::MessageIcon;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using Texts = std::vector<std::string>;
+
+constexpr char kSep = core::DownloadTarget::kSeparator;
+
+// The dialog as the runs see it: what is shown, and every URL of the preview.
+class FakeSequenceDialog : public core::SequenceDialogPort, public core::SequenceSink {
+public:
+    void setRunning(SequenceRunKind kind) override { runs.push_back(kind); }
+    void setProgressMaximum(std::uint64_t maximum) override { progressMaximum = maximum; }
+    void setProgressPosition(std::uint64_t position) override { positions.push_back(position); }
+    core::SequenceSink& clearPreview(const std::string&) override {
+        preview.clear();
+        return *this;
+    }
+    void setMainDownloadDirectory(const std::string& directory) override {
+        mainDirectory = directory;
+    }
+    void closeWithOk() override { ++closes; }
+    void append(std::string_view url) override { preview.emplace_back(url); }
+
+    std::vector<SequenceRunKind> runs;
+    std::uint64_t progressMaximum = 0;
+    std::vector<std::uint64_t> positions;
+    Texts preview;
+    std::string mainDirectory = "unchanged";
+    int closes = 0;
+};
+
+class SequenceActionsTest : public ::testing::Test {
+protected:
+    SequenceActionsTest() {
+        fields.url = "http://h/f|.jpg";
+        fields.start = "1";
+        fields.end = "3";
+    }
+
+    Texts linkTexts() const {
+        Texts texts;
+        for (std::size_t i = 0; i < links.count(); ++i) {
+            EXPECT_FALSE(links.checkedAt(i));
+            texts.push_back(links.textAt(i));
+        }
+        return texts;
+    }
+    void add() {
+        urlBox.setText(fields.url);
+        dirBox.setText(fields.downloadDir);
+        actions.add(fields);
+    }
+
+    TempFolder folder;
+    platform::FileRegistryStore store{platform::Hive::CurrentUser, folder.file("user.reg")};
+    FakeSequenceDialog dialog;
+    ScriptedPrompts prompts;
+    CountingEventPump events;
+    core::SettingsRecord settings;
+    core::LinkList links;
+    FakeAddingRun adding;
+    FakeHistoryBox urlBox{"", {}};
+    FakeHistoryBox dirBox{"", {}};
+    core::SequenceFields fields;
+    core::SequenceActions actions{
+        {dialog, prompts, events, store, settings, links, adding, urlBox, dirBox}};
+};
+
+TEST_F(SequenceActionsTest, AddFillsTheAddingWindowAndRunsItOnce) {
+    adding.rows().append("old", "", "0");
+    fields.downloadDir = "/dl";
+    std::vector<core::AddingRow> seen;
+    adding.pass = [&](core::AddingRows& rows) {
+        EXPECT_EQ(dialog.runs.back(), SequenceRunKind::Add);
+        for (std::size_t r = 0; r < rows.count(); ++r) {
+            seen.push_back(rows.at(r));
+        }
+    };
+    add();
+    ASSERT_EQ(adding.runs, 1);
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[2].url, "http://h/f3.jpg");
+    EXPECT_EQ(seen[2].target, std::string("/dl") + kSep + "f3.jpg");
+    for (const core::AddingRow& row : seen) {
+        EXPECT_EQ(row.status, "Waiting");
+        EXPECT_EQ(row.indexFromMain(), "0");
+        EXPECT_EQ(row.picture, core::RowPicture::Waiting);
+    }
+    EXPECT_THAT(dialog.runs, ElementsAre(SequenceRunKind::Add, SequenceRunKind::None));
+    EXPECT_EQ(dialog.positions.back(), 0u);
+    EXPECT_EQ(dialog.closes, 1);
+    EXPECT_THAT(links.count(), 0u);
+}
+
+TEST_F(SequenceActionsTest, AddToTheLinkListAsksOnlyWithADirectory) {
+    fields.nv = false;
+    add();
+    EXPECT_EQ(linkTexts(), (Texts{"http://h/f1.jpg", "http://h/f2.jpg", "http://h/f3.jpg"}));
+    EXPECT_EQ(adding.runs, 0);
+
+    fields.downloadDir = "/dl";
+    for (const MessageButton answer : {MessageButton::No, MessageButton::Yes}) {
+        prompts.expectMessage(MessageIcon::Question, "Add Sequence to Harvex",
+                              "Copy download directory from Add Sequence window\r\nto main window?",
+                              {MessageButton::Yes, MessageButton::No}, answer);
+        add();
+        EXPECT_EQ(dialog.mainDirectory, answer == MessageButton::Yes ? "/dl" : "unchanged");
+    }
+    EXPECT_EQ(links.count(), 9u);
+}
+
+TEST_F(SequenceActionsTest, RefusedSeriesAddNothingAndRememberNothing) {
+    adding.rows().append("kept", "", "0");
+    const struct {
+        void (*change)(core::SequenceFields&);
+        MessageIcon icon;
+        const char* text;
+    } cases[] = {
+        {[](core::SequenceFields& f) { f.charDigit = 1; }, MessageIcon::Error,
+         "Can't find the digit position marker"},
+        {[](core::SequenceFields& f) { f.step = "two"; }, MessageIcon::Error,
+         "'two' is not a valid integer value."},
+        {[](core::SequenceFields& f) { f.end = "0"; }, MessageIcon::Error,
+         "The range holds no numbers: Go to (0) is less than Start at (1)."},
+        {[](core::SequenceFields& f) { f.step = "0"; }, MessageIcon::Error,
+         "Step must be 1 or more, not 0."},
+        {[](core::SequenceFields& f) { f.end = "10000001"; }, MessageIcon::Error,
+         "The range holds 10000001 numbers; a series can hold at most 10000000."},
+    };
+    for (const bool nv : {true, false}) {
+        for (const auto& refused : cases) {
+            core::SequenceFields f = fields;
+            f.nv = nv;
+            refused.change(f);
+            prompts.expectMessage(refused.icon, "Harvex2", refused.text, {MessageButton::Ok},
+                                  MessageButton::Ok);
+            actions.add(f);
+            EXPECT_EQ(dialog.runs.back(), SequenceRunKind::None) << refused.text;
+        }
+    }
+    EXPECT_EQ(adding.runs, 0);
+    EXPECT_EQ(adding.rows().count(), 1u);
+    EXPECT_EQ(links.count(), 0u);
+    EXPECT_EQ(dialog.closes, 0);
+    EXPECT_FALSE(store.keyExists(core::mru::kSeqUrl.key));
+}
+
+TEST_F(SequenceActionsTest, TestFillsOnlyThePreview) {
+    fields.end = "12";
+    fields.step = "5";
+    actions.test(fields);
+    EXPECT_THAT(dialog.preview,
+                ElementsAre("http://h/f1.jpg", "http://h/f6.jpg", "http://h/f11.jpg"));
+    EXPECT_EQ(dialog.progressMaximum, 12u);
+    EXPECT_EQ(dialog.positions, (std::vector<std::uint64_t>{0, 12, 0}));
+    EXPECT_THAT(dialog.runs, ElementsAre(SequenceRunKind::Test, SequenceRunKind::None));
+    EXPECT_EQ(events.calls, 1);
+
+    fields.url = "none";
+    prompts.expectMessage(MessageIcon::Error, "Harvex2", "Can't find the digit position marker",
+                          {MessageButton::Ok}, MessageButton::Ok);
+    actions.test(fields);
+    EXPECT_THAT(dialog.preview, IsEmpty());
+    EXPECT_EQ(dialog.runs.back(), SequenceRunKind::None);
+    EXPECT_EQ(adding.runs + static_cast<int>(links.count()) + dialog.closes, 0);
+    EXPECT_FALSE(store.keyExists(core::mru::kSeqUrl.key));
+}
+
+TEST_F(SequenceActionsTest, LongSeriesLetEventsThroughAndRefuseASecondRun) {
+    core::SequenceActions often{{dialog, prompts, events, store, settings, links, adding, urlBox,
+                                 dirBox, std::chrono::milliseconds(0)}};
+    fields.end = "100000";
+    fields.nv = false;
+    events.onProcess = [&] {
+        EXPECT_TRUE(often.running());
+        often.add(fields);
+        often.test(fields);
+    };
+    often.add(fields);
+    EXPECT_GT(events.calls, 100);
+    EXPECT_EQ(links.count(), 100000u);
+    EXPECT_EQ(links.textAt(99999), "http://h/f100000.jpg");
+    EXPECT_FALSE(often.running());
+}
+
+} // namespace
+} // namespace harvex2::test

@@ -1,0 +1,96 @@
+#include "SequenceFixture.h"
+
+#include "ui/sequence/SequenceWindows.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace harvex2::test {
+
+void FakeAddingWindow::run() {
+    ++runs;
+    if (pass) {
+        pass(rows_);
+    }
+}
+
+void ProbingPump::processEvents() {
+    ++calls;
+    if (probe) {
+        probe();
+    }
+}
+
+std::optional<std::string> FakeDirectoryBrowser::browse() {
+    ++opened;
+    return answer;
+}
+
+namespace {
+
+std::unique_ptr<QWidget> makeFakeAdding(ui::AppServices&) {
+    return std::make_unique<FakeAddingWindow>();
+}
+
+std::unique_ptr<QWidget> makeFakeBrowser(ui::AppServices&) {
+    return std::make_unique<FakeDirectoryBrowser>();
+}
+
+constexpr ui::WindowEntry kSequenceWindows[] = {
+    {ui::WindowSlot::Adding, "Adding ", ui::SplashLine::First, &makeFakeAdding},
+    {ui::WindowSlot::Sequential, "Sequential ", ui::SplashLine::First, &ui::makeSequentialDialog},
+    {ui::WindowSlot::BrowseDir, "BrowseDir ", ui::SplashLine::First, &makeFakeBrowser},
+    {ui::WindowSlot::SettingsList, "LoadSettings ", ui::SplashLine::Second,
+     &ui::makeSettingsListDialog},
+    {ui::WindowSlot::SaveProfile, "SaveSettings ", ui::SplashLine::Second,
+     &ui::makeSaveProfileDialog},
+};
+
+} // namespace
+
+void SequenceFixture::SetUp() {
+    catalog = std::make_unique<ui::WindowCatalog>(kSequenceWindows);
+    start();
+    services.eventPump = &pump;
+    for (const ui::WindowEntry& entry : catalog->entries()) {
+        catalog->create(entry, services);
+    }
+}
+
+ui::SequentialDialog* SequenceFixture::dialog() const {
+    return static_cast<ui::SequentialDialog*>(catalog->window(ui::WindowSlot::Sequential));
+}
+
+FakeAddingWindow* SequenceFixture::adding() const {
+    return static_cast<FakeAddingWindow*>(catalog->window(ui::WindowSlot::Adding));
+}
+
+FakeDirectoryBrowser* SequenceFixture::browser() const {
+    return static_cast<FakeDirectoryBrowser*>(catalog->window(ui::WindowSlot::BrowseDir));
+}
+
+void SequenceFixture::click(const char* button) const {
+    QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+}
+
+void SequenceFixture::type(const char* edit, const QString& text) const {
+    if (auto* box = dialog()->findChild<QComboBox*>(QLatin1StringView(edit))) {
+        box->setEditText(text);
+    } else {
+        control<QLineEdit>(edit)->setText(text);
+    }
+}
+
+void SequenceFixture::whenModal(std::function<void(QWidget&)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        act(*modal);
+    });
+}
+
+} // namespace harvex2::test

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "core/handoff/AddingRun.h"
+#include "support/ui/MainWindowFixture.h"
+#include "ui/sequence/SequentialDialog.h"
+#include "ui/shell/DirectoryBrowser.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include <QWidget>
+
+namespace harvex2::test {
+
+// The Adding window as the sequence dialog sees it: `pass` looks at the rows while the
+// window would be shown.
+class FakeAddingWindow : public QWidget, public core::AddingRun {
+public:
+    core::AddingRows& rows() override { return rows_; }
+    void run() override;
+
+    int runs = 0;
+    std::function<void(core::AddingRows&)> pass;
+
+private:
+    core::AddingRows rows_;
+};
+
+class FakeDirectoryBrowser : public QWidget, public ui::DirectoryBrowser {
+public:
+    std::optional<std::string> browse() override;
+
+    std::optional<std::string> answer;
+    int opened = 0;
+};
+
+// Counts the points where a run lets events through, and looks at the windows there.
+class ProbingPump : public platform::EventPump {
+public:
+    void processEvents() override;
+
+    std::function<void()> probe;
+    int calls = 0;
+};
+
+// The main window with the sequence windows made as at start-up, after a stand-in for the
+// Adding window and before a stand-in for the directory browser.
+class SequenceFixture : public MainWindowFixture {
+protected:
+    void SetUp() override;
+
+    ui::SequentialDialog* dialog() const;
+    FakeAddingWindow* adding() const;
+    FakeDirectoryBrowser* browser() const;
+    template <class T> T* control(const char* name) const {
+        T* found = dialog()->findChild<T*>(QLatin1StringView(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    void click(const char* button) const;
+    void type(const char* edit, const QString& text) const;
+    // Runs `act` on the modal window that the next step opens.
+    static void whenModal(std::function<void(QWidget&)> act);
+
+    ProbingPump pump;
+};
+
+} // namespace harvex2::test
