@@ -3,6 +3,7 @@
 #include "ui/extract/ExtractWindows.h"
 #include "ui/handoff/HandoffWindows.h"
 #include "ui/sequence/BrowseDirWindow.h"
+#include "ui/shell/SelectSpecialDialog.h"
 
 #include <QWidget>
 
@@ -19,7 +20,7 @@ constexpr WindowEntry kProgramWindows[] = {
     {WindowSlot::ParseHtml, "Import ", SplashLine::First, &makeParseHtmlDialog},
     {WindowSlot::Adding, "Adding ", SplashLine::First, &makeAddingWindow},
     {WindowSlot::Sequential, "Sequential ", SplashLine::First, nullptr},
-    {WindowSlot::SelectSpecial, "Select ", SplashLine::First, nullptr},
+    {WindowSlot::SelectSpecial, "Select ", SplashLine::First, &makeSelectSpecialDialog},
     {WindowSlot::Options, "Options ", SplashLine::First, nullptr},
     {WindowSlot::BrowseDir, "BrowseDir ", SplashLine::First, &makeBrowseDirDialog},
     {WindowSlot::Connecting, "Connecting ", SplashLine::First, &makePleaseWaitWindow},
