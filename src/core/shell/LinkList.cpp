@@ -178,4 +178,20 @@ void LinkList::invertBetween(std::int64_t anchor, std::int64_t current) {
     }
 }
 
+void LinkList::recheck(const std::function<bool(const Entry&)>& decide) {
+    std::size_t first = entries_.size();
+    std::size_t last = 0;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const bool checked = decide(entries_[i]);
+        if (checked != entries_[i].checked) {
+            entries_[i].checked = checked;
+            first = std::min(first, i);
+            last = i;
+        }
+    }
+    if (observer_ && first < entries_.size()) {
+        observer_->checkedChanged(first, last);
+    }
+}
+
 } // namespace harvex2::core

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,9 @@ public:
     // Inverts the entries strictly between anchor and current, walking from the anchor
     // towards current; indices that name no entry (past the end, or -1) are skipped.
     void invertBetween(std::int64_t anchor, std::int64_t current);
+    // Sets every entry's flag to what decide answers, in one pass; the observer hears once,
+    // of the range from the first to the last entry that changed.
+    void recheck(const std::function<bool(const Entry&)>& decide);
 
 private:
     void setAllChecked(bool checked);

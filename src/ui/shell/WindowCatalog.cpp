@@ -5,6 +5,7 @@
 #include "ui/sequence/BrowseDirWindow.h"
 #include "ui/sequence/SequenceWindows.h"
 #include "ui/shell/OptionsFactory.h"
+#include "ui/shell/SelectSpecialDialog.h"
 
 #include <QWidget>
 
@@ -21,7 +22,7 @@ constexpr WindowEntry kProgramWindows[] = {
     {WindowSlot::ParseHtml, "Import ", SplashLine::First, &makeParseHtmlDialog},
     {WindowSlot::Adding, "Adding ", SplashLine::First, &makeAddingWindow},
     {WindowSlot::Sequential, "Sequential ", SplashLine::First, &makeSequentialDialog},
-    {WindowSlot::SelectSpecial, "Select ", SplashLine::First, nullptr},
+    {WindowSlot::SelectSpecial, "Select ", SplashLine::First, &makeSelectSpecialDialog},
     {WindowSlot::Options, "Options ", SplashLine::First, &makeOptionsDialog},
     {WindowSlot::BrowseDir, "BrowseDir ", SplashLine::First, &makeBrowseDirDialog},
     {WindowSlot::Connecting, "Connecting ", SplashLine::First, &makePleaseWaitWindow},

@@ -84,7 +84,7 @@ protected:
 };
 
 TEST_F(SequenceActionsTest, AddFillsTheAddingWindowAndRunsItOnce) {
-    adding.rows().append("old", "", "0");
+    adding.rows().append("old", "", std::size_t{0});
     fields.downloadDir = "/dl";
     std::vector<core::AddingRow> seen;
     adding.pass = [&](core::AddingRows& rows) {
@@ -127,7 +127,7 @@ TEST_F(SequenceActionsTest, AddToTheLinkListAsksOnlyWithADirectory) {
 }
 
 TEST_F(SequenceActionsTest, RefusedSeriesAddNothingAndRememberNothing) {
-    adding.rows().append("kept", "", "0");
+    adding.rows().append("kept", "", std::size_t{0});
     const struct {
         void (*change)(core::SequenceFields&);
         MessageIcon icon;

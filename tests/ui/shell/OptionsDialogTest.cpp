@@ -299,7 +299,7 @@ TEST_F(OptionsDialogTest, ValuesWithoutAControlLeaveTheChoicesShownBefore) {
 
 TEST_F(OptionsDialogTest, OkSwitchesTheTargetPanelAndThePictures) {
     auto* adding = static_cast<ui::AddingWindow*>(catalog->window(ui::WindowSlot::Adding));
-    adding->rows().append("http://a/b.zip", "/d/b.zip", "0");
+    adding->rows().append("http://a/b.zip", "/d/b.zip", std::size_t{0});
     const auto picture = [adding] {
         return adding->findChild<QTreeView*>(u"ListView1"_s)
             ->model()
