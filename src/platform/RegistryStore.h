@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/RegistryError.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -10,13 +12,6 @@
 namespace harvex2::platform {
 
 enum class Hive { CurrentUser, LocalMachine };
-
-// Carries the texts the program shows for a failed store access:
-// "Failed to get data for '%s'", "Invalid data type for '%s'", "Failed to set data for '%s'".
-class RegistryError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // A hierarchical key/value store with the registry's semantics. Key paths use "\"; a path
 // beginning with "\" is absolute, any other is relative to the key opened last (or to the
@@ -55,6 +50,21 @@ public:
     using IntegerChange = std::function<std::int32_t(std::optional<std::int32_t> stored)>;
     virtual void changeInteger(const std::string& path, const std::string& name,
                                const IntegerChange& next);
+    // The changes made from beginChanges() to endChanges() reach the store as one, so that
+    // a save of many values costs one write. A failed change ends the group: the changes made
+    // in it before are lost. Groups nest; the outermost one writes. endChanges() throws
+    // RegistryError, named after the group's first change, when the store cannot be
+    // written. A store without groups writes each change as it comes.
+    virtual void beginChanges() {}
+    virtual void endChanges() {}
+
+    // Texts for the user about trouble the store met on its way and otherwise only reports
+    // as failed writes or default values: its file refused, or held locked by another
+    // program. Each is handed out once.
+    virtual std::vector<std::string> takeNotices() { return {}; }
+    // Which file the last failed change could not write and why ("<path>: <reason>"), for
+    // failures that only return false; empty when the store cannot tell.
+    virtual std::string failureCause() { return {}; }
 
     bool readBool(const std::string& name) { return readInteger(name) != 0; }
     void writeBool(const std::string& name, bool value) { writeInteger(name, value ? 1 : 0); }

@@ -1,8 +1,14 @@
 #include "platform/posix/FileRegistryStore.h"
 
+#include "platform/ChangeGroup.h"
+#include "support/core/ChildProcess.h"
 #include "support/core/TempFolder.h"
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
+#include <stdexcept>
+#include <sys/resource.h>
 #include <utility>
 
 #include <gmock/gmock.h>
@@ -162,8 +168,53 @@ TEST_F(FileRegistryStoreTest, MakesTheMissingFolderButReportsAStoreItCannotWrite
         blocked.writeString("Name", "x");
         FAIL() << "no failure";
     } catch (const RegistryError& e) {
-        EXPECT_STREQ(e.what(), "Failed to set data for 'Name'");
+        EXPECT_EQ(e.what(), "Failed to set data for 'Name'.\n" + folder_.file("file/user.reg") +
+                                ": Not a directory");
     }
+}
+
+// A save of many values is one write: another copy sees none of them before the group ends
+// and all of them after.
+TEST_F(FileRegistryStoreTest, AGroupOfChangesReachesTheFileAtOnce) {
+    auto s = store();
+    auto other = store();
+    {
+        ChangeGroup changes(s);
+        ASSERT_TRUE(s.openKey("\\K", true));
+        s.writeInteger("a", 1);
+        s.writeString("b", "2");
+        EXPECT_EQ(s.readInteger("a"), 1);
+        EXPECT_FALSE(other.keyExists("\\K"));
+        changes.commit();
+    }
+    ASSERT_TRUE(other.openKey("\\K", false));
+    EXPECT_THAT(other.valueNames(), ElementsAre("a", "b"));
+}
+
+// The write at the end of a group fails as its first change would have.
+TEST_F(FileRegistryStoreTest, AGroupThatCannotBeWrittenIsNamedAfterItsFirstChange) {
+    auto s = store();
+    ASSERT_TRUE(s.openKey("\\K", true));
+    EXPECT_TRUE(test::ChildProcess::succeedsWithin(std::chrono::seconds(10), [&] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ChangeGroup changes(s);
+        s.writeString("First", "x");
+        s.writeString("Big", std::string(8192, 'x'));
+        try {
+            changes.commit();
+        } catch (const RegistryError& error) {
+            if (error.what() ==
+                "Failed to set data for 'First'.\n" + storePath() + ": File too large") {
+                return;
+            }
+        }
+        throw std::logic_error("no such failure");
+    }));
+    auto reader = store();
+    ASSERT_TRUE(reader.openKey("\\K", false));
+    EXPECT_FALSE(reader.valueExists("First"));
 }
 
 TEST(FileRegistryStoreFolder, FollowsTheEnvironment) {

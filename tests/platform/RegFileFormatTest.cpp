@@ -1,6 +1,8 @@
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/TempFolder.h"
 
+#include <filesystem>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -131,6 +133,32 @@ TEST_F(RegFileFormatTest, ReadsFilesFromTheOtherPlatformAndByHand) {
         ASSERT_TRUE(s.openKey("Other", false));
         EXPECT_EQ(s.readString(""), "x");
     }
+}
+
+// Continuation lines hold hex digits only, so a list whose last line still ends in "\" was cut
+// off: the section or value on the next line is read for itself, not swallowed into the list.
+TEST_F(RegFileFormatTest, AHexListCutOffEndsAtTheNextSectionOrValue) {
+    setFileText("Windows Registry Editor Version 5.00\r\n\r\n"
+                "[HKEY_CURRENT_USER\\Software\\Harvex]\r\n"
+                "\"Cut\"=hex:41,42,\\\r\n"
+                "[HKEY_CURRENT_USER\\Software\\Harvex\\Settings]\r\n"
+                "\"Mode\"=dword:00000002\r\n"
+                "\"AlsoCut\"=hex(1):41,00,\\\r\n"
+                "@=\"default\"\r\n"
+                "\"Whole\"=hex:41,\\\r\n"
+                "  42\r\n");
+    auto s = store();
+    ASSERT_TRUE(s.openKey("\\Software\\Harvex\\Settings", false));
+    EXPECT_THAT(s.valueNames(), ElementsAre("Mode", "", "Whole"));
+    EXPECT_EQ(s.readInteger("Mode"), 2);
+    EXPECT_EQ(s.readString(""), "default");
+    EXPECT_EQ(s.readString("Whole"), "AB");
+    ASSERT_TRUE(s.openKey("\\Software\\Harvex", false));
+    EXPECT_TRUE(s.valueNames().empty());
+
+    // The cut-off lists make the file damaged: it is kept aside before the first write.
+    s.writeInteger("New", 1);
+    EXPECT_TRUE(std::filesystem::exists(path_ + ".damaged"));
 }
 
 } // namespace

@@ -1,11 +1,16 @@
+#include "platform/posix/FileLock.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "platform/posix/RegFileParser.h"
+#include "support/core/ChildProcess.h"
 #include "support/core/GatedChildren.h"
 #include "support/core/TempFolder.h"
 
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <functional>
+#include <memory>
+#include <stdexcept>
 #include <string>
 #include <thread>
 
@@ -77,6 +82,56 @@ TEST(RegStoreConcurrency, AWriterKilledMidSaveLeavesACleanConsistentFile) {
     // The lock died with the writer.
     store.writeInteger("After", 1);
     EXPECT_EQ(store.readInteger("After"), 1);
+}
+
+// A copy of the program that stopped while it held the store's lock: writes wait a bounded
+// time, then fail naming the file, the user is told once, and the store works again as soon
+// as the lock is let go.
+TEST(RegStoreConcurrency, ALockHeldByAnotherProcessStopsWritesOnlyForABoundedWait) {
+    using namespace std::chrono_literals;
+    test::TempFolder folder;
+    const std::string path = folder.file("user.reg");
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    auto holder = std::make_unique<test::ChildProcess>([&] {
+        const FileLock lock(path + ".lock", 0ms);
+        if (::write(ready[1], "L", 1) == 1) {
+            ::sleep(30);
+        }
+    });
+    char locked = 0;
+    ASSERT_EQ(::read(ready[0], &locked, 1), 1);
+
+    constexpr auto kWait = 1500ms;
+    FileRegistryStore store(Hive::CurrentUser, path, kWait);
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(store.openKey(kKey, true));
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(waited, kWait);
+    EXPECT_LT(waited, kWait + 5s);
+    // The program goes on without the file: later changes do not wait again.
+    ASSERT_TRUE(store.openKey("\\", false));
+    std::string failure;
+    start = std::chrono::steady_clock::now();
+    try {
+        store.writeInteger("Files", 1);
+    } catch (const RegistryError& error) {
+        failure = error.what();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, kWait / 2);
+    EXPECT_EQ(failure, "Failed to set data for 'Files'.\n" + path + ": locked by another program");
+    const std::vector<std::string> notices = store.takeNotices();
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0], "Another program holds the lock on the settings file\n" + path +
+                              "\nHarvex2 goes on without saving to it while the lock is held.");
+    EXPECT_TRUE(store.takeNotices().empty());
+
+    holder.reset();
+    ASSERT_TRUE(store.openKey(kKey, true));
+    store.writeInteger("Files", 2);
+    EXPECT_EQ(store.readInteger("Files"), 2);
+    ::close(ready[0]);
+    ::close(ready[1]);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "core/shell/MruHistory.h"
 
 #include "core/shell/SettingsStorage.h"
+#include "platform/ChangeGroup.h"
 
 #include <algorithm>
 #include <cctype>
@@ -60,6 +61,7 @@ void removeAdjacentRepeats(std::vector<std::string>& entries) {
 
 void write(platform::RegistryStore& store, const MruSpec& spec,
            const std::vector<std::string>& entries) {
+    platform::ChangeGroup changes(store);
     // Deleting first drops any numbered value left over from a longer list.
     store.deleteKey(spec.key);
     openOrCreateKey(store, spec.key);
@@ -68,6 +70,7 @@ void write(platform::RegistryStore& store, const MruSpec& spec,
         store.writeString(std::to_string(i + 1), entries[i]);
     }
     store.closeKey();
+    changes.commit();
 }
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "core/shell/SettingsStorage.h"
 
+#include "platform/ChangeGroup.h"
+
 namespace harvex2::core {
 
 namespace {
@@ -37,7 +39,7 @@ void readRecord(platform::RegistryStore& store, SettingsRecord& record) {
 
 void openOrCreateKey(platform::RegistryStore& store, const std::string& path) {
     if (!store.openKey(path, true)) {
-        throw platform::RegistryError("Failed to set data for '" + path + "'");
+        throw platform::RegistryError::failedToSet(path, store.failureCause());
     }
 }
 
@@ -55,6 +57,8 @@ SettingsRecord SettingsStorage::LoadSettings(const WindowRect& current) {
 
 void SettingsStorage::SaveSettings(const SettingsRecord& record, const WindowRect& current,
                                    const std::string& version) {
+    // One write of the store for the whole record: it may hold far more than the record.
+    platform::ChangeGroup changes(store_);
     openOrCreateKey(store_, kHarvexRootKey);
     store_.writeString("LastRunVersion", version);
     openOrCreateKey(store_, kSettingsKey);
@@ -77,6 +81,7 @@ void SettingsStorage::SaveSettings(const SettingsRecord& record, const WindowRec
     store_.writeInteger("NVJobDefault", record.nvJobDefault);
     store_.writeBool("RealiFast", record.realiFast);
     store_.closeKey();
+    changes.commit();
 }
 
 } // namespace harvex2::core

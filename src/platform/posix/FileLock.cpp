@@ -5,23 +5,32 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <thread>
 #include <unistd.h>
 
 namespace harvex2::platform {
 
-FileLock::FileLock(const std::string& path)
+namespace {
+// Short against a write of the store, which holds the lock for milliseconds.
+constexpr std::chrono::milliseconds kRetryEvery{5};
+} // namespace
+
+FileLock::FileLock(const std::string& path, std::chrono::milliseconds wait)
     : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666)) {
     if (fd_ < 0) {
         throw IoError::fromErrno();
     }
-    int result = 0;
-    do {
-        result = ::flock(fd_, LOCK_EX);
-    } while (result != 0 && errno == EINTR);
-    if (result != 0) {
-        const IoError error = IoError::fromErrno();
-        ::close(fd_);
-        throw error;
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        if (error == EINTR) {
+            continue;
+        }
+        if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
+            ::close(fd_);
+            throw IoError(error);
+        }
+        std::this_thread::sleep_for(kRetryEvery);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 
 namespace harvex2::platform {
@@ -9,8 +10,10 @@ namespace harvex2::platform {
 // lock different files.
 class FileLock {
 public:
-    // Blocks until the lock is granted; throws IoError when the lock file cannot be opened.
-    explicit FileLock(const std::string& path);
+    // Waits at most `wait` for the lock: a copy of the program that was stopped while it
+    // held the lock must not hang the others. Throws IoError: EWOULDBLOCK when the wait ran
+    // out, else why the lock file could not be opened or locked.
+    FileLock(const std::string& path, std::chrono::milliseconds wait);
     ~FileLock();
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;

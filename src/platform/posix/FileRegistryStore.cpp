@@ -1,7 +1,7 @@
 #include "platform/posix/FileRegistryStore.h"
 
-#include "platform/IoError.h"
 #include "platform/posix/KeyPath.h"
+#include "platform/posix/StoreFileError.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -30,10 +30,6 @@ RegistryError failedToGet(const std::string& name) {
     return RegistryError("Failed to get data for '" + name + "'");
 }
 
-RegistryError failedToSet(const std::string& name) {
-    return RegistryError("Failed to set data for '" + name + "'");
-}
-
 bool storablePath(const std::vector<std::string>& path) {
     return path.size() <= KeyPath::kMaxDepth &&
            std::all_of(path.begin(), path.end(), KeyPath::isStorableName);
@@ -41,8 +37,9 @@ bool storablePath(const std::vector<std::string>& path) {
 
 } // namespace
 
-FileRegistryStore::FileRegistryStore(Hive hive, std::string filePath)
-    : storage_(hive, std::move(filePath)) {}
+FileRegistryStore::FileRegistryStore(Hive hive, std::string filePath,
+                                     std::chrono::milliseconds lockWait)
+    : storage_(hive, std::move(filePath), lockWait) {}
 
 std::string FileRegistryStore::defaultFolder() {
     const std::string own = environment("HARVEX2_CONFIG_DIR");
@@ -59,20 +56,17 @@ std::string FileRegistryStore::defaultPath(Hive hive) {
 
 bool FileRegistryStore::openKey(const std::string& path, bool canCreate) {
     std::vector<std::string> resolved = resolve(path);
-    const bool exists = storage_.reloaded().find(resolved) != nullptr;
+    const bool exists = storage_.current().find(resolved) != nullptr;
     if (!exists && !(canCreate && storablePath(resolved))) {
         return false;
     }
-    if (!exists) {
-        try {
-            storage_.update([&resolved](RegKey& root) {
-                const bool missing = root.find(resolved) == nullptr;
-                root.findOrCreate(resolved);
-                return missing;
-            });
-        } catch (const IoError&) {
-            return false;
-        }
+    const bool made = exists || tryUpdate(path, [&resolved](RegKey& root) {
+                          const bool missing = root.find(resolved) == nullptr;
+                          root.findOrCreate(resolved);
+                          return missing;
+                      });
+    if (!made) {
+        return false;
     }
     current_ = std::move(resolved);
     return true;
@@ -94,16 +88,13 @@ bool FileRegistryStore::deleteKey(const std::string& path) {
     const std::string name = resolved.back();
     resolved.pop_back();
     bool deleted = false;
-    try {
-        storage_.update([&](RegKey& root) {
-            RegKey* parent = root.find(resolved);
-            deleted = parent && parent->removeSubkey(name);
-            return deleted;
-        });
-    } catch (const IoError&) {
-        return false;
-    }
-    return deleted;
+    return tryUpdate(path,
+                     [&](RegKey& root) {
+                         RegKey* parent = root.find(resolved);
+                         deleted = parent && parent->removeSubkey(name);
+                         return deleted;
+                     }) &&
+           deleted;
 }
 
 std::vector<std::string> FileRegistryStore::subkeyNames() {
@@ -135,16 +126,13 @@ bool FileRegistryStore::deleteValue(const std::string& name) {
         return false;
     }
     bool deleted = false;
-    try {
-        storage_.update([&](RegKey& root) {
-            RegKey* key = root.find(*current_);
-            deleted = key && key->removeValue(name);
-            return deleted;
-        });
-    } catch (const IoError&) {
-        return false;
-    }
-    return deleted;
+    return tryUpdate(name,
+                     [&](RegKey& root) {
+                         RegKey* key = root.find(*current_);
+                         deleted = key && key->removeValue(name);
+                         return deleted;
+                     }) &&
+           deleted;
 }
 
 std::int32_t FileRegistryStore::readInteger(const std::string& name) {
@@ -182,18 +170,19 @@ void FileRegistryStore::changeInteger(const std::string& path, const std::string
     const std::vector<std::string> resolved = resolve(path);
     closeKey();
     if (!storablePath(resolved) || !KeyPath::isStorableName(name)) {
-        throw failedToSet(name);
+        throw RegistryError::failedToSet(name);
     }
     try {
-        storage_.update([&](RegKey& root) {
+        update(name, [&](RegKey& root) {
             const RegKey* key = root.find(resolved);
             const RegValue* value = key ? key->value(name) : nullptr;
             const auto* number = value ? std::get_if<std::int32_t>(&value->data) : nullptr;
             const std::int32_t changed = next(number ? std::optional(*number) : std::nullopt);
             return root.findOrCreate(resolved).setValue(name, changed);
         });
-    } catch (const IoError&) {
-        throw failedToSet(name);
+    } catch (const StoreFileError& error) {
+        failureCause_ = error.what();
+        throw RegistryError::failedToSet(name, failureCause_);
     }
 }
 
@@ -217,23 +206,68 @@ const RegValue* FileRegistryStore::currentValue(const std::string& name) {
     return key ? key->value(name) : nullptr;
 }
 
+void FileRegistryStore::update(const std::string& what,
+                               const std::function<bool(RegKey&)>& change) {
+    if (storage_.inGroup() && firstInGroup_.empty()) {
+        firstInGroup_ = what;
+    }
+    storage_.update(change);
+}
+
+// Changes that report failure by returning false keep its cause for failureCause().
+bool FileRegistryStore::tryUpdate(const std::string& what,
+                                  const std::function<bool(RegKey&)>& change) {
+    try {
+        update(what, change);
+        return true;
+    } catch (const StoreFileError& error) {
+        failureCause_ = error.what();
+        return false;
+    }
+}
+
 // A key deleted since it was opened is not brought back: the write fails, as it would on
 // the registry.
 void FileRegistryStore::writeValue(const std::string& name, RegData data) {
     if (!current_ || !KeyPath::isStorableName(name)) {
-        throw failedToSet(name);
+        throw RegistryError::failedToSet(name);
     }
     try {
-        storage_.update([&](RegKey& root) {
+        update(name, [&](RegKey& root) {
             RegKey* key = root.find(*current_);
             if (!key) {
-                throw failedToSet(name);
+                throw RegistryError::failedToSet(name);
             }
             return key->setValue(name, std::move(data));
         });
-    } catch (const IoError&) {
-        throw failedToSet(name);
+    } catch (const StoreFileError& error) {
+        failureCause_ = error.what();
+        throw RegistryError::failedToSet(name, failureCause_);
     }
+}
+
+void FileRegistryStore::beginChanges() {
+    if (!storage_.inGroup()) {
+        firstInGroup_.clear();
+    }
+    storage_.beginGroup();
+}
+
+void FileRegistryStore::endChanges() {
+    try {
+        storage_.endGroup();
+    } catch (const StoreFileError& error) {
+        failureCause_ = error.what();
+        throw RegistryError::failedToSet(firstInGroup_, failureCause_);
+    }
+}
+
+std::vector<std::string> FileRegistryStore::takeNotices() {
+    return storage_.takeNotices();
+}
+
+std::string FileRegistryStore::failureCause() {
+    return failureCause_;
 }
 
 } // namespace harvex2::platform

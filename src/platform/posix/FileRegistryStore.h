@@ -3,6 +3,8 @@
 #include "platform/RegistryStore.h"
 #include "platform/posix/RegFileStorage.h"
 
+#include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,7 +15,11 @@ namespace harvex2::platform {
 // format, shared safely by every running copy of the program (see docs/settings-store.md).
 class FileRegistryStore : public RegistryStore {
 public:
-    FileRegistryStore(Hive hive, std::string filePath);
+    // How long a change waits for another program's lock before it fails.
+    static constexpr std::chrono::milliseconds kLockWait{3000};
+
+    FileRegistryStore(Hive hive, std::string filePath,
+                      std::chrono::milliseconds lockWait = kLockWait);
 
     // $HARVEX2_CONFIG_DIR, else $XDG_CONFIG_HOME/harvex2, else $HOME/.config/harvex2.
     static std::string defaultFolder();
@@ -37,14 +43,24 @@ public:
     void changeInteger(const std::string& path, const std::string& name,
                        const IntegerChange& next) override;
 
+    void beginChanges() override;
+    void endChanges() override;
+    std::vector<std::string> takeNotices() override;
+    std::string failureCause() override;
+
 private:
     std::vector<std::string> resolve(const std::string& path) const;
     const RegKey* currentKey();
     const RegValue* currentValue(const std::string& name);
+    bool tryUpdate(const std::string& what, const std::function<bool(RegKey&)>& change);
+    void update(const std::string& what, const std::function<bool(RegKey&)>& change);
     void writeValue(const std::string& name, RegData data);
 
     RegFileStorage storage_;
     std::optional<std::vector<std::string>> current_;
+    std::string failureCause_;
+    // The value or key a group of changes changed first: the name its failure carries.
+    std::string firstInGroup_;
 };
 
 } // namespace harvex2::platform

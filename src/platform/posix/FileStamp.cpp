@@ -15,7 +15,8 @@ long long nanos(const timespec& time) {
 }
 
 FileStamp stampOf(const struct stat& info) {
-    return {info.st_dev, info.st_ino, info.st_size, nanos(info.st_mtim), nanos(info.st_ctim)};
+    return {info.st_dev,         info.st_ino,         info.st_size,
+            nanos(info.st_mtim), nanos(info.st_ctim), S_ISREG(info.st_mode)};
 }
 
 } // namespace

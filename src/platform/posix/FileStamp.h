@@ -13,12 +13,15 @@ struct FileStamp {
     off_t size = -1;
     long long modified = 0;
     long long changed = 0;
+    // A plain file, rather than a folder, a FIFO, a device or a socket.
+    bool regular = false;
 
     // An empty stamp when the file is missing or cannot be examined.
     static FileStamp ofPath(const std::string& path);
     // Throws IoError.
     static FileStamp ofDescriptor(int fd);
 
+    bool exists() const { return size >= 0; }
     bool operator==(const FileStamp&) const = default;
 };
 

@@ -4,6 +4,8 @@
 #include "platform/posix/RegFormat.h"
 #include "platform/posix/Utf16Text.h"
 
+#include <algorithm>
+
 namespace harvex2::platform {
 
 namespace {
@@ -72,18 +74,23 @@ std::optional<std::string> hexBytes(std::string_view list) {
 }
 
 // Reads a quoted string starting at text[pos] == '"'; on success pos is past the closing quote.
+// "\\" and "\"" stand for the character after the backslash; any other backslash is itself.
 std::optional<std::string> unquote(std::string_view text, std::size_t& pos) {
     std::string out;
-    for (std::size_t i = pos + 1; i < text.size(); ++i) {
-        if (text[i] == '"') {
-            pos = i + 1;
+    for (std::size_t i = pos + 1; i < text.size();) {
+        const std::size_t special = RegFormat::nextEscaped(text, i);
+        if (special == text.size()) {
+            return std::nullopt;
+        }
+        out.append(text, i, special - i);
+        if (text[special] == '"') {
+            pos = special + 1;
             return out;
         }
-        const bool escape = text[i] == '\\' && i + 1 < text.size();
-        if (escape && (text[i + 1] == '\\' || text[i + 1] == '"')) {
-            ++i;
-        }
-        out += text[i];
+        const bool escape =
+            special + 1 < text.size() && (text[special + 1] == '\\' || text[special + 1] == '"');
+        out += text[escape ? special + 1 : special];
+        i = special + (escape ? 2 : 1);
     }
     return std::nullopt;
 }
@@ -98,14 +105,10 @@ std::optional<std::string> utf16Text(const std::string& bytes) {
     return Utf16Text::toUtf8(std::string_view(bytes).substr(0, bytes.size() - 2));
 }
 
-std::string decoded(std::string_view bytes) {
-    if (startsWith(bytes, kUtf16Bom)) {
-        return Utf16Text::toUtf8(bytes.substr(kUtf16Bom.size()));
-    }
-    if (startsWith(bytes, kUtf8Bom)) {
-        bytes.remove_prefix(kUtf8Bom.size());
-    }
-    return std::string(bytes);
+// Continuation lines hold hex digits only: a line that opens a section or a value ends a
+// hex list, whatever came before it.
+bool startsAnEntry(std::string_view line) {
+    return !line.empty() && (line.front() == '[' || line.front() == '"' || line.front() == '@');
 }
 
 } // namespace
@@ -116,13 +119,12 @@ ParsedRegFile RegFileParser::parse(std::string_view bytes, Hive hive) {
     return std::move(parser.result_);
 }
 
-RegFileParser::RegFileParser(std::string_view bytes, Hive hive)
-    : text_(decoded(bytes)), hive_(hive) {
-    std::string_view rest = text_;
-    while (!rest.empty()) {
-        const std::size_t end = rest.find('\n');
-        lines_.push_back(trimmed(rest.substr(0, end)));
-        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+RegFileParser::RegFileParser(std::string_view bytes, Hive hive) : text_(bytes), hive_(hive) {
+    if (startsWith(bytes, kUtf16Bom)) {
+        converted_ = Utf16Text::toUtf8(bytes.substr(kUtf16Bom.size()));
+        text_ = converted_;
+    } else if (startsWith(bytes, kUtf8Bom)) {
+        text_.remove_prefix(kUtf8Bom.size());
     }
 }
 
@@ -145,11 +147,22 @@ void RegFileParser::run() {
 }
 
 bool RegFileParser::takeLine(std::string_view& line) {
-    if (next_ == lines_.size()) {
+    const auto raw = peekLine();
+    if (!raw) {
         return false;
     }
-    line = lines_[next_++];
+    next_ += raw->size() + 1;
+    line = trimmed(*raw);
     return true;
+}
+
+// The next line as it stands, untrimmed.
+std::optional<std::string_view> RegFileParser::peekLine() const {
+    if (next_ >= text_.size()) {
+        return std::nullopt;
+    }
+    const std::size_t end = std::min(text_.find('\n', next_), text_.size());
+    return text_.substr(next_, end - next_);
 }
 
 void RegFileParser::readLine(std::string_view line) {
@@ -229,15 +242,18 @@ std::optional<RegData> RegFileParser::readData(std::string_view text) {
     return std::nullopt;
 }
 
-// A line ending in "\" continues on the next line.
+// A line ending in "\" continues on the next line, unless that line opens a section or a
+// value: then the list was cut off, and the line is read for what it is.
 std::optional<std::string> RegFileParser::readHexList(std::string_view text) {
     std::string joined;
     std::string_view line = text;
     while (!line.empty() && line.back() == '\\') {
         joined += line.substr(0, line.size() - 1);
-        if (!takeLine(line)) {
+        const auto next = peekLine();
+        if (!next || startsAnEntry(trimmed(*next))) {
             return std::nullopt;
         }
+        takeLine(line);
     }
     joined += line;
     return hexBytes(joined);

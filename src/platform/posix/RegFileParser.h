@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace harvex2::platform {
 
@@ -29,15 +28,17 @@ private:
 
     void run();
     bool takeLine(std::string_view& line);
+    std::optional<std::string_view> peekLine() const;
     void readLine(std::string_view line);
     void readKeyLine(std::string_view line);
     void readValueLine(std::string_view line);
     std::optional<RegData> readData(std::string_view text);
     std::optional<std::string> readHexList(std::string_view text);
 
-    std::string text_;
-    std::vector<std::string_view> lines_;
-    std::size_t next_ = 0;
+    // Only a UTF-16 file is converted; any other is read where it lies.
+    std::string converted_;
+    std::string_view text_;
+    std::size_t next_ = 0; // where the next line starts
     Hive hive_;
     ParsedRegFile result_;
     RegKey* key_ = nullptr; // null before the first section and inside a skipped one

@@ -3,6 +3,7 @@
 #include "platform/RegistryStore.h"
 #include "platform/posix/RegKey.h"
 
+#include <cstddef>
 #include <string>
 
 namespace harvex2::platform {
@@ -12,7 +13,9 @@ namespace harvex2::platform {
 // are implied by their subkeys), a blank line after each section.
 class RegFileWriter {
 public:
-    static std::string write(const RegKey& root, Hive hive);
+    // `expectedSize` (the size of the file being replaced, say) spares growing the text step
+    // by step.
+    static std::string write(const RegKey& root, Hive hive, std::size_t expectedSize = 0);
 };
 
 } // namespace harvex2::platform

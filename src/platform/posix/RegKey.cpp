@@ -8,13 +8,8 @@
 namespace harvex2::platform {
 
 namespace {
-
-// Shared by the const and non-const lookups.
-template <typename Values> auto findValue(Values& values, std::string_view name) {
-    return std::find_if(values.begin(), values.end(),
-                        [name](const RegValue& v) { return KeyPath::sameName(v.name, name); });
-}
-
+// Below this many values a search in order is quicker than the index and costs no memory.
+constexpr std::size_t kIndexFrom = 32;
 } // namespace
 
 RegKey::RegKey(std::string name) : name_(std::move(name)) {}
@@ -61,30 +56,58 @@ bool RegKey::removeSubkey(std::string_view name) {
 }
 
 const RegValue* RegKey::value(std::string_view name) const {
-    const auto it = findValue(values_, name);
-    return it == values_.end() ? nullptr : &*it;
+    const std::size_t index = indexOf(name);
+    return index < values_.size() ? &values_[index] : nullptr;
 }
 
 bool RegKey::setValue(std::string_view name, RegData data) {
-    const auto it = findValue(values_, name);
-    if (it == values_.end()) {
-        values_.push_back({std::string(name), std::move(data)});
+    const std::size_t index = indexOf(name);
+    if (index < values_.size()) {
+        if (values_[index].data == data) {
+            return false;
+        }
+        values_[index].data = std::move(data);
         return true;
     }
-    if (it->data == data) {
-        return false;
+    values_.push_back({std::string(name), std::move(data)});
+    if (!valueIndex_.empty()) {
+        valueIndex_.emplace(KeyPath::fold(name), index);
+    } else if (values_.size() >= kIndexFrom) {
+        rebuildIndex();
     }
-    it->data = std::move(data);
     return true;
 }
 
 bool RegKey::removeValue(std::string_view name) {
-    const auto it = findValue(values_, name);
-    if (it == values_.end()) {
+    const std::size_t index = indexOf(name);
+    if (index == values_.size()) {
         return false;
     }
-    values_.erase(it);
+    values_.erase(values_.begin() + static_cast<std::ptrdiff_t>(index));
+    rebuildIndex();
     return true;
+}
+
+std::size_t RegKey::indexOf(std::string_view name) const {
+    if (!valueIndex_.empty()) {
+        const auto it = valueIndex_.find(KeyPath::fold(name));
+        return it == valueIndex_.end() ? values_.size() : it->second;
+    }
+    const auto it = std::find_if(values_.begin(), values_.end(), [name](const RegValue& v) {
+        return KeyPath::sameName(v.name, name);
+    });
+    return static_cast<std::size_t>(it - values_.begin());
+}
+
+void RegKey::rebuildIndex() {
+    valueIndex_.clear();
+    if (values_.size() < kIndexFrom) {
+        return;
+    }
+    valueIndex_.reserve(values_.size());
+    for (std::size_t i = 0; i < values_.size(); ++i) {
+        valueIndex_.emplace(KeyPath::fold(values_[i].name), i);
+    }
 }
 
 } // namespace harvex2::platform

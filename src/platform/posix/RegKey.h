@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <variant>
 #include <vector>
 
@@ -41,8 +42,15 @@ public:
     bool removeValue(std::string_view name);
 
 private:
+    // Where the value of that name stands in values_, if anywhere.
+    std::size_t indexOf(std::string_view name) const;
+    void rebuildIndex();
+
     std::string name_;
     std::vector<RegValue> values_;
+    // By folded name, once the key holds many values: a file may put hundreds of thousands
+    // into one key, and finding each in turn must not make loading it quadratic.
+    std::unordered_map<std::string, std::size_t> valueIndex_;
     std::map<std::string, std::unique_ptr<RegKey>> subkeys_; // by folded name
 };
 

@@ -78,6 +78,22 @@ void StartupSequence::createWindow(const WindowEntry& entry) {
 void StartupSequence::finish() {
     splash_.reset();
     mainWindow_->show();
+    tellStoreNotices();
+}
+
+// Start-up reads every setting through paths that fall back to defaults without a word; a
+// settings file refused as too large, or held locked by another program, is told here,
+// once the main window is up.
+void StartupSequence::tellStoreNotices() {
+    for (platform::RegistryStore* store : {services_.userStore, services_.machineStore}) {
+        if (!store) {
+            continue;
+        }
+        for (const std::string& text : store->takeNotices()) {
+            services_.prompts->message(
+                {platform::MessageIcon::Warning, "Harvex2", text, {platform::MessageButton::Ok}});
+        }
+    }
 }
 
 } // namespace harvex2::ui

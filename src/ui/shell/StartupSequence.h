@@ -28,7 +28,8 @@ public:
 
     // Everything up to the command-line file; the splash window is still shown.
     void createWindows();
-    // Destroys the splash window and shows the main window.
+    // Destroys the splash window, shows the main window and tells what the settings stores
+    // could not do during the start.
     void finish();
 
     MainWindow& mainWindow() const { return *mainWindow_; }
@@ -37,6 +38,7 @@ public:
 
 private:
     void createWindow(const WindowEntry& entry);
+    void tellStoreNotices();
 
     AppServices& services_;
     core::CommandLine commandLine_;

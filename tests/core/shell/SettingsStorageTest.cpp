@@ -1,9 +1,12 @@
 #include "core/shell/SettingsStorage.h"
 
+#include "core/shell/MruHistory.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/TempFolder.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <ostream>
 
@@ -219,6 +222,50 @@ TEST_F(SettingsStorageTest, UnwritableStoreFailsTheSaveAndLoadsDefaults) {
     SettingsStorage storage(store);
     EXPECT_THROW(storage.SaveSettings(kStored, {}, "1.42"), platform::RegistryError);
     EXPECT_EQ(storage.LoadSettings({}), SettingsRecord{});
+}
+
+// What this process has read from files (`field` "rchar:") or written to them ("wchar:") so
+// far, by the kernel's count.
+std::uint64_t bytesSoFar(const std::string& field) {
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    std::uint64_t value = 0;
+    while (io >> name >> value) {
+        if (name == field) {
+            return value;
+        }
+    }
+    return 0;
+}
+
+// A start reads the record and the main window's histories, creating their keys; the exit
+// saves the record with the window moved. The file is read once for all of it, as every
+// later access finds it as this store left it, and the save writes it once.
+TEST_F(SettingsStorageTest, AStartReadsTheFileOnceAndAnExitWritesItOnce) {
+    storage_.SaveSettings(kStored, kStored.position, "1.42");
+    ASSERT_TRUE(store_.openKey(std::string(kHarvexRootKey) + "\\Seq\\Gallery", true));
+    store_.writeString("URL", std::string(1 << 18, 'u'));
+    const auto size = static_cast<std::uint64_t>(std::filesystem::file_size(path_));
+
+    const std::uint64_t readBefore = bytesSoFar("rchar:");
+    platform::FileRegistryStore store(Hive::CurrentUser, path_);
+    SettingsStorage storage(store);
+    SettingsRecord record = storage.LoadSettings({});
+    MruHistory::load(store, mru::kMainBaseUrl);
+    MruHistory::load(store, mru::kMainDir);
+    const std::uint64_t writtenBefore = bytesSoFar("wchar:");
+    record.files += 1;
+    record.mode = 1;
+    storage.SaveSettings(record, {9, 9, 300, 300}, "1.43");
+    const std::uint64_t written = bytesSoFar("wchar:") - writtenBefore;
+    const std::uint64_t read = bytesSoFar("rchar:") - readBefore;
+
+    EXPECT_GE(read, size);
+    EXPECT_LT(read, size + size / 2);
+    EXPECT_GE(written, size);
+    EXPECT_LT(written, size + size / 2);
+    EXPECT_EQ(storedInteger(kPosition, "Left"), 9);
+    EXPECT_EQ(storedInteger(kSettings, "Mode"), 1);
 }
 
 } // namespace

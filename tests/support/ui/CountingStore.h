@@ -27,6 +27,10 @@ public:
     std::string readString(const std::string& name) override { return inner_.readString(name); }
     void writeInteger(const std::string& name, std::int32_t value) override;
     void writeString(const std::string& name, const std::string& value) override;
+    void beginChanges() override { inner_.beginChanges(); }
+    void endChanges() override { inner_.endChanges(); }
+    std::vector<std::string> takeNotices() override { return inner_.takeNotices(); }
+    std::string failureCause() override { return inner_.failureCause(); }
 
 private:
     void count(const std::string& name);

@@ -2,6 +2,8 @@
 #include "support/ui/MainWindowFixture.h"
 #include "ui/shell/MainStatusBar.h"
 
+#include <filesystem>
+
 #include <QComboBox>
 #include <QLocale>
 #include <QSignalSpy>
@@ -140,6 +142,18 @@ TEST_F(MainWindowSettingsTest, AStoreThatCannotBeWrittenIsReportedAndTheProgramS
     action("Exit1")->trigger();
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(window->isVisible());
+}
+
+// A folder in place of the file: the save stops at its first key.
+TEST_F(MainWindowSettingsTest, AFailedSaveTellsWhichFileAndWhy) {
+    std::filesystem::create_directory(env.userFile());
+    start();
+    env.prompts.expectMessage(MessageIcon::Error, "Harvex2",
+                              "Failed to set data for '" + kRoot + "'.\n" + env.userFile() +
+                                  ": Is a directory.",
+                              {MessageButton::Ok}, MessageButton::Ok);
+    window->close();
+    EXPECT_TRUE(env.prompts.allAnswered());
 }
 
 } // namespace

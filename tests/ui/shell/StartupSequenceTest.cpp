@@ -1,9 +1,12 @@
 #include "ui/shell/StartupSequence.h"
 
+#include "platform/posix/RegFileStorage.h"
 #include "support/ui/UiTestServices.h"
 #include "ui/shell/MainStatusBar.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/SplashWindow.h"
+
+#include <filesystem>
 
 #include <QApplication>
 #include <QLabel>
@@ -180,6 +183,24 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineFileTest,
                                          CommandLineCase{{"-dev", "a.nva"}, {}},
                                          CommandLineCase{{"-DEV"}, {}},
                                          CommandLineCase{{"a.nva.txt"}, {}}));
+
+// The start falls back to defaults without a word, as loading does; a settings file too
+// large to use is told once the main window is up.
+TEST_F(StartupSequenceTest, ASettingsFileTooLargeToUseIsToldOnceTheMainWindowIsUp) {
+    test::TempFolder::write(env.userFile(), "Windows Registry Editor Version 5.00\r\n");
+    std::filesystem::resize_file(env.userFile(), platform::RegFileStorage::kMaxFileSize + 1);
+    StartupSequence& run = start({}, kRecordedWindows);
+    EXPECT_TRUE(run.mainWindow().settings().remember);
+
+    env.prompts.expectMessage(platform::MessageIcon::Warning, "Harvex2",
+                              "The settings file\n" + env.userFile() +
+                                  "\nis larger than 64 MB. Harvex2 goes on with its default "
+                                  "settings and leaves the file as it is.",
+                              {platform::MessageButton::Ok}, platform::MessageButton::Ok);
+    run.finish();
+    EXPECT_TRUE(env.prompts.allAnswered());
+    EXPECT_TRUE(run.mainWindow().isVisible());
+}
 
 } // namespace
 } // namespace harvex2::ui
