@@ -165,11 +165,16 @@ TEST_F(CliExtract, DashIsStandardInputAndDoubleDashMakesTheRestFiles) {
     const std::string one = folder.makeFile("one.htm", R"(<a href="1">)");
     const std::string piped = folder.makeFile("piped.htm", R"(<a href="in"><a href="put">)");
     folder.makeFile("-p.htm", R"(<a href="dash">)");
+    folder.makeFile("--", R"(<a href="dashes">)");
     EXPECT_EQ(cli({"extract", one, "-", one}, {}, piped).out, "1\nin\nput\n1\n");
-    const Outcome named =
-        cli({"extract", "--", "-p.htm"}, {}, {}, "cd " + test::shellQuoted(folder.path()) + "; ");
+    const std::string inFolder = "cd " + test::shellQuoted(folder.path()) + "; ";
+    const Outcome named = cli({"extract", "--", "-p.htm", "--"}, {}, {}, inFolder);
     EXPECT_EQ(named.status, 0);
-    EXPECT_EQ(named.out, "dash\n");
+    EXPECT_EQ(named.out, "dash\ndashes\n");
+    // Before the two dashes the same name is an option the command does not know.
+    const Outcome refused = cli({"extract", "-p.htm"}, {}, {}, inFolder);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
 }
 
 // The page comes through a named pipe, so the test knows how much of it the program took.

@@ -209,8 +209,10 @@ TEST_F(TNVManagerTest, ARefusedCounterWriteEndsTheJobBeforeAnyFile) {
                                          folder_.file("blocker/u.reg"));
     TNVManager manager(refusing, machine_);
     manager.setRootFolder(data_);
-    EXPECT_THAT([&manager] { manager.addJob("http://h/f", 0); },
-                ThrowsMessage<HandoffError>(StrEq("Failed to set data for 'NextID_NVMan'")));
+    EXPECT_THAT(
+        [&manager] { manager.addJob("http://h/f", 0); },
+        ThrowsMessage<HandoffError>(StrEq("Failed to set data for 'NextID_NVMan'.\n" +
+                                          folder_.file("blocker/u.reg") + ": Not a directory")));
     EXPECT_TRUE(fs::is_empty(data_ + "State"));
 
     // A store that only one process uses stores the counter after the files are made: when
