@@ -4,8 +4,8 @@
 #include "ui/handoff/HandoffWindows.h"
 #include "ui/sequence/BrowseDirWindow.h"
 #include "ui/sequence/SequenceWindows.h"
+#include "ui/shell/EntrySelectionDialog.h"
 #include "ui/shell/OptionsFactory.h"
-#include "ui/shell/SelectSpecialDialog.h"
 
 #include <QWidget>
 
@@ -22,7 +22,7 @@ constexpr WindowEntry kProgramWindows[] = {
     {WindowSlot::ParseHtml, "Import ", SplashLine::First, &makeParseHtmlDialog},
     {WindowSlot::Adding, "Adding ", SplashLine::First, &makeAddingWindow},
     {WindowSlot::Sequential, "Sequential ", SplashLine::First, &makeSequentialDialog},
-    {WindowSlot::SelectSpecial, "Select ", SplashLine::First, &makeSelectSpecialDialog},
+    {WindowSlot::SelectSpecial, "Select ", SplashLine::First, &makeEntrySelectionDialog},
     {WindowSlot::Options, "Options ", SplashLine::First, &makeOptionsDialog},
     {WindowSlot::BrowseDir, "BrowseDir ", SplashLine::First, &makeBrowseDirDialog},
     {WindowSlot::Connecting, "Connecting ", SplashLine::First, &makePleaseWaitWindow},

@@ -1,4 +1,4 @@
-#include "ui/shell/SelectSpecialDialog.h"
+#include "ui/shell/EntrySelectionDialog.h"
 
 #include "support/ui/MainWindowFixture.h"
 #include "ui/shell/LinkListView.h"
@@ -21,10 +21,10 @@ namespace harvex2::ui {
 namespace {
 
 constexpr WindowEntry kWindows[] = {
-    {WindowSlot::SelectSpecial, "Select ", SplashLine::First, &makeSelectSpecialDialog},
+    {WindowSlot::SelectSpecial, "Select ", SplashLine::First, &makeEntrySelectionDialog},
 };
 
-class SelectSpecialDialogTest : public test::MainWindowFixture {
+class EntrySelectionDialogTest : public test::MainWindowFixture {
 protected:
     void SetUp() override {
         catalog = std::make_unique<WindowCatalog>(kWindows);
@@ -75,7 +75,7 @@ protected:
     }
 };
 
-TEST_F(SelectSpecialDialogTest, OpensWithTheDesignStateAndBothBoxesEnabled) {
+TEST_F(EntrySelectionDialogTest, OpensWithTheDesignStateAndBothBoxesEnabled) {
     EXPECT_EQ(dialog()->objectName(), u"TForm5");
     EXPECT_EQ(dialog()->windowTitle(), u"Select Special");
     EXPECT_EQ(control<QGroupBox>("GroupBox1")->title(), u"First, deselect");
@@ -94,7 +94,7 @@ TEST_F(SelectSpecialDialogTest, OpensWithTheDesignStateAndBothBoxesEnabled) {
     EXPECT_TRUE(control<QLineEdit>("Edit1")->isEnabled());
 }
 
-TEST_F(SelectSpecialDialogTest, EachRadioEnablesItsBoxAndDisablesTheOther) {
+TEST_F(EntrySelectionDialogTest, EachRadioEnablesItsBoxAndDisablesTheOther) {
     dialog()->show();
     auto* extension = control<QComboBox>("ComboBox1");
     auto* text = control<QLineEdit>("Edit1");
@@ -107,7 +107,7 @@ TEST_F(SelectSpecialDialogTest, EachRadioEnablesItsBoxAndDisablesTheOther) {
     dialog()->hide();
 }
 
-TEST_F(SelectSpecialDialogTest, BothMenuItemsRunTheRuleAndTheDialogKeepsItsChoices) {
+TEST_F(EntrySelectionDialogTest, BothMenuItemsRunTheRuleAndTheDialogKeepsItsChoices) {
     run("Selectspecial1", [&] {
         click("RadioButton2");
         type("ComboBox1", u"*.JPG"_s);
@@ -128,7 +128,7 @@ TEST_F(SelectSpecialDialogTest, BothMenuItemsRunTheRuleAndTheDialogKeepsItsChoic
     EXPECT_FALSE(control<QComboBox>("ComboBox1")->isEnabled());
 }
 
-TEST_F(SelectSpecialDialogTest, CancelAndEscapeChangeNothingButKeepWhatWasTyped) {
+TEST_F(EntrySelectionDialogTest, CancelAndEscapeChangeNothingButKeepWhatWasTyped) {
     run("Selectspecial1", [&] {
         type("ComboBox1", u"zip"_s);
         click("Button2");
@@ -142,7 +142,7 @@ TEST_F(SelectSpecialDialogTest, CancelAndEscapeChangeNothingButKeepWhatWasTyped)
     EXPECT_EQ(listState(), "---+-");
 }
 
-TEST_F(SelectSpecialDialogTest, AStarAloneLeavesTheBoxEmptyAndMatchesEntriesWithoutExtension) {
+TEST_F(EntrySelectionDialogTest, AStarAloneLeavesTheBoxEmptyAndMatchesEntriesWithoutExtension) {
     run("Selectspecial1", [&] {
         type("ComboBox1", u"*"_s);
         click("Button1");
@@ -151,7 +151,7 @@ TEST_F(SelectSpecialDialogTest, AStarAloneLeavesTheBoxEmptyAndMatchesEntriesWith
     EXPECT_EQ(listState(), "----+");
 }
 
-TEST_F(SelectSpecialDialogTest, TheViewHearsOfTheWholeChangeOnce) {
+TEST_F(EntrySelectionDialogTest, TheViewHearsOfTheWholeChangeOnce) {
     for (int i = 0; i < 1000; ++i) {
         window->links().append(i % 3 == 0 ? "http://h/a.gif" : "http://h/a.png");
     }

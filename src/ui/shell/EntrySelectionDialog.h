@@ -18,10 +18,10 @@ struct AppServices;
 
 // "Select Special": checks link list entries by extension or by a text they contain. The
 // dialog lives as long as the program, so its controls keep the last choices.
-class SelectSpecialDialog : public QDialog {
+class EntrySelectionDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit SelectSpecialDialog(AppServices& services, QWidget* parent = nullptr);
+    explicit EntrySelectionDialog(AppServices& services, QWidget* parent = nullptr);
 
     // Normalises the extension box, closes, then applies the rule to the link list.
     void accept() override;
@@ -46,6 +46,6 @@ private:
 };
 
 // The start-up factory of the Select Special dialog.
-std::unique_ptr<QWidget> makeSelectSpecialDialog(AppServices& services);
+std::unique_ptr<QWidget> makeEntrySelectionDialog(AppServices& services);
 
 } // namespace harvex2::ui

@@ -1,4 +1,4 @@
-#include "ui/shell/SelectSpecialDialog.h"
+#include "ui/shell/EntrySelectionDialog.h"
 
 #include "ui/platform/TextBytes.h"
 #include "ui/shell/AppServices.h"
@@ -29,7 +29,7 @@ QGroupBox* group(const QString& name, const QString& title, QWidget* parent) {
 
 } // namespace
 
-SelectSpecialDialog::SelectSpecialDialog(AppServices& services, QWidget* parent)
+EntrySelectionDialog::EntrySelectionDialog(AppServices& services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       services_(services) {
@@ -51,13 +51,13 @@ SelectSpecialDialog::SelectSpecialDialog(AppServices& services, QWidget* parent)
     layout->addLayout(buttons);
     setFixedSize(304, 231);
 
-    connect(ok_, &QPushButton::clicked, this, &SelectSpecialDialog::accept);
-    connect(cancel_, &QPushButton::clicked, this, &SelectSpecialDialog::reject);
-    connect(byExtension_, &QRadioButton::clicked, this, &SelectSpecialDialog::RadioButton3Click);
-    connect(byText_, &QRadioButton::clicked, this, &SelectSpecialDialog::RadioButton4Click);
+    connect(ok_, &QPushButton::clicked, this, &EntrySelectionDialog::accept);
+    connect(cancel_, &QPushButton::clicked, this, &EntrySelectionDialog::reject);
+    connect(byExtension_, &QRadioButton::clicked, this, &EntrySelectionDialog::RadioButton3Click);
+    connect(byText_, &QRadioButton::clicked, this, &EntrySelectionDialog::RadioButton4Click);
 }
 
-QGroupBox* SelectSpecialDialog::buildDeselectGroup() {
+QGroupBox* EntrySelectionDialog::buildDeselectGroup() {
     QGroupBox* box = group(u"GroupBox1"_s, u"First, deselect"_s, this);
     everything_ = named(new QRadioButton(u"Everything"_s, box), u"RadioButton1"_s);
     nothing_ = named(new QRadioButton(u"Nothing"_s, box), u"RadioButton2"_s);
@@ -69,7 +69,7 @@ QGroupBox* SelectSpecialDialog::buildDeselectGroup() {
     return box;
 }
 
-QGroupBox* SelectSpecialDialog::buildSelectGroup() {
+QGroupBox* EntrySelectionDialog::buildSelectGroup() {
     QGroupBox* box = group(u"GroupBox2"_s, u"Then, select"_s, this);
     byExtension_ = named(new QRadioButton(u"All files with extension:"_s, box), u"RadioButton3"_s);
     byExtension_->setChecked(true);
@@ -94,32 +94,32 @@ QGroupBox* SelectSpecialDialog::buildSelectGroup() {
     return box;
 }
 
-void SelectSpecialDialog::RadioButton3Click() {
+void EntrySelectionDialog::RadioButton3Click() {
     extension_->setEnabled(true);
     text_->setEnabled(false);
 }
 
-void SelectSpecialDialog::RadioButton4Click() {
+void EntrySelectionDialog::RadioButton4Click() {
     text_->setEnabled(true);
     extension_->setEnabled(false);
 }
 
-void SelectSpecialDialog::accept() {
+void EntrySelectionDialog::accept() {
     extension_->setEditText(
         fromBytes(core::normaliseExtension(toBytes(extension_->currentText()))));
     QDialog::accept();
     core::applySelectRule(*services_.links, rule());
 }
 
-core::SelectRule SelectSpecialDialog::rule() const {
+core::SelectRule EntrySelectionDialog::rule() const {
     return {everything_->isChecked(),
             byExtension_->isChecked() ? core::SelectRule::Match::Extension
                                       : core::SelectRule::Match::Text,
             toBytes(extension_->currentText()), toBytes(text_->text())};
 }
 
-std::unique_ptr<QWidget> makeSelectSpecialDialog(AppServices& services) {
-    return std::make_unique<SelectSpecialDialog>(services, services.mainWindow);
+std::unique_ptr<QWidget> makeEntrySelectionDialog(AppServices& services) {
+    return std::make_unique<EntrySelectionDialog>(services, services.mainWindow);
 }
 
 } // namespace harvex2::ui
