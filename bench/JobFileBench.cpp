@@ -44,6 +44,8 @@ private:
 };
 
 struct QuietWindow : core::AddingWindowPort {
+    core::AddingRows& rows() override { return rows_; }
+    void run() override {}
     void setCaption(const std::string&) override {}
     void scrollToRow(std::size_t) override {}
     void setProgressRange(int) override {}
@@ -52,6 +54,8 @@ struct QuietWindow : core::AddingWindowPort {
     void setPleaseWaitStatus(const std::string&) override {}
     void showPleaseWait() override {}
     void hidePleaseWait() override {}
+
+    core::AddingRows rows_;
 };
 
 struct NoEvents : platform::EventPump {
@@ -98,7 +102,7 @@ void runChannel(benchmark::State& state, const Scratch& scratch, platform::Regis
     NoEvents events;
     core::AddingPassContext context{rows, window, settings, prompts, events, user, machine};
     for (auto _ : state) {
-        channel.run(context, scratch.data());
+        channel.run(context, {"", scratch.data()});
     }
     state.SetItemsProcessed(kRows);
 }

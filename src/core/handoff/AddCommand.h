@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/handoff/AddingRun.h"
+#include "core/handoff/AddingWindowPort.h"
 #include "core/handoff/HistoryBox.h"
 #include "core/shell/LinkList.h"
 #include "core/shell/SettingsRecord.h"
@@ -24,7 +24,7 @@ struct AddCommandParts {
     platform::RegistryStore& userStore;
     HistoryBox& baseUrl;
     HistoryBox& downloadDirectory;
-    AddingRun& adding;
+    AddingWindowPort& adding;
 };
 
 // "&Add selected": the checked links become rows of the Adding window, which hands them

@@ -7,8 +7,7 @@
 namespace harvex2::core {
 
 AddingPass::AddingPass(platform::RegistryStore& userStore, platform::RegistryStore& machineStore)
-    : jobManager_(userStore, machineStore), jobFiles_(jobManager_), jobFileRoute_(jobFiles_),
-      netVampire_(jobFileRoute_) {}
+    : jobManager_(userStore, machineStore), jobFiles_(jobManager_), jobFilePass_(jobFiles_) {}
 
 void AddingPass::run(AddingPassContext& context) {
     // Nothing to hand over is not a failure: the window just closes.
@@ -17,20 +16,20 @@ void AddingPass::run(AddingPassContext& context) {
         return;
     }
     try {
-        runPass(context);
+        passFor(context.settings).run(context);
     } catch (const std::exception& failure) {
         context.window.hidePleaseWait();
         platform::showErrorBox(context.prompts, failure.what());
     }
 }
 
-void AddingPass::runPass(AddingPassContext& context) {
-    const auto target = static_cast<TargetProgram>(context.settings.mode);
+TargetPass& AddingPass::passFor(const SettingsRecord& settings) {
+    // Until the program can hold a DDE conversation, Net Vampire's passes write job files.
+    const auto target = static_cast<TargetProgram>(settings.mode);
     if (target == TargetProgram::NetVampire || target == TargetProgram::NetVampire3) {
-        netVampire_.AddToNV(context);
-    } else {
-        reGet_.AddToRG(context);
+        return jobFilePass_;
     }
+    return reGet_;
 }
 
 } // namespace harvex2::core

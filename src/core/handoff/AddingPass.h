@@ -2,32 +2,31 @@
 
 #include "core/handoff/AddingPassContext.h"
 #include "core/handoff/JobFileChannel.h"
-#include "core/handoff/JobFileRoute.h"
 #include "core/handoff/NetVampirePass.h"
 #include "core/handoff/ReGetPass.h"
 #include "core/handoff/TNVManager.h"
 
 namespace harvex2::core {
 
-// The Adding window's hand-off pass with everything it needs; the window owns one and
+// The Adding window's hand-off with every target it can reach; the window owns one and
 // runs it when its start timer fires.
 class AddingPass {
 public:
     AddingPass(platform::RegistryStore& userStore, platform::RegistryStore& machineStore);
 
-    // Hands every row to the target program the settings name. A failure no pass handles
-    // is shown with its own text and leaves the window open on the row it stopped at.
+    // Hands every row to the target the settings name. A failure no pass handles is shown
+    // with its own text and leaves the window open on the row it stopped at.
     void run(AddingPassContext& context);
 
     TNVManager& jobManager() { return jobManager_; }
 
 private:
-    void runPass(AddingPassContext& context);
+    // The one place where `Mode` (and `NVDDE`) choose the target.
+    TargetPass& passFor(const SettingsRecord& settings);
 
     TNVManager jobManager_;
     JobFileChannel jobFiles_;
-    JobFileRoute jobFileRoute_;
-    NetVampirePass netVampire_;
+    NetVampirePass jobFilePass_;
     ReGetPass reGet_;
 };
 

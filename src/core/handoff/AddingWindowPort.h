@@ -1,14 +1,20 @@
 #pragma once
 
+#include "core/handoff/AddingRows.h"
+
 #include <cstddef>
 #include <string>
 
 namespace harvex2::core {
 
-// What a hand-off pass may do to the Adding window and its Please-wait window.
+// The Adding window as the commands that fill it and the pass that empties it see it,
+// with its Please-wait window.
 class AddingWindowPort {
 public:
     virtual ~AddingWindowPort() = default;
+    virtual AddingRows& rows() = 0;
+    // Arms the start timer and shows the window modally; returns when it has closed.
+    virtual void run() = 0;
     virtual void setCaption(const std::string& caption) = 0;
     virtual void scrollToRow(std::size_t row) = 0;
     virtual void setProgressRange(int maximum) = 0;

@@ -1,6 +1,7 @@
 #include "core/handoff/JobFileChannel.h"
 
 #include "core/handoff/NetVampireContract.h"
+#include "core/handoff/PassSteps.h"
 #include "core/handoff/TNVManager.h"
 
 #include <algorithm>
@@ -34,12 +35,12 @@ void countAdded(SettingsRecord& settings) {
 
 } // namespace
 
-void JobFileChannel::run(AddingPassContext& context, const std::string& dataFolder) {
+void JobFileChannel::run(AddingPassContext& context, const NetVampireLocation& location) {
     context.window.hidePleaseWait();
     context.window.setCaption(context.settings.realiFast ? "Harvex [RealiFast Mode]" : "Harvex");
     try {
         for (std::size_t row = 0; row < context.rows.count(); ++row) {
-            addRow(context, dataFolder, row);
+            addRow(context, location.dataFolder, row);
             if (!context.settings.realiFast) {
                 context.events.processEvents();
             }
@@ -54,8 +55,7 @@ void JobFileChannel::run(AddingPassContext& context, const std::string& dataFold
 void JobFileChannel::addRow(AddingPassContext& context, const std::string& dataFolder,
                             std::size_t row) {
     manager_.setRootFolder(dataFolder);
-    context.window.scrollToRow(row);
-    context.rows.setStatus(row, "Adding", RowPicture::Adding);
+    PassSteps::beginRow(context, row);
     const AddingRow& current = context.rows.at(row);
     const std::size_t folderPart = folderLength(current.target);
     const std::string name = manager_.addJob(

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/handoff/AddingPassContext.h"
+#include "core/handoff/NetVampireChannel.h"
 
 #include <cstddef>
 #include <string>
@@ -11,14 +11,14 @@ class TNVManager;
 
 // The Net Vampire pass's channel that writes every row straight into Net Vampire's data
 // folder as a new job, without talking to the running program.
-class JobFileChannel {
+class JobFileChannel : public NetVampireChannel {
 public:
     explicit JobFileChannel(TNVManager& manager) : manager_(manager) {}
 
     // Hands every row over, first to last. A failure it cannot handle (a file or the job
     // counter that cannot be written) throws HandoffError with the text to show; the row it
     // happened on keeps "Adding" and the later rows keep "Waiting".
-    void run(AddingPassContext& context, const std::string& dataFolder);
+    void run(AddingPassContext& context, const NetVampireLocation& location) override;
 
 private:
     void addRow(AddingPassContext& context, const std::string& dataFolder, std::size_t row);

@@ -7,7 +7,7 @@ namespace harvex2::core {
 using platform::MessageButton;
 using platform::MessageIcon;
 
-void NetVampirePass::AddToNV(AddingPassContext& context) {
+void NetVampirePass::run(AddingPassContext& context) {
     PassSteps::setUpProgress(context);
     context.allOk = true;
     context.window.setPleaseWaitStatus("Connecting to NetVampire...");
@@ -23,7 +23,7 @@ void NetVampirePass::AddToNV(AddingPassContext& context) {
         return;
     }
     context.window.setPleaseWaitStatus("Initialising DDE Link...");
-    channelFor(context.settings).run(context, *location);
+    channel_.run(context, *location);
 
     if (context.allOk) {
         context.window.requestClose(true);
@@ -62,10 +62,6 @@ std::string NetVampirePass::askForFolder(AddingPassContext& context) {
     }
     NetVampireContract::recordLocation(context.machineStore, *folder);
     return *folder;
-}
-
-NetVampireChannel& NetVampirePass::channelFor(const SettingsRecord& settings) {
-    return settings.nvdde && dde_ ? *dde_ : jobFiles_;
 }
 
 } // namespace harvex2::core

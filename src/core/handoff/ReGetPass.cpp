@@ -4,7 +4,7 @@
 
 namespace harvex2::core {
 
-void ReGetPass::AddToRG(AddingPassContext& context) {
+void ReGetPass::run(AddingPassContext& context) {
     PassSteps::setUpProgress(context);
     context.window.setPleaseWaitStatus("Attempting to find ReGet...");
     context.window.showPleaseWait();

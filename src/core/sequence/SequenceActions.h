@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/handoff/AddingRun.h"
+#include "core/handoff/AddingWindowPort.h"
 #include "core/handoff/HistoryBox.h"
 #include "core/sequence/SequenceDialogPort.h"
 #include "core/sequence/SequenceFields.h"
@@ -28,7 +28,7 @@ struct SequenceParts {
     platform::RegistryStore& userStore;
     const SettingsRecord& settings;
     LinkList& links;
-    AddingRun& adding;
+    AddingWindowPort& adding;
     HistoryBox& urlBox;
     HistoryBox& dirBox;
     std::chrono::milliseconds interval = SequenceRunner::kInterval;

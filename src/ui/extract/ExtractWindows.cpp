@@ -2,6 +2,7 @@
 
 #include "ui/extract/ParseHtmlDialog.h"
 #include "ui/shell/AppServices.h"
+#include "ui/shell/MainWindow.h"
 
 namespace harvex2::ui {
 

@@ -3,16 +3,16 @@
 #include "platform/ErrorBox.h"
 #include "ui/handoff/AddingWindow.h"
 #include "ui/shell/AppServices.h"
+#include "ui/shell/MainWindow.h"
 
 #include <exception>
 
 namespace harvex2::ui {
 
-AddLinksController::AddLinksController(AppServices& services, QMainWindow& mainWindow,
-                                       QComboBox& baseUrl, QComboBox& directory,
+AddLinksController::AddLinksController(AppServices& services, MainWindow& mainWindow,
                                        AddingWindow& adding)
-    : QObject(&adding), services_(services), baseUrl_(baseUrl), directory_(directory),
-      lock_(mainWindow),
+    : QObject(&adding), services_(services), baseUrl_(*mainWindow.baseUrlBox()),
+      directory_(*mainWindow.directoryBox()), lock_(mainWindow),
       command_({*services.links, *services.settings, *services.statusBar, *services.prompts,
                 *services.eventPump, *services.userStore, baseUrl_, directory_, adding}) {
     command_.setRunningChanged([this](bool running) { lock_.setLocked(running); });

@@ -6,20 +6,18 @@
 
 #include <QObject>
 
-class QMainWindow;
-
 namespace harvex2::ui {
 
 struct AppServices;
 class AddingWindow;
+class MainWindow;
 
 // Runs "&Add selected" for the main window through the Adding window, and keeps the main
 // window's commands refused while a run reads the link list.
 class AddLinksController : public QObject {
     Q_OBJECT
 public:
-    AddLinksController(AppServices& services, QMainWindow& mainWindow, QComboBox& baseUrl,
-                       QComboBox& directory, AddingWindow& adding);
+    AddLinksController(AppServices& services, MainWindow& mainWindow, AddingWindow& adding);
 
     void addSelected();
     bool running() const { return command_.running(); }

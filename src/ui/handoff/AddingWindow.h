@@ -2,7 +2,6 @@
 
 #include "core/handoff/AddingPass.h"
 #include "core/handoff/AddingRows.h"
-#include "core/handoff/AddingRun.h"
 #include "core/handoff/AddingWindowPort.h"
 #include "ui/handoff/PleaseWaitWindow.h"
 
@@ -25,7 +24,7 @@ class AddingRowsModel;
 
 // The window where links leave the program: one row per link, handed to the download
 // manager by a pass that starts a moment after the window has appeared.
-class AddingWindow : public QDialog, public core::AddingWindowPort, public core::AddingRun {
+class AddingWindow : public QDialog, public core::AddingWindowPort {
     Q_OBJECT
 public:
     static constexpr std::chrono::milliseconds kStartDelay{2500};

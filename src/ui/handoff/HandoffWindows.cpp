@@ -4,11 +4,10 @@
 #include "ui/handoff/AddingWindow.h"
 #include "ui/handoff/PleaseWaitWindow.h"
 #include "ui/shell/AppServices.h"
+#include "ui/shell/MainWindow.h"
 #include "ui/shell/MainWindowHooks.h"
 #include "ui/shell/WindowCatalog.h"
 
-#include <QComboBox>
-#include <QMainWindow>
 #include <QPointer>
 
 namespace harvex2::ui {
@@ -18,18 +17,13 @@ using namespace Qt::StringLiterals;
 namespace {
 
 void takeOverAddCommand(AppServices& services, AddingWindow& adding) {
-    auto* mainWindow = qobject_cast<QMainWindow*>(services.mainWindow);
-    if (!mainWindow || !services.mainHooks) {
+    // Windows made without the main window (in tests of one window) have no command to
+    // take over.
+    if (!services.mainWindow) {
         return;
     }
-    auto* baseUrl = mainWindow->findChild<QComboBox*>(u"txtBaseURL"_s);
-    auto* directory = mainWindow->findChild<QComboBox*>(u"Edit2"_s);
-    if (!baseUrl || !directory) {
-        return;
-    }
-    QPointer controller =
-        new AddLinksController(services, *mainWindow, *baseUrl, *directory, adding);
-    services.mainHooks->addSelected = [controller] {
+    QPointer controller = new AddLinksController(services, *services.mainWindow, adding);
+    services.mainWindow->hooks().addSelected = [controller] {
         if (controller) {
             controller->addSelected();
         }

@@ -3,6 +3,7 @@
 #include "platform/posix/PosixLocalFolders.h"
 #include "ui/sequence/BrowseDirDialog.h"
 #include "ui/shell/AppServices.h"
+#include "ui/shell/MainWindow.h"
 
 namespace harvex2::ui {
 

@@ -4,6 +4,7 @@
 #include "ui/sequence/SequentialDialog.h"
 #include "ui/sequence/SettingsListDialog.h"
 #include "ui/shell/AppServices.h"
+#include "ui/shell/MainWindow.h"
 #include "ui/shell/WindowCatalog.h"
 
 #include <stdexcept>
@@ -11,7 +12,8 @@
 namespace harvex2::ui {
 
 std::unique_ptr<QWidget> makeSequentialDialog(AppServices& services) {
-    auto* adding = dynamic_cast<core::AddingRun*>(services.windows->window(WindowSlot::Adding));
+    auto* adding =
+        dynamic_cast<core::AddingWindowPort*>(services.windows->window(WindowSlot::Adding));
     if (!adding) {
         throw std::logic_error("the Adding window must be made before the sequence dialog");
     }

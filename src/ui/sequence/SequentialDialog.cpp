@@ -33,7 +33,7 @@ constexpr QSize kClientSize(555, 351);
 constexpr std::uint64_t kBarLimit = std::numeric_limits<int>::max();
 } // namespace
 
-SequentialDialog::SequentialDialog(AppServices& services, core::AddingRun& adding,
+SequentialDialog::SequentialDialog(AppServices& services, core::AddingWindowPort& adding,
                                    std::chrono::milliseconds interval, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
@@ -185,7 +185,7 @@ core::SequenceSink& SequentialDialog::clearPreview(const std::string& downloadDi
 }
 
 void SequentialDialog::setMainDownloadDirectory(const std::string& directory) {
-    if (auto* main = qobject_cast<MainWindow*>(services_.mainWindow)) {
+    if (auto* main = services_.mainWindow) {
         main->directoryBox()->setEditText(fromBytes(directory));
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/handoff/AddingRun.h"
+#include "core/handoff/AddingWindowPort.h"
 #include "core/sequence/SequenceActions.h"
 #include "core/sequence/SequenceDialogPort.h"
 #include "core/sequence/SequenceFields.h"
@@ -22,7 +22,7 @@ class SequencePreviewModel;
 class SequentialDialog : public QDialog, private core::SequenceDialogPort {
     Q_OBJECT
 public:
-    SequentialDialog(AppServices& services, core::AddingRun& adding,
+    SequentialDialog(AppServices& services, core::AddingWindowPort& adding,
                      std::chrono::milliseconds interval = core::SequenceRunner::kInterval,
                      QWidget* parent = nullptr);
 

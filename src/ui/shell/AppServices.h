@@ -14,13 +14,14 @@ class QWidget;
 
 namespace harvex2::ui {
 
+class MainWindow;
 class WindowCatalog;
 struct MainWindowHooks;
 
 // What the main window offers the program's other windows. Filled in once the main window
 // exists; every long-lived window receives it when it is created.
 struct AppServices {
-    QWidget* mainWindow = nullptr;
+    MainWindow* mainWindow = nullptr;
     core::LinkList* links = nullptr;
     core::SettingsRecord* settings = nullptr;
     platform::StatusBar* statusBar = nullptr;

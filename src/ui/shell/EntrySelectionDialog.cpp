@@ -2,6 +2,7 @@
 
 #include "ui/platform/TextBytes.h"
 #include "ui/shell/AppServices.h"
+#include "ui/shell/MainWindow.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -33,6 +33,7 @@ MainMenus::MainMenus(QMenuBar& menuBar, QWidget& toolBarParent) : QObject(&menuB
 
 QMenu* MainMenus::named(QMenu* menu) {
     menu->setObjectName(names_.forCaption(menu->title()));
+    menus_.push_back(menu);
     return menu;
 }
 
@@ -99,6 +100,7 @@ void MainMenus::buildMenuBar(QMenuBar& bar) {
 void MainMenus::buildListPopup(QWidget& owner) {
     listPopup_ = new QMenu(&owner);
     listPopup_->setObjectName(names_.forKind(u"PopupMenu"_s));
+    menus_.push_back(listPopup_);
     addItems(listPopup_,
              {{u"Select all", MainCommand::SelectAll},
               {u"Deselect all", MainCommand::DeselectAll},
@@ -113,6 +115,7 @@ void MainMenus::buildListPopup(QWidget& owner) {
 QMenu* MainMenus::dropDown(QWidget& owner, std::initializer_list<Item> items) {
     auto* menu = new QMenu(&owner);
     menu->setObjectName(names_.forKind(u"PopupMenu"_s));
+    menus_.push_back(menu);
     addItems(menu, items);
     return menu;
 }

@@ -4,6 +4,7 @@
 #include "ui/shell/ComponentNames.h"
 
 #include <optional>
+#include <vector>
 
 #include <QObject>
 
@@ -64,6 +65,8 @@ public:
 
     QMenu* listPopup() const { return listPopup_; }
     QToolBar* toolBar() const { return toolBar_; }
+    // Every menu it made, the pop-ups included: each reaches commands of its own.
+    const std::vector<QMenu*>& menus() const { return menus_; }
 
 signals:
     void triggered(harvex2::ui::MainCommand command);
@@ -80,6 +83,7 @@ private:
                                QMenu* menu = nullptr);
 
     ComponentNames names_;
+    std::vector<QMenu*> menus_;
     QMenu* listPopup_ = nullptr;
     QToolBar* toolBar_ = nullptr;
 };

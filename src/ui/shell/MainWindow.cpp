@@ -21,6 +21,8 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
+#include <QToolBar>
 
 using namespace Qt::StringLiterals;
 
@@ -98,6 +100,14 @@ QComboBox* MainWindow::baseUrlBox() const {
 
 QComboBox* MainWindow::directoryBox() const {
     return client_->directoryBox();
+}
+
+std::vector<QWidget*> MainWindow::commandWidgets() const {
+    std::vector<QWidget*> widgets{menuBar(), menus_->toolBar()};
+    widgets.insert(widgets.end(), menus_->menus().begin(), menus_->menus().end());
+    widgets.insert(widgets.end(), {client_->addSelectedButton(), client_->addAllButton(),
+                                   client_->deleteSelectedButton()});
+    return widgets;
 }
 
 core::WindowRect MainWindow::outerRect() const {

@@ -5,6 +5,7 @@
 #include "ui/shell/MainWindowHooks.h"
 
 #include <memory>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -36,6 +37,8 @@ public:
     MainStatusBar& panels() const;
     QComboBox* baseUrlBox() const;
     QComboBox* directoryBox() const;
+    // What reaches the window's commands: menus, toolbar and the list's buttons.
+    std::vector<QWidget*> commandWidgets() const;
 
     // Saves the settings, then closes the window without saving them a second time.
     void exitProgram();

@@ -25,7 +25,7 @@ void choosePictures(const AppServices& services, WindowSlot slot, std::int32_t m
 }
 
 void followTarget(const AppServices& services, std::int32_t mode) {
-    if (auto* mainWindow = qobject_cast<MainWindow*>(services.mainWindow)) {
+    if (auto* mainWindow = services.mainWindow) {
         mainWindow->panels().showTarget(mode);
     }
     choosePictures<AddingWindow>(services, WindowSlot::Adding, mode);

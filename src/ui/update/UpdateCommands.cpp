@@ -2,6 +2,7 @@
 
 #include "platform/Prompts.h"
 #include "ui/shell/AppServices.h"
+#include "ui/shell/MainWindow.h"
 #include "ui/shell/MainWindowHooks.h"
 
 namespace harvex2::ui {

@@ -1,8 +1,9 @@
 #include "core/handoff/AddCommand.h"
 
-#include "HandoffFakes.h"
 #include "core/shell/MruHistory.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "support/core/FakeAddingWindow.h"
+#include "support/core/HandoffFakes.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
@@ -55,7 +56,7 @@ protected:
     CountingEventPump events;
     FakeHistoryBox baseUrl{"", {}};
     FakeHistoryBox directory{"", {}};
-    FakeAddingRun adding;
+    FakeAddingWindow adding;
     core::AddCommand command{
         {links, settings, statusBar, prompts, events, userStore, baseUrl, directory, adding}};
 };

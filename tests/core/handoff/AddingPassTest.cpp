@@ -1,8 +1,9 @@
 #include "core/handoff/AddingPass.h"
 
-#include "HandoffFakes.h"
 #include "core/handoff/NetVampirePass.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "support/core/FakeAddingWindow.h"
+#include "support/core/HandoffFakes.h"
 #include "support/core/NetVampireInstall.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
@@ -213,7 +214,7 @@ TEST_F(AddingPassTest, RefusedRowsLeaveTheWindowOpenWithTheErrorsMessage) {
         MessageIcon::Error, "Harvex2",
         "There were errors while adding jobs\r\nPlease review and close the adding dialog.",
         {MessageButton::Ok}, MessageButton::Ok);
-    pass.AddToNV(context);
+    pass.run(context);
     EXPECT_TRUE(window.closeRequests.empty());
     EXPECT_EQ(channel.location.executable, executable);
     EXPECT_EQ(channel.location.dataFolder, programFolder + "/Data/");

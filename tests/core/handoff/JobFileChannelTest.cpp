@@ -3,6 +3,7 @@
 #include "core/handoff/NetVampireContract.h"
 #include "core/handoff/TNVManager.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "support/core/FakeAddingWindow.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
@@ -19,21 +20,15 @@ namespace {
 namespace fs = std::filesystem;
 using Contract = NetVampireContract;
 
-struct RecordingWindow : AddingWindowPort {
-    void setCaption(const std::string& text) override { caption = text; }
-    void scrollToRow(std::size_t row) override { scrolled.push_back(row); }
-    void setProgressRange(int) override {}
+// Starts from what the channel must change, and keeps every progress position.
+struct RecordingWindow : test::FakeAddingWindow {
+    RecordingWindow() {
+        caption = "untouched";
+        pleaseWaitShown = true;
+    }
     void setProgressPosition(int position) override { progress.push_back(position); }
-    void requestClose(bool) override { ++closeRequests; }
-    void setPleaseWaitStatus(const std::string&) override {}
-    void showPleaseWait() override {}
-    void hidePleaseWait() override { pleaseWaitHidden = true; }
 
-    std::string caption = "untouched";
-    std::vector<std::size_t> scrolled;
     std::vector<int> progress;
-    int closeRequests = 0;
-    bool pleaseWaitHidden = false;
 };
 
 struct HookedPump : platform::EventPump {
@@ -72,7 +67,7 @@ protected:
         return test::TempFolder::read(data_ + "State/" + name + ".nvc");
     }
 
-    void run() { channel_.run(context_, data_); }
+    void run() { channel_.run(context_, {"", data_}); }
 
     test::TempFolder folder_;
     std::string data_ = folder_.path() + "/Data/";
@@ -149,11 +144,11 @@ TEST_F(JobFileChannelTest, EveryRowBecomesAJobAndTheWindowRepaintsBetweenRows) {
     settings_.nvJobDefault = 7;
     run();
     EXPECT_EQ(window_.caption, "Harvex");
-    EXPECT_TRUE(window_.pleaseWaitHidden);
+    EXPECT_FALSE(window_.pleaseWaitShown);
     EXPECT_EQ(events_.calls, 3);
     EXPECT_EQ(window_.scrolled, (std::vector<std::size_t>{0, 1, 2}));
     EXPECT_EQ(window_.progress, (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(window_.closeRequests, 0);
+    EXPECT_TRUE(window_.closeRequests.empty());
     EXPECT_EQ(settings_.files, 3);
     EXPECT_EQ(rows_.at(1).status, "A0000002");
     EXPECT_EQ(rows_.at(2).status, "A0000004");

@@ -1,9 +1,10 @@
-#include "HandoffFakes.h"
 #include "core/handoff/JobFileChannel.h"
 #include "core/handoff/TNVManager.h"
 #include "platform/ProfileFileText.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "support/core/FakeAddingWindow.h"
 #include "support/core/GatedChildren.h"
+#include "support/core/HandoffFakes.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
@@ -43,7 +44,7 @@ void handOver(const test::TempFolder& folder, const std::string& copy) {
     test::ScriptedPrompts prompts;
     test::CountingEventPump events;
     AddingPassContext context{rows, window, settings, prompts, events, user, machine};
-    channel.run(context, folder.path() + "/Data/");
+    channel.run(context, {"", folder.path() + "/Data/"});
     if (settings.files != kLinks) {
         throw std::runtime_error("not every link was added");
     }

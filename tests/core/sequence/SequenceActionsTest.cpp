@@ -1,9 +1,10 @@
 #include "core/sequence/SequenceActions.h"
 
 #include "core/handoff/DownloadTarget.h"
-#include "core/handoff/HandoffFakes.h"
 #include "core/shell/MruHistory.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "support/core/FakeAddingWindow.h"
+#include "support/core/HandoffFakes.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
@@ -75,7 +76,7 @@ protected:
     CountingEventPump events;
     core::SettingsRecord settings;
     core::LinkList links;
-    FakeAddingRun adding;
+    FakeAddingWindow adding;
     FakeHistoryBox urlBox{"", {}};
     FakeHistoryBox dirBox{"", {}};
     core::SequenceFields fields;

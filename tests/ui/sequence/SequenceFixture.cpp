@@ -11,13 +11,6 @@
 
 namespace harvex2::test {
 
-void FakeAddingWindow::run() {
-    ++runs;
-    if (pass) {
-        pass(rows_);
-    }
-}
-
 void ProbingPump::processEvents() {
     ++calls;
     if (probe) {
@@ -33,7 +26,7 @@ std::optional<std::string> FakeDirectoryBrowser::browse() {
 namespace {
 
 std::unique_ptr<QWidget> makeFakeAdding(ui::AppServices&) {
-    return std::make_unique<FakeAddingWindow>();
+    return std::make_unique<FakeAddingDialog>();
 }
 
 std::unique_ptr<QWidget> makeFakeBrowser(ui::AppServices&) {
@@ -65,8 +58,8 @@ ui::SequentialDialog* SequenceFixture::dialog() const {
     return static_cast<ui::SequentialDialog*>(catalog->window(ui::WindowSlot::Sequential));
 }
 
-FakeAddingWindow* SequenceFixture::adding() const {
-    return static_cast<FakeAddingWindow*>(catalog->window(ui::WindowSlot::Adding));
+FakeAddingDialog* SequenceFixture::adding() const {
+    return static_cast<FakeAddingDialog*>(catalog->window(ui::WindowSlot::Adding));
 }
 
 FakeDirectoryBrowser* SequenceFixture::browser() const {

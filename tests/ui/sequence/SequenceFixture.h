@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/handoff/AddingRun.h"
+#include "support/core/FakeAddingWindow.h"
 #include "support/ui/MainWindowFixture.h"
 #include "ui/sequence/SequentialDialog.h"
 #include "ui/shell/DirectoryBrowser.h"
@@ -13,19 +13,8 @@
 
 namespace harvex2::test {
 
-// The Adding window as the sequence dialog sees it: `pass` looks at the rows while the
-// window would be shown.
-class FakeAddingWindow : public QWidget, public core::AddingRun {
-public:
-    core::AddingRows& rows() override { return rows_; }
-    void run() override;
-
-    int runs = 0;
-    std::function<void(core::AddingRows&)> pass;
-
-private:
-    core::AddingRows rows_;
-};
+// The Adding window as the sequence dialog finds it among the program's windows.
+class FakeAddingDialog : public QWidget, public FakeAddingWindow {};
 
 class FakeDirectoryBrowser : public QWidget, public ui::DirectoryBrowser {
 public:
@@ -51,7 +40,7 @@ protected:
     void SetUp() override;
 
     ui::SequentialDialog* dialog() const;
-    FakeAddingWindow* adding() const;
+    FakeAddingDialog* adding() const;
     FakeDirectoryBrowser* browser() const;
     template <class T> T* control(const char* name) const {
         T* found = dialog()->findChild<T*>(QLatin1StringView(name));

@@ -1,4 +1,4 @@
-#include "HandoffFakes.h"
+#include "support/core/HandoffFakes.h"
 
 namespace harvex2::test {
 
@@ -17,13 +17,6 @@ void CountingEventPump::processEvents() {
     ++calls;
     if (onProcess) {
         onProcess();
-    }
-}
-
-void FakeAddingRun::run() {
-    ++runs;
-    if (pass) {
-        pass(rows_);
     }
 }
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/handoff/AddingWindowPort.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace harvex2::test {
+
+// Records what a command and a pass did to the Adding window and its Please-wait window;
+// `pass` stands for what the window's pass does to the rows while it is shown.
+class FakeAddingWindow : public core::AddingWindowPort {
+public:
+    core::AddingRows& rows() override { return rows_; }
+    void run() override;
+    void setCaption(const std::string& text) override { caption = text; }
+    void scrollToRow(std::size_t row) override { scrolled.push_back(row); }
+    void setProgressRange(int maximum) override { progressMaximum = maximum; }
+    void setProgressPosition(int position) override { progressPosition = position; }
+    void requestClose(bool ok) override { closeRequests.push_back(ok); }
+    void setPleaseWaitStatus(const std::string& status) override {
+        pleaseWaitStatuses.push_back(status);
+    }
+    void showPleaseWait() override { pleaseWaitShown = true; }
+    void hidePleaseWait() override { pleaseWaitShown = false; }
+
+    int runs = 0;
+    std::function<void(core::AddingRows&)> pass;
+    std::string caption = "Harvex";
+    std::vector<std::size_t> scrolled;
+    int progressMaximum = 0;
+    int progressPosition = 0;
+    std::vector<bool> closeRequests;
+    std::vector<std::string> pleaseWaitStatuses;
+    bool pleaseWaitShown = false;
+
+private:
+    core::AddingRows rows_;
+};
+
+} // namespace harvex2::test
