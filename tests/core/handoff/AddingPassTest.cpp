@@ -128,6 +128,15 @@ TEST_F(AddingPassTest, ACancelledFolderBrowserFindsNothing) {
     EXPECT_EQ(prompts.dialogsShown().at(0).title, "Select directory containing NetVampire");
 }
 
+TEST_F(AddingPassTest, AnEmptyFolderBrowserAnswerIsNotRecorded) {
+    expectNoEntry(MessageButton::Yes);
+    prompts.expectDialog(std::string());
+    expectNotFound();
+    run();
+    expectFatalEnd(RowPicture::Fatal);
+    EXPECT_EQ(recorded(), "(no key)");
+}
+
 TEST_F(AddingPassTest, APickedFolderIsRecordedAndUsedAtOnce) {
     expectNoEntry(MessageButton::Yes);
     prompts.expectDialog(programFolder);

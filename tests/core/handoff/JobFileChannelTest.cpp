@@ -171,9 +171,10 @@ TEST_F(JobFileChannelTest, RealiFastWritesWithoutRepaints) {
     EXPECT_EQ(rows_.at(1).status, "A0000002");
 }
 
-TEST_F(JobFileChannelTest, LinksKeepCommasAndQuotesButNotLineBreaks) {
+TEST_F(JobFileChannelTest, LinksKeepCommasAndQuotesButNotLineBreaksOrNulBytes) {
     rows_.append("http://h/a,b\"c'd.zip", "/d/a,b\"c'd.zip", 0);
     rows_.append("http://h/x\r\nLocID=evil.zip", "/d/x\r\nLocID=evil.zip", 1);
+    rows_.append(std::string("http://h/n\0ul.zip", 17), std::string("/d/n\0ul.zip", 11), 2);
     run();
     EXPECT_EQ(jobBytes("A0000000"), "[SETTINGS]\r\nLocID=A0000001\r\nLocalFolder=/d/\r\n"
                                     "Title=[Harvex] a,b\"c'd.zip\r\n\r\n"
@@ -181,6 +182,10 @@ TEST_F(JobFileChannelTest, LinksKeepCommasAndQuotesButNotLineBreaks) {
     EXPECT_EQ(jobBytes("A0000002"), "[SETTINGS]\r\nLocID=A0000003\r\nLocalFolder=/d/\r\n"
                                     "Title=[Harvex] xLocID=evil.zip\r\n\r\n"
                                     "[LOCATIONS]\r\nA0000003=http://h/xLocID=evil.zip\r\n");
+    EXPECT_EQ(jobBytes("A0000004"), "[SETTINGS]\r\nLocID=A0000005\r\nLocalFolder=/d/\r\n"
+                                    "Title=[Harvex] nul.zip\r\n\r\n"
+                                    "[LOCATIONS]\r\nA0000005=http://h/nul.zip\r\n");
+    EXPECT_EQ(rows_.at(2).status, "A0000004");
 }
 
 class JobFileChannelVanishTest : public JobFileChannelTest,
