@@ -37,10 +37,6 @@ TEST(SelectRule, NormalisingDropsUpToTheFirstStarAndAddsTheDot) {
     }
 }
 
-TEST(SelectRule, UpperCaseTouchesOnlyAsciiLetters) {
-    EXPECT_EQ(upperAscii("az AZ 09 ?/\xc3\xa9"), "AZ AZ 09 ?/\xc3\xa9");
-}
-
 // The list before each case: "-+--+--" (entries 1 and 4 checked).
 struct ApplyCase {
     bool deselectFirst;
