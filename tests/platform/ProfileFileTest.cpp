@@ -126,6 +126,7 @@ TEST_F(ProfileFileTest, OnlyAPlainFileIsReadOrWrittenAndLinksAreNeverFollowed) {
     ASSERT_EQ(::mkfifo(folder_.file("fifo.ini").c_str(), 0600), 0);
 
     for (const char* name : {"folder.ini", "link.ini", "dangling.ini", "fifo.ini"}) {
+        SCOPED_TRACE(name);
         const ProfileFile file(folder_.file(name));
         EXPECT_EQ(file.read("S", "k", "d"), "d") << name;
         EXPECT_FALSE(file.write("S", "k", "v")) << name;

@@ -3,6 +3,7 @@
 #include "HandoffFakes.h"
 #include "core/shell/MruHistory.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "support/core/FakeEventPump.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
@@ -52,7 +53,7 @@ protected:
     core::SettingsRecord settings;
     RecordingStatusBar statusBar;
     ScriptedPrompts prompts;
-    CountingEventPump events;
+    FakeEventPump events;
     FakeHistoryBox baseUrl{"", {}};
     FakeHistoryBox directory{"", {}};
     FakeAddingRun adding;
@@ -82,6 +83,7 @@ TEST_F(AddCommandTest, RowsJoinRelativeLinksAndNameTargets) {
         {"http://h/", "/d", "x,\"y\"\r\nz", "http://h/x,\"y\"\r\nz", "/d/x,\"y\"\r\nz"},
     };
     for (const RowCase& c : cases) {
+        SCOPED_TRACE(c.link);
         links.clear();
         fill({"unchecked", c.link}, {1});
         baseUrl.setText(c.base);
@@ -146,6 +148,7 @@ TEST_F(AddCommandTest, DetailPanelTurnsTheSpinnerForEveryEntry) {
 
 TEST_F(AddCommandTest, NothingToHandOverEndsWithNoLinksSelected) {
     for (const bool withEntries : {false, true}) {
+        SCOPED_TRACE(withEntries);
         links.clear();
         if (withEntries) {
             fill({"http://a/0", "rel"}, {});

@@ -3,6 +3,7 @@
 #include "HandoffFakes.h"
 #include "core/handoff/NetVampirePass.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "support/core/FakeEventPump.h"
 #include "support/core/NetVampireInstall.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
@@ -78,7 +79,7 @@ protected:
     FakeAddingWindow window;
     core::SettingsRecord settings;
     ScriptedPrompts prompts;
-    CountingEventPump events;
+    FakeEventPump events;
     core::AddingPassContext context{rows,   window,    settings,    prompts,
                                     events, userStore, machineStore};
 };
@@ -87,6 +88,8 @@ TEST_F(AddingPassTest, AFoundProgramGetsEveryRowAsAJobAndTheWindowCloses) {
     // Either target program, with the folder or the executable recorded.
     for (const std::int32_t mode : {0, 2}) {
         for (const bool recordExecutable : {false, true}) {
+            SCOPED_TRACE(testing::Message()
+                         << "mode " << mode << ", executable " << recordExecutable);
             settings = {};
             settings.mode = mode;
             window = {};
@@ -184,6 +187,7 @@ TEST_F(AddingPassTest, AnUnwritableDataFolderStopsAtTheRowAndLeavesTheWindowOpen
 
 TEST_F(AddingPassTest, AnyOtherTargetProgramGoesToReGet) {
     for (const std::int32_t mode : {1, 7}) {
+        SCOPED_TRACE(mode);
         settings.mode = mode;
         window = {};
         prompts.expectMessage(MessageIcon::Error, "Error",

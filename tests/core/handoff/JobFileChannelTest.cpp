@@ -3,6 +3,7 @@
 #include "core/handoff/NetVampireContract.h"
 #include "core/handoff/TNVManager.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "support/core/FakeEventPump.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
@@ -34,17 +35,6 @@ struct RecordingWindow : AddingWindowPort {
     std::vector<int> progress;
     int closeRequests = 0;
     bool pleaseWaitHidden = false;
-};
-
-struct HookedPump : platform::EventPump {
-    void processEvents() override {
-        ++calls;
-        if (hook) {
-            hook();
-        }
-    }
-    int calls = 0;
-    std::function<void()> hook;
 };
 
 class JobFileChannelTest : public ::testing::Test {
@@ -84,7 +74,7 @@ protected:
     RecordingWindow window_;
     SettingsRecord settings_;
     test::ScriptedPrompts prompts_;
-    HookedPump events_;
+    test::FakeEventPump events_;
     AddingPassContext context_{rows_, window_, settings_, prompts_, events_, user_, machine_};
 };
 
@@ -196,7 +186,7 @@ TEST_P(JobFileChannelVanishTest, AVanishedFolderStopsThePassAtItsRow) {
         rows_.append(url, "/d/f", 0);
     }
     const std::string vanishing = data_ + GetParam();
-    events_.hook = [&vanishing] { fs::remove_all(vanishing); };
+    events_.onProcess = [&vanishing] { fs::remove_all(vanishing); };
     EXPECT_THAT([this] { run(); }, ::testing::ThrowsMessage<HandoffError>(
                                        "Unable to write to " + data_ + "State/A0000002.nvc"));
     EXPECT_EQ(rows_.at(0).status, "A0000000");
@@ -212,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(Folders, JobFileChannelVanishTest, ::testing::Values(""
 TEST_F(JobFileChannelTest, WhatAVanishedStateFolderLeavesIsIntact) {
     rows_.append("http://h/a", "/d/f", 0);
     rows_.append("http://h/b", "/d/f", 1);
-    events_.hook = [this] { fs::remove_all(data_ + "State"); };
+    events_.onProcess = [this] { fs::remove_all(data_ + "State"); };
     EXPECT_THROW(run(), HandoffError);
     EXPECT_EQ(jobBytes("A0000000"),
               "[SETTINGS]\r\nLocID=A0000001\r\nLocalFolder=/d/\r\n"

@@ -23,6 +23,7 @@ TEST(SelectRule, ExtensionRunsFromTheLastDotUnlessABackslashOrColonFollows) {
         {"", ""},
     };
     for (const auto& [text, extension] : cases) {
+        SCOPED_TRACE(text);
         EXPECT_EQ(extensionOf(text), extension) << text;
     }
 }
@@ -33,6 +34,7 @@ TEST(SelectRule, NormalisingDropsUpToTheFirstStarAndAddsTheDot) {
         {".png", ".png"}, {"a*b*c", ".b*c"}, {"**", ".*"},      {"x*.", "."},
     };
     for (const auto& [typed, normalised] : cases) {
+        SCOPED_TRACE(typed);
         EXPECT_EQ(normaliseExtension(typed), normalised) << typed;
     }
 }

@@ -18,13 +18,6 @@ void FakeAddingWindow::run() {
     }
 }
 
-void ProbingPump::processEvents() {
-    ++calls;
-    if (probe) {
-        probe();
-    }
-}
-
 std::optional<std::string> FakeDirectoryBrowser::browse() {
     ++opened;
     return answer;
