@@ -1,5 +1,7 @@
 #include "platform/ProfileFileText.h"
 
+#include "platform/AsciiText.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <vector>
@@ -27,32 +29,8 @@ Lines splitLines(std::string_view text) {
     return lines;
 }
 
-std::string_view trim(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 bool isHeader(std::string_view line) {
-    const std::string_view text = trim(line);
+    const std::string_view text = AsciiText::trim(line);
     return !text.empty() && text.front() == '[';
 }
 
@@ -60,13 +38,14 @@ bool isHeaderOf(std::string_view line, std::string_view section) {
     if (!isHeader(line)) {
         return false;
     }
-    const std::string_view text = trim(line).substr(1);
-    return sameName(trim(text.substr(0, text.find(']'))), section);
+    const std::string_view text = AsciiText::trim(line).substr(1);
+    return AsciiText::equalsIgnoringCase(AsciiText::trim(text.substr(0, text.find(']'))), section);
 }
 
 std::string_view keyOf(std::string_view line) {
     const std::size_t equals = line.find('=');
-    return equals == std::string_view::npos ? std::string_view{} : trim(line.substr(0, equals));
+    return equals == std::string_view::npos ? std::string_view{}
+                                            : AsciiText::trim(line.substr(0, equals));
 }
 
 // The lines of the first section named `section`: from its header to the next header.
@@ -76,7 +55,7 @@ struct Span {
 };
 
 std::optional<Span> findSection(const Lines& lines, std::string_view section) {
-    section = trim(section);
+    section = AsciiText::trim(section);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (isHeaderOf(lines[i], section)) {
             std::size_t end = i + 1;
@@ -90,9 +69,9 @@ std::optional<Span> findSection(const Lines& lines, std::string_view section) {
 }
 
 std::optional<std::size_t> findKey(const Lines& lines, Span span, std::string_view key) {
-    key = trim(key);
+    key = AsciiText::trim(key);
     for (std::size_t i = span.header + 1; i < span.end; ++i) {
-        if (!keyOf(lines[i]).empty() && sameName(keyOf(lines[i]), key)) {
+        if (!keyOf(lines[i]).empty() && AsciiText::equalsIgnoringCase(keyOf(lines[i]), key)) {
             return i;
         }
     }
@@ -123,20 +102,20 @@ Change changeFor(const Lines& lines, std::string_view section, std::string_view 
                  std::string_view value) {
     const auto span = findSection(lines, section);
     if (!span) {
-        const bool blank = !lines.empty() && !trim(lines.back()).empty();
+        const bool blank = !lines.empty() && !AsciiText::trim(lines.back()).empty();
         return {lines.size(), false,
-                (blank ? "\r\n[" : "[") + std::string(trim(section)) + "]\r\n" +
-                    keyLine(trim(key), value)};
+                (blank ? "\r\n[" : "[") + std::string(AsciiText::trim(section)) + "]\r\n" +
+                    keyLine(AsciiText::trim(key), value)};
     }
     if (const auto line = findKey(lines, *span, key)) {
         return {*line, true, keyLine(keyOf(lines[*line]), value)};
     }
     // Blank lines closing the section stay between it and the next one.
     std::size_t after = span->end;
-    while (after > span->header + 1 && trim(lines[after - 1]).empty()) {
+    while (after > span->header + 1 && AsciiText::trim(lines[after - 1]).empty()) {
         --after;
     }
-    return {after, false, keyLine(trim(key), value)};
+    return {after, false, keyLine(AsciiText::trim(key), value)};
 }
 
 } // namespace
@@ -153,7 +132,7 @@ std::optional<std::string> ProfileFileText::find(std::string_view text, std::str
         return std::nullopt;
     }
     const std::string_view raw = lines[*line];
-    return std::string(unquoted(trim(raw.substr(raw.find('=') + 1))));
+    return std::string(unquoted(AsciiText::trim(raw.substr(raw.find('=') + 1))));
 }
 
 bool ProfileFileText::canCarry(std::string_view section, std::string_view key,
@@ -161,7 +140,7 @@ bool ProfileFileText::canCarry(std::string_view section, std::string_view key,
     const auto oneLine = [](std::string_view text) {
         return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
     };
-    const std::string_view name = trim(key);
+    const std::string_view name = AsciiText::trim(key);
     return oneLine(section) && oneLine(key) && oneLine(value) && !name.empty() &&
            name.front() != '[' && key.find('=') == std::string_view::npos &&
            section.find(']') == std::string_view::npos;

@@ -73,6 +73,7 @@ TEST_F(CliExtract, AgreesByteForByteWithTheParseHtmlRun) {
     const core::SettingsSwitches switches(defaults);
     std::string expected;
     for (const std::string& path : {first, second}) {
+        SCOPED_TRACE(path);
         ASSERT_TRUE(core::ParseHTML(path, switches, links, stats, prompts, status));
     }
     for (std::size_t i = 0; i < links.count(); ++i) {
@@ -102,6 +103,7 @@ TEST_F(CliExtract, OptionsChooseSwitchesSeparatorAndBase) {
          "a.htm\n/b\r\nc\nx\0y\xE9\nhttp://site/abs\nHTTPS://other/\n"s},
     };
     for (const auto& [args, expected] : rows) {
+        SCOPED_TRACE(testing::PrintToString(args));
         const Outcome outcome = cli(args);
         EXPECT_EQ(outcome.status, 0) << args[1];
         EXPECT_EQ(outcome.out, expected) << args[1];
@@ -133,6 +135,7 @@ TEST_F(CliExtract, WrongUsageExitsWithTwoAndSaysHow) {
         {"extract", "-0", "--"},
     };
     for (const auto& args : rows) {
+        SCOPED_TRACE(testing::PrintToString(args));
         const Outcome outcome = cli(args);
         EXPECT_EQ(outcome.status, 2) << testing::PrintToString(args);
         EXPECT_EQ(outcome.out, "");
@@ -142,6 +145,7 @@ TEST_F(CliExtract, WrongUsageExitsWithTwoAndSaysHow) {
 
 TEST_F(CliExtract, HelpDocumentsEveryOption) {
     for (const auto& args : {std::vector<std::string>{"--help"}, {"extract", "-h"}}) {
+        SCOPED_TRACE(testing::PrintToString(args));
         const Outcome outcome = cli(args);
         EXPECT_EQ(outcome.status, 0);
         for (const char* option : {"--keep-mailto", "--keep-bookmarks", "--keep-query", "--base",

@@ -49,6 +49,7 @@ TEST_F(CliSequence, PrintsTheUrlsTheDialogMakes) {
 
 TEST_F(CliSequence, DownloadPathsFollowATab) {
     for (const char* dir : {"/dl", "/dl/"}) {
+        SCOPED_TRACE(dir);
         const auto outcome = cli({"sequence", "--dir", dir, "-0", "files/x/f|.zip", "7", "8"});
         EXPECT_EQ(outcome.status, 0);
         EXPECT_EQ(outcome.out, "files/x/f7.zip\t/dl/f7.zip\0files/x/f8.zip\t/dl/f8.zip\0"s);
@@ -68,6 +69,7 @@ TEST_F(CliSequence, TheDialogsMessagesGoToStandardError) {
         {{"a|", "3", "2"}, "The range holds no numbers: Go to (2) is less than Start at (3)."},
     };
     for (const auto& [args, message] : rows) {
+        SCOPED_TRACE(testing::PrintToString(args));
         Args line{"sequence"};
         line.insert(line.end(), args.begin(), args.end());
         const auto outcome = cli(line);
@@ -88,6 +90,7 @@ TEST_F(CliSequence, WrongUsageExitsWithTwo) {
         {"sequence", "--start", "a|", "1", "2"},
     };
     for (const auto& args : rows) {
+        SCOPED_TRACE(testing::PrintToString(args));
         const auto outcome = cli(args);
         EXPECT_EQ(outcome.status, 2) << testing::PrintToString(args);
         EXPECT_EQ(outcome.out, "");
@@ -96,6 +99,7 @@ TEST_F(CliSequence, WrongUsageExitsWithTwo) {
     const auto help = cli({"sequence", "--help"});
     EXPECT_EQ(help.status, 0);
     for (const char* option : {"--marker C", "--zeros N", "--dir DIR", "-0, --null", "STEP"}) {
+        SCOPED_TRACE(option);
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     }
 }

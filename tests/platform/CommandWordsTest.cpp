@@ -33,12 +33,14 @@ TEST(CommandWords, CutsLinesAsAShellCutsWords) {
         {"trailing\\", {"trailing\\"}},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
         EXPECT_EQ(CommandWords::split(c.line), std::optional<Words>(c.words)) << c.line;
     }
 }
 
 TEST(CommandWords, RefusesAQuoteLeftOpen) {
     for (const char* line : {R"("/opt/du)", R"(prog 'a)", R"(prog "a\")", R"(prog "a" ")"}) {
+        SCOPED_TRACE(line);
         EXPECT_EQ(CommandWords::split(line), std::nullopt) << line;
     }
 }

@@ -7,8 +7,10 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <utility>
 
 #include <gmock/gmock.h>
@@ -139,6 +141,33 @@ TEST_F(FileRegistryStoreTest, ValuesCanBeDeletedOneByOne) {
     EXPECT_TRUE(s.valueExists("B"));
     s.closeKey();
     EXPECT_FALSE(s.deleteValue("b"));
+}
+
+// A change that changes nothing leaves the disk alone: no folder, no file, no lock file
+// where there was none, and an existing file is not replaced.
+TEST_F(FileRegistryStoreTest, AChangeThatChangesNothingDoesNotTouchTheFile) {
+    const std::string folder = folder_.file("config");
+    FileRegistryStore fresh(Hive::CurrentUser, folder + "/user.reg");
+    EXPECT_FALSE(fresh.deleteKey("\\Software\\Missing"));
+    EXPECT_FALSE(fresh.openKey("\\Software", false));
+    EXPECT_FALSE(fresh.deleteValue("Missing"));
+    EXPECT_FALSE(std::filesystem::exists(folder));
+
+    auto s = store();
+    ASSERT_TRUE(s.openKey("\\K", true));
+    s.writeInteger("a", 1);
+    struct stat written {};
+    ASSERT_EQ(::stat(storePath().c_str(), &written), 0);
+    EXPECT_FALSE(s.deleteKey("\\K\\Missing"));
+    EXPECT_FALSE(s.deleteValue("b"));
+    s.writeInteger("a", 1);
+    struct stat after {};
+    ASSERT_EQ(::stat(storePath().c_str(), &after), 0);
+    // The store replaces its file by a new one, so any write gives it a new inode.
+    EXPECT_EQ(after.st_ino, written.st_ino);
+    EXPECT_EQ(test::TempFolder::read(storePath()),
+              "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n"
+              "\"a\"=dword:00000001\r\n\r\n");
 }
 
 TEST_F(FileRegistryStoreTest, ReadsSeeWhatAnotherCopyWroteMeanwhile) {

@@ -50,6 +50,7 @@ TEST(IntegerText, ReadsWholeNumbersAsTypedText) {
         {"\t1", std::nullopt},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
         EXPECT_EQ(IntegerText::tryParse(c.text), c.value) << '"' << c.text << '"';
     }
 }

@@ -29,6 +29,7 @@ TEST(IoError, ShowsTheProgramsTextForEachKindOfFailure) {
         {EBUSY, "I/O error 16"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
         const IoError error(c.code);
         EXPECT_STREQ(error.what(), c.text) << c.code;
         EXPECT_EQ(error.code(), c.code);

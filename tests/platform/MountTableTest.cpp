@@ -45,6 +45,7 @@ TEST(MountTable, LeavesOutTheKernelsOwnFileSystemsAndFolders) {
         {{"tmpfs", "/runner", "tmpfs"}, false},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.entry.mountPoint);
         EXPECT_EQ(MountTable::isSystemMount(c.entry), c.system) << c.entry.mountPoint;
     }
 }

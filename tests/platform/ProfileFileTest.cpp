@@ -34,6 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
         FindCase{"  [ A ]  \r\n  k  =  v w  \r\n", "A", "k", "v w"},
         FindCase{"[A]\nk=lf\n", "A", "k", "lf"}, FindCase{"[A]\rk=cr", "A", "k", "cr"},
         FindCase{"[A]\r\nk=\"quoted\"\r\n", "A", "k", "quoted"},
+        FindCase{"[A]\r\nk='single'\r\n", "A", "k", "single"},
         FindCase{"[A]\r\nk='x\"\r\n", "A", "k", "'x\""},
         FindCase{"[A]\r\nk=a=b,c\r\n", "A", "k", "a=b,c"}, FindCase{"[A]\r\nk=\r\n", "A", "k", ""},
         FindCase{"[B]\r\nk=b\r\n[A]\r\nk=a\r\n", "A", "k", "a"},
@@ -90,7 +91,15 @@ TEST_F(ProfileFileTest, ReadsTheFileAfreshAndCutsLongValues) {
     test::TempFolder::write(file.path(), "[S]\r\nk=first\r\n");
     EXPECT_EQ(file.read("S", "k"), "first");
     test::TempFolder::write(file.path(), "[S]\r\nk=" + std::string(3000, 'x') + "\r\n");
-    EXPECT_EQ(file.read("S", "k"), std::string(ProfileFile::kMaxValueLength, 'x'));
+    EXPECT_EQ(file.read("S", "k"), std::string(2047, 'x'));
+}
+
+TEST_F(ProfileFileTest, AValueRewrittenShorterLeavesNoTailOfTheOldOne) {
+    const ProfileFile file(folder_.file("a.ini"));
+    ASSERT_TRUE(file.write("S", "k", "http://host/a/long/first/value.zip"));
+    ASSERT_TRUE(file.write("S", "k", "v"));
+    EXPECT_EQ(test::TempFolder::read(file.path()), "[S]\r\nk=v\r\n");
+    EXPECT_EQ(file.read("S", "k"), "v");
 }
 
 TEST_F(ProfileFileTest, ValuesAreBytesAndLineBreaksAreRefused) {
@@ -117,6 +126,7 @@ TEST_F(ProfileFileTest, OnlyAPlainFileIsReadOrWrittenAndLinksAreNeverFollowed) {
     ASSERT_EQ(::mkfifo(folder_.file("fifo.ini").c_str(), 0600), 0);
 
     for (const char* name : {"folder.ini", "link.ini", "dangling.ini", "fifo.ini"}) {
+        SCOPED_TRACE(name);
         const ProfileFile file(folder_.file(name));
         EXPECT_EQ(file.read("S", "k", "d"), "d") << name;
         EXPECT_FALSE(file.write("S", "k", "v")) << name;

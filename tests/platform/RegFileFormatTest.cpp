@@ -89,6 +89,25 @@ TEST_F(RegFileFormatTest, WrapsLongHexListsBeforeTheEightiethColumn) {
                               "\r\n");
 }
 
+// One character more in the name and the last piece with its backslash ends exactly on
+// the 80th column, which is still allowed.
+TEST_F(RegFileFormatTest, AHexLineMayEndExactlyOnTheEightiethColumn) {
+    auto s = store();
+    ASSERT_TRUE(s.openKey("\\K", true));
+    s.writeString("Bytes1", std::string(23, '\xFF'));
+
+    const std::string firstLine = "\"Bytes1\"=hex:ff,ff,ff,ff,ff,ff,ff,ff,ff,ff,ff,ff,ff,ff,ff,"
+                                  "ff,ff,ff,ff,ff,ff,ff,\\";
+    ASSERT_EQ(firstLine.size(), 80u);
+    EXPECT_EQ(fileText(), "Windows Registry Editor Version 5.00\r\n"
+                          "\r\n"
+                          "[HKEY_CURRENT_USER\\K]\r\n" +
+                              firstLine +
+                              "\r\n"
+                              "  ff\r\n"
+                              "\r\n");
+}
+
 TEST_F(RegFileFormatTest, AnEmptiedHiveLeavesTheHeaderOnly) {
     auto s = store();
     ASSERT_TRUE(s.openKey("\\Software\\Harvex", true));

@@ -45,6 +45,7 @@ TEST(RegStoreConcurrency, TwoProcessesWritingAtOnceLoseNothing) {
     ASSERT_TRUE(store.openKey(kKey, false));
     EXPECT_EQ(store.valueNames().size(), 2u * kCount + 2);
     for (const std::string prefix : {"first", "second"}) {
+        SCOPED_TRACE(prefix);
         for (int i = 0; i < kCount; ++i) {
             ASSERT_EQ(store.readInteger(prefix + std::to_string(i)), i) << prefix;
         }

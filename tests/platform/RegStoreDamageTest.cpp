@@ -98,6 +98,7 @@ TEST(RegStoreDamageKeeping, KeepsTheNewestDamagedFile) {
     const std::string path = folder.file("user.reg");
     FileRegistryStore s(Hive::CurrentUser, path);
     for (const std::string garbage : {"first garbage", "second garbage"}) {
+        SCOPED_TRACE(garbage);
         test::TempFolder::write(path, garbage);
         ASSERT_TRUE(s.openKey(kKey, true));
         EXPECT_EQ(test::TempFolder::read(path + ".damaged"), garbage);

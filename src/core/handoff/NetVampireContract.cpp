@@ -1,5 +1,6 @@
 #include "core/handoff/NetVampireContract.h"
 
+#include "platform/AsciiText.h"
 #include "platform/RegistryStore.h"
 
 #include <algorithm>
@@ -23,15 +24,6 @@ bool isFolder(const std::string& path) {
     return fs::is_directory(path, error);
 }
 
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return lower(x) == lower(y); });
-}
-
 // The executable in `folder`. Net Vampire comes from a desktop whose file names ignore
 // letter case, so "Vampire.exe" counts as well.
 std::optional<std::string> executableIn(const std::string& folder) {
@@ -42,7 +34,8 @@ std::optional<std::string> executableIn(const std::string& folder) {
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
         const std::string name = entry.path().filename().string();
-        if (sameName(name, NetVampireContract::kExecutableName) && isFile(entry.path().string())) {
+        if (platform::AsciiText::equalsIgnoringCase(name, NetVampireContract::kExecutableName) &&
+            isFile(entry.path().string())) {
             return entry.path().string();
         }
     }
@@ -58,12 +51,6 @@ std::string folderOf(const std::string& path) {
 std::string dataFolderIn(const std::string& folder) {
     return NetVampireContract::join(folder, NetVampireContract::kDataFolderName) +
            NetVampireContract::kSeparator;
-}
-
-std::string trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string()
-                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 struct JobKind {
@@ -94,7 +81,7 @@ std::optional<NetVampireLocation> NetVampireContract::locate(const std::string& 
 }
 
 std::string NetVampireContract::dataFolderFor(const std::string& recorded) {
-    const std::string folder = trimmed(recorded);
+    const std::string folder(platform::AsciiText::trim(recorded, " "));
     if (folder.empty()) {
         return dataFolderIn(std::string(kDefaultFolder));
     }

@@ -2,6 +2,7 @@
 
 #include "core/handoff/AddingPassContext.h"
 #include "core/handoff/NetVampireContract.h"
+#include "platform/AsciiText.h"
 #include "platform/RegistryStore.h"
 
 #include <algorithm>
@@ -16,17 +17,10 @@ namespace {
 
 using Contract = NetVampireContract;
 
-std::string upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
-        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    });
-    return text;
-}
-
 bool isJobFile(const std::filesystem::directory_entry& entry) {
     std::error_code error;
     return entry.is_regular_file(error) &&
-           upper(entry.path().extension().string()) == upper(".nvj");
+           platform::AsciiText::equalsIgnoringCase(entry.path().extension().string(), ".nvj");
 }
 
 } // namespace
@@ -64,7 +58,7 @@ std::size_t TNVManager::reloadJobs() {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder(Jobs), error)) {
         if (isJobFile(entry)) {
-            names.push_back(upper(entry.path().stem().string()));
+            names.push_back(platform::AsciiText::upper(entry.path().stem().string()));
         }
     }
     // The desktop lists a folder in name order; so does this.
@@ -77,7 +71,7 @@ std::size_t TNVManager::reloadJobs() {
 }
 
 tNVJob* TNVManager::findJob(const std::string& name) {
-    const std::string wanted = upper(name);
+    const std::string wanted = platform::AsciiText::upper(name);
     const auto job = std::find_if(jobs_.begin(), jobs_.end(),
                                   [&wanted](const auto& each) { return each->name() == wanted; });
     return job == jobs_.end() ? nullptr : job->get();

@@ -3,6 +3,7 @@
 #include "core/handoff/AddingPassContext.h"
 #include "core/handoff/NetVampireContract.h"
 #include "core/handoff/TNVManager.h"
+#include "platform/AsciiText.h"
 #include "platform/IntegerText.h"
 #include "platform/ProfileFile.h"
 
@@ -20,13 +21,6 @@ using Contract = NetVampireContract;
 // Properties 1 to 17 live in the job file's settings, 18 to 23 in the state file.
 constexpr int kFirstStateProperty = 18;
 
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string_view::npos
-               ? std::string_view{}
-               : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // Text that does not hold the system's separator takes its first "," or "." for it.
 double floatFrom(std::string text, const std::string& separator) {
     if (text.find(separator) == std::string::npos) {
@@ -39,7 +33,7 @@ double floatFrom(std::string text, const std::string& separator) {
     if (decimal != std::string::npos) {
         text.replace(decimal, separator.size(), ".");
     }
-    const std::string_view number = trimmed(text);
+    const std::string_view number = platform::AsciiText::trim(text, " ");
     double value = 0.0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     return error == std::errc() && end == number.data() + number.size() ? value : 0.0;

@@ -1,25 +1,18 @@
 #include "core/sequence/DirectoryTree.h"
 
 #include "core/sequence/DirectoryPath.h"
+#include "platform/AsciiText.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace harvex2::core {
 
 namespace {
 
-char folded(char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
-
 // Letters in either case together, as people look for names; bytes decide ties.
 bool listedBefore(const std::string& a, const std::string& b) {
-    const bool foldedLess = std::ranges::lexicographical_compare(
-        a, b, [](char x, char y) { return folded(x) < folded(y); });
-    const bool foldedMore = std::ranges::lexicographical_compare(
-        b, a, [](char x, char y) { return folded(x) < folded(y); });
-    return foldedLess || (!foldedMore && a < b);
+    return platform::AsciiText::lessIgnoringCase(a, b) ||
+           (!platform::AsciiText::lessIgnoringCase(b, a) && a < b);
 }
 
 } // namespace

@@ -1,18 +1,11 @@
 #include "core/shell/CommandLine.h"
 
-#include <algorithm>
-#include <cctype>
+#include "platform/AsciiText.h"
 
 namespace harvex2::core {
 
 namespace {
 constexpr const char* kDeveloperSwitch = "-dev";
-
-std::string upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
 } // namespace
 
 CommandLine::CommandLine(std::vector<std::string> arguments) {
@@ -28,7 +21,7 @@ CommandLine::CommandLine(std::vector<std::string> arguments) {
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         joined += ' ' + arguments[i];
     }
-    if (upper(extensionOf(joined)) == ".NVA") {
+    if (platform::AsciiText::equalsIgnoringCase(extensionOf(joined), ".nva")) {
         linkListFile_ = joined;
     }
 }

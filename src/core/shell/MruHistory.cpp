@@ -1,10 +1,10 @@
 #include "core/shell/MruHistory.h"
 
 #include "core/shell/SettingsStorage.h"
+#include "platform/AsciiText.h"
 #include "platform/ChangeGroup.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace harvex2::core {
 
@@ -25,12 +25,6 @@ constexpr std::size_t kMaxEntries = 4;
 // A hand-edited or damaged MRUSize must not make start-up hang or run out of memory.
 constexpr std::int32_t kMaxLoaded = 1024;
 constexpr const char* kRemovalMark = "*";
-
-bool lessIgnoringCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); });
-}
 
 std::int32_t storedSize(platform::RegistryStore& store) {
     try {
@@ -82,9 +76,9 @@ std::vector<std::string> MruHistory::load(platform::RegistryStore& store, const 
     const std::int32_t size = storedSize(store);
     for (std::int32_t number = 1; number <= size; ++number) {
         std::string entry = storedEntry(store, number);
-        const auto place =
-            spec.sorted ? std::upper_bound(entries.begin(), entries.end(), entry, lessIgnoringCase)
-                        : entries.end();
+        const auto place = spec.sorted ? std::upper_bound(entries.begin(), entries.end(), entry,
+                                                          &platform::AsciiText::lessIgnoringCase)
+                                       : entries.end();
         entries.insert(place, std::move(entry));
     }
     store.closeKey();

@@ -1,17 +1,15 @@
 #include "core/shell/SelectRule.h"
 
+#include "platform/AsciiText.h"
+
 #include <algorithm>
 
 namespace harvex2::core {
 
 namespace {
 
-char upperAscii(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 bool sameUpper(char textChar, char upperChar) {
-    return upperAscii(textChar) == upperChar;
+    return platform::AsciiText::upper(textChar) == upperChar;
 }
 
 // Compares without copying each entry: a million entries are matched in one pass.
@@ -48,15 +46,9 @@ std::string_view extensionOf(std::string_view text) {
     return text.substr(dot);
 }
 
-std::string upperAscii(std::string_view text) {
-    std::string upper(text);
-    std::ranges::transform(upper, upper.begin(), [](char c) { return upperAscii(c); });
-    return upper;
-}
-
 void applySelectRule(LinkList& links, const SelectRule& rule) {
     const bool byExtension = rule.match == SelectRule::Match::Extension;
-    const std::string wanted = upperAscii(byExtension ? rule.extension : rule.text);
+    const std::string wanted = platform::AsciiText::upper(byExtension ? rule.extension : rule.text);
     links.recheck([&](const LinkList::Entry& entry) {
         const bool matches = byExtension ? equalsUpper(extensionOf(entry.text), wanted)
                                          : !wanted.empty() && containsUpper(entry.text, wanted);

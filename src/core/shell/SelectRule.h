@@ -27,8 +27,6 @@ std::string normaliseExtension(std::string_view typed);
 // or a later path segment stays part of it.
 std::string_view extensionOf(std::string_view text);
 
-std::string upperAscii(std::string_view text);
-
 // One pass over the list with one notification of its observer, however many entries change.
 void applySelectRule(LinkList& links, const SelectRule& rule);
 

@@ -85,6 +85,10 @@ bool FileRegistryStore::deleteKey(const std::string& path) {
     if (resolved.empty()) {
         return false;
     }
+    // Nothing to delete leaves the disk alone: no folder, lock or file is made for it.
+    if (storage_.current().find(resolved) == nullptr) {
+        return false;
+    }
     const std::string name = resolved.back();
     resolved.pop_back();
     bool deleted = false;
@@ -122,7 +126,7 @@ bool FileRegistryStore::valueExists(const std::string& name) {
 }
 
 bool FileRegistryStore::deleteValue(const std::string& name) {
-    if (!current_) {
+    if (!currentValue(name)) {
         return false;
     }
     bool deleted = false;

@@ -8,10 +8,6 @@ namespace harvex2::platform {
 
 namespace {
 
-char foldChar(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool isControl(char c) {
     const auto byte = static_cast<unsigned char>(c);
     return byte < 0x20 || byte == 0x7F;
@@ -33,17 +29,6 @@ std::vector<std::string> KeyPath::split(std::string_view path) {
         start = end + 1;
     }
     return parts;
-}
-
-std::string KeyPath::fold(std::string_view name) {
-    std::string folded(name);
-    std::transform(folded.begin(), folded.end(), folded.begin(), foldChar);
-    return folded;
-}
-
-bool KeyPath::sameName(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return foldChar(x) == foldChar(y); });
 }
 
 bool KeyPath::isStorableName(std::string_view name) {

@@ -7,8 +7,8 @@
 
 namespace harvex2::platform {
 
-// Key paths and the rules for key and value names: components separated by "\", names
-// compared without regard to ASCII letter case.
+// Key paths and the rules for key and value names: components separated by "\". Names
+// compare without regard to ASCII letter case (AsciiText).
 class KeyPath {
 public:
     // As deep as the registry lets keys nest; also keeps a hostile file from nesting keys
@@ -19,8 +19,6 @@ public:
     static std::vector<std::string> split(std::string_view path);
     static bool isAbsolute(std::string_view path) { return !path.empty() && path.front() == '\\'; }
 
-    static std::string fold(std::string_view name);
-    static bool sameName(std::string_view a, std::string_view b);
     // A name the store file can carry on one line: valid UTF-8 without control characters.
     static bool isStorableName(std::string_view name);
 };

@@ -1,5 +1,6 @@
 #include "platform/posix/RegFileParser.h"
 
+#include "platform/AsciiText.h"
 #include "platform/posix/KeyPath.h"
 #include "platform/posix/RegFormat.h"
 #include "platform/posix/Utf16Text.h"
@@ -13,14 +14,6 @@ namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16Bom = "\xFF\xFE";
 constexpr std::string_view kBlank = " \t\r";
-
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlank);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(kBlank) - first + 1);
-}
 
 bool startsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
@@ -60,7 +53,7 @@ std::optional<std::string> hexBytes(std::string_view list) {
     }
     for (std::size_t start = 0;;) {
         const std::size_t comma = list.find(',', start);
-        const std::string_view piece = trimmed(list.substr(start, comma - start));
+        const std::string_view piece = AsciiText::trim(list.substr(start, comma - start), kBlank);
         const auto byte = piece.size() == 2 ? hexNumber(piece) : std::nullopt;
         if (!byte) {
             return std::nullopt;
@@ -152,7 +145,7 @@ bool RegFileParser::takeLine(std::string_view& line) {
         return false;
     }
     next_ += raw->size() + 1;
-    line = trimmed(*raw);
+    line = AsciiText::trim(*raw, kBlank);
     return true;
 }
 
@@ -185,7 +178,7 @@ void RegFileParser::readKeyLine(std::string_view line) {
         return;
     }
     std::vector<std::string> path = KeyPath::split(line.substr(1, line.size() - 2));
-    if (path.empty() || !KeyPath::sameName(path.front(), RegFormat::rootName(hive_))) {
+    if (path.empty() || !AsciiText::equalsIgnoringCase(path.front(), RegFormat::rootName(hive_))) {
         result_.damaged = true;
         return;
     }
@@ -204,10 +197,11 @@ void RegFileParser::readValueLine(std::string_view line) {
         pos = 0;
         name = unquote(line, pos);
     }
-    const std::string_view rest = name ? trimmed(line.substr(pos)) : std::string_view{};
+    const std::string_view rest =
+        name ? AsciiText::trim(line.substr(pos), kBlank) : std::string_view{};
     std::optional<RegData> data;
     if (!rest.empty() && rest.front() == '=') {
-        data = readData(trimmed(rest.substr(1)));
+        data = readData(AsciiText::trim(rest.substr(1), kBlank));
     }
     if (!data || !key_) {
         result_.damaged = true;
@@ -250,7 +244,7 @@ std::optional<std::string> RegFileParser::readHexList(std::string_view text) {
     while (!line.empty() && line.back() == '\\') {
         joined += line.substr(0, line.size() - 1);
         const auto next = peekLine();
-        if (!next || startsAnEntry(trimmed(*next))) {
+        if (!next || startsAnEntry(AsciiText::trim(*next, kBlank))) {
             return std::nullopt;
         }
         takeLine(line);

@@ -1,6 +1,6 @@
 #include "platform/posix/RegKey.h"
 
-#include "platform/posix/KeyPath.h"
+#include "platform/AsciiText.h"
 
 #include <algorithm>
 #include <utility>
@@ -26,7 +26,7 @@ std::vector<const RegKey*> RegKey::subkeys() const {
 const RegKey* RegKey::find(const std::vector<std::string>& path) const {
     const RegKey* key = this;
     for (const std::string& part : path) {
-        const auto it = key->subkeys_.find(KeyPath::fold(part));
+        const auto it = key->subkeys_.find(AsciiText::lower(part));
         if (it == key->subkeys_.end()) {
             return nullptr;
         }
@@ -42,7 +42,7 @@ RegKey* RegKey::find(const std::vector<std::string>& path) {
 RegKey& RegKey::findOrCreate(const std::vector<std::string>& path) {
     RegKey* key = this;
     for (const std::string& part : path) {
-        auto& slot = key->subkeys_[KeyPath::fold(part)];
+        auto& slot = key->subkeys_[AsciiText::lower(part)];
         if (!slot) {
             slot = std::make_unique<RegKey>(part);
         }
@@ -52,7 +52,7 @@ RegKey& RegKey::findOrCreate(const std::vector<std::string>& path) {
 }
 
 bool RegKey::removeSubkey(std::string_view name) {
-    return subkeys_.erase(KeyPath::fold(name)) > 0;
+    return subkeys_.erase(AsciiText::lower(name)) > 0;
 }
 
 const RegValue* RegKey::value(std::string_view name) const {
@@ -71,7 +71,7 @@ bool RegKey::setValue(std::string_view name, RegData data) {
     }
     values_.push_back({std::string(name), std::move(data)});
     if (!valueIndex_.empty()) {
-        valueIndex_.emplace(KeyPath::fold(name), index);
+        valueIndex_.emplace(AsciiText::lower(name), index);
     } else if (values_.size() >= kIndexFrom) {
         rebuildIndex();
     }
@@ -90,11 +90,11 @@ bool RegKey::removeValue(std::string_view name) {
 
 std::size_t RegKey::indexOf(std::string_view name) const {
     if (!valueIndex_.empty()) {
-        const auto it = valueIndex_.find(KeyPath::fold(name));
+        const auto it = valueIndex_.find(AsciiText::lower(name));
         return it == valueIndex_.end() ? values_.size() : it->second;
     }
     const auto it = std::find_if(values_.begin(), values_.end(), [name](const RegValue& v) {
-        return KeyPath::sameName(v.name, name);
+        return AsciiText::equalsIgnoringCase(v.name, name);
     });
     return static_cast<std::size_t>(it - values_.begin());
 }
@@ -106,7 +106,7 @@ void RegKey::rebuildIndex() {
     }
     valueIndex_.reserve(values_.size());
     for (std::size_t i = 0; i < values_.size(); ++i) {
-        valueIndex_.emplace(KeyPath::fold(values_[i].name), i);
+        valueIndex_.emplace(AsciiText::lower(values_[i].name), i);
     }
 }
 

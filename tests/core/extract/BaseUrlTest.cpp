@@ -41,6 +41,7 @@ const Row kRows[] = {
 
 TEST(BaseUrl, AbsoluteTestAndResolution) {
     for (const Row& row : kRows) {
+        SCOPED_TRACE(std::string(row.base) + " | " + row.link);
         EXPECT_EQ(BaseUrl::isAbsolute(row.link), row.absolute) << row.link;
         EXPECT_EQ(BaseUrl::resolve(row.base, row.link), row.resolved) << row.base << row.link;
     }

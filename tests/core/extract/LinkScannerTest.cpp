@@ -95,6 +95,7 @@ class LinkScannerCases : public testing::TestWithParam<std::size_t> {};
 TEST_P(LinkScannerCases, FindsTheLinksOfTheRules) {
     const Switches defaults;
     for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
         const Result result = scanText(c.html, defaults, GetParam());
         EXPECT_EQ(result.links, c.links) << c.name;
         EXPECT_EQ(result.counters.characters, std::ssize(c.html)) << c.name;
@@ -119,6 +120,7 @@ TEST(LinkScanner, EachSwitchDropsOnlyItsOwnValues) {
         {false, false, false, {"mailto:a", "#b", "c?d", "e"}},
     };
     for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.mailTo << row.bookmarks << row.query);
         Switches switches;
         switches.mailTo = row.mailTo;
         switches.bookmarks = row.bookmarks;
@@ -143,6 +145,7 @@ TEST(LinkScanner, FindsTheFirstHOfATagAtAnyDistanceAmongBytesThatNearlyMatch) {
         html += "<" + nearMisses.substr(0, distance) + ">href=\"x\">";
     }
     for (std::size_t piece : {SIZE_MAX, std::size_t{5}, std::size_t{11}}) {
+        SCOPED_TRACE(piece);
         const Result result = scanText(html, Switches{}, piece);
         EXPECT_EQ(result.links, expected) << piece;
         EXPECT_EQ(result.counters.characters, std::ssize(html)) << piece;
@@ -157,6 +160,7 @@ TEST(LinkScanner, AValueCaughtByTwoRulesIsCountedOnce) {
 TEST(LinkScanner, Byte26EndsTheInput) {
     const std::string html = "<a href=\"a\">\x1a<a href=\"b\">";
     for (std::size_t piece : {SIZE_MAX, std::size_t{1}, std::size_t{5}}) {
+        SCOPED_TRACE(piece);
         const Result result = scanText(html, Switches{}, piece);
         EXPECT_EQ(result.links, std::vector<std::string>{"a"});
         EXPECT_EQ(result.counters.characters, 12);

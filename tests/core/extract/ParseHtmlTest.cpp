@@ -87,6 +87,7 @@ TEST_F(ParseHtmlRun, ASourceThatCannotBeOpenedChangesNothing) {
     status.setText(StatusPanel::State, "before");
     const std::string missing = folder.file("missing.htm");
     for (const std::string& path : {missing, std::string(), folder.path()}) {
+        SCOPED_TRACE(path);
         prompts.expectMessage(MessageIcon::Error, "Harvex2", "Error opening the HTML source file",
                               {MessageButton::Ok}, MessageButton::Ok);
         EXPECT_FALSE(ParseHTML(path, switches, links, stats, prompts, status)) << path;

@@ -3,6 +3,7 @@
 #include "core/shell/MruHistory.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeAddingWindow.h"
+#include "support/core/FakeEventPump.h"
 #include "support/core/HandoffFakes.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
@@ -53,7 +54,7 @@ protected:
     core::SettingsRecord settings;
     RecordingStatusBar statusBar;
     ScriptedPrompts prompts;
-    CountingEventPump events;
+    FakeEventPump events;
     FakeHistoryBox baseUrl{"", {}};
     FakeHistoryBox directory{"", {}};
     FakeAddingWindow adding;
@@ -83,6 +84,7 @@ TEST_F(AddCommandTest, RowsJoinRelativeLinksAndNameTargets) {
         {"http://h/", "/d", "x,\"y\"\r\nz", "http://h/x,\"y\"\r\nz", "/d/x,\"y\"\r\nz"},
     };
     for (const RowCase& c : cases) {
+        SCOPED_TRACE(c.link);
         links.clear();
         fill({"unchecked", c.link}, {1});
         baseUrl.setText(c.base);
@@ -147,6 +149,7 @@ TEST_F(AddCommandTest, DetailPanelTurnsTheSpinnerForEveryEntry) {
 
 TEST_F(AddCommandTest, NothingToHandOverEndsWithNoLinksSelected) {
     for (const bool withEntries : {false, true}) {
+        SCOPED_TRACE(withEntries);
         links.clear();
         if (withEntries) {
             fill({"http://a/0", "rel"}, {});

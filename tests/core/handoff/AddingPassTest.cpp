@@ -3,6 +3,7 @@
 #include "core/handoff/NetVampirePass.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeAddingWindow.h"
+#include "support/core/FakeEventPump.h"
 #include "support/core/HandoffFakes.h"
 #include "support/core/NetVampireInstall.h"
 #include "support/core/ScriptedPrompts.h"
@@ -79,7 +80,7 @@ protected:
     FakeAddingWindow window;
     core::SettingsRecord settings;
     ScriptedPrompts prompts;
-    CountingEventPump events;
+    FakeEventPump events;
     core::AddingPassContext context{rows,   window,    settings,    prompts,
                                     events, userStore, machineStore};
 };
@@ -88,6 +89,8 @@ TEST_F(AddingPassTest, AFoundProgramGetsEveryRowAsAJobAndTheWindowCloses) {
     // Either target program, with the folder or the executable recorded.
     for (const std::int32_t mode : {0, 2}) {
         for (const bool recordExecutable : {false, true}) {
+            SCOPED_TRACE(testing::Message()
+                         << "mode " << mode << ", executable " << recordExecutable);
             settings = {};
             settings.mode = mode;
             window = {};
@@ -127,6 +130,15 @@ TEST_F(AddingPassTest, ACancelledFolderBrowserFindsNothing) {
     run();
     expectFatalEnd(RowPicture::Fatal);
     EXPECT_EQ(prompts.dialogsShown().at(0).title, "Select directory containing NetVampire");
+}
+
+TEST_F(AddingPassTest, AnEmptyFolderBrowserAnswerIsNotRecorded) {
+    expectNoEntry(MessageButton::Yes);
+    prompts.expectDialog(std::string());
+    expectNotFound();
+    run();
+    expectFatalEnd(RowPicture::Fatal);
+    EXPECT_EQ(recorded(), "(no key)");
 }
 
 TEST_F(AddingPassTest, APickedFolderIsRecordedAndUsedAtOnce) {
@@ -176,6 +188,7 @@ TEST_F(AddingPassTest, AnUnwritableDataFolderStopsAtTheRowAndLeavesTheWindowOpen
 
 TEST_F(AddingPassTest, AnyOtherTargetProgramGoesToReGet) {
     for (const std::int32_t mode : {1, 7}) {
+        SCOPED_TRACE(mode);
         settings.mode = mode;
         window = {};
         prompts.expectMessage(MessageIcon::Error, "Error",

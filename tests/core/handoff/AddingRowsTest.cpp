@@ -23,6 +23,7 @@ TEST(AddingRowsTest, IndexFromMainShowsTheListIndexOrTheOutcomeCode) {
         {40'000, RowOutcome::Refused, "72000"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
         core::AddingRows rows;
         rows.append("http://h/a.zip", "", c.listIndex);
         rows.setOutcome(0, c.outcome);

@@ -4,6 +4,7 @@
 #include "core/handoff/TNVManager.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeAddingWindow.h"
+#include "support/core/FakeEventPump.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
@@ -29,17 +30,6 @@ struct RecordingWindow : test::FakeAddingWindow {
     void setProgressPosition(int position) override { progress.push_back(position); }
 
     std::vector<int> progress;
-};
-
-struct HookedPump : platform::EventPump {
-    void processEvents() override {
-        ++calls;
-        if (hook) {
-            hook();
-        }
-    }
-    int calls = 0;
-    std::function<void()> hook;
 };
 
 class JobFileChannelTest : public ::testing::Test {
@@ -79,7 +69,7 @@ protected:
     RecordingWindow window_;
     SettingsRecord settings_;
     test::ScriptedPrompts prompts_;
-    HookedPump events_;
+    test::FakeEventPump events_;
     AddingPassContext context_{rows_, window_, settings_, prompts_, events_, user_, machine_};
 };
 
@@ -166,9 +156,10 @@ TEST_F(JobFileChannelTest, RealiFastWritesWithoutRepaints) {
     EXPECT_EQ(rows_.at(1).status, "A0000002");
 }
 
-TEST_F(JobFileChannelTest, LinksKeepCommasAndQuotesButNotLineBreaks) {
+TEST_F(JobFileChannelTest, LinksKeepCommasAndQuotesButNotLineBreaksOrNulBytes) {
     rows_.append("http://h/a,b\"c'd.zip", "/d/a,b\"c'd.zip", 0);
     rows_.append("http://h/x\r\nLocID=evil.zip", "/d/x\r\nLocID=evil.zip", 1);
+    rows_.append(std::string("http://h/n\0ul.zip", 17), std::string("/d/n\0ul.zip", 11), 2);
     run();
     EXPECT_EQ(jobBytes("A0000000"), "[SETTINGS]\r\nLocID=A0000001\r\nLocalFolder=/d/\r\n"
                                     "Title=[Harvex] a,b\"c'd.zip\r\n\r\n"
@@ -176,6 +167,10 @@ TEST_F(JobFileChannelTest, LinksKeepCommasAndQuotesButNotLineBreaks) {
     EXPECT_EQ(jobBytes("A0000002"), "[SETTINGS]\r\nLocID=A0000003\r\nLocalFolder=/d/\r\n"
                                     "Title=[Harvex] xLocID=evil.zip\r\n\r\n"
                                     "[LOCATIONS]\r\nA0000003=http://h/xLocID=evil.zip\r\n");
+    EXPECT_EQ(jobBytes("A0000004"), "[SETTINGS]\r\nLocID=A0000005\r\nLocalFolder=/d/\r\n"
+                                    "Title=[Harvex] nul.zip\r\n\r\n"
+                                    "[LOCATIONS]\r\nA0000005=http://h/nul.zip\r\n");
+    EXPECT_EQ(rows_.at(2).status, "A0000004");
 }
 
 class JobFileChannelVanishTest : public JobFileChannelTest,
@@ -186,7 +181,7 @@ TEST_P(JobFileChannelVanishTest, AVanishedFolderStopsThePassAtItsRow) {
         rows_.append(url, "/d/f", 0);
     }
     const std::string vanishing = data_ + GetParam();
-    events_.hook = [&vanishing] { fs::remove_all(vanishing); };
+    events_.onProcess = [&vanishing] { fs::remove_all(vanishing); };
     EXPECT_THAT([this] { run(); }, ::testing::ThrowsMessage<HandoffError>(
                                        "Unable to write to " + data_ + "State/A0000002.nvc"));
     EXPECT_EQ(rows_.at(0).status, "A0000000");
@@ -202,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(Folders, JobFileChannelVanishTest, ::testing::Values(""
 TEST_F(JobFileChannelTest, WhatAVanishedStateFolderLeavesIsIntact) {
     rows_.append("http://h/a", "/d/f", 0);
     rows_.append("http://h/b", "/d/f", 1);
-    events_.hook = [this] { fs::remove_all(data_ + "State"); };
+    events_.onProcess = [this] { fs::remove_all(data_ + "State"); };
     EXPECT_THROW(run(), HandoffError);
     EXPECT_EQ(jobBytes("A0000000"),
               "[SETTINGS]\r\nLocID=A0000001\r\nLocalFolder=/d/\r\n"

@@ -3,6 +3,7 @@
 #include "platform/ProfileFileText.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeAddingWindow.h"
+#include "support/core/FakeEventPump.h"
 #include "support/core/GatedChildren.h"
 #include "support/core/HandoffFakes.h"
 #include "support/core/ScriptedPrompts.h"
@@ -42,7 +43,7 @@ void handOver(const test::TempFolder& folder, const std::string& copy) {
     SettingsRecord settings;
     settings.realiFast = true;
     test::ScriptedPrompts prompts;
-    test::CountingEventPump events;
+    test::FakeEventPump events;
     AddingPassContext context{rows, window, settings, prompts, events, user, machine};
     channel.run(context, {"", folder.path() + "/Data/"});
     if (settings.files != kLinks) {
@@ -79,6 +80,7 @@ TEST(JobFileConcurrency, TwoCopiesHandingLinksToOneFolderMakeOneWholeJobPerLink)
     }
     EXPECT_EQ(urls.size(), 2u * kLinks);
     for (const std::string copy : {"first", "second"}) {
+        SCOPED_TRACE(copy);
         for (int link = 0; link < kLinks; ++link) {
             ASSERT_TRUE(urls.count(urlOf(copy, link))) << urlOf(copy, link);
         }

@@ -82,6 +82,7 @@ TEST(ListTidyUpTest, RemovesByTheSettingAndKeepsWhatNeverArrived) {
         {1, Outcome::Added, Outcome::Waiting, {"e0", "e1", "e3", "e4", "e6", "e7"}},
     };
     for (const TidyCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << "TidyUp " << c.tidyUp);
         ScriptedPrompts prompts;
         EXPECT_EQ(tidy(c, prompts), c.kept) << "TidyUp " << c.tidyUp;
     }
@@ -92,6 +93,7 @@ TEST(ListTidyUpTest, RemovesByTheSettingAndKeepsWhatNeverArrived) {
 TEST(ListTidyUpTest, LongListsLoseExactlyTheEntriesTheirRowsName) {
     const std::pair<std::size_t, std::int32_t> cases[] = {{40'000, 1}, {40'000, 2}, {1'000'000, 2}};
     for (const auto& [count, tidyUp] : cases) {
+        SCOPED_TRACE(testing::Message() << count << " links, TidyUp " << tidyUp);
         core::LinkList links;
         core::AddingRows rows;
         std::vector<std::size_t> kept;
@@ -118,6 +120,7 @@ TEST(ListTidyUpTest, LongListsLoseExactlyTheEntriesTheirRowsName) {
 
 TEST(ListTidyUpTest, AFatalMarkerStopsTheTidyUpWithOneMessage) {
     for (const std::int32_t tidyUp : {0, 1, 2}) {
+        SCOPED_TRACE(tidyUp);
         ScriptedPrompts prompts;
         if (tidyUp != 0) {
             prompts.expectMessage(MessageIcon::Information, "Harvex2",

@@ -102,8 +102,20 @@ TEST_F(NVJobTest, PartialSizeIsTheSizeOfThePartialFile) {
     fs::create_directories(data_ + "Partial");
     test::TempFolder::write(data_ + "Partial/A0000001.nvp", std::string(1234, 'x'));
     EXPECT_EQ(job_.get(24), JobValue(std::int64_t{1234}));
+}
+
+// Net Vampire alone writes the partial file; setting its size touches no file at all.
+TEST_F(NVJobTest, WritingThePartialSizeWritesNothing) {
+    fs::create_directories(data_ + "Partial");
+    const std::string partial = data_ + "Partial/A0000001.nvp";
+    test::TempFolder::write(partial, std::string(1234, 'x'));
+    job_.get(24);
     job_.set(24, std::int64_t{5});
+    EXPECT_EQ(job_.cached(24), JobValue(std::int64_t{1234}));
+    EXPECT_EQ(test::TempFolder::read(partial), std::string(1234, 'x'));
     EXPECT_EQ(job_.get(24), JobValue(std::int64_t{1234}));
+    EXPECT_FALSE(fs::exists(stateFile()));
+    EXPECT_TRUE(fs::is_empty(data_ + "Jobs"));
 }
 
 TEST_F(NVJobTest, TheCacheRemembersReadsAndForgetsOnWrite) {

@@ -30,6 +30,7 @@ TEST_F(NetVampireContractTest, ARecordedExecutableHasItsDataBesideIt) {
 TEST_F(NetVampireContractTest, ARecordedFolderMustHoldTheExecutable) {
     const std::string executable = folder_.makeFile("nv3/Vampire.exe");
     for (const std::string& recorded : {folder_.file("nv3"), folder_.file("nv3/")}) {
+        SCOPED_TRACE(recorded);
         const auto location = Contract::locate(recorded);
         ASSERT_TRUE(location) << recorded;
         EXPECT_EQ(location->executable, executable);

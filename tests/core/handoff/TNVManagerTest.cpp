@@ -255,5 +255,31 @@ TEST_F(TNVManagerTest, ThePollReportsChangedPropertiesOfPropertiesReadBefore) {
     EXPECT_TRUE(events.empty());
 }
 
+// A download under way grows its partial file: the poll tells of the job, not of its state.
+TEST_F(TNVManagerTest, ThePollReportsAGrownPartialFile) {
+    const std::string name = manager_.addJob("http://h/f", 0);
+    fs::create_directories(data_ + "Partial");
+    const std::string partial = data_ + "Partial/" + name + ".nvp";
+    test::TempFolder::write(partial, std::string(100, 'x'));
+    EXPECT_EQ(manager_.findJob(name)->get(kPropertyPartialSize), JobValue(std::int64_t{100}));
+    std::vector<std::string> events;
+    manager_.onJobSomethingChange = [&](TNVManager&, const std::string& job) {
+        events.push_back("something " + job);
+    };
+    manager_.onJobChangeState = [&](TNVManager&, const std::string& job) {
+        events.push_back("state " + job);
+    };
+    manager_.setAutoRefresh(true);
+    manager_.poll();
+    EXPECT_TRUE(events.empty());
+    test::TempFolder::write(partial, std::string(150, 'x'));
+    manager_.poll();
+    EXPECT_EQ(events, std::vector<std::string>{"something " + name});
+    EXPECT_EQ(manager_.findJob(name)->cached(kPropertyPartialSize), JobValue(std::int64_t{150}));
+    events.clear();
+    manager_.poll();
+    EXPECT_TRUE(events.empty());
+}
+
 } // namespace
 } // namespace harvex2::core

@@ -23,6 +23,7 @@ TEST(DirectoryPath, NewFolderPathHasOneSeparatorBetweenDirectoryAndName) {
         {"/dl", "\\pics", "/dl/\\pics"}, // a backslash is part of a name here
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.createIn) + " + " + c.name);
         EXPECT_EQ(DirectoryPath::newDirectory(c.createIn, c.name), c.path)
             << c.createIn << " + " << c.name;
     }

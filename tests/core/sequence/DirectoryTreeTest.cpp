@@ -54,6 +54,21 @@ TEST_F(DirectoryTreeTest, ShowsTheWayDownThenTheFoldersInsideSorted) {
               tree.entries()[tree.currentRow()].depth + 1);
 }
 
+// Letters in either case together, names equal but for case by their bytes, and names
+// beginning with a byte above 0x7F (UTF-8) after every ASCII name, whatever the locale.
+TEST_F(DirectoryTreeTest, FoldersSortIgnoringAsciiCaseWithUtf8NamesLast) {
+    for (const char* folder : {"dl/\xc3\x9c"
+                               "ber",
+                               "dl/Zeta", "dl/apps2", "dl/APPS", "dl/_x"}) {
+        fs::create_directories(temp.file(folder));
+    }
+    const DirectoryTree tree(folders);
+    EXPECT_EQ(lines(tree), (std::vector<std::string>{"+dl", "-_x", "-APPS", "-apps", "-apps2",
+                                                     "-linked", "-Music", "-pics", "-Zeta",
+                                                     "-\xc3\x9c"
+                                                     "ber"}));
+}
+
 TEST_F(DirectoryTreeTest, OpeningALineMakesItTheCurrentDirectory) {
     DirectoryTree tree(folders);
     tree.openRow(tree.currentRow() + 4); // pics

@@ -35,6 +35,7 @@ TEST(PreviewRowsTest, KeepsEveryUrlExactlyAcrossItsBlocks) {
 
 TEST(PreviewRowsTest, DownloadPathsAreTheDirectoryAndTheFileName) {
     for (const std::string& dir : {std::string("/dl"), "/dl" + kSep}) {
+        SCOPED_TRACE(dir);
         PreviewRows rows;
         rows.clear(dir);
         for (const char* url : {"files/x/file7.zip", "files/x/", "plain"}) {

@@ -4,6 +4,7 @@
 #include "core/shell/MruHistory.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeAddingWindow.h"
+#include "support/core/FakeEventPump.h"
 #include "support/core/HandoffFakes.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
@@ -73,7 +74,7 @@ protected:
     platform::FileRegistryStore store{platform::Hive::CurrentUser, folder.file("user.reg")};
     FakeSequenceDialog dialog;
     ScriptedPrompts prompts;
-    CountingEventPump events;
+    FakeEventPump events;
     core::SettingsRecord settings;
     core::LinkList links;
     FakeAddingWindow adding;
@@ -118,6 +119,7 @@ TEST_F(SequenceActionsTest, AddToTheLinkListAsksOnlyWithADirectory) {
 
     fields.downloadDir = "/dl";
     for (const MessageButton answer : {MessageButton::No, MessageButton::Yes}) {
+        SCOPED_TRACE(static_cast<int>(answer));
         prompts.expectMessage(MessageIcon::Question, "Add Sequence to Harvex",
                               "Copy download directory from Add Sequence window\r\nto main window?",
                               {MessageButton::Yes, MessageButton::No}, answer);
@@ -147,6 +149,7 @@ TEST_F(SequenceActionsTest, RefusedSeriesAddNothingAndRememberNothing) {
     };
     for (const bool nv : {true, false}) {
         for (const auto& refused : cases) {
+            SCOPED_TRACE(testing::Message() << (nv ? "Net Vampire: " : "ReGet: ") << refused.text);
             core::SequenceFields f = fields;
             f.nv = nv;
             refused.change(f);

@@ -114,6 +114,7 @@ TEST_F(SequenceProfilesTest, NamesThatWouldMisplaceTheValuesAreRefused) {
     EXPECT_THAT(SequenceProfiles::nameProblem("a\\b").value_or(""), HasSubstr("\"\\\""));
     EXPECT_THAT(SequenceProfiles::nameProblem("a\nb").value_or(""), HasSubstr("line breaks"));
     for (const char* odd : {"Gallery", " [x] \"quoted\" ", "a/b", "..", "caf\xc3\xa9"}) {
+        SCOPED_TRACE(odd);
         EXPECT_EQ(SequenceProfiles::nameProblem(odd), std::nullopt) << odd;
         SequenceProfiles::save(store, odd, gallery());
         SequenceFields loaded;

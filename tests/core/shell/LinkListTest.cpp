@@ -71,6 +71,23 @@ TEST(LinkList, InvertBetweenWalksStrictlyInsideTheRange) {
     EXPECT_TRUE(list.checkedAt(3));
 }
 
+// A shift-click while no entry is current (row -1) reaches down to entry 0 and past it.
+TEST(LinkList, InvertBetweenReachesEntryZeroFromEitherSide) {
+    LinkList down = listOf(5);
+    down.invertBetween(3, -1);
+    std::vector<bool> checked;
+    for (std::size_t i = 0; i < down.count(); ++i) {
+        checked.push_back(down.checkedAt(i));
+    }
+    EXPECT_EQ(checked, (std::vector<bool>{true, true, true, false, false}));
+
+    LinkList up = listOf(5);
+    up.invertBetween(-1, 2);
+    EXPECT_TRUE(up.checkedAt(0));
+    EXPECT_TRUE(up.checkedAt(1));
+    EXPECT_FALSE(up.checkedAt(2));
+}
+
 TEST(LinkList, InvertBetweenSkipsIndicesPastTheEnd) {
     LinkList list = listOf(4);
     list.invertBetween(9, 1);

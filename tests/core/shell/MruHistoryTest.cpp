@@ -101,6 +101,14 @@ TEST_F(MruHistoryTest, SequenceBoxesLoadSortedIgnoringCaseTheOthersAsStored) {
     EXPECT_THAT(MruHistory::load(store_, mru::kMainBaseUrl), ElementsAre("c", "a", "b"));
 }
 
+// Entries equal but for case keep the order they were stored in, wherever they land.
+TEST_F(MruHistoryTest, SortedLoadKeepsEntriesEqualButForCaseInStoredOrder) {
+    storeList(mru::kSeqUrl, {"b", "A", "a"});
+    EXPECT_THAT(MruHistory::load(store_, mru::kSeqUrl), ElementsAre("A", "a", "b"));
+    storeList(mru::kSeqUrl, {"a", "b", "A"});
+    EXPECT_THAT(MruHistory::load(store_, mru::kSeqUrl), ElementsAre("a", "A", "b"));
+}
+
 TEST_F(MruHistoryTest, SaveAppliesEachListsRules) {
     struct Case {
         const char* name;

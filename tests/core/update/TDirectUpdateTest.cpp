@@ -55,6 +55,7 @@ TEST_F(TDirectUpdateTest, StartsEmptyBesidesTheComponentVersion) {
 
 TEST_F(TDirectUpdateTest, ReadsTheRecordWithOrWithoutASeparatorAfterThePath) {
     for (const std::string& path : {engineFolder, engineFolder + "/"}) {
+        SCOPED_TRACE(path);
         record.path = path;
         test::recordDirectUpdate(machine, record);
         // A key another part of the program left open must not redirect the lookup.
@@ -96,6 +97,7 @@ TEST_F(TDirectUpdateTest, AnythingShortOfACompleteRecordIsNotInstalled) {
          [this](auto&) { std::filesystem::remove(engineFolder + "/directupdate"); }},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         test::makeFakeEngine(engineFolder, "directupdate");
         test::recordDirectUpdate(machine, record);
         TDirectUpdate update = make();
@@ -130,6 +132,7 @@ TEST_F(TDirectUpdateTest, LaunchQuotesTheEngineAndAnExistingDescriptor) {
         {"", "-a -b", quoted + " -a -b"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.duf + " " + c.params);
         TDirectUpdate update = make();
         update.setDufFilename(c.duf);
         update.setExecParams(c.params);

@@ -13,11 +13,4 @@ std::string RecordingStatusBar::text(platform::StatusPanel panel) const {
     return panels_[static_cast<std::size_t>(panel)];
 }
 
-void CountingEventPump::processEvents() {
-    ++calls;
-    if (onProcess) {
-        onProcess();
-    }
-}
-
 } // namespace harvex2::test

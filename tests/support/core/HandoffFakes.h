@@ -1,11 +1,9 @@
 #pragma once
 
 #include "core/handoff/HistoryBox.h"
-#include "platform/EventPump.h"
 #include "platform/StatusBar.h"
 
 #include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,14 +19,6 @@ public:
 
 private:
     std::array<std::string, 3> panels_;
-};
-
-class CountingEventPump : public platform::EventPump {
-public:
-    void processEvents() override;
-
-    int calls = 0;
-    std::function<void()> onProcess;
 };
 
 class FakeHistoryBox : public core::HistoryBox {

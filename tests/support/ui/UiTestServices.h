@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/EventPump.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "support/core/FakeEventPump.h"
 #include "support/core/RecordingShell.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
@@ -9,11 +9,6 @@
 #include "ui/shell/AppServices.h"
 
 namespace harvex2::test {
-
-class IdleEventPump : public platform::EventPump {
-public:
-    void processEvents() override {}
-};
 
 // The seams a window needs, with real settings files in a folder of the test's own. The
 // same folder outlives several main windows, so a test can restart the program.
@@ -31,7 +26,7 @@ public:
 
     ScriptedPrompts prompts;
     RecordingShell shell;
-    IdleEventPump eventPump;
+    FakeEventPump eventPump;
     platform::FileRegistryStore userFileStore;
     platform::FileRegistryStore machineStore;
     CountingStore userStore{userFileStore};

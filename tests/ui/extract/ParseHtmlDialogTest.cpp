@@ -1,6 +1,7 @@
 #include "ui/extract/ParseHtmlDialog.h"
 
 #include "core/extract/LinkScanner.h"
+#include "support/core/FakeEventPump.h"
 #include "support/ui/MainWindowFixture.h"
 
 #include <utility>
@@ -26,48 +27,6 @@ using platform::MessageIcon;
 using platform::StatusPanel;
 
 constexpr const char* kImportKey = "\\Software\\Quillfern Software\\Harvex\\MRU\\Import";
-
-// Looks at the four controls whenever the run lets events through.
-class WatchingPump : public platform::EventPump {
-public:
-    void processEvents() override {
-        ++calls;
-        for (const char* name : {"Edit1", "Button1", "Button2", "Button3"}) {
-            anyEnabled =
-                anyEnabled || dialog->findChild<QWidget*>(QLatin1StringView(name))->isEnabled();
-        }
-    }
-    QWidget* dialog = nullptr;
-    int calls = 0;
-    bool anyEnabled = false;
-};
-
-// Opens the dialog from the File menu the first time a run lets events through, as a
-// user may while a dropped file is being parsed, and presses Escape in it.
-class MenuDuringRunPump : public platform::EventPump {
-public:
-    void processEvents() override {
-        if (std::exchange(opened, true)) {
-            return;
-        }
-        QTimer::singleShot(
-            0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
-        // A dialog that cannot be closed would hold the run forever: note it and end it.
-        watchdog.setSingleShot(true);
-        QObject::connect(&watchdog, &QTimer::timeout, [this] {
-            stuck = true;
-            dialog->done(QDialog::Rejected);
-        });
-        watchdog.start(500);
-        openFromMenu->trigger();
-        watchdog.stop();
-    }
-    QAction* openFromMenu = nullptr;
-    QDialog* dialog = nullptr;
-    QTimer watchdog;
-    bool opened = false;
-    bool stuck = false;
-};
 
 class ParseHtmlDialogTest : public MainWindowFixture {
 protected:
@@ -160,6 +119,7 @@ TEST_F(ParseHtmlDialogTest, LooksAsDesigned) {
         {"Button3", u"Cancel"_s},
     };
     for (const auto& [name, expected] : texts) {
+        SCOPED_TRACE(name);
         EXPECT_EQ(text(name), expected) << name;
     }
     EXPECT_TRUE(control<QPushButton>("Button2")->isDefault());
@@ -187,20 +147,27 @@ TEST_F(ParseHtmlDialogTest, ProcessAppendsTheLinksAndReports) {
     EXPECT_EQ(text("Button3"), u"Close"_s);
     EXPECT_EQ(storedHistory(), std::vector<std::string>{path});
     for (const char* name : {"Edit1", "Button1", "Button2", "Button3"}) {
+        SCOPED_TRACE(name);
         EXPECT_TRUE(control<QWidget>(name)->isEnabled()) << name;
     }
 }
 
 TEST_F(ParseHtmlDialogTest, TheControlsAreDisabledWhileItRuns) {
-    WatchingPump pump;
+    FakeEventPump pump;
     services.eventPump = &pump;
     ui::ParseHtmlDialog watched(services, std::chrono::milliseconds(0));
-    pump.dialog = &watched;
+    bool anyEnabled = false;
+    pump.onProcess = [&watched, &anyEnabled] {
+        for (const char* name : {"Edit1", "Button1", "Button2", "Button3"}) {
+            anyEnabled =
+                anyEnabled || watched.findChild<QWidget*>(QLatin1StringView(name))->isEnabled();
+        }
+    };
     watched.findChild<QComboBox*>(u"Edit1"_s)
         ->setEditText(QString::fromStdString(page("p.htm", R"(<a href="x">)")));
     watched.Button2Click();
     EXPECT_GE(pump.calls, 1);
-    EXPECT_FALSE(pump.anyEnabled);
+    EXPECT_FALSE(anyEnabled);
     EXPECT_TRUE(watched.findChild<QWidget*>(u"Button3"_s)->isEnabled());
 }
 
@@ -303,15 +270,30 @@ TEST_F(ParseHtmlDialogTest, OpenedDuringADroppedFilesRunItStillCloses) {
     services.windows = catalog.get();
     catalog->create(kEagerDialog[0], services);
     auto& watched = *qobject_cast<ui::ParseHtmlDialog*>(catalog->window(ui::WindowSlot::ParseHtml));
-    MenuDuringRunPump pump;
+    // The first time the run lets events through, the user opens the dialog from the File
+    // menu, as one may while a dropped file is being parsed, and presses Escape in it.
+    FakeEventPump pump;
     services.eventPump = &pump;
-    pump.openFromMenu = action("Parsehtml1");
-    pump.dialog = &watched;
+    QTimer watchdog;
+    bool stuck = false;
+    pump.onNext = [&watchdog, &stuck, &watched, openFromMenu = action("Parsehtml1")] {
+        QTimer::singleShot(
+            0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+        // A dialog that cannot be closed would hold the run forever: note it and end it.
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [&stuck, &watched] {
+            stuck = true;
+            watched.done(QDialog::Rejected);
+        });
+        watchdog.start(500);
+        openFromMenu->trigger();
+        watchdog.stop();
+    };
     // Longer than one read of the scanner, so that the run lets events through.
     const std::string big(core::LinkScanner::kBufferSize + 1, ' ');
     watched.parseDroppedFile(page("big.html", big + R"(<a href="late">)"));
-    EXPECT_TRUE(pump.opened);
-    EXPECT_FALSE(pump.stuck);
+    EXPECT_GE(pump.calls, 1);
+    EXPECT_FALSE(stuck);
     EXPECT_EQ(links(), std::vector<std::string>{"late"});
 }
 

@@ -1,4 +1,5 @@
 #include "core/shell/MruHistory.h"
+#include "support/core/FakeEventPump.h"
 #include "support/core/NetVampireInstall.h"
 #include "support/ui/MainWindowFixture.h"
 #include "ui/handoff/AddingWindow.h"
@@ -27,17 +28,6 @@ using platform::StatusPanel;
 constexpr ui::WindowEntry kHandoffWindows[] = {
     {ui::WindowSlot::Adding, "Adding ", ui::SplashLine::First, &ui::makeAddingWindow},
     {ui::WindowSlot::Connecting, "Connecting ", ui::SplashLine::First, &ui::makePleaseWaitWindow},
-};
-
-// Looks at the main window the first time the Add command lets events through.
-class ProbingEventPump : public platform::EventPump {
-public:
-    void processEvents() override {
-        if (probe) {
-            std::exchange(probe, nullptr)();
-        }
-    }
-    std::function<void()> probe;
 };
 
 // The main window with the Adding and Please-wait windows made as at start-up, and a
@@ -84,7 +74,7 @@ protected:
     }
 
     std::string program = env.folder() + "/Net Vampire";
-    ProbingEventPump events;
+    FakeEventPump events;
 };
 
 TEST_F(AddChainTest, CheckedLinksBecomeJobsAndTheListIsTidied) {
@@ -94,6 +84,7 @@ TEST_F(AddChainTest, CheckedLinksBecomeJobsAndTheListIsTidied) {
     const std::vector<std::string> unchecked{"http://a/skip.zip"};
     int files = 0;
     for (const std::int32_t tidyUp : {0, 1, 2}) {
+        SCOPED_TRACE(tidyUp);
         window->links().clear();
         fillList();
         window->settings().tidyUp = tidyUp;
@@ -162,7 +153,7 @@ TEST_F(AddChainTest, CommandsThatChangeTheListWaitForTheRun) {
     fillList();
     window->baseUrlBox()->setEditText({});
     bool lockedWhileReading = false;
-    events.probe = [&] {
+    events.onNext = [&] {
         lockedWhileReading = !child<QPushButton>("Button1")->isEnabled() &&
                              !child<QPushButton>("Button3")->isEnabled() &&
                              !window->menuBar()->isEnabled() && !window->acceptDrops();

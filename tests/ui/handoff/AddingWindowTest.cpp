@@ -1,5 +1,6 @@
 #include "ui/handoff/AddingWindow.h"
 
+#include "support/core/FakeEventPump.h"
 #include "support/core/NetVampireInstall.h"
 #include "support/ui/UiTestServices.h"
 #include "ui/handoff/AddingRowsModel.h"
@@ -25,21 +26,6 @@ using namespace std::chrono_literals;
 using core::RowPicture;
 using platform::MessageButton;
 using platform::MessageIcon;
-
-// Calls `step` the first time the pass lets the window process events.
-class SteppingEventPump : public platform::EventPump {
-public:
-    void processEvents() override {
-        ++calls;
-        if (step) {
-            std::exchange(step, nullptr)();
-        }
-        pump.processEvents();
-    }
-    int calls = 0;
-    std::function<void()> step;
-    ui::QtEventPump pump;
-};
 
 class AddingWindowTest : public ::testing::Test {
 protected:
@@ -78,12 +64,14 @@ protected:
         ui::AppServices made = env.make();
         made.settings = &settings;
         made.eventPump = &events;
+        events.onProcess = [this] { qtEvents.processEvents(); };
         return made;
     }
 
     UiTestServices env;
     core::SettingsRecord settings;
-    SteppingEventPump events;
+    ui::QtEventPump qtEvents;
+    FakeEventPump events;
     ui::AppServices services = makeServices();
     ui::AddingWindow window{services, kDelay};
     ui::PleaseWaitWindow pleaseWait{0};
@@ -115,6 +103,7 @@ TEST_F(AddingWindowTest, TheListLeavesRoomForTheBarAtAnySize) {
     auto* group = window.findChild<QGroupBox*>(QStringLiteral("GroupBox1"));
     auto* bar = window.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
     for (const QSize size : {QSize(511, 298), QSize(800, 600), QSize(300, 150)}) {
+        SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
         window.resize(size);
         window.show();
         QApplication::processEvents();
@@ -179,7 +168,7 @@ TEST_F(AddingWindowTest, APassOverNoRowsJustCloses) {
 
 TEST_F(AddingWindowTest, AClosePressedDuringThePassWaitsForEveryRow) {
     installProgram();
-    events.step = [this] { window.close(); };
+    events.onNext = [this] { window.close(); };
     runAndThen([] {});
     EXPECT_FALSE(openAfterPass);
     for (std::size_t r = 0; r < window.rows().count(); ++r) {
@@ -222,7 +211,7 @@ TEST_F(AddingWindowTest, ThePleaseWaitWindowShowsTheConnectionStatus) {
                               {MessageButton::Ok}, MessageButton::Ok);
     bool shownWhileAsking = false;
     QPoint middle;
-    events.step = [this, &shownWhileAsking, &middle] {
+    events.onNext = [this, &shownWhileAsking, &middle] {
         shownWhileAsking = pleaseWait.isVisible();
         middle = pleaseWait.frameGeometry().center();
     };

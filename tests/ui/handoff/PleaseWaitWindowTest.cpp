@@ -29,6 +29,7 @@ TEST(PleaseWaitWindowTest, ShowsTheIconOfTheTargetProgram) {
     EXPECT_FALSE(label(window, "Image2")->isHidden());
     EXPECT_TRUE(label(window, "Image1")->isHidden());
     for (const int mode : {0, 2, 5}) {
+        SCOPED_TRACE(mode);
         window.choosePictures(mode);
         EXPECT_FALSE(label(window, "Image1")->isHidden()) << mode;
         EXPECT_TRUE(label(window, "Image2")->isHidden()) << mode;

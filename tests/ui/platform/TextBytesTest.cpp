@@ -68,6 +68,7 @@ TEST(TextBytesTest, OnlyTheStartOfAVeryLongTextIsShownAndTheCutIsVisible) {
         utf8 += "\xC3\xA9";
     }
     for (const std::string& link : {"x" + std::string(3 << 20, '\xE9'), utf8}) {
+        SCOPED_TRACE(testing::Message() << link.size() << " bytes");
         const QString shown = shownText(link);
         EXPECT_LE(shown.size(), kShownCharacters + 1);
         EXPECT_GE(shown.size(), kShownCharacters / 2);

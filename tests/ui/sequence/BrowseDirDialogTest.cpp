@@ -120,6 +120,7 @@ TEST_F(BrowseDirDialogTest, ShowsItsControlsInTheirPlaces) {
                    {"Button2", u"Cancel"_s, {164, 40, 75, 25}},
                    {"Button3", u"New Folder..."_s, {164, 102, 75, 25}}};
     for (const auto& b : buttons) {
+        SCOPED_TRACE(b.name);
         EXPECT_EQ(control<QPushButton>(b.name)->text(), b.text);
         EXPECT_EQ(control<QPushButton>(b.name)->geometry(), b.geometry);
     }

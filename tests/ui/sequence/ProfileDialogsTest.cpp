@@ -94,6 +94,7 @@ TEST_F(ProfileDialogsTest, EmptyNamesAndBackslashesAreRefusedInTheDialog) {
     whenModal([](QWidget& modal) {
         auto* name = modal.findChild<QLineEdit*>(u"txtProfileName"_s);
         for (const QString& refused : {u""_s, u"a\\b"_s}) {
+            SCOPED_TRACE(refused.toStdString());
             name->setText(refused);
             press(modal, "OKBtn");
             EXPECT_TRUE(modal.isVisible());

@@ -11,13 +11,6 @@
 
 namespace harvex2::test {
 
-void ProbingPump::processEvents() {
-    ++calls;
-    if (probe) {
-        probe();
-    }
-}
-
 std::optional<std::string> FakeDirectoryBrowser::browse() {
     ++opened;
     return answer;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/core/FakeAddingWindow.h"
+#include "support/core/FakeEventPump.h"
 #include "support/ui/MainWindowFixture.h"
 #include "ui/sequence/SequentialDialog.h"
 #include "ui/shell/DirectoryBrowser.h"
@@ -24,15 +25,6 @@ public:
     int opened = 0;
 };
 
-// Counts the points where a run lets events through, and looks at the windows there.
-class ProbingPump : public platform::EventPump {
-public:
-    void processEvents() override;
-
-    std::function<void()> probe;
-    int calls = 0;
-};
-
 // The main window with the sequence windows made as at start-up, after a stand-in for the
 // Adding window and before a stand-in for the directory browser.
 class SequenceFixture : public MainWindowFixture {
@@ -52,7 +44,7 @@ protected:
     // Runs `act` on the modal window that the next step opens.
     static void whenModal(std::function<void(QWidget&)> act);
 
-    ProbingPump pump;
+    FakeEventPump pump;
 };
 
 } // namespace harvex2::test

@@ -78,6 +78,7 @@ TEST_F(SequentialDialogTest, StartsWithTheDesignedControlsAndValues) {
         {"Button1", "Add"},  {"Button2", "Close"},   {"Button3", "..."},
         {"Button4", "Test"}, {"Button5", "Save..."}, {"Button6", "Load..."}};
     for (const auto& [name, caption] : captions) {
+        SCOPED_TRACE(name);
         EXPECT_EQ(control<QPushButton>(name)->text(), QLatin1StringView(caption));
     }
     QStringList tabOrder;
@@ -107,6 +108,7 @@ TEST_F(SequentialDialogTest, SpinButtonsStepWithinTheirRangeButEditsTakeAnyText)
         {"Edit2", "UpDown1", u"$10"_s, 1, u"17"_s},
     };
     for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.edit) + " " + row.typed.toStdString());
         type(row.edit, row.typed);
         control<ui::SpinButtons>(row.spin)->stepBy(row.delta);
         EXPECT_EQ(control<QLineEdit>(row.edit)->text(), row.expected) << row.edit;
@@ -127,6 +129,7 @@ TEST_F(SequentialDialogTest, TestPreviewsEveryUrlWithItsDownloadPath) {
                                            std::pair{"http://h/x/img1000.jpg", ""},
                                            std::pair{"http://h/x/img1001.jpg", ""}));
     for (const QString& dir : {u"/dl"_s, u"/dl/"_s}) {
+        SCOPED_TRACE(dir.toStdString());
         type("Edit5", dir);
         fill(u"files/x/file|.zip"_s, u"7"_s, u"7"_s);
         click("Button4");
@@ -190,7 +193,7 @@ TEST_F(SequentialDialogTest, ARunKeepsThePaintingAndLocksWhatItMustNotChange) {
     fill(u"u|"_s, u"0"_s, u"300000"_s);
     control<QRadioButton>("RadioButton2")->setChecked(true);
     std::vector<QString> seen;
-    pump.probe = [&] {
+    pump.onProcess = [&] {
         seen.clear();
         for (const char* name : {"Label5", "Edit1", "Edit2", "Edit3", "Edit6", "Edit5", "Button1",
                                  "Button2", "Button4", "Button5", "Button6"}) {
@@ -208,6 +211,7 @@ TEST_F(SequentialDialogTest, ARunKeepsThePaintingAndLocksWhatItMustNotChange) {
     EXPECT_EQ(window->links().count(), 300001u);
     EXPECT_FALSE(dialog()->isVisible()); // closed by ACAS, not by Escape
     for (const char* name : {"Edit1", "Edit2", "Button1", "Button2", "Button4"}) {
+        SCOPED_TRACE(name);
         EXPECT_TRUE(enabled(name)) << name;
     }
 }

@@ -144,6 +144,7 @@ TEST_F(LinkListViewTest, EntriesShowTheirSingleBytesAndALongOneCut) {
     links.append(huge);
     QCoreApplication::processEvents();
     for (const Qt::ItemDataRole role : {Qt::DisplayRole, Qt::ToolTipRole}) {
+        SCOPED_TRACE(static_cast<int>(role));
         EXPECT_EQ(model.data(model.index(10), role).toString(), u"http://h/caf\u00E9"_s);
         const QString shown = model.data(model.index(11), role).toString();
         EXPECT_EQ(shown.size(), kShownCharacters + 1);

@@ -121,6 +121,7 @@ TEST_F(MainMenusTest, ToolBarShowsThreeImageButtonsWithTipsAndDropDowns) {
     EXPECT_EQ(sequence->text(), u"Add a sequence of files");
     EXPECT_EQ(sequence->toolTip(), u"Add a sequence of links");
     for (const QToolButton* button : {parse, save, sequence}) {
+        SCOPED_TRACE(button->objectName().toStdString());
         EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
         EXPECT_FALSE(button->icon().isNull());
     }

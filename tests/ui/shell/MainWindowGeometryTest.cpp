@@ -80,6 +80,7 @@ TEST_F(MainWindowGeometryTest, ToolBarAndStatusBarHugTheEdges) {
 
 TEST_F(MainWindowGeometryTest, StatusPanelsSplitTheBarByTheRule) {
     for (const int outerWidth : {376, 602}) {
+        SCOPED_TRACE(outerWidth);
         resizeOuter(outerWidth, 411);
         const int state = geometryOf("StatusPanel0").width();
         EXPECT_EQ(state, (outerWidth - 2 - 98) / 2);
@@ -99,6 +100,7 @@ TEST_F(MainWindowGeometryTest, NeverShrinksBelowItsMinimumAndKeepsEveryControlIn
     EXPECT_EQ(window->outerRect().height, 411);
     const QRect area = client()->rect();
     for (const QWidget* control : client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        SCOPED_TRACE(control->objectName().toStdString());
         if (control->isVisibleTo(client())) {
             EXPECT_TRUE(area.contains(control->geometry())) << control->objectName().toStdString();
         }

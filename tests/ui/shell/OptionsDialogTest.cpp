@@ -109,6 +109,7 @@ TEST_F(OptionsDialogTest, FirstOpeningWithAnEmptyStoreShowsTheDefaults) {
         EXPECT_EQ(dialog()->windowTitle(), u"Options");
         EXPECT_EQ(control<QTabWidget>("PageControl1")->currentIndex(), 0);
         for (const char* box : {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox5", "CheckBox6"}) {
+            SCOPED_TRACE(box);
             EXPECT_TRUE(checked(box)) << box;
         }
         EXPECT_FALSE(control<QGroupBox>("GroupBox2")->isEnabled());

@@ -107,6 +107,7 @@ TEST_F(StartupSequenceTest, DeveloperModeShowsEveryWindowNameOnTheTallSplash) {
               u"Main Import Adding Sequential Select Options BrowseDir Connecting "_s);
     EXPECT_EQ(labelText("Label5"), u"Multiple Multiple2 LoadSettings SaveSettings "_s);
     for (const char* name : {"Label3", "Label4", "Label5"}) {
+        SCOPED_TRACE(name);
         const QRect label = run.splash()->findChild<QLabel*>(QLatin1StringView(name))->geometry();
         EXPECT_TRUE(run.splash()->rect().contains(label.topLeft())) << name;
     }
