@@ -36,6 +36,10 @@ public:
     virtual std::int32_t readInteger(const std::string& name) = 0;
     // A missing value reads empty; an integer value throws RegistryError.
     virtual std::string readString(const std::string& name) = 0;
+    // The value, or nullopt where the reads above would throw. A missing string is nullopt
+    // too, so that a caller can keep its own default.
+    std::optional<std::int32_t> tryReadInteger(const std::string& name);
+    std::optional<std::string> tryReadString(const std::string& name);
     // Throw RegistryError when no key is open or the store cannot be written.
     virtual void writeInteger(const std::string& name, std::int32_t value) = 0;
     virtual void writeString(const std::string& name, const std::string& value) = 0;

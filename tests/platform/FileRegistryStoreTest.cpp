@@ -1,6 +1,7 @@
 #include "platform/posix/FileRegistryStore.h"
 
 #include "platform/ChangeGroup.h"
+#include "platform/KeyHandle.h"
 #include "support/core/ChildProcess.h"
 #include "support/core/TempFolder.h"
 
@@ -101,6 +102,64 @@ TEST_F(FileRegistryStoreTest, ReadFailuresCarryTheProgramsTexts) {
     EXPECT_EQ(message([&] { s.writeString("Line\nBreak", ""); }),
               "Failed to set data for 'Line\nBreak'");
     EXPECT_EQ(s.readString("Text"), "");
+}
+
+TEST_F(FileRegistryStoreTest, TryReadsAnswerNothingWhereTheReadsFail) {
+    auto s = store();
+    EXPECT_EQ(s.tryReadInteger("Number"), std::nullopt);
+    ASSERT_TRUE(s.openKey("\\K", true));
+    s.writeString("Text", "abc");
+    s.writeString("Empty", "");
+    s.writeInteger("Number", -5);
+
+    EXPECT_EQ(s.tryReadInteger("Number"), -5);
+    EXPECT_EQ(s.tryReadInteger("Text"), std::nullopt);
+    EXPECT_EQ(s.tryReadInteger("Missing"), std::nullopt);
+    EXPECT_EQ(s.tryReadString("Text"), "abc");
+    EXPECT_EQ(s.tryReadString("Empty"), "");
+    EXPECT_EQ(s.tryReadString("Number"), std::nullopt);
+    EXPECT_EQ(s.tryReadString("Missing"), std::nullopt);
+}
+
+TEST_F(FileRegistryStoreTest, AKeyHandleLeavesNoKeyOpenHoweverItsScopeEnds) {
+    auto s = store();
+    const auto writesLand = [&s] {
+        try {
+            s.writeInteger("Stray", 1);
+            return true;
+        } catch (const RegistryError&) {
+            return false;
+        }
+    };
+    {
+        KeyHandle key(s);
+        ASSERT_TRUE(key.open("\\A", true));
+        EXPECT_FALSE(key.open("\\Missing", false));
+        key.create("\\B");
+        EXPECT_TRUE(writesLand());
+    }
+    EXPECT_FALSE(writesLand());
+    try {
+        KeyHandle key(s);
+        key.create("\\A");
+        throw std::runtime_error("left");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_FALSE(writesLand());
+    {
+        KeyHandle key(s);
+        try {
+            key.create("\\A\\Bad\nName");
+            FAIL() << "created";
+        } catch (const RegistryError& failure) {
+            EXPECT_STREQ(failure.what(), "Failed to set data for '\\A\\Bad\nName'");
+        }
+    }
+    auto reader = store();
+    EXPECT_TRUE(reader.keyExists("\\B"));
+    EXPECT_FALSE(reader.valueExists("Stray")) << "no key is current in a new store";
+    ASSERT_TRUE(reader.openKey("\\B", false));
+    EXPECT_EQ(reader.readInteger("Stray"), 1);
 }
 
 TEST_F(FileRegistryStoreTest, DeletingAKeyTakesEverythingBelowIt) {

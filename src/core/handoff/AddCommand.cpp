@@ -55,10 +55,13 @@ bool AddCommand::buildRows() {
     advanceSpinner();
     parts_.adding.rows().clear();
     const std::size_t count = parts_.links.count();
+    pace_.restart();
     // The list may only grow while events are processed; never read past its end.
     for (std::size_t i = 0; i < count && i < parts_.links.count(); ++i) {
-        showProgress(i, count);
-        parts_.events.processEvents();
+        if (pace_.due() || i + 1 == count) {
+            showProgress(i, count);
+            parts_.events.processEvents();
+        }
         if (parts_.links.checkedAt(i) && !addRowFor(i)) {
             parts_.statusBar.setText(StatusPanel::Detail, "Need Base URL");
             parts_.statusBar.setText(StatusPanel::State, "Failed");
@@ -91,7 +94,7 @@ void AddCommand::showProgress(std::size_t index, std::size_t count) {
 }
 
 void AddCommand::advanceSpinner() {
-    spinner_ = spinner_ % static_cast<int>(kSpinnerTexts.size()) + 1;
+    spinner_ = spinner_ % kSpinnerTexts.size() + 1;
     parts_.statusBar.setText(StatusPanel::Detail, {});
     parts_.statusBar.setText(StatusPanel::Detail, kSpinnerTexts[spinner_ - 1]);
 }

@@ -2,6 +2,7 @@
 
 #include "core/handoff/AddingWindowPort.h"
 #include "core/handoff/HistoryBox.h"
+#include "core/handoff/RepaintPace.h"
 #include "core/shell/LinkList.h"
 #include "core/shell/SettingsRecord.h"
 #include "platform/EventPump.h"
@@ -31,7 +32,9 @@ struct AddCommandParts {
 // over; afterwards the list is tidied and both boxes remember their texts.
 class AddCommand {
 public:
-    explicit AddCommand(AddCommandParts parts) : parts_(parts) {}
+    // The spinner and "n of N" move, and the windows repaint, at the pace's rate.
+    explicit AddCommand(AddCommandParts parts, RepaintPace pace = RepaintPace())
+        : parts_(parts), pace_(std::move(pace)) {}
 
     void addSelected();
 
@@ -50,7 +53,8 @@ private:
     void setRunning(bool running);
 
     AddCommandParts parts_;
-    int spinner_ = 0;
+    RepaintPace pace_;
+    std::size_t spinner_ = 0;
     bool running_ = false;
     std::function<void(bool)> runningChanged_;
 };

@@ -1,6 +1,7 @@
 #include "core/handoff/NetVampireContract.h"
 
 #include "platform/AsciiText.h"
+#include "platform/KeyHandle.h"
 #include "platform/RegistryStore.h"
 
 #include <algorithm>
@@ -99,27 +100,22 @@ std::string NetVampireContract::jobFile(const std::string& dataFolder, int kind,
 }
 
 std::string NetVampireContract::recordedLocation(platform::RegistryStore& machineStore) {
-    if (!machineStore.openKey(std::string(kLocationKey), false)) {
+    platform::KeyHandle key(machineStore);
+    if (!key.open(std::string(kLocationKey), false)) {
         return {};
     }
-    std::string recorded;
-    try {
-        recorded = machineStore.readString(std::string(kLocationValue));
-    } catch (const platform::RegistryError&) {
-        // A value of another type records no location.
-    }
-    machineStore.closeKey();
-    return recorded;
+    // A value of another type records no location.
+    return machineStore.tryReadString(std::string(kLocationValue)).value_or(std::string());
 }
 
 void NetVampireContract::recordLocation(platform::RegistryStore& machineStore,
                                         const std::string& path) {
-    if (!machineStore.openKey(std::string(kLocationKey), true)) {
+    platform::KeyHandle key(machineStore);
+    if (!key.open(std::string(kLocationKey), true)) {
         throw platform::RegistryError("Failed to set data for '" + std::string(kLocationValue) +
                                       "'");
     }
     machineStore.writeString(std::string(kLocationValue), path);
-    machineStore.closeKey();
 }
 
 std::string NetVampireContract::join(std::string_view folder, std::string_view name) {

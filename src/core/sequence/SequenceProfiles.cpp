@@ -1,6 +1,7 @@
 #include "core/sequence/SequenceProfiles.h"
 
 #include "core/shell/SettingsStorage.h"
+#include "platform/KeyHandle.h"
 
 #include <algorithm>
 
@@ -36,7 +37,8 @@ std::optional<std::string> SequenceProfiles::nameProblem(std::string_view name) 
 
 void SequenceProfiles::save(platform::RegistryStore& store, const std::string& name,
                             const SequenceFields& fields) {
-    if (!store.openKey(keyOf(name), true)) {
+    platform::KeyHandle key(store);
+    if (!key.open(keyOf(name), true)) {
         throw platform::RegistryError("Failed to set data for 'URL'");
     }
     store.writeString("URL", fields.url);
@@ -48,12 +50,12 @@ void SequenceProfiles::save(platform::RegistryStore& store, const std::string& n
     store.writeString("Start", fields.start);
     store.writeString("End", fields.end);
     store.writeString("Step", fields.step);
-    store.closeKey();
 }
 
 bool SequenceProfiles::load(platform::RegistryStore& store, const std::string& name,
                             SequenceFields& fields) {
-    if (name.empty() || !store.openKey(keyOf(name), false)) {
+    platform::KeyHandle key(store);
+    if (name.empty() || !key.open(keyOf(name), false)) {
         return false;
     }
     fields.url = store.readString("URL");
@@ -65,7 +67,6 @@ bool SequenceProfiles::load(platform::RegistryStore& store, const std::string& n
     fields.start = store.readString("Start");
     fields.end = store.readString("End");
     fields.step = store.readString("Step");
-    store.closeKey();
     if (fields.step.empty()) {
         fields.step = "1";
     }
@@ -73,12 +74,11 @@ bool SequenceProfiles::load(platform::RegistryStore& store, const std::string& n
 }
 
 std::vector<std::string> SequenceProfiles::names(platform::RegistryStore& store) {
-    if (!store.openKey(kProfilesKey, false)) {
+    platform::KeyHandle key(store);
+    if (!key.open(kProfilesKey, false)) {
         return {};
     }
-    std::vector<std::string> names = store.subkeyNames();
-    store.closeKey();
-    return names;
+    return store.subkeyNames();
 }
 
 bool SequenceProfiles::remove(platform::RegistryStore& store, const std::string& name) {

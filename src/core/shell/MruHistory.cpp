@@ -1,8 +1,8 @@
 #include "core/shell/MruHistory.h"
 
-#include "core/shell/SettingsStorage.h"
 #include "platform/AsciiText.h"
 #include "platform/ChangeGroup.h"
+#include "platform/KeyHandle.h"
 
 #include <algorithm>
 
@@ -27,20 +27,12 @@ constexpr std::int32_t kMaxLoaded = 1024;
 constexpr const char* kRemovalMark = "*";
 
 std::int32_t storedSize(platform::RegistryStore& store) {
-    try {
-        return std::min(store.readInteger(kSizeValue), kMaxLoaded);
-    } catch (const platform::RegistryError&) {
-        return 0;
-    }
+    return std::min(store.tryReadInteger(kSizeValue).value_or(0), kMaxLoaded);
 }
 
 // A value that is missing, or not a string, is an empty entry: loading never reports.
 std::string storedEntry(platform::RegistryStore& store, std::int32_t number) {
-    try {
-        return store.readString(std::to_string(number));
-    } catch (const platform::RegistryError&) {
-        return {};
-    }
+    return store.tryReadString(std::to_string(number)).value_or(std::string());
 }
 
 // Of each run of equal neighbours only the last stays; an entry that is the mark goes too.
@@ -58,19 +50,22 @@ void write(platform::RegistryStore& store, const MruSpec& spec,
     platform::ChangeGroup changes(store);
     // Deleting first drops any numbered value left over from a longer list.
     store.deleteKey(spec.key);
-    openOrCreateKey(store, spec.key);
-    store.writeInteger(kSizeValue, static_cast<std::int32_t>(entries.size()));
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        store.writeString(std::to_string(i + 1), entries[i]);
+    {
+        platform::KeyHandle key(store);
+        key.create(spec.key);
+        store.writeInteger(kSizeValue, static_cast<std::int32_t>(entries.size()));
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            store.writeString(std::to_string(i + 1), entries[i]);
+        }
     }
-    store.closeKey();
     changes.commit();
 }
 } // namespace
 
 std::vector<std::string> MruHistory::load(platform::RegistryStore& store, const MruSpec& spec) {
     std::vector<std::string> entries;
-    if (!store.openKey(spec.key, true)) {
+    platform::KeyHandle key(store);
+    if (!key.open(spec.key, true)) {
         return entries;
     }
     const std::int32_t size = storedSize(store);
@@ -81,7 +76,6 @@ std::vector<std::string> MruHistory::load(platform::RegistryStore& store, const 
                                        : entries.end();
         entries.insert(place, std::move(entry));
     }
-    store.closeKey();
     return entries;
 }
 

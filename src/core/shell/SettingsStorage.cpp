@@ -1,6 +1,12 @@
 #include "core/shell/SettingsStorage.h"
 
 #include "platform/ChangeGroup.h"
+#include "platform/KeyHandle.h"
+
+#include <optional>
+#include <string>
+#include <type_traits>
+#include <variant>
 
 namespace harvex2::core {
 
@@ -8,40 +14,136 @@ namespace {
 const std::string kSettingsKey = std::string(kHarvexRootKey) + "\\Settings";
 const std::string kPositionKey = std::string(kHarvexRootKey) + "\\Position";
 
+// The position is stored only while Remember is on. The values after it follow it into
+// "Position" then, and stay in "Settings" otherwise.
+enum class Place { Settings, Position, AfterPosition };
+
+using Member = std::variant<bool SettingsRecord::*, std::int32_t SettingsRecord::*,
+                            std::string SettingsRecord::*, std::int32_t WindowRect::*>;
+
+struct Setting {
+    const char* name;
+    Place place;
+    Member member;
+};
+
+// Every stored setting, in the order of reading and writing; its default is the record's.
+// Remember comes before the position, which depends on it.
+constexpr Setting kSettingsTable[] = {
+    {"IgnoreMailTo", Place::Settings, &SettingsRecord::ignoreMailTo},
+    {"IgnoreBookmarks", Place::Settings, &SettingsRecord::ignoreBookmarks},
+    {"QLinks", Place::Settings, &SettingsRecord::qLinks},
+    {"Files", Place::Settings, &SettingsRecord::files},
+    {"Mode", Place::Settings, &SettingsRecord::mode},
+    {"Remember", Place::Settings, &SettingsRecord::remember},
+    {"ACAS", Place::Settings, &SettingsRecord::acas},
+    {"Left", Place::Position, &WindowRect::left},
+    {"Top", Place::Position, &WindowRect::top},
+    {"Height", Place::Position, &WindowRect::height},
+    {"Width", Place::Position, &WindowRect::width},
+    {"TidyUp", Place::AfterPosition, &SettingsRecord::tidyUp},
+    {"NVDDE", Place::AfterPosition, &SettingsRecord::nvdde},
+    {"NVJobDefault", Place::AfterPosition, &SettingsRecord::nvJobDefault},
+    {"RealiFast", Place::AfterPosition, &SettingsRecord::realiFast},
+};
+
+// The key a setting is stored in; none for the position while Remember is off.
+const std::string* keyOf(Place place, bool remember) {
+    switch (place) {
+    case Place::Settings:
+        return &kSettingsKey;
+    case Place::Position:
+        return remember ? &kPositionKey : nullptr;
+    case Place::AfterPosition:
+        break;
+    }
+    return remember ? &kPositionKey : &kSettingsKey;
+}
+
+template <typename T> T& fieldOf(SettingsRecord& record, T SettingsRecord::*member) {
+    return record.*member;
+}
+
+std::int32_t& fieldOf(SettingsRecord& record, std::int32_t WindowRect::*member) {
+    return record.position.*member;
+}
+
+// False, leaving `field` as it was, when the value is missing or of another type.
+bool readValue(platform::RegistryStore& store, const char* name, bool& field) {
+    const auto stored = store.tryReadInteger(name);
+    if (stored) {
+        field = *stored != 0;
+    }
+    return stored.has_value();
+}
+
+template <typename T> bool readValue(platform::RegistryStore& store, const char* name, T& field) {
+    std::optional<T> stored;
+    if constexpr (std::is_same_v<T, std::string>) {
+        stored = store.tryReadString(name);
+    } else {
+        stored = store.tryReadInteger(name);
+    }
+    if (stored) {
+        field = std::move(*stored);
+    }
+    return stored.has_value();
+}
+
+void writeValue(platform::RegistryStore& store, const char* name, bool value) {
+    store.writeBool(name, value);
+}
+
+void writeValue(platform::RegistryStore& store, const char* name, std::int32_t value) {
+    store.writeInteger(name, value);
+}
+
+void writeValue(platform::RegistryStore& store, const char* name, const std::string& value) {
+    store.writeString(name, value);
+}
+
 // Stops at the first missing key or value, leaving it and everything after it as it was.
 void readRecord(platform::RegistryStore& store, SettingsRecord& record) {
-    if (!store.openKey(kSettingsKey, false)) {
-        return;
-    }
-    record.ignoreMailTo = store.readBool("IgnoreMailTo");
-    record.ignoreBookmarks = store.readBool("IgnoreBookmarks");
-    record.qLinks = store.readBool("QLinks");
-    record.files = store.readInteger("Files");
-    record.mode = store.readInteger("Mode");
-    record.remember = store.readBool("Remember");
-    record.acas = store.readBool("ACAS");
-    if (record.remember) {
-        if (!store.openKey(kPositionKey, false)) {
+    platform::KeyHandle key(store);
+    const std::string* current = nullptr;
+    for (const Setting& setting : kSettingsTable) {
+        const std::string* path = keyOf(setting.place, record.remember);
+        if (!path) {
+            continue;
+        }
+        if (path != current && !key.open(*path, false)) {
             return;
         }
-        record.position.left = store.readInteger("Left");
-        record.position.top = store.readInteger("Top");
-        record.position.height = store.readInteger("Height");
-        record.position.width = store.readInteger("Width");
+        current = path;
+        const bool read = std::visit(
+            [&](auto member) { return readValue(store, setting.name, fieldOf(record, member)); },
+            setting.member);
+        if (!read) {
+            return;
+        }
     }
-    // These follow the position into "Position" while Remember is on, else stay in "Settings".
-    record.tidyUp = store.readInteger("TidyUp");
-    record.nvdde = store.readBool("NVDDE");
-    record.nvJobDefault = store.readInteger("NVJobDefault");
-    record.realiFast = store.readBool("RealiFast");
+}
+
+void writeRecord(platform::RegistryStore& store, SettingsRecord& record,
+                 const std::string& version) {
+    platform::KeyHandle key(store);
+    key.create(kHarvexRootKey);
+    store.writeString("LastRunVersion", version);
+    const std::string* current = nullptr;
+    for (const Setting& setting : kSettingsTable) {
+        const std::string* path = keyOf(setting.place, record.remember);
+        if (!path) {
+            continue;
+        }
+        if (path != current) {
+            key.create(*path);
+        }
+        current = path;
+        std::visit([&](auto member) { writeValue(store, setting.name, fieldOf(record, member)); },
+                   setting.member);
+    }
 }
 } // namespace
-
-void openOrCreateKey(platform::RegistryStore& store, const std::string& path) {
-    if (!store.openKey(path, true)) {
-        throw platform::RegistryError::failedToSet(path, store.failureCause());
-    }
-}
 
 SettingsRecord SettingsStorage::LoadSettings(const WindowRect& current) {
     SettingsRecord record;
@@ -49,9 +151,8 @@ SettingsRecord SettingsStorage::LoadSettings(const WindowRect& current) {
     try {
         readRecord(store_, record);
     } catch (const platform::RegistryError&) {
-        // A damaged or partial store falls back to defaults without a word.
+        // A store that cannot be read at all falls back to defaults without a word.
     }
-    store_.closeKey();
     return record;
 }
 
@@ -59,28 +160,9 @@ void SettingsStorage::SaveSettings(const SettingsRecord& record, const WindowRec
                                    const std::string& version) {
     // One write of the store for the whole record: it may hold far more than the record.
     platform::ChangeGroup changes(store_);
-    openOrCreateKey(store_, kHarvexRootKey);
-    store_.writeString("LastRunVersion", version);
-    openOrCreateKey(store_, kSettingsKey);
-    store_.writeBool("IgnoreMailTo", record.ignoreMailTo);
-    store_.writeBool("IgnoreBookmarks", record.ignoreBookmarks);
-    store_.writeBool("QLinks", record.qLinks);
-    store_.writeInteger("Files", record.files);
-    store_.writeInteger("Mode", record.mode);
-    store_.writeBool("Remember", record.remember);
-    store_.writeBool("ACAS", record.acas);
-    if (record.remember) {
-        openOrCreateKey(store_, kPositionKey);
-        store_.writeInteger("Left", current.left);
-        store_.writeInteger("Top", current.top);
-        store_.writeInteger("Height", current.height);
-        store_.writeInteger("Width", current.width);
-    }
-    store_.writeInteger("TidyUp", record.tidyUp);
-    store_.writeBool("NVDDE", record.nvdde);
-    store_.writeInteger("NVJobDefault", record.nvJobDefault);
-    store_.writeBool("RealiFast", record.realiFast);
-    store_.closeKey();
+    SettingsRecord saved = record;
+    saved.position = current;
+    writeRecord(store_, saved, version);
     changes.commit();
 }
 

@@ -9,10 +9,6 @@ namespace harvex2::core {
 
 inline constexpr const char* kHarvexRootKey = "\\Software\\Quillfern Software\\Harvex";
 
-// Makes the key at `path` current, creating it when missing. Throws platform::RegistryError
-// when that fails, so that no value lands in whichever key was current before.
-void openOrCreateKey(platform::RegistryStore& store, const std::string& path);
-
 // Reads and writes the settings record under the program's root key.
 class SettingsStorage {
 public:

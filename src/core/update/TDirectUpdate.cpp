@@ -2,6 +2,7 @@
 
 #include "core/sequence/DirectoryPath.h"
 #include "core/update/ProjectSite.h"
+#include "platform/KeyHandle.h"
 #include "platform/Prompts.h"
 #include "platform/RegistryStore.h"
 #include "platform/Shell.h"
@@ -29,8 +30,10 @@ TDirectUpdate::TDirectUpdate(platform::RegistryStore& machineStore, platform::Sh
 void TDirectUpdate::CheckInstallation() {
     // The store may be shared; whatever key was current has no say in where the record is.
     store_.closeKey();
-    installed_ = store_.openKey(kRecordKey, false) && readRecord();
-    store_.closeKey();
+    {
+        platform::KeyHandle key(store_);
+        installed_ = key.open(kRecordKey, false) && readRecord();
+    }
     if (!installed_) {
         forgetRecord();
     }

@@ -68,7 +68,8 @@ void AddingWindow::buildControls() {
     list_->header()->setSectionsClickable(false);
     list_->header()->setStretchLastSection(false);
     list_->setColumnHidden(AddingRowsModel::IndexColumn, true);
-    new ColumnFitter(*list_, kFittedColumns);
+    auto* fitter = new ColumnFitter(*list_, kFittedColumns);
+    fitter->capToView(AddingRowsModel::UrlColumn);
 
     progress_->setObjectName(u"ProgressBar1"_s);
     progress_->setTextVisible(false);

@@ -1,5 +1,8 @@
 #include "ui/handoff/ColumnFitter.h"
 
+#include <algorithm>
+
+#include <QEvent>
 #include <QHeaderView>
 #include <QTreeView>
 
@@ -30,6 +33,22 @@ ColumnFitter::ColumnFitter(QTreeView& view, int columns)
     restart();
 }
 
+void ColumnFitter::capToView(int column) {
+    capped_ = column;
+    viewport_ = view_.viewport();
+    viewport_->installEventFilter(this);
+    applyWidths();
+}
+
+bool ColumnFitter::eventFilter(QObject* watched, QEvent* event) {
+    // The viewport outlives the view's own part when the view goes: it is only compared.
+    if ((event->type() == QEvent::Resize || event->type() == QEvent::Show) &&
+        watched == viewport_) {
+        applyWidths();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void ColumnFitter::restart() {
     const QFontMetrics font = view_.fontMetrics();
     for (char16_t c = kFirstPrintable; c <= kLastPrintable; ++c) {
@@ -45,6 +64,8 @@ void ColumnFitter::restart() {
     const int rows = view_.model()->rowCount();
     if (rows > 0) {
         measureRows(0, rows - 1);
+    } else {
+        applyWidths();
     }
 }
 
@@ -71,16 +92,38 @@ void ColumnFitter::measureRows(int first, int last) {
             widen(static_cast<int>(c), width);
         }
     }
+    applyWidths();
 }
 
 void ColumnFitter::widen(int column, int width) {
     auto& current = widths_[static_cast<std::size_t>(column)];
-    if (width > current) {
-        current = width;
+    current = std::max(current, width);
+}
+
+void ColumnFitter::applyWidths() {
+    for (std::size_t c = 0; c < widths_.size(); ++c) {
+        const int column = static_cast<int>(c);
+        const int width = column == capped_ ? cappedWidth() : widths_[c];
+        if (view_.header()->sectionSize(column) != width) {
+            view_.header()->resizeSection(column, width);
+        }
     }
-    if (view_.header()->sectionSize(column) != current) {
-        view_.header()->resizeSection(column, current);
+}
+
+int ColumnFitter::cappedWidth() const {
+    const int widest = widths_[static_cast<std::size_t>(*capped_)];
+    // A view never shown has no width of its own yet.
+    if (!view_.isVisible()) {
+        return widest;
     }
+    const int room = view_.viewport()->width();
+    int others = 0;
+    for (std::size_t c = 0; c < widths_.size(); ++c) {
+        if (static_cast<int>(c) != *capped_) {
+            others += widths_[c];
+        }
+    }
+    return std::min(widest, std::max(room - others, room / 3));
 }
 
 } // namespace harvex2::ui

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include <QObject>
 
 class QTreeView;
+class QWidget;
 class QModelIndex;
 class QString;
 
@@ -20,14 +22,27 @@ class ColumnFitter : public QObject {
 public:
     ColumnFitter(QTreeView& view, int columns);
 
+    // While the view is on screen, `column` takes no more of its width than the other
+    // fitted columns leave, but at least a third: one long text there must not push them
+    // out of sight. The view cuts the text instead.
+    void capToView(int column);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void measureRows(int first, int last);
     void restart();
     void widen(int column, int width);
+    void applyWidths();
+    int cappedWidth() const;
     int textWidth(const QString& text) const;
 
     QTreeView& view_;
+    // The widest text of each column, with its padding.
     std::vector<int> widths_;
+    std::optional<int> capped_;
+    QWidget* viewport_ = nullptr;
     // Advances of the printable ASCII characters in the view's font, taken at each restart.
     std::array<int, 128> advances_{};
 };

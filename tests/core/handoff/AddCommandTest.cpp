@@ -58,8 +58,10 @@ protected:
     FakeHistoryBox baseUrl{"", {}};
     FakeHistoryBox directory{"", {}};
     FakeAddingWindow adding;
-    core::AddCommand command{
-        {links, settings, statusBar, prompts, events, userStore, baseUrl, directory, adding}};
+    core::AddCommandParts parts{links,     settings, statusBar, prompts, events,
+                                userStore, baseUrl,  directory, adding};
+    // Every entry is due: the texts and events of each one show.
+    core::AddCommand command{parts, core::RepaintPace(core::RepaintPace::Clock::duration::zero())};
 };
 
 struct RowCase {
@@ -145,6 +147,24 @@ TEST_F(AddCommandTest, DetailPanelTurnsTheSpinnerForEveryEntry) {
         "  ",        "", "| ",  "",           "/ ", "/  1 of 4", "",          "--",
         "-- 2 of 4", "", "\\ ", "\\  3 of 4", "",   "| ",        "|  4 of 4", "Adding links..."};
     EXPECT_EQ(statusBar.detailHistory, expected);
+}
+
+TEST_F(AddCommandTest, AtASteadyPaceEntriesBetweenTicksAreNotShownButTheLastIs) {
+    fill({"http://a/0", "http://a/1", "http://a/2", "http://a/3", "http://a/4", "http://a/5"},
+         {0, 1, 2, 3, 4, 5});
+    // Each look at the clock finds it 20 ms on: every third entry is due.
+    core::RepaintPace::Clock::time_point now{};
+    core::AddCommand paced(parts, core::RepaintPace(std::chrono::milliseconds(50), [&now] {
+                               now += std::chrono::milliseconds(20);
+                               return now;
+                           }));
+    paced.addSelected();
+    const std::vector<std::string> expected{
+        "  ", "",          "| ", "",    "/ ",         "/  1 of 6",      "",
+        "--", "-- 4 of 6", "",   "\\ ", "\\  6 of 6", "Adding links..."};
+    EXPECT_EQ(statusBar.detailHistory, expected);
+    EXPECT_EQ(events.calls, 3);
+    EXPECT_EQ(adding.rows().count(), 6u);
 }
 
 TEST_F(AddCommandTest, NothingToHandOverEndsWithNoLinksSelected) {

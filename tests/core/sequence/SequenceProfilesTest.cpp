@@ -88,6 +88,8 @@ TEST_F(SequenceProfilesTest, AMissingIntegerStopsTheLoadThere) {
     } catch (const platform::RegistryError& failure) {
         EXPECT_STREQ(failure.what(), "Failed to get data for 'Zeros'");
     }
+    // A write after the failed load must not land in the profile.
+    EXPECT_THROW(store.writeInteger("Stray", 1), platform::RegistryError);
     EXPECT_EQ(fields.url, "u|");
     EXPECT_EQ(fields.marker(), std::nullopt);
     EXPECT_EQ(fields.downloadDir, "/d");

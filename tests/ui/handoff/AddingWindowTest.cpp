@@ -124,6 +124,30 @@ TEST_F(AddingWindowTest, ColumnsGrowToTheirWidestText) {
     EXPECT_GT(view->columnWidth(0), urlWidth);
 }
 
+TEST_F(AddingWindowTest, ALongUrlIsCutSoThatStatusAndTargetStayInSight) {
+    window.rows().append("http://h/" + std::string(3000, 'u'), "/home/user/Downloads/uuu", 3);
+    QTreeView* view = list();
+    const auto rightEdge = [view](int column) {
+        return view->header()->sectionViewportPosition(column) + view->columnWidth(column);
+    };
+    for (const QSize size : {QSize(511, 298), QSize(900, 400)}) {
+        SCOPED_TRACE(size.width());
+        window.resize(size);
+        window.show();
+        QApplication::processEvents();
+        EXPECT_LE(rightEdge(ui::AddingRowsModel::TargetColumn), view->viewport()->width());
+        EXPECT_GT(view->columnWidth(ui::AddingRowsModel::StatusColumn), 0);
+        EXPECT_GE(view->columnWidth(ui::AddingRowsModel::UrlColumn), view->viewport()->width() / 2);
+    }
+    EXPECT_EQ(view->textElideMode(), Qt::ElideRight);
+    // Cleared, the column fits a short URL again.
+    window.rows().clear();
+    window.rows().append("http://h/a.zip", "", 0);
+    QApplication::processEvents();
+    EXPECT_LT(view->columnWidth(ui::AddingRowsModel::UrlColumn), view->viewport()->width() / 2);
+    window.hide();
+}
+
 TEST_F(AddingWindowTest, PicturesFollowTheTargetProgram) {
     const auto picture = [this] {
         return list()->model()->index(0, 0).data(Qt::DecorationRole).value<QPixmap>().toImage();
