@@ -7,11 +7,16 @@ const char* const kUsageText =
     "                           [--base URL] [-0|--null] FILE...\n"
     "       harvex2-cli sequence [--marker C] [--zeros N] [--dir DIR] [-0|--null]\n"
     "                            TEMPLATE START END [STEP]\n"
+    "       harvex2-cli list [-0|--null] FILE.nva\n"
+    "       harvex2-cli convert INPUT --to nva|html|text [--selected|--unselected]\n"
+    "                           [--base URL] -o OUTPUT\n"
     "Try 'harvex2-cli --help' for more information.\n";
 
 const char* const kHelpText =
     R"(usage: harvex2-cli extract [OPTION]... FILE...
        harvex2-cli sequence [OPTION]... TEMPLATE START END [STEP]
+       harvex2-cli list [OPTION]... FILE.nva
+       harvex2-cli convert INPUT --to nva|html|text [OPTION]... -o OUTPUT
 
 extract: prints the links found in each HTML FILE, in order, exactly as the
 Parse HTML dialog of Harvex2 finds them: after a "<", the first "h" or "H" of
@@ -59,6 +64,35 @@ Options of sequence:
       --                 the arguments that follow are all values
   -h, --help             show this help and exit
 
+list: prints what a Harvex links list file (.nva) holds, one line each:
+"base", a tab and the Base URL; "directory", a tab and the download
+directory; then for each entry "1" (checked) or "0" (unchecked), a tab and
+its text, in list order. Texts are written as stored, at most 128 bytes.
+
+Options of list:
+  -0, --null             end each line with a NUL byte instead of a line feed
+  -h, --help             show this help and exit
+
+convert: writes the links of INPUT to OUTPUT in one of the forms of the Save
+Links dialog. INPUT is a Harvex links list file when its name ends in ".nva"
+(any case), otherwise a plain-text list: one link per line, a carriage
+return before the line feed dropped, empty lines skipped, every entry
+unchecked. OUTPUT is replaced only once it is complete.
+
+Options of convert:
+      --to FORM          nva: a links list file, every entry with its state;
+                         html: an HTML page of links; text: one link per
+                         line, each ended by a carriage return and line feed
+      --selected         html and text: only the checked entries
+      --unselected       html and text: only the unchecked entries
+      --base URL         the Base URL: written into an nva file, and put in
+                         front of relative links of html and text (by the
+                         rule of extract). Default: the Base URL of an nva
+                         INPUT, none for a plain-text INPUT
+  -o, --output OUTPUT    the file to write
+      --                 the arguments that follow are all INPUT
+  -h, --help             show this help and exit
+
 Exit status:
   0  done
   1  extract: a file could not be opened; it is reported on standard error
@@ -69,11 +103,18 @@ Exit status:
      error ("Can't find the digit position marker", "'x' is not a valid
      integer value", "Format string too long", a STEP below 1, or an END
      below START), or the output could not be written.
+     list: the file could not be read whole; what it held before the
+     failure is still printed, then standard error tells why ("File not
+     found", "Read beyond end of file", ...).
+     convert: INPUT could not be read or OUTPUT not written; standard
+     error names the file and the reason, and OUTPUT is left as it was.
   2  wrong usage
 
 Examples:
   harvex2-cli extract page.html | aria2c -i -
   harvex2-cli sequence --zeros 3 'http://example.com/img|.jpg' 1 120
+  harvex2-cli list saved.nva | grep '^1' | cut -f2-
+  harvex2-cli convert saved.nva --to html --selected -o links.htm
 )";
 
 } // namespace harvex2::cli

@@ -1,5 +1,7 @@
+#include "cli/ConvertCommand.h"
 #include "cli/ExitStatus.h"
 #include "cli/ExtractCommand.h"
+#include "cli/ListCommand.h"
 #include "cli/SequenceCommand.h"
 #include "cli/Usage.h"
 
@@ -48,6 +50,12 @@ int runCommand(const std::vector<std::string>& args) {
     }
     if (args.front() == "sequence") {
         return runCommand<SequenceCommand>(rest);
+    }
+    if (args.front() == "list") {
+        return runCommand<ListCommand>(rest);
+    }
+    if (args.front() == "convert") {
+        return runCommand<ConvertCommand>(rest);
     }
     return usageError("unknown command '" + args.front() + "'");
 }

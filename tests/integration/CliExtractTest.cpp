@@ -128,7 +128,7 @@ TEST_F(CliExtract, WrongUsageExitsWithTwoAndSaysHow) {
     const std::string page = folder.makeFile("p.htm", R"(<a href="1">)");
     const std::vector<std::vector<std::string>> rows = {
         {},
-        {"list", page},
+        {"lists", page},
         {"extract"},
         {"extract", "--keep-everything", page},
         {"extract", page, "--base"},

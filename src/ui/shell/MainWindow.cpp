@@ -4,6 +4,7 @@
 #include "core/shell/ProgramVersion.h"
 #include "core/shell/SettingsStorage.h"
 #include "platform/ErrorBox.h"
+#include "ui/listfiles/ListFileCommands.h"
 #include "ui/platform/ShownBytes.h"
 #include "ui/platform/TextBytes.h"
 #include "ui/shell/AppServices.h"
@@ -56,8 +57,10 @@ MainWindow::MainWindow(AppServices& services)
     services_.settings = &settings_;
     services_.statusBar = &panels();
     services_.mainHooks = &hooks_;
-    // Its update component is created with the window and lives as long as it.
+    // Its update component and its open dialog are created with the window and live as
+    // long as it.
     new UpdateCommands(services_, this);
+    new ListFileCommands(services_, *baseUrlBox(), *directoryBox(), this);
 
     loadSettings();
     panels().setText(StatusPanel::State, "Welcome to Harvex");

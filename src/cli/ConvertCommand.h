@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/listfiles/SaveChoice.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace harvex2::cli {
+
+struct ConvertOptions {
+    std::string input;
+    std::string output;
+    core::SaveFormat format = core::SaveFormat::LinkList;
+    core::SaveScope scope = core::SaveScope::All;
+    std::optional<std::string> base;
+    bool help = false;
+};
+
+// `harvex2-cli convert INPUT --to nva|html|text [--selected|--unselected] [--base URL]
+// -o OUTPUT`: writes a link list file or a plain-text list in any of the three forms of
+// the Save Links dialog, with the same writers.
+class ConvertCommand {
+public:
+    static std::optional<ConvertOptions> parse(const std::vector<std::string>& args,
+                                               std::string& error);
+    static int run(const ConvertOptions& options, std::FILE* out, std::FILE* err);
+
+private:
+    static bool applyValue(const std::string& option, const std::string& value,
+                           ConvertOptions& options, std::string& error);
+    static std::string check(const ConvertOptions& options, bool formatGiven, std::size_t inputs);
+    static void write(const ConvertOptions& options);
+};
+
+} // namespace harvex2::cli

@@ -1,0 +1,81 @@
+#include "core/listfiles/OpenLinkList.h"
+
+#include "support/core/HandoffFakes.h"
+#include "core/listfiles/ListHeader.h"
+#include "core/shell/LinkList.h"
+#include "support/core/ScriptedPrompts.h"
+#include "support/core/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace harvex2::core {
+namespace {
+
+using platform::MessageButton;
+using platform::MessageIcon;
+using platform::StatusPanel;
+
+std::string record(char flag, std::string_view text) {
+    std::string bytes{flag, static_cast<char>(text.size())};
+    bytes += text;
+    bytes.append(128 - text.size(), '\0');
+    return bytes;
+}
+
+class OpenLinkListTest : public testing::Test {
+protected:
+    OpenLinkListTest() {
+        status.setText(StatusPanel::State, "Welcome to Harvex");
+        listFile = folder.makeFile("a list.nva", record(0, "142") + record(0, "http://h/") +
+                                                     record(0, "dl") + record(1, "one") +
+                                                     record(0, "two"));
+    }
+
+    test::TempFolder folder;
+    std::string listFile;
+    LinkList links;
+    ListHeader boxes;
+    test::RecordingStatusBar status;
+    test::ScriptedPrompts prompts;
+    OpenLinkList open{links, boxes, status, prompts};
+};
+
+TEST_F(OpenLinkListTest, ThePresetPathLoadsWithoutAskingAndTheDialogStartsThereNextTime) {
+    open.run(listFile);
+    ASSERT_EQ(links.count(), 2u);
+    EXPECT_EQ(status.text(StatusPanel::State), "Loaded");
+    EXPECT_EQ(status.text(StatusPanel::Detail), listFile);
+    EXPECT_EQ(status.detailHistory.front(), "2");
+    EXPECT_EQ(boxes.baseUrl(), "http://h/");
+
+    prompts.expectDialog(listFile);
+    open.run(std::nullopt);
+    EXPECT_EQ(links.count(), 4u);
+    const auto& request = prompts.dialogsShown().at(0);
+    EXPECT_EQ(request.title, "Load Harvex links list");
+    EXPECT_EQ(request.initialPath, listFile);
+    EXPECT_EQ(request.defaultExtension, "nva");
+    ASSERT_EQ(request.filters.size(), 2u);
+    EXPECT_EQ(request.filters[0].patterns, "*.nva");
+}
+
+TEST_F(OpenLinkListTest, CancellingTheDialogChangesNothing) {
+    prompts.expectDialog(std::nullopt);
+    open.run(std::nullopt);
+    EXPECT_EQ(links.count(), 0u);
+    EXPECT_EQ(status.text(StatusPanel::State), "Welcome to Harvex");
+    EXPECT_TRUE(status.detailHistory.empty());
+}
+
+TEST_F(OpenLinkListTest, AFailedReadIsShownAndLeavesTheStateLoading) {
+    test::TempFolder::write(listFile, test::TempFolder::read(listFile) + "short");
+    prompts.expectMessage(MessageIcon::Error, "Harvex2", "Read beyond end of file.",
+                          {MessageButton::Ok}, MessageButton::Ok);
+    open.run(listFile);
+    EXPECT_EQ(links.count(), 2u);
+    EXPECT_EQ(status.text(StatusPanel::State), "Loading...");
+    EXPECT_EQ(status.text(StatusPanel::Detail), "2");
+}
+
+} // namespace
+} // namespace harvex2::core
