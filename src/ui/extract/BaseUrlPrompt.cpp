@@ -3,6 +3,7 @@
 #include "ui/platform/ShownBytes.h"
 #include "ui/platform/TextBytes.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include <QGuiApplication>
@@ -17,6 +18,11 @@
 using namespace Qt::StringLiterals;
 
 namespace harvex2::ui {
+
+namespace {
+constexpr int kWidth = 387;
+constexpr int kHeight = 86;
+} // namespace
 
 BaseUrlPrompt::BaseUrlPrompt(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
@@ -43,7 +49,7 @@ BaseUrlPrompt::BaseUrlPrompt(QWidget* parent)
     layout->addLayout(nameRow);
     layout->addWidget(edit_);
     layout->addLayout(buttonRow);
-    setFixedSize(387, 86);
+    setFixedSize(kWidth, kHeight);
 }
 
 std::string BaseUrlPrompt::ask(const std::string& path) {
@@ -51,6 +57,8 @@ std::string BaseUrlPrompt::ask(const std::string& path) {
     const QString name = fromPathBytes(std::filesystem::path(path).filename().string());
     fileName_->setText(shownName(name));
     fileName_->setToolTip(name);
+    // A font wider than the design's widens the prompt rather than cutting the line.
+    setFixedSize(std::max(kWidth, layout()->minimumSize().width()), kHeight);
     centreOnDesktop();
     exec();
     return ShownBytes::read(*edit_);
