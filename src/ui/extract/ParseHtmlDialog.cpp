@@ -158,6 +158,7 @@ bool ParseHtmlDialog::ParseHTML() {
     if (parsed) {
         close_->setText(u"Close"_s);
     }
+    emit runEnded();
     return parsed;
 }
 

@@ -33,12 +33,17 @@ public:
     // A single HTML file dropped on the main window: parsed at once, without showing the
     // dialog and without touching its history. Ignored while a run is going on.
     void parseDroppedFile(const std::string& path);
+    bool isRunning() const { return running_; }
 
     void Button1Click();
     void Button2Click();
     void Button3Click();
 
     void reject() override;
+
+signals:
+    // A run has ended, whether the file could be read or not.
+    void runEnded();
 
 protected:
     void showEvent(QShowEvent* event) override;

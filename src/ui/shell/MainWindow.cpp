@@ -1,5 +1,6 @@
 #include "ui/shell/MainWindow.h"
 
+#include "core/extract/DroppedLinks.h"
 #include "core/shell/MruHistory.h"
 #include "core/shell/ProgramVersion.h"
 #include "core/shell/SettingsStorage.h"
@@ -167,30 +168,39 @@ void MainWindow::exitProgram() {
     close();
 }
 
-std::vector<std::string> MainWindow::droppedPaths(const QMimeData& data) {
-    std::vector<std::string> paths;
+MainWindow::Dropped MainWindow::dropped(const QMimeData& data) {
+    Dropped found;
     for (const QUrl& url : data.urls()) {
         if (url.isLocalFile()) {
-            paths.push_back(toPathBytes(url.toLocalFile()));
+            found.paths.push_back(toPathBytes(url.toLocalFile()));
+        } else if (std::string link = url.toEncoded().toStdString();
+                   core::DroppedLinks::isWebLink(link)) {
+            found.links.push_back(std::move(link));
         }
     }
-    return paths;
+    return found;
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!droppedPaths(*event->mimeData()).empty()) {
+    const Dropped found = dropped(*event->mimeData());
+    if (!found.paths.empty() || !found.links.empty()) {
         event->acceptProposedAction();
     }
 }
 
+// Local files keep their own rules; a browser's links count only in a drop without them.
 void MainWindow::dropEvent(QDropEvent* event) {
-    const std::vector<std::string> paths = droppedPaths(*event->mimeData());
-    if (paths.empty()) {
-        return;
-    }
-    event->acceptProposedAction();
-    if (hooks_.filesDropped) {
-        hooks_.filesDropped(paths);
+    const Dropped found = dropped(*event->mimeData());
+    if (!found.paths.empty()) {
+        event->acceptProposedAction();
+        if (hooks_.filesDropped) {
+            hooks_.filesDropped(found.paths);
+        }
+    } else if (!found.links.empty()) {
+        event->acceptProposedAction();
+        if (hooks_.linksDropped) {
+            hooks_.linksDropped(found.links);
+        }
     }
 }
 

@@ -61,7 +61,11 @@ private:
     void loadSettings();
     void loadHistories();
     void saveSettingsOnce();
-    static std::vector<std::string> droppedPaths(const QMimeData& data);
+    struct Dropped {
+        std::vector<std::string> paths; // local files
+        std::vector<std::string> links; // web and FTP links
+    };
+    static Dropped dropped(const QMimeData& data);
 
     AppServices& services_;
     core::LinkList links_;

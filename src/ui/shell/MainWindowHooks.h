@@ -18,6 +18,8 @@ struct MainWindowHooks {
     std::function<void(const std::optional<std::string>& presetPath)> openLinkList;
     // Files dropped on the main window, full paths in the order received.
     std::function<void(const std::vector<std::string>& paths)> filesDropped;
+    // Web and FTP links dragged from a browser, in the order received.
+    std::function<void(const std::vector<std::string>& links)> linksDropped;
     std::function<void()> saveLinks;
     std::function<void()> checkForNewVersion;
     std::function<void()> about;

@@ -18,7 +18,7 @@ namespace {
 // shows the dialog's "Developer Mode" label when services.developerMode is set, before the
 // next window is created.
 constexpr WindowEntry kProgramWindows[] = {
-    {WindowSlot::BaseUrlPrompt, "", SplashLine::None, nullptr},
+    {WindowSlot::BaseUrlPrompt, "", SplashLine::None, &makeBaseUrlPrompt},
     {WindowSlot::ParseHtml, "Import ", SplashLine::First, &makeParseHtmlDialog},
     {WindowSlot::Adding, "Adding ", SplashLine::First, &makeAddingWindow},
     {WindowSlot::Sequential, "Sequential ", SplashLine::First, &makeSequentialDialog},
@@ -26,8 +26,8 @@ constexpr WindowEntry kProgramWindows[] = {
     {WindowSlot::Options, "Options ", SplashLine::First, &makeOptionsDialog},
     {WindowSlot::BrowseDir, "BrowseDir ", SplashLine::First, &makeBrowseDirDialog},
     {WindowSlot::Connecting, "Connecting ", SplashLine::First, &makePleaseWaitWindow},
-    {WindowSlot::MultipleSetup, "Multiple ", SplashLine::Second, nullptr},
-    {WindowSlot::MultipleProgress, "Multiple2 ", SplashLine::Second, nullptr},
+    {WindowSlot::MultipleSetup, "Multiple ", SplashLine::Second, &makeMultipleSetupDialog},
+    {WindowSlot::MultipleProgress, "Multiple2 ", SplashLine::Second, &makeMultipleProgressWindow},
     {WindowSlot::SettingsList, "LoadSettings ", SplashLine::Second, &makeSettingsListDialog},
     {WindowSlot::SaveProfile, "SaveSettings ", SplashLine::Second, &makeSaveProfileDialog},
 };

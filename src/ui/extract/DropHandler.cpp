@@ -1,0 +1,89 @@
+#include "ui/extract/DropHandler.h"
+
+#include "core/extract/DroppedFiles.h"
+#include "core/extract/DroppedLinks.h"
+#include "ui/extract/MultipleSetupDialog.h"
+#include "ui/extract/ParseHtmlDialog.h"
+#include "ui/shell/AppServices.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/shell/MainWindowHooks.h"
+
+#include <utility>
+
+#include <QWidget>
+
+namespace harvex2::ui {
+
+DropHandler::DropHandler(AppServices& services, ParseHtmlDialog& parseHtml,
+                         MultipleSetupDialog& setup)
+    : QObject(&setup), services_(services), parseHtml_(parseHtml), setup_(setup) {
+    // Queued: the run's own dialog finishes its work before a waiting drop takes it over.
+    connect(&parseHtml, &ParseHtmlDialog::runEnded, this, &DropHandler::handlePending,
+            Qt::QueuedConnection);
+}
+
+void DropHandler::filesDropped(const std::vector<std::string>& paths) {
+    take({true, paths});
+}
+
+void DropHandler::linksDropped(const std::vector<std::string>& links) {
+    take({false, links});
+}
+
+void DropHandler::take(Drop drop) {
+    pending_.push_back(std::move(drop));
+    handlePending();
+}
+
+void DropHandler::handlePending() {
+    if (handling_ || parseHtml_.isRunning()) {
+        return;
+    }
+    handling_ = true;
+    while (!pending_.empty()) {
+        const Drop drop = std::move(pending_.front());
+        pending_.pop_front();
+        handle(drop);
+    }
+    handling_ = false;
+}
+
+void DropHandler::handle(const Drop& drop) {
+    if (drop.files) {
+        handleFiles(drop.items);
+    } else {
+        core::DroppedLinks::append(drop.items, *services_.links, *services_.statusBar);
+    }
+}
+
+void DropHandler::handleFiles(const std::vector<std::string>& paths) {
+    switch (core::DroppedFiles::route(paths)) {
+    case core::DropRoute::Nothing:
+        return;
+    case core::DropRoute::ParseHtml:
+        return parseHtml_.parseDroppedFile(paths.front());
+    case core::DropRoute::OpenLinkList:
+        if (services_.mainHooks->openLinkList) {
+            services_.mainHooks->openLinkList(paths.front());
+        }
+        return;
+    case core::DropRoute::CannotHandle:
+        services_.prompts->message({platform::MessageIcon::Error,
+                                    "Harvex2",
+                                    core::DroppedFiles::kCannotHandle,
+                                    {platform::MessageButton::Ok}});
+        return;
+    case core::DropRoute::ParseMany:
+        return parseMany(paths);
+    }
+}
+
+void DropHandler::parseMany(const std::vector<std::string>& paths) {
+    if (QWidget* main = services_.mainWindow) {
+        main->raise();
+        main->activateWindow();
+    }
+    setup_.parseFiles(paths);
+}
+
+} // namespace harvex2::ui

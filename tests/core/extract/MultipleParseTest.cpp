@@ -1,0 +1,154 @@
+#include "core/extract/MultipleParse.h"
+
+#include "support/core/ScriptedPrompts.h"
+#include "support/core/TempFolder.h"
+
+#include <cerrno>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace harvex2::core {
+namespace {
+
+using platform::MessageButton;
+using platform::MessageIcon;
+
+struct Switches final : IgnoreSwitches {
+    bool ignoreBookmarks_ = true;
+    bool ignoreMailTo() const override { return true; }
+    bool ignoreBookmarks() const override { return ignoreBookmarks_; }
+    bool qLinks() const override { return true; }
+};
+
+// Writes down what the run shows, and answers the prompt from a list.
+struct RecordingView final : MultipleParseView {
+    std::vector<std::string> events;
+    std::string base;
+    std::deque<std::string> answers;
+
+    void runStarted() override { events.push_back("start"); }
+    void fileStarted(const std::string& path) override {
+        events.push_back("file " + path.substr(path.rfind('/') + 1));
+    }
+    void showStep(MultipleStep step) override {
+        const char* names[] = {"-", "reading", "resolving", "adding"};
+        events.push_back(names[static_cast<int>(step)]);
+    }
+    void fileFinished(std::size_t done) override {
+        events.push_back("done " + std::to_string(done));
+    }
+    void runFinished() override { events.push_back("finished"); }
+    void runStopped() override { events.push_back("stopped"); }
+    void askBaseUrl(const std::string& path) override {
+        events.push_back("ask " + path.substr(path.rfind('/') + 1));
+        base = answers.front();
+        answers.pop_front();
+    }
+    std::string baseUrl() override { return base; }
+};
+
+class MultipleParseRun : public testing::Test {
+protected:
+    std::string page(const std::string& name, const std::string& html) {
+        return folder.makeFile(name, html);
+    }
+    bool run(const std::vector<std::string>& files, BaseUrlMethod method) {
+        return MultipleParse(switches, links, prompts, view).ParseMany(files, method);
+    }
+    std::vector<std::string> texts() const {
+        std::vector<std::string> all;
+        for (std::size_t i = 0; i < links.count(); ++i) {
+            EXPECT_FALSE(links.checkedAt(i));
+            all.push_back(links.textAt(i));
+        }
+        return all;
+    }
+
+    test::TempFolder folder;
+    Switches switches;
+    LinkList links;
+    test::ScriptedPrompts prompts;
+    RecordingView view;
+};
+
+TEST_F(MultipleParseRun, OneBaseResolvesEveryFilesRelativeLinks) {
+    links.append("before");
+    view.base = "http://";
+    const std::string first = page("first.htm", R"(<a href="name.zip"><a href="#top">)");
+    const std::string second =
+        page("second.htm", R"(<a href="ftp://host/f"><a href="/x"><a href="https://s/y">)");
+    EXPECT_TRUE(run({first, second}, BaseUrlMethod::OneForAll));
+    // The switches apply; absolute links stay as they are; "http://" meets "/x" as written.
+    EXPECT_EQ(texts(), (std::vector<std::string>{"before", "http://name.zip", "ftp://host/f",
+                                                 "http://x", "https://s/y"}));
+    EXPECT_EQ(view.events,
+              (std::vector<std::string>{"start", "file first.htm", "reading", "resolving", "adding",
+                                        "-", "done 1", "file second.htm", "reading", "resolving",
+                                        "adding", "-", "done 2", "finished"}));
+}
+
+TEST_F(MultipleParseRun, ABaseEndingInASlashMeetsLinksStartingWithOne) {
+    view.base = "http://host/dir/";
+    switches.ignoreBookmarks_ = false;
+    const std::string file = page("p.html", R"(<a href="/a"><a href="b"><a href="#c">)");
+    EXPECT_TRUE(run({file}, BaseUrlMethod::OneForAll));
+    EXPECT_EQ(texts(), (std::vector<std::string>{"http://host/dir/a", "http://host/dir/b",
+                                                 "http://host/dir/#c"}));
+}
+
+TEST_F(MultipleParseRun, EachFileIsAskedForItsOwnBase) {
+    view.answers = {"http://one/", "", "http://three/"};
+    const std::string one = page("one.htm", R"(<a href="a">)");
+    const std::string missing = folder.file("missing.htm");
+    const std::string three = page("three.htm", R"(<a href="c"><a href="http://abs/">)");
+    prompts.expectMessage(MessageIcon::Error, "Harvex2",
+                          "Error opening the HTML source file " + std::to_string(ENOENT),
+                          {MessageButton::Ok}, MessageButton::Ok);
+    EXPECT_TRUE(run({one, missing, three}, BaseUrlMethod::EachFile));
+    // A file that could not be read is still asked for, and an empty answer harms no one
+    // when nothing needs it.
+    EXPECT_EQ(texts(), (std::vector<std::string>{"http://one/a", "http://three/c", "http://abs/"}));
+    EXPECT_EQ(view.base, "http://three/");
+    const std::vector<std::string> asked{"ask one.htm", "ask missing.htm", "ask three.htm"};
+    std::vector<std::string> seen;
+    for (const std::string& event : view.events) {
+        if (event.starts_with("ask ")) {
+            seen.push_back(event);
+        }
+    }
+    EXPECT_EQ(seen, asked);
+}
+
+TEST_F(MultipleParseRun, AnEmptyBaseStopsAtTheFirstFileThatNeedsOne) {
+    links.append("before");
+    const std::string absolute = page("abs.htm", R"(<a href="http://a/1"><a href="ftp://b/2">)");
+    const std::string relative = page("rel.htm", R"(<a href="http://a/3"><a href="four">)");
+    const std::string third = page("third.htm", R"(<a href="http://a/5">)");
+    prompts.expectMessage(MessageIcon::Error, "Harvex2",
+                          "Error: one or more links require a Base URL", {MessageButton::Ok},
+                          MessageButton::Ok);
+    EXPECT_FALSE(run({absolute, relative, third}, BaseUrlMethod::OneForAll));
+    EXPECT_EQ(texts(), (std::vector<std::string>{"before", "http://a/1", "ftp://b/2"}));
+    EXPECT_EQ(view.events.back(), "stopped");
+    for (const std::string& event : view.events) {
+        EXPECT_NE(event, "file third.htm");
+        EXPECT_NE(event, "done 2");
+    }
+}
+
+TEST_F(MultipleParseRun, TheRunGoesOnAfterAnEmptyAnswerOnlyWhereNothingIsRelative) {
+    view.answers = {"", ""};
+    const std::string absolute = page("abs.htm", R"(<a href="http://a/1">)");
+    const std::string relative = page("rel.htm", R"(<a href="r">)");
+    prompts.expectMessage(MessageIcon::Error, "Harvex2",
+                          "Error: one or more links require a Base URL", {MessageButton::Ok},
+                          MessageButton::Ok);
+    EXPECT_FALSE(run({absolute, relative}, BaseUrlMethod::EachFile));
+    EXPECT_EQ(texts(), std::vector<std::string>{"http://a/1"});
+}
+
+} // namespace
+} // namespace harvex2::core
