@@ -3,6 +3,8 @@
 #include "core/handoff/NetVampirePass.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeAddingWindow.h"
+#include "support/core/FakeAutomation.h"
+#include "support/core/FakeDdeClient.h"
 #include "support/core/HandoffFakes.h"
 #include "support/core/NetVampireInstall.h"
 #include "support/core/ScriptedPrompts.h"
@@ -64,7 +66,7 @@ protected:
     }
 
     void run() {
-        core::AddingPass pass(userStore, machineStore);
+        core::AddingPass pass(userStore, machineStore, dde, automation);
         pass.run(context);
     }
 
@@ -80,6 +82,8 @@ protected:
     core::SettingsRecord settings;
     ScriptedPrompts prompts;
     CountingEventPump events;
+    FakeDdeClient dde;
+    FakeAutomation automation;
     core::AddingPassContext context{rows,   window,    settings,    prompts,
                                     events, userStore, machineStore};
 };
@@ -174,7 +178,22 @@ TEST_F(AddingPassTest, AnUnwritableDataFolderStopsAtTheRowAndLeavesTheWindowOpen
     EXPECT_EQ(settings.files, 0);
 }
 
+TEST_F(AddingPassTest, TheDdeSettingSendsEitherNetVampireToItsService) {
+    recordNetVampire(machineStore, programFolder);
+    for (const std::int32_t mode : {0, 2}) {
+        settings.mode = mode;
+        settings.nvdde = true;
+        window = {};
+        dde.requests.clear();
+        run();
+        EXPECT_EQ(dde.requests.size(), 3U);
+        EXPECT_EQ(window.closeRequests, std::vector<bool>{true});
+        EXPECT_FALSE(fs::exists(programFolder + "/Data/Jobs/A0000000.nvj"));
+    }
+}
+
 TEST_F(AddingPassTest, AnyOtherTargetProgramGoesToReGet) {
+    automation.registered = false;
     for (const std::int32_t mode : {1, 7}) {
         settings.mode = mode;
         window = {};
