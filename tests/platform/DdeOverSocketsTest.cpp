@@ -10,6 +10,7 @@
 #include <memory>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -99,6 +100,26 @@ TEST_F(DdeOverSocketsTest, ASilentOrVanishingServerIsNoReplyNotAHang) {
         // Once failed, the conversation stays failed.
         EXPECT_FALSE(conversation->request("v"));
     }
+}
+
+TEST_F(DdeOverSocketsTest, AServerThatAcceptsNobodyHoldsNoRequestForEver) {
+    const std::string path = platform::LocalEndpoint::path(
+        folder.path(), platform::LocalEndpoint::ddeName("VAMPIRE", "WWW_OpenURL"));
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, path.size());
+    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
+    ASSERT_EQ(::listen(listener, 1), 0);
+    const auto start = std::chrono::steady_clock::now();
+    // Past its small queue the server takes no connection at all.
+    for (int i = 0; i < 4; ++i) {
+        if (auto conversation = connect()) {
+            EXPECT_FALSE(conversation->request("u"));
+        }
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 3s);
+    ::close(listener);
 }
 
 TEST_F(DdeOverSocketsTest, NothingListeningStartsTheServiceApplicationAndTriesAgain) {

@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -73,14 +72,14 @@ FrameSocket FrameSocket::connectTo(const std::string& path) {
     }
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, path.data(), path.size());
-    FrameSocket socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    // Waits are bounded by poll(); the socket itself never blocks, not even in connect()
+    // when a server that accepts nobody has filled its queue.
+    FrameSocket socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (!socket.valid() ||
         ::connect(socket.fd_, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
         !peerIsOwnUser(socket.fd_)) {
         return FrameSocket();
     }
-    // Waits are bounded by poll(); the socket itself must never block.
-    ::fcntl(socket.fd_, F_SETFL, ::fcntl(socket.fd_, F_GETFL) | O_NONBLOCK);
     return socket;
 }
 
