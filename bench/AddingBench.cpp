@@ -4,6 +4,7 @@
 // of a row and for whole rows written as Net Vampire jobs.
 #include "NoPrompts.h"
 #include "OffscreenBench.h"
+#include "UnreachableTargets.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "ui/handoff/AddingWindow.h"
 #include "ui/platform/QtEventPump.h"
@@ -75,6 +76,8 @@ struct Bench {
         services.eventPump = &events;
         services.userStore = &userStore;
         services.machineStore = &machineStore;
+        services.dde = &targets;
+        services.automation = &targets;
         window = std::make_unique<ui::AddingWindow>(services, std::chrono::milliseconds(1));
         for (std::int64_t i = 0; i < rows; ++i) {
             window->rows().append("http://www.example.com/files/archive-" + std::to_string(i) +
@@ -93,6 +96,7 @@ struct Bench {
     core::SettingsRecord settings;
     bench::NoPrompts prompts;
     TenthsPump events;
+    bench::UnreachableTargets targets;
     ui::AppServices services;
     std::unique_ptr<ui::AddingWindow> window;
 };

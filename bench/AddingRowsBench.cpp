@@ -1,6 +1,7 @@
 // "Add selected" building the Adding window's rows from a list of checked links, with the
 // main window's status bar on screen turning its spinner, beside a plain loop making the
 // same rows with no window attached.
+#include "QuietPass.h"
 #include "NoPrompts.h"
 #include "OffscreenBench.h"
 #include "core/handoff/AddCommand.h"
@@ -33,11 +34,10 @@ private:
 };
 
 // The rows of the real window, which the bench never opens: only the building is timed.
-class BuildOnly : public core::AddingRun {
+class BuildOnly : public QuietWindow {
 public:
     explicit BuildOnly(ui::AddingWindow& window) : window_(window) {}
     core::AddingRows& rows() override { return window_.rows(); }
-    void run() override {}
 
 private:
     ui::AddingWindow& window_;

@@ -2,6 +2,7 @@
 // writes the same two files per job with one write each: the file system's own limit.
 
 #include "NoPrompts.h"
+#include "QuietPass.h"
 #include "core/handoff/JobFileChannel.h"
 #include "core/handoff/TNVManager.h"
 #include "platform/posix/FileRegistryStore.h"
@@ -43,25 +44,6 @@ private:
     std::string path_;
 };
 
-struct QuietWindow : core::AddingWindowPort {
-    core::AddingRows& rows() override { return rows_; }
-    void run() override {}
-    void setCaption(const std::string&) override {}
-    void scrollToRow(std::size_t) override {}
-    void setProgressRange(int) override {}
-    void setProgressPosition(int) override {}
-    void requestClose(bool) override {}
-    void setPleaseWaitStatus(const std::string&) override {}
-    void showPleaseWait() override {}
-    void hidePleaseWait() override {}
-
-    core::AddingRows rows_;
-};
-
-struct NoEvents : platform::EventPump {
-    void processEvents() override {}
-};
-
 // Holds the job counter in memory: what the channel costs without the settings file.
 class CounterInMemory : public platform::RegistryStore {
 public:
@@ -95,11 +77,11 @@ void runChannel(benchmark::State& state, const Scratch& scratch, platform::Regis
     for (int row = 0; row < kRows; ++row) {
         rows.append(url(row), "/home/me/down/part" + std::to_string(row) + ".zip", row);
     }
-    QuietWindow window;
+    bench::QuietWindow window;
     core::SettingsRecord settings;
     settings.realiFast = true;
     bench::NoPrompts prompts;
-    NoEvents events;
+    bench::NoEvents events;
     core::AddingPassContext context{rows, window, settings, prompts, events, user, machine};
     for (auto _ : state) {
         channel.run(context, {"", scratch.data()});

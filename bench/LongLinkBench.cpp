@@ -3,6 +3,7 @@
 // the whole process's, so run one size per process (--benchmark_filter=.../5242880$).
 #include "NoPrompts.h"
 #include "OffscreenBench.h"
+#include "UnreachableTargets.h"
 #include "core/shell/LinkList.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "ui/handoff/AddingWindow.h"
@@ -90,11 +91,14 @@ void showInAddingWindow(benchmark::State& state) {
         platform::Hive::LocalMachine, folder.filePath(QStringLiteral("machine.reg")).toStdString()};
     core::SettingsRecord settings;
     bench::NoPrompts prompts;
+    bench::UnreachableTargets targets;
     ui::AppServices services;
     services.settings = &settings;
     services.prompts = &prompts;
     services.userStore = &userStore;
     services.machineStore = &machineStore;
+    services.dde = &targets;
+    services.automation = &targets;
     for (auto _ : state) {
         ui::AddingWindow window(services, std::chrono::hours(1));
         const std::string link = longLink(state.range(0));

@@ -3,6 +3,7 @@
 // compares with its first tenth, from samples taken each time the run lets events through.
 #include "NoPrompts.h"
 #include "OffscreenBench.h"
+#include "UnreachableTargets.h"
 #include "core/shell/LinkList.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "ui/handoff/AddingWindow.h"
@@ -78,6 +79,8 @@ struct Bench {
         services.eventPump = &events;
         services.userStore = &userStore;
         services.machineStore = &userStore;
+        services.dde = &targets;
+        services.automation = &targets;
         adding = std::make_unique<AddingWithoutHandOff>(services);
         dialog = std::make_unique<ui::SequentialDialog>(services, *adding, interval);
         listView.setLinkModel(&listModel);
@@ -111,6 +114,7 @@ struct Bench {
     ui::LinkListView listView;
     bench::NoPrompts prompts;
     SamplingPump events;
+    bench::UnreachableTargets targets;
     ui::AppServices services;
     std::unique_ptr<AddingWithoutHandOff> adding;
     std::unique_ptr<ui::SequentialDialog> dialog;

@@ -1,5 +1,7 @@
 #include "core/shell/CommandLine.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "platform/posix/SocketAutomation.h"
+#include "platform/posix/SocketDdeClient.h"
 #include "ui/platform/QtEventPump.h"
 #include "ui/platform/QtPrompts.h"
 #include "ui/platform/QtShell.h"
@@ -39,7 +41,12 @@ int main(int argc, char** argv) {
     FileRegistryStore machineStore(Hive::LocalMachine,
                                    FileRegistryStore::defaultPath(Hive::LocalMachine));
 
+    platform::SocketDdeClient dde(shell);
+    platform::SocketAutomation automation(machineStore, shell);
+
     ui::AppServices services;
+    services.dde = &dde;
+    services.automation = &automation;
     services.prompts = &prompts;
     services.eventPump = &eventPump;
     services.shell = &shell;

@@ -88,4 +88,14 @@ std::optional<std::vector<std::string>> CommandWords::split(std::string_view lin
     }
 }
 
+std::string CommandWords::quote(std::string_view word) {
+    // Single quotes keep everything but themselves; a quote ends the quoted part, is kept by
+    // a backslash and the quoting goes on.
+    std::string quoted = "'";
+    for (const char c : word) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + '\'';
+}
+
 } // namespace harvex2::platform

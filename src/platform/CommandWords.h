@@ -17,6 +17,8 @@ class CommandWords {
 public:
     // nullopt when a quote is left open, as a shell would refuse the line.
     static std::optional<std::vector<std::string>> split(std::string_view line);
+    // One word that split() gives back exactly as it stands, whatever it holds.
+    static std::string quote(std::string_view word);
 };
 
 } // namespace harvex2::platform

@@ -45,5 +45,13 @@ TEST(CommandWords, RefusesAQuoteLeftOpen) {
     }
 }
 
+TEST(CommandWords, AQuotedWordComesBackWhole) {
+    for (const std::string word : {"/opt/Net Vampire/vampire", "it's", "$HOME \\ \"x\"", "", "'"}) {
+        const auto words = CommandWords::split(CommandWords::quote(word));
+        ASSERT_TRUE(words) << word;
+        EXPECT_EQ(*words, std::vector<std::string>{word});
+    }
+}
+
 } // namespace
 } // namespace harvex2::platform

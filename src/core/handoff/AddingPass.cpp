@@ -6,8 +6,10 @@
 
 namespace harvex2::core {
 
-AddingPass::AddingPass(platform::RegistryStore& userStore, platform::RegistryStore& machineStore)
-    : jobManager_(userStore, machineStore), jobFiles_(jobManager_), jobFilePass_(jobFiles_) {}
+AddingPass::AddingPass(platform::RegistryStore& userStore, platform::RegistryStore& machineStore,
+                       platform::DdeClient& dde, platform::Automation& automation)
+    : jobManager_(userStore, machineStore), jobFiles_(jobManager_), jobFilePass_(jobFiles_),
+      dde_(dde), ddePass_(dde_), reGet_(automation) {}
 
 void AddingPass::run(AddingPassContext& context) {
     // Nothing to hand over is not a failure: the window just closes.
@@ -24,10 +26,9 @@ void AddingPass::run(AddingPassContext& context) {
 }
 
 TargetPass& AddingPass::passFor(const SettingsRecord& settings) {
-    // Until the program can hold a DDE conversation, Net Vampire's passes write job files.
     const auto target = static_cast<TargetProgram>(settings.mode);
     if (target == TargetProgram::NetVampire || target == TargetProgram::NetVampire3) {
-        return jobFilePass_;
+        return settings.nvdde ? ddePass_ : jobFilePass_;
     }
     return reGet_;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/handoff/AddingPassContext.h"
+#include "core/handoff/DdeChannel.h"
 #include "core/handoff/JobFileChannel.h"
 #include "core/handoff/NetVampirePass.h"
 #include "core/handoff/ReGetPass.h"
@@ -12,7 +13,8 @@ namespace harvex2::core {
 // runs it when its start timer fires.
 class AddingPass {
 public:
-    AddingPass(platform::RegistryStore& userStore, platform::RegistryStore& machineStore);
+    AddingPass(platform::RegistryStore& userStore, platform::RegistryStore& machineStore,
+               platform::DdeClient& dde, platform::Automation& automation);
 
     // Hands every row to the target the settings name. A failure no pass handles is shown
     // with its own text and leaves the window open on the row it stopped at.
@@ -27,6 +29,8 @@ private:
     TNVManager jobManager_;
     JobFileChannel jobFiles_;
     NetVampirePass jobFilePass_;
+    DdeChannel dde_;
+    NetVampirePass ddePass_;
     ReGetPass reGet_;
 };
 

@@ -29,6 +29,9 @@ struct AddingPassContext {
     platform::RegistryStore& machineStore;
     // Cleared by a channel when a row was refused; decides the end of the pass.
     bool allOk = true;
+    // Set when the pass was ended early (a fatal error, a download manager that stopped
+    // answering): the end-of-pass rule no longer applies.
+    bool passEnded = false;
 };
 
 } // namespace harvex2::core

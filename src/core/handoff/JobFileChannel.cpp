@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 
 namespace harvex2::core {
 
@@ -25,12 +24,6 @@ std::size_t folderLength(const std::string& target) {
 std::string oneLine(std::string text) {
     std::erase_if(text, [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
     return text;
-}
-
-void countAdded(SettingsRecord& settings) {
-    if (settings.files < std::numeric_limits<std::int32_t>::max()) {
-        ++settings.files;
-    }
 }
 
 } // namespace
@@ -65,7 +58,7 @@ void JobFileChannel::addRow(AddingPassContext& context, const std::string& dataF
     job.set(kPropertyLocalFolder, oneLine(current.target.substr(0, folderPart)));
     job.set(kPropertyTitle, "[Harvex] " + oneLine(current.target.substr(folderPart)));
     context.rows.setStatus(row, name, RowPicture::Added);
-    countAdded(context.settings);
+    PassSteps::countAdded(context.settings);
     context.window.setProgressPosition(static_cast<int>(row));
 }
 

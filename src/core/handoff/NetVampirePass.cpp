@@ -10,6 +10,7 @@ using platform::MessageIcon;
 void NetVampirePass::run(AddingPassContext& context) {
     PassSteps::setUpProgress(context);
     context.allOk = true;
+    context.passEnded = false;
     context.window.setPleaseWaitStatus("Connecting to NetVampire...");
     context.window.showPleaseWait();
     context.events.processEvents();
@@ -24,7 +25,9 @@ void NetVampirePass::run(AddingPassContext& context) {
     }
     context.window.setPleaseWaitStatus("Initialising DDE Link...");
     channel_.run(context, *location);
-
+    if (context.passEnded) {
+        return;
+    }
     if (context.allOk) {
         context.window.requestClose(true);
         return;

@@ -1,5 +1,8 @@
 #include "core/handoff/PassSteps.h"
 
+#include <cstdint>
+#include <limits>
+
 namespace harvex2::core {
 
 using platform::MessageButton;
@@ -15,6 +18,12 @@ void PassSteps::beginRow(AddingPassContext& context, std::size_t row) {
     context.rows.setStatus(row, "Adding", RowPicture::Adding);
 }
 
+void PassSteps::countAdded(SettingsRecord& settings) {
+    if (settings.files < std::numeric_limits<std::int32_t>::max()) {
+        ++settings.files;
+    }
+}
+
 void PassSteps::Recover(AddingPassContext& context, bool hidePleaseWait,
                         const std::string& message) {
     context.prompts.message({MessageIcon::Error, "Error", message, {MessageButton::Ok}});
@@ -25,6 +34,7 @@ void PassSteps::Recover(AddingPassContext& context, bool hidePleaseWait,
         context.window.hidePleaseWait();
     }
     context.window.requestClose(true);
+    context.passEnded = true;
 }
 
 } // namespace harvex2::core

@@ -14,6 +14,8 @@ public:
     static void setUpProgress(AddingPassContext& context);
     // Brings the row into view and marks it as being handed over.
     static void beginRow(AddingPassContext& context, std::size_t row);
+    // The files-added counter, which stops at its largest value.
+    static void countAdded(SettingsRecord& settings);
     // The fatal-error path: the message, the fatal marker on the first row, and the window
     // closes. Rows the pass did not reach keep "Waiting".
     static void Recover(AddingPassContext& context, bool hidePleaseWait,

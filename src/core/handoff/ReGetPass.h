@@ -2,14 +2,29 @@
 
 #include "core/handoff/TargetPass.h"
 
+#include <string>
+
+namespace harvex2::platform {
+class Automation;
+}
+
 namespace harvex2::core {
 
-// The pass for ReGet, reached through its automation object "ReGet.UrlList.1". No
-// automation server can be reached on this platform yet, so the pass ends the way it does
-// when the object cannot be made.
+// The pass for ReGet (the program's AddToRG): every row's URL goes to ReGet's automation
+// object, one call of its method "Add" per link. The download directory is not passed on.
 class ReGetPass : public TargetPass {
 public:
+    static constexpr const char* kProgId = "ReGet.UrlList.1";
+
+    explicit ReGetPass(platform::Automation& automation) : automation_(automation) {}
+
     void run(AddingPassContext& context) override;
+
+    // The text ReGet is given for one link.
+    static std::string callText(const std::string& url);
+
+private:
+    platform::Automation& automation_;
 };
 
 } // namespace harvex2::core

@@ -40,6 +40,23 @@ void TNVManager::setRootFolder(std::string folder) {
 
 void TNVManager::setRefreshInterval(int milliseconds) {
     refreshInterval_ = std::max(milliseconds, 1000);
+    reschedule();
+}
+
+void TNVManager::setAutoRefresh(bool on) {
+    autoRefresh_ = on;
+    reschedule();
+}
+
+void TNVManager::setPollTimer(PollTimer* timer) {
+    pollTimer_ = timer;
+    reschedule();
+}
+
+void TNVManager::reschedule() {
+    if (pollTimer_) {
+        pollTimer_->schedule(autoRefresh_, refreshInterval_);
+    }
 }
 
 void TNVManager::loaded() {

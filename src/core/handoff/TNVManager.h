@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/handoff/PollTimer.h"
 #include "core/handoff/tNVJob.h"
 
 #include <cstddef>
@@ -35,7 +36,9 @@ public:
     // Values below 1000 become 1000.
     void setRefreshInterval(int milliseconds);
     bool autoRefresh() const { return autoRefresh_; }
-    void setAutoRefresh(bool on) { autoRefresh_ = on; }
+    void setAutoRefresh(bool on);
+    // The clock that calls poll(); it follows `autoRefresh()` and `refreshInterval()`.
+    void setPollTimer(PollTimer* timer);
     // The system's decimal separator for floating-point values; "." unless told.
     const std::string& decimalSeparator() const { return decimalSeparator_; }
     void setDecimalSeparator(std::string separator) { decimalSeparator_ = std::move(separator); }
@@ -64,6 +67,7 @@ public:
 
 private:
     void fireReloadJobs();
+    void reschedule();
     std::unique_ptr<tNVJob> claimJob(std::int8_t stateCode);
     // Makes the files of the first job from `number` on whose name is free; `number` ends
     // as that job's.
@@ -74,6 +78,7 @@ private:
     std::string rootFolder_;
     int refreshInterval_ = 2000;
     bool autoRefresh_ = false;
+    PollTimer* pollTimer_ = nullptr;
     std::string decimalSeparator_ = ".";
     std::vector<std::unique_ptr<tNVJob>> jobs_;
 };

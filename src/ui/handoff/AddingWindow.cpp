@@ -2,6 +2,7 @@
 
 #include "ui/handoff/AddingRowsModel.h"
 #include "ui/handoff/ColumnFitter.h"
+#include "ui/handoff/JobPollTimer.h"
 #include "ui/handoff/PleaseWaitWindow.h"
 #include "ui/handoff/StatePictures.h"
 #include "ui/platform/TextBytes.h"
@@ -35,7 +36,8 @@ AddingWindow::AddingWindow(AppServices& services, std::chrono::milliseconds star
                            QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      services_(services), pass_(*services.userStore, *services.machineStore),
+      services_(services),
+      pass_(*services.userStore, *services.machineStore, *services.dde, *services.automation),
       model_(new AddingRowsModel(rows_, this)), group_(new QGroupBox(u"Add items to NetVamp"_s)),
       list_(new QTreeView(group_)), progress_(new QProgressBar(group_)), timer_(new QTimer(this)) {
     setObjectName(u"TForm3"_s);
@@ -46,9 +48,15 @@ AddingWindow::AddingWindow(AppServices& services, std::chrono::milliseconds star
     timer_->setInterval(startDelay);
     connect(timer_, &QTimer::timeout, this, &AddingWindow::Timer1Timer);
     choosePictures(services.settings->mode);
+    new JobPollTimer(pass_.jobManager(), this);
+    // The component has been loaded with its window.
+    pass_.jobManager().loaded();
 }
 
-AddingWindow::~AddingWindow() = default;
+AddingWindow::~AddingWindow() {
+    // The poll timer, a child of the window, goes after the component it drives.
+    pass_.jobManager().setPollTimer(nullptr);
+}
 
 void AddingWindow::buildControls() {
     auto* layout = new QVBoxLayout(this);

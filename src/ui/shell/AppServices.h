@@ -2,6 +2,8 @@
 
 #include "core/shell/LinkList.h"
 #include "core/shell/SettingsRecord.h"
+#include "platform/Automation.h"
+#include "platform/DdeClient.h"
 #include "platform/EventPump.h"
 #include "platform/Prompts.h"
 #include "platform/RegistryStore.h"
@@ -30,6 +32,9 @@ struct AppServices {
     platform::Shell* shell = nullptr;
     platform::RegistryStore* userStore = nullptr;
     platform::RegistryStore* machineStore = nullptr;
+    // How the hand-off reaches Net Vampire's DDE service and ReGet's automation object.
+    platform::DdeClient* dde = nullptr;
+    platform::Automation* automation = nullptr;
     WindowCatalog* windows = nullptr;
     MainWindowHooks* mainHooks = nullptr;
     bool developerMode = false;

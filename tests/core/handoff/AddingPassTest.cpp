@@ -4,6 +4,8 @@
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeAddingWindow.h"
 #include "support/core/FakeEventPump.h"
+#include "support/core/FakeAutomation.h"
+#include "support/core/FakeDdeClient.h"
 #include "support/core/HandoffFakes.h"
 #include "support/core/NetVampireInstall.h"
 #include "support/core/ScriptedPrompts.h"
@@ -65,7 +67,7 @@ protected:
     }
 
     void run() {
-        core::AddingPass pass(userStore, machineStore);
+        core::AddingPass pass(userStore, machineStore, dde, automation);
         pass.run(context);
     }
 
@@ -81,6 +83,8 @@ protected:
     core::SettingsRecord settings;
     ScriptedPrompts prompts;
     FakeEventPump events;
+    FakeDdeClient dde;
+    FakeAutomation automation;
     core::AddingPassContext context{rows,   window,    settings,    prompts,
                                     events, userStore, machineStore};
 };
@@ -186,7 +190,22 @@ TEST_F(AddingPassTest, AnUnwritableDataFolderStopsAtTheRowAndLeavesTheWindowOpen
     EXPECT_EQ(settings.files, 0);
 }
 
+TEST_F(AddingPassTest, TheDdeSettingSendsEitherNetVampireToItsService) {
+    recordNetVampire(machineStore, programFolder);
+    for (const std::int32_t mode : {0, 2}) {
+        settings.mode = mode;
+        settings.nvdde = true;
+        window = {};
+        dde.requests.clear();
+        run();
+        EXPECT_EQ(dde.requests.size(), 3U);
+        EXPECT_EQ(window.closeRequests, std::vector<bool>{true});
+        EXPECT_FALSE(fs::exists(programFolder + "/Data/Jobs/A0000000.nvj"));
+    }
+}
+
 TEST_F(AddingPassTest, AnyOtherTargetProgramGoesToReGet) {
+    automation.registered = false;
     for (const std::int32_t mode : {1, 7}) {
         SCOPED_TRACE(mode);
         settings.mode = mode;

@@ -281,5 +281,25 @@ TEST_F(TNVManagerTest, ThePollReportsAGrownPartialFile) {
     EXPECT_TRUE(events.empty());
 }
 
+// Stands for the window's timer: remembers what it was told.
+class RecordingPollTimer : public PollTimer {
+public:
+    void schedule(bool running, int intervalMs) override { told.emplace_back(running, intervalMs); }
+    std::vector<std::pair<bool, int>> told;
+};
+
+TEST_F(TNVManagerTest, ThePollTimerRunsOnlyWhileAutoRefreshIsOnAtTheInterval) {
+    RecordingPollTimer timer;
+    manager_.setPollTimer(&timer);
+    manager_.setAutoRefresh(true);
+    manager_.setRefreshInterval(500);
+    manager_.setAutoRefresh(false);
+    EXPECT_EQ(timer.told, (std::vector<std::pair<bool, int>>{
+                              {false, 2000}, {true, 2000}, {true, 1000}, {false, 1000}}));
+    manager_.setPollTimer(nullptr);
+    manager_.setAutoRefresh(true);
+    EXPECT_EQ(timer.told.size(), 4U);
+}
+
 } // namespace
 } // namespace harvex2::core

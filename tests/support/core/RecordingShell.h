@@ -2,6 +2,7 @@
 
 #include "platform/Shell.h"
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,10 +19,12 @@ public:
     }
     bool startCommand(const std::string& commandLine) override {
         started.push_back(commandLine);
-        return true;
+        return onStart ? onStart(commandLine) : true;
     }
 
     bool opens = true;
+    // What starting a command does; it succeeds without doing anything unless told.
+    std::function<bool(const std::string&)> onStart;
     std::vector<std::pair<std::string, platform::ShowMode>> opened;
     std::vector<std::string> started;
 };

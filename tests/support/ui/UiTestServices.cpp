@@ -15,6 +15,8 @@ ui::AppServices UiTestServices::make() {
     services.eventPump = &eventPump;
     services.userStore = &userStore;
     services.machineStore = &machineStore;
+    services.dde = &dde;
+    services.automation = &automation;
     services.programFolder = folder() + "/";
     return services;
 }

@@ -2,6 +2,8 @@
 
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeEventPump.h"
+#include "platform/posix/SocketAutomation.h"
+#include "platform/posix/SocketDdeClient.h"
 #include "support/core/RecordingShell.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
@@ -30,6 +32,10 @@ public:
     platform::FileRegistryStore userFileStore;
     platform::FileRegistryStore machineStore;
     CountingStore userStore{userFileStore};
+    // The test's own folder stands for the runtime folder: servers of a test listen there.
+    platform::SocketDdeClient dde{shell, folder_.path(), std::chrono::milliseconds(300)};
+    platform::SocketAutomation automation{machineStore, shell, folder_.path(),
+                                          std::chrono::seconds(2), std::chrono::milliseconds(500)};
 };
 
 } // namespace harvex2::test

@@ -248,5 +248,16 @@ TEST_F(AddingWindowTest, ThePleaseWaitWindowShowsTheConnectionStatus) {
     EXPECT_EQ(window.result(), QDialog::Accepted);
 }
 
+TEST_F(AddingWindowTest, TheJobPollRunsOnlyWhileAutomaticRefreshIsOn) {
+    auto* poll = window.findChild<QTimer*>(QStringLiteral("NVManagerTimer"));
+    ASSERT_NE(poll, nullptr);
+    EXPECT_FALSE(poll->isActive());
+    window.jobManager().setAutoRefresh(true);
+    EXPECT_TRUE(poll->isActive());
+    EXPECT_EQ(poll->interval(), 2000);
+    window.jobManager().setAutoRefresh(false);
+    EXPECT_FALSE(poll->isActive());
+}
+
 } // namespace
 } // namespace harvex2::test

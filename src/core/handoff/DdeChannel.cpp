@@ -1,0 +1,85 @@
+#include "core/handoff/DdeChannel.h"
+
+#include "core/handoff/PassSteps.h"
+#include "platform/DdeClient.h"
+
+namespace harvex2::core {
+
+using platform::MessageButton;
+using platform::MessageIcon;
+
+namespace {
+
+const char* const kCannotConnect = "Cannot Connect to NetVampire.\r\n\r\nMake sure you're using "
+                                   "NetVampire 2.41 or higher.\r\nHarvex cannot work with "
+                                   "NetVampire 2.4";
+
+} // namespace
+
+std::string DdeChannel::serviceApplication(const std::string& executable) {
+    const auto name = executable.find_last_of("/\\");
+    const auto dot = executable.rfind('.');
+    if (dot == std::string::npos || (name != std::string::npos && dot < name)) {
+        return executable;
+    }
+    return executable.substr(0, dot);
+}
+
+std::string DdeChannel::requestItem(const AddingRow& row) {
+    return row.url + ',' + row.target + ',';
+}
+
+void DdeChannel::run(AddingPassContext& context, const NetVampireLocation& location) {
+    auto conversation = client_.connect(std::string(NetVampireContract::kDdeService),
+                                        std::string(NetVampireContract::kDdeTopic),
+                                        serviceApplication(location.executable));
+    if (!conversation) {
+        PassSteps::Recover(context, true, kCannotConnect);
+        return;
+    }
+    context.window.hidePleaseWait();
+    for (std::size_t row = 0; row < context.rows.count(); ++row) {
+        if (!addRow(context, *conversation, row)) {
+            return;
+        }
+    }
+}
+
+bool DdeChannel::addRow(AddingPassContext& context, platform::DdeConversation& conversation,
+                        std::size_t row) {
+    PassSteps::beginRow(context, row);
+    const auto reply = conversation.request(requestItem(context.rows.at(row)));
+    if (!reply) {
+        context.rows.setStatus(row, "Failed, NV not responding.", RowPicture::Fatal);
+        context.prompts.message(
+            {MessageIcon::Error, "Harvex2", "Net Vampire is not responding", {MessageButton::Ok}});
+        context.rows.setOutcome(row, RowOutcome::Fatal);
+        // The window stays open on the row that did not answer.
+        context.passEnded = true;
+        return false;
+    }
+    if (reply->empty()) {
+        context.rows.setStatus(row, "Added", RowPicture::Added);
+        PassSteps::countAdded(context.settings);
+    } else {
+        refuse(context, row, *reply);
+    }
+    context.window.setProgressPosition(static_cast<int>(row));
+    return true;
+}
+
+void DdeChannel::refuse(AddingPassContext& context, std::size_t row, const std::string& reply) {
+    std::string status = context.rows.at(row).status;
+    if (static_cast<TargetProgram>(context.settings.mode) == TargetProgram::NetVampire3) {
+        status = reply;
+    } else if (reply.find("Invalid") != std::string::npos) {
+        status = "Failed - invalid URL";
+    } else if (reply.find("Local file") != std::string::npos) {
+        status = "Failed - local file in use";
+    }
+    context.rows.setStatus(row, std::move(status), RowPicture::Refused);
+    context.rows.setOutcome(row, RowOutcome::Refused);
+    context.allOk = false;
+}
+
+} // namespace harvex2::core

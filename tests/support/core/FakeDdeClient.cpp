@@ -1,0 +1,44 @@
+#include "support/core/FakeDdeClient.h"
+
+namespace harvex2::test {
+
+namespace {
+
+class FakeConversation : public platform::DdeConversation {
+public:
+    explicit FakeConversation(FakeDdeClient& client) : client_(client) {
+        ++client_.conversationsOpen;
+    }
+    ~FakeConversation() override { --client_.conversationsOpen; }
+    FakeConversation(const FakeConversation&) = delete;
+    FakeConversation& operator=(const FakeConversation&) = delete;
+
+    std::optional<std::string> request(const std::string& item) override {
+        client_.requests.push_back(item);
+        if (client_.replies.empty()) {
+            return std::string();
+        }
+        auto reply = client_.replies.front();
+        client_.replies.pop_front();
+        return reply;
+    }
+
+private:
+    FakeDdeClient& client_;
+};
+
+} // namespace
+
+std::unique_ptr<platform::DdeConversation> FakeDdeClient::connect(const std::string& serviceName,
+                                                                  const std::string& topicName,
+                                                                  const std::string& application) {
+    service = serviceName;
+    topic = topicName;
+    serviceApplication = application;
+    if (!answers) {
+        return nullptr;
+    }
+    return std::make_unique<FakeConversation>(*this);
+}
+
+} // namespace harvex2::test
