@@ -1,4 +1,5 @@
 #include "core/shell/CommandLine.h"
+#include "platform/posix/CurlJsonRpcConnector.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "ui/platform/QtEventPump.h"
 #include "ui/platform/QtPrompts.h"
@@ -39,7 +40,10 @@ int main(int argc, char** argv) {
     FileRegistryStore machineStore(Hive::LocalMachine,
                                    FileRegistryStore::defaultPath(Hive::LocalMachine));
 
+    platform::CurlJsonRpcConnector jsonRpc;
+
     ui::AppServices services;
+    services.jsonRpc = &jsonRpc;
     services.prompts = &prompts;
     services.eventPump = &eventPump;
     services.shell = &shell;

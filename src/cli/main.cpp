@@ -1,5 +1,6 @@
 #include "cli/ExitStatus.h"
 #include "cli/ExtractCommand.h"
+#include "cli/SendCommand.h"
 #include "cli/SequenceCommand.h"
 #include "cli/Usage.h"
 
@@ -48,6 +49,9 @@ int runCommand(const std::vector<std::string>& args) {
     }
     if (args.front() == "sequence") {
         return runCommand<SequenceCommand>(rest);
+    }
+    if (args.front() == "send") {
+        return runCommand<SendCommand>(rest);
     }
     return usageError("unknown command '" + args.front() + "'");
 }

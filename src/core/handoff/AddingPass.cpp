@@ -6,8 +6,10 @@
 
 namespace harvex2::core {
 
-AddingPass::AddingPass(platform::RegistryStore& userStore, platform::RegistryStore& machineStore)
-    : jobManager_(userStore, machineStore), jobFiles_(jobManager_), jobFilePass_(jobFiles_) {}
+AddingPass::AddingPass(platform::RegistryStore& userStore, platform::RegistryStore& machineStore,
+                       platform::JsonRpcConnector& jsonRpc)
+    : jobManager_(userStore, machineStore), jobFiles_(jobManager_), jobFilePass_(jobFiles_),
+      aria2_(jsonRpc) {}
 
 void AddingPass::run(AddingPassContext& context) {
     // Nothing to hand over is not a failure: the window just closes.
@@ -28,6 +30,9 @@ TargetPass& AddingPass::passFor(const SettingsRecord& settings) {
     const auto target = static_cast<TargetProgram>(settings.mode);
     if (target == TargetProgram::NetVampire || target == TargetProgram::NetVampire3) {
         return jobFilePass_;
+    }
+    if (target == TargetProgram::Aria2) {
+        return aria2_;
     }
     return reGet_;
 }

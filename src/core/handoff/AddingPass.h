@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/handoff/AddingPassContext.h"
+#include "core/handoff/Aria2Pass.h"
 #include "core/handoff/JobFileChannel.h"
 #include "core/handoff/NetVampirePass.h"
 #include "core/handoff/ReGetPass.h"
@@ -12,7 +13,8 @@ namespace harvex2::core {
 // runs it when its start timer fires.
 class AddingPass {
 public:
-    AddingPass(platform::RegistryStore& userStore, platform::RegistryStore& machineStore);
+    AddingPass(platform::RegistryStore& userStore, platform::RegistryStore& machineStore,
+               platform::JsonRpcConnector& jsonRpc);
 
     // Hands every row to the target the settings name. A failure no pass handles is shown
     // with its own text and leaves the window open on the row it stopped at.
@@ -28,6 +30,7 @@ private:
     JobFileChannel jobFiles_;
     NetVampirePass jobFilePass_;
     ReGetPass reGet_;
+    Aria2Pass aria2_;
 };
 
 } // namespace harvex2::core

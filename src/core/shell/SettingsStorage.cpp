@@ -35,6 +35,16 @@ void readRecord(platform::RegistryStore& store, SettingsRecord& record) {
     record.nvJobDefault = store.readInteger("NVJobDefault");
     record.realiFast = store.readBool("RealiFast");
 }
+
+// Newer than the rest: each is read on its own, so that an older store keeps the others.
+void readAria2(platform::RegistryStore& store, SettingsRecord& record) {
+    if (store.openKey(kSettingsKey, false)) {
+        for (auto [name, value] : {std::pair{"Aria2URL", &record.aria2Url},
+                                   std::pair{"Aria2Secret", &record.aria2Secret}}) {
+            *value = store.valueExists(name) ? store.readString(name) : *value;
+        }
+    }
+}
 } // namespace
 
 void openOrCreateKey(platform::RegistryStore& store, const std::string& path) {
@@ -47,6 +57,8 @@ SettingsRecord SettingsStorage::LoadSettings(const WindowRect& current) {
     SettingsRecord record;
     record.position = current;
     try {
+        // First: the other values stop at the first one missing.
+        readAria2(store_, record);
         readRecord(store_, record);
     } catch (const platform::RegistryError&) {
         // A damaged or partial store falls back to defaults without a word.
@@ -80,6 +92,9 @@ void SettingsStorage::SaveSettings(const SettingsRecord& record, const WindowRec
     store_.writeBool("NVDDE", record.nvdde);
     store_.writeInteger("NVJobDefault", record.nvJobDefault);
     store_.writeBool("RealiFast", record.realiFast);
+    openOrCreateKey(store_, kSettingsKey);
+    store_.writeString("Aria2URL", record.aria2Url);
+    store_.writeString("Aria2Secret", record.aria2Secret);
     store_.closeKey();
     changes.commit();
 }

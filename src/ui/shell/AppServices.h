@@ -3,6 +3,7 @@
 #include "core/shell/LinkList.h"
 #include "core/shell/SettingsRecord.h"
 #include "platform/EventPump.h"
+#include "platform/JsonRpcClient.h"
 #include "platform/Prompts.h"
 #include "platform/RegistryStore.h"
 #include "platform/Shell.h"
@@ -30,6 +31,7 @@ struct AppServices {
     platform::Shell* shell = nullptr;
     platform::RegistryStore* userStore = nullptr;
     platform::RegistryStore* machineStore = nullptr;
+    platform::JsonRpcConnector* jsonRpc = nullptr;
     WindowCatalog* windows = nullptr;
     MainWindowHooks* mainHooks = nullptr;
     bool developerMode = false;

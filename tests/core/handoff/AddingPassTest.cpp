@@ -3,6 +3,7 @@
 #include "core/handoff/NetVampirePass.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeAddingWindow.h"
+#include "support/core/FakeJsonRpc.h"
 #include "support/core/HandoffFakes.h"
 #include "support/core/NetVampireInstall.h"
 #include "support/core/ScriptedPrompts.h"
@@ -64,7 +65,7 @@ protected:
     }
 
     void run() {
-        core::AddingPass pass(userStore, machineStore);
+        core::AddingPass pass(userStore, machineStore, jsonRpc);
         pass.run(context);
     }
 
@@ -80,6 +81,7 @@ protected:
     core::SettingsRecord settings;
     ScriptedPrompts prompts;
     CountingEventPump events;
+    FakeJsonRpc jsonRpc;
     core::AddingPassContext context{rows,   window,    settings,    prompts,
                                     events, userStore, machineStore};
 };

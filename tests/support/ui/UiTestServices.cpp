@@ -15,6 +15,7 @@ ui::AppServices UiTestServices::make() {
     services.eventPump = &eventPump;
     services.userStore = &userStore;
     services.machineStore = &machineStore;
+    services.jsonRpc = &jsonRpc;
     services.programFolder = folder() + "/";
     return services;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/EventPump.h"
+#include "platform/posix/CurlJsonRpcConnector.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/RecordingShell.h"
 #include "support/core/ScriptedPrompts.h"
@@ -35,6 +36,7 @@ public:
     platform::FileRegistryStore userFileStore;
     platform::FileRegistryStore machineStore;
     CountingStore userStore{userFileStore};
+    platform::CurlJsonRpcConnector jsonRpc;
 };
 
 } // namespace harvex2::test
