@@ -1,4 +1,5 @@
 #include "core/shell/CommandLine.h"
+#include "platform/posix/CurlJsonRpcConnector.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "platform/posix/SocketAutomation.h"
 #include "platform/posix/SocketDdeClient.h"
@@ -44,9 +45,12 @@ int main(int argc, char** argv) {
     platform::SocketDdeClient dde(shell);
     platform::SocketAutomation automation(machineStore, shell);
 
+    platform::CurlJsonRpcConnector jsonRpc;
+
     ui::AppServices services;
     services.dde = &dde;
     services.automation = &automation;
+    services.jsonRpc = &jsonRpc;
     services.prompts = &prompts;
     services.eventPump = &eventPump;
     services.shell = &shell;

@@ -10,6 +10,8 @@ const char* const kUsageText =
     "       harvex2-cli list [-0|--null] FILE.nva\n"
     "       harvex2-cli convert INPUT --to nva|html|text [--selected|--unselected]\n"
     "                           [--base URL] -o OUTPUT\n"
+    "       harvex2-cli send --aria2 [--rpc URL] [--secret S] [--dir D] [-0|--null]\n"
+    "                        [FILE|-]\n"
     "Try 'harvex2-cli --help' for more information.\n";
 
 const char* const kHelpText =
@@ -17,6 +19,7 @@ const char* const kHelpText =
        harvex2-cli sequence [OPTION]... TEMPLATE START END [STEP]
        harvex2-cli list [OPTION]... FILE.nva
        harvex2-cli convert INPUT --to nva|html|text [OPTION]... -o OUTPUT
+       harvex2-cli send --aria2 [OPTION]... [FILE|-]
 
 extract: prints the links found in each HTML FILE, in order, exactly as the
 Parse HTML dialog of Harvex2 finds them: after a "<", the first "h" or "H" of
@@ -109,6 +112,28 @@ Exit status:
      convert: INPUT could not be read or OUTPUT not written; standard
      error names the file and the reason, and OUTPUT is left as it was.
   2  wrong usage
+
+send: hands the links of FILE (standard input when it is "-" or not given),
+one per line, to aria2 over its JSON-RPC interface, the way the Adding window
+does with aria2 chosen in Options. Prints one line per link: aria2's GID, a
+tab and the link when aria2 took it, or "error: " and aria2's message, a tab
+and the link when it refused it. Exits with 1 when any link was refused or
+aria2 could not be reached, and 2 on usage errors.
+
+Options of send:
+      --aria2            the download manager to hand the links to (the only
+                         one that can be reached from here)
+      --rpc URL          aria2's JSON-RPC address
+                         (default http://127.0.0.1:6800/jsonrpc)
+      --secret S         aria2's secret token; by default the value of the
+                         environment variable HARVEX2_ARIA2_SECRET, which
+                         keeps it out of the process list
+      --dir D            save into folder D; the file is named after the
+                         text after the link's last "/" when that is a plain
+                         file name, otherwise aria2 names it
+  -0, --null             links are separated by NUL bytes (as "extract -0"
+                         writes them), and so are the outcome lines
+  -h, --help             show this help and exit
 
 Examples:
   harvex2-cli extract page.html | aria2c -i -

@@ -2,6 +2,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/ExtractCommand.h"
 #include "cli/ListCommand.h"
+#include "cli/SendCommand.h"
 #include "cli/SequenceCommand.h"
 #include "cli/Usage.h"
 
@@ -56,6 +57,9 @@ int runCommand(const std::vector<std::string>& args) {
     }
     if (args.front() == "convert") {
         return runCommand<ConvertCommand>(rest);
+    }
+    if (args.front() == "send") {
+        return runCommand<SendCommand>(rest);
     }
     return usageError("unknown command '" + args.front() + "'");
 }

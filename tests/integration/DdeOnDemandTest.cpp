@@ -4,6 +4,7 @@
 #include "platform/posix/SocketDdeClient.h"
 #include "support/core/FakeAddingWindow.h"
 #include "support/core/FakeAutomation.h"
+#include "support/core/FakeJsonRpc.h"
 #include "support/core/FakeEventPump.h"
 #include "support/core/NetVampireInstall.h"
 #include "support/core/ScriptedPrompts.h"
@@ -51,7 +52,8 @@ TEST(DdeOnDemand, AServerStartedFromTheServiceApplicationGetsEveryRow) {
     FakeEventPump events;
     core::AddingPassContext context{rows,   window,    settings,    prompts,
                                     events, userStore, machineStore};
-    core::AddingPass pass(userStore, machineStore, dde, automation);
+    FakeJsonRpc jsonRpc;
+    core::AddingPass pass(userStore, machineStore, dde, automation, jsonRpc);
     pass.run(context);
 
     EXPECT_EQ(shell.started, std::vector<std::string>{CommandWords::quote(application)});

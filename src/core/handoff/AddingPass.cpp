@@ -7,9 +7,10 @@
 namespace harvex2::core {
 
 AddingPass::AddingPass(platform::RegistryStore& userStore, platform::RegistryStore& machineStore,
-                       platform::DdeClient& dde, platform::Automation& automation)
+                       platform::DdeClient& dde, platform::Automation& automation,
+                       platform::JsonRpcConnector& jsonRpc)
     : jobManager_(userStore, machineStore), jobFiles_(jobManager_), jobFilePass_(jobFiles_),
-      dde_(dde), ddePass_(dde_), reGet_(automation) {}
+      dde_(dde), ddePass_(dde_), reGet_(automation), aria2_(jsonRpc) {}
 
 void AddingPass::run(AddingPassContext& context) {
     // Nothing to hand over is not a failure: the window just closes.
@@ -29,6 +30,9 @@ TargetPass& AddingPass::passFor(const SettingsRecord& settings) {
     const auto target = static_cast<TargetProgram>(settings.mode);
     if (target == TargetProgram::NetVampire || target == TargetProgram::NetVampire3) {
         return settings.nvdde ? ddePass_ : jobFilePass_;
+    }
+    if (target == TargetProgram::Aria2) {
+        return aria2_;
     }
     return reGet_;
 }

@@ -2,6 +2,7 @@
 
 #include "core/handoff/AddingPassContext.h"
 #include "core/handoff/DdeChannel.h"
+#include "core/handoff/Aria2Pass.h"
 #include "core/handoff/JobFileChannel.h"
 #include "core/handoff/NetVampirePass.h"
 #include "core/handoff/ReGetPass.h"
@@ -14,7 +15,8 @@ namespace harvex2::core {
 class AddingPass {
 public:
     AddingPass(platform::RegistryStore& userStore, platform::RegistryStore& machineStore,
-               platform::DdeClient& dde, platform::Automation& automation);
+               platform::DdeClient& dde, platform::Automation& automation,
+               platform::JsonRpcConnector& jsonRpc);
 
     // Hands every row to the target the settings name. A failure no pass handles is shown
     // with its own text and leaves the window open on the row it stopped at.
@@ -32,6 +34,7 @@ private:
     DdeChannel dde_;
     NetVampirePass ddePass_;
     ReGetPass reGet_;
+    Aria2Pass aria2_;
 };
 
 } // namespace harvex2::core

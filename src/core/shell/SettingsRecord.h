@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace harvex2::core {
 
@@ -13,7 +14,7 @@ struct WindowRect {
     bool operator==(const WindowRect&) const = default;
 };
 
-enum class TargetProgram : std::int32_t { NetVampire = 0, ReGet = 1, NetVampire3 = 2 };
+enum class TargetProgram : std::int32_t { NetVampire = 0, ReGet = 1, NetVampire3 = 2, Aria2 = 3 };
 
 // The program's settings, loaded once at start-up and saved once at exit.
 struct SettingsRecord {
@@ -29,6 +30,8 @@ struct SettingsRecord {
     bool nvdde = false;
     std::int32_t nvJobDefault = 0;
     bool realiFast = false;
+    std::string aria2Url = "http://127.0.0.1:6800/jsonrpc";
+    std::string aria2Secret = {};
     bool operator==(const SettingsRecord&) const = default;
 };
 

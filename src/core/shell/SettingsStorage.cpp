@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <variant>
 
 namespace harvex2::core {
@@ -143,12 +144,41 @@ void writeRecord(platform::RegistryStore& store, SettingsRecord& record,
                    setting.member);
     }
 }
+
+// Newer than the rest: each is read on its own, so that an older store, or one that stops
+// early because Remember was off, keeps them.
+constexpr std::pair<const char*, std::string SettingsRecord::*> kSeparateSettings[] = {
+    {"Aria2URL", &SettingsRecord::aria2Url},
+    {"Aria2Secret", &SettingsRecord::aria2Secret},
+};
+
+void readSeparateSettings(platform::RegistryStore& store, SettingsRecord& record) {
+    platform::KeyHandle key(store);
+    if (!key.open(kSettingsKey, false)) {
+        return;
+    }
+    for (const auto& [name, member] : kSeparateSettings) {
+        if (store.valueExists(name)) {
+            record.*member = store.readString(name);
+        }
+    }
+}
+
+void writeSeparateSettings(platform::RegistryStore& store, const SettingsRecord& record) {
+    platform::KeyHandle key(store);
+    key.create(kSettingsKey);
+    for (const auto& [name, member] : kSeparateSettings) {
+        store.writeString(name, record.*member);
+    }
+}
 } // namespace
 
 SettingsRecord SettingsStorage::LoadSettings(const WindowRect& current) {
     SettingsRecord record;
     record.position = current;
     try {
+        // First: the other values stop at the first one missing.
+        readSeparateSettings(store_, record);
         readRecord(store_, record);
     } catch (const platform::RegistryError&) {
         // A store that cannot be read at all falls back to defaults without a word.
@@ -163,6 +193,7 @@ void SettingsStorage::SaveSettings(const SettingsRecord& record, const WindowRec
     SettingsRecord saved = record;
     saved.position = current;
     writeRecord(store_, saved, version);
+    writeSeparateSettings(store_, record);
     changes.commit();
 }
 

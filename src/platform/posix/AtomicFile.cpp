@@ -28,18 +28,20 @@ void writeAll(int fd, std::string_view bytes) {
     }
 }
 
-void keepPermissions(int fd, const std::string& path) {
+// The stores hold secrets (a download manager's token): whatever the file allowed before,
+// group and others lose their access.
+void keepOwnerPermissions(int fd, const std::string& path) {
     struct stat old {};
     if (::stat(path.c_str(), &old) == 0) {
-        check(::fchmod(fd, old.st_mode & 07777) == 0);
+        check(::fchmod(fd, old.st_mode & 07700) == 0);
     }
 }
 
 void writeTemporary(const std::string& temporary, const std::string& path, std::string_view bytes) {
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     check(fd >= 0);
     try {
-        keepPermissions(fd, path);
+        keepOwnerPermissions(fd, path);
         // No fsync: the rename alone keeps a crashed writer from leaving a half-written
         // store, and a flush per value made handing over a list of jobs (one counter write
         // each) wait on the disk for milliseconds per link.

@@ -14,7 +14,8 @@ namespace harvex2::platform {
 // lock); a temporary file left by a killed writer is simply replaced.
 class AtomicFile {
 public:
-    // Throws IoError. A new file gets the default permissions, a replaced one keeps its own.
+    // Throws IoError. A new file is the owner's only; a replaced one keeps the owner's
+    // permissions and loses any of group and others.
     static void replace(const std::string& path, std::string_view bytes);
 };
 

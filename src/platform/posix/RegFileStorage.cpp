@@ -20,6 +20,15 @@ namespace harvex2::platform {
 
 namespace {
 
+// The store may hold secrets (a download manager's token), so a file that group or others
+// could read loses that access when it is read. A file of another owner stays as it is.
+void keepToOwner(int fd) {
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & 077) != 0) {
+        ::fchmod(fd, info.st_mode & 07700);
+    }
+}
+
 const std::string kSizeLimit = std::to_string(RegFileStorage::kMaxFileSize >> 20) + " MB";
 
 std::string systemReason(int code) {
@@ -153,6 +162,8 @@ RegFileStorage::Snapshot RegFileStorage::readFile() {
         if (file.fd < 0) {
             throw IoError::fromErrno();
         }
+        // Before the stamp is taken: the change must not look like another writer's.
+        keepToOwner(file.fd);
         Snapshot snapshot{{}, FileStamp::ofDescriptor(file.fd)};
         if (!snapshot.stamp.regular) {
             return snapshot;

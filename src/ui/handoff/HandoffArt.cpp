@@ -16,6 +16,7 @@ const QColor kLogoRed(230, 30, 30);
 const QColor kTickGreen(20, 160, 40);
 const QColor kArrowBlue(20, 70, 220);
 const QColor kCrossRed(210, 20, 20);
+const QColor kTileOrange(235, 120, 20);
 
 // A pen whose width grows with the drawing, so the same code serves 16 and 32 pixels.
 QPen strokePen(const QColor& color, const QRectF& box, qreal share) {
@@ -104,6 +105,19 @@ void HandoffArt::reGetLogo(QPainter& painter, const QRectF& box) {
     painter.drawPolygon(QPolygonF{at(box, 0.5, 0.05), at(box, 0.5, 0.95), at(box, 0.0, 0.95)});
     painter.setBrush(kArrowBlue);
     painter.drawPolygon(QPolygonF{at(box, 0.5, 0.05), at(box, 1.0, 0.95), at(box, 0.5, 0.95)});
+    painter.restore();
+}
+
+void HandoffArt::aria2Logo(QPainter& painter, const QRectF& box) {
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kTileOrange);
+    painter.drawRoundedRect(box, box.width() * 0.15, box.height() * 0.15);
+    painter.setBrush(Qt::white);
+    painter.drawPolygon(QPolygonF{at(box, 0.4, 0.12), at(box, 0.6, 0.12), at(box, 0.6, 0.45),
+                                  at(box, 0.8, 0.45), at(box, 0.5, 0.72), at(box, 0.2, 0.45),
+                                  at(box, 0.4, 0.45)});
+    painter.drawRect(QRectF(at(box, 0.18, 0.8), at(box, 0.82, 0.9)));
     painter.restore();
 }
 

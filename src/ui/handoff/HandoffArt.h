@@ -15,6 +15,8 @@ public:
     static void netVampireLogo(QPainter& painter, const QRectF& box);
     // A green and blue triangle.
     static void reGetLogo(QPainter& painter, const QRectF& box);
+    // A white arrow pointing down into a tray, on an orange tile.
+    static void aria2Logo(QPainter& painter, const QRectF& box);
     static void tick(QPainter& painter, const QRectF& box);
     static void arrow(QPainter& painter, const QRectF& box);
     static void cross(QPainter& painter, const QRectF& box);

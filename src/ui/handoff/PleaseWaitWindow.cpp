@@ -32,6 +32,7 @@ PleaseWaitWindow::PleaseWaitWindow(std::int32_t mode, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       netVampireIcon_(addIcon("Image1", StatePictures::pleaseWaitIcon(PictureSet::NetVampire))),
       reGetIcon_(addIcon("Image2", StatePictures::pleaseWaitIcon(PictureSet::ReGet))),
+      aria2Icon_(addIcon("Image3", StatePictures::pleaseWaitIcon(PictureSet::Aria2))),
       status_(new QLabel(u"<Status>"_s, this)) {
     setObjectName(u"TForm8"_s);
     // The window only tells what the pass is doing; the window that runs it keeps the focus.
@@ -74,9 +75,10 @@ void PleaseWaitWindow::setStatus(const std::string& status) {
 }
 
 void PleaseWaitWindow::choosePictures(std::int32_t mode) {
-    const bool reGet = StatePictures::forMode(mode) == PictureSet::ReGet;
-    reGetIcon_->setVisible(reGet);
-    netVampireIcon_->setVisible(!reGet);
+    const PictureSet set = StatePictures::forMode(mode);
+    reGetIcon_->setVisible(set == PictureSet::ReGet);
+    aria2Icon_->setVisible(set == PictureSet::Aria2);
+    netVampireIcon_->setVisible(set == PictureSet::NetVampire);
 }
 
 } // namespace harvex2::ui

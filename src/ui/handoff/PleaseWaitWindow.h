@@ -20,7 +20,7 @@ public:
     void showOver(const QWidget& owner);
     // The line is painted at once: the pass goes on without giving the event loop a turn.
     void setStatus(const std::string& status);
-    // ReGet's icon for target program 1, Net Vampire's otherwise.
+    // ReGet's icon for target program 1, aria2's for 3, Net Vampire's otherwise.
     void choosePictures(std::int32_t mode);
 
 private:
@@ -28,6 +28,7 @@ private:
 
     QLabel* netVampireIcon_;
     QLabel* reGetIcon_;
+    QLabel* aria2Icon_;
     QLabel* status_;
 };
 

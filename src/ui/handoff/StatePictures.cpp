@@ -1,5 +1,6 @@
 #include "ui/handoff/StatePictures.h"
 
+#include "core/shell/SettingsRecord.h"
 #include "ui/handoff/HandoffArt.h"
 #include "ui/shell/PaintedPixmap.h"
 
@@ -18,10 +19,13 @@ const QRectF kSymbol(0.5, 8.5, 7, 7);
 const QRectF kLogo(7, 3, 9, 9);
 
 void drawLogo(QPainter& painter, PictureSet set, const QRectF& box) {
-    if (set == PictureSet::ReGet) {
-        HandoffArt::reGetLogo(painter, box);
-    } else {
-        HandoffArt::netVampireLogo(painter, box);
+    switch (set) {
+    case PictureSet::ReGet:
+        return HandoffArt::reGetLogo(painter, box);
+    case PictureSet::Aria2:
+        return HandoffArt::aria2Logo(painter, box);
+    case PictureSet::NetVampire:
+        return HandoffArt::netVampireLogo(painter, box);
     }
 }
 
@@ -64,6 +68,9 @@ QPixmap statePicture(PictureSet set, RowPicture picture) {
 } // namespace
 
 PictureSet StatePictures::forMode(std::int32_t mode) {
+    if (mode == static_cast<std::int32_t>(core::TargetProgram::Aria2)) {
+        return PictureSet::Aria2;
+    }
     return mode == kReGetMode ? PictureSet::ReGet : PictureSet::NetVampire;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/shell/AddOptionsTab.h"
 
+#include "ui/shell/Aria2Group.h"
 #include "ui/shell/NetVampireGroup.h"
 #include "ui/shell/ProgramGroup.h"
 
@@ -19,7 +20,8 @@ constexpr int kTightMargin = 4;
 } // namespace
 
 AddOptionsTab::AddOptionsTab(QWidget* parent)
-    : QWidget(parent), program_(new ProgramGroup), netVampire_(new NetVampireGroup) {
+    : QWidget(parent), program_(new ProgramGroup), netVampire_(new NetVampireGroup),
+      aria2_(new Aria2Group) {
     setObjectName(u"TabSheet2"_s);
     auto* layout = new QVBoxLayout(this);
     // The long tidy captions need nearly the whole width of the page.
@@ -28,6 +30,7 @@ AddOptionsTab::AddOptionsTab(QWidget* parent)
     layout->addWidget(buildTidyGroup());
     addTargetGroup(netVampire_,
                    {core::TargetProgram::NetVampire, core::TargetProgram::NetVampire3});
+    addTargetGroup(aria2_, {core::TargetProgram::Aria2});
     layout->addStretch();
     connect(program_, &ProgramGroup::chosen, this, &AddOptionsTab::showTargetGroups);
     connect(netVampire_, &NetVampireGroup::channelChosen, this, &AddOptionsTab::useChannel);
@@ -65,18 +68,24 @@ void AddOptionsTab::showTargetGroups(std::int32_t mode) {
     for (const TargetGroup& target : targetGroups_) {
         target.group->setVisible(std::ranges::find(target.modes, mode) != target.modes.end());
     }
+    // aria2 answers for each link, whichever channel Net Vampire is set to.
+    if (mode == static_cast<std::int32_t>(core::TargetProgram::Aria2)) {
+        tidy_[kKeepAdded]->setEnabled(true);
+    }
 }
 
 void AddOptionsTab::useChannel(bool dde) {
     QRadioButton* keepAdded = tidy_[kKeepAdded];
-    keepAdded->setEnabled(dde);
-    if (!dde && keepAdded->isChecked()) {
+    const bool aria2 = program_->mode() == static_cast<std::int32_t>(core::TargetProgram::Aria2);
+    keepAdded->setEnabled(dde || aria2);
+    if (!keepAdded->isEnabled() && keepAdded->isChecked()) {
         tidy_[0]->setChecked(true);
     }
 }
 
 void AddOptionsTab::fillProgram(std::int32_t mode) {
     netVampire_->show();
+    aria2_->hide();
     if (program_->select(mode)) {
         showTargetGroups(mode);
     }
@@ -87,6 +96,7 @@ void AddOptionsTab::fillHandOff(const core::SettingsRecord& settings) {
         tidy_[static_cast<std::size_t>(settings.tidyUp)]->setChecked(true);
     }
     netVampire_->fill(settings);
+    aria2_->fill(settings);
 }
 
 void AddOptionsTab::confirmProgram(core::SettingsRecord& settings) const {
@@ -102,6 +112,7 @@ void AddOptionsTab::confirmHandOff(core::SettingsRecord& settings) const {
         }
     }
     netVampire_->confirm(settings);
+    aria2_->confirm(settings);
 }
 
 } // namespace harvex2::ui

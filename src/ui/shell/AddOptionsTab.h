@@ -14,6 +14,7 @@ class QRadioButton;
 
 namespace harvex2::ui {
 
+class Aria2Group;
 class NetVampireGroup;
 class ProgramGroup;
 
@@ -45,6 +46,7 @@ private:
 
     ProgramGroup* program_;
     NetVampireGroup* netVampire_;
+    Aria2Group* aria2_;
     // Indexed by TidyUp.
     std::array<QRadioButton*, 3> tidy_{};
     std::vector<TargetGroup> targetGroups_;

@@ -5,6 +5,7 @@
 #include "platform/Automation.h"
 #include "platform/DdeClient.h"
 #include "platform/EventPump.h"
+#include "platform/JsonRpcClient.h"
 #include "platform/Prompts.h"
 #include "platform/RegistryStore.h"
 #include "platform/Shell.h"
@@ -35,6 +36,8 @@ struct AppServices {
     // How the hand-off reaches Net Vampire's DDE service and ReGet's automation object.
     platform::DdeClient* dde = nullptr;
     platform::Automation* automation = nullptr;
+    // How the hand-off reaches aria2.
+    platform::JsonRpcConnector* jsonRpc = nullptr;
     WindowCatalog* windows = nullptr;
     MainWindowHooks* mainHooks = nullptr;
     bool developerMode = false;

@@ -73,6 +73,8 @@ void MainStatusBar::showTarget(std::int32_t mode) {
         return setText(StatusPanel::Target, "ReGet");
     case core::TargetProgram::NetVampire3:
         return setText(StatusPanel::Target, "NetVampire 3");
+    case core::TargetProgram::Aria2:
+        return setText(StatusPanel::Target, "aria2");
     }
     setText(StatusPanel::Target, {});
 }

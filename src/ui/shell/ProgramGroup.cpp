@@ -24,6 +24,7 @@ constexpr ProgramRadio kProgramRadios[] = {
      "Attempt to connect to NetVampire (version 2.41+ only)"},
     {"optNetVampire3", "NetVampire 3", core::TargetProgram::NetVampire3, nullptr},
     {"optReGet", "ReGet", core::TargetProgram::ReGet, "Attempt to connect to ReGet"},
+    {"optAria2", "aria2", core::TargetProgram::Aria2, "Hand links to aria2 over its RPC interface"},
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "support/core/FakeEventPump.h"
 #include "support/core/FakeAutomation.h"
 #include "support/core/FakeDdeClient.h"
+#include "support/core/FakeJsonRpc.h"
 #include "support/core/HandoffFakes.h"
 #include "support/core/NetVampireInstall.h"
 #include "support/core/ScriptedPrompts.h"
@@ -67,7 +68,7 @@ protected:
     }
 
     void run() {
-        core::AddingPass pass(userStore, machineStore, dde, automation);
+        core::AddingPass pass(userStore, machineStore, dde, automation, jsonRpc);
         pass.run(context);
     }
 
@@ -85,6 +86,7 @@ protected:
     FakeEventPump events;
     FakeDdeClient dde;
     FakeAutomation automation;
+    FakeJsonRpc jsonRpc;
     core::AddingPassContext context{rows,   window,    settings,    prompts,
                                     events, userStore, machineStore};
 };

@@ -114,7 +114,38 @@ TEST_F(SettingsStorageTest, WritesTheLayoutByteForByte) {
                           "\"Mode\"=dword:00000001\r\n"
                           "\"Remember\"=dword:00000001\r\n"
                           "\"ACAS\"=dword:00000000\r\n"
+                          "\"Aria2URL\"=\"http://127.0.0.1:6800/jsonrpc\"\r\n"
+                          "\"Aria2Secret\"=\"\"\r\n"
                           "\r\n");
+}
+
+TEST_F(SettingsStorageTest, Aria2ValuesLoadBackAndAnOlderStoreKeepsTheRest) {
+    SettingsRecord record = kStored;
+    record.aria2Url = "http://10.0.0.2:6801/jsonrpc";
+    record.aria2Secret = "s3cret";
+    storage_.SaveSettings(record, record.position, "1.42");
+    EXPECT_EQ(storage_.LoadSettings({}), record);
+    EXPECT_EQ(std::filesystem::status(path_).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+    ASSERT_TRUE(store_.openKey(kSettings, false));
+    ASSERT_TRUE(store_.deleteValue("Aria2URL"));
+    ASSERT_TRUE(store_.deleteValue("Aria2Secret"));
+    store_.closeKey();
+    EXPECT_EQ(storage_.LoadSettings({}), kStored);
+}
+
+TEST_F(SettingsStorageTest, ASettingsFileOthersCouldReadIsTightenedWhenRead) {
+    storage_.SaveSettings(kStored, kStored.position, "1.42");
+    namespace fs = std::filesystem;
+    const auto ownerOnly = fs::perms::owner_read | fs::perms::owner_write;
+    fs::permissions(path_, ownerOnly | fs::perms::group_read | fs::perms::others_read);
+    platform::FileRegistryStore reader(Hive::CurrentUser, path_);
+    EXPECT_EQ(SettingsStorage(reader).LoadSettings({}), kStored);
+    EXPECT_EQ(fs::status(path_).permissions(), ownerOnly);
+    // Tightening is not mistaken for another program's change: the next save goes through.
+    SettingsStorage(reader).SaveSettings(kStored, {1, 1, 1, 1}, "1.42");
+    EXPECT_EQ(fs::status(path_).permissions(), ownerOnly);
 }
 
 TEST_F(SettingsStorageTest, SavedRecordsLoadBack) {

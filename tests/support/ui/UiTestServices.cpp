@@ -17,6 +17,7 @@ ui::AppServices UiTestServices::make() {
     services.machineStore = &machineStore;
     services.dde = &dde;
     services.automation = &automation;
+    services.jsonRpc = &jsonRpc;
     services.programFolder = folder() + "/";
     return services;
 }

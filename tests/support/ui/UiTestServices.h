@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/EventPump.h"
+#include "platform/posix/CurlJsonRpcConnector.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeEventPump.h"
 #include "platform/posix/SocketAutomation.h"
@@ -36,6 +38,7 @@ public:
     platform::SocketDdeClient dde{shell, folder_.path(), std::chrono::milliseconds(300)};
     platform::SocketAutomation automation{machineStore, shell, folder_.path(),
                                           std::chrono::seconds(2), std::chrono::milliseconds(500)};
+    platform::CurlJsonRpcConnector jsonRpc;
 };
 
 } // namespace harvex2::test

@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -333,6 +334,48 @@ TEST_F(OptionsDialogTest, OkSwitchesTheTargetPanelAndThePictures) {
     EXPECT_EQ(window->panels().text(StatusPanel::Target), "NetVampire 3");
     EXPECT_EQ(picture(), netVampire[3].toImage());
     EXPECT_FALSE(reGetIcon());
+}
+
+TEST_F(OptionsDialogTest, TheAria2RadioShowsItsOwnGroupAndKeepsEveryTidyChoice) {
+    withOptions([this] {
+        showTab(1);
+        click("optAria2");
+        EXPECT_FALSE(netVampireGroupShown());
+        EXPECT_TRUE(control<QGroupBox>("GroupBoxAria2")->isVisible());
+        // Net Vampire's job files do not limit what aria2 can report.
+        EXPECT_TRUE(control<QRadioButton>("optTidy2")->isEnabled());
+        auto* url = control<QLineEdit>("txtAria2URL");
+        auto* secret = control<QLineEdit>("txtAria2Secret");
+        EXPECT_EQ(url->text(), u"http://127.0.0.1:6800/jsonrpc");
+        EXPECT_EQ(secret->echoMode(), QLineEdit::Password);
+        url->setText(u"http://127.0.0.1:6801/jsonrpc"_s);
+        secret->setText(u"s3cret"_s);
+        click("optTidy2");
+        pressKey(Qt::Key_Return);
+    });
+    const core::SettingsRecord& settings = window->settings();
+    EXPECT_EQ(settings.mode, 3);
+    EXPECT_EQ(settings.tidyUp, 1);
+    EXPECT_EQ(settings.aria2Url, "http://127.0.0.1:6801/jsonrpc");
+    EXPECT_EQ(settings.aria2Secret, "s3cret");
+    EXPECT_EQ(window->panels().text(StatusPanel::Target), "aria2");
+    auto* adding = static_cast<ui::AddingWindow*>(catalog->window(ui::WindowSlot::Adding));
+    adding->rows().append("http://a/b.zip", "/d/b.zip", std::size_t{0});
+    adding->rows().setStatus(0, "Added", core::RowPicture::Added);
+    EXPECT_EQ(adding->findChild<QTreeView*>(u"ListView1"_s)
+                  ->model()
+                  ->index(0, 0)
+                  .data(Qt::DecorationRole)
+                  .value<QPixmap>()
+                  .toImage(),
+              ui::StatePictures::stateSet(ui::PictureSet::Aria2)[0].toImage());
+    EXPECT_FALSE(
+        catalog->window(ui::WindowSlot::Connecting)->findChild<QLabel*>(u"Image3"_s)->isHidden());
+    withOptions([this] {
+        EXPECT_TRUE(checked("optTidy2"));
+        EXPECT_FALSE(netVampireGroupShown());
+        pressKey(Qt::Key_Escape);
+    });
 }
 
 TEST_F(OptionsDialogTest, OpensOnTheTabLastShownAndLightsUpTheHeadingUnderTheMouse) {

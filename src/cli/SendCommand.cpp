@@ -1,0 +1,188 @@
+#include "cli/SendCommand.h"
+
+#include "cli/ExitStatus.h"
+#include "core/handoff/Aria2Session.h"
+#include "core/handoff/DownloadTarget.h"
+#include "core/shell/SettingsRecord.h"
+#include "platform/posix/CurlJsonRpcConnector.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+namespace harvex2::cli {
+
+namespace {
+
+bool takesValue(const std::string& name) {
+    return name == "--rpc" || name == "--secret" || name == "--dir";
+}
+
+void applyValue(const std::string& name, std::string value, SendOptions& options) {
+    (name == "--rpc"      ? options.rpcUrl
+     : name == "--secret" ? options.secret
+                          : options.dir) = std::move(value);
+}
+
+// Reads one option at args[i], with its value from args[i + 1] when it has one apart.
+bool applyOption(const std::vector<std::string>& args, std::size_t& i, SendOptions& options,
+                 bool& aria2, std::string& error) {
+    const std::string& arg = args[i];
+    const auto equals = arg.find('=');
+    const std::string name = arg.substr(0, equals);
+    if (takesValue(name)) {
+        if (equals != std::string::npos) {
+            applyValue(name, arg.substr(equals + 1), options);
+        } else if (++i < args.size()) {
+            applyValue(name, args[i], options);
+        } else {
+            error = "option '" + name + "' needs a value";
+            return false;
+        }
+    } else if (arg == "--aria2") {
+        aria2 = true;
+    } else if (arg == "-0" || arg == "--null") {
+        options.separator = '\0';
+    } else if (arg == "-h" || arg == "--help") {
+        options.help = true;
+    } else {
+        error = "unknown option '" + arg + "'";
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::string> readInput(const std::string& file) {
+    if (file == "-") {
+        return std::string(std::istreambuf_iterator<char>(std::cin), {});
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::vector<std::string> linksOf(const std::string& input, char separator) {
+    std::vector<std::string> links;
+    std::istringstream lines(input);
+    for (std::string link; std::getline(lines, link, separator);) {
+        if (separator == '\n' && !link.empty() && link.back() == '\r') {
+            link.pop_back();
+        }
+        if (!link.empty()) {
+            links.push_back(std::move(link));
+        }
+    }
+    return links;
+}
+
+void printLine(std::FILE* out, const std::string& first, const std::string& link, char end) {
+    std::fprintf(out, "%s\t", first.c_str());
+    std::fwrite(link.data(), 1, link.size(), out);
+    std::fputc(end, out);
+}
+
+// Sends one batch; false when aria2 could no longer be reached.
+bool sendBatch(core::Aria2Session& session, const SendOptions& options,
+               const std::vector<std::string>& links, std::size_t first, std::size_t end,
+               bool& refused, std::FILE* out) {
+    std::vector<core::Aria2Link> batch;
+    for (std::size_t i = first; i < end; ++i) {
+        batch.push_back(core::Aria2Session::linkFor(
+            links[i], core::DownloadTarget::forLink(options.dir, links[i])));
+    }
+    std::vector<core::Aria2Outcome> outcomes;
+    if (session.add(batch, outcomes) != core::Aria2Failure::None) {
+        return false;
+    }
+    for (std::size_t i = first; i < end; ++i) {
+        const core::Aria2Outcome& outcome = outcomes[i - first];
+        refused = refused || !outcome.added;
+        printLine(out, outcome.added ? outcome.text : "error: " + outcome.text, links[i],
+                  options.separator);
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<SendOptions> SendCommand::parse(const std::vector<std::string>& args,
+                                              std::string& error) {
+    SendOptions options;
+    options.rpcUrl = core::SettingsRecord{}.aria2Url;
+    if (const char* secret = std::getenv(kSecretVariable)) {
+        options.secret = secret;
+    }
+    bool aria2 = false;
+    std::vector<std::string> files;
+    bool onlyFiles = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (onlyFiles || arg == "-" || arg.empty() || arg.front() != '-') {
+            files.push_back(arg);
+        } else if (arg == "--") {
+            onlyFiles = true;
+        } else if (!applyOption(args, i, options, aria2, error)) {
+            return std::nullopt;
+        }
+    }
+    if (options.help) {
+        return options;
+    }
+    if (!aria2) {
+        error = "send needs a target: --aria2";
+        return std::nullopt;
+    }
+    if (files.size() > 1) {
+        error = "send reads one FILE at most";
+        return std::nullopt;
+    }
+    if (!files.empty()) {
+        options.file = files.front();
+    }
+    return options;
+}
+
+int SendCommand::run(const SendOptions& options, std::FILE* out, std::FILE* err) {
+    platform::CurlJsonRpcConnector connector;
+    return run(options, connector, out, err);
+}
+
+int SendCommand::run(const SendOptions& options, platform::JsonRpcConnector& connector,
+                     std::FILE* out, std::FILE* err) {
+    const auto input = readInput(options.file);
+    if (!input) {
+        std::fprintf(err, "harvex2-cli: cannot read '%s'\n", options.file.c_str());
+        return kFailed;
+    }
+    const std::vector<std::string> links = linksOf(*input, options.separator);
+    const auto client = connector.open(options.rpcUrl, core::Aria2Session::kTimeout);
+    core::Aria2Session session(*client, options.secret);
+    switch (session.greet()) {
+    case core::Aria2Failure::None:
+        break;
+    case core::Aria2Failure::Unauthorized:
+        std::fputs("harvex2-cli: aria2 refused the secret token\n", err);
+        return kFailed;
+    default:
+        std::fprintf(err, "harvex2-cli: cannot connect to aria2 at %s\n", options.rpcUrl.c_str());
+        return kFailed;
+    }
+    bool refused = false;
+    for (std::size_t first = 0; first < links.size(); first += core::Aria2Session::kBatchSize) {
+        const std::size_t end = std::min(links.size(), first + core::Aria2Session::kBatchSize);
+        if (!sendBatch(session, options, links, first, end, refused, out)) {
+            std::fprintf(err,
+                         "harvex2-cli: the connection to aria2 was lost; %zu links not added\n",
+                         links.size() - first);
+            return kFailed;
+        }
+    }
+    return std::fflush(out) == 0 && !refused ? kSuccess : kFailed;
+}
+
+} // namespace harvex2::cli

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/JsonRpcClient.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace harvex2::cli {
+
+struct SendOptions {
+    std::string rpcUrl;
+    std::string secret;
+    std::string dir;
+    // "-" is standard input.
+    std::string file = "-";
+    char separator = '\n';
+    bool help = false;
+};
+
+// `harvex2-cli send --aria2`: hands the links read one per line to aria2 the way the Adding
+// window's aria2 pass does, and prints one outcome line per link.
+class SendCommand {
+public:
+    // The environment variable that may hold the secret token, so that it need not stand on
+    // the command line where every user of the machine can read it.
+    static constexpr const char* kSecretVariable = "HARVEX2_ARIA2_SECRET";
+
+    static std::optional<SendOptions> parse(const std::vector<std::string>& args,
+                                            std::string& error);
+    static int run(const SendOptions& options, std::FILE* out, std::FILE* err);
+    // With the JSON-RPC transport given, for tests and benchmarks.
+    static int run(const SendOptions& options, platform::JsonRpcConnector& connector,
+                   std::FILE* out, std::FILE* err);
+};
+
+} // namespace harvex2::cli

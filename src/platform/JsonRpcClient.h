@@ -1,0 +1,71 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace harvex2::platform {
+
+// A call's parameter: a text, a list of texts or an object of texts. That is all a download
+// manager's intake needs, and it keeps the callers free of any JSON library.
+using JsonRpcParam =
+    std::variant<std::string, std::vector<std::string>, std::map<std::string, std::string>>;
+
+struct JsonRpcCall {
+    std::string method;
+    std::vector<JsonRpcParam> params;
+};
+
+// One call's answer. A text result comes as the text itself, any other result as its JSON.
+struct JsonRpcAnswer {
+    bool isError = false;
+    std::string result;
+    std::int64_t errorCode = 0;
+    std::string errorMessage;
+};
+
+// Why a whole batch went unanswered.
+enum class JsonRpcFailure {
+    None,
+    // Nothing listens at the address, or it cannot be resolved.
+    CannotConnect,
+    // No complete answer within the time-out.
+    TimedOut,
+    // The connection broke while the batch was on its way or being answered.
+    ConnectionLost,
+    // Something answered, but not with JSON-RPC answers to these calls.
+    BadAnswer,
+};
+
+struct JsonRpcBatchResult {
+    JsonRpcFailure failure = JsonRpcFailure::None;
+    // The transport's own words on a failure.
+    std::string detail;
+    // One per call, in the order of the calls, when the batch was answered.
+    std::vector<JsonRpcAnswer> answers;
+};
+
+// A JSON-RPC 2.0 peer reached over HTTP at one address. Successive batches reuse one
+// connection while the peer keeps it open.
+class JsonRpcClient {
+public:
+    virtual ~JsonRpcClient() = default;
+    // Sends the calls as one batch. A call whose texts cannot travel as JSON (they are not
+    // UTF-8) is not sent and gets an error answer of its own.
+    virtual JsonRpcBatchResult post(const std::vector<JsonRpcCall>& calls) = 0;
+};
+
+// Makes clients; the address is known only when a hand-off starts.
+class JsonRpcConnector {
+public:
+    virtual ~JsonRpcConnector() = default;
+    // `timeout` bounds connecting and each batch's answer.
+    virtual std::unique_ptr<JsonRpcClient> open(const std::string& url,
+                                                std::chrono::milliseconds timeout) = 0;
+};
+
+} // namespace harvex2::platform

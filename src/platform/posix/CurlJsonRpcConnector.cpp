@@ -1,0 +1,12 @@
+#include "platform/posix/CurlJsonRpcConnector.h"
+
+#include "platform/posix/CurlJsonRpcClient.h"
+
+namespace harvex2::platform {
+
+std::unique_ptr<JsonRpcClient> CurlJsonRpcConnector::open(const std::string& url,
+                                                          std::chrono::milliseconds timeout) {
+    return std::make_unique<CurlJsonRpcClient>(url, timeout);
+}
+
+} // namespace harvex2::platform

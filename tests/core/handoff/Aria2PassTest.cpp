@@ -1,0 +1,212 @@
+#include "core/handoff/AddingPass.h"
+#include "core/handoff/Aria2Session.h"
+#include "platform/posix/FileRegistryStore.h"
+#include "support/core/FakeAddingWindow.h"
+#include "support/core/FakeAutomation.h"
+#include "support/core/FakeDdeClient.h"
+#include "support/core/FakeEventPump.h"
+#include "support/core/FakeJsonRpc.h"
+#include "support/core/ScriptedPrompts.h"
+#include "support/core/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace harvex2::test {
+namespace {
+
+using core::RowPicture;
+using platform::JsonRpcBatchResult;
+using platform::JsonRpcCall;
+using platform::JsonRpcFailure;
+using platform::MessageButton;
+using platform::MessageIcon;
+using Options = std::map<std::string, std::string>;
+using Uris = std::vector<std::string>;
+
+const std::string kUrl = "http://127.0.0.1:6800/jsonrpc";
+
+class Aria2PassTest : public ::testing::Test {
+protected:
+    Aria2PassTest() {
+        settings.mode = 3;
+        settings.aria2Secret = "s3cret";
+        addRows(3);
+    }
+
+    void addRows(std::size_t count) {
+        rows.clear();
+        for (std::size_t i = 0; i < count; ++i) {
+            rows.append("http://h/" + std::to_string(i) + ".zip",
+                        "/down/" + std::to_string(i) + ".zip", i);
+        }
+    }
+
+    void run() {
+        core::AddingPass pass(userStore, userStore, dde, automation, jsonRpc);
+        pass.run(context);
+    }
+
+    void expectMessage(const std::string& caption, const std::string& text) {
+        prompts.expectMessage(MessageIcon::Error, caption, text, {MessageButton::Ok},
+                              MessageButton::Ok);
+    }
+
+    void expectErrorsMessage() {
+        expectMessage("Harvex2", "There were errors while adding jobs\r\nPlease review and close "
+                                 "the adding dialog.");
+    }
+
+    // A fatal end before any row: the marker on the first row, every row still waiting.
+    void expectFatalBeforeAnyRow() {
+        EXPECT_EQ(rows.at(0).indexFromMain(), "31999");
+        for (std::size_t r = 0; r < rows.count(); ++r) {
+            EXPECT_EQ(rows.at(r).status, "Waiting");
+            EXPECT_EQ(rows.at(r).picture, RowPicture::Waiting);
+        }
+        EXPECT_EQ(window.closeRequests, std::vector<bool>{true});
+        EXPECT_FALSE(window.pleaseWaitShown);
+        EXPECT_EQ(settings.files, 0);
+    }
+
+    TempFolder folder;
+    platform::FileRegistryStore userStore{platform::Hive::CurrentUser, folder.file("user.reg")};
+    core::AddingRows rows;
+    FakeAddingWindow window;
+    core::SettingsRecord settings;
+    ScriptedPrompts prompts;
+    FakeEventPump events;
+    FakeDdeClient dde;
+    FakeAutomation automation;
+    FakeJsonRpc jsonRpc;
+    core::AddingPassContext context{rows, window, settings, prompts, events, userStore, userStore};
+};
+
+TEST_F(Aria2PassTest, EveryRowIsAddedInBatchesAfterTheVersionCallAndTheWindowCloses) {
+    addRows(450);
+    run();
+    EXPECT_EQ(jsonRpc.url, kUrl);
+    EXPECT_GT(jsonRpc.timeout.count(), 0);
+    ASSERT_EQ(jsonRpc.batches.size(), 4u);
+    EXPECT_EQ(jsonRpc.batches[0].size(), 1u);
+    EXPECT_EQ(jsonRpc.batches[0][0].method, "aria2.getVersion");
+    EXPECT_EQ(jsonRpc.batches[0][0].params.at(0), platform::JsonRpcParam("token:s3cret"));
+    EXPECT_EQ(jsonRpc.batches[1].size(), 200u);
+    EXPECT_EQ(jsonRpc.batches[3].size(), 50u);
+    const JsonRpcCall& last = jsonRpc.batches[3].back();
+    EXPECT_EQ(last.method, "aria2.addUri");
+    EXPECT_EQ(last.params, (std::vector<platform::JsonRpcParam>{
+                               "token:s3cret", Uris{"http://h/449.zip"},
+                               Options{{"dir", "/down/"}, {"out", "449.zip"}}}));
+    for (std::size_t r = 0; r < rows.count(); ++r) {
+        ASSERT_EQ(rows.at(r).status, "Added");
+        ASSERT_EQ(rows.at(r).picture, RowPicture::Added);
+    }
+    EXPECT_EQ(settings.files, 450);
+    EXPECT_EQ(window.closeRequests, std::vector<bool>{true});
+    EXPECT_EQ(window.pleaseWaitStatuses, std::vector<std::string>{"Connecting to aria2..."});
+    EXPECT_FALSE(window.pleaseWaitShown);
+    EXPECT_EQ(window.progressMaximum, 449);
+    EXPECT_EQ(window.progressPosition, 449);
+    EXPECT_EQ(window.scrolled.size(), 450u);
+    // Once when the Please-wait window shows, then after every batch.
+    EXPECT_EQ(events.calls, 4);
+}
+
+TEST_F(Aria2PassTest, WithoutSecretOrTargetOnlyTheUrlIsSent) {
+    settings.aria2Secret.clear();
+    rows.clear();
+    rows.append("http://h/a", "", 0);
+    rows.append("http://h/b", " ", std::nullopt);
+    run();
+    EXPECT_TRUE(jsonRpc.batches[0][0].params.empty());
+    for (const JsonRpcCall& call : jsonRpc.batches[1]) {
+        EXPECT_EQ(call.params.size(), 1u);
+    }
+}
+
+TEST_F(Aria2PassTest, ARefusedRowCarriesAria2sMessageAndTheWindowStaysOpen) {
+    jsonRpc.answer = [calls = 0](const std::vector<JsonRpcCall>& batch) mutable {
+        JsonRpcBatchResult result = FakeJsonRpc::results(batch, calls);
+        if (batch.size() == 3) {
+            result.answers[1] = FakeJsonRpc::error("No URI to download.");
+        }
+        return result;
+    };
+    expectErrorsMessage();
+    run();
+    EXPECT_EQ(rows.at(0).status, "Added");
+    EXPECT_EQ(rows.at(1).status, "No URI to download.");
+    EXPECT_EQ(rows.at(1).picture, RowPicture::Refused);
+    EXPECT_EQ(rows.at(1).indexFromMain(), "32001");
+    EXPECT_EQ(rows.at(2).picture, RowPicture::Added);
+    EXPECT_EQ(settings.files, 2);
+    EXPECT_TRUE(window.closeRequests.empty());
+}
+
+TEST_F(Aria2PassTest, AnAddressWhereAria2DoesNotAnswerEndsThePassBeforeAnyRow) {
+    const std::vector<JsonRpcBatchResult> unanswered = {
+        {JsonRpcFailure::CannotConnect, "refused", {}},
+        {JsonRpcFailure::TimedOut, "timed out", {}},
+        {JsonRpcFailure::BadAnswer, "not JSON", {}},
+        // Some other JSON-RPC server.
+        {JsonRpcFailure::None, {}, {FakeJsonRpc::error("Method not found")}},
+    };
+    settings.aria2Url = "http://127.0.0.1:1/rpc";
+    for (const JsonRpcBatchResult& answer : unanswered) {
+        window = {};
+        rows.setOutcome(0, core::RowOutcome::Unmarked);
+        jsonRpc.answer = [&answer](const std::vector<JsonRpcCall>&) { return answer; };
+        expectMessage("Error", "Cannot connect to aria2 at http://127.0.0.1:1/rpc.");
+        run();
+        expectFatalBeforeAnyRow();
+    }
+}
+
+TEST_F(Aria2PassTest, AWrongSecretIsToldApart) {
+    jsonRpc.answer = [](const std::vector<JsonRpcCall>&) {
+        return JsonRpcBatchResult{JsonRpcFailure::None, {}, {FakeJsonRpc::error("Unauthorized")}};
+    };
+    expectMessage("Error", "aria2 refused the secret token.");
+    run();
+    expectFatalBeforeAnyRow();
+    EXPECT_EQ(jsonRpc.batches.size(), 1u);
+}
+
+TEST_F(Aria2PassTest, AConnectionLostMidPassLeavesTheUnansweredRowsWaiting) {
+    addRows(450);
+    // The version call and the first batch are answered, the second batch is lost.
+    jsonRpc.answer = [batches = 0, calls = 0](const std::vector<JsonRpcCall>& batch) mutable {
+        return ++batches <= 2 ? FakeJsonRpc::results(batch, calls)
+                              : JsonRpcBatchResult{JsonRpcFailure::ConnectionLost, "reset", {}};
+    };
+    expectMessage("Error", "The connection to aria2 at " + kUrl +
+                               " was lost. The links not yet added are still waiting.");
+    run();
+    EXPECT_EQ(jsonRpc.batches.size(), 3u);
+    EXPECT_EQ(rows.at(0).indexFromMain(), "31999");
+    EXPECT_EQ(rows.at(199).status, "Added");
+    for (std::size_t r = 200; r < rows.count(); ++r) {
+        ASSERT_EQ(rows.at(r).status, "Waiting");
+        ASSERT_EQ(rows.at(r).picture, RowPicture::Waiting);
+        ASSERT_EQ(rows.at(r).outcome, core::RowOutcome::Unmarked);
+    }
+    EXPECT_EQ(settings.files, 200);
+    EXPECT_EQ(window.closeRequests, std::vector<bool>{true});
+}
+
+TEST(Aria2SessionTest, OnlyAPlainFileNameIsKeptFromTheTarget) {
+    const auto link = core::Aria2Session::linkFor("u", "/down/load/a b.zip");
+    EXPECT_EQ(link.folder, "/down/load/");
+    EXPECT_EQ(link.fileName, "a b.zip");
+    for (const std::string target : {"/down/..", "/down/.", "/down/", "/down/a\\..\\..\\x",
+                                     "/down/a\nb", "/down/a\x7f", "/down/ "}) {
+        const auto unsafe = core::Aria2Session::linkFor("u", target);
+        EXPECT_EQ(unsafe.folder, "/down/") << target;
+        EXPECT_EQ(unsafe.fileName, "") << target;
+    }
+    EXPECT_EQ(core::Aria2Session::linkFor("u", "..").folder, "");
+    EXPECT_EQ(core::Aria2Session::linkFor("u", "..").fileName, "");
+}
+
+} // namespace
+} // namespace harvex2::test

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/JsonRpcClient.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace harvex2::test {
+
+// Stands for a JSON-RPC peer: every batch sent through a client it opened is recorded and
+// answered by `answer`, which by default answers each call with "gid<n>", n counting calls.
+class FakeJsonRpc : public platform::JsonRpcConnector {
+public:
+    FakeJsonRpc();
+    std::unique_ptr<platform::JsonRpcClient> open(const std::string& url,
+                                                  std::chrono::milliseconds timeout) override;
+
+    std::function<platform::JsonRpcBatchResult(const std::vector<platform::JsonRpcCall>&)> answer;
+    std::vector<std::vector<platform::JsonRpcCall>> batches;
+    std::string url;
+    std::chrono::milliseconds timeout{0};
+
+    // Every answer a result, numbered on from `calls`.
+    static platform::JsonRpcBatchResult results(const std::vector<platform::JsonRpcCall>& batch,
+                                                int& calls);
+    static platform::JsonRpcAnswer error(std::string message);
+};
+
+} // namespace harvex2::test
