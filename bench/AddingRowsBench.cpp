@@ -1,9 +1,9 @@
 // "Add selected" building the Adding window's rows from a list of checked links, with the
 // main window's status bar on screen turning its spinner, beside a plain loop making the
 // same rows with no window attached.
-#include "QuietPass.h"
 #include "NoPrompts.h"
 #include "OffscreenBench.h"
+#include "QuietPass.h"
 #include "core/handoff/AddCommand.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "ui/handoff/AddingWindow.h"

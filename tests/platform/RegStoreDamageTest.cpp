@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"NestedTooDeep", kWhole + deepKeyLine(30000) + "\"D\"=dword:00000004\r\n", true,
                    3},
         DamageCase{"UnknownType", kWhole + kSection + "\"D\"=hex(7):00,00\r\n", true, 3}),
-    [](const auto& info) { return std::string(info.param.label); });
+    [](const auto& testCase) { return std::string(testCase.param.label); });
 
 TEST(RegStoreDamageKeeping, KeepsTheNewestDamagedFile) {
     test::TempFolder folder;

@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
         AwkwardText{"Utf8WithLineBreak", "\xF0\x9F\x98\x80\n\xC3\xA9"},
         AwkwardText{"EncodedSurrogate", "\xED\xA0\x80"}, AwkwardText{"EveryByte", everyByte()},
         AwkwardText{"VeryLong", std::string(100000, 'x') + "\n"}),
-    [](const auto& info) { return std::string(info.param.label); });
+    [](const auto& testCase) { return std::string(testCase.param.label); });
 
 } // namespace
 } // namespace harvex2::platform

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/handoff/AddingPassContext.h"
-#include "core/handoff/DdeChannel.h"
 #include "core/handoff/Aria2Pass.h"
+#include "core/handoff/DdeChannel.h"
 #include "core/handoff/JobFileChannel.h"
 #include "core/handoff/NetVampirePass.h"
 #include "core/handoff/ReGetPass.h"

@@ -63,10 +63,7 @@ void DropHandler::handleFiles(const std::vector<std::string>& paths) {
     case core::DropRoute::ParseHtml:
         return parseHtml_.parseDroppedFile(paths.front());
     case core::DropRoute::OpenLinkList:
-        if (services_.mainHooks->openLinkList) {
-            services_.mainHooks->openLinkList(paths.front());
-        }
-        return;
+        return callHook(services_.mainHooks->openLinkList, paths.front());
     case core::DropRoute::CannotHandle:
         services_.prompts->message({platform::MessageIcon::Error,
                                     "Harvex2",

@@ -36,25 +36,15 @@ void MainCommands::connect(MainMenus& menus, MainClientArea& client) {
                      [this] { window_.links().removeSelected(); });
 }
 
-void MainCommands::call(const std::function<void()>& hook) {
-    if (hook) {
-        hook();
-    }
-}
-
 void MainCommands::run(MainCommand command) {
     MainWindowHooks& hooks = window_.hooks();
     switch (command) {
     case MainCommand::ParseHtml:
         return showWindow(WindowSlot::ParseHtml);
     case MainCommand::OpenList:
-        return call([&hooks] {
-            if (hooks.openLinkList) {
-                hooks.openLinkList(std::nullopt);
-            }
-        });
+        return callHook(hooks.openLinkList, std::nullopt);
     case MainCommand::SaveLinks:
-        return call(hooks.saveLinks);
+        return callHook(hooks.saveLinks);
     case MainCommand::AddSequence:
         return showWindow(WindowSlot::Sequential);
     case MainCommand::Options:
@@ -64,7 +54,7 @@ void MainCommands::run(MainCommand command) {
     case MainCommand::SelectSpecial:
         return showWindow(WindowSlot::SelectSpecial);
     case MainCommand::CheckForNewVersion:
-        return call(hooks.checkForNewVersion);
+        return callHook(hooks.checkForNewVersion);
     case MainCommand::Count:
         return showCount();
     case MainCommand::Readme:
@@ -72,7 +62,7 @@ void MainCommands::run(MainCommand command) {
     case MainCommand::VersionHistory:
         return openTextFile("history.txt");
     case MainCommand::About:
-        return call(hooks.about);
+        return callHook(hooks.about);
     default:
         return runListCommand(command);
     }
@@ -117,7 +107,7 @@ void MainCommands::browseForDirectory() {
 }
 
 void MainCommands::addSelected() {
-    call(window_.hooks().addSelected);
+    callHook(window_.hooks().addSelected);
 }
 
 void MainCommands::addAll() {

@@ -27,7 +27,6 @@ private:
     void addAll();
     void showCount();
     void openTextFile(const char* name);
-    static void call(const std::function<void()>& hook);
 
     MainWindow& window_;
     AppServices& services_;

@@ -47,10 +47,11 @@ public:
     struct Item {
         // A separator.
         constexpr Item() = default;
-        constexpr Item(const char16_t* caption, MainCommand command, const char* shortcut = nullptr,
-                       std::optional<ArtImage> image = {}, const char* fixedName = nullptr)
-            : caption(caption), command(command), shortcut(shortcut), image(image),
-              fixedName(fixedName) {}
+        constexpr Item(const char16_t* itemCaption, MainCommand itemCommand,
+                       const char* itemShortcut = nullptr, std::optional<ArtImage> itemImage = {},
+                       const char* itemFixedName = nullptr)
+            : caption(itemCaption), command(itemCommand), shortcut(itemShortcut), image(itemImage),
+              fixedName(itemFixedName) {}
 
         const char16_t* caption = nullptr;
         MainCommand command = MainCommand::Exit;

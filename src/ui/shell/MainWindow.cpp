@@ -193,14 +193,10 @@ void MainWindow::dropEvent(QDropEvent* event) {
     const Dropped found = dropped(*event->mimeData());
     if (!found.paths.empty()) {
         event->acceptProposedAction();
-        if (hooks_.filesDropped) {
-            hooks_.filesDropped(found.paths);
-        }
+        callHook(hooks_.filesDropped, found.paths);
     } else if (!found.links.empty()) {
         event->acceptProposedAction();
-        if (hooks_.linksDropped) {
-            hooks_.linksDropped(found.links);
-        }
+        callHook(hooks_.linksDropped, found.links);
     }
 }
 

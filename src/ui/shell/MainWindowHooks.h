@@ -1,15 +1,16 @@
 #pragma once
 
+#include <cassert>
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace harvex2::ui {
 
 // Main window commands whose work lives with other windows. Whoever provides one sets it
-// here (a window's factory receives them through AppServices); until then the command
-// does nothing.
+// here (a window's factory receives them through AppServices).
 struct MainWindowHooks {
     // "&Add selected"; "Add a&ll" checks every entry first, then runs this.
     std::function<void()> addSelected;
@@ -24,5 +25,14 @@ struct MainWindowHooks {
     std::function<void()> checkForNewVersion;
     std::function<void()> about;
 };
+
+// A hook that nothing set is a programming error: a debug build stops on it, a release build
+// leaves the command without effect rather than end the user's session.
+template <class Hook, class... Args> void callHook(const Hook& hook, Args&&... args) {
+    assert(hook && "a main window command whose work no window provides");
+    if (hook) {
+        hook(std::forward<Args>(args)...);
+    }
+}
 
 } // namespace harvex2::ui

@@ -52,9 +52,8 @@ void StartupSequence::createWindows() {
         createWindow(entry);
     }
 
-    const auto& open = mainWindow_->hooks().openLinkList;
-    if (const auto file = commandLine_.linkListFile(); file && open) {
-        open(*file);
+    if (const auto file = commandLine_.linkListFile()) {
+        callHook(mainWindow_->hooks().openLinkList, *file);
     }
 }
 

@@ -95,7 +95,7 @@ TEST_F(JobFileChannelTest, OneRowLeavesExactlyItsStateAndJobFiles) {
     // Nothing else: no site or partial file, no temporary file left behind.
     std::size_t files = 0;
     for (const auto& entry : fs::recursive_directory_iterator(data_)) {
-        files += entry.is_regular_file() ? 1 : 0;
+        files += entry.is_regular_file() ? 1U : 0U;
     }
     EXPECT_EQ(files, 2u);
 }

@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
         CounterCase{"Text", std::nullopt, "12", {"Jobs/A0000000.nvj"}, "A0000001", "A0000002", 3},
         CounterCase{"Wide", 268435456, nullptr, {}, "A10000000", "A10000001", 268435458},
         CounterCase{"Top", 0x7FFFFFFF, nullptr, {}, "A7FFFFFFF", "A80000000", -0x7FFFFFFF}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& testCase) { return std::string(testCase.param.what); });
 
 TEST_F(TNVManagerTest, TheSameUrlTwiceMakesTwoJobs) {
     const std::string first = manager_.addJob("http://h/f", 0);
@@ -230,11 +230,11 @@ TEST_F(TNVManagerTest, ThePollReportsChangedPropertiesOfPropertiesReadBefore) {
     tNVJob& job = *manager_.findJob(name);
     job.get(kPropertyTitle);
     std::vector<std::string> events;
-    manager_.onJobSomethingChange = [&](TNVManager&, const std::string& job) {
-        events.push_back("something " + job);
+    manager_.onJobSomethingChange = [&](TNVManager&, const std::string& changed) {
+        events.push_back("something " + changed);
     };
-    manager_.onJobChangeState = [&](TNVManager&, const std::string& job) {
-        events.push_back("state " + job);
+    manager_.onJobChangeState = [&](TNVManager&, const std::string& changed) {
+        events.push_back("state " + changed);
     };
     const platform::ProfileFile state(data_ + "State/" + name + ".nvc");
     ASSERT_TRUE(state.write("STATE", "State", "3"));

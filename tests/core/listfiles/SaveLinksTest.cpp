@@ -1,8 +1,8 @@
 #include "core/listfiles/SaveLinks.h"
 
-#include "support/core/HandoffFakes.h"
 #include "core/listfiles/ListHeader.h"
 #include "core/shell/LinkList.h"
+#include "support/core/HandoffFakes.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 

@@ -56,7 +56,7 @@ protected:
              {"http://a/x.zip", "http://a/skip.zip", "rel/b.zip", "/c.zip", "ftp://f/d.bin"}) {
             window->links().append(text);
         }
-        for (std::size_t i : {0, 2, 3, 4}) {
+        for (std::size_t i : {0U, 2U, 3U, 4U}) {
             window->links().setChecked(i, true);
         }
         window->baseUrlBox()->setEditText(QStringLiteral("http://base/"));

@@ -158,11 +158,12 @@ TEST_F(MainCommandsTest, CommandsOfOtherWindowsGoToTheirHooks) {
     EXPECT_EQ(calls, (std::vector<std::string>{"open", "open", "save", "save", "update", "about"}));
 }
 
+// Windows of the catalog may be missing (a test makes only some); a hook that nothing set is
+// a programming error instead, which a debug build stops on.
 TEST_F(MainCommandsTest, CommandsWithoutTheirWindowDoNothing) {
     for (const char* name : {"Parsehtml1", "Addsequence1", "Options1", "Selectspecial1"}) {
         action(name)->trigger();
     }
-    click("Button1");
     click("Button4");
     EXPECT_EQ(window->directoryBox()->currentText(), u"");
 }
