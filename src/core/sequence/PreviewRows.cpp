@@ -7,7 +7,7 @@
 namespace harvex2::core {
 
 namespace {
-constexpr std::size_t kBlockSize = 1024 * 1024;
+constexpr std::size_t kBlockSize = std::size_t{1024} * 1024;
 }
 
 void PreviewRows::clear(std::string downloadDir) {

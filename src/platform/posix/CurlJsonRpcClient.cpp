@@ -10,7 +10,7 @@ namespace harvex2::platform {
 namespace {
 
 // More than any download manager's answer to a batch; a peer that sends more is not one.
-constexpr std::size_t kMaxAnswer = 64 * 1024 * 1024;
+constexpr std::size_t kMaxAnswer = std::size_t{64} * 1024 * 1024;
 
 void initialiseCurlOnce() {
     static std::once_flag once;

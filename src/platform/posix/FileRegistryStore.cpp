@@ -42,7 +42,7 @@ FileRegistryStore::FileRegistryStore(Hive hive, std::string filePath,
     : storage_(hive, std::move(filePath), lockWait) {}
 
 std::string FileRegistryStore::defaultFolder() {
-    const std::string own = environment("HARVEX2_CONFIG_DIR");
+    std::string own = environment("HARVEX2_CONFIG_DIR");
     if (!own.empty()) {
         return own;
     }

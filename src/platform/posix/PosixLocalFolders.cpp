@@ -57,6 +57,7 @@ std::vector<Volume> PosixLocalFolders::volumes() {
     }
     byMountPoint.try_emplace(kRoot, Volume{kRoot, {}});
     std::vector<Volume> volumes;
+    volumes.reserve(byMountPoint.size());
     for (auto& [mountPoint, volume] : byMountPoint) {
         volumes.push_back(std::move(volume));
     }
