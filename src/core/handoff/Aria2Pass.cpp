@@ -3,13 +3,8 @@
 #include "core/handoff/PassSteps.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <limits>
 
 namespace harvex2::core {
-
-using platform::MessageButton;
-using platform::MessageIcon;
 
 void Aria2Pass::run(AddingPassContext& context) {
     PassSteps::setUpProgress(context);
@@ -42,7 +37,7 @@ void Aria2Pass::run(AddingPassContext& context) {
         }
         context.events.processEvents();
     }
-    finish(context);
+    PassSteps::endOfPass(context);
 }
 
 bool Aria2Pass::addBatch(AddingPassContext& context, Aria2Session& session, std::size_t first,
@@ -78,21 +73,7 @@ void Aria2Pass::record(AddingPassContext& context, std::size_t row, const Aria2O
         return;
     }
     context.rows.setStatus(row, "Added", RowPicture::Added);
-    if (context.settings.files < std::numeric_limits<std::int32_t>::max()) {
-        ++context.settings.files;
-    }
-}
-
-void Aria2Pass::finish(AddingPassContext& context) {
-    if (context.allOk) {
-        context.window.requestClose(true);
-        return;
-    }
-    context.prompts.message(
-        {MessageIcon::Error,
-         "Harvex2",
-         "There were errors while adding jobs\r\nPlease review and close the adding dialog.",
-         {MessageButton::Ok}});
+    PassSteps::countAdded(context.settings);
 }
 
 } // namespace harvex2::core

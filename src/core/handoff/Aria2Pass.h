@@ -20,7 +20,6 @@ private:
     static bool addBatch(AddingPassContext& context, Aria2Session& session, std::size_t first,
                          std::size_t end);
     static void record(AddingPassContext& context, std::size_t row, const Aria2Outcome& outcome);
-    static void finish(AddingPassContext& context);
 
     platform::JsonRpcConnector& connector_;
 };

@@ -25,18 +25,9 @@ void NetVampirePass::run(AddingPassContext& context) {
     }
     context.window.setPleaseWaitStatus("Initialising DDE Link...");
     channel_.run(context, *location);
-    if (context.passEnded) {
-        return;
+    if (!context.passEnded) {
+        PassSteps::endOfPass(context);
     }
-    if (context.allOk) {
-        context.window.requestClose(true);
-        return;
-    }
-    context.prompts.message(
-        {MessageIcon::Error,
-         "Harvex2",
-         "There were errors while adding jobs\r\nPlease review and close the adding dialog.",
-         {MessageButton::Ok}});
 }
 
 std::optional<NetVampireLocation> NetVampirePass::locate(AddingPassContext& context) {

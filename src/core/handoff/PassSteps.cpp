@@ -24,6 +24,18 @@ void PassSteps::countAdded(SettingsRecord& settings) {
     }
 }
 
+void PassSteps::endOfPass(AddingPassContext& context) {
+    if (context.allOk) {
+        context.window.requestClose(true);
+        return;
+    }
+    context.prompts.message(
+        {MessageIcon::Error,
+         "Harvex2",
+         "There were errors while adding jobs\r\nPlease review and close the adding dialog.",
+         {MessageButton::Ok}});
+}
+
 void PassSteps::Recover(AddingPassContext& context, bool hidePleaseWait,
                         const std::string& message) {
     context.prompts.message({MessageIcon::Error, "Error", message, {MessageButton::Ok}});

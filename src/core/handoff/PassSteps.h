@@ -18,6 +18,9 @@ public:
     static void countAdded(SettingsRecord& settings);
     // The fatal-error path: the message, the fatal marker on the first row, and the window
     // closes. Rows the pass did not reach keep "Waiting".
+    // Every row accepted: the window closes by itself; otherwise the user is told to review
+    // the refused rows and the window stays open.
+    static void endOfPass(AddingPassContext& context);
     static void Recover(AddingPassContext& context, bool hidePleaseWait,
                         const std::string& message);
 };
