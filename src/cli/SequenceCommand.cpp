@@ -1,6 +1,7 @@
 #include "cli/SequenceCommand.h"
 
 #include "cli/ExitStatus.h"
+#include "cli/GlobSequence.h"
 #include "cli/LinkWriter.h"
 #include "core/handoff/DownloadTarget.h"
 #include "core/sequence/SequenceError.h"
@@ -40,6 +41,11 @@ bool applyValue(const std::string& name, const std::string& value, SequenceOptio
             error = "option '--marker' takes one of | # ~ ^";
             return false;
         }
+    } else if (name == "--glob") {
+        options.fields.glob = true;
+        options.fields.url = value;
+    } else if (name == "--mask") {
+        options.mask = value;
     } else if (name == "--zeros") {
         options.fields.zeros = true;
         options.fields.zerosCount = value;
@@ -50,7 +56,8 @@ bool applyValue(const std::string& name, const std::string& value, SequenceOptio
 }
 
 bool takesValue(const std::string& name) {
-    return name == "--marker" || name == "--zeros" || name == "--dir";
+    return name == "--marker" || name == "--zeros" || name == "--dir" || name == "--glob" ||
+           name == "--mask";
 }
 
 // Sets the positional values in their order; false when there are too few or too many.
@@ -108,7 +115,18 @@ std::optional<SequenceOptions> SequenceCommand::parse(const std::vector<std::str
             return std::nullopt;
         }
     }
-    if (!applyValues(values, options) && !options.help) {
+    if (options.help) {
+        return options;
+    }
+    if (options.fields.glob) {
+        if (!values.empty() || options.fields.zeros || options.fields.charDigit != 0) {
+            error = "sequence --glob takes no START, END, STEP, --marker or --zeros";
+            return std::nullopt;
+        }
+    } else if (options.mask) {
+        error = "option '--mask' needs '--glob'";
+        return std::nullopt;
+    } else if (!applyValues(values, options)) {
         error = "sequence needs TEMPLATE START END and at most a STEP";
         return std::nullopt;
     }
@@ -116,6 +134,9 @@ std::optional<SequenceOptions> SequenceCommand::parse(const std::vector<std::str
 }
 
 int SequenceCommand::run(const SequenceOptions& options, std::FILE* out, std::FILE* err) {
+    if (options.fields.glob) {
+        return GlobSequence::run(options, out, err);
+    }
     std::optional<core::SequencePlan> plan;
     try {
         plan.emplace(options.fields);

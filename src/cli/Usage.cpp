@@ -7,6 +7,7 @@ const char* const kUsageText =
     "                           [--base URL] [-0|--null] FILE...\n"
     "       harvex2-cli sequence [--marker C] [--zeros N] [--dir DIR] [-0|--null]\n"
     "                            TEMPLATE START END [STEP]\n"
+    "       harvex2-cli sequence --glob TEMPLATE [--mask M] [--dir DIR] [-0|--null]\n"
     "       harvex2-cli list [-0|--null] FILE.nva\n"
     "       harvex2-cli convert INPUT --to nva|html|text [--selected|--unselected]\n"
     "                           [--base URL] -o OUTPUT\n"
@@ -17,6 +18,7 @@ const char* const kUsageText =
 const char* const kHelpText =
     R"(usage: harvex2-cli extract [OPTION]... FILE...
        harvex2-cli sequence [OPTION]... TEMPLATE START END [STEP]
+       harvex2-cli sequence --glob TEMPLATE [OPTION]...
        harvex2-cli list [OPTION]... FILE.nva
        harvex2-cli convert INPUT --to nva|html|text [OPTION]... -o OUTPUT
        harvex2-cli send --aria2 [OPTION]... [FILE|-]
@@ -53,6 +55,11 @@ line: the first "|" of TEMPLATE is replaced by each number from START up to
 and including END, STEP apart (1 when not given). Further markers stay as
 they are. Numbers are whole 32-bit numbers, decimal or hexadecimal after "$"
 or "0x"; a negative START stands as it is ("-5"), or after "--".
+With --glob, TEMPLATE is read as curl reads a URL: [1-100], [001-100] (padded
+to the width of the start), [0-100:5], [a-z], [A-Z:2] and {jpg,png} stand for
+each of their values, every combination of them, the last changing fastest;
+\[ \] \{ \} are the characters themselves, and a host such as [::1] is no
+group. The URLs are made one by one as they are written, however many.
 
 Options of sequence:
       --marker C         the character replaced by the number: one of
@@ -62,7 +69,14 @@ Options of sequence:
                          never cut
       --dir DIR          follow each URL with a tab and its download path:
                          DIR, a "/" unless DIR ends with one, and the text
-                         after the URL's last "/"
+                         after the URL's last "/" (or the name --mask makes)
+      --glob TEMPLATE    a bracket template instead of a marker and a range
+      --mask M           with --glob: follow each URL with a tab and a file
+                         name made from M: #1, #2 ... the values of the
+                         template's groups, *name* and *ext* the URL's file
+                         name without its extension and the extension,
+                         *num* the row number padded to the width of the
+                         count, *host* the URL's host
   -0, --null             end each line with a NUL byte instead of a line feed
       --                 the arguments that follow are all values
   -h, --help             show this help and exit
@@ -105,7 +119,8 @@ Exit status:
      sequence: no URL was made; the dialog's message is written on standard
      error ("Can't find the digit position marker", "'x' is not a valid
      integer value", "Format string too long", a STEP below 1, or an END
-     below START), or the output could not be written.
+     below START; for --glob, why and where the template was refused), or
+     the output could not be written.
      list: the file could not be read whole; what it held before the
      failure is still printed, then standard error tells why ("File not
      found", "Read beyond end of file", ...).
@@ -138,6 +153,8 @@ Options of send:
 Examples:
   harvex2-cli extract page.html | aria2c -i -
   harvex2-cli sequence --zeros 3 'http://example.com/img|.jpg' 1 120
+  harvex2-cli sequence --glob 'http://example.com/[a-c]/img[001-120].jpg' \
+      --mask '#1-#2.jpg'
   harvex2-cli list saved.nva | grep '^1' | cut -f2-
   harvex2-cli convert saved.nva --to html --selected -o links.htm
 )";

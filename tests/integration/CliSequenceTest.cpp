@@ -79,6 +79,21 @@ TEST_F(CliSequence, TheDialogsMessagesGoToStandardError) {
     }
 }
 
+TEST_F(CliSequence, GlobStreamsEveryUrlWithItsName) {
+    const auto plain = cli({"sequence", "--glob", "http://h/[08-10:2]{a,b}"});
+    EXPECT_EQ(plain.status, 0);
+    EXPECT_EQ(plain.out, "http://h/08a\nhttp://h/08b\nhttp://h/10a\nhttp://h/10b\n");
+    const auto named = cli({"sequence", "--glob=http://h/[a-b]/p[1-2].jpg", "--mask", "#1_#2.*ext*",
+                            "--dir", "/d", "-0"});
+    EXPECT_EQ(named.status, 0);
+    EXPECT_EQ(named.out, "http://h/a/p1.jpg\t/d/a_1.jpg\0http://h/a/p2.jpg\t/d/a_2.jpg\0"
+                         "http://h/b/p1.jpg\t/d/b_1.jpg\0http://h/b/p2.jpg\t/d/b_2.jpg\0"s);
+    const auto refused = cli({"sequence", "--glob", "ab[5-1]"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err, "harvex2-cli: bad range at position 8\nab[5-1]\n       ^\n");
+}
+
 TEST_F(CliSequence, WrongUsageExitsWithTwo) {
     const std::vector<Args> rows = {
         {"sequence"},
@@ -88,6 +103,8 @@ TEST_F(CliSequence, WrongUsageExitsWithTwo) {
         {"sequence", "--marker", "||", "a|", "1", "2"},
         {"sequence", "a|", "1", "2", "--zeros"},
         {"sequence", "--start", "a|", "1", "2"},
+        {"sequence", "--glob", "a[1-2]", "1", "2"},
+        {"sequence", "--mask", "#1", "a|", "1", "2"},
     };
     for (const auto& args : rows) {
         SCOPED_TRACE(testing::PrintToString(args));

@@ -1,12 +1,16 @@
 #include "core/sequence/SequenceActions.h"
 
 #include "core/sequence/AddingRowsSink.h"
+#include "core/sequence/GlobPreview.h"
+#include "core/sequence/GlobTemplate.h"
 #include "core/sequence/LinkListSink.h"
 #include "core/sequence/SequenceError.h"
 #include "core/sequence/SequencePlan.h"
 #include "core/shell/MruHistory.h"
 #include "platform/ConversionError.h"
 #include "platform/ErrorBox.h"
+
+#include <string>
 
 namespace harvex2::core {
 
@@ -26,7 +30,7 @@ void SequenceActions::test(const SequenceFields& fields) {
     const RunScope run(*this, SequenceRunKind::Test);
     parts_.events.processEvents();
     attempt([&] {
-        SequenceRunner(parts_.dialog, parts_.events, parts_.interval).run(plan(fields), preview);
+        SequenceRunner(parts_.dialog, parts_.events, parts_.interval).run(*plan(fields), preview);
     });
 }
 
@@ -36,7 +40,8 @@ void SequenceActions::add(const SequenceFields& fields) {
     }
     {
         const RunScope run(*this, SequenceRunKind::Add);
-        if (!attempt([&] { deliver(fields); })) {
+        bool delivered = false;
+        if (!attempt([&] { delivered = deliver(fields); }) || !delivered) {
             return;
         }
     }
@@ -46,10 +51,15 @@ void SequenceActions::add(const SequenceFields& fields) {
     }
 }
 
-SequencePlan SequenceActions::plan(const SequenceFields& fields) const {
-    SequencePlan plan(fields);
-    if (plan.count() > kMaxNumbers) {
-        throw SequenceError("The range holds " + std::to_string(plan.count()) +
+std::unique_ptr<SequenceSeries> SequenceActions::plan(const SequenceFields& fields) const {
+    std::unique_ptr<SequenceSeries> plan;
+    if (fields.glob) {
+        plan = std::make_unique<GlobTemplate>(GlobTemplate::parse(fields.url));
+    } else {
+        plan = std::make_unique<SequencePlan>(fields);
+    }
+    if (plan->count() > kMaxNumbers) {
+        throw SequenceError("The range holds " + std::to_string(plan->count()) +
                             " numbers; a series can hold at most " + std::to_string(kMaxNumbers) +
                             ".");
     }
@@ -58,8 +68,12 @@ SequencePlan SequenceActions::plan(const SequenceFields& fields) const {
 
 // Every field is read before the first URL is made, so a failure leaves every target as
 // it was.
-void SequenceActions::deliver(const SequenceFields& fields) {
-    const SequencePlan series = plan(fields);
+bool SequenceActions::deliver(const SequenceFields& fields) {
+    const std::unique_ptr<SequenceSeries> plan = this->plan(fields);
+    const SequenceSeries& series = *plan;
+    if (!confirmed(fields, series.count())) {
+        return false;
+    }
     SequenceRunner runner(parts_.dialog, parts_.events, parts_.interval);
     parts_.adding.rows().clear();
     if (fields.nv) {
@@ -71,6 +85,17 @@ void SequenceActions::deliver(const SequenceFields& fields) {
         runner.run(series, list);
         askToCopyDirectory(fields.downloadDir);
     }
+    return true;
+}
+
+bool SequenceActions::confirmed(const SequenceFields& fields, std::uint64_t count) {
+    if (!fields.glob || count <= kAskAbove) {
+        return true;
+    }
+    return parts_.prompts.message({MessageIcon::Question,
+                                   "Add Sequential Files",
+                                   "Add " + GlobPreview::groupedDigits(count) + " URLs?",
+                                   {MessageButton::Yes, MessageButton::No}}) == MessageButton::Yes;
 }
 
 void SequenceActions::askToCopyDirectory(const std::string& directory) {

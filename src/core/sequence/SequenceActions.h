@@ -14,11 +14,12 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace harvex2::core {
 
-class SequencePlan;
+class SequenceSeries;
 
 // What the Add Sequential Files dialog works with.
 struct SequenceParts {
@@ -41,6 +42,8 @@ public:
     // Views count their rows in int and every row is held in memory: a longer series is
     // refused before it begins.
     static constexpr std::uint64_t kMaxNumbers = 10'000'000;
+    // A bracket template of more URLs than this is added only when the user agrees.
+    static constexpr std::uint64_t kAskAbove = 10'000;
 
     explicit SequenceActions(SequenceParts parts) : parts_(parts) {}
 
@@ -68,8 +71,10 @@ private:
         SequenceActions& actions_;
     };
 
-    SequencePlan plan(const SequenceFields& fields) const;
-    void deliver(const SequenceFields& fields);
+    std::unique_ptr<SequenceSeries> plan(const SequenceFields& fields) const;
+    // False when the user chose not to add a long series.
+    bool deliver(const SequenceFields& fields);
+    bool confirmed(const SequenceFields& fields, std::uint64_t count);
     void askToCopyDirectory(const std::string& directory);
     void saveHistories();
     // Runs `work`; a series that cannot be made is reported and gives false.

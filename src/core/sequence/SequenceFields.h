@@ -23,6 +23,7 @@ struct SequenceFields {
     std::string start = "0";
     std::string end = "0"; // Go to, inclusive
     std::string step = "1";
+    bool glob = false; // the URL is a bracket template; marker, range and zeros are not used
 
     // The selected marker character, or nothing when no marker is selected.
     std::optional<char> marker() const;

@@ -50,6 +50,7 @@ void SequenceProfiles::save(platform::RegistryStore& store, const std::string& n
     store.writeString("Start", fields.start);
     store.writeString("End", fields.end);
     store.writeString("Step", fields.step);
+    store.writeBool("Glob", fields.glob);
 }
 
 bool SequenceProfiles::load(platform::RegistryStore& store, const std::string& name,
@@ -70,6 +71,8 @@ bool SequenceProfiles::load(platform::RegistryStore& store, const std::string& n
     if (fields.step.empty()) {
         fields.step = "1";
     }
+    // Profiles saved before bracket templates existed are marker profiles.
+    fields.glob = store.valueExists("Glob") && store.readBool("Glob");
     return true;
 }
 

@@ -20,7 +20,7 @@ public:
     // into the profiles key itself and a "\" would make nested keys.
     static std::optional<std::string> nameProblem(std::string_view name);
 
-    // Writes the nine values, overwriting a profile of the same name. Throws
+    // Writes the ten values, overwriting a profile of the same name. Throws
     // platform::RegistryError, "Failed to set data for 'URL'" when the key cannot be made.
     static void save(platform::RegistryStore& store, const std::string& name,
                      const SequenceFields& fields);

@@ -10,27 +10,27 @@ using Clock = std::chrono::steady_clock;
 constexpr std::uint64_t kClockEvery = 256;
 } // namespace
 
-void SequenceRunner::run(const SequencePlan& plan, SequenceSink& sink) {
-    dialog_.setProgressMaximum(plan.range().progressMaximum());
+void SequenceRunner::run(const SequenceSeries& series, SequenceSink& sink) {
+    dialog_.setProgressMaximum(series.progressMaximum());
     dialog_.setProgressPosition(0);
     std::string url;
     auto due = Clock::now() + interval_;
-    const std::uint64_t count = plan.count();
+    const std::uint64_t count = series.count();
     for (std::uint64_t index = 0; index < count; ++index) {
-        plan.urlAt(index, url);
+        series.urlAt(index, url);
         sink.append(url);
         if ((index + 1) % kClockEvery == 0 && Clock::now() >= due) {
-            report(plan, sink, index + 1);
+            report(series, sink, index + 1);
             due = Clock::now() + interval_;
         }
     }
     sink.finish();
-    dialog_.setProgressPosition(plan.range().progressAfter(count));
+    dialog_.setProgressPosition(series.progressAfter(count));
 }
 
-void SequenceRunner::report(const SequencePlan& plan, SequenceSink& sink, std::uint64_t done) {
+void SequenceRunner::report(const SequenceSeries& series, SequenceSink& sink, std::uint64_t done) {
     sink.flush();
-    dialog_.setProgressPosition(plan.range().progressAfter(done));
+    dialog_.setProgressPosition(series.progressAfter(done));
     events_.processEvents();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/sequence/SequenceDialogPort.h"
-#include "core/sequence/SequencePlan.h"
+#include "core/sequence/SequenceSeries.h"
 #include "core/sequence/SequenceSink.h"
 #include "platform/EventPump.h"
 
@@ -9,7 +9,7 @@
 
 namespace harvex2::core {
 
-// Makes every URL of a plan and hands it to a sink. Every `interval` it lets the sink pass
+// Makes every URL of a series and hands it to a sink. Every `interval` it lets the sink pass
 // its URLs on, moves the progress bar and lets the windows handle their events, so the
 // dialog stays painted while a long series is made.
 class SequenceRunner {
@@ -20,10 +20,10 @@ public:
                    std::chrono::milliseconds interval = kInterval)
         : dialog_(dialog), events_(events), interval_(interval) {}
 
-    void run(const SequencePlan& plan, SequenceSink& sink);
+    void run(const SequenceSeries& series, SequenceSink& sink);
 
 private:
-    void report(const SequencePlan& plan, SequenceSink& sink, std::uint64_t done);
+    void report(const SequenceSeries& series, SequenceSink& sink, std::uint64_t done);
 
     SequenceDialogPort& dialog_;
     platform::EventPump& events_;

@@ -66,7 +66,7 @@ QLineEdit* numberEdit(QWidget* parent, const char* name, const char* spinName, c
 }
 
 void buildUrlGroup(QDialog& dialog, SequentialControls& c) {
-    QGroupBox* box = group(&dialog, "GroupBox1", u"URL"_s, {16, 12, 260, 138});
+    QGroupBox* box = group(&dialog, "GroupBox1", u"URL"_s, {16, 12, 260, 155});
     label(box, "Label1", u"URL:"_s, {12, 26});
     c.url = historyBox(box, "Edit1", {49, 22, 192, kBoxHeight});
     const QLabel* markerLabel =
@@ -80,13 +80,15 @@ void buildUrlGroup(QDialog& dialog, SequentialControls& c) {
     c.marker->setCurrentIndex(0);
     c.example = named(new QLabel(box), "Label7", {12, 72, 236, 15});
     c.example->setEnabled(false);
-    label(box, "Label3", u"Download Directory:"_s, {17, 89});
-    c.downloadDir = historyBox(box, "Edit5", {17, 104, 194, kBoxHeight});
-    c.browse = button(box, "Button3", u"..."_s, {219, 103, 23, 22});
+    c.last = named(new QLabel(box), "Label11", {12, 87, 236, 15});
+    c.last->setEnabled(false);
+    label(box, "Label3", u"Download Directory:"_s, {17, 106});
+    c.downloadDir = historyBox(box, "Edit5", {17, 121, 194, kBoxHeight});
+    c.browse = button(box, "Button3", u"..."_s, {219, 120, 23, 22});
 }
 
 void buildZerosGroup(QDialog& dialog, SequentialControls& c) {
-    QGroupBox* box = group(&dialog, "GroupBox3", u"Zeros"_s, {16, 168, 261, 58});
+    QGroupBox* box = group(&dialog, "GroupBox3", u"Zeros"_s, {16, 175, 261, 58});
     c.zeros = named(new QCheckBox(u"Yes"_s, box), "CheckBox1", {16, 24, 60, 17});
     label(box, "Label9", u"Positions:"_s, {104, 26});
     c.positions = numberEdit(box, "Edit4", "UpDown3", u"1"_s, {162, 22, 40, kBoxHeight}, {1, 100},
@@ -94,7 +96,7 @@ void buildZerosGroup(QDialog& dialog, SequentialControls& c) {
 }
 
 void buildTargetGroup(QDialog& dialog, SequentialControls& c) {
-    QGroupBox* box = group(&dialog, "GroupBox4", u"Add to"_s, {16, 246, 259, 65});
+    QGroupBox* box = group(&dialog, "GroupBox4", u"Add to"_s, {16, 241, 259, 65});
     c.toAdding =
         named(new QRadioButton(u"NetVamp/ReGet"_s, box), "RadioButton1", {16, 18, 200, 17});
     c.toList = named(new QRadioButton(u"Harvex"_s, box), "RadioButton2", {16, 40, 200, 17});
@@ -157,6 +159,8 @@ SequentialControls SequentialControls::build(QDialog& dialog) {
     c.close = button(&dialog, "Button2", u"Close"_s, {389, 320, 75, 25});
     c.save = button(&dialog, "Button5", u"Save..."_s, {453, 28, 75, 25});
     c.load = button(&dialog, "Button6", u"Load..."_s, {453, 64, 75, 25});
+    c.glob = named(new QCheckBox(u"Bracket template"_s, &dialog), "CheckBox2", {441, 100, 110, 17});
+    c.count = named(new QLabel(&dialog), "Label10", {441, 120, 110, 15});
     return c;
 }
 

@@ -19,6 +19,7 @@ struct SequentialControls {
     QComboBox* url;             // Edit1
     QComboBox* marker;          // ComboBox1
     QLabel* example;            // Label7
+    QLabel* last;               // Label11: the last URL of a bracket template
     QComboBox* downloadDir;     // Edit5
     QPushButton* browse;        // Button3
     QLineEdit* start;           // Edit2
@@ -40,6 +41,8 @@ struct SequentialControls {
     QProgressBar* progress;     // ProgressBar1
     QPushButton* close;         // Button2
     QPushButton* add;           // Button1
+    QCheckBox* glob;            // CheckBox2: the URL is a bracket template
+    QLabel* count;              // Label10: how many URLs a bracket template makes
 
     // Makes every control inside `dialog`, in the dialog's tab order.
     static SequentialControls build(QDialog& dialog);

@@ -1,6 +1,8 @@
 #include "ui/sequence/SequentialDialog.h"
 
+#include "core/sequence/GlobPreview.h"
 #include "core/sequence/SequencePlan.h"
+#include "core/sequence/TemplateFromUrl.h"
 #include "platform/ErrorBox.h"
 #include "ui/platform/TextBytes.h"
 #include "ui/sequence/PreviewColumnSizer.h"
@@ -13,6 +15,8 @@
 #include "ui/shell/WindowCatalog.h"
 
 #include <limits>
+#include <optional>
+#include <string>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,6 +35,15 @@ using namespace Qt::StringLiterals;
 namespace {
 constexpr QSize kClientSize(555, 351);
 constexpr std::uint64_t kBarLimit = std::numeric_limits<int>::max();
+
+// `lead` and as much of the end of `url` as fits the label; the whole URL in its tooltip.
+void showUrl(QLabel& label, const QString& lead, const std::optional<std::string>& url) {
+    const QString text = url ? fromBytes(*url) : QString();
+    const int room = label.width() - label.fontMetrics().horizontalAdvance(lead);
+    label.setText(url ? lead + label.fontMetrics().elidedText(text, Qt::ElideLeft, room)
+                      : QString());
+    label.setToolTip(text);
+}
 } // namespace
 
 SequentialDialog::SequentialDialog(AppServices& services, core::AddingWindowPort& adding,
@@ -65,6 +78,10 @@ void SequentialDialog::connectControls() {
     connect(c.zeros, &QCheckBox::toggled, this, example);
     connect(c.positions, &QLineEdit::textChanged, this, example);
     connect(c.start, &QLineEdit::textChanged, this, example);
+    connect(c.glob, &QCheckBox::toggled, this, [this] {
+        enableFields();
+        showExample();
+    });
 }
 
 void SequentialDialog::showEvent(QShowEvent* event) {
@@ -84,7 +101,8 @@ core::SequenceFields SequentialDialog::fields() const {
             c.toAdding->isChecked(),
             toBytes(c.start->text()),
             toBytes(c.goTo->text()),
-            toBytes(c.step->text())};
+            toBytes(c.step->text()),
+            c.glob->isChecked()};
 }
 
 void SequentialDialog::setFields(const core::SequenceFields& fields) {
@@ -98,17 +116,54 @@ void SequentialDialog::setFields(const core::SequenceFields& fields) {
     c.start->setText(fromBytes(fields.start));
     c.goTo->setText(fromBytes(fields.end));
     c.step->setText(fromBytes(fields.step));
+    c.glob->setChecked(fields.glob);
 }
 
 void SequentialDialog::showExample() {
-    const auto example = core::SequencePlan::example(fields());
-    const QString url = example ? fromBytes(*example) : QString();
-    QLabel& label = *controls_.example;
-    const QString lead = u"First URL: "_s;
-    const int room = label.width() - label.fontMetrics().horizontalAdvance(lead);
-    label.setText(example ? lead + label.fontMetrics().elidedText(url, Qt::ElideLeft, room)
-                          : QString());
-    label.setToolTip(url);
+    if (controls_.glob->isChecked()) {
+        showGlobPreview();
+        return;
+    }
+    showUrl(*controls_.example, u"First URL: "_s, core::SequencePlan::example(fields()));
+    showUrl(*controls_.last, {}, std::nullopt);
+    controls_.count->clear();
+}
+
+// Counted, not expanded: a template of a billion URLs answers at once.
+void SequentialDialog::showGlobPreview() {
+    const SequentialControls& c = controls_;
+    const auto preview = core::GlobPreview::of(toBytes(c.url->currentText()));
+    const bool ok = preview.problem.empty();
+    showUrl(*c.example, u"First URL: "_s, ok ? std::optional(preview.first) : std::nullopt);
+    showUrl(*c.last, u"Last URL: "_s, ok ? std::optional(preview.last) : std::nullopt);
+    if (!ok) {
+        c.example->setText(fromBytes(preview.problem));
+        c.example->setToolTip(c.example->text());
+    }
+    const QString count = fromBytes(core::GlobPreview::groupedDigits(preview.count));
+    c.count->setText(!ok ? QString() : count + (preview.count == 1 ? u" URL"_s : u" URLs"_s));
+}
+
+void SequentialDialog::enableFields() {
+    const SequentialControls& c = controls_;
+    const bool adding = run_ == core::SequenceRunKind::Add;
+    const bool marker = !c.glob->isChecked();
+    c.url->setEnabled(!adding);
+    for (QWidget* field : std::initializer_list<QWidget*>{c.start, c.startSpin, c.goTo, c.goToSpin,
+                                                          c.step, c.stepSpin}) {
+        field->setEnabled(!adding && marker);
+    }
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{c.marker, c.zeros, c.positions, c.positionsSpin}) {
+        field->setEnabled(marker);
+    }
+    c.glob->setEnabled(run_ == core::SequenceRunKind::None);
+}
+
+void SequentialDialog::openWithTemplateOf(const std::string& url) {
+    controls_.glob->setChecked(true);
+    controls_.url->setEditText(fromBytes(core::TemplateFromUrl::make(url)));
+    exec();
 }
 
 void SequentialDialog::Button1Click() {
@@ -157,12 +212,9 @@ void SequentialDialog::reject() {
 void SequentialDialog::setRunning(core::SequenceRunKind kind) {
     const SequentialControls& c = controls_;
     const bool idle = kind == core::SequenceRunKind::None;
-    const bool adding = kind == core::SequenceRunKind::Add;
+    run_ = kind;
     c.pleaseWait->setVisible(!idle);
-    for (QWidget* field : std::initializer_list<QWidget*>{c.url, c.start, c.startSpin, c.goTo,
-                                                          c.goToSpin, c.step, c.stepSpin}) {
-        field->setEnabled(!adding);
-    }
+    enableFields();
     // Events flow during a run: nothing may start a second one or open another window.
     for (QWidget* button : {c.add, c.close, c.test, c.save, c.load, c.browse}) {
         button->setEnabled(idle);

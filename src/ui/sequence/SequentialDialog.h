@@ -6,6 +6,7 @@
 #include "core/sequence/SequenceFields.h"
 #include "ui/handoff/ComboHistoryBox.h"
 #include "ui/sequence/SequentialControls.h"
+#include "ui/shell/TemplateOpener.h"
 
 #include <chrono>
 #include <cstdint>
@@ -19,7 +20,7 @@ class SequencePreviewModel;
 
 // "Add Sequential Files": a URL template expanded over a range of numbers, previewed here
 // and added to the Adding window or the link list. Keeps its fields between openings.
-class SequentialDialog : public QDialog, private core::SequenceDialogPort {
+class SequentialDialog : public QDialog, public TemplateOpener, private core::SequenceDialogPort {
     Q_OBJECT
 public:
     SequentialDialog(AppServices& services, core::AddingWindowPort& adding,
@@ -41,12 +42,17 @@ public:
     // Escape and the close box wait for a run to end.
     void reject() override;
 
+    void openWithTemplateOf(const std::string& url) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void connectControls();
     void showExample();
+    void showGlobPreview();
+    // Enables what the run under way and the kind of template leave open to change.
+    void enableFields();
 
     void setRunning(core::SequenceRunKind kind) override;
     void setProgressMaximum(std::uint64_t maximum) override;
@@ -63,6 +69,7 @@ private:
     core::SequenceActions actions_;
     // A progress maximum beyond the bar's range is shown in steps of this many.
     std::uint64_t progressScale_ = 1;
+    core::SequenceRunKind run_ = core::SequenceRunKind::None;
 };
 
 } // namespace harvex2::ui

@@ -7,6 +7,7 @@
 #include "ui/shell/MainClientArea.h"
 #include "ui/shell/MainMenus.h"
 #include "ui/shell/MainWindow.h"
+#include "ui/shell/TemplateOpener.h"
 #include "ui/shell/WindowCatalog.h"
 
 #include <QComboBox>
@@ -23,6 +24,7 @@ void MainCommands::connect(MainMenus& menus, MainClientArea& client) {
     QObject::connect(&menus, &MainMenus::triggered, &window_,
                      [this](MainCommand command) { run(command); });
     LinkListView* list = client.list();
+    list_ = list;
     QObject::connect(list, &QWidget::customContextMenuRequested, &window_,
                      [list, popup = menus.listPopup()](const QPoint& at) {
                          popup->popup(list->viewport()->mapToGlobal(at));
@@ -63,6 +65,8 @@ void MainCommands::run(MainCommand command) {
         return openTextFile("history.txt");
     case MainCommand::About:
         return callHook(hooks.about);
+    case MainCommand::MakeTemplate:
+        return makeTemplate();
     default:
         return runListCommand(command);
     }
@@ -125,6 +129,15 @@ void MainCommands::showCount() {
 
 void MainCommands::openTextFile(const char* name) {
     services_.shell->open(services_.programFolder + name, platform::ShowMode::Maximised);
+}
+
+// The entry the pop-up menu was opened on: a right-click makes it current.
+void MainCommands::makeTemplate() {
+    const QModelIndex current = list_ ? list_->currentIndex() : QModelIndex();
+    auto* opener = dynamic_cast<TemplateOpener*>(services_.windows->window(WindowSlot::Sequential));
+    if (current.isValid() && opener) {
+        opener->openWithTemplateOf(window_.links().textAt(static_cast<std::size_t>(current.row())));
+    }
 }
 
 } // namespace harvex2::ui

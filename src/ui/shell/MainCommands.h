@@ -5,6 +5,7 @@
 namespace harvex2::ui {
 
 struct AppServices;
+class LinkListView;
 class MainClientArea;
 class MainMenus;
 class MainWindow;
@@ -27,9 +28,11 @@ private:
     void addAll();
     void showCount();
     void openTextFile(const char* name);
+    void makeTemplate();
 
     MainWindow& window_;
     AppServices& services_;
+    LinkListView* list_ = nullptr;
 };
 
 } // namespace harvex2::ui

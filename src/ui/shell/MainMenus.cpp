@@ -109,7 +109,9 @@ void MainMenus::buildListPopup(QWidget& owner) {
               {u"Delete selected", MainCommand::RemoveSelected, nullptr, ArtImage::RemoveSelected},
               {u"Delete all", MainCommand::Clear, nullptr, ArtImage::ClearList},
               kSeparator,
-              {u"Select special...", MainCommand::SelectSpecial}});
+              {u"Select special...", MainCommand::SelectSpecial},
+              kSeparator,
+              {u"Make template from this URL", MainCommand::MakeTemplate}});
 }
 
 QMenu* MainMenus::dropDown(QWidget& owner, std::initializer_list<Item> items) {

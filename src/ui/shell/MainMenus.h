@@ -37,6 +37,7 @@ enum class MainCommand {
     Readme,
     VersionHistory,
     About,
+    MakeTemplate,
 };
 
 // Builds the main window's menu bar, the pop-up menu of the link list (PopupMenu1) and the

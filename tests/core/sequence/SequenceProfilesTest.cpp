@@ -26,7 +26,7 @@ protected:
     platform::FileRegistryStore store{platform::Hive::CurrentUser, folder.file("user.reg")};
 };
 
-TEST_F(SequenceProfilesTest, StoresTheNineValuesInOrderWithTheirTypes) {
+TEST_F(SequenceProfilesTest, StoresTheTenValuesInOrderWithTheirTypes) {
     SequenceProfiles::save(store, "Gallery", gallery());
     EXPECT_EQ(test::TempFolder::read(folder.file("user.reg")),
               "Windows Registry Editor Version 5.00\r\n\r\n"
@@ -39,7 +39,8 @@ TEST_F(SequenceProfilesTest, StoresTheNineValuesInOrderWithTheirTypes) {
               "\"NV\"=dword:00000000\r\n"
               "\"Start\"=\"10\"\r\n"
               "\"End\"=\"x20\"\r\n"
-              "\"Step\"=\"\"\r\n\r\n");
+              "\"Step\"=\"\"\r\n"
+              "\"Glob\"=dword:00000000\r\n\r\n");
 }
 
 TEST_F(SequenceProfilesTest, LoadsWhatWasSavedLastUnderAName) {
@@ -50,6 +51,7 @@ TEST_F(SequenceProfilesTest, LoadsWhatWasSavedLastUnderAName) {
     second.url = "ftp://x/|";
     second.nv = true;
     second.zeros = false;
+    second.glob = true;
     SequenceProfiles::save(store, "gallery", second);
 
     SequenceFields loaded;
@@ -57,6 +59,17 @@ TEST_F(SequenceProfilesTest, LoadsWhatWasSavedLastUnderAName) {
     second.step = "1"; // an empty Step loads as 1
     EXPECT_EQ(loaded, second);
     EXPECT_THAT(SequenceProfiles::names(store), ElementsAre("Gallery"));
+}
+
+TEST_F(SequenceProfilesTest, AProfileWithoutGlobIsAMarkerProfile) {
+    SequenceProfiles::save(store, "Old", gallery());
+    ASSERT_TRUE(store.openKey(profileKey("Old"), false));
+    ASSERT_TRUE(store.deleteValue("Glob"));
+    store.closeKey();
+    SequenceFields loaded;
+    loaded.glob = true;
+    ASSERT_TRUE(SequenceProfiles::load(store, "Old", loaded));
+    EXPECT_FALSE(loaded.glob);
 }
 
 TEST_F(SequenceProfilesTest, NamesAreListedAndDeletedOneByOne) {

@@ -91,7 +91,7 @@ TEST_F(SequentialDialogTest, StartsWithTheDesignedControlsAndValues) {
     } while (widget != control<QWidget>("Edit1"));
     EXPECT_EQ(tabOrder.join(u' '), u"Edit1 ComboBox1 Edit5 Button3 CheckBox1 Edit4 RadioButton1 "
                                    u"RadioButton2 Edit2 Edit3 Edit6 ListBox1 Button4 Button1 "
-                                   u"Button2 Button5 Button6"_s);
+                                   u"Button2 Button5 Button6 CheckBox2"_s);
 }
 
 TEST_F(SequentialDialogTest, SpinButtonsStepWithinTheirRangeButEditsTakeAnyText) {

@@ -103,7 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MainMenusTest, ListPopUpHoldsItsItemsInOrder) {
     EXPECT_EQ(captions(child<QMenu>("PopupMenu1")),
               (QStringList{u"Select all"_s, u"Deselect all"_s, u"Invert Selection"_s, u"-"_s,
-                           u"Delete selected"_s, u"Delete all"_s, u"-"_s, u"Select special..."_s}));
+                           u"Delete selected"_s, u"Delete all"_s, u"-"_s, u"Select special..."_s,
+                           u"-"_s, u"Make template from this URL"_s}));
     EXPECT_FALSE(child<QMenu>("Textfiles1")->menuAction()->icon().isNull());
 }
 
