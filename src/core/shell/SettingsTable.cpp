@@ -2,6 +2,7 @@
 
 #include "core/shell/SettingsStorage.h"
 
+#include <string_view>
 #include <type_traits>
 
 namespace harvex2::core::settingsTable {
@@ -30,6 +31,7 @@ constexpr Setting kChainedSettings[] = {
 };
 
 constexpr std::size_t kRememberIndex = 5;
+static_assert(std::string_view(kChainedSettings[kRememberIndex].name) == "Remember");
 
 constexpr Setting kSeparateSettings[] = {
     {"Aria2URL", Place::Settings, &SettingsRecord::aria2Url},
