@@ -6,6 +6,7 @@
 #include "ui/platform/QtEventPump.h"
 #include "ui/platform/QtPrompts.h"
 #include "ui/platform/QtShell.h"
+#include "ui/platform/TerminationSignals.h"
 #include "ui/platform/TextBytes.h"
 #include "ui/shell/AppServices.h"
 #include "ui/shell/MainWindow.h"
@@ -67,6 +68,10 @@ int main(int argc, char** argv) {
 
     ui::MainWindow& mainWindow = startup.mainWindow();
     QObject::connect(&mainWindow, &ui::MainWindow::closed, &app, &QCoreApplication::quit);
+    // A logout ends the program as File > Exit does, settings saved.
+    ui::TerminationSignals termination;
+    QObject::connect(&termination, &ui::TerminationSignals::received, &mainWindow,
+                     &ui::MainWindow::exitProgram);
     if (qEnvironmentVariableIsSet(kCloseAfterStart)) {
         QTimer::singleShot(0, &mainWindow, &QWidget::close);
     }

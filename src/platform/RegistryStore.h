@@ -58,7 +58,9 @@ public:
     // a save of many values costs one write. A failed change ends the group: the changes made
     // in it before are lost. Groups nest; the outermost one writes. endChanges() throws
     // RegistryError, named after the group's first change, when the store cannot be
-    // written. A store without groups writes each change as it comes.
+    // written. A store without groups writes each change as it comes. A store shared by
+    // several processes lets none of the others change it from the group's first change to
+    // its end, and reads meanwhile show the store as it is with the group's changes.
     virtual void beginChanges() {}
     virtual void endChanges() {}
 

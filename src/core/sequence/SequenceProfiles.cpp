@@ -2,6 +2,7 @@
 
 #include "core/shell/SettingsStorage.h"
 #include "platform/KeyHandle.h"
+#include "platform/posix/Utf16Text.h"
 
 #include <algorithm>
 
@@ -31,6 +32,10 @@ std::optional<std::string> SequenceProfiles::nameProblem(std::string_view name) 
     }
     if (std::any_of(name.begin(), name.end(), isControl)) {
         return "A profile name cannot contain line breaks, tabs or other control characters.";
+    }
+    // The store keeps names as UTF-16 text: other bytes cannot make a key.
+    if (!platform::Utf16Text::isValidUtf8(name)) {
+        return "A profile name cannot contain bytes that are not UTF-8 text.";
     }
     return std::nullopt;
 }

@@ -17,7 +17,8 @@ public:
     static const std::string kProfilesKey;
 
     // Why `name` cannot name a profile, or nothing when it can. An empty name would write
-    // into the profiles key itself and a "\" would make nested keys.
+    // into the profiles key itself and a "\" would make nested keys; the store takes no
+    // control characters and no bytes that are not UTF-8.
     static std::optional<std::string> nameProblem(std::string_view name);
 
     // Writes the ten values, overwriting a profile of the same name. Throws

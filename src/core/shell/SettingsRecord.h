@@ -16,7 +16,7 @@ struct WindowRect {
 
 enum class TargetProgram : std::int32_t { NetVampire = 0, ReGet = 1, NetVampire3 = 2, Aria2 = 3 };
 
-// The program's settings, loaded once at start-up and saved once at exit.
+// The program's settings, loaded once at start-up; saved when Options is confirmed and at exit.
 struct SettingsRecord {
     bool ignoreMailTo = true;
     bool ignoreBookmarks = true;

@@ -3,7 +3,6 @@
 #include "core/extract/DroppedLinks.h"
 #include "core/shell/MruHistory.h"
 #include "core/shell/ProgramVersion.h"
-#include "core/shell/SettingsStorage.h"
 #include "platform/ErrorBox.h"
 #include "ui/listfiles/ListFileCommands.h"
 #include "ui/platform/ShownBytes.h"
@@ -51,7 +50,8 @@ void fillHistory(QComboBox& box, platform::RegistryStore& store, const core::Mru
 } // namespace
 
 MainWindow::MainWindow(AppServices& services)
-    : services_(services), model_(std::make_unique<LinkListModel>(links_)) {
+    : services_(services), storage_(*services.userStore),
+      model_(std::make_unique<LinkListModel>(links_)) {
     buildWindow();
     services_.mainWindow = this;
     services_.links = &links_;
@@ -132,7 +132,7 @@ void MainWindow::applyOuterRect(const core::WindowRect& rect) {
 }
 
 void MainWindow::loadSettings() {
-    settings_ = core::SettingsStorage(*services_.userStore).LoadSettings(outerRect());
+    settings_ = storage_.LoadSettings(outerRect());
     if (settings_.remember) {
         applyOuterRect(settings_.position);
     }
@@ -149,10 +149,18 @@ void MainWindow::saveSettingsOnce() {
     }
     settingsSaved_ = true;
     try {
-        core::SettingsStorage(*services_.userStore)
-            .SaveSettings(settings_, outerRect(), versionText());
+        storage_.SaveSettings(settings_, outerRect(), versionText());
     } catch (const platform::RegistryError& error) {
         // The program still ends; the user learns that this run's settings are lost.
+        platform::showErrorBox(*services_.prompts, error.what());
+    }
+}
+
+void MainWindow::saveChoices() {
+    try {
+        storage_.SaveChoices(settings_, versionText());
+    } catch (const platform::RegistryError& error) {
+        // The choices stay in force; the exit tries again.
         platform::showErrorBox(*services_.prompts, error.what());
     }
 }

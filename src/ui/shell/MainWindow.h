@@ -2,6 +2,7 @@
 
 #include "core/shell/LinkList.h"
 #include "core/shell/SettingsRecord.h"
+#include "core/shell/SettingsStorage.h"
 #include "ui/shell/MainWindowHooks.h"
 
 #include <memory>
@@ -42,6 +43,9 @@ public:
 
     // Saves the settings, then closes the window without saving them a second time.
     void exitProgram();
+    // Saves the settings changed since they were last loaded or saved, except the window's
+    // position, which waits for the exit.
+    void saveChoices();
 
     // The outer rectangle as the settings store keeps it.
     core::WindowRect outerRect() const;
@@ -70,6 +74,7 @@ private:
     AppServices& services_;
     core::LinkList links_;
     core::SettingsRecord settings_;
+    core::SettingsStorage storage_;
     MainWindowHooks hooks_;
     std::unique_ptr<LinkListModel> model_;
     MainClientArea* client_ = nullptr;

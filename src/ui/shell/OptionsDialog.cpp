@@ -67,6 +67,7 @@ int OptionsDialog::exec() {
 
 void OptionsDialog::accept() {
     confirm();
+    emit confirmed();
     QDialog::accept();
 }
 

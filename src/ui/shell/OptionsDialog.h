@@ -16,8 +16,8 @@ class AddOptionsTab;
 class GeneralOptionsTab;
 class ParseOptionsTab;
 
-// The Options dialog. It edits the in-memory settings record only; the store receives the
-// confirmed values when the settings are next saved.
+// The Options dialog. It edits the in-memory settings record; confirmed() tells that the
+// store may receive the changed values.
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -33,6 +33,9 @@ public:
     int exec() override;
     // OK: copies the controls back into the settings record.
     void accept() override;
+
+signals:
+    void confirmed();
 
 private:
     void buildButtons();

@@ -39,6 +39,10 @@ std::unique_ptr<QWidget> makeOptionsDialog(AppServices& services) {
         *services.settings, [&services](std::int32_t mode) { followTarget(services, mode); },
         services.mainWindow);
     dialog->showDeveloperMode(services.developerMode);
+    if (MainWindow* mainWindow = services.mainWindow) {
+        QObject::connect(dialog.get(), &OptionsDialog::confirmed, mainWindow,
+                         &MainWindow::saveChoices);
+    }
     return dialog;
 }
 

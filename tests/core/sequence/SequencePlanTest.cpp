@@ -79,6 +79,15 @@ INSTANTIATE_TEST_SUITE_P(
         SeriesCase{fields("|", "2147483640", "2147483647", "5"), {"2147483640", "2147483645"}},
         SeriesCase{fields("|", "-2147483648", "-2147483647"), {"-2147483648", "-2147483647"}}));
 
+TEST(SequencePlanTest, AStoredMarkerIndexPicksFromTheListAndAnyOtherMeansNone) {
+    const std::pair<std::int32_t, std::optional<char>> cases[] = {
+        {-1, std::nullopt}, {0, '|'}, {1, '#'}, {2, '~'}, {3, '^'}, {4, std::nullopt},
+    };
+    for (const auto& [index, marker] : cases) {
+        EXPECT_EQ(withMarker({}, index).marker(), marker) << index;
+    }
+}
+
 TEST(SequencePlanTest, CountsTheWholeNumberRangeWithoutOverflow) {
     const SequencePlan plan(fields("|", "-2147483648", "2147483647"));
     EXPECT_EQ(plan.count(), 4294967296u);

@@ -2,8 +2,10 @@
 
 #include "core/shell/MruHistory.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "support/core/ChildProcess.h"
 #include "support/core/TempFolder.h"
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -180,6 +182,57 @@ TEST_F(SettingsStorageTest, RememberDecidesWhereTidyUpAndItsNeighboursLive) {
     const SettingsRecord loaded = storage_.LoadSettings({1, 1, 1, 1});
     EXPECT_EQ(loaded.tidyUp, 1);
     EXPECT_EQ(loaded.position, (WindowRect{1, 1, 1, 1}));
+}
+
+// Copy A of the program has loaded the settings when copy B, another process, saves its own
+// changes; then A saves. Each copy's changes survive, as if B had saved before A started.
+TEST_F(SettingsStorageTest, ASaveKeepsWhatAnotherRunningCopySavedMeanwhile) {
+    using Change = std::function<void(SettingsRecord&)>;
+    struct Case {
+        const char* name;
+        Change other;
+        Change ours;
+    };
+    const Case cases[] = {
+        {"another target and token",
+         [](SettingsRecord& r) {
+             r.mode = 3;
+             r.aria2Secret = "token";
+         },
+         [](SettingsRecord& r) { r.qLinks = true; }},
+        {"both choose a target", [](SettingsRecord& r) { r.mode = 3; },
+         [](SettingsRecord& r) { r.mode = 1; }},
+        {"Remember turned off there", [](SettingsRecord& r) { r.remember = false; },
+         [](SettingsRecord& r) { r.tidyUp = 1; }},
+        {"Remember turned off here", [](SettingsRecord& r) { r.tidyUp = 1; },
+         [](SettingsRecord& r) { r.remember = false; }},
+    };
+    const WindowRect unremembered{5, 6, 7, 8};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        store_.deleteKey(kHarvexRootKey);
+        SettingsStorage(store_).SaveSettings(kStored, kStored.position, "1.42");
+        SettingsStorage ours(store_);
+        SettingsRecord record = ours.LoadSettings(unremembered);
+        test::ChildProcess other([&] {
+            platform::FileRegistryStore store(Hive::CurrentUser, path_);
+            SettingsStorage storage(store);
+            SettingsRecord changed = storage.LoadSettings(unremembered);
+            c.other(changed);
+            storage.SaveSettings(changed, changed.position, "1.42");
+        });
+        ASSERT_EQ(other.wait(std::chrono::seconds(20)), 0);
+        c.ours(record);
+        ours.SaveSettings(record, record.position, "1.42");
+
+        SettingsRecord expected = kStored;
+        c.other(expected);
+        c.ours(expected);
+        if (!expected.remember) {
+            expected.position = unremembered;
+        }
+        EXPECT_EQ(SettingsStorage(store_).LoadSettings(unremembered), expected);
+    }
 }
 
 TEST_F(SettingsStorageTest, BooleansAreAnyNonZeroInteger) {

@@ -1,5 +1,6 @@
 #include "ui/shell/OptionsDialog.h"
 
+#include "core/shell/SettingsStorage.h"
 #include "support/ui/MainWindowFixture.h"
 #include "ui/handoff/AddingWindow.h"
 #include "ui/handoff/HandoffWindows.h"
@@ -8,9 +9,7 @@
 #include "ui/shell/NetVampireGroup.h"
 #include "ui/shell/OptionsFactory.h"
 
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,13 +36,6 @@ constexpr ui::WindowEntry kWindows[] = {
     {ui::WindowSlot::Options, "Options ", ui::SplashLine::First, &ui::makeOptionsDialog},
     {ui::WindowSlot::Connecting, "Connecting ", ui::SplashLine::First, &ui::makePleaseWaitWindow},
 };
-
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // The main window with the Options dialog and the hand-off windows made as at start-up.
 // Each test opens the dialog through the main window's command and works it while it runs
@@ -234,13 +226,18 @@ TEST_F(OptionsDialogTest, CancelAfterChangingEverythingLeavesTheRecordAndTheNext
     EXPECT_EQ(window->settings(), before);
 }
 
-TEST_F(OptionsDialogTest, OkChangesTheRecordOnlyAndTheNextSaveKeepsIt) {
+// OK stores what the dialog changed at once, so that a logout or a crash cannot lose it; what
+// another running copy stored meanwhile stays, and the window's place waits for the exit.
+TEST_F(OptionsDialogTest, OkStoresTheChangedValuesAndKeepsAnotherCopysValues) {
     window->close();
     catalog.reset();
     startProgram(false);
-    const std::string stored = fileBytes(env.userFile());
-    ASSERT_FALSE(stored.empty());
-    const int modeWrites = env.userStore.writesOf("Mode");
+    {
+        platform::FileRegistryStore otherCopy(platform::Hive::CurrentUser, env.userFile());
+        ASSERT_TRUE(otherCopy.openKey(core::kHarvexRootKey + std::string("\\Settings"), false));
+        otherCopy.writeString("Aria2Secret", "token");
+    }
+    window->move(window->x() + 40, window->y());
     withOptions([this] {
         click("CheckBox2");
         showTab(1);
@@ -264,14 +261,14 @@ TEST_F(OptionsDialogTest, OkChangesTheRecordOnlyAndTheNextSaveKeepsIt) {
     expected.acas = false;
     expected.position = window->settings().position;
     EXPECT_EQ(window->settings(), expected);
-    EXPECT_EQ(fileBytes(env.userFile()), stored);
-    EXPECT_EQ(env.userStore.writesOf("Mode"), modeWrites);
+    platform::FileRegistryStore reader(platform::Hive::CurrentUser, env.userFile());
+    expected.aria2Secret = "token";
+    EXPECT_EQ(core::SettingsStorage(reader).LoadSettings({}), expected);
 
     window->close();
     catalog.reset();
     startProgram(false);
-    EXPECT_EQ(window->settings().mode, 2);
-    EXPECT_EQ(window->settings().nvJobDefault, expected.nvJobDefault);
+    EXPECT_EQ(window->settings().aria2Secret, "token");
     withOptions([this] {
         EXPECT_EQ(jobState(), u"Queued");
         EXPECT_TRUE(checked("optTidy2"));
