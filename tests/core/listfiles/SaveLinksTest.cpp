@@ -92,6 +92,24 @@ TEST_F(SaveLinksTest, MarkupInALinkIsWrittenAsEntitiesInTheAttributeAndTheText) 
                   kPageTail);
 }
 
+TEST_F(SaveLinksTest, LinksThatRunCodeAreWrittenAsTextNotAsLinks) {
+    links.clear();
+    boxes.setBaseUrl("");
+    for (const char* text : {"javascript:alert(1)", " JavaScript:x", "java\tscript:x", "VBSCRIPT:x",
+                             "data:text/html,<b>", "http://javascript.com/"}) {
+        links.append(text);
+    }
+    EXPECT_EQ(save(SaveFormat::HtmlPage),
+              kPageHead +
+                  "<LI>javascript:alert(1)</LI>\r\n"
+                  "<LI> JavaScript:x</LI>\r\n"
+                  "<LI>java\tscript:x</LI>\r\n"
+                  "<LI>VBSCRIPT:x</LI>\r\n"
+                  "<LI>data:text/html,&lt;b&gt;</LI>\r\n"
+                  "<LI><A HREF=\"http://javascript.com/\">http://javascript.com/</A></LI>\r\n" +
+                  kPageTail);
+}
+
 TEST_F(SaveLinksTest, AListFileIgnoresTheScopeAndTellsItsProgress) {
     const std::string bytes = save(SaveFormat::LinkList, SaveScope::Selected, "list");
     EXPECT_EQ(bytes.size(), 130u * 6);
@@ -101,6 +119,21 @@ TEST_F(SaveLinksTest, AListFileIgnoresTheScopeAndTellsItsProgress) {
     EXPECT_EQ(status.detailHistory, (std::vector<std::string>{"2", ""}));
     EXPECT_EQ(links.count(), 3u);
     EXPECT_TRUE(links.checkedAt(1));
+}
+
+TEST_F(SaveLinksTest, AnExportLargerThanTheFlushBufferWritesEachLinkOnce) {
+    links.clear();
+    std::string text;
+    std::string items;
+    for (int i = 0; i < 5000; ++i) {
+        const std::string link = "http://host/file-" + std::to_string(i) + ".zip";
+        links.append(link);
+        text += link + "\r\n";
+        items += "<LI><A HREF=\"" + link + "\">" + link + "</A></LI>\r\n";
+    }
+    ASSERT_GT(text.size(), 64u << 10);
+    EXPECT_EQ(save(SaveFormat::PlainText), text);
+    EXPECT_EQ(save(SaveFormat::HtmlPage), kPageHead + items + kPageTail);
 }
 
 TEST_F(SaveLinksTest, AFileThatCannotBeCreatedIsReportedAndTheOldFileStays) {
