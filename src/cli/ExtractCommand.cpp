@@ -98,15 +98,7 @@ int ExtractCommand::run(const ExtractOptions& options, std::FILE* out, std::FILE
             return kFailed;
         }
     }
-    if (!writer.flush()) {
-        // A reader that stopped reading wanted no more; that is no news to the user.
-        if (writer.error() != EPIPE) {
-            std::fprintf(err, "harvex2-cli: the links could not be written: %s\n",
-                         std::strerror(writer.error()));
-        }
-        return kFailed;
-    }
-    return status;
+    return writer.finish(err, "links") ? status : kFailed;
 }
 
 bool ExtractCommand::readFile(const std::string& path, core::LinkScanner& scanner,
