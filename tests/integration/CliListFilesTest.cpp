@@ -93,6 +93,24 @@ TEST_F(CliListFiles, ConvertFailuresNameTheFileAndUsageErrorsExitWithTwo) {
     }
 }
 
+TEST_F(CliListFiles, ConvertToNvaRefusesLongLinksUnlessTheyMayBeCut) {
+    const std::string longLink = "http://x/" + std::string(264, 'l');
+    const std::string plain = folder.makeFile("long.txt", "short\n" + longLink + "\n");
+    const std::string nva = folder.file("out.nva");
+    const auto refused = cli({"convert", plain, "--to", "nva", "-o", nva});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "harvex2-cli: 1 link is longer than 128 bytes and is cut in a Harvex "
+                           "links list:\n" +
+                               longLink +
+                               "\nharvex2-cli: nothing written; --cut-long saves them cut\n");
+    EXPECT_FALSE(std::filesystem::exists(nva));
+
+    EXPECT_EQ(cli({"convert", plain, "--to", "nva", "--cut-long", "-o", nva}).status, 0);
+    EXPECT_EQ(test::TempFolder::read(nva), record(0, "142") + record(0, "") + record(0, "") +
+                                               record(0, "short") +
+                                               record(0, longLink.substr(0, 128)));
+}
+
 // A FIFO would hold each command until a writer came, and /dev/zero never ends.
 TEST_F(CliListFiles, EveryCommandRefusesAFileThatIsNotRegularAndNamesIt) {
     // A plain-text list and a list file: convert reads them on two paths.
