@@ -4,6 +4,7 @@
 #include "cli/ListInput.h"
 #include "core/listfiles/LinkExport.h"
 #include "core/listfiles/LinkListFileWriter.h"
+#include "core/listfiles/LongTexts.h"
 #include "core/shell/ProgramVersion.h"
 #include "platform/IoError.h"
 #include "platform/posix/ReplacingFile.h"
@@ -83,6 +84,8 @@ std::optional<ConvertOptions> ConvertCommand::parse(const std::vector<std::strin
         } else if (arg == "--selected" || arg == "--unselected") {
             options.scope =
                 arg == "--selected" ? core::SaveScope::Selected : core::SaveScope::Unselected;
+        } else if (arg == "--cut-long") {
+            options.cutLong = true;
         } else if (arg == "-h" || arg == "--help") {
             options.help = true;
         } else {
@@ -140,6 +143,13 @@ void ConvertCommand::write(const ConvertOptions& options) {
     }
     if (options.base) {
         header.setBaseUrl(*options.base);
+    }
+    if (options.format == core::SaveFormat::LinkList && !options.cutLong) {
+        const core::LongTexts cut = core::LongTexts::of(header, links);
+        if (cut.count() > 0) {
+            throw std::runtime_error(cut.message() +
+                                     "\nharvex2-cli: nothing written; --cut-long saves them cut");
+        }
     }
     try {
         platform::ReplacingFile out(options.output);

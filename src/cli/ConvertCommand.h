@@ -15,12 +15,13 @@ struct ConvertOptions {
     core::SaveFormat format = core::SaveFormat::LinkList;
     core::SaveScope scope = core::SaveScope::All;
     std::optional<std::string> base;
+    bool cutLong = false; // nva: texts beyond 128 bytes are saved cut rather than refused
     bool help = false;
 };
 
 // `harvex2-cli convert INPUT --to nva|html|text [--selected|--unselected] [--base URL]
-// -o OUTPUT`: writes a link list file or a plain-text list in any of the three forms of
-// the Save Links dialog, with the same writers.
+// [--cut-long] -o OUTPUT`: writes a link list file or a plain-text list in any of the three forms
+// of the Save Links dialog, with the same writers.
 class ConvertCommand {
 public:
     static std::optional<ConvertOptions> parse(const std::vector<std::string>& args,

@@ -7,6 +7,7 @@
 #include "core/extract/BaseUrl.h"
 #include "core/extract/HtmlFile.h"
 #include "core/extract/SettingsSwitches.h"
+#include "platform/IoError.h"
 
 #include <cerrno>
 #include <cstring>
@@ -38,6 +39,11 @@ bool applyFlag(const std::string& arg, ExtractOptions& options) {
 
 bool isOption(const std::string& arg) {
     return arg.size() > 1 && arg.front() == '-';
+}
+
+// The system's words for its own errors, the program's for a file it refuses.
+std::string openFailure(int code) {
+    return code > 0 ? std::strerror(code) : platform::IoError::textFor(code);
 }
 
 } // namespace
@@ -98,15 +104,7 @@ int ExtractCommand::run(const ExtractOptions& options, std::FILE* out, std::FILE
             return kFailed;
         }
     }
-    if (!writer.flush()) {
-        // A reader that stopped reading wanted no more; that is no news to the user.
-        if (writer.error() != EPIPE) {
-            std::fprintf(err, "harvex2-cli: the links could not be written: %s\n",
-                         std::strerror(writer.error()));
-        }
-        return kFailed;
-    }
-    return status;
+    return writer.finish(err, "links") ? status : kFailed;
 }
 
 bool ExtractCommand::readFile(const std::string& path, core::LinkScanner& scanner,
@@ -122,7 +120,7 @@ bool ExtractCommand::readFile(const std::string& path, core::LinkScanner& scanne
         // Links already found come out before the complaint, as they were found.
         writer.flush();
         std::fprintf(err, "harvex2-cli: Error opening the HTML source file '%s': %s\n",
-                     path.c_str(), std::strerror(file.error()));
+                     path.c_str(), openFailure(file.error()).c_str());
         return false;
     }
     ListenedSource source(file, writer);

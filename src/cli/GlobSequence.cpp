@@ -7,7 +7,6 @@
 #include "core/sequence/GlobError.h"
 #include "core/sequence/RenameMask.h"
 
-#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -82,12 +81,7 @@ int GlobSequence::run(const SequenceOptions& options, std::FILE* out, std::FILE*
         }
         ++row;
     } while (!writer.failed() && cursor.next());
-    if (!writer.flush()) {
-        std::fprintf(err, "harvex2-cli: the URLs could not be written: %s\n",
-                     std::strerror(writer.error()));
-        return kFailed;
-    }
-    return kSuccess;
+    return writer.finish(err, "URLs") ? kSuccess : kFailed;
 }
 
 } // namespace harvex2::cli

@@ -1,6 +1,7 @@
 #include "cli/LinkWriter.h"
 
 #include <cerrno>
+#include <cstring>
 #include <poll.h>
 
 namespace harvex2::cli {
@@ -46,6 +47,17 @@ bool LinkWriter::flush() {
         fail(errno);
     }
     return error_ == 0;
+}
+
+bool LinkWriter::finish(std::FILE* err, const char* what) {
+    if (flush()) {
+        return true;
+    }
+    if (error_ != EPIPE) {
+        std::fprintf(err, "harvex2-cli: the %s could not be written: %s\n", what,
+                     std::strerror(error_));
+    }
+    return false;
 }
 
 bool LinkWriter::deliver() {

@@ -18,6 +18,10 @@ public:
     void write(std::string_view link);
     // Returns false when anything could not be written.
     bool flush();
+    // flush() at the end of a command: a failure is told on `err` as "the `what` could not
+    // be written", except a reader that stopped reading, which wanted no more and is no
+    // news to the user.
+    bool finish(std::FILE* err, const char* what);
     // Hands the links found so far to the reader and tells whether it still takes them:
     // false after a failed write, or once the reader has closed its end of a pipe.
     bool deliver();

@@ -7,9 +7,6 @@
 #include "core/shell/LinkList.h"
 #include "platform/IoError.h"
 
-#include <cerrno>
-#include <cstring>
-
 namespace harvex2::cli {
 
 namespace {
@@ -84,20 +81,12 @@ int ListCommand::run(const ListOptions& options, std::FILE* out, std::FILE* err)
         line += links.textAt(i);
         writer.write(line);
     }
-    const bool written = writer.flush();
     if (!failure.empty()) {
+        writer.flush();
         std::fprintf(err, "harvex2-cli: %s: %s\n", options.file.c_str(), failure.c_str());
         return kFailed;
     }
-    if (!written) {
-        if (writer.error() == EPIPE) {
-            return kFailed;
-        }
-        std::fprintf(err, "harvex2-cli: the list could not be written: %s\n",
-                     std::strerror(writer.error()));
-        return kFailed;
-    }
-    return kSuccess;
+    return writer.finish(err, "list") ? kSuccess : kFailed;
 }
 
 } // namespace harvex2::cli

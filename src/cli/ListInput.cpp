@@ -1,8 +1,7 @@
 #include "cli/ListInput.h"
 
-#include "core/extract/HtmlFile.h"
 #include "core/listfiles/LinkListLoader.h"
-#include "platform/IoError.h"
+#include "platform/posix/ReadingFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -26,10 +25,7 @@ void ListInput::read(const std::string& path, core::LinkList& links, core::ListH
 }
 
 void ListInput::readText(const std::string& path, core::LinkList& links) {
-    core::HtmlFile file(path);
-    if (!file.isOpen()) {
-        throw platform::IoError(file.error());
-    }
+    platform::ReadingFile file(path);
     std::vector<std::string> lines(1);
     std::string buffer(1 << 16, '\0');
     while (const std::size_t got = file.read(buffer.data(), buffer.size())) {

@@ -4,11 +4,12 @@
 #include "core/handoff/Aria2Session.h"
 #include "core/handoff/DownloadTarget.h"
 #include "core/shell/SettingsRecord.h"
+#include "platform/IoError.h"
 #include "platform/posix/CurlJsonRpcConnector.h"
+#include "platform/posix/ReadingFile.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <sstream>
@@ -55,15 +56,18 @@ bool applyOption(const std::vector<std::string>& args, std::size_t& i, SendOptio
     return true;
 }
 
-std::optional<std::string> readInput(const std::string& file) {
+// Throws platform::IoError.
+std::string readInput(const std::string& file) {
     if (file == "-") {
         return std::string(std::istreambuf_iterator<char>(std::cin), {});
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
+    platform::ReadingFile in(file);
+    std::string bytes;
+    char piece[1 << 16];
+    while (const std::size_t got = in.read(piece, sizeof piece)) {
+        bytes.append(piece, got);
     }
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return bytes;
 }
 
 std::vector<std::string> linksOf(const std::string& input, char separator) {
@@ -154,12 +158,13 @@ int SendCommand::run(const SendOptions& options, std::FILE* out, std::FILE* err)
 
 int SendCommand::run(const SendOptions& options, platform::JsonRpcConnector& connector,
                      std::FILE* out, std::FILE* err) {
-    const auto input = readInput(options.file);
-    if (!input) {
-        std::fprintf(err, "harvex2-cli: cannot read '%s'\n", options.file.c_str());
+    std::vector<std::string> links;
+    try {
+        links = linksOf(readInput(options.file), options.separator);
+    } catch (const platform::IoError& error) {
+        std::fprintf(err, "harvex2-cli: %s: %s\n", options.file.c_str(), error.what());
         return kFailed;
     }
-    const std::vector<std::string> links = linksOf(*input, options.separator);
     const auto client = connector.open(options.rpcUrl, core::Aria2Session::kTimeout);
     core::Aria2Session session(*client, options.secret);
     switch (session.greet()) {

@@ -10,8 +10,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstring>
 
 namespace harvex2::cli {
 
@@ -163,11 +161,7 @@ int SequenceCommand::run(const SequenceOptions& options, std::FILE* out, std::FI
         line += core::DownloadTarget::forLink(directory, url);
         writer.write(line);
     }
-    if (!writer.flush()) {
-        std::fprintf(err, "harvex2-cli: the URLs could not be written: %s\n", std::strerror(errno));
-        return kFailed;
-    }
-    return kSuccess;
+    return writer.finish(err, "URLs") ? kSuccess : kFailed;
 }
 
 } // namespace harvex2::cli

@@ -10,7 +10,7 @@ const char* const kUsageText =
     "       harvex2-cli sequence --glob TEMPLATE [--mask M] [--dir DIR] [-0|--null]\n"
     "       harvex2-cli list [-0|--null] FILE.nva\n"
     "       harvex2-cli convert INPUT --to nva|html|text [--selected|--unselected]\n"
-    "                           [--base URL] -o OUTPUT\n"
+    "                           [--base URL] [--cut-long] -o OUTPUT\n"
     "       harvex2-cli send --aria2 [--rpc URL] [--secret S] [--dir D] [-0|--null]\n"
     "                        [FILE|-]\n"
     "Try 'harvex2-cli --help' for more information.\n";
@@ -106,6 +106,9 @@ Options of convert:
                          front of relative links of html and text (by the
                          rule of extract). Default: the Base URL of an nva
                          INPUT, none for a plain-text INPUT
+      --cut-long         nva: save texts longer than 128 bytes cut to their
+                         first 128; without it such a text stops the command
+                         before anything is written
   -o, --output OUTPUT    the file to write
       --                 the arguments that follow are all INPUT
   -h, --help             show this help and exit
@@ -124,8 +127,10 @@ Exit status:
      list: the file could not be read whole; what it held before the
      failure is still printed, then standard error tells why ("File not
      found", "Read beyond end of file", ...).
-     convert: INPUT could not be read or OUTPUT not written; standard
-     error names the file and the reason, and OUTPUT is left as it was.
+     convert: INPUT could not be read or OUTPUT not written, or a text
+     is too long for an nva OUTPUT; standard error names the file and the
+     reason, or the number of long texts and the first of them, and OUTPUT
+     is left as it was.
   2  wrong usage
 
 send: hands the links of FILE (standard input when it is "-" or not given),

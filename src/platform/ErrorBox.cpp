@@ -10,4 +10,12 @@ void showErrorBox(Prompts& prompts, const std::string& text) {
     prompts.message({MessageIcon::Error, "Harvex2", shown, {MessageButton::Ok}});
 }
 
+std::string namedFailure(const std::string& path, const std::string& reason) {
+    return path.empty() ? reason : path + ": " + reason;
+}
+
+void showFileErrorBox(Prompts& prompts, const std::string& path, const std::string& reason) {
+    showErrorBox(prompts, namedFailure(path, reason));
+}
+
 } // namespace harvex2::platform

@@ -31,6 +31,14 @@ std::string IoError::textFor(int code) {
         return "File access denied";
     case kReadBeyondEnd:
         return "Read beyond end of file";
+    case kNotRegularFile:
+        return "Not a regular file";
+    case kNotLinkList:
+        return "Not a Harvex links list";
+    case kHardLinked:
+        return "File has other hard links";
+    case kDanglingLink:
+        return "Link to a missing file";
     case ENOSPC:
     case EDQUOT:
     case EFBIG:

@@ -11,6 +11,13 @@ class IoError : public std::runtime_error {
 public:
     // Not an errno value: a file ended before the data the program needed.
     static constexpr int kReadBeyondEnd = -1;
+    // Not errno values either: a name that is no regular file (a FIFO, a device, a socket),
+    // a file whose first records cannot be those of a link list, a file that has other
+    // names (hard links) and would lose them if replaced, and a link to nothing.
+    static constexpr int kNotRegularFile = -2;
+    static constexpr int kNotLinkList = -3;
+    static constexpr int kHardLinked = -4;
+    static constexpr int kDanglingLink = -5;
 
     explicit IoError(int code);
 

@@ -181,35 +181,37 @@ TEST_F(CliExtract, DashIsStandardInputAndDoubleDashMakesTheRestFiles) {
     EXPECT_EQ(refused.out, "");
 }
 
-// The page comes through a named pipe, so the test knows how much of it the program took.
+// The page comes through standard input, so the test knows how much of it the program took.
 TEST_F(CliExtract, ReadingStopsOnceTheReaderClosesTheOutput) {
     constexpr std::size_t kOffered = 64 << 20;
     constexpr std::size_t kPiece = 64 << 10;
-    const std::string input = folder.file("endless.htm");
-    ASSERT_EQ(::mkfifo(input.c_str(), 0600), 0);
+    int input[2];
     int output[2];
+    ASSERT_EQ(::pipe(input), 0);
     ASSERT_EQ(::pipe(output), 0);
     const std::string err = folder.file("stderr");
     const pid_t child = ::fork();
     if (child == 0) {
         // As started by a shell: a closed pipe ends the program unless it says otherwise.
         std::signal(SIGPIPE, SIG_DFL);
+        ::dup2(input[0], STDIN_FILENO);
         ::dup2(output[1], STDOUT_FILENO);
-        ::close(output[0]);
-        ::close(output[1]);
+        for (const int fd : {input[0], input[1], output[0], output[1]}) {
+            ::close(fd);
+        }
         const int errFile = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         ::dup2(errFile, STDERR_FILENO);
-        ::execl(HARVEX2_CLI_BINARY, "harvex2-cli", "extract", input.c_str(), nullptr);
+        ::execl(HARVEX2_CLI_BINARY, "harvex2-cli", "extract", "-", nullptr);
         ::_exit(127);
     }
+    ::close(input[0]);
     ::close(output[1]);
     const auto previousPipeAction = std::signal(SIGPIPE, SIG_IGN);
     std::atomic<std::size_t> fed = 0;
     std::thread feeder([&] {
-        const int fifo = ::open(input.c_str(), O_WRONLY);
         std::string piece = "<a href=\"first\">" + std::string(kPiece, ' ');
-        while (fifo >= 0 && fed < kOffered) {
-            const ssize_t written = ::write(fifo, piece.data(), kPiece);
+        while (fed < kOffered) {
+            const ssize_t written = ::write(input[1], piece.data(), kPiece);
             if (written <= 0) {
                 break;
             }
@@ -217,7 +219,7 @@ TEST_F(CliExtract, ReadingStopsOnceTheReaderClosesTheOutput) {
             piece.assign(kPiece, ' ');
             std::this_thread::sleep_for(std::chrono::microseconds(500));
         }
-        ::close(fifo);
+        ::close(input[1]);
     });
     std::string first;
     pollfd watch{output[0], POLLIN, 0};

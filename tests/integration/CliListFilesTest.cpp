@@ -1,6 +1,8 @@
 #include "CliRun.h"
 
+#include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -89,6 +91,51 @@ TEST_F(CliListFiles, ConvertFailuresNameTheFileAndUsageErrorsExitWithTwo) {
                              Args{"list"}, Args{"list", "a.nva", "b.nva"}}) {
         EXPECT_EQ(cli(args).status, 2) << args.back();
     }
+}
+
+TEST_F(CliListFiles, ConvertToNvaRefusesLongLinksUnlessTheyMayBeCut) {
+    const std::string longLink = "http://x/" + std::string(264, 'l');
+    const std::string plain = folder.makeFile("long.txt", "short\n" + longLink + "\n");
+    const std::string nva = folder.file("out.nva");
+    const auto refused = cli({"convert", plain, "--to", "nva", "-o", nva});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "harvex2-cli: 1 link is longer than 128 bytes and is cut in a Harvex "
+                           "links list:\n" +
+                               longLink +
+                               "\nharvex2-cli: nothing written; --cut-long saves them cut\n");
+    EXPECT_FALSE(std::filesystem::exists(nva));
+
+    EXPECT_EQ(cli({"convert", plain, "--to", "nva", "--cut-long", "-o", nva}).status, 0);
+    EXPECT_EQ(test::TempFolder::read(nva), record(0, "142") + record(0, "") + record(0, "") +
+                                               record(0, "short") +
+                                               record(0, longLink.substr(0, 128)));
+}
+
+// A FIFO would hold each command until a writer came, and /dev/zero never ends.
+TEST_F(CliListFiles, EveryCommandRefusesAFileThatIsNotRegularAndNamesIt) {
+    // A plain-text list and a list file: convert reads them on two paths.
+    const std::string fifo = folder.file("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string zero = folder.file("zero.nva");
+    std::filesystem::create_symlink("/dev/zero", zero);
+    const std::string out = folder.file("out.txt");
+    for (const std::string& file : {fifo, zero}) {
+        const std::string named = file + ": Not a regular file\n";
+        const std::pair<Args, std::string> rows[] = {
+            {{"list", file}, named},
+            {{"convert", file, "--to", "text", "-o", out}, named},
+            {{"send", "--aria2", "--rpc", "http://127.0.0.1:9/", file}, named},
+            {{"extract", file},
+             "Error opening the HTML source file '" + file + "': Not a regular file\n"},
+        };
+        for (const auto& [args, err] : rows) {
+            SCOPED_TRACE(testing::PrintToString(args));
+            const auto outcome = cli(args);
+            EXPECT_EQ(outcome.status, 1);
+            EXPECT_EQ(outcome.err, "harvex2-cli: " + err);
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 } // namespace

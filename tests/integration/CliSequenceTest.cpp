@@ -1,6 +1,7 @@
 #include "CliRun.h"
 #include "core/sequence/SequencePlan.h"
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,15 @@ TEST_F(CliSequence, GlobStreamsEveryUrlWithItsName) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.out, "");
     EXPECT_EQ(refused.err, "harvex2-cli: bad range at position 8\nab[5-1]\n       ^\n");
+}
+
+TEST_F(CliSequence, AReaderThatStopsReadingEndsTheRunQuietly) {
+    const std::string err = folder.file("stderr");
+    const std::string command = test::shellQuoted(HARVEX2_CLI_BINARY) +
+                                " sequence 'http://h/|' 1 1000000 2>" + test::shellQuoted(err) +
+                                " | head -c 1 >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(test::TempFolder::read(err), "");
 }
 
 TEST_F(CliSequence, WrongUsageExitsWithTwo) {

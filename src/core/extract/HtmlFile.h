@@ -2,8 +2,12 @@
 
 #include "core/extract/ByteSource.h"
 
-#include <cstdio>
+#include <memory>
 #include <string>
+
+namespace harvex2::platform {
+class ReadingFile;
+}
 
 namespace harvex2::core {
 
@@ -16,14 +20,14 @@ public:
     HtmlFile& operator=(const HtmlFile&) = delete;
 
     bool isOpen() const { return file_ != nullptr; }
-    // The system's error number of a failed open.
+    // Why the open failed: a platform::IoError code.
     int error() const { return error_; }
 
     // A read failure ends the input like the end of the file.
     std::size_t read(char* buffer, std::size_t capacity) override;
 
 private:
-    std::FILE* file_ = nullptr;
+    std::unique_ptr<platform::ReadingFile> file_;
     int error_ = 0;
 };
 

@@ -16,6 +16,8 @@ MultipleParse::MultipleParse(const IgnoreSwitches& switches, LinkList& links,
     : switches_(switches), links_(links), prompts_(prompts), view_(view) {}
 
 bool MultipleParse::ParseMany(const std::vector<std::string>& files, BaseUrlMethod method) {
+    openErrorsShown_ = 0;
+    skipOpenErrors_ = false;
     view_.runStarted();
     for (std::size_t i = 0; i < files.size(); ++i) {
         if (!parseFile(files[i], method)) {
@@ -32,7 +34,9 @@ bool MultipleParse::parseFile(const std::string& path, BaseUrlMethod method) {
     view_.fileStarted(path);
     view_.showStep(MultipleStep::ReadingLinks);
     std::vector<std::string> staging;
-    ParseHTMLFile(path, switches_, staging, prompts_);
+    if (const int error = ParseHTMLFile(path, switches_, staging)) {
+        reportOpenError(path, error);
+    }
 
     view_.showStep(MultipleStep::ResolvingUrls);
     // Asked for every file, also one that has no relative link or could not be read.
@@ -49,6 +53,20 @@ bool MultipleParse::parseFile(const std::string& path, BaseUrlMethod method) {
     links_.appendAll(std::move(staging));
     view_.showStep(MultipleStep::None);
     return true;
+}
+
+// A folder of many unreadable files would otherwise ask for one click each.
+void MultipleParse::reportOpenError(const std::string& path, int error) {
+    if (skipOpenErrors_) {
+        return;
+    }
+    std::vector<platform::MessageButton> buttons{platform::MessageButton::Ok};
+    if (++openErrorsShown_ > 1) {
+        buttons.push_back(platform::MessageButton::SkipRemainingErrors);
+    }
+    skipOpenErrors_ =
+        prompts_.message({platform::MessageIcon::Error, "Harvex2", ParseHTMLFileError(path, error),
+                          std::move(buttons)}) == platform::MessageButton::SkipRemainingErrors;
 }
 
 bool MultipleParse::resolve(std::vector<std::string>& staging) {

@@ -19,12 +19,14 @@ public:
                   MultipleParseView& view);
 
     // Goes through `files` in order. A file that cannot be opened is reported and adds
-    // nothing; a relative link without a base ends the whole run at that file. Returns
-    // whether every file was processed.
+    // nothing; from the second such box on, the user may skip the boxes left in the run; a relative
+    // link without a base ends the whole run at that file. Returns whether every file was
+    // processed.
     bool ParseMany(const std::vector<std::string>& files, BaseUrlMethod method);
 
 private:
     bool parseFile(const std::string& path, BaseUrlMethod method);
+    void reportOpenError(const std::string& path, int error);
     // Joins every relative link to the base; false when one needs a base and there is none.
     bool resolve(std::vector<std::string>& staging);
 
@@ -32,6 +34,8 @@ private:
     LinkList& links_;
     platform::Prompts& prompts_;
     MultipleParseView& view_;
+    std::size_t openErrorsShown_ = 0;
+    bool skipOpenErrors_ = false;
 };
 
 } // namespace harvex2::core

@@ -2,6 +2,8 @@
 
 #include "core/extract/HtmlFile.h"
 #include "core/extract/LinkScanner.h"
+#include "platform/ErrorBox.h"
+#include "platform/IoError.h"
 
 #include <filesystem>
 #include <utility>
@@ -12,9 +14,8 @@ namespace {
 
 constexpr const char* kOpenError = "Error opening the HTML source file";
 
-void showOpenError(platform::Prompts& prompts, std::string text) {
-    prompts.message(
-        {platform::MessageIcon::Error, "Harvex2", std::move(text), {platform::MessageButton::Ok}});
+std::string openErrorText(const std::string& first, const std::string& path, int error) {
+    return first + "\n" + platform::namedFailure(path, platform::IoError::textFor(error));
 }
 
 std::string fileNamePart(const std::string& path) {
@@ -51,7 +52,10 @@ bool ParseHTML(const std::string& sourcePath, const IgnoreSwitches& switches, Li
                ScanStats& stats, platform::Prompts& prompts, platform::StatusBar& statusBar) {
     HtmlFile file(sourcePath);
     if (!file.isOpen()) {
-        showOpenError(prompts, kOpenError);
+        prompts.message({platform::MessageIcon::Error,
+                         "Harvex2",
+                         openErrorText(kOpenError, sourcePath, file.error()),
+                         {platform::MessageButton::Ok}});
         return false;
     }
     BatchingStats batching(links, stats);
@@ -64,16 +68,25 @@ bool ParseHTML(const std::string& sourcePath, const IgnoreSwitches& switches, Li
     return true;
 }
 
-void ParseHTMLFile(const std::string& sourcePath, const IgnoreSwitches& switches,
-                   std::vector<std::string>& staging, platform::Prompts& prompts) {
+int ParseHTMLFile(const std::string& sourcePath, const IgnoreSwitches& switches,
+                  std::vector<std::string>& staging) {
     HtmlFile file(sourcePath);
     if (!file.isOpen()) {
-        showOpenError(prompts, std::string(kOpenError) + " " + std::to_string(file.error()));
-        return;
+        return file.error();
     }
     LinkScanner scanner(switches,
                         [&staging](std::string_view link) { staging.emplace_back(link); });
     scanner.scan(file);
+    return 0;
+}
+
+std::string ParseHTMLFileError(const std::string& sourcePath, int error) {
+    // The system's number stays where it always stood; the program's own refusals have none.
+    std::string first = kOpenError;
+    if (error > 0) {
+        first += " " + std::to_string(error);
+    }
+    return openErrorText(first, sourcePath, error);
 }
 
 } // namespace harvex2::core

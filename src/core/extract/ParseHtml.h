@@ -13,14 +13,18 @@ namespace harvex2::core {
 
 // The Parse HTML run: scans the file at `sourcePath`, appends every kept link to the end
 // of the link list, follows the counters through `stats` and reports the result on the
-// status bar. A file that cannot be opened is reported in a box and changes nothing.
+// status bar. A file that cannot be opened is reported in a box, naming it and the reason,
+// and changes nothing.
 // Returns whether the file was parsed.
 bool ParseHTML(const std::string& sourcePath, const IgnoreSwitches& switches, LinkList& links,
                ScanStats& stats, platform::Prompts& prompts, platform::StatusBar& statusBar);
 
 // The run for one file of a multiple-file parse: kept links go to `staging`; no counters
-// and no status. A file that cannot be opened is reported with the system's error number.
-void ParseHTMLFile(const std::string& sourcePath, const IgnoreSwitches& switches,
-                   std::vector<std::string>& staging, platform::Prompts& prompts);
+// and no status. Returns 0, or the platform::IoError code of a file that could not be
+// opened.
+int ParseHTMLFile(const std::string& sourcePath, const IgnoreSwitches& switches,
+                  std::vector<std::string>& staging);
+// The text that reports such a file: the system's error number, then the file and why.
+std::string ParseHTMLFileError(const std::string& sourcePath, int error);
 
 } // namespace harvex2::core

@@ -1,11 +1,9 @@
 #include "core/listfiles/LinkListFileReader.h"
 
 #include "platform/IoError.h"
+#include "platform/posix/ReadingFile.h"
 
-#include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 namespace harvex2::core {
 
@@ -13,32 +11,15 @@ using platform::IoError;
 
 namespace {
 constexpr std::size_t kBufferRecords = 512;
+constexpr std::size_t kHeaderSize = LinkListRecord::kHeaderRecords * LinkListRecord::kSize;
 } // namespace
 
-LinkListFileReader::LinkListFileReader(const std::string& path) {
-    // A folder opens for reading on some systems and would read as an empty file.
-    std::error_code ignored;
-    if (!path.empty() && std::filesystem::is_directory(path, ignored)) {
-        throw IoError(EISDIR);
-    }
-    errno = 0;
-    file_ = std::fopen(path.c_str(), "rb");
-    if (!file_) {
-        throw IoError(errno != 0 ? errno : EIO);
-    }
-    std::setvbuf(file_, nullptr, _IONBF, 0);
+LinkListFileReader::LinkListFileReader(const std::string& path)
+    : file_(std::make_unique<platform::ReadingFile>(path)) {
     buffer_.resize(kBufferRecords * LinkListRecord::kSize);
 }
 
-LinkListFileReader::LinkListFileReader(std::FILE* file) : file_(file) {
-    buffer_.resize(kBufferRecords * LinkListRecord::kSize);
-}
-
-LinkListFileReader::~LinkListFileReader() {
-    if (file_) {
-        std::fclose(file_);
-    }
-}
+LinkListFileReader::~LinkListFileReader() = default;
 
 // Moves a partial record to the front and reads on until the buffer is full or the file
 // ends; false when not one byte is left.
@@ -46,17 +27,22 @@ bool LinkListFileReader::fill() {
     std::memmove(buffer_.data(), buffer_.data() + position_, end_ - position_);
     end_ -= position_;
     position_ = 0;
-    while (end_ < buffer_.size()) {
-        const std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
-        end_ += got;
-        if (got == 0) {
-            if (std::ferror(file_)) {
-                throw IoError(errno != 0 ? errno : EIO);
-            }
-            break;
-        }
-    }
+    end_ += file_->read(buffer_.data() + end_, buffer_.size() - end_);
     return end_ > 0;
+}
+
+LinkListFileReader::Header LinkListFileReader::header() {
+    fill();
+    const std::string_view bytes(buffer_.data(), std::min(end_, kHeaderSize));
+    if (!LinkListRecord::couldBeHeader(bytes)) {
+        throw IoError(IoError::kNotLinkList);
+    }
+    if (bytes.size() < kHeaderSize) {
+        throw IoError(IoError::kReadBeyondEnd);
+    }
+    position_ = kHeaderSize;
+    return {std::string(LinkListRecord::decode(bytes.substr(LinkListRecord::kSize)).text),
+            std::string(LinkListRecord::decode(bytes.substr(2 * LinkListRecord::kSize)).text)};
 }
 
 std::optional<LinkListRecord::Fields> LinkListFileReader::next() {
@@ -69,13 +55,6 @@ std::optional<LinkListRecord::Fields> LinkListFileReader::next() {
     const std::string_view record(buffer_.data() + position_, LinkListRecord::kSize);
     position_ += LinkListRecord::kSize;
     return LinkListRecord::decode(record);
-}
-
-LinkListRecord::Fields LinkListFileReader::required() {
-    if (auto record = next()) {
-        return *record;
-    }
-    throw IoError(IoError::kReadBeyondEnd);
 }
 
 } // namespace harvex2::core

@@ -2,9 +2,13 @@
 
 #include "core/listfiles/LinkListRecord.h"
 
-#include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
+
+namespace harvex2::platform {
+class ReadingFile;
+}
 
 namespace harvex2::core {
 
@@ -13,24 +17,30 @@ namespace harvex2::core {
 // file" once the whole records before it have been handed out.
 class LinkListFileReader {
 public:
-    // Opens for reading only, so a read-only file opens like any other.
+    struct Header {
+        std::string baseUrl;
+        std::string directory;
+    };
+
+    // Opens for reading only, so a read-only file opens like any other; anything but a
+    // regular file is refused.
     explicit LinkListFileReader(const std::string& path);
-    // Takes over a stream that is already open (a file in memory, say).
-    explicit LinkListFileReader(std::FILE* file);
     ~LinkListFileReader();
     LinkListFileReader(const LinkListFileReader&) = delete;
     LinkListFileReader& operator=(const LinkListFileReader&) = delete;
 
+    // The three header records, all checked before any is handed out: kNotLinkList when
+    // the bytes there cannot be a link list's header, kReadBeyondEnd when the file ends
+    // inside one that could be. Read first.
+    Header header();
     // The next record, valid until the next call; nullopt where the file ends after a
     // whole record.
     std::optional<LinkListRecord::Fields> next();
-    // A record that must be there: a header record.
-    LinkListRecord::Fields required();
 
 private:
     bool fill();
 
-    std::FILE* file_ = nullptr;
+    std::unique_ptr<platform::ReadingFile> file_;
     std::string buffer_;
     std::size_t position_ = 0;
     std::size_t end_ = 0;

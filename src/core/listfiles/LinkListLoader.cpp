@@ -1,6 +1,5 @@
 #include "core/listfiles/LinkListLoader.h"
 
-#include "core/listfiles/LinkListFileReader.h"
 #include "core/listfiles/ListFileBoxes.h"
 #include "core/shell/LinkList.h"
 
@@ -61,13 +60,13 @@ LinkListLoader::LinkListLoader(LinkList& links, ListFileBoxes& boxes)
 
 void LinkListLoader::load(const std::string& path, const Progress& progress) {
     LinkListFileReader reader(path);
-    load(reader, progress);
+    load(reader, reader.header(), progress);
 }
 
-void LinkListLoader::load(LinkListFileReader& reader, const Progress& progress) {
-    reader.required(); // the format record says nothing a reader needs
-    boxes_.setBaseUrl(std::string(reader.required().text));
-    boxes_.setDownloadDirectory(std::string(reader.required().text));
+void LinkListLoader::load(LinkListFileReader& reader, const LinkListFileReader::Header& header,
+                          const Progress& progress) {
+    boxes_.setBaseUrl(header.baseUrl);
+    boxes_.setDownloadDirectory(header.directory);
     PendingRun run(links_, progress);
     try {
         while (const auto record = reader.next()) {

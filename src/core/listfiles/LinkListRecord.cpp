@@ -17,4 +17,21 @@ LinkListRecord::Fields LinkListRecord::decode(std::string_view record) {
     return {record.substr(2, length), record[0] != '\0'};
 }
 
+bool LinkListRecord::couldBeHeader(std::string_view bytes) {
+    for (std::size_t start = 0; start < bytes.size(); start += kSize) {
+        const std::string_view record = bytes.substr(start, kSize);
+        if (record[0] != '\0' && record[0] != '\1') {
+            return false;
+        }
+        if (record.size() > 1 && static_cast<unsigned char>(record[1]) > kTextSize) {
+            return false;
+        }
+    }
+    if (bytes.size() < 2) {
+        return true;
+    }
+    const std::string_view format = bytes.substr(2, static_cast<unsigned char>(bytes[1]));
+    return std::all_of(format.begin(), format.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 } // namespace harvex2::core

@@ -27,6 +27,11 @@ public:
     // `record` holds exactly kSize bytes. A length byte above 128 reads as 128, so nothing
     // beyond the record is ever taken; the view points into `record`.
     static Fields decode(std::string_view record);
+    // Whether `bytes`, the first bytes of a file and possibly fewer than the three header
+    // records, can begin a link list: each flag 0 or 1, each length at most 128, and a
+    // format text of digits only. Other bytes are not looked at: writers leave anything
+    // there.
+    static bool couldBeHeader(std::string_view bytes);
 };
 
 } // namespace harvex2::core

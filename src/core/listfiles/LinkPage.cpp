@@ -2,7 +2,40 @@
 
 #include "core/update/ProjectSite.h"
 
+#include <array>
+
 namespace harvex2::core {
+
+namespace {
+
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+} // namespace
+
+// Read as a browser reads an address: spaces and control characters before it dropped,
+// tabs and line breaks anywhere ignored, the scheme in any case.
+bool LinkPage::runsCode(std::string_view link) {
+    constexpr std::array<std::string_view, 3> kSchemes{"javascript:", "vbscript:", "data:"};
+    std::string scheme;
+    for (const char c : link) {
+        if (c == '\t' || c == '\n' || c == '\r' ||
+            (scheme.empty() && static_cast<unsigned char>(c) <= ' ')) {
+            continue;
+        }
+        scheme += asciiLower(c);
+        if (c == ':' || scheme.size() > kSchemes[0].size()) {
+            break;
+        }
+    }
+    for (const std::string_view known : kSchemes) {
+        if (scheme == known) {
+            return true;
+        }
+    }
+    return false;
+}
 
 std::string LinkPage::head(const PageFooter& footer) {
     return "<HTML>\r\n"
@@ -17,6 +50,12 @@ std::string LinkPage::head(const PageFooter& footer) {
 }
 
 void LinkPage::appendItem(std::string& out, std::string_view link) {
+    if (runsCode(link)) {
+        out += "<LI>";
+        appendEscaped(out, link);
+        out += "</LI>\r\n";
+        return;
+    }
     out += "<LI><A HREF=\"";
     appendEscaped(out, link);
     out += "\">";

@@ -14,9 +14,14 @@ public:
     // A list item linking to `link` and showing it. Links come from pages of anyone's
     // making, so "&", "<", ">" and the double quote are written as entities: a harvested
     // link cannot put markup or script into the page. Other links are written as they are.
+    // A javascript:, vbscript: or data: link is shown as text only: clicked, it would run
+    // a stranger's code with the page's rights.
     static void appendItem(std::string& out, std::string_view link);
     static std::string tail(const PageFooter& footer);
     static void appendEscaped(std::string& out, std::string_view text);
+
+private:
+    static bool runsCode(std::string_view link);
 };
 
 } // namespace harvex2::core

@@ -20,7 +20,6 @@ void OpenLinkList::run(const std::optional<std::string>& presetPath) {
     } else if (!askForPath()) {
         return;
     }
-    status_.setText(StatusPanel::State, "Loading...");
     load();
 }
 
@@ -38,8 +37,19 @@ bool OpenLinkList::askForPath() {
 }
 
 void OpenLinkList::load() {
+    std::optional<LinkListFileReader> reader;
+    LinkListFileReader::Header header;
     try {
-        LinkListLoader(links_, boxes_).load(path_, [this](std::size_t appended) {
+        reader.emplace(path_);
+        header = reader->header();
+    } catch (const platform::IoError& error) {
+        // Nothing has changed yet, so the box must say which file was not taken.
+        platform::showFileErrorBox(prompts_, path_, error.what());
+        return;
+    }
+    status_.setText(StatusPanel::State, "Loading...");
+    try {
+        LinkListLoader(links_, boxes_).load(*reader, header, [this](std::size_t appended) {
             status_.setText(StatusPanel::Detail, std::to_string(appended));
         });
     } catch (const platform::IoError& error) {

@@ -14,7 +14,9 @@ class LinkList;
 class ListFileBoxes;
 
 // The open command of the main window: asks for a link list file, or takes the path it
-// is given, and reads it into the list with the status texts of a load. Like the open
+// is given, and reads it into the list with the status texts of a load. A file that
+// cannot be opened, is no regular file or has no link list header changes nothing; the
+// message names it. Like the open
 // dialog it stands for, it keeps the last path used or given and starts there next time.
 class OpenLinkList {
 public:

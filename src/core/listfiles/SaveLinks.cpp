@@ -3,6 +3,7 @@
 #include "core/listfiles/LinkExport.h"
 #include "core/listfiles/LinkListFileWriter.h"
 #include "core/listfiles/ListFileBoxes.h"
+#include "core/listfiles/LongTexts.h"
 #include "platform/ErrorBox.h"
 #include "platform/IoError.h"
 #include "platform/Prompts.h"
@@ -29,29 +30,44 @@ void SaveLinks::save(const SaveChoice& choice, const PageFooter& footer) {
 }
 
 void SaveLinks::saveListFile(const std::string& path) {
+    std::unique_ptr<platform::ReplacingFile> out;
     try {
-        platform::ReplacingFile out(path);
-        LinkListFileWriter::write(out, boxes_, links_, [this](std::size_t position) {
+        out = std::make_unique<platform::ReplacingFile>(path);
+    } catch (const platform::IoError& error) {
+        // Refused before a byte was written: the box says which file and why.
+        platform::showFileErrorBox(prompts_, path, error.what());
+        return;
+    }
+    try {
+        LinkListFileWriter::write(*out, boxes_, links_, [this](std::size_t position) {
             status_.setText(StatusPanel::Detail, std::to_string(position));
         });
-        out.commit();
+        out->commit();
     } catch (const platform::IoError& error) {
         platform::showErrorBox(prompts_, error.what());
         return;
     }
     status_.setText(StatusPanel::State, "Saved");
     status_.setText(StatusPanel::Detail, "");
+    const LongTexts cut = LongTexts::of(boxes_, links_);
+    if (cut.count() > 0) {
+        prompts_.message({platform::MessageIcon::Warning,
+                          "Harvex2",
+                          cut.message(),
+                          {platform::MessageButton::Ok}});
+    }
 }
 
 void SaveLinks::exportLinks(const SaveChoice& choice, const PageFooter& footer) {
     std::unique_ptr<platform::ReplacingFile> out;
     try {
         out = std::make_unique<platform::ReplacingFile>(choice.path);
-    } catch (const platform::IoError&) {
-        prompts_.message({platform::MessageIcon::Error,
-                          "Harvex2",
-                          "Error opening output file",
-                          {platform::MessageButton::Ok}});
+    } catch (const platform::IoError& error) {
+        prompts_.message(
+            {platform::MessageIcon::Error,
+             "Harvex2",
+             "Error opening output file\n" + platform::namedFailure(choice.path, error.what()),
+             {platform::MessageButton::Ok}});
         return;
     }
     try {

@@ -6,16 +6,14 @@
 namespace harvex2::platform {
 
 // Replaces a file's contents so that readers see either the old or the new file, never a
-// part of one, even when the writer dies: the bytes go to "<path>.tmp" in the same folder
-// and the temporary file is renamed over the target. Neither the file nor the folder is
-// flushed to disk (see the .cpp): after a power loss the file may be an older one, or empty
-// on a file system that does not write a renamed file's data first. The temporary
-// name is fixed, so callers must serialise writers of the same path (the store holds its
-// lock); a temporary file left by a killed writer is simply replaced.
+// part of one, even when the writer or the machine dies: the bytes go to a TemporaryFile
+// beside it, which is flushed to disk and renamed over the target. Callers serialise
+// writers of the same path (the store holds its lock).
 class AtomicFile {
 public:
-    // Throws IoError. A new file is the owner's only; a replaced one keeps the owner's
-    // permissions and loses any of group and others.
+    // Throws IoError. A new file is the owner's only; a replaced one keeps its owner and
+    // group where the process may, and the owner's permissions, losing any of group and
+    // others.
     static void replace(const std::string& path, std::string_view bytes);
 };
 

@@ -1,11 +1,10 @@
 #include "platform/posix/ReplacingFile.h"
 
 #include "platform/IoError.h"
+#include "platform/posix/LinkTarget.h"
+#include "platform/posix/TemporaryFile.h"
 
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,67 +14,63 @@ namespace {
 
 constexpr std::size_t kFlushSize = 1 << 16;
 
-void check(bool ok) {
-    if (!ok) {
-        throw IoError::fromErrno();
-    }
-}
-
-// A link is followed so that the file it names gets the new contents and the link stays.
-std::string resolvedTarget(const std::string& path) {
-    struct stat link {};
-    if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) {
-        return path;
-    }
-    char resolved[PATH_MAX];
-    return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
-}
-
 mode_t newFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
 }
 
-// A replaced file keeps its permissions; one that may not be written is refused, as
-// opening it for writing would be, rather than renamed over.
-mode_t targetMode(const std::string& target) {
-    struct stat old {};
-    if (::stat(target.c_str(), &old) != 0) {
-        return newFileMode();
+bool isLink(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+// Only a regular file of one name is replaced: renaming over a FIFO or a device would put
+// a plain file in its place (as root, /dev/null), and over a file of several names would
+// part it from the others. One that may not be written is refused, as opening it for
+// writing would be.
+void refuseUnlessReplaceable(const std::string& target, const struct stat& old) {
+    if (S_ISLNK(old.st_mode)) {
+        throw IoError(ELOOP);
     }
     if (S_ISDIR(old.st_mode)) {
         throw IoError(EISDIR);
     }
-    check(::access(target.c_str(), W_OK) == 0);
-    return old.st_mode & 07777;
+    if (!S_ISREG(old.st_mode)) {
+        throw IoError(IoError::kNotRegularFile);
+    }
+    if (old.st_nlink > 1) {
+        throw IoError(IoError::kHardLinked);
+    }
+    if (::access(target.c_str(), W_OK) != 0) {
+        throw IoError::fromErrno();
+    }
 }
 
 } // namespace
 
-ReplacingFile::ReplacingFile(const std::string& path) : target_(resolvedTarget(path)) {
+ReplacingFile::ReplacingFile(const std::string& path) : target_(LinkTarget::resolve(path)) {
     if (path.empty()) {
         throw IoError(ENOENT);
     }
-    const mode_t mode = targetMode(target_);
-    temporary_ = target_ + ".XXXXXX";
-    fd_ = ::mkstemp(temporary_.data());
-    check(fd_ >= 0);
-    if (::fchmod(fd_, mode) != 0) {
-        const IoError error = IoError::fromErrno();
-        ::close(fd_);
-        ::unlink(temporary_.c_str());
-        throw error;
+    struct stat old {};
+    const bool replaces = ::lstat(target_.c_str(), &old) == 0;
+    if (replaces) {
+        refuseUnlessReplaceable(target_, old);
+    } else if (isLink(path)) {
+        // Creating the file the link names would write where the user never looked.
+        throw IoError(IoError::kDanglingLink);
     }
+    file_ = std::make_unique<TemporaryFile>(target_);
+    if (replaces) {
+        file_->keepOwner(old);
+    }
+    // After the owner: a change of owner may clear the set-id bits.
+    file_->setMode(replaces ? old.st_mode & 07777 : newFileMode());
     pending_.reserve(kFlushSize * 2);
 }
 
-ReplacingFile::~ReplacingFile() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-        ::unlink(temporary_.c_str());
-    }
-}
+ReplacingFile::~ReplacingFile() = default;
 
 void ReplacingFile::write(std::string_view bytes) {
     pending_.append(bytes);
@@ -85,27 +80,13 @@ void ReplacingFile::write(std::string_view bytes) {
 }
 
 void ReplacingFile::flush() {
-    std::string_view rest = pending_;
-    while (!rest.empty()) {
-        const ssize_t written = ::write(fd_, rest.data(), rest.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        check(written > 0);
-        rest.remove_prefix(static_cast<std::size_t>(written));
-    }
+    file_->write(pending_);
     pending_.clear();
 }
 
 void ReplacingFile::commit() {
     flush();
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0 || ::rename(temporary_.c_str(), target_.c_str()) != 0) {
-        const IoError error = IoError::fromErrno();
-        ::unlink(temporary_.c_str());
-        throw error;
-    }
+    file_->commit();
 }
 
 } // namespace harvex2::platform

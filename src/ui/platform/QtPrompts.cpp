@@ -2,8 +2,11 @@
 
 #include "ui/platform/TextBytes.h"
 
+#include <vector>
+
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
@@ -37,22 +40,14 @@ constexpr std::pair<MessageButton, QMessageBox::StandardButton> kButtons[] = {
     {MessageButton::No, QMessageBox::No},
 };
 
-QMessageBox::StandardButton standardButton(MessageButton button) {
+// A button of the box's own kind where there is one; otherwise one with its own words.
+QPushButton* addButton(QMessageBox& box, MessageButton button) {
     for (const auto& [ours, theirs] : kButtons) {
         if (ours == button) {
-            return theirs;
+            return box.addButton(theirs);
         }
     }
-    return QMessageBox::NoButton;
-}
-
-std::optional<MessageButton> ourButton(QMessageBox::StandardButton button) {
-    for (const auto& [ours, theirs] : kButtons) {
-        if (theirs == button) {
-            return ours;
-        }
-    }
-    return std::nullopt;
+    return box.addButton(u"Skip the remaining errors"_s, QMessageBox::ActionRole);
 }
 
 QStringList nameFilters(const std::vector<platform::FileFilter>& filters) {
@@ -84,13 +79,15 @@ QWidget* QtPrompts::owner() const {
 MessageButton QtPrompts::message(const platform::MessageRequest& request) {
     QMessageBox box(boxIcon(request.icon), fromBytes(request.caption), fromBytes(request.text),
                     QMessageBox::NoButton, owner());
+    std::vector<std::pair<QAbstractButton*, MessageButton>> buttons;
     for (const MessageButton button : request.buttons) {
-        box.addButton(standardButton(button));
+        buttons.emplace_back(addButton(box, button), button);
     }
     box.exec();
-    const auto answer = ourButton(box.standardButton(box.clickedButton()));
-    if (answer) {
-        return *answer;
+    for (const auto& [widget, ours] : buttons) {
+        if (widget == box.clickedButton()) {
+            return ours;
+        }
     }
     return request.buttons.empty() ? MessageButton::Ok : request.buttons.back();
 }

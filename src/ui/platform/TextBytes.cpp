@@ -119,4 +119,24 @@ QString shownText(std::string_view bytes) {
     return text;
 }
 
+QString shownLine(std::string_view bytes) {
+    QString text = shownText(bytes);
+    for (QChar& c : text) {
+        switch (c.unicode()) {
+        case u'\n':
+        case u'\r':
+        case u'\v':
+        case u'\f':
+        case u'\u0085':
+        case u'\u2028':
+        case u'\u2029':
+            c = u' ';
+            break;
+        default:
+            break;
+        }
+    }
+    return text;
+}
+
 } // namespace harvex2::ui

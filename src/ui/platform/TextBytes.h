@@ -25,6 +25,10 @@ QString fromBytes(std::string_view bytes);
 std::string toBytes(const QString& text, TextForm form = TextForm::Utf8);
 // For display only: at most kShownCharacters characters of the text, visibly elided.
 QString shownText(std::string_view bytes);
+// shownText for a row of one line: each line break shows as a space, so that an entry
+// holding one neither grows its row nor hides the rest of its text. A mark of its own
+// would be drawn from whichever font has it, and rows would differ in height again.
+QString shownLine(std::string_view bytes);
 
 // File paths go to and from the file system in its own encoding.
 inline QString fromPathBytes(const std::string& bytes) {

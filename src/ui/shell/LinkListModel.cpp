@@ -24,6 +24,7 @@ QVariant LinkListModel::data(const QModelIndex& index, int role) const {
     const auto row = static_cast<std::size_t>(index.row());
     switch (role) {
     case Qt::DisplayRole:
+        return shownLine(links_.textAt(row));
     case Qt::ToolTipRole:
         return shownText(links_.textAt(row));
     case Qt::CheckStateRole:

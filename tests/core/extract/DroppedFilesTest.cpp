@@ -27,6 +27,9 @@ TEST(DroppedFiles, OneFileGoesWhereItsExtensionSays) {
         {"/p/site.html/README", DropRoute::CannotHandle},
         {"/p/lists.nva/notes", DropRoute::CannotHandle},
         {"/p/.htm", DropRoute::ParseHtml},
+        // A relative name has no folder before it.
+        {"page.htm", DropRoute::ParseHtml},
+        {"list.nva", DropRoute::OpenLinkList},
     };
     for (const auto& [path, route] : cases) {
         SCOPED_TRACE(path);

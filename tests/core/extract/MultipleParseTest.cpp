@@ -105,7 +105,7 @@ TEST_F(MultipleParseRun, EachFileIsAskedForItsOwnBase) {
     const std::string missing = folder.file("missing.htm");
     const std::string three = page("three.htm", R"(<a href="c"><a href="http://abs/">)");
     prompts.expectMessage(MessageIcon::Error, "Harvex2",
-                          "Error opening the HTML source file " + std::to_string(ENOENT),
+                          "Error opening the HTML source file 2\n" + missing + ": File not found",
                           {MessageButton::Ok}, MessageButton::Ok);
     EXPECT_TRUE(run({one, missing, three}, BaseUrlMethod::EachFile));
     // A file that could not be read is still asked for, and an empty answer harms no one
@@ -120,6 +120,31 @@ TEST_F(MultipleParseRun, EachFileIsAskedForItsOwnBase) {
         }
     }
     EXPECT_EQ(seen, asked);
+}
+
+TEST_F(MultipleParseRun, TheSecondOpenErrorOffersToSkipTheRemainingOnes) {
+    view.base = "http://b/";
+    std::vector<std::string> files;
+    for (const char* name : {"1.htm", "2.htm", "3.htm"}) {
+        files.push_back(folder.file(name));
+    }
+    files.push_back(page("good.htm", R"(<a href="g">)"));
+    files.push_back(folder.file("5.htm"));
+    const auto box = [&](std::size_t i) {
+        return "Error opening the HTML source file 2\n" + files[i] + ": File not found";
+    };
+    prompts.expectMessage(MessageIcon::Error, "Harvex2", box(0), {MessageButton::Ok},
+                          MessageButton::Ok);
+    prompts.expectMessage(MessageIcon::Error, "Harvex2", box(1),
+                          {MessageButton::Ok, MessageButton::SkipRemainingErrors},
+                          MessageButton::SkipRemainingErrors);
+    EXPECT_TRUE(run(files, BaseUrlMethod::OneForAll));
+    EXPECT_EQ(texts(), std::vector<std::string>{"http://b/g"});
+
+    // The next run asks afresh.
+    prompts.expectMessage(MessageIcon::Error, "Harvex2", box(0), {MessageButton::Ok},
+                          MessageButton::Ok);
+    EXPECT_TRUE(run({files[0]}, BaseUrlMethod::OneForAll));
 }
 
 TEST_F(MultipleParseRun, AnEmptyBaseStopsAtTheFirstFileThatNeedsOne) {

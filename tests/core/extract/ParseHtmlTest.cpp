@@ -2,6 +2,7 @@
 
 #include "core/extract/LinkScanner.h"
 #include "core/extract/PrintScanCounters.h"
+#include "platform/IoError.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
@@ -86,10 +87,16 @@ TEST_F(ParseHtmlRun, AnEmptyFileStillReportsZero) {
 TEST_F(ParseHtmlRun, ASourceThatCannotBeOpenedChangesNothing) {
     status.setText(StatusPanel::State, "before");
     const std::string missing = folder.file("missing.htm");
-    for (const std::string& path : {missing, std::string(), folder.path()}) {
+    const std::pair<std::string, std::string> rows[] = {
+        {missing, missing + ": File not found"},
+        {"", "File not found"},
+        {folder.path(), folder.path() + ": File access denied"},
+    };
+    for (const auto& [path, second] : rows) {
         SCOPED_TRACE(path);
-        prompts.expectMessage(MessageIcon::Error, "Harvex2", "Error opening the HTML source file",
-                              {MessageButton::Ok}, MessageButton::Ok);
+        prompts.expectMessage(MessageIcon::Error, "Harvex2",
+                              "Error opening the HTML source file\n" + second, {MessageButton::Ok},
+                              MessageButton::Ok);
         EXPECT_FALSE(ParseHTML(path, switches, links, stats, prompts, status)) << path;
     }
     EXPECT_EQ(links.count(), 0u);
@@ -135,29 +142,24 @@ TEST_F(ParseHtmlRun, HandsLinksToTheListAPieceAtATime) {
 
 TEST(ParseHtmlFile, AppendsToTheStagingListOnly) {
     test::TempFolder folder;
-    test::ScriptedPrompts prompts;
     std::vector<std::string> staging{"kept"};
-    ParseHTMLFile(folder.makeFile("a.html", R"(<a href="x"><a href="y?z"><a href="w">)"),
-                  Switches{}, staging, prompts);
+    EXPECT_EQ(ParseHTMLFile(folder.makeFile("a.html", R"(<a href="x"><a href="y?z"><a href="w">)"),
+                            Switches{}, staging),
+              0);
     EXPECT_EQ(staging, (std::vector<std::string>{"kept", "x", "w"}));
 }
 
-TEST(ParseHtmlFile, NamesTheSystemErrorOfAFailedOpen) {
+TEST(ParseHtmlFile, ReportsTheSystemErrorNumberTheFileAndTheReason) {
     test::TempFolder folder;
-    test::ScriptedPrompts prompts;
     std::vector<std::string> staging;
-    const std::pair<std::string, int> rows[] = {
-        {folder.file("gone.htm"), ENOENT},
-        {"", ENOENT},
-        {folder.path(), EISDIR},
-    };
-    for (const auto& [path, error] : rows) {
-        prompts.expectMessage(MessageIcon::Error, "Harvex2",
-                              "Error opening the HTML source file " + std::to_string(error),
-                              {MessageButton::Ok}, MessageButton::Ok);
-        ParseHTMLFile(path, Switches{}, staging, prompts);
-    }
+    const std::string gone = folder.file("gone.htm");
+    EXPECT_EQ(ParseHTMLFile(gone, Switches{}, staging), ENOENT);
+    EXPECT_EQ(ParseHTMLFile(folder.path(), Switches{}, staging), EISDIR);
     EXPECT_TRUE(staging.empty());
+    EXPECT_EQ(ParseHTMLFileError(gone, ENOENT),
+              "Error opening the HTML source file 2\n" + gone + ": File not found");
+    EXPECT_EQ(ParseHTMLFileError(gone, platform::IoError::kNotRegularFile),
+              "Error opening the HTML source file\n" + gone + ": Not a regular file");
 }
 
 } // namespace

@@ -107,12 +107,36 @@ TEST_F(LinkListFileTest, AnIncompleteLastRecordFailsAfterTheWholeRecordsAreLoade
     EXPECT_EQ(boxes.downloadDirectory(), "dir");
 }
 
-TEST_F(LinkListFileTest, AFileShorterThanItsHeaderSetsWhatItHolds) {
-    EXPECT_EQ(load(record(0, "142") + record(0, "only base")), "Read beyond end of file");
-    EXPECT_EQ(boxes.baseUrl(), "only base");
-    EXPECT_EQ(links.count(), 0u);
-    EXPECT_EQ(load(""), "Read beyond end of file");
-    EXPECT_EQ(load(std::string(129, '\0')), "Read beyond end of file");
+TEST_F(LinkListFileTest, AHeaderThatIsNotALinkListsOrIsCutShortChangesNothing) {
+    std::string text;
+    while (text.size() < 400) {
+        text += "http://site/file.zip\r\n";
+    }
+    const std::string header = headerBytes("b", "d") + record(1, "entry");
+    const auto with = [&](std::size_t at, char byte) {
+        std::string bytes = header;
+        bytes[at] = byte;
+        return bytes;
+    };
+    const std::pair<std::string, const char*> rows[] = {
+        {text, "Not a Harvex links list"},
+        {"<html>", "Not a Harvex links list"},
+        {with(130, '\2'), "Not a Harvex links list"},   // a Base URL flag
+        {with(261, '\x81'), "Not a Harvex links list"}, // a directory length of 129
+        {with(4, 'x'), "Not a Harvex links list"},      // a format text "1x2"
+        {record(0, "142") + record(0, "only base"), "Read beyond end of file"},
+        {"", "Read beyond end of file"},
+        {std::string(129, '\0'), "Read beyond end of file"},
+    };
+    for (const auto& [bytes, failure] : rows) {
+        SCOPED_TRACE(bytes.substr(0, 8));
+        links.append("kept");
+        boxes.setBaseUrl("old");
+        EXPECT_EQ(load(bytes), failure);
+        EXPECT_EQ(boxes.baseUrl(), "old");
+        EXPECT_EQ(links.count(), 1u);
+        links.clear();
+    }
 }
 
 TEST_F(LinkListFileTest, ALengthByteAbove128ReadsTheWholeFieldAndNoFurther) {

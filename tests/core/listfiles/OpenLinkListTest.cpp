@@ -6,6 +6,8 @@
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 namespace harvex2::core {
@@ -75,6 +77,27 @@ TEST_F(OpenLinkListTest, AFailedReadIsShownAndLeavesTheStateLoading) {
     EXPECT_EQ(links.count(), 2u);
     EXPECT_EQ(status.text(StatusPanel::State), "Loading...");
     EXPECT_EQ(status.text(StatusPanel::Detail), "2");
+}
+
+// The window's side of the file-kind refusals that the command-line tests go through.
+TEST_F(OpenLinkListTest, AFileThatIsNoLinkListChangesNothingAndTheBoxNamesIt) {
+    const std::string fifo = folder.file("fifo.nva");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string text = folder.makeFile("text.nva", std::string(500, 'x'));
+    const std::pair<std::string, std::string> rows[] = {
+        {fifo, "Not a regular file."},
+        {text, "Not a Harvex links list."},
+    };
+    boxes.setBaseUrl("typed");
+    for (const auto& [path, reason] : rows) {
+        prompts.expectMessage(MessageIcon::Error, "Harvex2", path + ": " + reason,
+                              {MessageButton::Ok}, MessageButton::Ok);
+        open.run(path);
+        EXPECT_EQ(links.count(), 0u);
+        EXPECT_EQ(boxes.baseUrl(), "typed");
+        EXPECT_EQ(status.text(StatusPanel::State), "Welcome to Harvex");
+        EXPECT_TRUE(status.detailHistory.empty());
+    }
 }
 
 } // namespace

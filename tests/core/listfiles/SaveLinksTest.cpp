@@ -92,6 +92,24 @@ TEST_F(SaveLinksTest, MarkupInALinkIsWrittenAsEntitiesInTheAttributeAndTheText) 
                   kPageTail);
 }
 
+TEST_F(SaveLinksTest, LinksThatRunCodeAreWrittenAsTextNotAsLinks) {
+    links.clear();
+    boxes.setBaseUrl("");
+    for (const char* text : {"javascript:alert(1)", " JavaScript:x", "java\tscript:x", "VBSCRIPT:x",
+                             "data:text/html,<b>", "http://javascript.com/"}) {
+        links.append(text);
+    }
+    EXPECT_EQ(save(SaveFormat::HtmlPage),
+              kPageHead +
+                  "<LI>javascript:alert(1)</LI>\r\n"
+                  "<LI> JavaScript:x</LI>\r\n"
+                  "<LI>java\tscript:x</LI>\r\n"
+                  "<LI>VBSCRIPT:x</LI>\r\n"
+                  "<LI>data:text/html,&lt;b&gt;</LI>\r\n"
+                  "<LI><A HREF=\"http://javascript.com/\">http://javascript.com/</A></LI>\r\n" +
+                  kPageTail);
+}
+
 TEST_F(SaveLinksTest, AListFileIgnoresTheScopeAndTellsItsProgress) {
     const std::string bytes = save(SaveFormat::LinkList, SaveScope::Selected, "list");
     EXPECT_EQ(bytes.size(), 130u * 6);
@@ -103,11 +121,63 @@ TEST_F(SaveLinksTest, AListFileIgnoresTheScopeAndTellsItsProgress) {
     EXPECT_TRUE(links.checkedAt(1));
 }
 
-TEST_F(SaveLinksTest, AFileThatCannotBeCreatedIsReportedAndTheOldFileStays) {
-    prompts.expectMessage(MessageIcon::Error, "Harvex2", "Error opening output file",
+TEST_F(SaveLinksTest, AnExportLargerThanTheFlushBufferWritesEachLinkOnce) {
+    links.clear();
+    std::string text;
+    std::string items;
+    for (int i = 0; i < 5000; ++i) {
+        const std::string link = "http://host/file-" + std::to_string(i) + ".zip";
+        links.append(link);
+        text += link + "\r\n";
+        items += "<LI><A HREF=\"" + link + "\">" + link + "</A></LI>\r\n";
+    }
+    ASSERT_GT(text.size(), 64u << 10);
+    EXPECT_EQ(save(SaveFormat::PlainText), text);
+    EXPECT_EQ(save(SaveFormat::HtmlPage), kPageHead + items + kPageTail);
+}
+
+TEST_F(SaveLinksTest, AListFileSaysHowManyLinksItCutAndNamesTheFirst) {
+    const std::string first = "http://long/" + std::string(261, 'a');
+    links.append(first);
+    links.append("http://long/" + std::string(200, 'b'));
+    prompts.expectMessage(MessageIcon::Warning, "Harvex2",
+                          "2 links are longer than 128 bytes and are cut in a Harvex links "
+                          "list; the first:\n" +
+                              first,
                           {MessageButton::Ok}, MessageButton::Ok);
-    SaveLinks(links, boxes, status, prompts)
-        .save({folder.file("no/such/folder/x.htm"), SaveFormat::HtmlPage}, kFooter);
+    EXPECT_EQ(save(SaveFormat::LinkList).size(), 130u * 8);
+    EXPECT_EQ(status.text(StatusPanel::State), "Saved");
+
+    links.removeAt(4);
+    boxes.setBaseUrl(std::string(600, 'u'));
+    prompts.expectMessage(MessageIcon::Warning, "Harvex2",
+                          "2 links are longer than 128 bytes and are cut in a Harvex links "
+                          "list; the first:\n" +
+                              std::string(512, 'u') + "...",
+                          {MessageButton::Ok}, MessageButton::Ok);
+    save(SaveFormat::LinkList);
+}
+
+// What the program refuses to replace is told with the file's name, and stays as it was.
+TEST_F(SaveLinksTest, ATargetThatIsNotARegularFileIsRefusedByName) {
+    const std::string fifo = folder.file("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    prompts.expectMessage(MessageIcon::Error, "Harvex2", fifo + ": Not a regular file.",
+                          {MessageButton::Ok}, MessageButton::Ok);
+    SaveLinks(links, boxes, status, prompts).save({fifo, SaveFormat::LinkList}, kFooter);
+    prompts.expectMessage(MessageIcon::Error, "Harvex2",
+                          "Error opening output file\n" + fifo + ": Not a regular file",
+                          {MessageButton::Ok}, MessageButton::Ok);
+    SaveLinks(links, boxes, status, prompts).save({fifo, SaveFormat::PlainText}, kFooter);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+}
+
+TEST_F(SaveLinksTest, AFileThatCannotBeCreatedIsReportedAndTheOldFileStays) {
+    const std::string nowhere = folder.file("no/such/folder/x.htm");
+    prompts.expectMessage(MessageIcon::Error, "Harvex2",
+                          "Error opening output file\n" + nowhere + ": File not found",
+                          {MessageButton::Ok}, MessageButton::Ok);
+    SaveLinks(links, boxes, status, prompts).save({nowhere, SaveFormat::HtmlPage}, kFooter);
     EXPECT_EQ(status.text(StatusPanel::State), "Saving...");
 
     prompts.expectMessage(MessageIcon::Error, "Harvex2", "File not found.", {MessageButton::Ok},

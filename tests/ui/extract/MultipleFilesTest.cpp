@@ -177,7 +177,8 @@ TEST_F(MultipleFilesTest, EachFileIsAskedForItsBaseWithItsNameCut) {
     const std::string twenty = page("exactly-twenty-c.htm", R"(<a href="t">)");
     const std::string missing = env.folder() + "/gone.htm";
     env.prompts.expectMessage(MessageIcon::Error, "Harvex2",
-                              "Error opening the HTML source file " + std::to_string(ENOENT),
+                              "Error opening the HTML source file 2\n" + missing +
+                                  ": File not found",
                               {MessageButton::Ok}, MessageButton::Ok);
     runWith({longName, twenty, missing}, [](QWidget& dialog) { click(dialog, "RadioButton2"); },
             {"http://long/", "http://twenty/", "http://gone/"});

@@ -173,7 +173,8 @@ TEST_F(ParseHtmlDialogTest, TheControlsAreDisabledWhileItRuns) {
 
 TEST_F(ParseHtmlDialogTest, AFileThatCannotBeOpenedStillGoesIntoTheHistory) {
     const std::string missing = env.folder() + "/missing.htm";
-    env.prompts.expectMessage(MessageIcon::Error, "Harvex2", "Error opening the HTML source file",
+    env.prompts.expectMessage(MessageIcon::Error, "Harvex2",
+                              "Error opening the HTML source file\n" + missing + ": File not found",
                               {MessageButton::Ok}, MessageButton::Ok);
     process(missing);
     EXPECT_TRUE(links().empty());

@@ -1,5 +1,6 @@
 #include "ui/platform/QtPrompts.h"
 
+#include <algorithm>
 #include <functional>
 
 #include <QApplication>
@@ -44,6 +45,24 @@ TEST(QtPromptsTest, MessageShowsTheRequestedBoxAndReturnsTheButtonPressed) {
                                "Find it? \xc3\xa9",
                                {MessageButton::Yes, MessageButton::No}}),
               MessageButton::No);
+}
+
+TEST(QtPromptsTest, AButtonWithItsOwnWordsAnswersForItself) {
+    whenShown<QMessageBox>([](QMessageBox& box) {
+        const QList<QAbstractButton*> buttons = box.buttons();
+        ASSERT_EQ(buttons.size(), 2);
+        const auto skip = std::find_if(buttons.begin(), buttons.end(), [](QAbstractButton* b) {
+            return b->text() == u"Skip the remaining errors";
+        });
+        ASSERT_NE(skip, buttons.end());
+        (*skip)->click();
+    });
+    QtPrompts prompts;
+    EXPECT_EQ(prompts.message({MessageIcon::Error,
+                               "Harvex2",
+                               "Error",
+                               {MessageButton::Ok, MessageButton::SkipRemainingErrors}}),
+              MessageButton::SkipRemainingErrors);
 }
 
 // Where the box of a message came up, relative to the middle of `owner`.

@@ -4,6 +4,7 @@
 #include "ui/platform/TextBytes.h"
 #include "ui/shell/LinkListModel.h"
 
+#include <QAbstractItemDelegate>
 #include <QCoreApplication>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -177,6 +178,21 @@ TEST(LinkListViewGrowthTest, LinksArrivingOneByOneDoNotLayOutTheListEachTime) {
     // Once the list stops growing, the rows that waited are laid out.
     const QModelIndex last = model.index(model.rowCount() - 1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return view.visualRect(last).isValid(); }, 10'000));
+}
+
+TEST_F(LinkListViewTest, AnEntryHoldingLineBreaksShowsOnOneLine) {
+    links.clear();
+    links.append("http://a/\r\nb\vc\fd\xE2\x80\xA8"
+                 "e\xE2\x80\xA9"
+                 "f\xC2\x85"
+                 "g");
+    links.append("http://a/bcdefg");
+    QStyleOptionViewItem option;
+    option.initFrom(view.viewport());
+    const auto height = [&](int row) {
+        return view.itemDelegate()->sizeHint(option, model.index(row)).height();
+    };
+    EXPECT_EQ(height(0), height(1));
 }
 
 } // namespace

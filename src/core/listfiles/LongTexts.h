@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace harvex2::core {
+
+class LinkList;
+class ListFileBoxes;
+
+// The texts a link list file cannot hold whole: its records keep 128 bytes of each, so a
+// longer link, Base URL or folder comes back cut.
+class LongTexts {
+public:
+    static LongTexts of(const ListFileBoxes& header, const LinkList& links);
+
+    std::size_t count() const { return count_; }
+    // How many there are, and the first of them on a line of its own.
+    std::string message() const;
+
+private:
+    void see(const std::string& text);
+
+    std::size_t count_ = 0;
+    std::string first_;
+};
+
+} // namespace harvex2::core
