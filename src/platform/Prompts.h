@@ -7,7 +7,7 @@
 namespace harvex2::platform {
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
-enum class MessageButton { Ok, Cancel, Abort, Retry, Ignore, Yes, No };
+enum class MessageButton { Ok, Cancel, Abort, Retry, Ignore, IgnoreAll, Yes, No };
 
 struct MessageRequest {
     MessageIcon icon = MessageIcon::None;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
@@ -31,10 +32,15 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
 }
 
 constexpr std::pair<MessageButton, QMessageBox::StandardButton> kButtons[] = {
-    {MessageButton::Ok, QMessageBox::Ok},         {MessageButton::Cancel, QMessageBox::Cancel},
-    {MessageButton::Abort, QMessageBox::Abort},   {MessageButton::Retry, QMessageBox::Retry},
-    {MessageButton::Ignore, QMessageBox::Ignore}, {MessageButton::Yes, QMessageBox::Yes},
+    {MessageButton::Ok, QMessageBox::Ok},
+    {MessageButton::Cancel, QMessageBox::Cancel},
+    {MessageButton::Abort, QMessageBox::Abort},
+    {MessageButton::Retry, QMessageBox::Retry},
+    {MessageButton::Ignore, QMessageBox::Ignore},
+    {MessageButton::Yes, QMessageBox::Yes},
     {MessageButton::No, QMessageBox::No},
+    // Qt has no "Ignore All"; it takes the place of "Yes to All" under its own label.
+    {MessageButton::IgnoreAll, QMessageBox::YesToAll},
 };
 
 QMessageBox::StandardButton standardButton(MessageButton button) {
@@ -82,10 +88,14 @@ QWidget* QtPrompts::owner() const {
 }
 
 MessageButton QtPrompts::message(const platform::MessageRequest& request) {
-    QMessageBox box(boxIcon(request.icon), fromBytes(request.caption), fromBytes(request.text),
+    // A peer's failure text or a link may run to megabytes: the box shows it cut.
+    QMessageBox box(boxIcon(request.icon), fromBytes(request.caption), shownText(request.text),
                     QMessageBox::NoButton, owner());
     for (const MessageButton button : request.buttons) {
-        box.addButton(standardButton(button));
+        QPushButton* added = box.addButton(standardButton(button));
+        if (button == MessageButton::IgnoreAll) {
+            added->setText(u"Ignore All"_s);
+        }
     }
     box.exec();
     const auto answer = ourButton(box.standardButton(box.clickedButton()));

@@ -1,5 +1,7 @@
 #include "ui/platform/QtPrompts.h"
 
+#include "ui/platform/TextBytes.h"
+
 #include <functional>
 
 #include <QApplication>
@@ -44,6 +46,23 @@ TEST(QtPromptsTest, MessageShowsTheRequestedBoxAndReturnsTheButtonPressed) {
                                "Find it? \xc3\xa9",
                                {MessageButton::Yes, MessageButton::No}}),
               MessageButton::No);
+}
+
+TEST(QtPromptsTest, ALongTextIsShownCutAndIgnoreAllHasItsOwnButton) {
+    whenShown<QMessageBox>([](QMessageBox& box) {
+        EXPECT_EQ(box.text(), QString(kShownCharacters, u'x') + QChar(kElisionMark));
+        EXPECT_EQ(box.buttons().size(), 2);
+        QAbstractButton* ignoreAll = box.button(QMessageBox::YesToAll);
+        ASSERT_NE(ignoreAll, nullptr);
+        EXPECT_EQ(ignoreAll->text(), u"Ignore All");
+        ignoreAll->click();
+    });
+    QtPrompts prompts;
+    EXPECT_EQ(prompts.message({MessageIcon::Error,
+                               "Harvex2",
+                               std::string(65536, 'x'),
+                               {MessageButton::Cancel, MessageButton::IgnoreAll}}),
+              MessageButton::IgnoreAll);
 }
 
 // Where the box of a message came up, relative to the middle of `owner`.
