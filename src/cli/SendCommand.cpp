@@ -90,18 +90,27 @@ void printLine(std::FILE* out, const std::string& first, const std::string& link
     std::fputc(end, out);
 }
 
-// Sends one batch; false when aria2 could no longer be reached.
-bool sendBatch(core::Aria2Session& session, const SendOptions& options,
-               const std::vector<std::string>& links, std::size_t first, std::size_t end,
-               bool& refused, std::FILE* out) {
+// The links from `first` to before `unconfirmed` may have been taken; the ones after them
+// were not sent.
+void printUnanswered(std::FILE* out, const std::vector<std::string>& links, std::size_t first,
+                     std::size_t unconfirmed, char separator) {
+    for (std::size_t i = first; i < links.size(); ++i) {
+        printLine(out, i < unconfirmed ? "not confirmed" : "waiting", links[i], separator);
+    }
+}
+
+// Sends one batch.
+core::Aria2Failure sendBatch(core::Aria2Session& session, const SendOptions& options,
+                             const std::vector<std::string>& links, std::size_t first,
+                             std::size_t end, bool& refused, std::FILE* out) {
     std::vector<core::Aria2Link> batch;
     for (std::size_t i = first; i < end; ++i) {
         batch.push_back(core::Aria2Session::linkFor(
             links[i], core::DownloadTarget::forLink(options.dir, links[i])));
     }
     std::vector<core::Aria2Outcome> outcomes;
-    if (session.add(batch, outcomes) != core::Aria2Failure::None) {
-        return false;
+    if (const auto failure = session.add(batch, outcomes); failure != core::Aria2Failure::None) {
+        return failure;
     }
     for (std::size_t i = first; i < end; ++i) {
         const core::Aria2Outcome& outcome = outcomes[i - first];
@@ -109,7 +118,7 @@ bool sendBatch(core::Aria2Session& session, const SendOptions& options,
         printLine(out, outcome.added ? outcome.text : "error: " + outcome.text, links[i],
                   options.separator);
     }
-    return true;
+    return core::Aria2Failure::None;
 }
 
 } // namespace
@@ -180,10 +189,15 @@ int SendCommand::run(const SendOptions& options, platform::JsonRpcConnector& con
     bool refused = false;
     for (std::size_t first = 0; first < links.size(); first += core::Aria2Session::kBatchSize) {
         const std::size_t end = std::min(links.size(), first + core::Aria2Session::kBatchSize);
-        if (!sendBatch(session, options, links, first, end, refused, out)) {
-            std::fprintf(err,
-                         "harvex2-cli: the connection to aria2 was lost; %zu links not added\n",
-                         links.size() - first);
+        const core::Aria2Failure failure =
+            sendBatch(session, options, links, first, end, refused, out);
+        if (failure != core::Aria2Failure::None) {
+            const std::size_t unconfirmed =
+                failure == core::Aria2Failure::ConnectionLost ? end : first;
+            printUnanswered(out, links, first, unconfirmed, options.separator);
+            const std::string message =
+                core::Aria2Session::lostMessage(options.rpcUrl, first, unconfirmed, links.size());
+            std::fprintf(err, "harvex2-cli: %s\n", message.c_str());
             return kFailed;
         }
     }

@@ -26,6 +26,8 @@ struct JsonRpcAnswer {
     std::string result;
     std::int64_t errorCode = 0;
     std::string errorMessage;
+    // Whether the result was a JSON text, not JSON that happens to read like one.
+    bool resultIsText = false;
 };
 
 // Why a whole batch went unanswered.

@@ -7,7 +7,17 @@
 namespace harvex2::platform {
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
-enum class MessageButton { Ok, Cancel, Abort, Retry, Ignore, Yes, No, SkipRemainingErrors };
+enum class MessageButton {
+    Ok,
+    Cancel,
+    Abort,
+    Retry,
+    Ignore,
+    IgnoreAll,
+    Yes,
+    No,
+    SkipRemainingErrors
+};
 
 struct MessageRequest {
     MessageIcon icon = MessageIcon::None;

@@ -50,11 +50,32 @@ bool parse(int argc, char** argv, Options& options) {
     return true;
 }
 
-std::string printable(std::string text) {
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
-        text.replace(at, 2, " | ");
+std::string escaped(unsigned char byte) {
+    constexpr char kDigits[] = "0123456789abcdef";
+    return {'\\', 'x', kDigits[byte >> 4], kDigits[byte & 0xF]};
+}
+
+// A link is untrusted: its control characters (C0, DEL, and C1 as UTF-8 writes them) would
+// be escape sequences to the terminal, so they are printed as \xNN, and a backslash doubled.
+// The line break between a ReGet call's lines shows as " | ".
+std::string printable(const std::string& text) {
+    std::string shown;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        const auto next = at + 1 < text.size() ? static_cast<unsigned char>(text[at + 1]) : 0;
+        const bool c1 = byte == 0xC2 && next >= 0x80 && next <= 0x9F;
+        if (text.compare(at, 2, "\r\n") == 0) {
+            shown += " | ";
+            ++at;
+        } else if (c1) {
+            shown += escaped(byte) + escaped(static_cast<unsigned char>(text[++at]));
+        } else if (byte < 0x20 || byte == 0x7F) {
+            shown += escaped(byte);
+        } else {
+            shown += byte == '\\' ? "\\\\" : std::string(1, text[at]);
+        }
     }
-    return text;
+    return shown;
 }
 
 std::mutex gMutex;

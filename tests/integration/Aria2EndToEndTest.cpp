@@ -126,15 +126,18 @@ TEST_F(Aria2EndToEndTest, Aria2KilledMidPassLeavesEveryUnansweredRowWaiting) {
             aria2->kill();
         }
     };
+    // Nothing listens any more: the second batch is not sent at all.
     expectMessage("Error", "The connection to aria2 at " + settings.aria2Url +
-                               " was lost. The links not yet added are still waiting.");
+                               " was lost. Links 201 to 450 are still waiting.");
     run();
     EXPECT_EQ(rows.at(0).indexFromMain(), "31999");
     EXPECT_EQ(rows.at(199).status, "Added");
     for (std::size_t r = 200; r < rows.count(); ++r) {
         ASSERT_EQ(rows.at(r).status, "Waiting");
+        ASSERT_EQ(rows.at(r).picture, core::RowPicture::Waiting);
         ASSERT_EQ(rows.at(r).outcome, core::RowOutcome::Unmarked);
     }
+    EXPECT_TRUE(window.closeRequests.empty());
 }
 
 } // namespace

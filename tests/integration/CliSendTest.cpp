@@ -2,7 +2,9 @@
 #include "support/core/Aria2Daemon.h"
 #include "support/core/LoopbackHttpServer.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 
 #include <gtest/gtest.h>
 
@@ -61,6 +63,49 @@ TEST_F(CliSend, ARefusedLinkOrAWrongSecretFailsTheRun) {
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.err, "harvex2-cli: aria2 refused the secret token\n");
     EXPECT_EQ(runCli(folder, {"send", "--rpc", aria2.url()}).status, 2);
+}
+
+// Stands for aria2: the version call and the first batch are answered, each link with the
+// same GID, then the connection drops with the second batch.
+HttpReply answerThenDrop(const HttpRequest& request, int& batches) {
+    const auto calls = nlohmann::json::parse(request.body);
+    if (calls.at(0).at("method") == "aria2.getVersion") {
+        return {200, R"([{"jsonrpc":"2.0","id":0,"result":{"version":"1.36.0"}}])"};
+    }
+    if (++batches > 1) {
+        return {200, {}, true};
+    }
+    nlohmann::json answers = nlohmann::json::array();
+    for (const auto& call : calls) {
+        answers.push_back(
+            {{"jsonrpc", "2.0"}, {"id", call.at("id")}, {"result", "2089b05ecca3d829"}});
+    }
+    return {200, answers.dump()};
+}
+
+TEST(CliSendLost, PrintsEachGidAndSaysWhatALostConnectionLeftUnconfirmed) {
+    TempFolder folder;
+    std::string list;
+    for (int i = 0; i < 450; ++i) {
+        list += "http://h/" + std::to_string(i) + "\n";
+    }
+    int batches = 0;
+    LoopbackHttpServer aria2(
+        [&batches](const HttpRequest& request) { return answerThenDrop(request, batches); });
+    const std::string rpc = aria2.address() + "/jsonrpc";
+    const auto outcome =
+        runCli(folder, {"send", "--aria2", "--rpc", rpc, folder.makeFile("links", list)});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, "harvex2-cli: The connection to aria2 at " + rpc +
+                               " was lost. aria2 may have taken links 201 to 400, the last batch "
+                               "sent; links 401 to 450 are still waiting.\n");
+    for (const std::string line :
+         {"2089b05ecca3d829\thttp://h/0\n", "2089b05ecca3d829\thttp://h/199\n",
+          "not confirmed\thttp://h/200\n", "not confirmed\thttp://h/399\n",
+          "waiting\thttp://h/400\n", "waiting\thttp://h/449\n"}) {
+        EXPECT_NE(outcome.out.find(line), std::string::npos) << line;
+    }
+    EXPECT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 450);
 }
 
 } // namespace

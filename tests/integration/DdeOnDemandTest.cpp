@@ -1,7 +1,10 @@
 #include "core/handoff/AddingPass.h"
 #include "platform/CommandWords.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "platform/posix/FrameSocket.h"
+#include "platform/posix/LocalEndpoint.h"
 #include "platform/posix/SocketDdeClient.h"
+#include "support/core/ChildProcess.h"
 #include "support/core/FakeAddingWindow.h"
 #include "support/core/FakeAutomation.h"
 #include "support/core/FakeEventPump.h"
@@ -11,7 +14,9 @@
 #include "support/core/SpawningShell.h"
 #include "support/core/TempFolder.h"
 
+#include <fcntl.h>
 #include <filesystem>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -62,6 +67,40 @@ TEST(DdeOnDemand, AServerStartedFromTheServiceApplicationGetsEveryRow) {
     }
     EXPECT_EQ(settings.files, 3);
     EXPECT_EQ(window.closeRequests, std::vector<bool>{true});
+}
+
+TEST(DemoServer, ServesClientsTogetherAndPrintsControlBytesEscaped) {
+    using namespace std::chrono_literals;
+    using platform::FrameSocket;
+    TempFolder runtime;
+    TempFolder folder;
+    const std::string printed = folder.file("printed");
+    ChildProcess server([&] {
+        const int out = ::open(printed.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(out, STDOUT_FILENO);
+        ::execl(HARVEX2_DEMO_SERVER_BINARY, HARVEX2_DEMO_SERVER_BINARY, "--folder",
+                runtime.path().c_str(), "--quit-after", "2", nullptr);
+        ::_exit(127);
+    });
+    const std::string path = platform::LocalEndpoint::path(
+        runtime.path(), platform::LocalEndpoint::ddeName("VAMPIRE", "WWW_OpenURL"));
+    const auto deadline = FrameSocket::Clock::now() + 10s;
+    FrameSocket first = FrameSocket::connectBefore(path, deadline);
+    FrameSocket second = FrameSocket::connectTo(path);
+    ASSERT_TRUE(first.valid() && second.valid());
+    // The second client is served while the first stays connected and silent.
+    for (FrameSocket* client : {&second, &first}) {
+        ASSERT_TRUE(client->send('R', client == &second ? "http://h/\x1b[2J\xc2\x9b,," : "h\\,,",
+                                 deadline));
+        const auto reply = client->receive(64, deadline);
+        ASSERT_TRUE(reply);
+        EXPECT_EQ(reply->type, 'D');
+    }
+    EXPECT_EQ(server.wait(10s), 0);
+    const std::string output = TempFolder::read(printed);
+    EXPECT_NE(output.find("DDE VAMPIRE: http://h/\\x1b[2J\\xc2\\x9b,,\n"), std::string::npos)
+        << output;
+    EXPECT_NE(output.find("DDE VAMPIRE: h\\\\,,\n"), std::string::npos) << output;
 }
 
 } // namespace

@@ -31,6 +31,7 @@ TEST(CommandWords, CutsLinesAsAShellCutsWords) {
         {"a\\\nb \\\n c", {"ab", "c"}},
         {"\"a\\\nb\"", {"ab"}},
         {"trailing\\", {"trailing\\"}},
+        {"\"a\\`b\"", {"a`b"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);

@@ -1,6 +1,11 @@
 #include "platform/posix/CurlJsonRpcConnector.h"
+#include "platform/posix/JsonRpcCodec.h"
+#include "platform/posix/LoopbackHost.h"
 #include "support/core/LoopbackHttpServer.h"
+#include "support/core/TempFolder.h"
 
+#include <cstdlib>
+#include <nlohmann/json.hpp>
 #include <optional>
 
 #include <gtest/gtest.h>
@@ -62,7 +67,9 @@ TEST(JsonRpcClientTest, ACallThatIsNotUtf8IsAnsweredWithoutBeingSent) {
     ASSERT_EQ(result.failure, JsonRpcFailure::None);
     EXPECT_EQ(result.answers[0].errorMessage, "The link is not valid UTF-8.");
     EXPECT_EQ(result.answers[1].result, "0123");
-    EXPECT_EQ(body.find("token"), std::string::npos);
+    EXPECT_EQ(nlohmann::json::parse(body, nullptr, false),
+              nlohmann::json::parse(R"([{"id":1,"jsonrpc":"2.0","method":"aria2.getVersion",)"
+                                    R"("params":[{"dir":"/d"}]}])"));
 
     // With nothing left to send, nothing is sent.
     calls.pop_back();
@@ -75,7 +82,12 @@ TEST(JsonRpcClientTest, EachWayOfGoingUnansweredHasItsOwnFailure) {
     const std::string nobody = gone->address();
     gone.reset();
     EXPECT_EQ(postTo(nobody, twoCalls()).failure, JsonRpcFailure::CannotConnect);
-    EXPECT_EQ(postTo("ftp://127.0.0.1/", twoCalls()).failure, JsonRpcFailure::CannotConnect);
+    // A file holding a fitting answer: read, it would pass for one.
+    const TempFolder folder;
+    const std::string answer =
+        folder.makeFile("answer", R"([{"jsonrpc":"2.0","id":0,"result":"a"},)"
+                                  R"({"jsonrpc":"2.0","id":1,"result":"b"}])");
+    EXPECT_EQ(postTo("file://" + answer, twoCalls()).failure, JsonRpcFailure::CannotConnect);
 
     const std::vector<std::pair<HttpReply, JsonRpcFailure>> cases = {
         {HttpReply{200, {}, false, true}, JsonRpcFailure::TimedOut},
@@ -95,6 +107,104 @@ TEST(JsonRpcClientTest, EachWayOfGoingUnansweredHasItsOwnFailure) {
         EXPECT_FALSE(result.detail.empty());
         EXPECT_TRUE(result.answers.empty());
     }
+}
+
+TEST(JsonRpcCodecTest, AnswersThatDoNotMatchTheCallsSentAreBad) {
+    auto unsendable = twoCalls();
+    unsendable[0].params[0] = std::string("token:\xff");
+    const std::string both = R"([{"jsonrpc":"2.0","id":0,"result":"a"},)"
+                             R"({"jsonrpc":"2.0","id":1,"result":"b"}])";
+    const struct {
+        std::vector<JsonRpcCall> calls;
+        std::string reply;
+    } cases[] = {
+        {twoCalls(), R"([{"jsonrpc":"2.0","id":0,"result":"a"},)"
+                     R"({"jsonrpc":"2.0","id":0,"result":"b"}])"},
+        {twoCalls(),
+         both.substr(0, both.size() - 1) + R"(,{"jsonrpc":"2.0","id":1,"result":"c"}])"},
+        {twoCalls(), R"([{"jsonrpc":"2.0","id":0,"result":"a"},)"
+                     R"({"jsonrpc":"2.0","id":2,"result":"b"}])"},
+        {unsendable, both},
+    };
+    EXPECT_EQ(
+        platform::JsonRpcCodec::decode(both, platform::JsonRpcCodec::encode(twoCalls())).failure,
+        JsonRpcFailure::None);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reply);
+        const auto result =
+            platform::JsonRpcCodec::decode(c.reply, platform::JsonRpcCodec::encode(c.calls));
+        EXPECT_EQ(result.failure, JsonRpcFailure::BadAnswer);
+        EXPECT_TRUE(result.answers.empty());
+    }
+}
+
+// Sets a variable for the life of the guard.
+class EnvironmentVariable {
+public:
+    EnvironmentVariable(const char* name, const char* value) : name_(name) {
+        if (const char* before = std::getenv(name)) {
+            before_ = before;
+        }
+        ::setenv(name, value, 1);
+    }
+    ~EnvironmentVariable() {
+        if (before_) {
+            ::setenv(name_, before_->c_str(), 1);
+        } else {
+            ::unsetenv(name_);
+        }
+    }
+    EnvironmentVariable(const EnvironmentVariable&) = delete;
+    EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> before_;
+};
+
+TEST(JsonRpcClientTest, ADeadProxyInTheEnvironmentDoesNotStopALoopbackPost) {
+    const EnvironmentVariable proxy("http_proxy", "http://127.0.0.1:1");
+    const EnvironmentVariable allProxy("ALL_PROXY", "http://127.0.0.1:1");
+    const EnvironmentVariable noProxy("no_proxy", "");
+    for (const char* host : {"127.0.0.1", "127.0.0.2", "127.200.0.9"}) {
+        LoopbackHttpServer server(
+            [](const HttpRequest&) {
+                return HttpReply{200, R"([{"jsonrpc":"2.0","id":0,"result":"a"},)"
+                                      R"({"jsonrpc":"2.0","id":1,"result":"b"}])"};
+            },
+            host);
+        const auto result = postTo(server.address(), twoCalls());
+        EXPECT_EQ(result.failure, JsonRpcFailure::None) << host << ": " << result.detail;
+    }
+}
+
+TEST(LoopbackHostTest, EveryLoopbackFormIsToldFromOtherHosts) {
+    const std::pair<const char*, bool> hosts[] = {
+        {"localhost", true},
+        {"LocalHost", true},
+        {"127.0.0.1", true},
+        {"127.0.0.2", true},
+        {"127.255.255.254", true},
+        {"127.1", true},
+        {"[::1]", true},
+        {"[::ffff:127.0.0.1]", true},
+        {"[::ffff:7f00:2]", true},
+        {"[0:0:0:0:0:0:0:1]", true},
+        {"128.0.0.1", false},
+        {"10.0.0.1", false},
+        {"[::ffff:10.0.0.1]", false},
+        {"[::2]", false},
+        {"::1", false},
+        {"localhost.example.com", false},
+        {"127.0.0.1.example.com", false},
+        {"", false},
+    };
+    for (const auto& [host, loopback] : hosts) {
+        EXPECT_EQ(platform::LoopbackHost::isLoopback(host), loopback) << host;
+    }
+    EXPECT_EQ(platform::LoopbackHost::hostOf("http://[::ffff:127.0.0.1]:6800/jsonrpc").front(),
+              '[');
+    EXPECT_EQ(platform::LoopbackHost::hostOf("http://127.0.0.2:6800/jsonrpc"), "127.0.0.2");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "core/handoff/AddCommand.h"
 
 #include "core/extract/BaseUrl.h"
+#include "core/handoff/AddingPass.h"
 #include "core/handoff/DownloadTarget.h"
 #include "core/handoff/ListTidyUp.h"
 #include "core/shell/MruHistory.h"
@@ -16,14 +17,22 @@ namespace {
 
 constexpr std::array<const char*, 4> kSpinnerTexts{"| ", "/ ", "--", "\\ "};
 
-enum class Missing { Cancel, Ignore };
+MessageButton askForBase(platform::Prompts& prompts, const std::string& link) {
+    return prompts.message(
+        {platform::MessageIcon::Error,
+         "Harvex2",
+         "Error: this link requires a Base URL\r\n" + link,
+         {MessageButton::Cancel, MessageButton::Ignore, MessageButton::IgnoreAll}});
+}
 
-Missing askForBase(platform::Prompts& prompts, const std::string& link) {
-    const MessageButton answer = prompts.message({platform::MessageIcon::Error,
-                                                  "Harvex2",
-                                                  "Error: this link requires a Base URL\r\n" + link,
-                                                  {MessageButton::Cancel, MessageButton::Ignore}});
-    return answer == MessageButton::Ignore ? Missing::Ignore : Missing::Cancel;
+std::size_t addedRows(const AddingRows& rows) {
+    std::size_t added = 0;
+    for (std::size_t row = 0; row < rows.count(); ++row) {
+        if (rows.at(row).picture == RowPicture::Added) {
+            ++added;
+        }
+    }
+    return added;
 }
 
 } // namespace
@@ -44,6 +53,7 @@ void AddCommand::addSelected() {
         ~RunEnd() { command.setRunning(false); }
     } runEnd{*this};
     spinner_ = 0;
+    ignoreMissingBase_ = false;
     if (buildRows()) {
         handOver();
     }
@@ -77,13 +87,20 @@ bool AddCommand::addRowFor(std::size_t index) {
     if (!BaseUrl::isAbsolute(link)) {
         const std::string base = parts_.baseUrl.text();
         if (base.empty()) {
-            return askForBase(parts_.prompts, link) == Missing::Ignore;
+            return ignoreMissingBase_ || ignoreMissingBase(link);
         }
         link = BaseUrl::join(base, link);
     }
     std::string target = DownloadTarget::forLink(parts_.downloadDirectory.text(), link);
     parts_.adding.rows().append(std::move(link), std::move(target), index);
     return true;
+}
+
+// False when the user cancelled the whole command.
+bool AddCommand::ignoreMissingBase(const std::string& link) {
+    const MessageButton answer = askForBase(parts_.prompts, link);
+    ignoreMissingBase_ = answer == MessageButton::IgnoreAll;
+    return answer == MessageButton::Ignore || ignoreMissingBase_;
 }
 
 void AddCommand::showProgress(std::size_t index, std::size_t count) {
@@ -107,6 +124,12 @@ void AddCommand::handOver() {
     }
     parts_.statusBar.setText(StatusPanel::Detail, "Adding links...");
     parts_.adding.run();
+    const AddingRows& rows = parts_.adding.rows();
+    parts_.statusBar.setText(StatusPanel::Detail,
+                             "Handed over " + std::to_string(addedRows(rows)) + " of " +
+                                 std::to_string(rows.count()) +
+                                 (rows.count() == 1 ? " link to " : " links to ") +
+                                 AddingPass::targetName(parts_.settings));
     ListTidyUp::apply(parts_.links, parts_.adding.rows(), parts_.settings.tidyUp, parts_.prompts);
     saveHistories();
 }

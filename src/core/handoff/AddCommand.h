@@ -46,6 +46,7 @@ public:
 private:
     bool buildRows();
     bool addRowFor(std::size_t index);
+    bool ignoreMissingBase(const std::string& link);
     void showProgress(std::size_t index, std::size_t count);
     void advanceSpinner();
     void handOver();
@@ -55,6 +56,8 @@ private:
     AddCommandParts parts_;
     RepaintPace pace_;
     std::size_t spinner_ = 0;
+    // "Ignore All" was pressed: the run skips every other link that needs a Base URL.
+    bool ignoreMissingBase_ = false;
     bool running_ = false;
     std::function<void(bool)> runningChanged_;
 };

@@ -1,5 +1,6 @@
 #include "core/handoff/AddingPass.h"
 
+#include "core/handoff/PassSteps.h"
 #include "platform/ErrorBox.h"
 
 #include <exception>
@@ -22,8 +23,23 @@ void AddingPass::run(AddingPassContext& context) {
         passFor(context.settings).run(context);
     } catch (const std::exception& failure) {
         context.window.hidePleaseWait();
+        PassSteps::failRowsInProgress(context, failure.what());
         platform::showErrorBox(context.prompts, failure.what());
     }
+}
+
+std::string AddingPass::targetName(const SettingsRecord& settings) {
+    switch (static_cast<TargetProgram>(settings.mode)) {
+    case TargetProgram::NetVampire:
+        return "NetVampire";
+    case TargetProgram::NetVampire3:
+        return "NetVampire 3";
+    case TargetProgram::Aria2:
+        return "aria2";
+    case TargetProgram::ReGet:
+        break;
+    }
+    return "ReGet";
 }
 
 TargetPass& AddingPass::passFor(const SettingsRecord& settings) {

@@ -8,6 +8,8 @@
 #include "core/handoff/ReGetPass.h"
 #include "core/handoff/TNVManager.h"
 
+#include <string>
+
 namespace harvex2::core {
 
 // The Adding window's hand-off with every target it can reach; the window owns one and
@@ -19,10 +21,13 @@ public:
                platform::JsonRpcConnector& jsonRpc);
 
     // Hands every row to the target the settings name. A failure no pass handles is shown
-    // with its own text and leaves the window open on the row it stopped at.
+    // with its own text, marks the row it stopped at failed and leaves the window open.
     void run(AddingPassContext& context);
 
     TNVManager& jobManager() { return jobManager_; }
+
+    // The download manager the settings name, as the user knows it.
+    static std::string targetName(const SettingsRecord& settings);
 
 private:
     // The one place where `Mode` (and `NVDDE`) choose the target.

@@ -12,7 +12,7 @@
 namespace harvex2::core {
 
 // A failure a channel does not handle itself; its text is shown as it stands, the row it
-// happened on keeps "Adding" and the pass ends.
+// happened on is marked failed and the pass ends.
 class HandoffError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -5,6 +5,7 @@
 #include "platform/JsonRpcClient.h"
 
 #include <cstddef>
+#include <string>
 
 namespace harvex2::core {
 
@@ -16,9 +17,14 @@ public:
     void run(AddingPassContext& context) override;
 
 private:
-    // Whether the batch of rows from `first` to before `end` was answered.
-    static bool addBatch(AddingPassContext& context, Aria2Session& session, std::size_t first,
-                         std::size_t end);
+    // Hands over the batch of rows from `first` to before `end`.
+    static Aria2Failure addBatch(AddingPassContext& context, Aria2Session& session,
+                                 std::size_t first, std::size_t end);
+    // The rows from `first` to before `unconfirmed` may have been taken; the rest of the
+    // batch, to before `end`, was not sent.
+    static void connectionLost(AddingPassContext& context, std::size_t first,
+                               std::size_t unconfirmed, std::size_t end,
+                               const std::string& message);
     static void record(AddingPassContext& context, std::size_t row, const Aria2Outcome& outcome);
 
     platform::JsonRpcConnector& connector_;

@@ -1,8 +1,10 @@
 #include "core/handoff/Aria2Session.h"
 
 #include "core/handoff/DownloadTarget.h"
+#include "core/handoff/FileNameRule.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 
 namespace harvex2::core {
@@ -11,8 +13,21 @@ using platform::JsonRpcFailure;
 
 namespace {
 
-bool isSeparator(char c) {
-    return c == '/' || c == '\\';
+constexpr std::size_t kGidDigits = 16;
+
+std::string linkNumbers(std::size_t first, std::size_t end) {
+    return end - first == 1 ? "link " + std::to_string(first + 1)
+                            : "links " + std::to_string(first + 1) + " to " + std::to_string(end);
+}
+
+Aria2Outcome outcomeOf(const platform::JsonRpcAnswer& answer) {
+    if (answer.isError) {
+        return {false, answer.errorMessage};
+    }
+    if (!answer.resultIsText || !Aria2Session::isGid(answer.result)) {
+        return {false, "aria2 gave no download GID."};
+    }
+    return {true, answer.result};
 }
 
 bool isBlank(std::string_view text) {
@@ -59,12 +74,14 @@ Aria2Failure Aria2Session::add(const std::vector<Aria2Link>& links,
     }
     outcomes.clear();
     const auto result = client_.post(calls);
+    if (result.failure == JsonRpcFailure::CannotConnect) {
+        return Aria2Failure::CannotConnect;
+    }
     if (result.failure != JsonRpcFailure::None) {
         return Aria2Failure::ConnectionLost;
     }
     for (const platform::JsonRpcAnswer& answer : result.answers) {
-        outcomes.push_back(answer.isError ? Aria2Outcome{false, answer.errorMessage}
-                                          : Aria2Outcome{true, answer.result});
+        outcomes.push_back(outcomeOf(answer));
     }
     return Aria2Failure::None;
 }
@@ -79,16 +96,28 @@ Aria2Link Aria2Session::linkFor(std::string url, std::string_view target) {
     const auto folderLength = target.rfind(DownloadTarget::kSeparator) + 1;
     const std::string_view fileName = target.substr(folderLength);
     return {std::move(url), std::string(target.substr(0, folderLength)),
-            isPlainFileName(fileName) ? std::string(fileName) : std::string()};
+            FileNameRule::fromLinkSegment(fileName).value_or(std::string())};
 }
 
-bool Aria2Session::isPlainFileName(std::string_view name) {
-    if (name.empty() || name == "." || name == ".." || isBlank(name)) {
-        return false;
+std::string Aria2Session::lostMessage(const std::string& url, std::size_t first, std::size_t end,
+                                      std::size_t count) {
+    std::string message = "The connection to aria2 at " + url + " was lost. ";
+    std::string waiting =
+        end == count
+            ? "no link is still waiting."
+            : linkNumbers(end, count) + (count - end == 1 ? " is" : " are") + " still waiting.";
+    if (first < end) {
+        return message + "aria2 may have taken " + linkNumbers(first, end) +
+               ", the last batch sent; " + waiting;
     }
-    return std::none_of(name.begin(), name.end(), [](char c) {
-        return isSeparator(c) || static_cast<unsigned char>(c) < 0x20 || c == '\x7f';
-    });
+    waiting.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(waiting.front())));
+    return message + waiting;
+}
+
+bool Aria2Session::isGid(std::string_view text) {
+    return text.size() == kGidDigits && std::all_of(text.begin(), text.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+           });
 }
 
 platform::JsonRpcCall Aria2Session::call(std::string method) const {

@@ -18,7 +18,8 @@ struct Aria2Link {
     std::string fileName;
 };
 
-// What aria2 said to one link: its GID when added, its own message when refused.
+// What aria2 said to one link: its GID when added, its own message when refused. An answer
+// that is no GID is a refusal: nothing says the link was taken.
 struct Aria2Outcome {
     bool added = false;
     std::string text;
@@ -40,14 +41,21 @@ public:
 
     // A first call that needs an answer from aria2 itself with the right token.
     Aria2Failure greet();
-    // Any failure leaves `outcomes` empty: none of the links is known to be added.
+    // Any failure leaves `outcomes` empty: none of the links is known to be added. aria2 may
+    // have taken them after ConnectionLost, never after CannotConnect, when nothing was sent.
     Aria2Failure add(const std::vector<Aria2Link>& links, std::vector<Aria2Outcome>& outcomes);
 
-    // The link with the Target's folder part (up to its last "/") and its file part.
-    // A harvested file part is untrusted: it is kept only when it is a plain file name, so
-    // that no link can make a download land outside the chosen folder.
+    // The link with the Target's folder part (up to its last "/") and its file part, which
+    // the link wrote and which therefore follows `FileNameRule`; without a usable name aria2
+    // names the file itself.
     static Aria2Link linkFor(std::string url, std::string_view target);
-    static bool isPlainFileName(std::string_view name);
+    // That the connection was lost with the links `first` to before `end` of `count`
+    // unconfirmed (none when `first` is `end`) and the rest waiting, with the links counted
+    // from 1, in the words the window and the command line share.
+    static std::string lostMessage(const std::string& url, std::size_t first, std::size_t end,
+                                   std::size_t count);
+    // aria2's download id: sixteen hexadecimal digits.
+    static bool isGid(std::string_view text);
 
 private:
     platform::JsonRpcCall call(std::string method) const;

@@ -26,7 +26,19 @@ std::string DdeChannel::serviceApplication(const std::string& executable) {
 }
 
 std::string DdeChannel::requestItem(const AddingRow& row) {
-    return row.url + ',' + row.target + ',';
+    // A comma would end the field early and let a link add fields of its own. In a link it
+    // becomes "%2C", which web servers read as a comma; a path cannot be written another way,
+    // so one holding a comma is left out and Net Vampire picks the place itself.
+    std::string item;
+    item.reserve(row.url.size() + row.target.size() + 2);
+    for (const char c : row.url) {
+        item += c == ',' ? std::string_view("%2C") : std::string_view(&c, 1);
+    }
+    item += ',';
+    if (row.target.find(',') == std::string::npos) {
+        item += row.target;
+    }
+    return item + ',';
 }
 
 void DdeChannel::run(AddingPassContext& context, const NetVampireLocation& location) {

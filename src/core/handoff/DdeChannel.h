@@ -25,7 +25,8 @@ public:
 
     // What is started when nothing answers: the executable without its extension.
     static std::string serviceApplication(const std::string& executable);
-    // The request for one row: its URL and Target, each followed by a comma.
+    // The request for one row: its URL and Target, each followed by a comma; neither can
+    // bring a comma of its own.
     static std::string requestItem(const AddingRow& row);
 
 private:

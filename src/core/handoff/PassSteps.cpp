@@ -49,4 +49,13 @@ void PassSteps::Recover(AddingPassContext& context, bool hidePleaseWait,
     context.passEnded = true;
 }
 
+void PassSteps::failRowsInProgress(AddingPassContext& context, const std::string& failure) {
+    for (std::size_t row = 0; row < context.rows.count(); ++row) {
+        if (context.rows.at(row).picture == RowPicture::Adding) {
+            context.rows.setStatus(row, "Failed - " + failure, RowPicture::Fatal);
+            context.rows.setOutcome(row, RowOutcome::Fatal);
+        }
+    }
+}
+
 } // namespace harvex2::core

@@ -23,6 +23,9 @@ public:
     static void endOfPass(AddingPassContext& context);
     static void Recover(AddingPassContext& context, bool hidePleaseWait,
                         const std::string& message);
+    // A failure no channel handles: the rows being handed over show it and carry the fatal
+    // marker, so that the tidy-up removes no entry whose link may not have arrived.
+    static void failRowsInProgress(AddingPassContext& context, const std::string& failure);
 };
 
 } // namespace harvex2::core

@@ -1,6 +1,7 @@
 #include "platform/posix/CurlJsonRpcClient.h"
 
 #include "platform/posix/JsonRpcCodec.h"
+#include "platform/posix/LoopbackHost.h"
 
 #include <mutex>
 #include <stdexcept>
@@ -49,8 +50,10 @@ CurlJsonRpcClient::CurlJsonRpcClient(const std::string& url, std::chrono::millis
     curl_easy_setopt(handle_, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(handle_, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(timeout.count()));
     curl_easy_setopt(handle_, CURLOPT_TIMEOUT_MS, static_cast<long>(timeout.count()));
-    // A download manager on this machine must not be reached through a proxy.
-    curl_easy_setopt(handle_, CURLOPT_NOPROXY, "localhost,127.0.0.1,::1");
+    if (LoopbackHost::isLoopback(LoopbackHost::hostOf(url))) {
+        // No proxy at all, whatever the environment names.
+        curl_easy_setopt(handle_, CURLOPT_PROXY, "");
+    }
     curl_easy_setopt(handle_, CURLOPT_WRITEFUNCTION, &CurlJsonRpcClient::collect);
     curl_easy_setopt(handle_, CURLOPT_WRITEDATA, this);
     curl_easy_setopt(handle_, CURLOPT_ERRORBUFFER, error_);

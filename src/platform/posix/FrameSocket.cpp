@@ -17,10 +17,12 @@ namespace {
 
 constexpr std::chrono::milliseconds kConnectRetry{20};
 
-int millisecondsUntil(FrameSocket::Clock::time_point deadline) {
+// Rounded up, so that a wait never ends just before its deadline.
+int millisecondsUntil(FrameSocket::Clock::time_point deadline, std::chrono::milliseconds cap) {
     const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - FrameSocket::Clock::now());
-    return static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(left.count(), 0, 60000));
+        std::chrono::ceil<std::chrono::milliseconds>(deadline - FrameSocket::Clock::now());
+    return static_cast<int>(
+        std::clamp<std::chrono::milliseconds::rep>(left.count(), 0, cap.count()));
 }
 
 std::array<char, FrameSocket::kHeaderSize> header(char type, std::size_t length) {
@@ -39,13 +41,13 @@ std::size_t payloadLength(const std::array<char, FrameSocket::kHeaderSize>& byte
 
 } // namespace
 
-FrameSocket::FrameSocket(int fd) : fd_(fd) {}
+FrameSocket::FrameSocket(int fd, std::chrono::milliseconds pollCap) : fd_(fd), pollCap_(pollCap) {}
 
 FrameSocket::~FrameSocket() {
     close();
 }
 
-FrameSocket::FrameSocket(FrameSocket&& other) noexcept : fd_(other.fd_) {
+FrameSocket::FrameSocket(FrameSocket&& other) noexcept : fd_(other.fd_), pollCap_(other.pollCap_) {
     other.fd_ = -1;
 }
 
@@ -53,6 +55,7 @@ FrameSocket& FrameSocket::operator=(FrameSocket&& other) noexcept {
     if (this != &other) {
         close();
         fd_ = other.fd_;
+        pollCap_ = other.pollCap_;
         other.fd_ = -1;
     }
     return *this;
@@ -111,11 +114,11 @@ bool FrameSocket::peerIsOwnUser(int fd) {
 bool FrameSocket::waitFor(short events, Clock::time_point deadline) {
     pollfd entry{fd_, events, 0};
     while (true) {
-        const int ready = ::poll(&entry, 1, millisecondsUntil(deadline));
+        const int ready = ::poll(&entry, 1, millisecondsUntil(deadline, pollCap_));
         if (ready > 0) {
             return true;
         }
-        if (ready == 0 || errno != EINTR) {
+        if ((ready < 0 && errno != EINTR) || (ready == 0 && Clock::now() >= deadline)) {
             return false;
         }
     }

@@ -22,9 +22,11 @@ class FrameSocket {
 public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::size_t kHeaderSize = 5;
+    // The longest single poll; a wait for a later deadline polls again until it comes.
+    static constexpr std::chrono::milliseconds kPollCap{60000};
 
     // Takes over a connected socket.
-    explicit FrameSocket(int fd = -1);
+    explicit FrameSocket(int fd = -1, std::chrono::milliseconds pollCap = kPollCap);
     ~FrameSocket();
     FrameSocket(FrameSocket&& other) noexcept;
     FrameSocket& operator=(FrameSocket&& other) noexcept;
@@ -60,6 +62,7 @@ private:
     bool skip(std::size_t size, Clock::time_point deadline);
 
     int fd_;
+    std::chrono::milliseconds pollCap_;
 };
 
 } // namespace harvex2::platform

@@ -34,7 +34,8 @@ JsonRpcAnswer answerFrom(const json& reply) {
         return answer;
     }
     const json& result = reply.at("result");
-    answer.result = result.is_string() ? result.get<std::string>() : result.dump();
+    answer.resultIsText = result.is_string();
+    answer.result = answer.resultIsText ? result.get<std::string>() : result.dump();
     return answer;
 }
 

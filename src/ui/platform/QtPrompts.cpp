@@ -40,6 +40,12 @@ constexpr std::pair<MessageButton, QMessageBox::StandardButton> kButtons[] = {
     {MessageButton::No, QMessageBox::No},
 };
 
+// Answers Qt has no standard button for, shown in their own words.
+const std::pair<MessageButton, const char16_t*> kWordedButtons[] = {
+    {MessageButton::IgnoreAll, u"Ignore All"},
+    {MessageButton::SkipRemainingErrors, u"Skip the remaining errors"},
+};
+
 // A button of the box's own kind where there is one; otherwise one with its own words.
 QPushButton* addButton(QMessageBox& box, MessageButton button) {
     for (const auto& [ours, theirs] : kButtons) {
@@ -47,7 +53,12 @@ QPushButton* addButton(QMessageBox& box, MessageButton button) {
             return box.addButton(theirs);
         }
     }
-    return box.addButton(u"Skip the remaining errors"_s, QMessageBox::ActionRole);
+    for (const auto& [ours, words] : kWordedButtons) {
+        if (ours == button) {
+            return box.addButton(QString::fromUtf16(words), QMessageBox::ActionRole);
+        }
+    }
+    return nullptr;
 }
 
 QStringList nameFilters(const std::vector<platform::FileFilter>& filters) {
@@ -77,7 +88,8 @@ QWidget* QtPrompts::owner() const {
 }
 
 MessageButton QtPrompts::message(const platform::MessageRequest& request) {
-    QMessageBox box(boxIcon(request.icon), fromBytes(request.caption), fromBytes(request.text),
+    // A peer's failure text or a link may run to megabytes: the box shows it cut.
+    QMessageBox box(boxIcon(request.icon), fromBytes(request.caption), shownText(request.text),
                     QMessageBox::NoButton, owner());
     std::vector<std::pair<QAbstractButton*, MessageButton>> buttons;
     for (const MessageButton button : request.buttons) {

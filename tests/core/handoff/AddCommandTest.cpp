@@ -39,9 +39,9 @@ protected:
     }
 
     void expectBaseBox(const std::string& link, MessageButton answer) {
-        prompts.expectMessage(MessageIcon::Error, "Harvex2",
-                              "Error: this link requires a Base URL\r\n" + link,
-                              {MessageButton::Cancel, MessageButton::Ignore}, answer);
+        prompts.expectMessage(
+            MessageIcon::Error, "Harvex2", "Error: this link requires a Base URL\r\n" + link,
+            {MessageButton::Cancel, MessageButton::Ignore, MessageButton::IgnoreAll}, answer);
     }
 
     std::vector<std::string> storedHistory(const core::MruSpec& spec) {
@@ -104,6 +104,8 @@ TEST_F(AddCommandTest, RowsJoinRelativeLinksAndNameTargets) {
 
 TEST_F(AddCommandTest, HandsOverTheCheckedEntriesInListOrder) {
     fill({"http://a/0", "http://a/1", "http://a/2", "http://a/3"}, {3, 1});
+    settings.mode = static_cast<std::int32_t>(core::TargetProgram::Aria2);
+    adding.pass = [](AddingRows& rows) { rows.setStatus(1, "Added", RowPicture::Added); };
     command.addSelected();
 
     EXPECT_EQ(adding.runs, 1);
@@ -112,7 +114,7 @@ TEST_F(AddCommandTest, HandsOverTheCheckedEntriesInListOrder) {
     EXPECT_EQ(adding.rows().at(1).indexFromMain(), "3");
     EXPECT_EQ(events.calls, 4);
     EXPECT_EQ(statusBar.text(StatusPanel::State), "Creating links list...");
-    EXPECT_EQ(statusBar.text(StatusPanel::Detail), "Adding links...");
+    EXPECT_EQ(statusBar.text(StatusPanel::Detail), "Handed over 1 of 2 links to aria2");
 }
 
 // Past 31998 links the Index from Main codes collide with real indexes: entry 31999 added
@@ -143,9 +145,23 @@ TEST_F(AddCommandTest, TidyUpOfALongListRemovesTheAddedEntries) {
 TEST_F(AddCommandTest, DetailPanelTurnsTheSpinnerForEveryEntry) {
     fill({"http://a/0", "http://a/1", "http://a/2", "http://a/3"}, {0});
     command.addSelected();
-    const std::vector<std::string> expected{
-        "  ",        "", "| ",  "",           "/ ", "/  1 of 4", "",          "--",
-        "-- 2 of 4", "", "\\ ", "\\  3 of 4", "",   "| ",        "|  4 of 4", "Adding links..."};
+    const std::vector<std::string> expected{"  ",
+                                            "",
+                                            "| ",
+                                            "",
+                                            "/ ",
+                                            "/  1 of 4",
+                                            "",
+                                            "--",
+                                            "-- 2 of 4",
+                                            "",
+                                            "\\ ",
+                                            "\\  3 of 4",
+                                            "",
+                                            "| ",
+                                            "|  4 of 4",
+                                            "Adding links...",
+                                            "Handed over 0 of 1 link to NetVampire"};
     EXPECT_EQ(statusBar.detailHistory, expected);
 }
 
@@ -159,9 +175,20 @@ TEST_F(AddCommandTest, AtASteadyPaceEntriesBetweenTicksAreNotShownButTheLastIs) 
                                return now;
                            }));
     paced.addSelected();
-    const std::vector<std::string> expected{
-        "  ", "",          "| ", "",    "/ ",         "/  1 of 6",      "",
-        "--", "-- 4 of 6", "",   "\\ ", "\\  6 of 6", "Adding links..."};
+    const std::vector<std::string> expected{"  ",
+                                            "",
+                                            "| ",
+                                            "",
+                                            "/ ",
+                                            "/  1 of 6",
+                                            "",
+                                            "--",
+                                            "-- 4 of 6",
+                                            "",
+                                            "\\ ",
+                                            "\\  6 of 6",
+                                            "Adding links...",
+                                            "Handed over 0 of 6 links to NetVampire"};
     EXPECT_EQ(statusBar.detailHistory, expected);
     EXPECT_EQ(events.calls, 3);
     EXPECT_EQ(adding.rows().count(), 6u);
@@ -190,6 +217,16 @@ TEST_F(AddCommandTest, IgnoringEveryRelativeLinkLeavesNothingToHandOver) {
     command.addSelected();
     EXPECT_EQ(statusBar.text(StatusPanel::Detail), "No links selected!");
     EXPECT_EQ(adding.runs, 0);
+}
+
+TEST_F(AddCommandTest, IgnoreAllAsksOnceARun) {
+    fill({"a.zip", "http://h/b.zip", "c.zip", "d.zip"}, {0, 1, 2, 3});
+    for (int run = 0; run < 2; ++run) {
+        expectBaseBox("a.zip", MessageButton::IgnoreAll);
+        command.addSelected();
+        ASSERT_EQ(adding.rows().count(), 1u);
+        EXPECT_EQ(adding.rows().at(0).url, "http://h/b.zip");
+    }
 }
 
 TEST_F(AddCommandTest, CancelAtAMissingBaseEndsTheCommandAtOnce) {

@@ -175,21 +175,28 @@ TEST_F(AddingPassTest, ARecordedValueNamingNoProgramIsNotFound) {
     }
 }
 
-TEST_F(AddingPassTest, AnUnwritableDataFolderStopsAtTheRowAndLeavesTheWindowOpen) {
-    fs::remove_all(programFolder + "/Data");
+TEST_F(AddingPassTest, AJobFileWriteErrorMarksItsRowFailedAndLeavesTheWindowOpen) {
     recordNetVampire(machineStore, programFolder);
-    prompts.expectMessage(MessageIcon::Error, "Harvex2",
-                          "Unable to write to " + programFolder + "/Data/State/A0000000.nvc.",
-                          {MessageButton::Ok}, MessageButton::Ok);
+    // The data folder vanishes once the first job is written: the first pause is for the
+    // Please-wait window, the second follows the first row.
+    events.onProcess = [this, pauses = 0]() mutable {
+        if (++pauses == 2) {
+            fs::remove_all(programFolder + "/Data");
+        }
+    };
+    const std::string failure = "Unable to write to " + programFolder + "/Data/State/A0000002.nvc";
+    prompts.expectMessage(MessageIcon::Error, "Harvex2", failure + ".", {MessageButton::Ok},
+                          MessageButton::Ok);
     run();
-    EXPECT_EQ(rows.at(0).status, "Adding");
-    EXPECT_EQ(rows.at(0).picture, RowPicture::Adding);
-    EXPECT_EQ(rows.at(0).indexFromMain(), "0");
-    EXPECT_EQ(rows.at(1).status, "Waiting");
+    EXPECT_EQ(rows.at(0).status, "A0000000");
+    EXPECT_EQ(rows.at(1).status, "Failed - " + failure);
+    EXPECT_EQ(rows.at(1).picture, RowPicture::Fatal);
+    EXPECT_EQ(rows.at(1).indexFromMain(), "31999");
     EXPECT_EQ(rows.at(2).status, "Waiting");
+    EXPECT_EQ(rows.at(2).picture, RowPicture::Waiting);
     EXPECT_TRUE(window.closeRequests.empty());
     EXPECT_FALSE(window.pleaseWaitShown);
-    EXPECT_EQ(settings.files, 0);
+    EXPECT_EQ(settings.files, 1);
 }
 
 TEST_F(AddingPassTest, TheDdeSettingSendsEitherNetVampireToItsService) {

@@ -172,40 +172,85 @@ TEST_F(Aria2PassTest, AWrongSecretIsToldApart) {
     EXPECT_EQ(jsonRpc.batches.size(), 1u);
 }
 
-TEST_F(Aria2PassTest, AConnectionLostMidPassLeavesTheUnansweredRowsWaiting) {
+TEST_F(Aria2PassTest, AConnectionLostMidPassLeavesTheBatchUnconfirmedAndTheRestWaiting) {
     addRows(450);
     // The version call and the first batch are answered, the second batch is lost.
     jsonRpc.answer = [batches = 0, calls = 0](const std::vector<JsonRpcCall>& batch) mutable {
         return ++batches <= 2 ? FakeJsonRpc::results(batch, calls)
                               : JsonRpcBatchResult{JsonRpcFailure::ConnectionLost, "reset", {}};
     };
-    expectMessage("Error", "The connection to aria2 at " + kUrl +
-                               " was lost. The links not yet added are still waiting.");
+    expectMessage("Error", "The connection to aria2 at http://127.0.0.1:6800/jsonrpc was lost. "
+                           "aria2 may have taken links 201 to 400, the last batch sent; links "
+                           "401 to 450 are still waiting.");
     run();
     EXPECT_EQ(jsonRpc.batches.size(), 3u);
     EXPECT_EQ(rows.at(0).indexFromMain(), "31999");
     EXPECT_EQ(rows.at(199).status, "Added");
+    EXPECT_EQ(rows.at(199).indexFromMain(), "199");
     for (std::size_t r = 200; r < rows.count(); ++r) {
-        ASSERT_EQ(rows.at(r).status, "Waiting");
-        ASSERT_EQ(rows.at(r).picture, RowPicture::Waiting);
-        ASSERT_EQ(rows.at(r).outcome, core::RowOutcome::Unmarked);
+        const bool inFlight = r < 400;
+        ASSERT_EQ(rows.at(r).status, inFlight ? "Not confirmed" : "Waiting") << r;
+        ASSERT_EQ(rows.at(r).picture, inFlight ? RowPicture::Fatal : RowPicture::Waiting) << r;
+        ASSERT_EQ(rows.at(r).indexFromMain(), inFlight ? "31999" : std::to_string(r)) << r;
     }
     EXPECT_EQ(settings.files, 200);
-    EXPECT_EQ(window.closeRequests, std::vector<bool>{true});
+    // Open on the rows to check.
+    EXPECT_TRUE(window.closeRequests.empty());
 }
 
-TEST(Aria2SessionTest, OnlyAPlainFileNameIsKeptFromTheTarget) {
-    const auto link = core::Aria2Session::linkFor("u", "/down/load/a b.zip");
-    EXPECT_EQ(link.folder, "/down/load/");
-    EXPECT_EQ(link.fileName, "a b.zip");
-    for (const std::string target : {"/down/..", "/down/.", "/down/", "/down/a\\..\\..\\x",
-                                     "/down/a\nb", "/down/a\x7f", "/down/ "}) {
-        const auto unsafe = core::Aria2Session::linkFor("u", target);
-        EXPECT_EQ(unsafe.folder, "/down/") << target;
-        EXPECT_EQ(unsafe.fileName, "") << target;
+TEST(Aria2SessionTest, TheLostMessageNamesTheBatchAndTheWaitingLinks) {
+    const std::string lost = "The connection to aria2 at http://a/ was lost. aria2 may have taken ";
+    EXPECT_EQ(core::Aria2Session::lostMessage("http://a/", 0, 1, 2),
+              lost + "link 1, the last batch sent; link 2 is still waiting.");
+    EXPECT_EQ(core::Aria2Session::lostMessage("http://a/", 200, 250, 250),
+              lost + "links 201 to 250, the last batch sent; no link is still waiting.");
+    EXPECT_EQ(core::Aria2Session::lostMessage("http://a/", 3, 3, 4),
+              "The connection to aria2 at http://a/ was lost. Link 4 is still waiting.");
+}
+
+TEST_F(Aria2PassTest, OnlyAGidAddsARowAndItIsTheOutcomesText) {
+    const std::vector<std::pair<platform::JsonRpcAnswer, std::string>> answers = {
+        {{false, "2089b05ecca3d829", 0, {}, true}, "2089b05ecca3d829"},
+        {{false, "null", 0, {}, false}, {}},
+        {{false, R"({"gid":"2089b05ecca3d829"})", 0, {}, false}, {}},
+        {{false, "2089b05ecca3d829", 0, {}, false}, {}},
+        {{false, "OK", 0, {}, true}, {}},
+        {{false, "2089b05ecca3d82", 0, {}, true}, {}},
+        {{false, "2089b05ecca3d82g", 0, {}, true}, {}},
+    };
+    const auto client = jsonRpc.open(kUrl, core::Aria2Session::kTimeout);
+    core::Aria2Session session(*client, {});
+    for (const auto& [answer, gid] : answers) {
+        SCOPED_TRACE(answer.result);
+        jsonRpc.answer = [&answer = answer](const std::vector<JsonRpcCall>&) {
+            return JsonRpcBatchResult{JsonRpcFailure::None, {}, {answer}};
+        };
+        std::vector<core::Aria2Outcome> outcomes;
+        ASSERT_EQ(session.add({{"http://h/a", {}, {}}}, outcomes), core::Aria2Failure::None);
+        ASSERT_EQ(outcomes.size(), 1u);
+        EXPECT_EQ(outcomes[0].added, !gid.empty());
+        EXPECT_EQ(outcomes[0].text, gid.empty() ? "aria2 gave no download GID." : gid);
     }
-    EXPECT_EQ(core::Aria2Session::linkFor("u", "..").folder, "");
-    EXPECT_EQ(core::Aria2Session::linkFor("u", "..").fileName, "");
+}
+
+TEST(Aria2SessionTest, TheTargetsFilePartIsSentAsADecodedSafeName) {
+    const struct {
+        const char* target;
+        const char* folder;
+        const char* fileName;
+    } cases[] = {
+        {"/down/load/with%20space.bin", "/down/load/", "with space.bin"},
+        {"/down/a%2F..%2F..%2Fx", "/down/", "a_.._.._x"},
+        {"/down/%2E%2E", "/down/", ""},
+        {"/down/", "/down/", ""},
+        {"..", "", ""},
+        {" ", "", ""},
+    };
+    for (const auto& c : cases) {
+        const auto link = core::Aria2Session::linkFor("u", c.target);
+        EXPECT_EQ(link.folder, c.folder) << c.target;
+        EXPECT_EQ(link.fileName, c.fileName) << c.target;
+    }
 }
 
 } // namespace

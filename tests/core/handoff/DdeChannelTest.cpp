@@ -64,18 +64,30 @@ TEST_F(DdeChannelTest, EveryRowIsOneRequestAndAnEmptyReplyAddsIt) {
     EXPECT_EQ(dde.conversationsOpen, 0);
 }
 
-TEST_F(DdeChannelTest, TheItemCarriesTargetAndCommasAsTheyStand) {
+TEST_F(DdeChannelTest, NoLinkOrTargetAddsAFieldToTheItem) {
     rows.append("http://h/a,b", "", std::nullopt);
     rows.append("u", " ", std::nullopt);
+    rows.append("http://e/x.zip,/root/.bashrc", "/down/.bashrc", std::nullopt);
+    rows.append("http://h/a,b.zip", "/down/a,b.zip", std::nullopt);
     run();
-    EXPECT_EQ(dde.requests, (std::vector<std::string>{"http://h/a,b,,", "u, ,"}));
+    EXPECT_EQ(dde.requests,
+              (std::vector<std::string>{"http://h/a%2Cb,,", "u, ,",
+                                        "http://e/x.zip%2C/root/.bashrc,/down/.bashrc,",
+                                        "http://h/a%2Cb.zip,,"}));
 }
 
 TEST_F(DdeChannelTest, ServiceApplicationDropsOnlyTheLastComponentsExtension) {
-    EXPECT_EQ(core::DdeChannel::serviceApplication("/a/vampire.exe"), "/a/vampire");
-    EXPECT_EQ(core::DdeChannel::serviceApplication("/a.b/vampire"), "/a.b/vampire");
-    EXPECT_EQ(core::DdeChannel::serviceApplication("/a/v.tar.gz"), "/a/v.tar");
-    EXPECT_EQ(core::DdeChannel::serviceApplication("vampire.exe"), "vampire");
+    const std::pair<const char*, const char*> cases[] = {
+        {"/a/vampire.exe", "/a/vampire"},
+        {"/a.b/vampire", "/a.b/vampire"},
+        {"/a/v.tar.gz", "/a/v.tar"},
+        {"vampire.exe", "vampire"},
+        {"C:\\Net.Vampire\\vampire", "C:\\Net.Vampire\\vampire"},
+        {"C:\\NV\\vampire.exe", "C:\\NV\\vampire"},
+    };
+    for (const auto& [executable, application] : cases) {
+        EXPECT_EQ(core::DdeChannel::serviceApplication(executable), application) << executable;
+    }
 }
 
 TEST_F(DdeChannelTest, RefusalsUnderNetVampireAreNamedByWhatTheReplyMentions) {

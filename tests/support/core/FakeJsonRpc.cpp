@@ -35,9 +35,14 @@ platform::JsonRpcBatchResult FakeJsonRpc::results(const std::vector<platform::Js
                                                   int& calls) {
     platform::JsonRpcBatchResult result;
     for (std::size_t i = 0; i < batch.size(); ++i) {
-        result.answers.push_back({false, "gid" + std::to_string(calls++), 0, {}});
+        result.answers.push_back({false, gid(calls++), 0, {}, true});
     }
     return result;
+}
+
+std::string FakeJsonRpc::gid(int call) {
+    const std::string digits = std::to_string(call);
+    return std::string(16 - digits.size(), '0') + digits;
 }
 
 platform::JsonRpcAnswer FakeJsonRpc::error(std::string message) {

@@ -9,7 +9,8 @@
 namespace harvex2::test {
 
 // Stands for a JSON-RPC peer: every batch sent through a client it opened is recorded and
-// answered by `answer`, which by default answers each call with "gid<n>", n counting calls.
+// answered by `answer`, which by default answers each call with the GID gid(n), n counting
+// calls.
 class FakeJsonRpc : public platform::JsonRpcConnector {
 public:
     FakeJsonRpc();
@@ -25,6 +26,8 @@ public:
     static platform::JsonRpcBatchResult results(const std::vector<platform::JsonRpcCall>& batch,
                                                 int& calls);
     static platform::JsonRpcAnswer error(std::string message);
+    // "0000000000000012" for call 12.
+    static std::string gid(int call);
 };
 
 } // namespace harvex2::test

@@ -52,14 +52,15 @@ std::size_t contentLength(const std::string& head) {
 
 } // namespace
 
-LoopbackHttpServer::LoopbackHttpServer(std::function<HttpReply(const HttpRequest&)> handler)
-    : handler_(std::move(handler)) {
+LoopbackHttpServer::LoopbackHttpServer(std::function<HttpReply(const HttpRequest&)> handler,
+                                       std::string host)
+    : handler_(std::move(handler)), host_(std::move(host)) {
     listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
-    if (listener_ < 0 || ::pipe2(stopPipe_, O_CLOEXEC) != 0 ||
+    if (listener_ < 0 || ::inet_pton(AF_INET, host_.c_str(), &address.sin_addr) != 1 ||
+        ::pipe2(stopPipe_, O_CLOEXEC) != 0 ||
         ::bind(listener_, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
         ::listen(listener_, 64) != 0 ||
         ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {

@@ -24,17 +24,19 @@ struct HttpReply {
     bool silent = false;
 };
 
-// An HTTP/1.1 server on 127.0.0.1 and a free port, answering through `handler` on threads of
-// its own, one per connection, with connections kept alive. Stops when destroyed.
+// An HTTP/1.1 server on a loopback address (127.0.0.1 unless told) and a free port, answering
+// through `handler` on threads of its own, one per connection, with connections kept alive.
+// Stops when destroyed.
 class LoopbackHttpServer {
 public:
-    explicit LoopbackHttpServer(std::function<HttpReply(const HttpRequest&)> handler);
+    explicit LoopbackHttpServer(std::function<HttpReply(const HttpRequest&)> handler,
+                                std::string host = "127.0.0.1");
     ~LoopbackHttpServer();
     LoopbackHttpServer(const LoopbackHttpServer&) = delete;
     LoopbackHttpServer& operator=(const LoopbackHttpServer&) = delete;
 
     int port() const { return port_; }
-    std::string address() const { return "http://127.0.0.1:" + std::to_string(port_); }
+    std::string address() const { return "http://" + host_ + ":" + std::to_string(port_); }
     int connectionsAccepted() const { return accepted_; }
 
 private:
@@ -44,6 +46,7 @@ private:
     bool readRequest(int connection, std::string& buffer, HttpRequest& request) const;
 
     std::function<HttpReply(const HttpRequest&)> handler_;
+    std::string host_;
     int listener_ = -1;
     int stopPipe_[2] = {-1, -1};
     int port_ = 0;

@@ -39,6 +39,9 @@ LocalServer::~LocalServer() {
     const char stop = 's';
     [[maybe_unused]] const auto written = ::write(stopPipe_[1], &stop, 1);
     thread_.join();
+    for (Conversation& conversation : conversations_) {
+        conversation.thread.join();
+    }
     ::close(listener_);
     ::close(stopPipe_[0]);
     ::close(stopPipe_[1]);
@@ -62,12 +65,30 @@ void LocalServer::serve() {
             continue;
         }
         ++connections_;
-        platform::FrameSocket peer(fd);
-        // Serves only its own user, as the program expects of any server.
-        if (platform::FrameSocket::peerIsOwnUser(fd)) {
-            converse(std::move(peer));
-        }
+        joinFinished();
+        auto over = std::make_shared<std::atomic<bool>>(false);
+        conversations_.push_back({std::thread([this, fd, over] {
+                                      platform::FrameSocket peer(fd);
+                                      // Serves only its own user, as the program expects of
+                                      // any server.
+                                      if (platform::FrameSocket::peerIsOwnUser(fd)) {
+                                          converse(std::move(peer));
+                                      }
+                                      *over = true;
+                                  }),
+                                  over});
     }
+}
+
+// A long-running server must not keep every finished thread.
+void LocalServer::joinFinished() {
+    std::erase_if(conversations_, [](Conversation& conversation) {
+        if (!*conversation.over) {
+            return false;
+        }
+        conversation.thread.join();
+        return true;
+    });
 }
 
 void LocalServer::converse(platform::FrameSocket peer) {

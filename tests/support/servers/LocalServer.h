@@ -4,14 +4,17 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace harvex2::test {
 
-// A server listening on a local socket in a thread of its own, one connection at a time,
-// handing every frame it receives to `handler` (false closes the connection). Stops and
-// removes its socket when destroyed.
+// A server listening on a local socket, each connection served in a thread of its own,
+// handing every frame it receives to `handler` (false closes the connection), which may
+// therefore be called from several threads at once. Stops and removes its socket when
+// destroyed.
 class LocalServer {
 public:
     using Handler = std::function<bool(platform::FrameSocket& peer, const platform::Frame& frame)>;
@@ -29,8 +32,14 @@ public:
     bool waitForClose(platform::FrameSocket& peer);
 
 private:
+    struct Conversation {
+        std::thread thread;
+        std::shared_ptr<std::atomic<bool>> over;
+    };
+
     void serve();
     void converse(platform::FrameSocket peer);
+    void joinFinished();
     bool waitReadable(int fd);
 
     std::string path_;
@@ -38,6 +47,8 @@ private:
     int listener_ = -1;
     int stopPipe_[2] = {-1, -1};
     std::atomic<int> connections_{0};
+    // Touched only by the accepting thread until it has ended.
+    std::vector<Conversation> conversations_;
     std::thread thread_;
 };
 

@@ -103,7 +103,8 @@ TEST_F(AddChainTest, CheckedLinksBecomeJobsAndTheListIsTidied) {
         EXPECT_EQ(window->settings().files, files);
         EXPECT_EQ(listTexts(), tidyUp == 0 ? all : unchecked) << "TidyUp " << tidyUp;
         EXPECT_FALSE(adding()->isVisible());
-        EXPECT_EQ(window->panels().text(StatusPanel::Detail), "Adding links...");
+        EXPECT_EQ(window->panels().text(StatusPanel::Detail),
+                  "Handed over 4 of 4 links to NetVampire");
     }
     EXPECT_EQ(adding()->rows().at(3).status, "A0000016");
     const std::vector<std::string> bases(3, "http://base/");
@@ -130,14 +131,18 @@ TEST_F(AddChainTest, AFailedWriteKeepsEveryLinkListedAndTheWindowOpen) {
     installProgram(false);
     fillList();
     window->settings().tidyUp = 2;
-    env.prompts.expectMessage(MessageIcon::Error, "Harvex2",
-                              "Unable to write to " + program + "/Data/State/A0000000.nvc.",
+    const std::string failure = "Unable to write to " + program + "/Data/State/A0000000.nvc";
+    env.prompts.expectMessage(MessageIcon::Error, "Harvex2", failure + ".", {MessageButton::Ok},
+                              MessageButton::Ok);
+    env.prompts.expectMessage(MessageIcon::Information, "Harvex2",
+                              "The list tidy-up was aborted because a fatal error was detected "
+                              "while adding links",
                               {MessageButton::Ok}, MessageButton::Ok);
     bool stayedOpen = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (adding()->isVisible() && !adding()->passRunning() &&
-            adding()->rows().at(0).status == "Adding") {
+            adding()->rows().at(0).status == "Failed - " + failure) {
             stayedOpen = true;
             EXPECT_EQ(adding()->rows().at(1).status, "Waiting");
             adding()->close();
@@ -161,7 +166,8 @@ TEST_F(AddChainTest, CommandsThatChangeTheListWaitForTheRun) {
     };
     env.prompts.expectMessage(
         MessageIcon::Error, "Harvex2", "Error: this link requires a Base URL\r\nrel/b.zip",
-        {MessageButton::Cancel, MessageButton::Ignore}, MessageButton::Cancel);
+        {MessageButton::Cancel, MessageButton::Ignore, MessageButton::IgnoreAll},
+        MessageButton::Cancel);
     addSelected();
     EXPECT_TRUE(lockedWhileReading);
     EXPECT_EQ(window->links().count(), 5u);

@@ -216,11 +216,12 @@ TEST_F(AddingWindowTest, RealiFastWritesWithoutRepaintsAndSaysSoInTheCaption) {
 
 TEST_F(AddingWindowTest, AFailedWriteLeavesTheWindowOpenAtTheRow) {
     installProgram(false);
-    env.prompts.expectMessage(MessageIcon::Error, "Harvex2",
-                              "Unable to write to " + env.folder() + "/nv/Data/State/A0000000.nvc.",
-                              {MessageButton::Ok}, MessageButton::Ok);
-    runAndThen([this] {
-        EXPECT_EQ(window.rows().at(0).status, "Adding");
+    const std::string failure =
+        "Unable to write to " + env.folder() + "/nv/Data/State/A0000000.nvc";
+    env.prompts.expectMessage(MessageIcon::Error, "Harvex2", failure + ".", {MessageButton::Ok},
+                              MessageButton::Ok);
+    runAndThen([this, &failure] {
+        EXPECT_EQ(window.rows().at(0).status, "Failed - " + failure);
         EXPECT_EQ(window.rows().at(1).status, "Waiting");
         EXPECT_FALSE(pleaseWait.isVisible());
     });

@@ -186,14 +186,16 @@ TEST_F(SocketChainTest, AMissingReGetIsFatalAndAFailingCallStopsThere) {
     reGet.script.add(ServerAnswer::refuse("ReGet is closing"));
     env.prompts.expectMessage(MessageIcon::Error, "Harvex2", "ReGet is closing.",
                               {MessageButton::Ok}, MessageButton::Ok);
+    expectTidyUpAborted();
     closeWhenPassEnds();
     addLinks(3, 1);
     EXPECT_EQ(row(0).status, "Added");
-    EXPECT_EQ(row(1).status, "Adding");
+    EXPECT_EQ(row(1).status, "Failed - ReGet is closing");
+    EXPECT_EQ(row(1).indexFromMain(), "31999");
     EXPECT_EQ(row(2).status, "Waiting");
     EXPECT_TRUE(leftOpen);
-    // Only the link that was added leaves the list.
-    EXPECT_EQ(window->links().count(), 2U);
+    // The failed row's fatal marker keeps every link listed.
+    EXPECT_EQ(window->links().count(), 3U);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "ui/platform/QtPrompts.h"
 
+#include "ui/platform/TextBytes.h"
+
 #include <algorithm>
 #include <functional>
 
@@ -47,22 +49,30 @@ TEST(QtPromptsTest, MessageShowsTheRequestedBoxAndReturnsTheButtonPressed) {
               MessageButton::No);
 }
 
-TEST(QtPromptsTest, AButtonWithItsOwnWordsAnswersForItself) {
-    whenShown<QMessageBox>([](QMessageBox& box) {
-        const QList<QAbstractButton*> buttons = box.buttons();
-        ASSERT_EQ(buttons.size(), 2);
-        const auto skip = std::find_if(buttons.begin(), buttons.end(), [](QAbstractButton* b) {
-            return b->text() == u"Skip the remaining errors";
+TEST(QtPromptsTest, AButtonWithItsOwnWordsAnswersForItselfAndALongTextIsCut) {
+    const std::pair<MessageButton, QString> cases[] = {
+        {MessageButton::IgnoreAll, u"Ignore All"_s},
+        {MessageButton::SkipRemainingErrors, u"Skip the remaining errors"_s},
+    };
+    for (const auto& [button, words] : cases) {
+        SCOPED_TRACE(words.toStdString());
+        whenShown<QMessageBox>([&words](QMessageBox& box) {
+            EXPECT_EQ(box.text(), QString(kShownCharacters, u'x') + QChar(kElisionMark));
+            const QList<QAbstractButton*> buttons = box.buttons();
+            ASSERT_EQ(buttons.size(), 2);
+            const auto own =
+                std::find_if(buttons.begin(), buttons.end(),
+                             [&words](QAbstractButton* b) { return b->text() == words; });
+            ASSERT_NE(own, buttons.end());
+            (*own)->click();
         });
-        ASSERT_NE(skip, buttons.end());
-        (*skip)->click();
-    });
-    QtPrompts prompts;
-    EXPECT_EQ(prompts.message({MessageIcon::Error,
-                               "Harvex2",
-                               "Error",
-                               {MessageButton::Ok, MessageButton::SkipRemainingErrors}}),
-              MessageButton::SkipRemainingErrors);
+        QtPrompts prompts;
+        EXPECT_EQ(prompts.message({MessageIcon::Error,
+                                   "Harvex2",
+                                   std::string(65536, 'x'),
+                                   {MessageButton::Cancel, button}}),
+                  button);
+    }
 }
 
 // Where the box of a message came up, relative to the middle of `owner`.
