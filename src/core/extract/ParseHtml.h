@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/extract/IgnoreSwitches.h"
+#include "core/extract/LinkFinder.h"
 #include "core/extract/ScanStats.h"
 #include "core/shell/LinkList.h"
 #include "platform/Prompts.h"
@@ -11,16 +12,21 @@
 
 namespace harvex2::core {
 
-// The Parse HTML run: scans the file at `sourcePath`, appends every kept link to the end
+// The Parse HTML run: reads the file at `sourcePath`, appends every kept link to the end
 // of the link list, follows the counters through `stats` and reports the result on the
 // status bar. A file that cannot be opened is reported in a box and changes nothing.
-// Returns whether the file was parsed.
-bool ParseHTML(const std::string& sourcePath, const IgnoreSwitches& switches, LinkList& links,
-               ScanStats& stats, platform::Prompts& prompts, platform::StatusBar& statusBar);
+// The links of a page that names its own address reach the list once the whole page is
+// read, resolved against it. Returns whether the file was parsed.
+bool ParseHTML(const std::string& sourcePath, const ReadingChoice& choice,
+               const IgnoreSwitches& switches, LinkList& links, ScanStats& stats,
+               platform::Prompts& prompts, platform::StatusBar& statusBar);
 
-// The run for one file of a multiple-file parse: kept links go to `staging`; no counters
-// and no status. A file that cannot be opened is reported with the system's error number.
-void ParseHTMLFile(const std::string& sourcePath, const IgnoreSwitches& switches,
-                   std::vector<std::string>& staging, platform::Prompts& prompts);
+// The run for one file of a multiple-file parse: kept links go to `staging`, resolved
+// against the page's own address when it names one; that address is returned (empty for
+// none). No counters and no status. A file that cannot be opened is reported with the
+// system's error number.
+std::string ParseHTMLFile(const std::string& sourcePath, const ReadingChoice& choice,
+                          const IgnoreSwitches& switches, std::vector<std::string>& staging,
+                          platform::Prompts& prompts);
 
 } // namespace harvex2::core

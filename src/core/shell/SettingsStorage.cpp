@@ -152,6 +152,14 @@ constexpr std::pair<const char*, std::string SettingsRecord::*> kSeparateSetting
     {"Aria2Secret", &SettingsRecord::aria2Secret},
 };
 
+// The reading choices of Parse Options, each read alone, like the two above.
+constexpr std::pair<const char*, bool SettingsRecord::*> kSeparateSwitches[] = {
+    {"QuickScan", &SettingsRecord::quickScan},
+    {"IgnoreScriptLinks", &SettingsRecord::ignoreScriptLinks},
+    {"MediaSources", &SettingsRecord::mediaSources},
+    {"ResolvePageLinks", &SettingsRecord::resolvePageLinks},
+};
+
 void readSeparateSettings(platform::RegistryStore& store, SettingsRecord& record) {
     platform::KeyHandle key(store);
     if (!key.open(kSettingsKey, false)) {
@@ -162,6 +170,9 @@ void readSeparateSettings(platform::RegistryStore& store, SettingsRecord& record
             record.*member = store.readString(name);
         }
     }
+    for (const auto& [name, member] : kSeparateSwitches) {
+        readValue(store, name, record.*member);
+    }
 }
 
 void writeSeparateSettings(platform::RegistryStore& store, const SettingsRecord& record) {
@@ -169,6 +180,9 @@ void writeSeparateSettings(platform::RegistryStore& store, const SettingsRecord&
     key.create(kSettingsKey);
     for (const auto& [name, member] : kSeparateSettings) {
         store.writeString(name, record.*member);
+    }
+    for (const auto& [name, member] : kSeparateSwitches) {
+        store.writeBool(name, record.*member);
     }
 }
 } // namespace
