@@ -9,25 +9,6 @@ namespace harvex2::core {
 
 namespace {
 
-struct TextElement {
-    std::string_view name;
-    RawTextEnd::Kind kind;
-};
-
-// The elements a browser reads as text up to their end tag. noscript is not one of them:
-// it is read as markup, as a browser does with scripts off.
-constexpr TextElement kTextElements[] = {
-    {"script", RawTextEnd::Kind::Script},
-    {"style", RawTextEnd::Kind::Text},
-    {"xmp", RawTextEnd::Kind::Text},
-    {"iframe", RawTextEnd::Kind::Text},
-    {"noembed", RawTextEnd::Kind::Text},
-    {"noframes", RawTextEnd::Kind::Text},
-    {"textarea", RawTextEnd::Kind::Text},
-    {"title", RawTextEnd::Kind::Text},
-    {"plaintext", RawTextEnd::Kind::Plaintext},
-};
-
 const char* findByte(const char* p, const char* end, char wanted) {
     const void* hit = std::memchr(p, wanted, static_cast<std::size_t>(end - p));
     return hit ? static_cast<const char*>(hit) : end;
@@ -63,33 +44,8 @@ const char* HtmlTokenizer::step(const char* p, const char* end) {
         }
         return p;
     case State::TagOpen:
-        if (html::isAsciiLetter(*p)) {
-            beginTag(false);
-        } else if (*p == '!') {
-            state_ = State::MarkupOpen;
-            return p + 1;
-        } else if (*p == '/') {
-            state_ = State::EndTagOpen;
-            return p + 1;
-        } else {
-            if (*p == '?') {
-                comment_.begin(true, false);
-            }
-            state_ = *p == '?' ? State::Comment : State::Data;
-        }
-        return p;
     case State::EndTagOpen:
-        if (html::isAsciiLetter(*p)) {
-            beginTag(true);
-            return p;
-        }
-        if (*p == '>') {
-            state_ = State::Data;
-            return p + 1;
-        }
-        comment_.begin(true, false);
-        state_ = State::Comment;
-        return p;
+        return tagOpen(p, end);
     case State::RawText:
         p = rawText_.find(p, end);
         if (p != end) {
@@ -102,6 +58,80 @@ const char* HtmlTokenizer::step(const char* p, const char* end) {
     }
     // The markup states follow the tag states in State.
     return state_ >= State::MarkupOpen ? stepMarkup(p, end) : stepTag(p, end);
+}
+
+const char* HtmlTokenizer::tagOpen(const char* p, const char* end) {
+    const bool endTag = state_ == State::EndTagOpen;
+    if (html::isAsciiLetter(*p)) {
+        beginTag(endTag);
+        return wholeTag(p, end);
+    }
+    if (!endTag && (*p == '!' || *p == '/')) {
+        state_ = *p == '!' ? State::MarkupOpen : State::EndTagOpen;
+        return p + 1;
+    }
+    if (endTag && *p == '>') {
+        state_ = State::Data;
+        return p + 1;
+    }
+    // "<?" and "</" before anything but a letter open a declaration; any other "<" is text.
+    if (endTag || *p == '?') {
+        comment_.begin(true, false);
+        state_ = State::Comment;
+    } else {
+        state_ = State::Data;
+    }
+    return p;
+}
+
+// A tag that lies whole in this piece, read as the tag states below read it, without going
+// back to them for every part. A tag cut by the end of the piece is read again from its
+// name by the states.
+const char* HtmlTokenizer::wholeTag(const char* start, const char* end) {
+    const char* p = html::findStop(start, end, html::kTagName);
+    name_.append(start, p);
+    while (p != end) {
+        // Before an attribute, a "/" counts as a blank unless a ">" follows it.
+        p = html::skip(p, end, html::kSpace | html::kSlash);
+        if (p == end) {
+            break;
+        }
+        if (*p == '>') {
+            emitTag();
+            return p + 1;
+        }
+        // The first character of a name may be "=".
+        const char* name = p;
+        p = html::findStop(p + 1, end, html::kAttributeName);
+        if (p == end) {
+            break;
+        }
+        attribute_.clear();
+        attribute_.append(name, p);
+        endAttributeName();
+        p = html::skip(p, end, html::kSpace);
+        if (p == end || *p != '=') {
+            continue;
+        }
+        p = html::skip(p + 1, end, html::kSpace);
+        if (p != end && *p != '>') {
+            p = wholeValue(p, end);
+        }
+    }
+    beginTag(endTag_);
+    return start;
+}
+
+// A value whole in this piece; `end` when it is not.
+const char* HtmlTokenizer::wholeValue(const char* p, const char* end) {
+    const bool quoted = *p == '"' || *p == '\'';
+    const char* stop = quoted ? findByte(p + 1, end, *p) : html::findStop(p, end, html::kUnquoted);
+    if (stop == end) {
+        return end;
+    }
+    attributes_.appendValue(quoted ? p + 1 : p, stop);
+    attributes_.endValue();
+    return quoted ? stop + 1 : stop;
 }
 
 const char* HtmlTokenizer::stepTag(const char* p, const char* end) {
@@ -122,11 +152,9 @@ const char* HtmlTokenizer::stepTag(const char* p, const char* end) {
             state_ = State::BeforeAttributeValue;
         } else {
             // "=" before any name is the first character of one.
-            beginAttribute();
-            if (c != '=') {
-                return p;
-            }
-            attribute_[attributeLength_++] = '=';
+            attribute_.clear();
+            attribute_.append(p, p + 1);
+            state_ = State::AttributeName;
         }
         return p + 1;
     case State::AttributeName:
@@ -174,35 +202,23 @@ const char* HtmlTokenizer::stepValue(const char* p, const char* end) {
 }
 
 const char* HtmlTokenizer::tagName(const char* p, const char* end) {
-    for (; p != end; ++p) {
-        const char c = *p;
-        if (html::isSpace(c) || c == '/' || c == '>') {
-            state_ = State::BeforeAttributeName;
-            return p;
-        }
-        // A name too long for any the reader knows is marked by a length past the limit.
-        if (nameLength_ < kNameLimit) {
-            name_[nameLength_] = html::toLower(c);
-        }
-        nameLength_ += nameLength_ <= kNameLimit ? 1 : 0;
+    const char* stop = html::findStop(p, end, html::kTagName);
+    name_.append(p, stop);
+    if (stop != end) {
+        state_ = State::BeforeAttributeName;
     }
-    return p;
+    return stop;
 }
 
 const char* HtmlTokenizer::attributeName(const char* p, const char* end) {
-    for (; p != end; ++p) {
-        const char c = *p;
-        if (html::isSpace(c) || c == '/' || c == '>' || c == '=') {
-            endAttributeName();
-            state_ = c == '=' ? State::BeforeAttributeValue : State::AfterAttributeName;
-            return c == '=' ? p + 1 : p;
-        }
-        if (attributeLength_ < kNameLimit) {
-            attribute_[attributeLength_] = html::toLower(c);
-        }
-        attributeLength_ += attributeLength_ <= kNameLimit ? 1 : 0;
+    const char* stop = html::findStop(p, end, html::kAttributeName);
+    attribute_.append(p, stop);
+    if (stop == end) {
+        return end;
     }
-    return p;
+    endAttributeName();
+    state_ = *stop == '=' ? State::BeforeAttributeValue : State::AfterAttributeName;
+    return *stop == '=' ? stop + 1 : stop;
 }
 
 const char* HtmlTokenizer::quotedValue(const char* p, const char* end, char quote) {
@@ -217,10 +233,7 @@ const char* HtmlTokenizer::quotedValue(const char* p, const char* end, char quot
 }
 
 const char* HtmlTokenizer::unquotedValue(const char* p, const char* end) {
-    const char* stop = p;
-    while (stop != end && !html::isSpace(*stop) && *stop != '>') {
-        ++stop;
-    }
+    const char* stop = html::findStop(p, end, html::kUnquoted);
     attributes_.appendValue(p, stop);
     if (stop == end) {
         return end;
@@ -255,20 +268,13 @@ const char* HtmlTokenizer::stepMarkup(const char* p, const char* end) {
 
 void HtmlTokenizer::beginTag(bool endTag) {
     endTag_ = endTag;
-    nameLength_ = 0;
+    name_.clear();
     attributes_.beginTag(!endTag);
     state_ = State::TagName;
 }
 
-void HtmlTokenizer::beginAttribute() {
-    attributeLength_ = 0;
-    state_ = State::AttributeName;
-}
-
 void HtmlTokenizer::endAttributeName() {
-    attributes_.beginAttribute(attributeLength_ <= kNameLimit
-                                   ? std::string_view(attribute_.data(), attributeLength_)
-                                   : std::string_view());
+    attributes_.beginAttribute(attribute_.view());
 }
 
 void HtmlTokenizer::emitTag() {
@@ -276,14 +282,9 @@ void HtmlTokenizer::emitTag() {
     if (endTag_) {
         return;
     }
-    const std::string_view name(name_.data(), nameLength_ <= kNameLimit ? nameLength_ : 0);
-    sink_.startTag(name, attributes_.kept());
-    for (const TextElement& element : kTextElements) {
-        if (element.name == name) {
-            rawText_.begin(element.kind, element.name);
-            state_ = State::RawText;
-            return;
-        }
+    sink_.startTag(name_.view(), attributes_.kept());
+    if (rawText_.beginIfText(name_.view())) {
+        state_ = State::RawText;
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/extract/HtmlComment.h"
+#include "core/extract/NameBuffer.h"
 #include "core/extract/RawTextEnd.h"
 #include "core/extract/TagAttributes.h"
 #include "core/extract/TagSink.h"
@@ -54,9 +55,10 @@ private:
         RawText
     };
 
-    static constexpr std::size_t kNameLimit = 16;
-
     const char* step(const char* p, const char* end);
+    const char* tagOpen(const char* p, const char* end);
+    const char* wholeTag(const char* start, const char* end);
+    const char* wholeValue(const char* p, const char* end);
     const char* stepTag(const char* p, const char* end);
     const char* stepValue(const char* p, const char* end);
     const char* stepMarkup(const char* p, const char* end);
@@ -66,7 +68,6 @@ private:
     const char* unquotedValue(const char* p, const char* end);
 
     void beginTag(bool endTag);
-    void beginAttribute();
     void endAttributeName();
     void emitTag();
     void endComment();
@@ -79,10 +80,8 @@ private:
 
     // The tag being read.
     bool endTag_ = false;
-    std::array<char, kNameLimit> name_{};
-    std::size_t nameLength_ = 0;
-    std::array<char, kNameLimit> attribute_{};
-    std::size_t attributeLength_ = 0;
+    NameBuffer name_;
+    NameBuffer attribute_;
     TagAttributes attributes_;
 
     HtmlComment comment_;

@@ -14,10 +14,37 @@ void RawTextEnd::NameMatch::add(char letter) {
     }
 }
 
-void RawTextEnd::begin(Kind kind, std::string_view name) {
-    kind_ = kind;
-    state_ = State::Text;
-    endTag_.wanted = name;
+namespace {
+
+struct TextElement {
+    std::string_view name;
+    RawTextEnd::Kind kind;
+};
+
+constexpr TextElement kTextElements[] = {
+    {"script", RawTextEnd::Kind::Script},
+    {"style", RawTextEnd::Kind::Text},
+    {"xmp", RawTextEnd::Kind::Text},
+    {"iframe", RawTextEnd::Kind::Text},
+    {"noembed", RawTextEnd::Kind::Text},
+    {"noframes", RawTextEnd::Kind::Text},
+    {"textarea", RawTextEnd::Kind::Text},
+    {"title", RawTextEnd::Kind::Text},
+    {"plaintext", RawTextEnd::Kind::Plaintext},
+};
+
+} // namespace
+
+bool RawTextEnd::beginIfText(std::string_view name) {
+    for (const TextElement& element : kTextElements) {
+        if (element.name == name) {
+            kind_ = element.kind;
+            state_ = State::Text;
+            endTag_.wanted = element.name;
+            return true;
+        }
+    }
+    return false;
 }
 
 const char* RawTextEnd::find(const char* p, const char* end) {

@@ -8,7 +8,8 @@ namespace harvex2::core {
 // Finds where the content of an element that HTML5 reads as text ends: the end tag of the
 // same name, as the tokenizer's text states find it, with a script's escaped and
 // double-escaped runs (`<!-- <script> ... </script> -->`) taken into account. Nothing
-// inside is markup, so no link can come from it.
+// inside is markup, so no link can come from it. noscript is not one of these elements:
+// it is read as markup, as a browser does with scripts off.
 class RawTextEnd {
 public:
     enum class Kind {
@@ -17,7 +18,9 @@ public:
         Plaintext // plaintext: the rest of the input
     };
 
-    void begin(Kind kind, std::string_view name);
+    // Begins the text of the element `name` (lower case) and returns true when it is one
+    // read as text.
+    bool beginIfText(std::string_view name);
 
     // The byte after a matching "</name" (whitespace, "/" or ">", which the caller reads
     // next as part of the end tag), or `end` when the text goes on past it.
