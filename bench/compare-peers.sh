@@ -1,6 +1,7 @@
 #!/bin/bash
-# Times harvex2-cli extract beside a plain read, the memchr-only pass and GNU grep doing
-# the comparable job, on the files of make-corpus.sh, and prints the ratios.
+# Times harvex2-cli extract, with the quick scan and with the full reader, beside a plain
+# read, the memchr-only pass and GNU grep doing the quick scan's comparable job, on the
+# files of make-corpus.sh, and prints the ratios.
 # Each command runs RUNS times (default 5); the best run counts. Times are CPU seconds
 # (user + system), which stay comparable when other work shares the machine; wall-clock
 # seconds are shown beside them.
@@ -54,15 +55,19 @@ for name in real.html dense.html text.txt synthetic.html; do
     cat "$file" > /dev/null # into the cache
     read -r read_cpu read_wall <<< "$(best_of "$pass" --read-only "$file")"
     read -r memchr_cpu memchr_wall <<< "$(best_of "$pass" "$file")"
-    read -r cli_cpu cli_wall <<< "$(best_of "$cli" extract "$file")"
+    read -r cli_cpu cli_wall <<< "$(best_of "$cli" extract --quick "$file")"
+    read -r full_cpu full_wall <<< "$(best_of "$cli" extract "$file")"
     read -r grep_cpu grep_wall <<< "$(best_of grep_job "$file")"
     for row in "read $read_cpu $read_wall" "memchr $memchr_cpu $memchr_wall" \
-               "harvex2-cli $cli_cpu $cli_wall" "grep $grep_cpu $grep_wall"; do
+               "quick $cli_cpu $cli_wall" "full $full_cpu $full_wall" \
+               "grep $grep_cpu $grep_wall"; do
         read -r command cpu wall <<< "$row"
         printf '%-15s %-10s %9s %9s %10s\n' "$name" "$command" "$cpu" "$wall" \
             "$(echo "scale=0; $megabytes / $cpu" | bc 2>/dev/null || echo -)"
     done
-    printf '%-15s harvex2-cli / memchr = %s (wall %s), grep / harvex2-cli = %s (wall %s)\n\n' \
+    printf '%-15s quick / memchr = %s (wall %s), grep / quick = %s (wall %s)\n' \
         "$name" "$(ratio "$cli_cpu" "$memchr_cpu")" "$(ratio "$cli_wall" "$memchr_wall")" \
         "$(ratio "$grep_cpu" "$cli_cpu")" "$(ratio "$grep_wall" "$cli_wall")"
+    printf '%-15s full / memchr = %s (wall %s)\n\n' \
+        "$name" "$(ratio "$full_cpu" "$memchr_cpu")" "$(ratio "$full_wall" "$memchr_wall")"
 done

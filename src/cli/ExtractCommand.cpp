@@ -12,6 +12,8 @@
 #include <cerrno>
 #include <cstring>
 #include <new>
+#include <utility>
+#include <vector>
 
 namespace harvex2::cli {
 
@@ -25,6 +27,14 @@ bool applyFlag(const std::string& arg, ExtractOptions& options) {
         options.switches.ignoreBookmarks = false;
     } else if (arg == "--keep-query") {
         options.switches.qLinks = false;
+    } else if (arg == "--keep-script-links") {
+        options.switches.ignoreScriptLinks = false;
+    } else if (arg == "--quick") {
+        options.reading.quickScan = true;
+    } else if (arg == "--media") {
+        options.reading.mediaSources = true;
+    } else if (arg == "--resolve") {
+        options.reading.resolvePageLinks = true;
     } else if (arg == "-0" || arg == "--null") {
         options.separator = '\0';
     } else if (arg == "-h" || arg == "--help") {
@@ -80,11 +90,21 @@ int ExtractCommand::run(const ExtractOptions& options, std::FILE* out, std::FILE
     LinkWriter writer(out, options.separator);
     const std::string base = options.base.value_or(std::string());
     const core::SettingsSwitches switches(options.switches);
-    core::LinkScanner scanner(switches, [&](std::string_view link) {
+    const auto write = [&](std::string_view link) {
         if (base.empty()) {
             writer.write(link);
         } else {
             writer.write(core::BaseUrl::resolve(base, link));
+        }
+    };
+    // Links to resolve wait for the end of their page, where its address may stand.
+    const bool hold = options.reading.resolvePageLinks && !options.reading.quickScan;
+    std::vector<std::string> held;
+    core::LinkFinder finder(options.reading, switches, [&](std::string_view link) {
+        if (hold) {
+            held.emplace_back(link);
+        } else {
+            write(link);
         }
     });
     int status = kSuccess;
@@ -93,8 +113,14 @@ int ExtractCommand::run(const ExtractOptions& options, std::FILE* out, std::FILE
             break;
         }
         try {
-            if (!readFile(path, scanner, writer, err)) {
+            if (!readFile(path, finder, writer, err)) {
                 status = kFailed;
+            }
+            if (const std::string address = finder.resolvingAddress(); !address.empty()) {
+                core::LinkFinder::resolveAll(address, held);
+            }
+            for (const std::string& link : std::exchange(held, {})) {
+                write(link);
             }
         } catch (const std::bad_alloc&) {
             // What was found before still comes out; the memory that failed is free again.
@@ -107,12 +133,12 @@ int ExtractCommand::run(const ExtractOptions& options, std::FILE* out, std::FILE
     return writer.finish(err, "links") ? status : kFailed;
 }
 
-bool ExtractCommand::readFile(const std::string& path, core::LinkScanner& scanner,
-                              LinkWriter& writer, std::FILE* err) {
+bool ExtractCommand::readFile(const std::string& path, core::LinkFinder& finder, LinkWriter& writer,
+                              std::FILE* err) {
     if (path == kStandardInput) {
         StandardInput input;
         ListenedSource source(input, writer);
-        scanner.scan(source);
+        finder.scan(source);
         return true;
     }
     core::HtmlFile file(path);
@@ -124,7 +150,7 @@ bool ExtractCommand::readFile(const std::string& path, core::LinkScanner& scanne
         return false;
     }
     ListenedSource source(file, writer);
-    scanner.scan(source);
+    finder.scan(source);
     return true;
 }
 

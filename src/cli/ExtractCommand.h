@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/extract/LinkScanner.h"
+#include "core/extract/LinkFinder.h"
 #include "core/shell/SettingsRecord.h"
 
 #include <cstdio>
@@ -13,7 +13,8 @@ namespace harvex2::cli {
 class LinkWriter;
 
 struct ExtractOptions {
-    core::SettingsRecord switches; // only the three ignore rules are used
+    core::SettingsRecord switches; // only the ignore rules are used
+    core::ReadingChoice reading{.resolvePageLinks = false};
     std::optional<std::string> base;
     char separator = '\n';
     bool help = false;
@@ -21,7 +22,8 @@ struct ExtractOptions {
 };
 
 // `harvex2-cli extract`: the links of each file in turn, as the Parse HTML dialog finds
-// them, one per line or NUL-terminated.
+// them, one per line or NUL-terminated. A page's own address resolves its links only when
+// asked for: a script may want the values as found.
 class ExtractCommand {
 public:
     // The file name that stands for standard input.
@@ -34,7 +36,7 @@ public:
 
 private:
     // False when the file could not be opened.
-    static bool readFile(const std::string& path, core::LinkScanner& scanner, LinkWriter& writer,
+    static bool readFile(const std::string& path, core::LinkFinder& finder, LinkWriter& writer,
                          std::FILE* err);
 };
 

@@ -3,7 +3,8 @@
 namespace harvex2::cli {
 
 const char* const kUsageText =
-    "usage: harvex2-cli extract [--keep-mailto] [--keep-bookmarks] [--keep-query]\n"
+    "usage: harvex2-cli extract [--quick] [--media] [--resolve] [--keep-mailto]\n"
+    "                           [--keep-bookmarks] [--keep-query] [--keep-script-links]\n"
     "                           [--base URL] [-0|--null] FILE...\n"
     "       harvex2-cli sequence [--marker C] [--zeros N] [--dir DIR] [-0|--null]\n"
     "                            TEMPLATE START END [STEP]\n"
@@ -23,21 +24,36 @@ const char* const kHelpText =
        harvex2-cli convert INPUT --to nva|html|text [OPTION]... -o OUTPUT
        harvex2-cli send --aria2 [OPTION]... [FILE|-]
 
-extract: prints the links found in each HTML FILE, in order, exactly as the
-Parse HTML dialog of Harvex2 finds them: after a "<", the first "h" or "H" of
-the tag must be followed by "re", and the next double-quoted text is the link.
-Bytes are written as they stand in the file; nothing is decoded, trimmed or
-de-duplicated. The input of a file ends at its end or at its first byte 26.
-A FILE of "-" is standard input. Reading stops early when the reader of the
-output closes it, as "head" does.
+extract: prints the links found in each HTML FILE, in order, as the Parse
+HTML dialog of Harvex2 finds them. By default FILE is read as a browser reads
+it: the "href" of every tag, quoted either way or unquoted, with character
+references such as "&amp;" decoded; nothing from comments, scripts, styles,
+titles or text areas. Every other byte is written as it stands; nothing is
+trimmed or de-duplicated. A FILE of "-" is standard input. Reading stops
+early when the reader of the output closes it, as "head" does.
+
+With --quick, the quick scan reads FILE instead: after a "<", the first "h"
+or "H" of the tag must be followed by "re", and the next double-quoted text
+is the link, not decoded. Its input ends at the first byte 26.
 
 By default links holding "mailto:", "#" or "?" are left out, as with the
-program's default settings.
+program's default settings, and so are links that begin with "javascript:",
+"vbscript:" or "data:" (the full reader only).
 
 Options of extract:
+      --quick            read with the quick scan (double quotes only)
+      --media            also print the addresses of images, video and audio
+                         (src, poster, data-src, data-original, the largest
+                         candidate of srcset); not with --quick
+      --resolve          resolve the relative links of a page that names its
+                         own address (a "saved from url" comment, <base href>
+                         or <link rel="canonical">) against it; not with
+                         --quick
       --keep-mailto      keep links that contain "mailto:"
       --keep-bookmarks   keep links that contain "#"
       --keep-query       keep links that contain "?"
+      --keep-script-links
+                         keep "javascript:", "vbscript:" and "data:" links
       --base URL         put URL in front of every relative link; a link is
                          absolute when it holds "http://" or "ftp://" or
                          begins with a scheme such as "https:" or "mailto:".

@@ -71,35 +71,43 @@ TEST_F(CliExtract, AgreesByteForByteWithTheParseHtmlRun) {
     test::ScriptedPrompts prompts;
     const core::SettingsRecord defaults;
     const core::SettingsSwitches switches(defaults);
-    std::string expected;
-    for (const std::string& path : {first, second}) {
-        SCOPED_TRACE(path);
-        ASSERT_TRUE(core::ParseHTML(path, switches, links, stats, prompts, status));
-    }
-    for (std::size_t i = 0; i < links.count(); ++i) {
-        expected += links.textAt(i) + '\0';
-    }
-    ASSERT_EQ(links.count(), 6u);
+    for (const bool quick : {true, false}) {
+        SCOPED_TRACE(quick);
+        links.clear();
+        for (const std::string& path : {first, second}) {
+            ASSERT_TRUE(core::ParseHTML(path, {.quickScan = quick, .resolvePageLinks = false},
+                                        switches, links, stats, prompts, status));
+        }
+        std::string expected;
+        for (std::size_t i = 0; i < links.count(); ++i) {
+            expected += links.textAt(i) + '\0';
+        }
+        ASSERT_EQ(links.count(), quick ? 6u : 8u);
 
-    const Outcome outcome = cli({"extract", "-0", first, second});
-    EXPECT_EQ(outcome.status, 0);
-    EXPECT_EQ(outcome.out, expected);
-    EXPECT_EQ(outcome.err, "");
+        const Outcome outcome =
+            cli(quick ? std::vector<std::string>{"extract", "--quick", "-0", first, second}
+                      : std::vector<std::string>{"extract", "-0", first, second});
+        EXPECT_EQ(outcome.status, 0);
+        EXPECT_EQ(outcome.out, expected);
+        EXPECT_EQ(outcome.err, "");
+    }
 }
 
-TEST_F(CliExtract, OptionsChooseSwitchesSeparatorAndBase) {
+TEST_F(CliExtract, QuickScanOptionsChooseSwitchesSeparatorAndBase) {
     const std::string page = folder.makeFile("p.htm", kPage);
     const std::map<std::vector<std::string>, std::string> rows = {
-        {{"extract", page}, "a.htm\n/b\r\nc\nx\0y\xE9\nhttp://site/abs\nHTTPS://other/\n"s},
-        {{"extract", "--keep-mailto", "--keep-bookmarks", "--keep-query", "--null", page},
+        {{"extract", "--quick", page},
+         "a.htm\n/b\r\nc\nx\0y\xE9\nhttp://site/abs\nHTTPS://other/\n"s},
+        {{"extract", "--quick", "--keep-mailto", "--keep-bookmarks", "--keep-query", "--null",
+          page},
          "a.htm\0/b\r\nc\0#top\0q?x=1\0mailto:me@x\0x\0y\xE9\0http://site/abs\0HTTPS://other/\0"s},
-        {{"extract", "--keep-bookmarks", "--base", "http://s/d/", page},
+        {{"extract", "--quick", "--keep-bookmarks", "--base", "http://s/d/", page},
          "http://s/d/a.htm\nhttp://s/d/b\r\nc\nhttp://s/d/#top\nhttp://s/d/x\0y\xE9\n"
          "http://site/abs\nHTTPS://other/\n"s},
-        {{"extract", "--keep-mailto", "--base=http://s", page},
+        {{"extract", "--quick", "--keep-mailto", "--base=http://s", page},
          "http://sa.htm\nhttp://s/b\r\nc\nmailto:me@x\nhttp://sx\0y\xE9\nhttp://site/abs\n"
          "HTTPS://other/\n"s},
-        {{"extract", "--base", "", "--", page},
+        {{"extract", "--quick", "--base", "", "--", page},
          "a.htm\n/b\r\nc\nx\0y\xE9\nhttp://site/abs\nHTTPS://other/\n"s},
     };
     for (const auto& [args, expected] : rows) {
@@ -107,6 +115,33 @@ TEST_F(CliExtract, OptionsChooseSwitchesSeparatorAndBase) {
         const Outcome outcome = cli(args);
         EXPECT_EQ(outcome.status, 0) << args[1];
         EXPECT_EQ(outcome.out, expected) << args[1];
+    }
+}
+
+// The page of six links a new user tried, read as a browser reads it.
+TEST_F(CliExtract, ReadsEveryLinkFormDecodedAndResolvesWhenAsked) {
+    const std::string page = folder.makeFile(
+        "six.htm", "<!-- saved from url=(0016)http://site/a/b/ -->\n"
+                   "<a href=\"double.txt\"><a href='single.txt'><a href=unquoted.txt>"
+                   "<a href='q\"uote.txt'>q</a> <a href=\"x.php?a=1&amp;b=2\">"
+                   "<a href=\"javascript:void(0)\"><img src=\"../p.png\" srcset=\"s 1x, l 2x\">"
+                   "<script>document.write('<a href=\"s\">')</script>");
+    const std::map<std::vector<std::string>, std::string> rows = {
+        {{"extract", "--keep-query", page},
+         "double.txt\nsingle.txt\nunquoted.txt\nq\"uote.txt\nx.php?a=1&b=2\n"},
+        {{"extract", "--keep-script-links", page},
+         "double.txt\nsingle.txt\nunquoted.txt\nq\"uote.txt\njavascript:void(0)\n"},
+        {{"extract", "--media", "--resolve", page},
+         "http://site/a/b/double.txt\nhttp://site/a/b/single.txt\nhttp://site/a/b/unquoted.txt\n"
+         "http://site/a/b/q\"uote.txt\nhttp://site/a/p.png\nhttp://site/a/b/l\n"},
+        {{"extract", "--quick", "--keep-query", "--keep-script-links", page},
+         "double.txt\nuote.txt'>q</a> <a href=\njavascript:void(0)\ns\n"},
+    };
+    for (const auto& [args, expected] : rows) {
+        SCOPED_TRACE(testing::PrintToString(args));
+        const Outcome outcome = cli(args);
+        EXPECT_EQ(outcome.status, 0);
+        EXPECT_EQ(outcome.out, expected);
     }
 }
 
@@ -148,8 +183,9 @@ TEST_F(CliExtract, HelpDocumentsEveryOption) {
         SCOPED_TRACE(testing::PrintToString(args));
         const Outcome outcome = cli(args);
         EXPECT_EQ(outcome.status, 0);
-        for (const char* option : {"--keep-mailto", "--keep-bookmarks", "--keep-query", "--base",
-                                   "-0, --null", "Exit status", "standard error"}) {
+        for (const char* option : {"--quick", "--media", "--resolve", "--keep-mailto",
+                                   "--keep-bookmarks", "--keep-query", "--keep-script-links",
+                                   "--base", "-0, --null", "Exit status", "standard error"}) {
             EXPECT_NE(outcome.out.find(option), std::string::npos) << option;
         }
     }

@@ -11,9 +11,9 @@ namespace {
 constexpr const char* kNeedBase = "Error: one or more links require a Base URL";
 }
 
-MultipleParse::MultipleParse(const IgnoreSwitches& switches, LinkList& links,
-                             platform::Prompts& prompts, MultipleParseView& view)
-    : switches_(switches), links_(links), prompts_(prompts), view_(view) {}
+MultipleParse::MultipleParse(const ReadingChoice& choice, const IgnoreSwitches& switches,
+                             LinkList& links, platform::Prompts& prompts, MultipleParseView& view)
+    : choice_(choice), switches_(switches), links_(links), prompts_(prompts), view_(view) {}
 
 bool MultipleParse::ParseMany(const std::vector<std::string>& files, BaseUrlMethod method) {
     openErrorsShown_ = 0;
@@ -34,13 +34,15 @@ bool MultipleParse::parseFile(const std::string& path, BaseUrlMethod method) {
     view_.fileStarted(path);
     view_.showStep(MultipleStep::ReadingLinks);
     std::vector<std::string> staging;
-    if (const int error = ParseHTMLFile(path, switches_, staging)) {
+    std::string address;
+    if (const int error = ParseHTMLFile(path, choice_, switches_, staging, address)) {
         reportOpenError(path, error);
     }
 
     view_.showStep(MultipleStep::ResolvingUrls);
-    // Asked for every file, also one that has no relative link or could not be read.
-    if (method == BaseUrlMethod::EachFile) {
+    // Asked for every file, also one that has no relative link or could not be read, but
+    // not for one whose links its own address has resolved.
+    if (method == BaseUrlMethod::EachFile && address.empty()) {
         view_.askBaseUrl(path);
     }
     if (!resolve(staging)) {

@@ -13,6 +13,7 @@ public:
     bool ignoreMailTo() const override { return settings_.ignoreMailTo; }
     bool ignoreBookmarks() const override { return settings_.ignoreBookmarks; }
     bool qLinks() const override { return settings_.qLinks; }
+    bool ignoreScriptLinks() const override { return settings_.ignoreScriptLinks; }
 
 private:
     const SettingsRecord& settings_;

@@ -32,6 +32,12 @@ struct SettingsRecord {
     bool realiFast = false;
     std::string aria2Url = "http://127.0.0.1:6800/jsonrpc";
     std::string aria2Secret = {};
+    // How Parse HTML reads a page: as a browser does, or by the quick scan.
+    bool quickScan = false;
+    bool ignoreScriptLinks = true;
+    bool mediaSources = false;
+    // Relative links of a page that names its own address are resolved against it.
+    bool resolvePageLinks = true;
     bool operator==(const SettingsRecord&) const = default;
 };
 

@@ -36,6 +36,10 @@ static_assert(std::string_view(kChainedSettings[kRememberIndex].name) == "Rememb
 constexpr Setting kSeparateSettings[] = {
     {"Aria2URL", Place::Settings, &SettingsRecord::aria2Url},
     {"Aria2Secret", Place::Settings, &SettingsRecord::aria2Secret},
+    {"QuickScan", Place::Settings, &SettingsRecord::quickScan},
+    {"IgnoreScriptLinks", Place::Settings, &SettingsRecord::ignoreScriptLinks},
+    {"MediaSources", Place::Settings, &SettingsRecord::mediaSources},
+    {"ResolvePageLinks", Place::Settings, &SettingsRecord::resolvePageLinks},
 };
 
 // `Record` is SettingsRecord, const or not.

@@ -23,11 +23,15 @@ DropHandler::DropHandler(AppServices& services, ParseHtmlDialog& parseHtml,
 }
 
 void DropHandler::filesDropped(const std::vector<std::string>& paths) {
-    take({true, paths});
+    take({Kind::Files, paths});
 }
 
 void DropHandler::linksDropped(const std::vector<std::string>& links) {
-    take({false, links});
+    take({Kind::Links, links});
+}
+
+void DropHandler::filesChosen(const std::vector<std::string>& paths) {
+    take({Kind::ChosenFiles, paths});
 }
 
 void DropHandler::take(Drop drop) {
@@ -49,10 +53,13 @@ void DropHandler::handlePending() {
 }
 
 void DropHandler::handle(const Drop& drop) {
-    if (drop.files) {
-        handleFiles(drop.items);
-    } else {
-        core::DroppedLinks::append(drop.items, *services_.links, *services_.statusBar);
+    switch (drop.kind) {
+    case Kind::Files:
+        return handleFiles(drop.items);
+    case Kind::Links:
+        return core::DroppedLinks::append(drop.items, *services_.links, *services_.statusBar);
+    case Kind::ChosenFiles:
+        return parseMany(drop.items);
     }
 }
 

@@ -24,10 +24,13 @@ public:
     void filesDropped(const std::vector<std::string>& paths);
     // Links dragged from a web browser.
     void linksDropped(const std::vector<std::string>& links);
+    // Files picked for "Parse Multiple Files…": the multiple-file dialog however many.
+    void filesChosen(const std::vector<std::string>& paths);
 
 private:
+    enum class Kind { Files, Links, ChosenFiles };
     struct Drop {
-        bool files;
+        Kind kind;
         std::vector<std::string> items;
     };
 

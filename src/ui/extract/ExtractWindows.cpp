@@ -33,6 +33,14 @@ void takeOverDrops(AppServices& services, MultipleSetupDialog& setup) {
             handler->linksDropped(links);
         }
     };
+    services.mainHooks->parseMultipleFiles = [handler, &services] {
+        platform::FileDialogRequest request;
+        request.filters = {{"HTML Files", "*.htm; *.html"}, {"All files", "*.*"}};
+        const std::vector<std::string> paths = services.prompts->openFiles(request);
+        if (handler && !paths.empty()) {
+            handler->filesChosen(paths);
+        }
+    };
 }
 
 } // namespace

@@ -129,7 +129,8 @@ void MultipleSetupDialog::Button1Click() {
     progress_->prepare(static_cast<int>(paths.size()));
     const core::SettingsSwitches switches(*services_.settings);
     MultipleRunView view(*progress_, prompt_, *base_);
-    core::MultipleParse(switches, *services_.links, *services_.prompts, view)
+    core::MultipleParse(core::ReadingChoice::of(*services_.settings), switches, *services_.links,
+                        *services_.prompts, view)
         .ParseMany(paths, eachFile_->isChecked() ? core::BaseUrlMethod::EachFile
                                                  : core::BaseUrlMethod::OneForAll);
     // Also after a run that stopped at a missing base.

@@ -152,8 +152,9 @@ bool ParseHtmlDialog::ParseHTML() {
     const core::SettingsSwitches switches(*services_.settings);
     runShown_ = isVisible();
     setRunning(true);
-    const bool parsed = core::ParseHTML(ShownBytes::read(*source_), switches, *services_.links,
-                                        *this, *services_.prompts, *services_.statusBar);
+    const bool parsed = core::ParseHTML(
+        ShownBytes::read(*source_), core::ReadingChoice::of(*services_.settings), switches,
+        *services_.links, *this, *services_.prompts, *services_.statusBar);
     setRunning(false);
     if (parsed) {
         close_->setText(u"Close"_s);

@@ -43,6 +43,8 @@ void MainCommands::run(MainCommand command) {
     switch (command) {
     case MainCommand::ParseHtml:
         return showWindow(WindowSlot::ParseHtml);
+    case MainCommand::ParseMultiple:
+        return callHook(hooks.parseMultipleFiles);
     case MainCommand::OpenList:
         return callHook(hooks.openLinkList, std::nullopt);
     case MainCommand::SaveLinks:

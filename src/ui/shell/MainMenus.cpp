@@ -66,6 +66,11 @@ void MainMenus::addItems(QMenu* menu, std::initializer_list<Item> items) {
 void MainMenus::buildMenuBar(QMenuBar& bar) {
     QMenu* file = named(bar.addMenu(u"&File"_s));
     addItems(file, {{u"&Parse HTML...", MainCommand::ParseHtml, nullptr, ArtImage::ParseHtml},
+                    {u"Parse &Multiple Files…",
+                     MainCommand::ParseMultiple,
+                     nullptr,
+                     {},
+                     "ParseMultipleFiles1"},
                     {u"O&pen Harvex links list...", MainCommand::OpenList, nullptr,
                      ArtImage::OpenList, "Openlist1"},
                     kSeparator,

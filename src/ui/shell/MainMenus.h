@@ -21,6 +21,7 @@ namespace harvex2::ui {
 // different menus ask for the same command.
 enum class MainCommand {
     ParseHtml,
+    ParseMultiple,
     OpenList,
     SaveLinks,
     AddSequence,

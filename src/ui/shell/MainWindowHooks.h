@@ -17,6 +17,8 @@ struct MainWindowHooks {
     // "O&pen Harvex links list..." without a path; with a path (dropped file, command
     // line) the file is opened without asking.
     std::function<void(const std::optional<std::string>& presetPath)> openLinkList;
+    // "Parse Multiple Files…": the user picks files, which go where a drop of several goes.
+    std::function<void()> parseMultipleFiles;
     // Files dropped on the main window, full paths in the order received.
     std::function<void(const std::vector<std::string>& paths)> filesDropped;
     // Web and FTP links dragged from a browser, in the order received.

@@ -27,6 +27,7 @@ ParseOptionsTab::ParseOptionsTab(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildIgnoreGroup());
     layout->addWidget(buildRelativeGroup());
+    layout->addWidget(buildReadingGroup());
     layout->addStretch();
 }
 
@@ -59,16 +60,52 @@ QWidget* ParseOptionsTab::buildRelativeGroup() {
     return group;
 }
 
+QWidget* ParseOptionsTab::buildReadingGroup() {
+    auto* group = new QGroupBox(u"Reading pages"_s);
+    group->setObjectName(u"GroupBoxReading"_s);
+    auto* layout = new QVBoxLayout(group);
+    browserReading_ = new QRadioButton(u"Read links as a browser does"_s);
+    browserReading_->setObjectName(u"optReadAsBrowser"_s);
+    browserReading_->setToolTip(u"Every quoting, decoded; nothing from comments or scripts"_s);
+    quickScan_ = new QRadioButton(u"Quick scan (double quotes only)"_s);
+    quickScan_->setObjectName(u"optQuickScan"_s);
+    layout->addWidget(browserReading_);
+    layout->addWidget(quickScan_);
+    scriptLinks_ = addCheckBox(*layout, u"chkScriptLinks"_s, u"Ignore script and data links"_s,
+                               u"...like 'javascript:void(0)' or 'data:image/png,...'"_s);
+    mediaSources_ = addCheckBox(*layout, u"chkMediaSources"_s, u"Add media sources"_s,
+                                u"...the addresses of images, video and audio"_s);
+    resolveLinks_ = addCheckBox(*layout, u"chkResolveLinks"_s,
+                                u"Resolve links against the page's own address"_s,
+                                u"...when a saved page names the address it came from"_s);
+    // What only the browser reading does follows the choice of reader.
+    for (QCheckBox* box : {scriptLinks_, mediaSources_, resolveLinks_}) {
+        connect(browserReading_, &QRadioButton::toggled, box, &QCheckBox::setEnabled);
+    }
+    return group;
+}
+
 void ParseOptionsTab::fill(const core::SettingsRecord& settings) {
     mailTo_->setChecked(settings.ignoreMailTo);
     bookmark_->setChecked(settings.ignoreBookmarks);
     query_->setChecked(settings.qLinks);
+    (settings.quickScan ? quickScan_ : browserReading_)->setChecked(true);
+    scriptLinks_->setChecked(settings.ignoreScriptLinks);
+    mediaSources_->setChecked(settings.mediaSources);
+    resolveLinks_->setChecked(settings.resolvePageLinks);
+    for (QCheckBox* box : {scriptLinks_, mediaSources_, resolveLinks_}) {
+        box->setEnabled(!settings.quickScan);
+    }
 }
 
 void ParseOptionsTab::confirm(core::SettingsRecord& settings) const {
     settings.ignoreMailTo = mailTo_->isChecked();
     settings.ignoreBookmarks = bookmark_->isChecked();
     settings.qLinks = query_->isChecked();
+    settings.quickScan = quickScan_->isChecked();
+    settings.ignoreScriptLinks = scriptLinks_->isChecked();
+    settings.mediaSources = mediaSources_->isChecked();
+    settings.resolvePageLinks = resolveLinks_->isChecked();
 }
 
 } // namespace harvex2::ui

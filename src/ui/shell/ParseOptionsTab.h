@@ -5,11 +5,12 @@
 #include <QWidget>
 
 class QCheckBox;
+class QRadioButton;
 
 namespace harvex2::ui {
 
-// The "Parse Options" page: the extractor's three ignore rules and the relative-directory
-// choice that was never made to work, shown disabled.
+// The "Parse Options" page: the extractor's ignore rules, the relative-directory choice
+// that was never made to work, shown disabled, and how pages are read.
 class ParseOptionsTab : public QWidget {
     Q_OBJECT
 public:
@@ -21,10 +22,16 @@ public:
 private:
     QWidget* buildIgnoreGroup();
     QWidget* buildRelativeGroup();
+    QWidget* buildReadingGroup();
 
     QCheckBox* mailTo_;
     QCheckBox* query_;
     QCheckBox* bookmark_;
+    QRadioButton* browserReading_;
+    QRadioButton* quickScan_;
+    QCheckBox* scriptLinks_;
+    QCheckBox* mediaSources_;
+    QCheckBox* resolveLinks_;
 };
 
 } // namespace harvex2::ui

@@ -56,7 +56,8 @@ protected:
         return folder.makeFile(name, html);
     }
     bool run(const std::vector<std::string>& files, BaseUrlMethod method) {
-        return MultipleParse(switches, links, prompts, view).ParseMany(files, method);
+        return MultipleParse(ReadingChoice{}, switches, links, prompts, view)
+            .ParseMany(files, method);
     }
     std::vector<std::string> texts() const {
         std::vector<std::string> all;
@@ -145,6 +146,16 @@ TEST_F(MultipleParseRun, TheSecondOpenErrorOffersToSkipTheRemainingOnes) {
     prompts.expectMessage(MessageIcon::Error, "Harvex2", box(0), {MessageButton::Ok},
                           MessageButton::Ok);
     EXPECT_TRUE(run({files[0]}, BaseUrlMethod::OneForAll));
+}
+
+TEST_F(MultipleParseRun, AFileThatNamesItsAddressIsNotAskedForABase) {
+    view.answers = {"http://asked/"};
+    const std::string named =
+        page("named.htm", "<!-- saved from url=(0016)http://site/a/b/ -->\n<a href=\"../c\">");
+    const std::string plain = page("plain.htm", R"(<a href="d">)");
+    EXPECT_TRUE(run({named, plain}, BaseUrlMethod::EachFile));
+    EXPECT_EQ(texts(), (std::vector<std::string>{"http://site/a/c", "http://asked/d"}));
+    EXPECT_TRUE(view.answers.empty());
 }
 
 TEST_F(MultipleParseRun, AnEmptyBaseStopsAtTheFirstFileThatNeedsOne) {

@@ -56,6 +56,7 @@ std::vector<std::string> texts(const LinkList& links) {
 class ParseHtmlRun : public testing::Test {
 protected:
     test::TempFolder folder;
+    ReadingChoice choice;
     Switches switches;
     LinkList links;
     LastCounters stats;
@@ -67,7 +68,7 @@ TEST_F(ParseHtmlRun, AppendsAfterExistingEntriesAndReportsOnTheStatusBar) {
     links.append("earlier");
     const std::string path =
         folder.makeFile("page.htm", "<a href=\"one\">\r\n<a href=\"#two\"><a href=\"one\">");
-    EXPECT_TRUE(ParseHTML(path, switches, links, stats, prompts, status));
+    EXPECT_TRUE(ParseHTML(path, choice, switches, links, stats, prompts, status));
     EXPECT_EQ(texts(links), (std::vector<std::string>{"earlier", "one", "one"}));
     EXPECT_EQ(stats.shown, (ScanCounters{45, 2, 1}));
     EXPECT_EQ(stats.finished, 1);
@@ -76,8 +77,8 @@ TEST_F(ParseHtmlRun, AppendsAfterExistingEntriesAndReportsOnTheStatusBar) {
 }
 
 TEST_F(ParseHtmlRun, AnEmptyFileStillReportsZero) {
-    EXPECT_TRUE(
-        ParseHTML(folder.makeFile("empty.html", ""), switches, links, stats, prompts, status));
+    EXPECT_TRUE(ParseHTML(folder.makeFile("empty.html", ""), choice, switches, links, stats,
+                          prompts, status));
     EXPECT_EQ(links.count(), 0u);
     EXPECT_EQ(stats.shown, ScanCounters{});
     EXPECT_EQ(status.text(StatusPanel::State), "Parsed empty.html");
@@ -97,7 +98,7 @@ TEST_F(ParseHtmlRun, ASourceThatCannotBeOpenedChangesNothing) {
         prompts.expectMessage(MessageIcon::Error, "Harvex2",
                               "Error opening the HTML source file\n" + second, {MessageButton::Ok},
                               MessageButton::Ok);
-        EXPECT_FALSE(ParseHTML(path, switches, links, stats, prompts, status)) << path;
+        EXPECT_FALSE(ParseHTML(path, choice, switches, links, stats, prompts, status)) << path;
     }
     EXPECT_EQ(links.count(), 0u);
     EXPECT_EQ(status.text(StatusPanel::State), "before");
@@ -133,28 +134,55 @@ TEST_F(ParseHtmlRun, HandsLinksToTheListAPieceAtATime) {
         html += "<a href=\"" + std::to_string(html.size()) + "\">";
     }
     Following following(links);
-    ASSERT_TRUE(
-        ParseHTML(folder.makeFile("many.htm", html), switches, links, following, prompts, status));
+    // Resolution holds the links back to the end of the page, where the address may stand.
+    choice.resolvePageLinks = false;
+    ASSERT_TRUE(ParseHTML(folder.makeFile("many.htm", html), choice, switches, links, following,
+                          prompts, status));
     EXPECT_GT(links.count(), 40'000u);
     EXPECT_EQ(links.textAt(1), "12");
     EXPECT_LE(following.appends, 4);
 }
 
+TEST_F(ParseHtmlRun, ResolvesTheLinksOfAPageThatNamesItsAddressAndSaysSo) {
+    const std::string html = R"(<a href="../up.htm"><a href="http://other/x">)"
+                             R"(<base href="http://site/dir/sub/"><a href="//host/y">)";
+    ASSERT_TRUE(
+        ParseHTML(folder.makeFile("p.htm", html), choice, switches, links, stats, prompts, status));
+    EXPECT_EQ(texts(links), (std::vector<std::string>{"http://site/dir/up.htm", "http://other/x",
+                                                      "http://site/dir/sub/", "http://host/y"}));
+    EXPECT_EQ(status.text(StatusPanel::Detail),
+              "Links resolved against the page's address: http://site/dir/sub/");
+
+    choice.resolvePageLinks = false;
+    links.clear();
+    ASSERT_TRUE(ParseHTML(folder.file("p.htm"), choice, switches, links, stats, prompts, status));
+    EXPECT_EQ(links.textAt(0), "../up.htm");
+    EXPECT_EQ(status.text(StatusPanel::Detail), "Links extracted: 4");
+}
+
 TEST(ParseHtmlFile, AppendsToTheStagingListOnly) {
     test::TempFolder folder;
     std::vector<std::string> staging{"kept"};
-    EXPECT_EQ(ParseHTMLFile(folder.makeFile("a.html", R"(<a href="x"><a href="y?z"><a href="w">)"),
-                            Switches{}, staging),
+    std::string address;
+    EXPECT_EQ(ParseHTMLFile(folder.makeFile("a.html", R"(<a href="x"><a href="y?z"><a href=w>)"),
+                            ReadingChoice{}, Switches{}, staging, address),
               0);
+    EXPECT_EQ(address, "");
     EXPECT_EQ(staging, (std::vector<std::string>{"kept", "x", "w"}));
+    EXPECT_EQ(ParseHTMLFile(folder.makeFile("b.html", R"(<base href="http://b/"><a href="x">)"),
+                            ReadingChoice{}, Switches{}, staging, address),
+              0);
+    EXPECT_EQ(address, "http://b/");
+    EXPECT_EQ(staging, (std::vector<std::string>{"kept", "x", "w", "http://b/", "http://b/x"}));
 }
 
 TEST(ParseHtmlFile, ReportsTheSystemErrorNumberTheFileAndTheReason) {
     test::TempFolder folder;
     std::vector<std::string> staging;
+    std::string address;
     const std::string gone = folder.file("gone.htm");
-    EXPECT_EQ(ParseHTMLFile(gone, Switches{}, staging), ENOENT);
-    EXPECT_EQ(ParseHTMLFile(folder.path(), Switches{}, staging), EISDIR);
+    EXPECT_EQ(ParseHTMLFile(gone, ReadingChoice{}, Switches{}, staging, address), ENOENT);
+    EXPECT_EQ(ParseHTMLFile(folder.path(), ReadingChoice{}, Switches{}, staging, address), EISDIR);
     EXPECT_TRUE(staging.empty());
     EXPECT_EQ(ParseHTMLFileError(gone, ENOENT),
               "Error opening the HTML source file 2\n" + gone + ": File not found");

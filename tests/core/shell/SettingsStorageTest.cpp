@@ -118,6 +118,10 @@ TEST_F(SettingsStorageTest, WritesTheLayoutByteForByte) {
                           "\"ACAS\"=dword:00000000\r\n"
                           "\"Aria2URL\"=\"http://127.0.0.1:6800/jsonrpc\"\r\n"
                           "\"Aria2Secret\"=\"\"\r\n"
+                          "\"QuickScan\"=dword:00000000\r\n"
+                          "\"IgnoreScriptLinks\"=dword:00000001\r\n"
+                          "\"MediaSources\"=dword:00000000\r\n"
+                          "\"ResolvePageLinks\"=dword:00000001\r\n"
                           "\r\n");
 }
 
@@ -133,6 +137,24 @@ TEST_F(SettingsStorageTest, Aria2ValuesLoadBackAndAnOlderStoreKeepsTheRest) {
     ASSERT_TRUE(store_.openKey(kSettings, false));
     ASSERT_TRUE(store_.deleteValue("Aria2URL"));
     ASSERT_TRUE(store_.deleteValue("Aria2Secret"));
+    store_.closeKey();
+    EXPECT_EQ(storage_.LoadSettings({}), kStored);
+}
+
+TEST_F(SettingsStorageTest, ReadingChoicesLoadBackAndAStoreWithoutThemGivesTheDefaults) {
+    SettingsRecord record = kStored;
+    record.quickScan = true;
+    record.ignoreScriptLinks = false;
+    record.mediaSources = true;
+    record.resolvePageLinks = false;
+    storage_.SaveSettings(record, record.position, "1.42");
+    EXPECT_EQ(storage_.LoadSettings({}), record);
+
+    ASSERT_TRUE(store_.openKey(kSettings, false));
+    for (const char* name :
+         {"QuickScan", "IgnoreScriptLinks", "MediaSources", "ResolvePageLinks"}) {
+        ASSERT_TRUE(store_.deleteValue(name));
+    }
     store_.closeKey();
     EXPECT_EQ(storage_.LoadSettings({}), kStored);
 }

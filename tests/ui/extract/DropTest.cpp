@@ -90,6 +90,25 @@ TEST_F(DropTest, TwoFilesOfAnyKindAreParsedTogetherAsPages) {
     progress->hide();
 }
 
+TEST_F(DropTest, TheFileMenuPicksFilesForTheMultipleFileDialogEvenOne) {
+    const std::string one = page("one.htm", R"(<a href="1">)");
+    int setups = 0;
+    const auto start = [&](QWidget& dialog) {
+        ++setups;
+        QTest::mouseClick(dialog.findChild<QPushButton*>(u"Button1"_s), Qt::LeftButton);
+    };
+    script.then("TForm10", start);
+    env.prompts.expectOpenFiles({one});
+    action("ParseMultipleFiles1")->trigger();
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(links(), (std::vector<std::string>{"http://1"}));
+    // Cancelling the file dialog changes nothing.
+    env.prompts.expectOpenFiles({});
+    action("ParseMultipleFiles1")->trigger();
+    EXPECT_EQ(setups, 1);
+    progress->hide();
+}
+
 TEST_F(DropTest, LinksFromABrowserAreAppendedUnchecked) {
     services.links->append("before");
     EXPECT_TRUE(

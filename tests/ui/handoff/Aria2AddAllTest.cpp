@@ -65,7 +65,8 @@ TEST_F(Aria2AddAllTest, ThePagesLinksArriveAndTheAddedOnesLeaveTheList) {
     const core::SettingsSwitches keepMail(window->settings());
     NoStats stats;
     RecordingStatusBar statusBar;
-    ASSERT_TRUE(core::ParseHTML(page, keepMail, window->links(), stats, env.prompts, statusBar));
+    ASSERT_TRUE(core::ParseHTML(page, core::ReadingChoice::of(window->settings()), keepMail,
+                                window->links(), stats, env.prompts, statusBar));
     ASSERT_EQ(window->links().count(), 3u);
     window->baseUrlBox()->setEditText(QString::fromStdString(server.address() + "/files/"));
     window->directoryBox()->setEditText(QString::fromStdString(downloads));

@@ -32,9 +32,9 @@ TEST_F(MainMenusTest, MenuBarHoldsTheThreeMenusInOrder) {
     }
     EXPECT_EQ(titles, (QStringList{u"&File"_s, u"&List"_s, u"&Help"_s}));
     EXPECT_EQ(captions(child<QMenu>("File1")),
-              (QStringList{u"&Parse HTML..."_s, u"O&pen Harvex links list..."_s, u"-"_s,
-                           u"&Save links..."_s, u"-"_s, u"Add se&quence..."_s, u"-"_s,
-                           u"&Options..."_s, u"E&xit"_s}));
+              (QStringList{u"&Parse HTML..."_s, u"Parse &Multiple Files\u2026"_s,
+                           u"O&pen Harvex links list..."_s, u"-"_s, u"&Save links..."_s, u"-"_s,
+                           u"Add se&quence..."_s, u"-"_s, u"&Options..."_s, u"E&xit"_s}));
     EXPECT_EQ(captions(child<QMenu>("List1")),
               (QStringList{u"&Select All"_s, u"&Deselect All"_s, u"Invert Selection"_s,
                            u"Select S&pecial..."_s, u"-"_s, u"&Clear"_s, u"&Remove Selected"_s}));
@@ -71,6 +71,7 @@ TEST_P(MenuItemTest, HasItsCaptionShortcutAndImage) {
 INSTANTIATE_TEST_SUITE_P(
     MainMenu, MenuItemTest,
     testing::Values(ItemCase{"Parsehtml1", u"&Parse HTML...", u"", true},
+                    ItemCase{"ParseMultipleFiles1", u"Parse &Multiple Files\u2026", u"", false},
                     ItemCase{"Openlist1", u"O&pen Harvex links list...", u"", true},
                     ItemCase{"SaveHTML1", u"&Save links...", u"", false},
                     ItemCase{"Addsequence1", u"Add se&quence...", u"", true},

@@ -277,6 +277,31 @@ TEST_F(OptionsDialogTest, OkStoresTheChangedValuesAndKeepsAnotherCopysValues) {
     });
 }
 
+TEST_F(OptionsDialogTest, PagesAreReadAsABrowserDoesUntilTheQuickScanIsChosen) {
+    withOptions([this] {
+        EXPECT_TRUE(checked("optReadAsBrowser"));
+        EXPECT_TRUE(checked("chkScriptLinks"));
+        EXPECT_FALSE(checked("chkMediaSources"));
+        EXPECT_TRUE(checked("chkResolveLinks"));
+        click("chkMediaSources");
+        click("chkResolveLinks");
+        click("optQuickScan");
+        // What only the browser reading does cannot be changed for the quick scan.
+        EXPECT_FALSE(control<QAbstractButton>("chkScriptLinks")->isEnabled());
+        pressKey(Qt::Key_Return);
+    });
+    const core::SettingsRecord& settings = window->settings();
+    EXPECT_TRUE(settings.quickScan);
+    EXPECT_TRUE(settings.mediaSources);
+    EXPECT_FALSE(settings.resolvePageLinks);
+    EXPECT_TRUE(settings.ignoreScriptLinks);
+    withOptions([this] {
+        EXPECT_TRUE(checked("optQuickScan"));
+        EXPECT_FALSE(control<QAbstractButton>("chkMediaSources")->isEnabled());
+        pressKey(Qt::Key_Escape);
+    });
+}
+
 TEST_F(OptionsDialogTest, ValuesWithoutAControlLeaveTheChoicesShownBefore) {
     core::SettingsRecord& settings = window->settings();
     settings.mode = 1;

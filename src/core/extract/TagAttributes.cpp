@@ -1,0 +1,73 @@
+#include "core/extract/TagAttributes.h"
+
+#include "core/extract/CharacterReferences.h"
+
+namespace harvex2::core {
+
+namespace {
+
+struct NamedAttribute {
+    std::string_view name;
+    LinkAttribute attribute;
+};
+
+constexpr NamedAttribute kAttributes[] = {
+    {"href", LinkAttribute::Href},
+    {"src", LinkAttribute::Src},
+    {"type", LinkAttribute::Type},
+    {"rel", LinkAttribute::Rel},
+    {"poster", LinkAttribute::Poster},
+    {"data-src", LinkAttribute::DataSrc},
+    {"data-original", LinkAttribute::DataOriginal},
+    {"srcset", LinkAttribute::Srcset},
+    {"data-srcset", LinkAttribute::DataSrcset},
+};
+
+} // namespace
+
+void TagAttributes::beginTag(bool keep) {
+    keep_ = keep;
+    capturing_ = false;
+    seen_ = 0;
+    count_ = 0;
+}
+
+void TagAttributes::beginAttribute(std::string_view name) {
+    capturing_ = false;
+    for (const NamedAttribute& known : kAttributes) {
+        if (known.name != name) {
+            continue;
+        }
+        const std::uint16_t bit = bitOf(known.attribute);
+        if ((seen_ & bit) == 0 && (wanted_ & bit) != 0 && keep_) {
+            capturing_ = true;
+            current_ = known.attribute;
+            order_[count_++] = known.attribute;
+            values_[static_cast<std::size_t>(current_)].clear();
+        }
+        seen_ |= bit;
+        return;
+    }
+}
+
+void TagAttributes::endValue() {
+    if (!capturing_) {
+        return;
+    }
+    capturing_ = false;
+    std::string& value = values_[static_cast<std::size_t>(current_)];
+    if (value.find('&') != std::string::npos) {
+        decoded_.clear();
+        CharacterReferences::decodeAttribute(value, decoded_);
+        value.swap(decoded_);
+    }
+}
+
+std::span<const TagAttribute> TagAttributes::kept() {
+    for (std::size_t i = 0; i < count_; ++i) {
+        kept_[i] = {order_[i], values_[static_cast<std::size_t>(order_[i])]};
+    }
+    return std::span(kept_.data(), count_);
+}
+
+} // namespace harvex2::core

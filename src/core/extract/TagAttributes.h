@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/extract/TagSink.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace harvex2::core {
+
+// The wanted attributes of the tag being read: the first of each name, as a browser drops
+// the ones after it, their values decoded once they end.
+class TagAttributes {
+public:
+    void want(std::uint16_t attributes) { wanted_ = attributes; }
+
+    // A new tag; `keep` is false for an end tag, whose attributes a browser drops.
+    void beginTag(bool keep);
+    // An attribute of this name (lower case) begins; `name` is empty for none the reader
+    // knows.
+    void beginAttribute(std::string_view name);
+    void appendValue(const char* p, const char* end) {
+        if (capturing_) {
+            values_[static_cast<std::size_t>(current_)].append(p, end);
+        }
+    }
+    void endValue();
+
+    // The kept attributes in the order written; valid until the next tag begins.
+    std::span<const TagAttribute> kept();
+
+private:
+    static constexpr std::size_t kCount = 9;
+
+    std::uint16_t wanted_ = 0;
+    bool keep_ = false;
+    bool capturing_ = false;
+    LinkAttribute current_ = LinkAttribute::Href;
+    std::uint16_t seen_ = 0;
+    std::array<LinkAttribute, kCount> order_{};
+    std::size_t count_ = 0;
+    std::array<std::string, kCount> values_;
+    std::array<TagAttribute, kCount> kept_{};
+    std::string decoded_;
+};
+
+} // namespace harvex2::core
