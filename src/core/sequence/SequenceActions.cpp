@@ -26,7 +26,7 @@ void SequenceActions::test(const SequenceFields& fields) {
     const RunScope run(*this, SequenceRunKind::Test);
     parts_.events.processEvents();
     attempt([&] {
-        SequenceRunner(parts_.dialog, parts_.events, parts_.interval).run(plan(fields), preview);
+        SequenceRunner(parts_.dialog, parts_.events, parts_.pace).run(plan(fields), preview);
     });
 }
 
@@ -60,7 +60,7 @@ SequencePlan SequenceActions::plan(const SequenceFields& fields) const {
 // it was.
 void SequenceActions::deliver(const SequenceFields& fields) {
     const SequencePlan series = plan(fields);
-    SequenceRunner runner(parts_.dialog, parts_.events, parts_.interval);
+    SequenceRunner runner(parts_.dialog, parts_.events, parts_.pace);
     parts_.adding.rows().clear();
     if (fields.nv) {
         AddingRowsSink rows(parts_.adding.rows(), fields.downloadDir);

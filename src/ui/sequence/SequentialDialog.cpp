@@ -13,6 +13,7 @@
 #include "ui/shell/WindowCatalog.h"
 
 #include <limits>
+#include <utility>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,14 +35,15 @@ constexpr std::uint64_t kBarLimit = std::numeric_limits<int>::max();
 } // namespace
 
 SequentialDialog::SequentialDialog(AppServices& services, core::AddingWindowPort& adding,
-                                   std::chrono::milliseconds interval, QWidget* parent)
+                                   core::RepaintPace pace, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       services_(services), controls_(SequentialControls::build(*this)),
       model_(new SequencePreviewModel(this)), urlHistory_(*controls_.url),
       dirHistory_(*controls_.downloadDir),
       actions_({*this, *services.prompts, *services.eventPump, *services.userStore,
-                *services.settings, *services.links, adding, urlHistory_, dirHistory_, interval}) {
+                *services.settings, *services.links, adding, urlHistory_, dirHistory_,
+                std::move(pace)}) {
     setObjectName(u"TForm4"_s);
     setWindowTitle(u"Add Sequential Files"_s);
     setFixedSize(kClientSize);

@@ -7,7 +7,6 @@
 #include "ui/handoff/ComboHistoryBox.h"
 #include "ui/sequence/SequentialControls.h"
 
-#include <chrono>
 #include <cstdint>
 
 #include <QDialog>
@@ -23,7 +22,7 @@ class SequentialDialog : public QDialog, private core::SequenceDialogPort {
     Q_OBJECT
 public:
     SequentialDialog(AppServices& services, core::AddingWindowPort& adding,
-                     std::chrono::milliseconds interval = core::SequenceRunner::kInterval,
+                     core::RepaintPace pace = core::RepaintPace(core::SequenceRunner::kInterval),
                      QWidget* parent = nullptr);
 
     core::SequenceFields fields() const;
