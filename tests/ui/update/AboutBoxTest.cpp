@@ -103,8 +103,8 @@ TEST_F(AboutBoxTest, AnInstalledEngineShowsItsVersionAndCanBeUpdated) {
     EXPECT_EQ(value(), u"2.1");
     EXPECT_EQ(usable(), "+-+");
     click("btnUpdateDU");
-    EXPECT_EQ(env.shell.started,
-              std::vector<std::string>{"\"" + engineFolder() + "/directupdate\" /UF"});
+    EXPECT_EQ(env.shell.programs,
+              (std::vector<std::vector<std::string>>{{engineFolder() + "/directupdate", "/UF"}}));
 }
 
 TEST_F(AboutBoxTest, RefreshFollowsTheEngineComingAndGoing) {
@@ -112,7 +112,7 @@ TEST_F(AboutBoxTest, RefreshFollowsTheEngineComingAndGoing) {
     test::removeDirectUpdateRecord(env.machineStore);
     // Still offered until the next refresh, but the engine is checked again and not found.
     click("btnUpdateDU");
-    EXPECT_TRUE(env.shell.started.empty());
+    EXPECT_TRUE(env.shell.programs.empty());
 
     click("btnRefreshDU");
     EXPECT_EQ(value(), u"NOT INSTALLED");
