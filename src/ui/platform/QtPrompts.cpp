@@ -84,6 +84,8 @@ QWidget* QtPrompts::owner() const {
 MessageButton QtPrompts::message(const platform::MessageRequest& request) {
     QMessageBox box(boxIcon(request.icon), fromBytes(request.caption), fromBytes(request.text),
                     QMessageBox::NoButton, owner());
+    // Paths and addresses in a box can be copied from it.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     for (const MessageButton button : request.buttons) {
         box.addButton(standardButton(button));
     }

@@ -1,5 +1,6 @@
 #include "ui/shell/MainCommands.h"
 
+#include "core/shell/DesktopOpener.h"
 #include "ui/platform/ShownBytes.h"
 #include "ui/shell/AppServices.h"
 #include "ui/shell/DirectoryBrowser.h"
@@ -124,7 +125,8 @@ void MainCommands::showCount() {
 }
 
 void MainCommands::openTextFile(const char* name) {
-    services_.shell->open(services_.programFolder + name, platform::ShowMode::Maximised);
+    core::DesktopOpener(*services_.shell, *services_.prompts)
+        .openFile(services_.programFolder + name, platform::ShowMode::Maximised);
 }
 
 } // namespace harvex2::ui
