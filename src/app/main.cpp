@@ -6,6 +6,7 @@
 #include "ui/platform/QtEventPump.h"
 #include "ui/platform/QtPrompts.h"
 #include "ui/platform/QtShell.h"
+#include "ui/platform/ReturnPressesButtons.h"
 #include "ui/platform/TerminationSignals.h"
 #include "ui/platform/TextBytes.h"
 #include "ui/shell/AppServices.h"
@@ -32,6 +33,7 @@ std::vector<std::string> programArguments(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    app.installEventFilter(new ui::ReturnPressesButtons(&app));
 
     ui::QtPrompts prompts;
     ui::QtEventPump eventPump;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace harvex2::platform {
 
@@ -15,6 +16,10 @@ public:
     // them (no shell runs, nothing is expanded), and does not wait for it. False when the
     // line names no program or the program could not be started.
     virtual bool startCommand(const std::string& commandLine) = 0;
+    // Starts the program the first word names with the other words as its arguments, each
+    // exactly as it stands, and does not wait for it. False when there are no words or the
+    // program could not be started.
+    virtual bool startProgram(const std::vector<std::string>& words) = 0;
 };
 
 } // namespace harvex2::platform

@@ -30,7 +30,7 @@ void SequenceActions::test(const SequenceFields& fields) {
     const RunScope run(*this, SequenceRunKind::Test);
     parts_.events.processEvents();
     attempt([&] {
-        SequenceRunner(parts_.dialog, parts_.events, parts_.interval).run(*plan(fields), preview);
+        SequenceRunner(parts_.dialog, parts_.events, parts_.pace).run(*plan(fields), preview);
     });
 }
 
@@ -74,7 +74,7 @@ bool SequenceActions::deliver(const SequenceFields& fields) {
     if (!confirmed(fields, series.count())) {
         return false;
     }
-    SequenceRunner runner(parts_.dialog, parts_.events, parts_.interval);
+    SequenceRunner runner(parts_.dialog, parts_.events, parts_.pace);
     parts_.adding.rows().clear();
     if (fields.nv) {
         AddingRowsSink rows(parts_.adding.rows(), fields.downloadDir);

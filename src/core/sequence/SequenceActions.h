@@ -11,7 +11,6 @@
 #include "platform/Prompts.h"
 #include "platform/RegistryStore.h"
 
-#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -32,7 +31,7 @@ struct SequenceParts {
     AddingWindowPort& adding;
     HistoryBox& urlBox;
     HistoryBox& dirBox;
-    std::chrono::milliseconds interval = SequenceRunner::kInterval;
+    RepaintPace pace = RepaintPace(SequenceRunner::kInterval);
 };
 
 // Test and Add of the Add Sequential Files dialog: a URL template expanded over a range of

@@ -5,7 +5,6 @@
 namespace harvex2::core {
 
 namespace {
-using Clock = std::chrono::steady_clock;
 // Reading the clock for every URL would cost more than making most URLs.
 constexpr std::uint64_t kClockEvery = 256;
 } // namespace
@@ -14,14 +13,13 @@ void SequenceRunner::run(const SequenceSeries& series, SequenceSink& sink) {
     dialog_.setProgressMaximum(series.progressMaximum());
     dialog_.setProgressPosition(0);
     std::string url;
-    auto due = Clock::now() + interval_;
+    pace_.restart();
     const std::uint64_t count = series.count();
     for (std::uint64_t index = 0; index < count; ++index) {
         series.urlAt(index, url);
         sink.append(url);
-        if ((index + 1) % kClockEvery == 0 && Clock::now() >= due) {
+        if ((index + 1) % kClockEvery == 0 && pace_.due()) {
             report(series, sink, index + 1);
-            due = Clock::now() + interval_;
         }
     }
     sink.finish();

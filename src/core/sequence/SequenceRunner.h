@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/handoff/RepaintPace.h"
 #include "core/sequence/SequenceDialogPort.h"
 #include "core/sequence/SequenceSeries.h"
 #include "core/sequence/SequenceSink.h"
@@ -9,16 +10,15 @@
 
 namespace harvex2::core {
 
-// Makes every URL of a series and hands it to a sink. Every `interval` it lets the sink pass
-// its URLs on, moves the progress bar and lets the windows handle their events, so the
-// dialog stays painted while a long series is made.
+// Makes every URL of a series and hands it to a sink. Whenever the pace says so it lets the
+// sink pass its URLs on, moves the progress bar and lets the windows handle their events,
+// so the dialog stays painted while a long series is made.
 class SequenceRunner {
 public:
     static constexpr std::chrono::milliseconds kInterval{40};
 
-    SequenceRunner(SequenceDialogPort& dialog, platform::EventPump& events,
-                   std::chrono::milliseconds interval = kInterval)
-        : dialog_(dialog), events_(events), interval_(interval) {}
+    SequenceRunner(SequenceDialogPort& dialog, platform::EventPump& events, RepaintPace& pace)
+        : dialog_(dialog), events_(events), pace_(pace) {}
 
     void run(const SequenceSeries& series, SequenceSink& sink);
 
@@ -27,7 +27,7 @@ private:
 
     SequenceDialogPort& dialog_;
     platform::EventPump& events_;
-    std::chrono::milliseconds interval_;
+    RepaintPace& pace_;
 };
 
 } // namespace harvex2::core

@@ -2,6 +2,7 @@
 
 #include "core/sequence/DirectoryPath.h"
 #include "core/update/ProjectSite.h"
+#include "platform/CommandWords.h"
 #include "platform/KeyHandle.h"
 #include "platform/Prompts.h"
 #include "platform/RegistryStore.h"
@@ -9,6 +10,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace harvex2::core {
 
@@ -76,26 +78,27 @@ bool TDirectUpdate::checkedInstalled() {
     return installed_ && !exec_.empty();
 }
 
-std::string TDirectUpdate::quotedExec() const {
-    return '"' + exec_ + '"';
-}
-
+// The paths go to the engine as words of their own, whatever characters they hold; only the
+// parameters are a line to cut, and one a shell would refuse starts nothing.
 void TDirectUpdate::Launch() {
     if (!checkedInstalled()) {
         return;
     }
-    std::string commandLine = quotedExec();
-    if (!dufFilename_.empty() && isFile(dufFilename_)) {
-        commandLine += " \"" + dufFilename_ + '"';
+    const auto params = platform::CommandWords::split(execParams_);
+    if (!params) {
+        return;
     }
-    // The space stays when there are no parameters: the engine has always been given it.
-    commandLine += ' ' + execParams_;
-    shell_.startCommand(commandLine);
+    std::vector<std::string> words{exec_};
+    if (!dufFilename_.empty() && isFile(dufFilename_)) {
+        words.push_back(dufFilename_);
+    }
+    words.insert(words.end(), params->begin(), params->end());
+    shell_.startProgram(words);
 }
 
 void TDirectUpdate::UpdateEngine() {
     if (checkedInstalled()) {
-        shell_.startCommand(quotedExec() + " /UF");
+        shell_.startProgram({exec_, "/UF"});
     }
 }
 

@@ -34,7 +34,7 @@ public:
     const std::string& dataFormatVersion() const { return dataFormatVersion_; }
     DateTime installDate() const { return installDate_; }
     DateTime lastSelfCheck() const { return lastSelfCheck_; }
-    // Appended, after a space, to the command line that Launch builds.
+    // Further arguments for Launch, written as a shell line: -silent 'two words'.
     const std::string& execParams() const { return execParams_; }
     void setExecParams(std::string params) { execParams_ = std::move(params); }
     // The update descriptor Launch hands the engine when the file exists.
@@ -57,7 +57,6 @@ private:
     bool readRecord();
     void forgetRecord();
     bool checkedInstalled();
-    std::string quotedExec() const;
     void openPage(const std::string& address, const std::string& lead);
 
     platform::RegistryStore& store_;

@@ -70,6 +70,8 @@ void AddingWindow::buildControls() {
     list_->setRootIsDecorated(false);
     list_->setItemsExpandable(false);
     list_->setUniformRowHeights(true);
+    // A long link keeps its file name in sight.
+    list_->setTextElideMode(Qt::ElideMiddle);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setIconSize(QSize(StatePictures::kStateSize, StatePictures::kStateSize));

@@ -1,6 +1,7 @@
 #include "ui/handoff/ColumnFitter.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QEvent>
 #include <QHeaderView>
@@ -50,7 +51,7 @@ bool ColumnFitter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ColumnFitter::restart() {
-    const QFontMetrics font = view_.fontMetrics();
+    const QFontMetricsF font(view_.font());
     for (char16_t c = kFirstPrintable; c <= kLastPrintable; ++c) {
         advances_[c] = font.horizontalAdvance(QChar(c));
     }
@@ -70,14 +71,14 @@ void ColumnFitter::restart() {
 }
 
 int ColumnFitter::textWidth(const QString& text) const {
-    int width = 0;
+    qreal width = 0;
     for (const QChar c : text) {
         if (c.unicode() < kFirstPrintable || c.unicode() > kLastPrintable) {
             return view_.fontMetrics().horizontalAdvance(text);
         }
         width += advances_[c.unicode()];
     }
-    return width;
+    return static_cast<int>(std::ceil(width));
 }
 
 void ColumnFitter::measureRows(int first, int last) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QObject>
+#include <QtGlobal>
 
 class QTreeView;
 class QWidget;
@@ -16,7 +17,9 @@ namespace harvex2::ui {
 // Keeps the first columns of a view as wide as their widest text. It measures only the rows
 // that change, so a pass that updates one row at a time costs the same at any row count.
 // Printable ASCII text is measured by adding up the advances of its characters, which
-// costs far less than laying out the text and errs only on the wide side (by kerning).
+// costs far less than laying out the text and errs only on the wide side (by kerning). The
+// advances are kept unrounded: most fonts' are fractions of a pixel, and rounding each one
+// down would fall short of the laid-out text by a pixel every few characters.
 class ColumnFitter : public QObject {
     Q_OBJECT
 public:
@@ -44,7 +47,7 @@ private:
     std::optional<int> capped_;
     QWidget* viewport_ = nullptr;
     // Advances of the printable ASCII characters in the view's font, taken at each restart.
-    std::array<int, 128> advances_{};
+    std::array<qreal, 128> advances_{};
 };
 
 } // namespace harvex2::ui

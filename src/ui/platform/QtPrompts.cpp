@@ -91,6 +91,8 @@ MessageButton QtPrompts::message(const platform::MessageRequest& request) {
     // A peer's failure text or a link may run to megabytes: the box shows it cut.
     QMessageBox box(boxIcon(request.icon), fromBytes(request.caption), shownText(request.text),
                     QMessageBox::NoButton, owner());
+    // Paths and addresses in a box can be copied from it.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     std::vector<std::pair<QAbstractButton*, MessageButton>> buttons;
     for (const MessageButton button : request.buttons) {
         buttons.emplace_back(addButton(box, button), button);

@@ -21,14 +21,18 @@ bool QtShell::open(const std::string& pathOrAddress, platform::ShowMode) {
 
 bool QtShell::startCommand(const std::string& commandLine) {
     const auto words = platform::CommandWords::split(commandLine);
-    if (!words || words->empty()) {
+    return words && startProgram(*words);
+}
+
+bool QtShell::startProgram(const std::vector<std::string>& words) {
+    if (words.empty()) {
         return false;
     }
     QStringList arguments;
-    for (std::size_t i = 1; i < words->size(); ++i) {
-        arguments.append(fromPathBytes((*words)[i]));
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        arguments.append(fromPathBytes(words[i]));
     }
-    return QProcess::startDetached(fromPathBytes(words->front()), arguments);
+    return QProcess::startDetached(fromPathBytes(words.front()), arguments);
 }
 
 } // namespace harvex2::ui

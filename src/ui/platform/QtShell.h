@@ -10,6 +10,7 @@ class QtShell : public platform::Shell {
 public:
     bool open(const std::string& pathOrAddress, platform::ShowMode mode) override;
     bool startCommand(const std::string& commandLine) override;
+    bool startProgram(const std::vector<std::string>& words) override;
 };
 
 } // namespace harvex2::ui

@@ -17,6 +17,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,14 +48,15 @@ void showUrl(QLabel& label, const QString& lead, const std::optional<std::string
 } // namespace
 
 SequentialDialog::SequentialDialog(AppServices& services, core::AddingWindowPort& adding,
-                                   std::chrono::milliseconds interval, QWidget* parent)
+                                   core::RepaintPace pace, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       services_(services), controls_(SequentialControls::build(*this)),
       model_(new SequencePreviewModel(this)), urlHistory_(*controls_.url),
       dirHistory_(*controls_.downloadDir),
       actions_({*this, *services.prompts, *services.eventPump, *services.userStore,
-                *services.settings, *services.links, adding, urlHistory_, dirHistory_, interval}) {
+                *services.settings, *services.links, adding, urlHistory_, dirHistory_,
+                std::move(pace)}) {
     setObjectName(u"TForm4"_s);
     setWindowTitle(u"Add Sequential Files"_s);
     setFixedSize(kClientSize);

@@ -8,7 +8,6 @@
 #include "ui/sequence/SequentialControls.h"
 #include "ui/shell/TemplateOpener.h"
 
-#include <chrono>
 #include <cstdint>
 
 #include <QDialog>
@@ -24,7 +23,7 @@ class SequentialDialog : public QDialog, public TemplateOpener, private core::Se
     Q_OBJECT
 public:
     SequentialDialog(AppServices& services, core::AddingWindowPort& adding,
-                     std::chrono::milliseconds interval = core::SequenceRunner::kInterval,
+                     core::RepaintPace pace = core::RepaintPace(core::SequenceRunner::kInterval),
                      QWidget* parent = nullptr);
 
     core::SequenceFields fields() const;

@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
 
 namespace harvex2::ui {
 
@@ -12,6 +13,18 @@ namespace {
 // Laying out takes at most about a fifth of the time while the list grows, whatever its
 // length, so appending stays linear.
 constexpr qint64 kLayoutShare = 4;
+
+// A row asks for no width of its own, so every row is as wide as the view: a long link is
+// cut in its middle, keeping its file name in sight, instead of widening the whole list.
+class ViewWideRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {0, QStyledItemDelegate::sizeHint(option, index).height()};
+    }
+};
+
 } // namespace
 
 LinkListView::LinkListView(QWidget* parent) : QListView(parent) {
@@ -20,6 +33,8 @@ LinkListView::LinkListView(QWidget* parent) : QListView(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setContextMenuPolicy(Qt::CustomContextMenu);
+    setItemDelegate(new ViewWideRows(this));
+    setTextElideMode(Qt::ElideMiddle);
     rowsWaiting_.setSingleShot(true);
     connect(&rowsWaiting_, &QTimer::timeout, this, &LinkListView::scheduleDelayedItemsLayout);
 }

@@ -1,5 +1,6 @@
 #include "ui/shell/MainCommands.h"
 
+#include "core/shell/DesktopOpener.h"
 #include "ui/platform/ShownBytes.h"
 #include "ui/shell/AppServices.h"
 #include "ui/shell/DirectoryBrowser.h"
@@ -130,7 +131,8 @@ void MainCommands::showCount() {
 }
 
 void MainCommands::openTextFile(const char* name) {
-    services_.shell->open(services_.programFolder + name, platform::ShowMode::Maximised);
+    core::DesktopOpener(*services_.shell, *services_.prompts)
+        .openFile(services_.programFolder + name, platform::ShowMode::Maximised);
 }
 
 // The entry the pop-up menu was opened on: a right-click makes it current.

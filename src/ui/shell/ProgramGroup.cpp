@@ -2,8 +2,8 @@
 
 #include "core/shell/SettingsRecord.h"
 
+#include <QGridLayout>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace harvex2::ui {
 
@@ -18,6 +18,8 @@ struct ProgramRadio {
     const char* tooltip; // nullptr: none
 };
 
+constexpr int kColumns = 2;
+
 // In the order the radios stand; the first is selected until the settings say otherwise.
 constexpr ProgramRadio kProgramRadios[] = {
     {"optNetVampire", "NetVampire", core::TargetProgram::NetVampire,
@@ -31,14 +33,18 @@ constexpr ProgramRadio kProgramRadios[] = {
 
 ProgramGroup::ProgramGroup(QWidget* parent) : QGroupBox(u"Program"_s, parent) {
     setObjectName(u"GroupBox3"_s);
-    auto* layout = new QVBoxLayout(this);
+    // Two radios a row leave the page room for the tallest target group below, so nothing
+    // on it is squeezed, and no radio moves, when the target changes.
+    auto* layout = new QGridLayout(this);
+    int place = 0;
     for (const ProgramRadio& entry : kProgramRadios) {
         auto* radio = new QRadioButton(QString::fromLatin1(entry.caption));
         radio->setObjectName(QString::fromLatin1(entry.name));
         if (entry.tooltip) {
             radio->setToolTip(QString::fromLatin1(entry.tooltip));
         }
-        layout->addWidget(radio);
+        layout->addWidget(radio, place / kColumns, place % kColumns);
+        ++place;
         const auto mode = static_cast<std::int32_t>(entry.target);
         choices_.push_back({radio, mode});
         connect(radio, &QRadioButton::toggled, this, [this, mode](bool on) {

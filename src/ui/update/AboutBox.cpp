@@ -1,5 +1,6 @@
 #include "ui/update/AboutBox.h"
 
+#include "core/shell/DesktopOpener.h"
 #include "ui/shell/AppServices.h"
 #include "ui/update/AboutPages.h"
 #include "ui/update/DirectUpdatePage.h"
@@ -38,9 +39,10 @@ AboutBox::AboutBox(AppServices& services, QWidget* parent)
     // The tab under the mouse lights up, so the row reads as something to click.
     tabs_->tabBar()->setAttribute(Qt::WA_Hover);
     tabs_->addTab(AboutPages::about(tabs_), u"About"_s);
-    tabs_->addTab(AboutPages::homepages(*services.shell, tabs_), u"Homepages"_s);
+    const core::DesktopOpener opener(*services.shell, *services.prompts);
+    tabs_->addTab(AboutPages::homepages(opener, tabs_), u"Homepages"_s);
     tabs_->addTab(AboutPages::credits(tabs_), u"Credits"_s);
-    tabs_->addTab(AboutPages::contact(*services.shell, tabs_), u"Contact"_s);
+    tabs_->addTab(AboutPages::contact(opener, tabs_), u"Contact"_s);
     directUpdatePage_ = new DirectUpdatePage(update_, tabs_);
     tabs_->addTab(directUpdatePage_, u"DirectUpdate"_s);
 

@@ -1,8 +1,8 @@
 #include "ui/update/AboutPages.h"
 
+#include "core/shell/DesktopOpener.h"
 #include "core/shell/ProgramVersion.h"
 #include "core/update/ProjectSite.h"
-#include "platform/Shell.h"
 #include "ui/platform/TextBytes.h"
 #include "ui/shell/Artwork.h"
 #include "ui/update/AboutLayout.h"
@@ -36,13 +36,13 @@ void makeBold(QLabel& label) {
     label.adjustSize();
 }
 
-// A link whose caption is its address. It opens the address maximised without looking at
-// the outcome: a user who is not taken there can read the address off the link.
-WebLink* addAddressLink(QWidget* page, platform::Shell& shell, const char* name, QPoint at,
-                        const std::string& address, const QString& toolTip) {
+// A link whose caption is its address, opened maximised.
+WebLink* addAddressLink(QWidget* page, const core::DesktopOpener& opener, const char* name,
+                        QPoint at, const std::string& address, const QString& toolTip) {
     WebLink* link = AboutLayout::addLink(page, name, fromBytes(address), at, toolTip);
-    QObject::connect(link, &WebLink::clicked, page,
-                     [&shell, address] { shell.open(address, platform::ShowMode::Maximised); });
+    QObject::connect(link, &WebLink::clicked, page, [opener, address] {
+        opener.openAddress(address, platform::ShowMode::Maximised);
+    });
     return link;
 }
 
@@ -67,14 +67,14 @@ QWidget* AboutPages::about(QWidget* parent) {
     return page;
 }
 
-QWidget* AboutPages::homepages(platform::Shell& shell, QWidget* parent) {
+QWidget* AboutPages::homepages(const core::DesktopOpener& opener, QWidget* parent) {
     QWidget* page = makePage("tabHomepages", parent);
     // Each address under its caption: a long address needs the page's whole width.
     AboutLayout::addLabel(page, "lblNVHomepage", u"NV Homepage:"_s, {16, 16});
-    addAddressLink(page, shell, "lnkNVHomepage", {28, 34}, core::ProjectSite::netVampire(),
+    addAddressLink(page, opener, "lnkNVHomepage", {28, 34}, core::ProjectSite::netVampire(),
                    u"The site for NetVampire"_s);
     AboutLayout::addLabel(page, "lblRGHomepage", u"ReGet Homepage:"_s, {16, 60});
-    addAddressLink(page, shell, "lnkRGHomepage", {28, 78}, core::ProjectSite::reGet(),
+    addAddressLink(page, opener, "lnkRGHomepage", {28, 78}, core::ProjectSite::reGet(),
                    u"Reget's Homepage"_s);
     QLabel* note = wrappedText(page, "lblNVManager",
                                u"Go to the NV homepage to download the NVManager component."_s);
@@ -98,23 +98,27 @@ QWidget* AboutPages::credits(QWidget* parent) {
         u"Qt 6 (Core, Gui, Widgets): GNU Lesser General Public License version 3. Harvex2 "
         "uses the Qt libraries installed on the system, which can be replaced by any "
         "compatible build.\n"
-        "GNU C++ Library: GNU General Public License version 3 with the GCC Runtime Library "
-        "Exception.\n"
-        "Qt in turn uses FreeType, HarfBuzz, ICU, PCRE2, zlib and libpng, each under its "
-        "own free licence."_s));
+        "libcurl: the curl licence, an MIT-style licence.\n"
+        "JSON for Modern C++ (nlohmann-json): MIT License.\n"
+        "libglvnd (libGLX, libOpenGL), which Qt draws through: MIT License.\n"
+        "GNU C++ Library and GCC runtime: GNU General Public License version 3 with the GCC "
+        "Runtime Library Exception.\n"
+        "GNU C Library: GNU Lesser General Public License version 2.1.\n"
+        "These in turn use FreeType, HarfBuzz, ICU, PCRE2, OpenSSL, nghttp2, zlib, libpng and "
+        "others, each under its own free licence."_s));
     column->addStretch();
     return page;
 }
 
-QWidget* AboutPages::contact(platform::Shell& shell, QWidget* parent) {
+QWidget* AboutPages::contact(const core::DesktopOpener& opener, QWidget* parent) {
     QWidget* page = makePage("tabContact", parent);
     makeBold(*AboutLayout::addLabel(page, "lblMaker", u"Quillfern Software"_s, {16, 16}));
     const QLabel* web = AboutLayout::addLabel(page, "lblWeb", u"Web:"_s, {16, 40});
     const QLabel* write = AboutLayout::addLabel(page, "lblWrite", u"Write to us:"_s, {16, 62});
     const int column = AboutLayout::columnAfter({web, write});
-    addAddressLink(page, shell, "lnkMakerHomepage", {column, 40}, core::ProjectSite::home(),
+    addAddressLink(page, opener, "lnkMakerHomepage", {column, 40}, core::ProjectSite::home(),
                    u"Harvex2's homepage"_s);
-    addAddressLink(page, shell, "lnkContact", {column, 62}, core::ProjectSite::contact(),
+    addAddressLink(page, opener, "lnkContact", {column, 62}, core::ProjectSite::contact(),
                    u"Questions, bug reports and ideas"_s);
     QLabel* note = wrappedText(page, "lblFree",
                                u"Harvex2 is free to use and to share. Questions, bug reports "

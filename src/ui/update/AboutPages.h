@@ -2,8 +2,8 @@
 
 class QWidget;
 
-namespace harvex2::platform {
-class Shell;
+namespace harvex2::core {
+class DesktopOpener;
 }
 
 namespace harvex2::ui {
@@ -13,9 +13,9 @@ namespace harvex2::ui {
 class AboutPages {
 public:
     static QWidget* about(QWidget* parent);
-    static QWidget* homepages(platform::Shell& shell, QWidget* parent);
+    static QWidget* homepages(const core::DesktopOpener& opener, QWidget* parent);
     static QWidget* credits(QWidget* parent);
-    static QWidget* contact(platform::Shell& shell, QWidget* parent);
+    static QWidget* contact(const core::DesktopOpener& opener, QWidget* parent);
 };
 
 } // namespace harvex2::ui

@@ -189,7 +189,8 @@ TEST_F(SequenceActionsTest, TestFillsOnlyThePreview) {
 
 TEST_F(SequenceActionsTest, LongSeriesLetEventsThroughAndRefuseASecondRun) {
     core::SequenceActions often{{dialog, prompts, events, store, settings, links, adding, urlBox,
-                                 dirBox, std::chrono::milliseconds(0)}};
+                                 dirBox,
+                                 core::RepaintPace(core::RepaintPace::Clock::duration::zero())}};
     fields.end = "100000";
     fields.nv = false;
     events.onProcess = [&] {

@@ -117,34 +117,35 @@ TEST_F(TDirectUpdateTest, AnythingShortOfACompleteRecordIsNotInstalled) {
     EXPECT_FALSE(machine.keyExists(TDirectUpdate::kRecordKey));
 }
 
-TEST_F(TDirectUpdateTest, LaunchQuotesTheEngineAndAnExistingDescriptor) {
+TEST_F(TDirectUpdateTest, LaunchGivesTheEngineAnExistingDescriptorAndItsParameters) {
     const std::string descriptor = folder.makeFile("My Programs/harvex.duf");
-    const std::string quoted = '"' + exec() + '"';
+    using Words = std::vector<std::string>;
     const struct {
         std::string duf;
         std::string params;
-        std::string line;
+        std::vector<Words> programs;
     } cases[] = {
-        {descriptor, "", quoted + " \"" + descriptor + "\" "},
-        {descriptor, "-silent", quoted + " \"" + descriptor + "\" -silent"},
-        {folder.file("My Programs/missing.duf"), "", quoted + " "},
-        {"", "", quoted + " "},
-        {"", "-a -b", quoted + " -a -b"},
+        {descriptor, "", {{exec(), descriptor}}},
+        {descriptor, "-silent 'two words'", {{exec(), descriptor, "-silent", "two words"}}},
+        {folder.file("My Programs/missing.duf"), "", {{exec()}}},
+        {"", "-a -b", {{exec(), "-a", "-b"}}},
+        // Parameters a shell would refuse start nothing.
+        {descriptor, "-a 'open", {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.duf + " " + c.params);
         TDirectUpdate update = make();
         update.setDufFilename(c.duf);
         update.setExecParams(c.params);
-        shell.started.clear();
+        shell.programs.clear();
         update.Launch();
-        EXPECT_EQ(shell.started, std::vector<std::string>{c.line}) << c.duf << c.params;
+        EXPECT_EQ(shell.programs, c.programs);
     }
 }
 
 TEST_F(TDirectUpdateTest, UpdateEngineStartsTheSelfUpdate) {
     make().UpdateEngine();
-    EXPECT_EQ(shell.started, std::vector<std::string>{'"' + exec() + "\" /UF"});
+    EXPECT_EQ(shell.programs, (std::vector<std::vector<std::string>>{{exec(), "/UF"}}));
 }
 
 TEST_F(TDirectUpdateTest, NothingStartsOnceTheEngineIsGone) {
@@ -153,7 +154,7 @@ TEST_F(TDirectUpdateTest, NothingStartsOnceTheEngineIsGone) {
     test::removeDirectUpdateRecord(machine);
     update.Launch();
     update.UpdateEngine();
-    EXPECT_TRUE(shell.started.empty());
+    EXPECT_TRUE(shell.programs.empty());
     EXPECT_FALSE(update.installed());
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdio>
+#include <exception>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,6 +33,10 @@ pid_t GatedChildren::start(const std::function<void()>& work) {
         int status = released ? 0 : 2;
         try {
             work();
+        } catch (const std::exception& failure) {
+            // The child's own words are all a failing test has to go on.
+            std::fprintf(stderr, "child %d: %s\n", static_cast<int>(::getpid()), failure.what());
+            status = 1;
         } catch (...) {
             status = 1;
         }

@@ -21,12 +21,17 @@ public:
         started.push_back(commandLine);
         return onStart ? onStart(commandLine) : true;
     }
+    bool startProgram(const std::vector<std::string>& words) override {
+        programs.push_back(words);
+        return true;
+    }
 
     bool opens = true;
     // What starting a command does; it succeeds without doing anything unless told.
     std::function<bool(const std::string&)> onStart;
     std::vector<std::pair<std::string, platform::ShowMode>> opened;
     std::vector<std::string> started;
+    std::vector<std::vector<std::string>> programs;
 };
 
 } // namespace harvex2::test

@@ -23,12 +23,17 @@ bool SpawningShell::open(const std::string&, platform::ShowMode) {
 
 bool SpawningShell::startCommand(const std::string& commandLine) {
     started.push_back(commandLine);
-    auto words = platform::CommandWords::split(commandLine);
-    if (!words || words->empty()) {
+    const auto words = platform::CommandWords::split(commandLine);
+    return words && startProgram(*words);
+}
+
+bool SpawningShell::startProgram(const std::vector<std::string>& words) {
+    if (words.empty()) {
         return false;
     }
+    std::vector<std::string> copies = words;
     std::vector<char*> arguments;
-    for (std::string& word : *words) {
+    for (std::string& word : copies) {
         arguments.push_back(word.data());
     }
     arguments.push_back(nullptr);

@@ -19,6 +19,7 @@ public:
 
     bool open(const std::string& pathOrAddress, platform::ShowMode mode) override;
     bool startCommand(const std::string& commandLine) override;
+    bool startProgram(const std::vector<std::string>& words) override;
 
     std::vector<std::string> started;
 

@@ -1,6 +1,8 @@
 #include "SequenceFixture.h"
 
 #include "ui/sequence/SequenceWindows.h"
+#include "ui/shell/AppServices.h"
+#include "ui/shell/WindowCatalog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -26,9 +28,23 @@ std::unique_ptr<QWidget> makeFakeBrowser(ui::AppServices&) {
     return std::make_unique<FakeDirectoryBrowser>();
 }
 
+// A run lets the windows repaint at every chance it offers, however fast the machine makes
+// the URLs: the clock moves one pace on at each reading.
+std::unique_ptr<QWidget> makeSteppedSequentialDialog(ui::AppServices& services) {
+    auto* adding = static_cast<FakeAddingDialog*>(services.windows->window(ui::WindowSlot::Adding));
+    using core::SequenceRunner;
+    core::RepaintPace pace(SequenceRunner::kInterval,
+                           [now = core::RepaintPace::Clock::time_point()]() mutable {
+                               return now += SequenceRunner::kInterval;
+                           });
+    return std::make_unique<ui::SequentialDialog>(services, *adding, std::move(pace),
+                                                  services.mainWindow);
+}
+
 constexpr ui::WindowEntry kSequenceWindows[] = {
     {ui::WindowSlot::Adding, "Adding ", ui::SplashLine::First, &makeFakeAdding},
-    {ui::WindowSlot::Sequential, "Sequential ", ui::SplashLine::First, &ui::makeSequentialDialog},
+    {ui::WindowSlot::Sequential, "Sequential ", ui::SplashLine::First,
+     &makeSteppedSequentialDialog},
     {ui::WindowSlot::BrowseDir, "BrowseDir ", ui::SplashLine::First, &makeFakeBrowser},
     {ui::WindowSlot::SettingsList, "LoadSettings ", ui::SplashLine::Second,
      &ui::makeSettingsListDialog},

@@ -155,6 +155,23 @@ TEST_F(LinkListViewTest, EntriesShowTheirSingleBytesAndALongOneCut) {
     EXPECT_EQ(links.textAt(11), huge);
 }
 
+// A long link is cut in its middle, where the view elides, so its file name stays in
+// sight; the list never scrolls sideways.
+TEST_F(LinkListViewTest, ALongLinkIsCutInTheMiddleWithinTheViewsWidth) {
+    // The first row is the one a list of rows of one size measures.
+    links.clear();
+    links.append("http://host/" + std::string(400, 'd') + "/file.zip");
+    links.append("http://host/a.zip");
+    QCoreApplication::processEvents();
+    for (const int width : {300, 500}) {
+        view.resize(width, 400);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(view.horizontalScrollBar()->maximum(), 0);
+        EXPECT_LE(view.visualRect(model.index(0)).right(), view.viewport()->width());
+    }
+    EXPECT_EQ(view.textElideMode(), Qt::ElideMiddle);
+}
+
 // Every layout visits the whole list. Links arriving one at a time with events processed in
 // between, as a long parse delivers them, once cost one layout each: appending grew with
 // the square of the list.

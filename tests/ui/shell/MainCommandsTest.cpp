@@ -140,6 +140,12 @@ TEST_F(MainCommandsTest, TextFilesOpenFromTheProgramFolderMaximised) {
     EXPECT_EQ(env.shell.opened, (std::vector<std::pair<std::string, ShowMode>>{
                                     {env.folder() + "/readme.txt", ShowMode::Maximised},
                                     {env.folder() + "/history.txt", ShowMode::Maximised}}));
+    env.shell.opens = false;
+    env.prompts.expectMessage(MessageIcon::Information, "Harvex2",
+                              "No program could be started to show the file. It is:\n" +
+                                  env.folder() + "/readme.txt",
+                              {MessageButton::Ok}, MessageButton::Ok);
+    action("Readme1")->trigger();
 }
 
 TEST_F(MainCommandsTest, CommandsOfOtherWindowsGoToTheirHooks) {

@@ -160,6 +160,31 @@ TEST_F(OptionsDialogTest, ProgramRadiosShowAndHideTheNetVampireGroup) {
     });
 }
 
+// Choosing a target shows its own settings below; nothing above them moves away from the
+// pointer that chose it.
+TEST_F(OptionsDialogTest, TheRadiosStayInPlaceWhicheverTargetIsChosen) {
+    const char* radios[] = {"optNetVampire", "optNetVampire3", "optReGet", "optAria2",
+                            "optTidy1",      "optTidy2",       "optTidy3"};
+    const auto places = [&] {
+        std::vector<QRect> rects;
+        for (const char* name : radios) {
+            auto* radio = control<QRadioButton>(name);
+            rects.emplace_back(radio->mapTo(dialog(), QPoint(0, 0)), radio->size());
+        }
+        return rects;
+    };
+    withOptions([&] {
+        showTab(1);
+        const std::vector<QRect> first = places();
+        for (const char* target : {"optAria2", "optReGet", "optNetVampire3", "optNetVampire"}) {
+            SCOPED_TRACE(target);
+            click(target);
+            EXPECT_EQ(places(), first);
+        }
+        pressKey(Qt::Key_Escape);
+    });
+}
+
 TEST_F(OptionsDialogTest, JobFilesDisableKeepingAddedEntriesAndFallBackToDontTidy) {
     withOptions([this] {
         showTab(1);

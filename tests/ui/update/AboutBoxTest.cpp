@@ -5,10 +5,12 @@
 #include "support/ui/UiTestServices.h"
 #include "ui/update/DirectUpdatePage.h"
 
+#include <algorithm>
 #include <memory>
 
 #include <QLabel>
 #include <QLocale>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -103,8 +105,8 @@ TEST_F(AboutBoxTest, AnInstalledEngineShowsItsVersionAndCanBeUpdated) {
     EXPECT_EQ(value(), u"2.1");
     EXPECT_EQ(usable(), "+-+");
     click("btnUpdateDU");
-    EXPECT_EQ(env.shell.started,
-              std::vector<std::string>{"\"" + engineFolder() + "/directupdate\" /UF"});
+    EXPECT_EQ(env.shell.programs,
+              (std::vector<std::vector<std::string>>{{engineFolder() + "/directupdate", "/UF"}}));
 }
 
 TEST_F(AboutBoxTest, RefreshFollowsTheEngineComingAndGoing) {
@@ -112,7 +114,7 @@ TEST_F(AboutBoxTest, RefreshFollowsTheEngineComingAndGoing) {
     test::removeDirectUpdateRecord(env.machineStore);
     // Still offered until the next refresh, but the engine is checked again and not found.
     click("btnUpdateDU");
-    EXPECT_TRUE(env.shell.started.empty());
+    EXPECT_TRUE(env.shell.programs.empty());
 
     click("btnRefreshDU");
     EXPECT_EQ(value(), u"NOT INSTALLED");
@@ -169,13 +171,64 @@ TEST_F(AboutBoxTest, LinksOpenTheirAddresses) {
               core::ProjectSite::netVampire());
     EXPECT_EQ(child<QLabel>("lnkRGHomepage")->text().toStdString(), core::ProjectSite::reGet());
 
-    // Only the update engine's links give the address in a box when the desktop fails.
+    // Without a browser, a box gives the address to copy.
     env.shell.opens = false;
+    env.prompts.expectMessage(MessageIcon::Information, "Harvex2",
+                              "No web browser could be started. The address is:\n" +
+                                  core::ProjectSite::netVampire(),
+                              {MessageButton::Ok}, MessageButton::Ok);
     click("lnkNVHomepage");
     env.prompts.expectMessage(MessageIcon::None, "Harvex2",
                               "Please download : \r\n" + core::ProjectSite::directUpdateDownload(),
                               {MessageButton::Ok, MessageButton::Cancel}, MessageButton::Ok);
     click("lnkDownloadDU");
+}
+
+// The libraries the program file names, as the loader reads them.
+QStringList linkedLibraries() {
+    QProcess objdump;
+    objdump.start(u"objdump"_s, {u"-p"_s, QStringLiteral(HARVEX2_GUI_BINARY)});
+    EXPECT_TRUE(objdump.waitForFinished());
+    QStringList libraries;
+    for (const QString& line :
+         QString::fromLocal8Bit(objdump.readAllStandardOutput()).split(u'\n')) {
+        const QStringList words = line.simplified().split(u' ');
+        if (words.size() == 2 && words[0] == u"NEEDED"_s) {
+            libraries << words[1];
+        }
+    }
+    return libraries;
+}
+
+TEST_F(AboutBoxTest, TheCreditsNameEveryLinkedLibraryWithItsLicence) {
+    const struct {
+        QString library;
+        QString credit; // empty: no part of the program as users run it
+    } credits[] = {
+        {u"libQt6"_s, u"Qt 6 (Core, Gui, Widgets): GNU Lesser General Public License"_s},
+        {u"libcurl."_s, u"libcurl: the curl licence"_s},
+        {u"libGLX."_s, u"libglvnd (libGLX, libOpenGL), which Qt draws through: MIT License"_s},
+        {u"libOpenGL."_s, u"libglvnd (libGLX, libOpenGL), which Qt draws through: MIT License"_s},
+        {u"libstdc++."_s, u"GNU C++ Library and GCC runtime: GNU General Public License"_s},
+        {u"libgcc_s."_s, u"GNU C++ Library and GCC runtime: GNU General Public License"_s},
+        {u"libc."_s, u"GNU C Library: GNU Lesser General Public License"_s},
+        {u"libm."_s, u"GNU C Library: GNU Lesser General Public License"_s},
+        {u"libasan."_s, {}},
+        {u"libubsan."_s, {}},
+    };
+    open();
+    const QString text = child<QLabel>("lblLibraryList")->text();
+    // A header-only library leaves no name in the program file.
+    EXPECT_TRUE(text.contains(u"JSON for Modern C++ (nlohmann-json): MIT License"_s));
+    const QStringList libraries = linkedLibraries();
+    EXPECT_TRUE(libraries.contains(u"libcurl.so.4"_s)) << libraries.join(u' ').toStdString();
+    for (const QString& library : libraries) {
+        SCOPED_TRACE(library.toStdString());
+        const auto credit = std::ranges::find_if(
+            credits, [&](const auto& entry) { return library.startsWith(entry.library); });
+        ASSERT_NE(credit, std::end(credits)) << "not credited";
+        EXPECT_TRUE(text.contains(credit->credit));
+    }
 }
 
 // Every text is whole inside its page: nothing runs past its parent, into a neighbour, or

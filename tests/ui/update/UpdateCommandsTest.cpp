@@ -47,13 +47,13 @@ protected:
 
 TEST_F(UpdateCommandsTest, TheEngineGetsTheDescriptorBesideTheProgramWhenThereIsOne) {
     installEngine();
-    const std::string engine = "\"" + engineFolder() + "/directupdate\"";
+    const std::string engine = engineFolder() + "/directupdate";
     action("Checkfornewversion1")->trigger();
     const std::string descriptor = env.folder() + "/harvex.duf";
     test::TempFolder::write(descriptor, "");
     action("Checkfornewversion1")->trigger();
-    EXPECT_EQ(env.shell.started,
-              (std::vector<std::string>{engine + " ", engine + " \"" + descriptor + "\" "}));
+    EXPECT_EQ(env.shell.programs,
+              (std::vector<std::vector<std::string>>{{engine}, {engine, descriptor}}));
 }
 
 TEST_F(UpdateCommandsTest, WithoutTheEngineTheWarningLeadsToTheDirectUpdateTab) {
@@ -61,7 +61,7 @@ TEST_F(UpdateCommandsTest, WithoutTheEngineTheWarningLeadsToTheDirectUpdateTab) 
                               "DirectUpdate is not installed.", {MessageButton::Ok},
                               MessageButton::Ok);
     EXPECT_EQ(aboutTabOf("Checkfornewversion1"), AboutBox::Tab::DirectUpdate);
-    EXPECT_TRUE(env.shell.started.empty());
+    EXPECT_TRUE(env.shell.programs.empty());
 }
 
 TEST_F(UpdateCommandsTest, EveryAboutIsANewBoxOnItsFirstTab) {

@@ -50,6 +50,27 @@ TEST_F(UpdateEngineLaunchTest, TheEngineReceivesTheDescriptorAndItsParameters) {
     EXPECT_EQ(started(), exec + "\n");
 }
 
+// Quotes and blanks in a recorded folder or a descriptor's path are part of the name: they
+// must neither start another program nor keep the engine from starting.
+TEST_F(UpdateEngineLaunchTest, OddCharactersInThePathsReachTheEngineAsTheyStand) {
+    for (const std::string name : {R"(evil" "-c)", R"(it's \"q\")", "$HOME `id` *"}) {
+        SCOPED_TRACE(name);
+        const std::string odd = folder.file(name);
+        test::makeFakeEngine(odd, "directupdate");
+        test::DirectUpdateRecord record;
+        record.path = odd;
+        test::recordDirectUpdate(machine, record);
+        const std::string oddDescriptor = folder.makeFile(name + ".duf");
+        update.setDufFilename(oddDescriptor);
+        update.Launch();
+        EXPECT_EQ(test::takeEngineRecord(odd).value_or("(not started)"),
+                  odd + "/directupdate\n[" + oddDescriptor + "]\n");
+        update.UpdateEngine();
+        EXPECT_EQ(test::takeEngineRecord(odd).value_or("(not started)"),
+                  odd + "/directupdate\n[/UF]\n");
+    }
+}
+
 TEST_F(UpdateEngineLaunchTest, TheEngineUpdatesItself) {
     update.UpdateEngine();
     EXPECT_EQ(started(), exec + "\n[/UF]\n");
