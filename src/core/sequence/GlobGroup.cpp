@@ -1,5 +1,6 @@
 #include "core/sequence/GlobGroup.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace harvex2::core {
@@ -38,6 +39,20 @@ void GlobGroup::appendValue(std::uint64_t index, std::string& out) const {
         out.append(width_ - length, '0');
     }
     out.append(digits, length);
+}
+
+std::size_t GlobGroup::longestValue() const {
+    std::size_t longest = 0;
+    if (!isNumbers()) {
+        for (const std::string& item : items_) {
+            longest = std::max(longest, item.size());
+        }
+        return longest;
+    }
+    // Numbers only grow, so the last one is the widest.
+    std::string last;
+    appendValue(count_ == 0 ? 0 : count_ - 1, last);
+    return last.size();
 }
 
 } // namespace harvex2::core

@@ -20,6 +20,7 @@ public:
     std::uint64_t count() const { return isNumbers() ? count_ : items_.size(); }
     // Appends the value at `index`, below count().
     void appendValue(std::uint64_t index, std::string& out) const;
+    std::size_t longestValue() const;
 
 private:
     bool isNumbers() const { return items_.empty(); }

@@ -25,6 +25,14 @@ void GlobTemplate::urlAt(std::uint64_t index, std::string& out) const {
     }
 }
 
+std::uint64_t GlobTemplate::longestUrl() const {
+    std::uint64_t longest = 0;
+    for (const GlobGroup& piece : pieces_) {
+        longest += piece.longestValue();
+    }
+    return longest;
+}
+
 std::vector<std::string> GlobTemplate::countersAt(std::uint64_t index) const {
     std::vector<std::string> counters;
     ValueIndexes values;

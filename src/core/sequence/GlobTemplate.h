@@ -27,6 +27,7 @@ public:
 
     std::uint64_t count() const override { return count_; }
     void urlAt(std::uint64_t index, std::string& out) const override;
+    std::uint64_t longestUrl() const override;
     // The value each counter has in the URL at `index`, in the order of the counters.
     std::vector<std::string> countersAt(std::uint64_t index) const;
 

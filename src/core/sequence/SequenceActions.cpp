@@ -10,6 +10,7 @@
 #include "platform/ConversionError.h"
 #include "platform/ErrorBox.h"
 
+#include <new>
 #include <string>
 
 namespace harvex2::core {
@@ -63,7 +64,19 @@ std::unique_ptr<SequenceSeries> SequenceActions::plan(const SequenceFields& fiel
                             " numbers; a series can hold at most " + std::to_string(kMaxNumbers) +
                             ".");
     }
+    refuseBeyondByteCap(*plan, fields.downloadDir);
     return plan;
+}
+
+// Each URL is held whole, and beside it the file it is saved as when a folder is given.
+void SequenceActions::refuseBeyondByteCap(const SequenceSeries& series,
+                                          const std::string& directory) {
+    const std::uint64_t longest = series.longestUrl();
+    const std::uint64_t perUrl = directory.empty() ? longest : 2 * longest + directory.size();
+    if (perUrl != 0 && series.count() > kMaxBytes / perUrl) {
+        throw SequenceError("The series would make more than " + std::to_string(kMaxBytes >> 20) +
+                            " MB of links; make it shorter or split it.");
+    }
 }
 
 // Every field is read before the first URL is made, so a failure leaves every target as
@@ -142,6 +155,8 @@ bool SequenceActions::attempt(const std::function<void()>& work) {
         platform::showErrorBox(parts_.prompts, failure.what());
     } catch (const platform::ConversionError& failure) {
         platform::showErrorBox(parts_.prompts, failure.what());
+    } catch (const std::bad_alloc&) {
+        platform::showErrorBox(parts_.prompts, "Not enough memory to make the series.");
     }
     return false;
 }

@@ -41,6 +41,8 @@ public:
     // Views count their rows in int and every row is held in memory: a longer series is
     // refused before it begins.
     static constexpr std::uint64_t kMaxNumbers = 10'000'000;
+    // Long templates times many numbers would exhaust memory long before the count cap.
+    static constexpr std::uint64_t kMaxBytes = std::uint64_t{1} << 30;
     // A bracket template of more URLs than this is added only when the user agrees.
     static constexpr std::uint64_t kAskAbove = 10'000;
 
@@ -77,6 +79,7 @@ private:
     void askToCopyDirectory(const std::string& directory);
     void saveHistories();
     // Runs `work`; a series that cannot be made is reported and gives false.
+    static void refuseBeyondByteCap(const SequenceSeries& series, const std::string& directory);
     bool attempt(const std::function<void()>& work);
 
     SequenceParts parts_;

@@ -3,6 +3,8 @@
 #include "core/sequence/SequenceError.h"
 #include "platform/IntegerText.h"
 
+#include <algorithm>
+
 namespace harvex2::core {
 
 namespace {
@@ -54,6 +56,19 @@ std::optional<std::string> SequencePlan::example(const SequenceFields& fields) {
     SequenceTemplate(fields.url, *marker)
         .compose(NumberPadding(*positions).format(*start, digits), url);
     return url;
+}
+
+// A number's text grows with its distance from zero, which is greatest at either end of
+// the range.
+std::uint64_t SequencePlan::longestUrl() const {
+    if (count() == 0) {
+        return 0;
+    }
+    std::string url;
+    urlAt(0, url);
+    const std::size_t first = url.size();
+    urlAt(count() - 1, url);
+    return std::max(first, url.size());
 }
 
 } // namespace harvex2::core

@@ -28,6 +28,7 @@ public:
 
     // Replaces `out` with the URL of the index-th number.
     void urlAt(std::uint64_t index, std::string& out) const override;
+    std::uint64_t longestUrl() const override;
     std::uint64_t progressMaximum() const override { return range_.progressMaximum(); }
     std::uint64_t progressAfter(std::uint64_t urlsDone) const override {
         return range_.progressAfter(urlsDone);

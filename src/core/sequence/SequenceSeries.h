@@ -13,6 +13,8 @@ public:
     virtual std::uint64_t count() const = 0;
     // Replaces `out` with the URL at `index`, below count().
     virtual void urlAt(std::uint64_t index, std::string& out) const = 0;
+    // The length of the longest URL of the series, found without making them all.
+    virtual std::uint64_t longestUrl() const = 0;
     virtual std::uint64_t progressMaximum() const { return count(); }
     virtual std::uint64_t progressAfter(std::uint64_t urlsDone) const { return urlsDone; }
 };

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <sys/wait.h>
+#include <tuple>
 #include <vector>
 
 #include <gmock/gmock.h>
@@ -163,16 +164,19 @@ TEST(GlobTemplate, RefusalsNameTheirPosition) {
     }
 }
 
-TEST(GlobTemplate, CountsWithoutExpanding) {
-    const std::vector<std::pair<std::string, std::uint64_t>> cases = {
-        {"x", 1},
-        {"[1-1000000000]", 1'000'000'000},
-        {"[0-10:3]{a,b}[a-c]", 24},
-        {"[0-9223372036854775807]", GlobTemplate::kMaxCount},
-        {"[1-4294967296][1-2147483648]", GlobTemplate::kMaxCount},
+TEST(GlobTemplate, CountsAndMeasuresWithoutExpanding) {
+    const std::vector<std::tuple<std::string, std::uint64_t, std::uint64_t>> cases = {
+        {"x", 1, 1},
+        {"[1-1000000000]", 1'000'000'000, 10},
+        {"[0-10:3]{a,bbb}[a-c]", 24, 5},
+        {"h/[001-100:7]", 15, 5},
+        {"[0-9223372036854775807]", GlobTemplate::kMaxCount, 19},
+        {"[1-4294967296][1-2147483648]", GlobTemplate::kMaxCount, 20},
     };
-    for (const auto& [glob, count] : cases) {
-        EXPECT_EQ(GlobTemplate::parse(glob).count(), count) << glob;
+    for (const auto& [glob, count, longest] : cases) {
+        const GlobTemplate parsed = GlobTemplate::parse(glob);
+        EXPECT_EQ(parsed.count(), count) << glob;
+        EXPECT_EQ(parsed.longestUrl(), longest) << glob;
     }
     EXPECT_THROW(GlobTemplate::parse("[0-9223372036854775808]"), GlobError);
 }

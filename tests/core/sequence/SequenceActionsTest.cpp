@@ -146,6 +146,12 @@ TEST_F(SequenceActionsTest, RefusedSeriesAddNothingAndRememberNothing) {
          "Step must be 1 or more, not 0."},
         {[](core::SequenceFields& f) { f.end = "10000001"; }, MessageIcon::Error,
          "The range holds 10000001 numbers; a series can hold at most 10000000."},
+        {[](core::SequenceFields& f) {
+             f.url = std::string(32766, 'a') + "|";
+             f.end = "100000";
+         },
+         MessageIcon::Error,
+         "The series would make more than 1024 MB of links; make it shorter or split it."},
     };
     for (const bool nv : {true, false}) {
         for (const auto& refused : cases) {
