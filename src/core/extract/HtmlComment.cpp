@@ -1,18 +1,10 @@
 #include "core/extract/HtmlComment.h"
 
+#include "core/extract/HtmlBytes.h"
+
 #include <algorithm>
-#include <cstring>
 
 namespace harvex2::core {
-
-namespace {
-
-const char* findByte(const char* p, const char* end, char wanted) {
-    const void* hit = std::memchr(p, wanted, static_cast<std::size_t>(end - p));
-    return hit ? static_cast<const char*>(hit) : end;
-}
-
-} // namespace
 
 void HtmlComment::begin(bool declaration, bool keep) {
     state_ = declaration ? State::Declaration : State::Start;
@@ -23,7 +15,7 @@ void HtmlComment::begin(bool declaration, bool keep) {
 
 const char* HtmlComment::read(const char* p, const char* end) {
     if (state_ == State::Declaration) {
-        p = findByte(p, end, '>');
+        p = html::findByte(p, end, '>');
         ended_ = p != end;
         return ended_ ? p + 1 : end;
     }
@@ -52,7 +44,7 @@ const char* HtmlComment::read(const char* p, const char* end) {
 
 // Plain text up to the next dash, which may begin the end.
 const char* HtmlComment::readText(const char* p, const char* end) {
-    const char* dash = findByte(p, end, '-');
+    const char* dash = html::findByte(p, end, '-');
     keep(p, dash == end ? end : dash + 1);
     if (dash == end) {
         return end;

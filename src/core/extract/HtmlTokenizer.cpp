@@ -7,15 +7,6 @@
 
 namespace harvex2::core {
 
-namespace {
-
-const char* findByte(const char* p, const char* end, char wanted) {
-    const void* hit = std::memchr(p, wanted, static_cast<std::size_t>(end - p));
-    return hit ? static_cast<const char*>(hit) : end;
-}
-
-} // namespace
-
 void HtmlTokenizer::want(std::uint16_t attributes, bool comments) {
     attributes_.want(attributes);
     wantComments_ = comments;
@@ -37,12 +28,13 @@ void HtmlTokenizer::feed(const char* p, const char* end) {
 const char* HtmlTokenizer::step(const char* p, const char* end) {
     switch (state_) {
     case State::Data:
-        p = findByte(p, end, '<');
-        if (p != end) {
-            state_ = State::TagOpen;
-            ++p;
+        p = html::findByte(p, end, '<');
+        if (p == end) {
+            return p;
         }
-        return p;
+        // The tag is read at once, not after another turn through the states.
+        state_ = State::TagOpen;
+        return ++p == end ? p : tagOpen(p, end);
     case State::TagOpen:
     case State::EndTagOpen:
         return tagOpen(p, end);
@@ -68,7 +60,8 @@ const char* HtmlTokenizer::tagOpen(const char* p, const char* end) {
     }
     if (!endTag && (*p == '!' || *p == '/')) {
         state_ = *p == '!' ? State::MarkupOpen : State::EndTagOpen;
-        return p + 1;
+        ++p;
+        return p == end || state_ == State::MarkupOpen ? p : tagOpen(p, end);
     }
     if (endTag && *p == '>') {
         state_ = State::Data;
@@ -88,8 +81,12 @@ const char* HtmlTokenizer::tagOpen(const char* p, const char* end) {
 // back to them for every part. A tag cut by the end of the piece is read again from its
 // name by the states.
 const char* HtmlTokenizer::wholeTag(const char* start, const char* end) {
-    const char* p = html::findStop(start, end, html::kTagName);
-    name_.append(start, p);
+    const char* p = html::findStop<html::kTagName>(start, end);
+    // An end tag's name matters to no one: its attributes are dropped, and the text
+    // elements find their own end.
+    if (!endTag_) {
+        name_.append(start, p);
+    }
     while (p != end) {
         // Before an attribute, a "/" counts as a blank unless a ">" follows it.
         p = html::skip(p, end, html::kSpace | html::kSlash);
@@ -102,13 +99,11 @@ const char* HtmlTokenizer::wholeTag(const char* start, const char* end) {
         }
         // The first character of a name may be "=".
         const char* name = p;
-        p = html::findStop(p + 1, end, html::kAttributeName);
+        p = html::findStop<html::kAttributeName>(p + 1, end);
         if (p == end) {
             break;
         }
-        attribute_.clear();
-        attribute_.append(name, p);
-        endAttributeName();
+        attributes_.beginAttribute(std::string_view(name, static_cast<std::size_t>(p - name)));
         p = html::skip(p, end, html::kSpace);
         if (p == end || *p != '=') {
             continue;
@@ -125,7 +120,8 @@ const char* HtmlTokenizer::wholeTag(const char* start, const char* end) {
 // A value whole in this piece; `end` when it is not.
 const char* HtmlTokenizer::wholeValue(const char* p, const char* end) {
     const bool quoted = *p == '"' || *p == '\'';
-    const char* stop = quoted ? findByte(p + 1, end, *p) : html::findStop(p, end, html::kUnquoted);
+    const char* stop =
+        quoted ? html::findByte(p + 1, end, *p) : html::findStop<html::kUnquoted>(p, end);
     if (stop == end) {
         return end;
     }
@@ -202,7 +198,7 @@ const char* HtmlTokenizer::stepValue(const char* p, const char* end) {
 }
 
 const char* HtmlTokenizer::tagName(const char* p, const char* end) {
-    const char* stop = html::findStop(p, end, html::kTagName);
+    const char* stop = html::findStop<html::kTagName>(p, end);
     name_.append(p, stop);
     if (stop != end) {
         state_ = State::BeforeAttributeName;
@@ -211,7 +207,7 @@ const char* HtmlTokenizer::tagName(const char* p, const char* end) {
 }
 
 const char* HtmlTokenizer::attributeName(const char* p, const char* end) {
-    const char* stop = html::findStop(p, end, html::kAttributeName);
+    const char* stop = html::findStop<html::kAttributeName>(p, end);
     attribute_.append(p, stop);
     if (stop == end) {
         return end;
@@ -222,7 +218,7 @@ const char* HtmlTokenizer::attributeName(const char* p, const char* end) {
 }
 
 const char* HtmlTokenizer::quotedValue(const char* p, const char* end, char quote) {
-    const char* close = findByte(p, end, quote);
+    const char* close = html::findByte(p, end, quote);
     attributes_.appendValue(p, close);
     if (close == end) {
         return end;
@@ -233,7 +229,7 @@ const char* HtmlTokenizer::quotedValue(const char* p, const char* end, char quot
 }
 
 const char* HtmlTokenizer::unquotedValue(const char* p, const char* end) {
-    const char* stop = html::findStop(p, end, html::kUnquoted);
+    const char* stop = html::findStop<html::kUnquoted>(p, end);
     attributes_.appendValue(p, stop);
     if (stop == end) {
         return end;

@@ -2,8 +2,6 @@
 
 #include "core/extract/HtmlBytes.h"
 
-#include <cstring>
-
 namespace harvex2::core {
 
 void RawTextEnd::NameMatch::add(char letter) {
@@ -53,11 +51,11 @@ const char* RawTextEnd::find(const char* p, const char* end) {
     }
     while (p != end) {
         if (state_ == State::Text) {
-            const void* open = std::memchr(p, '<', static_cast<std::size_t>(end - p));
-            if (!open) {
+            p = html::findByte(p, end, '<');
+            if (p == end) {
                 return end;
             }
-            p = static_cast<const char*>(open) + 1;
+            ++p;
             state_ = State::LessThan;
             continue;
         }

@@ -1,6 +1,7 @@
 #include "core/extract/TagAttributes.h"
 
 #include "core/extract/CharacterReferences.h"
+#include "core/extract/HtmlBytes.h"
 
 namespace harvex2::core {
 
@@ -23,6 +24,27 @@ constexpr NamedAttribute kAttributes[] = {
     {"data-srcset", LinkAttribute::DataSrcset},
 };
 
+constexpr std::uint32_t kKnownLengths = [] {
+    std::uint32_t lengths = 0;
+    for (const NamedAttribute& known : kAttributes) {
+        lengths |= 1u << known.name.size();
+    }
+    return lengths;
+}();
+
+// Whether `name`, in any case, is `known`, which is in lower case.
+bool sameName(std::string_view name, std::string_view known) {
+    if (name.size() != known.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (html::toLower(name[i]) != known[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 void TagAttributes::beginTag(bool keep) {
@@ -34,8 +56,12 @@ void TagAttributes::beginTag(bool keep) {
 
 void TagAttributes::beginAttribute(std::string_view name) {
     capturing_ = false;
+    // Most attributes are none the reader knows, and their length alone tells.
+    if (name.size() >= 32 || (kKnownLengths & (1u << name.size())) == 0) {
+        return;
+    }
     for (const NamedAttribute& known : kAttributes) {
-        if (known.name != name) {
+        if (!sameName(name, known.name)) {
             continue;
         }
         const std::uint16_t bit = bitOf(known.attribute);

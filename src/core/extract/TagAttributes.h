@@ -19,7 +19,7 @@ public:
 
     // A new tag; `keep` is false for an end tag, whose attributes a browser drops.
     void beginTag(bool keep);
-    // An attribute of this name (lower case) begins; `name` is empty for none the reader
+    // An attribute of this name (any case) begins; `name` is empty for none the reader
     // knows.
     void beginAttribute(std::string_view name);
     void appendValue(const char* p, const char* end) {
