@@ -52,7 +52,7 @@ bool MultipleParse::parseFile(const std::string& path, BaseUrlMethod method) {
     }
 
     view_.showStep(MultipleStep::AddLinks);
-    links_.appendAll(std::move(staging));
+    links_.appendAll(std::move(staging), address);
     view_.showStep(MultipleStep::None);
     return true;
 }

@@ -24,7 +24,7 @@ std::string fileNamePart(const std::string& path) {
 // Hands kept links to the link list a piece at a time: one notification per piece keeps a
 // view's cost out of the scan, and the list has caught up whenever the counters are shown.
 // Where the page's address may resolve them, the links wait for the end of the page,
-// since the address may stand anywhere in it.
+// since the address may stand anywhere in it; that address is then their origin.
 class BatchingStats final : public ScanStats {
 public:
     BatchingStats(LinkList& links, ScanStats& stats, bool holdToEnd)
@@ -42,7 +42,7 @@ public:
         }
         if ((event == ScanEvent::Characters && !holdToEnd_) || event == ScanEvent::Finished) {
             const std::size_t size = batch_.size();
-            links_.appendAll(std::exchange(batch_, {}));
+            links_.appendAll(std::exchange(batch_, {}), address_);
             // The next piece most likely holds as many links.
             batch_.reserve(size);
         }

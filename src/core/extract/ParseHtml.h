@@ -16,7 +16,8 @@ namespace harvex2::core {
 // of the link list, follows the counters through `stats` and reports the result on the
 // status bar. A file that cannot be opened is reported in a box, naming it and the reason,
 // and changes nothing. The links of a page that names its own address reach the list once
-// the whole page is read, resolved against it. Returns whether the file was parsed.
+// the whole page is read, resolved against it, with it as their origin. Returns whether the
+// file was parsed.
 bool ParseHTML(const std::string& sourcePath, const ReadingChoice& choice,
                const IgnoreSwitches& switches, LinkList& links, ScanStats& stats,
                platform::Prompts& prompts, platform::StatusBar& statusBar);

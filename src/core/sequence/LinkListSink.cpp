@@ -4,8 +4,24 @@
 
 namespace harvex2::core {
 
+LinkListSink::LinkListSink(LinkList& links, const GlobTemplate* glob) : links_(links) {
+    if (glob) {
+        cursor_.emplace(*glob);
+        if (cursor_->counterCount() == 0) {
+            cursor_.reset();
+        }
+    }
+}
+
 void LinkListSink::append(std::string_view url) {
     pending_.emplace_back(url);
+    if (cursor_) {
+        std::vector<std::string>& counters = pendingCounters_.emplace_back();
+        for (std::size_t n = 0; n < cursor_->counterCount(); ++n) {
+            counters.emplace_back(cursor_->counter(n));
+        }
+        cursor_->next();
+    }
 }
 
 void LinkListSink::flush() {
@@ -15,7 +31,11 @@ void LinkListSink::flush() {
 }
 
 void LinkListSink::finish() {
-    links_.appendAll(std::exchange(pending_, {}));
+    const EntryId first = links_.appendAll(std::exchange(pending_, {}));
+    std::vector<std::vector<std::string>> counters = std::exchange(pendingCounters_, {});
+    for (std::size_t i = 0; i < counters.size(); ++i) {
+        links_.details().counters.set(first + i, std::move(counters[i]));
+    }
 }
 
 } // namespace harvex2::core

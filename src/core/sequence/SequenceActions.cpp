@@ -94,7 +94,7 @@ bool SequenceActions::deliver(const SequenceFields& fields) {
         runner.run(series, rows);
         parts_.adding.run();
     } else {
-        LinkListSink list(parts_.links);
+        LinkListSink list(parts_.links, dynamic_cast<const GlobTemplate*>(&series));
         runner.run(series, list);
         askToCopyDirectory(fields.downloadDir);
     }

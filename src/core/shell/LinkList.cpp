@@ -10,31 +10,29 @@ namespace {
 constexpr std::size_t kMaxRemovalRuns = 64;
 } // namespace
 
-void LinkList::append(std::string text) {
-    const std::size_t index = entries_.size();
-    if (observer_) {
-        observer_->beginAppend(index, index);
-    }
-    entries_.push_back(Entry{std::move(text), false});
-    if (observer_) {
-        observer_->endAppend();
-    }
+EntryId LinkList::append(std::string text, std::string_view origin) {
+    std::vector<std::string> one;
+    one.push_back(std::move(text));
+    return appendAll(std::move(one), origin);
 }
 
-void LinkList::appendAll(std::vector<std::string> texts) {
+EntryId LinkList::appendAll(std::vector<std::string> texts, std::string_view origin) {
+    const EntryId firstId = nextId_;
     if (texts.empty()) {
-        return;
+        return firstId;
     }
     const std::size_t first = entries_.size();
+    const OriginTable::Index originIndex = origins_.intern(origin);
     if (observer_) {
         observer_->beginAppend(first, first + texts.size() - 1);
     }
     for (std::string& text : texts) {
-        entries_.push_back(Entry{std::move(text), false});
+        entries_.push_back(Entry{std::move(text), nextId_++, originIndex, false});
     }
     if (observer_) {
         observer_->endAppend();
     }
+    return firstId;
 }
 
 void LinkList::setChecked(std::size_t index, bool checked) {
@@ -51,6 +49,7 @@ void LinkList::removeAt(std::size_t index) {
     if (observer_) {
         observer_->beginRemove(index, index);
     }
+    dropDetails(index, index + 1);
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
     if (observer_) {
         observer_->endRemove();
@@ -65,8 +64,19 @@ void LinkList::clear() {
         observer_->beginReset();
     }
     entries_.clear();
+    origins_.clear();
+    details_.clear();
     if (observer_) {
         observer_->endReset();
+    }
+}
+
+void LinkList::dropDetails(std::size_t first, std::size_t end) {
+    if (details_.empty()) {
+        return;
+    }
+    for (std::size_t i = first; i < end; ++i) {
+        details_.erase(entries_[i].id);
     }
 }
 
@@ -134,6 +144,7 @@ void LinkList::removeMarked(const std::vector<bool>& marked) {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         if (marked[i]) {
+            dropDetails(i, i + 1);
             continue;
         }
         if (kept != i) {
@@ -160,6 +171,7 @@ void LinkList::removeRuns(const std::vector<bool>& marked) {
             --first;
         }
         observer_->beginRemove(first, end - 1);
+        dropDetails(first, end);
         entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(first),
                        entries_.begin() + static_cast<std::ptrdiff_t>(end));
         observer_->endRemove();

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "core/shell/EntryDetails.h"
+#include "core/shell/OriginTable.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace harvex2::core {
@@ -22,22 +26,35 @@ public:
     virtual void endReset() = 0;
 };
 
-// The harvested links: texts kept exactly as appended, each with a checked flag.
+// The harvested links: texts kept exactly as appended, each with a checked flag, an id of
+// its own and the page it came from. What only some entries carry lives in details().
 class LinkList {
 public:
     struct Entry {
         std::string text;
+        EntryId id = 0;
+        OriginTable::Index origin = OriginTable::kNone;
         bool checked = false;
     };
 
     void setObserver(LinkListObserver* observer) { observer_ = observer; }
 
-    void append(std::string text);
+    // `origin` is the address of the page the link came from, empty when not known.
+    // Returns the new entry's id.
+    EntryId append(std::string text, std::string_view origin = {});
     // Appends in order with one notification, so that a view follows a long run cheaply.
-    void appendAll(std::vector<std::string> texts);
+    // The entries take consecutive ids from the one returned.
+    EntryId appendAll(std::vector<std::string> texts, std::string_view origin = {});
     std::size_t count() const { return entries_.size(); }
     const std::string& textAt(std::size_t index) const { return entries_[index].text; }
     bool checkedAt(std::size_t index) const { return entries_[index].checked; }
+    EntryId idAt(std::size_t index) const { return entries_[index].id; }
+    // Empty when the entry's page is not known.
+    const std::string& originAt(std::size_t index) const {
+        return origins_.at(entries_[index].origin);
+    }
+    EntryDetails& details() { return details_; }
+    const EntryDetails& details() const { return details_; }
     void setChecked(std::size_t index, bool checked);
     void removeAt(std::size_t index);
     void clear();
@@ -61,8 +78,12 @@ private:
     void setAllChecked(bool checked);
     void removeMarked(const std::vector<bool>& marked);
     void removeRuns(const std::vector<bool>& marked);
+    void dropDetails(std::size_t first, std::size_t end);
 
     std::vector<Entry> entries_;
+    OriginTable origins_;
+    EntryDetails details_;
+    EntryId nextId_ = 1;
     LinkListObserver* observer_ = nullptr;
 };
 

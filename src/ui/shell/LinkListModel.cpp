@@ -26,12 +26,21 @@ QVariant LinkListModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return shownLine(links_.textAt(row));
     case Qt::ToolTipRole:
-        return shownText(links_.textAt(row));
+        return toolTip(row);
     case Qt::CheckStateRole:
         return links_.checkedAt(row) ? Qt::Checked : Qt::Unchecked;
     default:
         return {};
     }
+}
+
+QString LinkListModel::toolTip(std::size_t row) const {
+    QString tip = shownText(links_.textAt(row));
+    const std::string& origin = links_.originAt(row);
+    if (!origin.empty()) {
+        tip += QStringLiteral("\nFrom: ") + shownText(origin);
+    }
+    return tip;
 }
 
 bool LinkListModel::setData(const QModelIndex& index, const QVariant& value, int role) {

@@ -7,7 +7,8 @@
 namespace harvex2::ui {
 
 // Shows the core link list to a view: one row per entry with a check box; the text is
-// decoded for display only, and a very long one is shown cut.
+// decoded for display only, and a very long one is shown cut. The tooltip adds the page the
+// link came from.
 class LinkListModel : public QAbstractListModel, private core::LinkListObserver {
     Q_OBJECT
 public:
@@ -22,6 +23,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
+    // The whole link, then the page it came from when known.
+    QString toolTip(std::size_t row) const;
+
     void beginAppend(std::size_t first, std::size_t last) override;
     void endAppend() override;
     void beginRemove(std::size_t first, std::size_t last) override;

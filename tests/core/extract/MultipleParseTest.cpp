@@ -155,6 +155,8 @@ TEST_F(MultipleParseRun, AFileThatNamesItsAddressIsNotAskedForABase) {
     const std::string plain = page("plain.htm", R"(<a href="d">)");
     EXPECT_TRUE(run({named, plain}, BaseUrlMethod::EachFile));
     EXPECT_EQ(texts(), (std::vector<std::string>{"http://site/a/c", "http://asked/d"}));
+    EXPECT_EQ(links.originAt(0), "http://site/a/b/");
+    EXPECT_EQ(links.originAt(1), "");
     EXPECT_TRUE(view.answers.empty());
 }
 

@@ -152,11 +152,15 @@ TEST_F(ParseHtmlRun, ResolvesTheLinksOfAPageThatNamesItsAddressAndSaysSo) {
                                                       "http://site/dir/sub/", "http://host/y"}));
     EXPECT_EQ(status.text(StatusPanel::Detail),
               "Links resolved against the page's address: http://site/dir/sub/");
+    for (std::size_t i = 0; i < links.count(); ++i) {
+        EXPECT_EQ(links.originAt(i), "http://site/dir/sub/") << i;
+    }
 
     choice.resolvePageLinks = false;
     links.clear();
     ASSERT_TRUE(ParseHTML(folder.file("p.htm"), choice, switches, links, stats, prompts, status));
     EXPECT_EQ(links.textAt(0), "../up.htm");
+    EXPECT_EQ(links.originAt(0), "");
     EXPECT_EQ(status.text(StatusPanel::Detail), "Links extracted: 4");
 }
 

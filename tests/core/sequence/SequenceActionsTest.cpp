@@ -211,5 +211,25 @@ TEST_F(SequenceActionsTest, LongSeriesLetEventsThroughAndRefuseASecondRun) {
     EXPECT_FALSE(often.running());
 }
 
+// Batches reach the list between URLs, so every entry must get the values of its own URL.
+TEST_F(SequenceActionsTest, EntriesOfABracketTemplateKeepTheirCounterValues) {
+    core::SequenceActions often{{dialog, prompts, events, store, settings, links, adding, urlBox,
+                                 dirBox, std::chrono::milliseconds(0)}};
+    links.append("before");
+    fields.glob = true;
+    fields.nv = false;
+    fields.url = "http://h/[01-300]/{x,y}";
+    often.add(fields);
+    ASSERT_EQ(links.count(), 601u);
+    EXPECT_GT(events.calls, 1);
+    EXPECT_EQ(links.details().counters.find(links.idAt(0)), nullptr);
+    for (std::size_t i = 1; i < links.count(); ++i) {
+        const std::vector<std::string>* counters = links.details().counters.find(links.idAt(i));
+        ASSERT_NE(counters, nullptr) << i;
+        EXPECT_EQ(links.textAt(i), "http://h/" + (*counters)[0] + "/" + (*counters)[1]) << i;
+    }
+    EXPECT_EQ(*links.details().counters.find(links.idAt(600)), (Texts{"300", "y"}));
+}
+
 } // namespace
 } // namespace harvex2::test

@@ -1,5 +1,7 @@
 #include "core/shell/LinkList.h"
 
+#include <map>
+
 #include <gtest/gtest.h>
 
 namespace harvex2::core {
@@ -95,6 +97,77 @@ TEST(LinkList, InvertBetweenSkipsIndicesPastTheEnd) {
     EXPECT_FALSE(list.checkedAt(1));
     EXPECT_TRUE(list.checkedAt(2));
     EXPECT_TRUE(list.checkedAt(3));
+}
+
+// Stands for a view: with one attached, the list removes few runs one by one instead of
+// rebuilding itself.
+struct SilentObserver final : LinkListObserver {
+    void beginAppend(std::size_t, std::size_t) override {}
+    void endAppend() override {}
+    void beginRemove(std::size_t, std::size_t) override {}
+    void endRemove() override {}
+    void checkedChanged(std::size_t, std::size_t) override {}
+    void beginReset() override {}
+    void endReset() override {}
+};
+
+TEST(LinkList, RemovalsKeepTheOtherIdsAndTakeTheirDetailsAlong) {
+    const struct {
+        const char* name;
+        void (*remove)(LinkList&);
+        std::vector<std::string> kept;
+    } cases[] = {
+        {"one", [](LinkList& list) { list.removeAt(1); }, {"0", "2", "3", "4"}},
+        {"checked",
+         [](LinkList& list) {
+             list.setChecked(0, true);
+             list.setChecked(3, true);
+             list.removeSelected();
+         },
+         {"1", "2", "4"}},
+        {"named",
+         [](LinkList& list) {
+             list.removeEntries({4, 2});
+         },
+         {"0", "1", "3"}},
+        {"all", [](LinkList& list) { list.clear(); }, {}},
+    };
+    for (const bool viewed : {false, true}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (viewed ? " viewed" : ""));
+            LinkList list = listOf(5);
+            SilentObserver view;
+            list.setObserver(viewed ? &view : nullptr);
+            std::map<std::string, EntryId> ids;
+            for (std::size_t i = 0; i < list.count(); ++i) {
+                ids[list.textAt(i)] = list.idAt(i);
+                list.details().referrers.set(list.idAt(i), "from " + list.textAt(i));
+            }
+            c.remove(list);
+            ASSERT_EQ(texts(list), c.kept);
+            for (std::size_t i = 0; i < list.count(); ++i) {
+                EXPECT_EQ(list.idAt(i), ids[list.textAt(i)]);
+                EXPECT_EQ(*list.details().referrers.find(list.idAt(i)), "from " + list.textAt(i));
+            }
+            EXPECT_EQ(list.details().referrers.size(), c.kept.size());
+            EXPECT_GT(list.append("new"), ids["4"]);
+        }
+    }
+}
+
+TEST(LinkList, EachBatchRecordsThePageItCameFrom) {
+    LinkList list;
+    list.append("a", "http://p/");
+    list.appendAll({"b", "c"}, "http://q/");
+    list.append("d");
+    list.appendAll({"e"}, "http://p/");
+    const std::vector<std::string> origins{"http://p/", "http://q/", "http://q/", "", "http://p/"};
+    for (std::size_t i = 0; i < list.count(); ++i) {
+        EXPECT_EQ(list.originAt(i), origins[i]) << i;
+    }
+    list.clear();
+    list.append("f");
+    EXPECT_EQ(list.originAt(0), "");
 }
 
 } // namespace

@@ -59,6 +59,15 @@ protected:
                                     QAbstractItemModelTester::FailureReportingMode::Warning};
 };
 
+TEST_F(LinkListModelTest, TheTooltipNamesThePageTheLinkCameFrom) {
+    links.append("http://h/x", "http://page/caf\xE9");
+    links.append("http://h/y");
+    EXPECT_EQ(model.data(model.index(0), Qt::DisplayRole).toString(), QStringLiteral("http://h/x"));
+    EXPECT_EQ(model.data(model.index(0), Qt::ToolTipRole).toString(),
+              QStringLiteral("http://h/x\nFrom: http://page/caf\u00E9"));
+    EXPECT_EQ(model.data(model.index(1), Qt::ToolTipRole).toString(), QStringLiteral("http://h/y"));
+}
+
 TEST_F(LinkListModelTest, RemovalsAreAnnouncedRunByRunFromTheEnd) {
     appendNumbered(10);
     links.append("10");
