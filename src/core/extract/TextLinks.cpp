@@ -1,5 +1,7 @@
 #include "core/extract/TextLinks.h"
 
+#include "core/extract/LinkCandidates.h"
+
 #include <array>
 #include <cstring>
 #include <vector>
@@ -91,17 +93,14 @@ bool isUnicodeStop(std::string_view text, std::size_t i) {
 }
 
 bool isTrailingPunctuation(char c) {
-    return std::strchr(".,;:!?'", c) != nullptr && c != '\0';
+    return c == '.' || c == ',' || c == ';' || c == ':' || c == '!' || c == '?' || c == '\'';
 }
 
-std::size_t next(std::string_view text, std::size_t from, char c) {
-    if (from >= text.size()) {
-        return std::string_view::npos;
-    }
-    const void* found = std::memchr(text.data() + from, c, text.size() - from);
-    return found == nullptr
-               ? std::string_view::npos
-               : static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
+// What a `www.` host glued to the text before is part of: a longer host, an address, a
+// path, an e-mail address.
+bool gluesHost(char c) {
+    return isAsciiWordChar(c) || c == '.' || c == '-' || c == '_' || c == '/' || c == '@' ||
+           c == ':' || c == '%';
 }
 
 } // namespace
@@ -109,9 +108,6 @@ std::size_t next(std::string_view text, std::size_t from, char c) {
 TextLinks::TextLinks(Destination destination) : destination_(std::move(destination)) {}
 
 std::size_t TextLinks::schemeStart(std::string_view text, std::size_t colon) {
-    if (!matchesAt(text, colon, "://")) {
-        return std::string_view::npos;
-    }
     for (const std::string_view scheme : {"https", "http", "ftp"}) {
         if (colon >= scheme.size() && matchesAt(text, colon - scheme.size(), scheme)) {
             const std::size_t start = colon - scheme.size();
@@ -125,24 +121,15 @@ std::size_t TextLinks::schemeStart(std::string_view text, std::size_t colon) {
 }
 
 std::size_t TextLinks::hostStart(std::string_view text, std::size_t dot) {
-    if (dot < 3 || !matchesAt(text, dot - 3, "www")) {
-        return std::string_view::npos;
-    }
     const std::size_t start = dot - 3;
-    if (start == 0) {
-        return start;
-    }
-    // Part of a longer host, an address, a path or an e-mail address.
-    const char before = text[start - 1];
-    const bool glued = isAsciiWordChar(before) || std::strchr(".-_/@:%", before) != nullptr;
-    return glued ? std::string_view::npos : start;
+    return start > 0 && gluesHost(text[start - 1]) ? std::string_view::npos : start;
 }
 
 std::size_t TextLinks::linkEnd(std::string_view text, std::size_t from, bool bbcodeValue) {
     int parens = 0;
     int brackets = 0;
     std::size_t i = from;
-    for (; i < text.size(); ++i) {
+    for (; (i = LinkCandidates::plainEnd(text, i)) < text.size(); ++i) {
         const ByteKind kind = kindOf(text[i]);
         if (kind == ByteKind::Plain) {
             continue;
@@ -177,32 +164,27 @@ std::size_t TextLinks::linkEnd(std::string_view text, std::size_t from, bool bbc
 std::size_t TextLinks::find(std::string_view text) {
     constexpr std::size_t npos = std::string_view::npos;
     std::size_t found = 0;
-    std::size_t colon = next(text, 0, ':');
-    std::size_t dot = next(text, 0, '.');
-    std::size_t pos = 0;
-    while (colon != npos || dot != npos) {
-        const bool atColon = colon < dot;
-        const std::size_t candidate = atColon ? colon : dot;
-        const std::size_t start = atColon ? schemeStart(text, colon) : hostStart(text, dot);
-        pos = candidate + 1;
-        if (start != npos) {
-            const std::size_t from = candidate + (atColon ? 3 : 1);
-            const bool bbcodeValue = start >= 5 && matchesAt(text, start - 5, "[url=");
-            const std::size_t end = linkEnd(text, from, bbcodeValue);
-            if (end > from) {
-                const std::string_view link = text.substr(start, end - start);
-                if (atColon) {
-                    destination_(link);
-                } else {
-                    withScheme_.assign("http://").append(link);
-                    destination_(withScheme_);
-                }
-                ++found;
-                pos = end;
-            }
+    std::size_t candidate = 0;
+    while ((candidate = LinkCandidates::next(text, candidate)) != npos) {
+        const bool atColon = text[candidate] == ':';
+        const std::size_t start =
+            atColon ? schemeStart(text, candidate) : hostStart(text, candidate);
+        const std::size_t from = candidate + (atColon ? 3 : 1);
+        const bool bbcodeValue = start != npos && start >= 5 && matchesAt(text, start - 5, "[url=");
+        const std::size_t end = start == npos ? from : linkEnd(text, from, bbcodeValue);
+        if (end == from) {
+            ++candidate;
+            continue;
         }
-        colon = colon < pos ? next(text, pos, ':') : colon;
-        dot = dot < pos ? next(text, pos, '.') : dot;
+        const std::string_view link = text.substr(start, end - start);
+        if (atColon) {
+            destination_(link);
+        } else {
+            withScheme_.assign("http://").append(link);
+            destination_(withScheme_);
+        }
+        ++found;
+        candidate = end;
     }
     return found;
 }
