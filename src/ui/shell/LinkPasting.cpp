@@ -31,13 +31,15 @@ std::string pageAddressOf(const QMimeData& data) {
 
 } // namespace
 
+// Not hasText(): it also holds for a bare list of URLs.
 bool LinkPasting::offersText(const QMimeData& data) {
-    return data.hasHtml() || data.hasText();
+    return data.hasHtml() || data.hasFormat(u"text/plain"_s);
 }
 
 core::OfferedText LinkPasting::offered(const QMimeData& data) {
     return {bytesOf(data, u"text/html"_s), bytesOf(data, u"text/uri-list"_s),
-            data.hasText() ? std::optional(data.text().toStdString()) : std::nullopt,
+            data.hasFormat(u"text/plain"_s) ? std::optional(data.text().toStdString())
+                                            : std::nullopt,
             pageAddressOf(data)};
 }
 
