@@ -7,6 +7,7 @@
 #include "core/extract/BaseUrl.h"
 #include "core/extract/HtmlFile.h"
 #include "core/extract/SettingsSwitches.h"
+#include "core/extract/TextLinks.h"
 #include "platform/IoError.h"
 
 #include <cerrno>
@@ -29,6 +30,8 @@ bool applyFlag(const std::string& arg, ExtractOptions& options) {
         options.switches.qLinks = false;
     } else if (arg == "--keep-script-links") {
         options.switches.ignoreScriptLinks = false;
+    } else if (arg == "--text") {
+        options.text = true;
     } else if (arg == "--quick") {
         options.reading.quickScan = true;
     } else if (arg == "--media") {
@@ -107,13 +110,21 @@ int ExtractCommand::run(const ExtractOptions& options, std::FILE* out, std::FILE
             write(link);
         }
     });
+    core::TextLinks textLinks(write);
+    const auto read = [&](core::ByteSource& source) {
+        if (options.text) {
+            textLinks.scan(source);
+        } else {
+            finder.scan(source);
+        }
+    };
     int status = kSuccess;
     for (const std::string& path : options.files) {
         if (!writer.deliver()) {
             break;
         }
         try {
-            if (!readFile(path, finder, writer, err)) {
+            if (!readFile(path, read, writer, err)) {
                 status = kFailed;
             }
             if (const std::string address = finder.resolvingAddress(); !address.empty()) {
@@ -133,12 +144,12 @@ int ExtractCommand::run(const ExtractOptions& options, std::FILE* out, std::FILE
     return writer.finish(err, "links") ? status : kFailed;
 }
 
-bool ExtractCommand::readFile(const std::string& path, core::LinkFinder& finder, LinkWriter& writer,
+bool ExtractCommand::readFile(const std::string& path, const Reading& read, LinkWriter& writer,
                               std::FILE* err) {
     if (path == kStandardInput) {
         StandardInput input;
         ListenedSource source(input, writer);
-        finder.scan(source);
+        read(source);
         return true;
     }
     core::HtmlFile file(path);
@@ -150,7 +161,7 @@ bool ExtractCommand::readFile(const std::string& path, core::LinkFinder& finder,
         return false;
     }
     ListenedSource source(file, writer);
-    finder.scan(source);
+    read(source);
     return true;
 }
 

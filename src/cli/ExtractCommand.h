@@ -4,6 +4,7 @@
 #include "core/shell/SettingsRecord.h"
 
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@ struct ExtractOptions {
     core::ReadingChoice reading{.resolvePageLinks = false};
     std::optional<std::string> base;
     char separator = '\n';
+    bool text = false; // plain text, read by the text link finder
     bool help = false;
     std::vector<std::string> files;
 };
@@ -35,8 +37,10 @@ public:
     static int run(const ExtractOptions& options, std::FILE* out, std::FILE* err);
 
 private:
+    using Reading = std::function<void(core::ByteSource& source)>;
+
     // False when the file could not be opened.
-    static bool readFile(const std::string& path, core::LinkFinder& finder, LinkWriter& writer,
+    static bool readFile(const std::string& path, const Reading& read, LinkWriter& writer,
                          std::FILE* err);
 };
 

@@ -3,8 +3,9 @@
 namespace harvex2::cli {
 
 const char* const kUsageText =
-    "usage: harvex2-cli extract [--quick] [--media] [--resolve] [--keep-mailto]\n"
-    "                           [--keep-bookmarks] [--keep-query] [--keep-script-links]\n"
+    "usage: harvex2-cli extract [--text] [--quick] [--media] [--resolve]\n"
+    "                           [--keep-mailto] [--keep-bookmarks] [--keep-query]\n"
+    "                           [--keep-script-links]\n"
     "                           [--base URL] [-0|--null] FILE...\n"
     "       harvex2-cli sequence [--marker C] [--zeros N] [--dir DIR] [-0|--null]\n"
     "                            TEMPLATE START END [STEP]\n"
@@ -40,7 +41,18 @@ By default links holding "mailto:", "#" or "?" are left out, as with the
 program's default settings, and so are links that begin with "javascript:",
 "vbscript:" or "data:" (the full reader only).
 
+With --text, FILE is plain text, such as a mail or a chat log: every
+"http://", "https://" and "ftp://" link in it is printed, and every host
+that begins with "www.", with "http://" put in front. A link ends at a blank,
+a control character, "<", ">", '"', "`", a Unicode space or CJK and
+full-width punctuation; trailing ".,;:!?'" is left out, and a closing
+parenthesis or bracket belongs to a link only when the link holds the one it
+closes. "[/url]" and "[/img]" end a link, and so does the "]" of "[url=...]".
+The links are printed as they stand; the rules for leaving links out do not
+apply.
+
 Options of extract:
+      --text             read FILE as plain text (see above)
       --quick            read with the quick scan (double quotes only)
       --media            also print the addresses of images, video and audio
                          (src, poster, data-src, data-original, the largest

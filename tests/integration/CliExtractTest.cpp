@@ -183,9 +183,10 @@ TEST_F(CliExtract, HelpDocumentsEveryOption) {
         SCOPED_TRACE(testing::PrintToString(args));
         const Outcome outcome = cli(args);
         EXPECT_EQ(outcome.status, 0);
-        for (const char* option : {"--quick", "--media", "--resolve", "--keep-mailto",
-                                   "--keep-bookmarks", "--keep-query", "--keep-script-links",
-                                   "--base", "-0, --null", "Exit status", "standard error"}) {
+        for (const char* option :
+             {"--quick", "--media", "--resolve", "--keep-mailto", "--keep-bookmarks",
+              "--keep-query", "--keep-script-links", "--text", "--base", "-0, --null",
+              "Exit status", "standard error"}) {
             EXPECT_NE(outcome.out.find(option), std::string::npos) << option;
         }
     }
@@ -215,6 +216,15 @@ TEST_F(CliExtract, DashIsStandardInputAndDoubleDashMakesTheRestFiles) {
     const Outcome refused = cli({"extract", "-p.htm"}, {}, {}, inFolder);
     EXPECT_EQ(refused.status, 2);
     EXPECT_EQ(refused.out, "");
+}
+
+TEST_F(CliExtract, TextFindsTheLinksOfPlainTextFromFilesAndStandardInput) {
+    const std::string mail =
+        folder.makeFile("mail.txt", "See <a href=\"x\">www.h.com/?q#a</a>, http://h/$1\n");
+    const std::string chat = folder.makeFile("chat.txt", "[url]ftp://h/f[/url] mailto:me@h");
+    const Outcome outcome = cli({"extract", "--text", mail, "-"}, {}, chat);
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, "http://www.h.com/?q#a\nhttp://h/$1\nftp://h/f\n");
 }
 
 // The page comes through standard input, so the test knows how much of it the program took.

@@ -5,16 +5,20 @@
 #include "ui/shell/AppServices.h"
 #include "ui/shell/DirectoryBrowser.h"
 #include "ui/shell/LinkListView.h"
+#include "ui/shell/LinkPasting.h"
 #include "ui/shell/MainClientArea.h"
 #include "ui/shell/MainMenus.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/TemplateOpener.h"
 #include "ui/shell/WindowCatalog.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace harvex2::ui {
 
@@ -30,6 +34,9 @@ void MainCommands::connect(MainMenus& menus, MainClientArea& client) {
                      [list, popup = menus.listPopup()](const QPoint& at) {
                          popup->popup(list->viewport()->mapToGlobal(at));
                      });
+    // Only on the list: in an edit box Ctrl+V pastes text.
+    new QShortcut(
+        QKeySequence::Paste, list, [this] { run(MainCommand::PasteLinks); }, Qt::WidgetShortcut);
     QObject::connect(client.browseButton(), &QPushButton::clicked, &window_,
                      [this] { browseForDirectory(); });
     QObject::connect(client.addSelectedButton(), &QPushButton::clicked, &window_,
@@ -70,6 +77,8 @@ void MainCommands::run(MainCommand command) {
         return callHook(hooks.about);
     case MainCommand::MakeTemplate:
         return makeTemplate();
+    case MainCommand::PasteLinks:
+        return LinkPasting::paste(*QGuiApplication::clipboard()->mimeData(), services_);
     default:
         return runListCommand(command);
     }

@@ -87,6 +87,7 @@ void MainMenus::buildMenuBar(QMenuBar& bar) {
                     {u"Invert Selection", MainCommand::InvertSelection},
                     {u"Select S&pecial...", MainCommand::SelectSpecial},
                     kSeparator,
+                    {u"&Paste links", MainCommand::PasteLinks},
                     {u"&Clear", MainCommand::Clear, "Ctrl+X", ArtImage::ClearList},
                     {u"&Remove Selected", MainCommand::RemoveSelected, nullptr,
                      ArtImage::RemoveSelected}});
@@ -115,6 +116,7 @@ void MainMenus::buildListPopup(QWidget& owner) {
               {u"Delete all", MainCommand::Clear, nullptr, ArtImage::ClearList},
               kSeparator,
               {u"Select special...", MainCommand::SelectSpecial},
+              {u"Paste links", MainCommand::PasteLinks},
               kSeparator,
               {u"Make template from this URL", MainCommand::MakeTemplate}});
 }

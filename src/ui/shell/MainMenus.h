@@ -39,6 +39,7 @@ enum class MainCommand {
     VersionHistory,
     About,
     MakeTemplate,
+    PasteLinks,
 };
 
 // Builds the main window's menu bar, the pop-up menu of the link list (PopupMenu1) and the

@@ -11,6 +11,7 @@
 #include "ui/shell/Artwork.h"
 #include "ui/shell/LinkListModel.h"
 #include "ui/shell/LinkListView.h"
+#include "ui/shell/LinkPasting.h"
 #include "ui/shell/MainClientArea.h"
 #include "ui/shell/MainCommands.h"
 #include "ui/shell/MainMenus.h"
@@ -191,12 +192,14 @@ MainWindow::Dropped MainWindow::dropped(const QMimeData& data) {
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     const Dropped found = dropped(*event->mimeData());
-    if (!found.paths.empty() || !found.links.empty()) {
+    if (!found.paths.empty() || !found.links.empty() ||
+        LinkPasting::offersText(*event->mimeData())) {
         event->acceptProposedAction();
     }
 }
 
-// Local files keep their own rules; a browser's links count only in a drop without them.
+// Local files keep their own rules; a browser's links count only in a drop without them,
+// and a selection's markup or text only in a drop without either.
 void MainWindow::dropEvent(QDropEvent* event) {
     const Dropped found = dropped(*event->mimeData());
     if (!found.paths.empty()) {
@@ -205,6 +208,9 @@ void MainWindow::dropEvent(QDropEvent* event) {
     } else if (!found.links.empty()) {
         event->acceptProposedAction();
         callHook(hooks_.linksDropped, found.links);
+    } else if (LinkPasting::offersText(*event->mimeData())) {
+        event->acceptProposedAction();
+        LinkPasting::paste(*event->mimeData(), services_);
     }
 }
 

@@ -1,8 +1,11 @@
 #include "support/ui/MainWindowFixture.h"
 #include "ui/shell/DirectoryBrowser.h"
+#include "ui/shell/MainStatusBar.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -102,6 +105,28 @@ TEST_F(MainCommandsTest, EditingKeysInAnInputBoxEditTheBoxAndLeaveTheListAlone) 
     QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(window->baseUrlBox()->currentText(), u"");
     EXPECT_EQ(listState(), "a+ b- c+ d- ");
+}
+
+// As Firefox copies a selection: absolute and relative hrefs, the page's address in UTF-16.
+TEST_F(MainCommandsTest, CtrlVOnTheListPastesTheLinksOfTheCopiedSelection) {
+    fillList();
+    auto* copied = new QMimeData;
+    copied->setHtml(u"<meta charset=utf-8><a href=\"http://h/e.zip\">e</a> "
+                    "<a href=\"f.zip\">f</a> <a href=\"mailto:me@h\">me</a> www.h.com/g.zip"_s);
+    copied->setText(u"e f me www.h.com/g.zip"_s);
+    const QString address = u"http://h/dir/page.htm\nThe page"_s;
+    copied->setData(u"text/x-moz-url-priv"_s,
+                    QByteArray(reinterpret_cast<const char*>(address.utf16()),
+                               static_cast<qsizetype>(address.size() * 2)));
+    QGuiApplication::clipboard()->setMimeData(copied);
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(child<QWidget>("CheckListBox1"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(listState(), "a+ b- c+ d- h- h- h- ");
+    EXPECT_EQ(window->links().textAt(5), "http://h/dir/f.zip");
+    EXPECT_EQ(window->links().textAt(6), "http://www.h.com/g.zip");
+    EXPECT_EQ(window->panels().text(platform::StatusPanel::Detail), "Links added: 3, left out: 1");
 }
 
 TEST_F(MainCommandsTest, AddAllChecksEveryEntryThenRunsTheAddCommand) {

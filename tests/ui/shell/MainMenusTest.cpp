@@ -37,7 +37,8 @@ TEST_F(MainMenusTest, MenuBarHoldsTheThreeMenusInOrder) {
                            u"Add se&quence..."_s, u"-"_s, u"&Options..."_s, u"E&xit"_s}));
     EXPECT_EQ(captions(child<QMenu>("List1")),
               (QStringList{u"&Select All"_s, u"&Deselect All"_s, u"Invert Selection"_s,
-                           u"Select S&pecial..."_s, u"-"_s, u"&Clear"_s, u"&Remove Selected"_s}));
+                           u"Select S&pecial..."_s, u"-"_s, u"&Paste links"_s, u"&Clear"_s,
+                           u"&Remove Selected"_s}));
     EXPECT_EQ(captions(child<QMenu>("Help1")),
               (QStringList{u"Check for new &version..."_s, u"&Count..."_s, u"-"_s, u"Text Files"_s,
                            u"&About..."_s}));
@@ -105,7 +106,7 @@ TEST_F(MainMenusTest, ListPopUpHoldsItsItemsInOrder) {
     EXPECT_EQ(captions(child<QMenu>("PopupMenu1")),
               (QStringList{u"Select all"_s, u"Deselect all"_s, u"Invert Selection"_s, u"-"_s,
                            u"Delete selected"_s, u"Delete all"_s, u"-"_s, u"Select special..."_s,
-                           u"-"_s, u"Make template from this URL"_s}));
+                           u"Paste links"_s, u"-"_s, u"Make template from this URL"_s}));
     EXPECT_FALSE(child<QMenu>("Textfiles1")->menuAction()->icon().isNull());
 }
 
