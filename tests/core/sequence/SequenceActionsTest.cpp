@@ -214,7 +214,8 @@ TEST_F(SequenceActionsTest, LongSeriesLetEventsThroughAndRefuseASecondRun) {
 // Batches reach the list between URLs, so every entry must get the values of its own URL.
 TEST_F(SequenceActionsTest, EntriesOfABracketTemplateKeepTheirCounterValues) {
     core::SequenceActions often{{dialog, prompts, events, store, settings, links, adding, urlBox,
-                                 dirBox, std::chrono::milliseconds(0)}};
+                                 dirBox,
+                                 core::RepaintPace(core::RepaintPace::Clock::duration::zero())}};
     links.append("before");
     fields.glob = true;
     fields.nv = false;
