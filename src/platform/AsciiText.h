@@ -16,6 +16,14 @@ public:
     static constexpr char upper(char c) {
         return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     }
+    // The value of a hexadecimal digit of either case, or -1 for any other byte.
+    static constexpr int hexValue(char c) {
+        if (c >= '0' && c <= '9') {
+            return c - '0';
+        }
+        const char folded = lower(c);
+        return folded >= 'a' && folded <= 'f' ? folded - 'a' + 10 : -1;
+    }
     static std::string lower(std::string_view text);
     static std::string upper(std::string_view text);
 

@@ -1,23 +1,12 @@
 #include "core/handoff/FileNameRule.h"
 
+#include "platform/AsciiText.h"
+
 #include <algorithm>
 
 namespace harvex2::core {
 
 namespace {
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 unsigned char byteAt(std::string_view text, std::size_t at) {
     return static_cast<unsigned char>(text[at]);
@@ -84,8 +73,9 @@ std::string FileNameRule::percentDecoded(std::string_view text) {
     std::string decoded;
     decoded.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const int high = text[i] == '%' && i + 2 < text.size() ? hexValue(text[i + 1]) : -1;
-        const int low = high >= 0 ? hexValue(text[i + 2]) : -1;
+        const int high =
+            text[i] == '%' && i + 2 < text.size() ? platform::AsciiText::hexValue(text[i + 1]) : -1;
+        const int low = high >= 0 ? platform::AsciiText::hexValue(text[i + 2]) : -1;
         if (low >= 0) {
             decoded += static_cast<char>(high * 16 + low);
             i += 2;

@@ -19,24 +19,11 @@ bool startsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 // Reads exactly `text` as hexadecimal digits.
 std::optional<std::uint32_t> hexNumber(std::string_view text) {
     std::uint32_t value = 0;
     for (const char c : text) {
-        const int digit = hexDigit(c);
+        const int digit = AsciiText::hexValue(c);
         if (digit < 0) {
             return std::nullopt;
         }
