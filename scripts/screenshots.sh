@@ -24,4 +24,4 @@ page="$work/gallery.html"
 HARVEX2_CONFIG_DIR="$work/config" LC_ALL=C.UTF-8 \
     xvfb-run -a -s "-screen 0 1024x768x24" \
     "$build/tests/harvex2-screenshots" "$page" "$root/docs"
-echo "Wrote $root/docs/main-window.png and $root/docs/adding-window.png"
+echo "Wrote main-window.png, adding-window.png and sequence-dialog.png in $root/docs"

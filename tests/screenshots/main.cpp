@@ -1,6 +1,7 @@
 // Makes the README's pictures with the program's own windows: the main window after a page
-// was parsed, and the Adding window in the middle of a pass. Run it under a virtual X
-// server (scripts/screenshots.sh); it writes main-window.png and adding-window.png.
+// was parsed, the Adding window in the middle of a pass, and the Add Sequential Files dialog
+// with a bracket template. Run it under a virtual X server (scripts/screenshots.sh); it
+// writes main-window.png, adding-window.png and sequence-dialog.png.
 #include "core/handoff/AddingWindowPort.h"
 #include "core/shell/SettingsRecord.h"
 #include "platform/posix/CurlJsonRpcConnector.h"
@@ -22,6 +23,7 @@
 #include <string>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QTest>
 #include <QWidget>
@@ -119,5 +121,17 @@ int main(int argc, char** argv) {
     adding->resize(kAddingWidth, adding->height());
     adding->show();
     saved = save(*adding, out + u"/adding-window.png"_s) && saved;
+    adding->hide();
+
+    QWidget* sequence = startup.windows().window(ui::WindowSlot::Sequential);
+    auto* glob = sequence ? sequence->findChild<QCheckBox*>(u"CheckBox2"_s) : nullptr;
+    auto* url = sequence ? sequence->findChild<QComboBox*>(u"Edit1"_s) : nullptr;
+    if (!glob || !url) {
+        return 1;
+    }
+    glob->setChecked(true);
+    ui::ShownBytes::show(*url, site + "album[01-12]/photo[001-250].{jpg,png}");
+    sequence->show();
+    saved = save(*sequence, out + u"/sequence-dialog.png"_s) && saved;
     return saved ? 0 : 1;
 }
