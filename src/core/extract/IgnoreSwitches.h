@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 namespace harvex2::core {
 
 // The ignore rules of the extractor. They are asked for each value as it is tested, so a
@@ -13,6 +15,13 @@ public:
     virtual bool qLinks() const = 0;
     // Links that run a script or hold their content (javascript:, vbscript:, data:).
     virtual bool ignoreScriptLinks() const { return true; }
+
+    // Whether one of the first three rules leaves `value` out: the rules both readers share.
+    bool leavesOut(std::string_view value) const {
+        return (ignoreMailTo() && value.find("mailto:") != std::string_view::npos) ||
+               (ignoreBookmarks() && value.find('#') != std::string_view::npos) ||
+               (qLinks() && value.find('?') != std::string_view::npos);
+    }
 };
 
 } // namespace harvex2::core

@@ -111,9 +111,7 @@ void LinkReader::take(std::string_view value) {
 }
 
 bool LinkReader::isIgnored(std::string_view value) const {
-    return (switches_.ignoreMailTo() && value.find("mailto:") != std::string_view::npos) ||
-           (switches_.ignoreBookmarks() && value.find('#') != std::string_view::npos) ||
-           (switches_.qLinks() && value.find('?') != std::string_view::npos) ||
+    return switches_.leavesOut(value) ||
            (switches_.ignoreScriptLinks() &&
             std::any_of(std::begin(kScriptSchemes), std::end(kScriptSchemes),
                         [value](std::string_view scheme) { return hasScheme(value, scheme); }));

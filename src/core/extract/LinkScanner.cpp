@@ -191,9 +191,7 @@ void LinkScanner::takeValue(std::string_view value, std::int64_t consumed) {
 }
 
 bool LinkScanner::isIgnored(std::string_view value) const {
-    return (switches_.ignoreMailTo() && value.find("mailto:") != std::string_view::npos) ||
-           (switches_.ignoreBookmarks() && value.find('#') != std::string_view::npos) ||
-           (switches_.qLinks() && value.find('?') != std::string_view::npos);
+    return switches_.leavesOut(value);
 }
 
 void LinkScanner::report(ScanEvent event) {
