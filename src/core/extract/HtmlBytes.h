@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -15,6 +16,17 @@ namespace harvex2::core::html {
 // turns it into a line feed before any state sees it.
 inline bool isSpace(char c) {
     return c == ' ' || c == '\n' || c == '\t' || c == '\r' || c == '\f';
+}
+
+// `text` without HTML white space at either end, as addresses in attributes are read.
+inline std::string_view trimSpaces(std::string_view text) {
+    while (!text.empty() && isSpace(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isSpace(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 inline bool isAsciiLetter(char c) {

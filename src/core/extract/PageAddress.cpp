@@ -12,16 +12,6 @@ namespace {
 
 constexpr std::string_view kSavedFrom = "saved from url=(";
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && html::isSpace(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && html::isSpace(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 bool equalsIgnoringCase(std::string_view a, std::string_view lower) {
     return a.size() == lower.size() &&
            std::equal(a.begin(), a.end(), lower.begin(),
@@ -30,7 +20,7 @@ bool equalsIgnoringCase(std::string_view a, std::string_view lower) {
 
 // Whether the space-separated list of link types holds `wanted`.
 bool hasToken(std::string_view list, std::string_view wanted) {
-    while (!(list = trimmed(list)).empty()) {
+    while (!(list = html::trimSpaces(list)).empty()) {
         const auto space = std::find_if(list.begin(), list.end(), html::isSpace);
         if (equalsIgnoringCase(list.substr(0, static_cast<std::size_t>(space - list.begin())),
                                wanted)) {
@@ -53,7 +43,7 @@ void PageAddress::reset() {
 // The number in brackets is the address's length; the address ends there or at the first
 // blank, whichever comes first.
 void PageAddress::comment(std::string_view text) {
-    text = trimmed(text);
+    text = html::trimSpaces(text);
     if (!savedFrom_.empty() || !text.starts_with(kSavedFrom)) {
         return;
     }
@@ -79,7 +69,7 @@ void PageAddress::base(std::string_view href) {
         return;
     }
     baseSeen_ = true;
-    href = trimmed(href);
+    href = html::trimSpaces(href);
     if (isUsable(href)) {
         base_ = href;
         return;
@@ -91,7 +81,7 @@ void PageAddress::base(std::string_view href) {
 }
 
 void PageAddress::link(std::string_view rel, std::string_view href) {
-    href = trimmed(href);
+    href = html::trimSpaces(href);
     if (canonical_.empty() && hasToken(rel, "canonical") && isUsable(href)) {
         canonical_ = href;
     }

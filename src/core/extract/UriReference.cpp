@@ -10,16 +10,6 @@ bool isSchemeCharacter(char c) {
     return html::isAsciiLetter(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
 }
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && html::isSpace(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && html::isSpace(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // Cuts `text` at the first of `stops`, returning the part before it.
 std::string_view cut(std::string_view& text, std::string_view stops) {
     const std::size_t at = std::min(text.find_first_of(stops), text.size());
@@ -63,7 +53,7 @@ UriReference::Parts UriReference::split(std::string_view text) {
 }
 
 std::string UriReference::resolve(std::string_view base, std::string_view reference) {
-    const Parts r = split(trimmed(reference));
+    const Parts r = split(html::trimSpaces(reference));
     if (r.scheme) {
         return compose(r, removeDotSegments(r.path));
     }
