@@ -278,8 +278,11 @@ void HtmlTokenizer::emitTag() {
     if (endTag_) {
         return;
     }
-    sink_.startTag(name_.view(), attributes_.kept());
-    if (rawText_.beginIfText(name_.view())) {
+    // A tag with none of the wanted attributes has nothing for the sink: most tags of a page.
+    if (attributes_.anyKept()) {
+        sink_.startTag(name_.view(), attributes_.kept());
+    }
+    if (rawText_.beginIfText(name_)) {
         state_ = State::RawText;
     }
 }
