@@ -58,11 +58,11 @@ inline const char* skip(const char* p, const char* end, std::uint8_t which) {
     return p;
 }
 
-// Folds the capitals of the sixteen bytes at `name`: a name buffer, folded whole rather
-// than a byte and a branch at a time.
-inline void foldNameBytewise(char* name) {
+// Copies the sixteen bytes at `from` to `to` (which may be the same), capitals folded: a
+// name buffer, folded whole rather than a byte and a branch at a time.
+inline void foldNameBytewise(const char* from, char* to) {
     for (std::size_t i = 0; i < 16; ++i) {
-        name[i] = toLower(name[i]);
+        to[i] = toLower(from[i]);
     }
 }
 
@@ -120,13 +120,13 @@ template <std::uint8_t Which> unsigned stopsIn(__m128i v) {
 
 } // namespace detail
 
-inline void foldName(char* name) {
-    const __m128i v = detail::load(name);
+inline void foldName(const char* from, char* to) {
+    const __m128i v = detail::load(from);
     // Bytes from 0x80 on are negative here, so no capital.
     const __m128i capital = _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8('A' - 1)),
                                           _mm_cmplt_epi8(v, _mm_set1_epi8('Z' + 1)));
     const __m128i folded = _mm_or_si128(v, _mm_and_si128(capital, _mm_set1_epi8(0x20)));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(name), folded);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to), folded);
 }
 
 // Sixteen bytes at a time: names and values end within a few words, and finding where
@@ -156,8 +156,8 @@ inline const char* findByte(const char* p, const char* end, char wanted) {
 
 #else
 
-inline void foldName(char* name) {
-    foldNameBytewise(name);
+inline void foldName(const char* from, char* to) {
+    foldNameBytewise(from, to);
 }
 
 template <std::uint8_t Which> const char* findStop(const char* p, const char* end) {

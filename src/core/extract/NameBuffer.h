@@ -28,7 +28,14 @@ public:
         }
         std::memcpy(bytes_.data() + length_, p, count);
         length_ += count;
-        html::foldName(bytes_.data());
+        html::foldName(bytes_.data(), bytes_.data());
+    }
+    // The whole name [p, end), in place of any before, from a piece that holds sixteen bytes
+    // from `p` on: copied and folded in one move.
+    void assignFromLongPiece(const char* p, const char* end) {
+        const auto count = static_cast<std::size_t>(end - p);
+        length_ = count > kLimit ? kLimit + 1 : count;
+        html::foldName(p, bytes_.data());
     }
     // The first eight bytes of the name, zero after its end: with the length, it tells the
     // names the reader looks for from the others in one comparison.
