@@ -84,7 +84,9 @@ const char* HtmlTokenizer::wholeTag(const char* start, const char* end) {
     const char* p = html::findStop<html::kTagName>(start, end);
     // An end tag's name matters to no one: its attributes are dropped, and the text
     // elements find their own end.
-    if (!endTag_) {
+    if (!endTag_ && end - start >= 16) {
+        name_.assignFromLongPiece(start, p);
+    } else if (!endTag_) {
         name_.append(start, p);
     }
     while (p != end) {
@@ -278,8 +280,11 @@ void HtmlTokenizer::emitTag() {
     if (endTag_) {
         return;
     }
-    sink_.startTag(name_.view(), attributes_.kept());
-    if (rawText_.beginIfText(name_.view())) {
+    // A tag with none of the wanted attributes has nothing for the sink: most tags of a page.
+    if (attributes_.anyKept()) {
+        sink_.startTag(name_.view(), attributes_.kept());
+    }
+    if (rawText_.beginIfText(name_)) {
         state_ = State::RawText;
     }
 }

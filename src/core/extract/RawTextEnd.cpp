@@ -2,6 +2,9 @@
 
 #include "core/extract/HtmlBytes.h"
 
+#include <array>
+#include <cstdint>
+
 namespace harvex2::core {
 
 void RawTextEnd::NameMatch::add(char letter) {
@@ -17,6 +20,7 @@ namespace {
 struct TextElement {
     std::string_view name;
     RawTextEnd::Kind kind;
+    std::uint64_t head = NameBuffer::headOf(name);
 };
 
 constexpr TextElement kTextElements[] = {
@@ -31,11 +35,30 @@ constexpr TextElement kTextElements[] = {
     {"plaintext", RawTextEnd::Kind::Plaintext},
 };
 
+// For each first letter, the lengths of the names above that begin with it.
+constexpr std::array<std::uint16_t, 256> kLengthsByLetter = [] {
+    std::array<std::uint16_t, 256> lengths{};
+    for (const TextElement& element : kTextElements) {
+        lengths[static_cast<unsigned char>(element.name[0])] |=
+            static_cast<std::uint16_t>(1u << element.name.size());
+    }
+    return lengths;
+}();
+
 } // namespace
 
-bool RawTextEnd::beginIfText(std::string_view name) {
+// Every start tag is looked up here, and almost none is one of these: the first letter and
+// the length rule out most, a word and a length compared rather than the names the rest.
+bool RawTextEnd::beginIfText(const NameBuffer& name) {
+    const std::string_view whole = name.view();
+    if (whole.empty() ||
+        (kLengthsByLetter[static_cast<unsigned char>(whole[0])] & (1u << whole.size())) == 0) {
+        return false;
+    }
+    const std::uint64_t head = name.head();
     for (const TextElement& element : kTextElements) {
-        if (element.name == name) {
+        if (element.head == head && element.name.size() == whole.size() &&
+            (whole.size() <= sizeof head || element.name == whole)) {
             kind_ = element.kind;
             state_ = State::Text;
             endTag_.wanted = element.name;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/extract/NameBuffer.h"
+
 #include <cstddef>
 #include <string_view>
 
@@ -18,9 +20,8 @@ public:
         Plaintext // plaintext: the rest of the input
     };
 
-    // Begins the text of the element `name` (lower case) and returns true when it is one
-    // read as text.
-    bool beginIfText(std::string_view name);
+    // Begins the text of the element `name` and returns true when it is one read as text.
+    bool beginIfText(const NameBuffer& name);
 
     // The byte after a matching "</name" (whitespace, "/" or ">", which the caller reads
     // next as part of the end tag), or `end` when the text goes on past it.

@@ -47,13 +47,6 @@ bool sameName(std::string_view name, std::string_view known) {
 
 } // namespace
 
-void TagAttributes::beginTag(bool keep) {
-    keep_ = keep;
-    capturing_ = false;
-    seen_ = 0;
-    count_ = 0;
-}
-
 void TagAttributes::beginAttribute(std::string_view name) {
     capturing_ = false;
     // Most attributes are none the reader knows, and their length alone tells.

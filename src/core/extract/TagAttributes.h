@@ -17,8 +17,14 @@ class TagAttributes {
 public:
     void want(std::uint16_t attributes) { wanted_ = attributes; }
 
-    // A new tag; `keep` is false for an end tag, whose attributes a browser drops.
-    void beginTag(bool keep);
+    // A new tag; `keep` is false for an end tag, whose attributes a browser drops. Inline:
+    // every tag of a page passes here.
+    void beginTag(bool keep) {
+        keep_ = keep;
+        capturing_ = false;
+        seen_ = 0;
+        count_ = 0;
+    }
     // An attribute of this name (any case) begins; `name` is empty for none the reader
     // knows.
     void beginAttribute(std::string_view name);
@@ -29,6 +35,7 @@ public:
     }
     void endValue();
 
+    bool anyKept() const { return count_ != 0; }
     // The kept attributes in the order written; valid until the next tag begins.
     std::span<const TagAttribute> kept();
 

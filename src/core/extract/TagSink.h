@@ -34,9 +34,9 @@ class TagSink {
 public:
     virtual ~TagSink() = default;
 
-    // A start tag, its name in lower case (an empty name for one too long to be any the
-    // reader knows), with the first of each wanted attribute in the order written. The
-    // texts are only valid during the call.
+    // A start tag that has any of the wanted attributes, its name in lower case (an empty
+    // name for one too long to be any the reader knows), with the first of each wanted
+    // attribute in the order written. The texts are only valid during the call.
     virtual void startTag(std::string_view name, std::span<const TagAttribute> attributes) = 0;
     // The beginning of a "<!-- -->" comment, at most the tokenizer's limit.
     virtual void comment(std::string_view start) = 0;
