@@ -89,7 +89,7 @@ void GlobParser::readRange() {
     } else if (isDigit(peek(at_))) {
         readNumbers();
     } else {
-        fail("bad range specification", at_);
+        fail("a range must start with a number or a letter", at_);
     }
 }
 

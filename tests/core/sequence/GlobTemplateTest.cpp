@@ -129,7 +129,13 @@ TEST(GlobTemplate, ExpandsAndRefusesAsCurlDoes) {
         const auto curl = curlExpansion(kBase + glob);
         ASSERT_TRUE(curl);
         const Expansion own = ownExpansion(kBase + glob);
-        EXPECT_EQ(own.refusal, curl->refusal);
+        // One refusal says what a range must start with, where curl only calls it bad.
+        if (own.refusal == "a range must start with a number or a letter") {
+            ASSERT_TRUE(curl->refusal);
+            EXPECT_TRUE(curl->refusal->starts_with("bad range")) << *curl->refusal;
+        } else {
+            EXPECT_EQ(own.refusal, curl->refusal);
+        }
         EXPECT_THAT(own.urls, ElementsAreArray(curl->urls));
     }
     // A host in brackets where curl's own URL parser sees it.
