@@ -4,16 +4,10 @@
 // writes main-window.png, adding-window.png and sequence-dialog.png.
 #include "core/handoff/AddingWindowPort.h"
 #include "core/shell/SettingsRecord.h"
-#include "platform/posix/CurlJsonRpcConnector.h"
-#include "platform/posix/FileRegistryStore.h"
-#include "platform/posix/SocketAutomation.h"
-#include "platform/posix/SocketDdeClient.h"
 #include "ui/handoff/AddingWindow.h"
-#include "ui/platform/QtEventPump.h"
-#include "ui/platform/QtPrompts.h"
-#include "ui/platform/QtShell.h"
 #include "ui/platform/ShownBytes.h"
 #include "ui/shell/AppServices.h"
+#include "ui/shell/DesktopPlatform.h"
 #include "ui/shell/MainStatusBar.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/MainWindowHooks.h"
@@ -74,31 +68,12 @@ int main(int argc, char** argv) {
     const std::string page = argv[1];
     const QString out = QString::fromLocal8Bit(argv[2]);
 
-    ui::QtPrompts prompts;
-    ui::QtEventPump eventPump;
-    ui::QtShell shell;
-    using platform::FileRegistryStore;
-    using platform::Hive;
-    FileRegistryStore userStore(Hive::CurrentUser,
-                                FileRegistryStore::defaultPath(Hive::CurrentUser));
-    FileRegistryStore machineStore(Hive::LocalMachine,
-                                   FileRegistryStore::defaultPath(Hive::LocalMachine));
-    platform::SocketDdeClient dde(shell);
-    platform::SocketAutomation automation(machineStore, shell);
-    platform::CurlJsonRpcConnector jsonRpc;
-    ui::AppServices services;
-    services.dde = &dde;
-    services.automation = &automation;
-    services.jsonRpc = &jsonRpc;
-    services.prompts = &prompts;
-    services.eventPump = &eventPump;
-    services.shell = &shell;
-    services.userStore = &userStore;
-    services.machineStore = &machineStore;
+    ui::DesktopPlatform desktop;
+    ui::AppServices services = desktop.services();
 
     ui::StartupSequence startup(services, core::CommandLine({}));
     startup.createWindows();
-    prompts.setMainWindow(&startup.mainWindow());
+    desktop.prompts().setMainWindow(&startup.mainWindow());
     startup.finish();
     ui::MainWindow& mainWindow = startup.mainWindow();
     const auto aria2 = static_cast<std::int32_t>(core::TargetProgram::Aria2);

@@ -1,0 +1,26 @@
+#include "ui/shell/DesktopPlatform.h"
+
+namespace harvex2::ui {
+
+using platform::FileRegistryStore;
+using platform::Hive;
+
+DesktopPlatform::DesktopPlatform()
+    : userStore_(Hive::CurrentUser, FileRegistryStore::defaultPath(Hive::CurrentUser)),
+      machineStore_(Hive::LocalMachine, FileRegistryStore::defaultPath(Hive::LocalMachine)),
+      dde_(shell_), automation_(machineStore_, shell_) {}
+
+AppServices DesktopPlatform::services() {
+    AppServices services;
+    services.dde = &dde_;
+    services.automation = &automation_;
+    services.jsonRpc = &jsonRpc_;
+    services.prompts = &prompts_;
+    services.eventPump = &eventPump_;
+    services.shell = &shell_;
+    services.userStore = &userStore_;
+    services.machineStore = &machineStore_;
+    return services;
+}
+
+} // namespace harvex2::ui
