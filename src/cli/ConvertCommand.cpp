@@ -2,6 +2,7 @@
 
 #include "cli/ExitStatus.h"
 #include "cli/ListInput.h"
+#include "cli/OptionParser.h"
 #include "core/listfiles/LinkExport.h"
 #include "core/listfiles/LinkListFileWriter.h"
 #include "core/listfiles/LongTexts.h"
@@ -16,17 +17,18 @@ namespace harvex2::cli {
 
 namespace {
 
-std::optional<core::SaveFormat> formatNamed(const std::string& name) {
+// Sets the form named by the value of --to; why it does not fit otherwise.
+std::string setFormat(const std::string& name, ConvertOptions& options) {
     if (name == "nva") {
-        return core::SaveFormat::LinkList;
+        options.format = core::SaveFormat::LinkList;
+    } else if (name == "html") {
+        options.format = core::SaveFormat::HtmlPage;
+    } else if (name == "text") {
+        options.format = core::SaveFormat::PlainText;
+    } else {
+        return "'--to' takes nva, html or text, not '" + name + "'";
     }
-    if (name == "html") {
-        return core::SaveFormat::HtmlPage;
-    }
-    if (name == "text") {
-        return core::SaveFormat::PlainText;
-    }
-    return std::nullopt;
+    return {};
 }
 
 // The local date and time in the C library's forms of the user's locale; the date alone
@@ -43,64 +45,35 @@ std::string localStamp() {
 
 } // namespace
 
-bool ConvertCommand::applyValue(const std::string& option, const std::string& value,
-                                ConvertOptions& options, std::string& error) {
-    if (option == "--to") {
-        const auto format = formatNamed(value);
-        if (!format) {
-            error = "'--to' takes nva, html or text, not '" + value + "'";
-            return false;
-        }
-        options.format = *format;
-    } else if (option == "--base") {
-        options.base = value;
-    } else {
-        options.output = value;
-    }
-    return true;
-}
-
 std::optional<ConvertOptions> ConvertCommand::parse(const std::vector<std::string>& args,
                                                     std::string& error) {
     ConvertOptions options;
-    std::vector<std::string> inputs;
     bool formatGiven = false;
-    bool onlyFiles = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (onlyFiles || arg.size() < 2 || arg.front() != '-') {
-            inputs.push_back(arg);
-        } else if (arg == "--") {
-            onlyFiles = true;
-        } else if (arg == "--to" || arg == "--base" || arg == "-o" || arg == "--output") {
-            if (++i == args.size()) {
-                error = "option '" + arg + "' needs a value";
-                return std::nullopt;
-            }
-            if (!applyValue(arg, args[i], options, error)) {
-                return std::nullopt;
-            }
-            formatGiven = formatGiven || arg == "--to";
-        } else if (arg == "--selected" || arg == "--unselected") {
-            options.scope =
-                arg == "--selected" ? core::SaveScope::Selected : core::SaveScope::Unselected;
-        } else if (arg == "--cut-long") {
-            options.cutLong = true;
-        } else if (arg == "-h" || arg == "--help") {
-            options.help = true;
-        } else {
-            error = "unknown option '" + arg + "'";
-            return std::nullopt;
-        }
+    const OptionParser parser({
+        {"--to",
+         [&](const std::string& name) {
+             formatGiven = true;
+             return setFormat(name, options);
+         }},
+        {"--base", storeIn(options.base)},
+        {"-o", "--output", storeIn(options.output)},
+        {"--selected", [&options] { options.scope = core::SaveScope::Selected; }},
+        {"--unselected", [&options] { options.scope = core::SaveScope::Unselected; }},
+        {"--cut-long", turnOn(options.cutLong)},
+        {"-h", "--help", turnOn(options.help)},
+    });
+    const auto inputs = parser.parse(args, error);
+    if (!inputs) {
+        return std::nullopt;
     }
     if (options.help) {
         return options;
     }
-    error = check(options, formatGiven, inputs.size());
+    error = check(options, formatGiven, inputs->size());
     if (!error.empty()) {
         return std::nullopt;
     }
-    options.input = inputs.front();
+    options.input = inputs->front();
     return options;
 }
 

@@ -29,8 +29,6 @@ public:
     static int run(const ConvertOptions& options, std::FILE* out, std::FILE* err);
 
 private:
-    static bool applyValue(const std::string& option, const std::string& value,
-                           ConvertOptions& options, std::string& error);
     static std::string check(const ConvertOptions& options, bool formatGiven, std::size_t inputs);
     static void write(const ConvertOptions& options);
 };

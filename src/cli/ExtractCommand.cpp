@@ -3,6 +3,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/LinkWriter.h"
 #include "cli/ListenedSource.h"
+#include "cli/OptionParser.h"
 #include "cli/StandardInput.h"
 #include "core/extract/BaseUrl.h"
 #include "core/extract/HtmlFile.h"
@@ -20,40 +21,6 @@ namespace harvex2::cli {
 
 namespace {
 
-// Applies one option; false when it is not an option of this command.
-bool applyFlag(const std::string& arg, ExtractOptions& options) {
-    if (arg == "--keep-mailto") {
-        options.switches.ignoreMailTo = false;
-    } else if (arg == "--keep-bookmarks") {
-        options.switches.ignoreBookmarks = false;
-    } else if (arg == "--keep-query") {
-        options.switches.qLinks = false;
-    } else if (arg == "--keep-script-links") {
-        options.switches.ignoreScriptLinks = false;
-    } else if (arg == "--text") {
-        options.text = true;
-    } else if (arg == "--quick") {
-        options.reading.quickScan = true;
-    } else if (arg == "--media") {
-        options.reading.mediaSources = true;
-    } else if (arg == "--resolve") {
-        options.reading.resolvePageLinks = true;
-    } else if (arg == "-0" || arg == "--null") {
-        options.separator = '\0';
-    } else if (arg == "-h" || arg == "--help") {
-        options.help = true;
-    } else if (arg.starts_with("--base=")) {
-        options.base = arg.substr(std::strlen("--base="));
-    } else {
-        return false;
-    }
-    return true;
-}
-
-bool isOption(const std::string& arg) {
-    return arg.size() > 1 && arg.front() == '-';
-}
-
 // The system's words for its own errors, the program's for a file it refuses.
 std::string openFailure(int code) {
     return code > 0 ? std::strerror(code) : platform::IoError::textFor(code);
@@ -64,28 +31,30 @@ std::string openFailure(int code) {
 std::optional<ExtractOptions> ExtractCommand::parse(const std::vector<std::string>& args,
                                                     std::string& error) {
     ExtractOptions options;
-    bool onlyFiles = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (onlyFiles || !isOption(arg)) {
-            options.files.push_back(arg);
-        } else if (arg == "--") {
-            onlyFiles = true;
-        } else if (arg == "--base") {
-            if (++i == args.size()) {
-                error = "option '--base' needs a URL";
-                return std::nullopt;
-            }
-            options.base = args[i];
-        } else if (!applyFlag(arg, options)) {
-            error = "unknown option '" + arg + "'";
-            return std::nullopt;
-        }
+    core::SettingsRecord& switches = options.switches;
+    core::ReadingChoice& reading = options.reading;
+    const OptionParser parser({
+        {"--keep-mailto", turnOff(switches.ignoreMailTo)},
+        {"--keep-bookmarks", turnOff(switches.ignoreBookmarks)},
+        {"--keep-query", turnOff(switches.qLinks)},
+        {"--keep-script-links", turnOff(switches.ignoreScriptLinks)},
+        {"--text", turnOn(options.text)},
+        {"--quick", turnOn(reading.quickScan)},
+        {"--media", turnOn(reading.mediaSources)},
+        {"--resolve", turnOn(reading.resolvePageLinks)},
+        {"--base", storeIn(options.base), "a URL"},
+        {"-0", "--null", [&options] { options.separator = '\0'; }},
+        {"-h", "--help", turnOn(options.help)},
+    });
+    auto files = parser.parse(args, error);
+    if (!files) {
+        return std::nullopt;
     }
-    if (options.files.empty() && !options.help) {
+    if (files->empty() && !options.help) {
         error = "no FILE given";
         return std::nullopt;
     }
+    options.files = std::move(*files);
     return options;
 }
 

@@ -2,6 +2,7 @@
 
 #include "cli/ExitStatus.h"
 #include "cli/LinkWriter.h"
+#include "cli/OptionParser.h"
 #include "core/listfiles/LinkListLoader.h"
 #include "core/listfiles/ListFileBoxes.h"
 #include "core/shell/LinkList.h"
@@ -34,30 +35,22 @@ private:
 std::optional<ListOptions> ListCommand::parse(const std::vector<std::string>& args,
                                               std::string& error) {
     ListOptions options;
-    bool onlyFiles = false;
-    std::vector<std::string> files;
-    for (const std::string& arg : args) {
-        if (onlyFiles || arg.size() < 2 || arg.front() != '-') {
-            files.push_back(arg);
-        } else if (arg == "--") {
-            onlyFiles = true;
-        } else if (arg == "-0" || arg == "--null") {
-            options.separator = '\0';
-        } else if (arg == "-h" || arg == "--help") {
-            options.help = true;
-        } else {
-            error = "unknown option '" + arg + "'";
-            return std::nullopt;
-        }
+    const OptionParser parser({
+        {"-0", "--null", [&options] { options.separator = '\0'; }},
+        {"-h", "--help", turnOn(options.help)},
+    });
+    const auto files = parser.parse(args, error);
+    if (!files) {
+        return std::nullopt;
     }
     if (options.help) {
         return options;
     }
-    if (files.size() != 1) {
-        error = files.empty() ? "no FILE given" : "list takes one FILE";
+    if (files->size() != 1) {
+        error = files->empty() ? "no FILE given" : "list takes one FILE";
         return std::nullopt;
     }
-    options.file = files.front();
+    options.file = files->front();
     return options;
 }
 

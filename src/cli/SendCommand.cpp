@@ -1,6 +1,7 @@
 #include "cli/SendCommand.h"
 
 #include "cli/ExitStatus.h"
+#include "cli/OptionParser.h"
 #include "core/handoff/Aria2Session.h"
 #include "core/handoff/DownloadTarget.h"
 #include "core/shell/SettingsRecord.h"
@@ -17,44 +18,6 @@
 namespace harvex2::cli {
 
 namespace {
-
-bool takesValue(const std::string& name) {
-    return name == "--rpc" || name == "--secret" || name == "--dir";
-}
-
-void applyValue(const std::string& name, std::string value, SendOptions& options) {
-    (name == "--rpc"      ? options.rpcUrl
-     : name == "--secret" ? options.secret
-                          : options.dir) = std::move(value);
-}
-
-// Reads one option at args[i], with its value from args[i + 1] when it has one apart.
-bool applyOption(const std::vector<std::string>& args, std::size_t& i, SendOptions& options,
-                 bool& aria2, std::string& error) {
-    const std::string& arg = args[i];
-    const auto equals = arg.find('=');
-    const std::string name = arg.substr(0, equals);
-    if (takesValue(name)) {
-        if (equals != std::string::npos) {
-            applyValue(name, arg.substr(equals + 1), options);
-        } else if (++i < args.size()) {
-            applyValue(name, args[i], options);
-        } else {
-            error = "option '" + name + "' needs a value";
-            return false;
-        }
-    } else if (arg == "--aria2") {
-        aria2 = true;
-    } else if (arg == "-0" || arg == "--null") {
-        options.separator = '\0';
-    } else if (arg == "-h" || arg == "--help") {
-        options.help = true;
-    } else {
-        error = "unknown option '" + arg + "'";
-        return false;
-    }
-    return true;
-}
 
 // Throws platform::IoError.
 std::string readInput(const std::string& file) {
@@ -131,17 +94,17 @@ std::optional<SendOptions> SendCommand::parse(const std::vector<std::string>& ar
         options.secret = secret;
     }
     bool aria2 = false;
-    std::vector<std::string> files;
-    bool onlyFiles = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (onlyFiles || arg == "-" || arg.empty() || arg.front() != '-') {
-            files.push_back(arg);
-        } else if (arg == "--") {
-            onlyFiles = true;
-        } else if (!applyOption(args, i, options, aria2, error)) {
-            return std::nullopt;
-        }
+    const OptionParser parser({
+        {"--aria2", turnOn(aria2)},
+        {"--rpc", storeIn(options.rpcUrl)},
+        {"--secret", storeIn(options.secret)},
+        {"--dir", storeIn(options.dir)},
+        {"-0", "--null", [&options] { options.separator = '\0'; }},
+        {"-h", "--help", turnOn(options.help)},
+    });
+    const auto files = parser.parse(args, error);
+    if (!files) {
+        return std::nullopt;
     }
     if (options.help) {
         return options;
@@ -150,12 +113,12 @@ std::optional<SendOptions> SendCommand::parse(const std::vector<std::string>& ar
         error = "send needs a target: --aria2";
         return std::nullopt;
     }
-    if (files.size() > 1) {
+    if (files->size() > 1) {
         error = "send reads one FILE at most";
         return std::nullopt;
     }
-    if (!files.empty()) {
-        options.file = files.front();
+    if (!files->empty()) {
+        options.file = files->front();
     }
     return options;
 }

@@ -3,13 +3,13 @@
 #include "cli/ExitStatus.h"
 #include "cli/GlobSequence.h"
 #include "cli/LinkWriter.h"
+#include "cli/OptionParser.h"
 #include "core/handoff/DownloadTarget.h"
 #include "core/sequence/SequenceError.h"
 #include "core/sequence/SequencePlan.h"
 #include "platform/ConversionError.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace harvex2::cli {
 
@@ -18,44 +18,15 @@ namespace {
 constexpr std::size_t kFewestValues = 3; // TEMPLATE START END
 constexpr std::size_t kMostValues = 4;   // and STEP
 
-// A negative number is a value, not an option; "-0" stays the option it is documented as.
-bool isOption(const std::string& arg) {
-    return arg.size() > 1 && arg.front() == '-' &&
-           !(std::isdigit(static_cast<unsigned char>(arg[1])) && arg != "-0");
-}
-
-bool setMarker(const std::string& text, SequenceOptions& options) {
+// Sets the marker named by the value of --marker; why it does not fit otherwise.
+std::string setMarker(const std::string& text, SequenceOptions& options) {
     const auto found = std::find(core::kDigitMarkers.begin(), core::kDigitMarkers.end(),
                                  text.size() == 1 ? text.front() : '\0');
-    options.fields.charDigit = static_cast<std::int32_t>(found - core::kDigitMarkers.begin());
-    return found != core::kDigitMarkers.end();
-}
-
-// Applies an option that takes a value; false when the value does not fit it.
-bool applyValue(const std::string& name, const std::string& value, SequenceOptions& options,
-                std::string& error) {
-    if (name == "--marker") {
-        if (!setMarker(value, options)) {
-            error = "option '--marker' takes one of | # ~ ^";
-            return false;
-        }
-    } else if (name == "--glob") {
-        options.fields.glob = true;
-        options.fields.url = value;
-    } else if (name == "--mask") {
-        options.mask = value;
-    } else if (name == "--zeros") {
-        options.fields.zeros = true;
-        options.fields.zerosCount = value;
-    } else {
-        options.fields.downloadDir = value;
+    if (found == core::kDigitMarkers.end()) {
+        return "option '--marker' takes one of | # ~ ^";
     }
-    return true;
-}
-
-bool takesValue(const std::string& name) {
-    return name == "--marker" || name == "--zeros" || name == "--dir" || name == "--glob" ||
-           name == "--mask";
+    options.fields.charDigit = static_cast<std::int32_t>(found - core::kDigitMarkers.begin());
+    return {};
 }
 
 // Sets the positional values in their order; false when there are too few or too many.
@@ -70,61 +41,47 @@ bool applyValues(const std::vector<std::string>& values, SequenceOptions& option
     return true;
 }
 
-// Reads one option at args[i], with its value from args[i + 1] when it has one apart.
-bool applyOption(const std::vector<std::string>& args, std::size_t& i, SequenceOptions& options,
-                 std::string& error) {
-    const std::string& arg = args[i];
-    const auto equals = arg.find('=');
-    const std::string name = arg.substr(0, equals);
-    if (takesValue(name)) {
-        if (equals != std::string::npos) {
-            return applyValue(name, arg.substr(equals + 1), options, error);
-        }
-        if (++i == args.size()) {
-            error = "option '" + name + "' needs a value";
-            return false;
-        }
-        return applyValue(name, args[i], options, error);
-    }
-    if (arg == "-0" || arg == "--null") {
-        options.separator = '\0';
-    } else if (arg == "-h" || arg == "--help") {
-        options.help = true;
-    } else {
-        error = "unknown option '" + arg + "'";
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 std::optional<SequenceOptions> SequenceCommand::parse(const std::vector<std::string>& args,
                                                       std::string& error) {
     SequenceOptions options;
-    std::vector<std::string> values;
-    bool onlyValues = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (onlyValues || !isOption(args[i])) {
-            values.push_back(args[i]);
-        } else if (args[i] == "--") {
-            onlyValues = true;
-        } else if (!applyOption(args, i, options, error)) {
-            return std::nullopt;
-        }
+    core::SequenceFields& fields = options.fields;
+    OptionParser parser({
+        {"--marker", [&options](const std::string& c) { return setMarker(c, options); }},
+        {"--zeros",
+         [&fields](const std::string& n) {
+             fields.zeros = true;
+             fields.zerosCount = n;
+             return std::string();
+         }},
+        {"--dir", storeIn(fields.downloadDir)},
+        {"--glob",
+         [&fields](const std::string& glob) {
+             fields.glob = true;
+             fields.url = glob;
+             return std::string();
+         }},
+        {"--mask", storeIn(options.mask)},
+        {"-0", "--null", [&options] { options.separator = '\0'; }},
+        {"-h", "--help", turnOn(options.help)},
+    });
+    const auto values = parser.takingNegativeNumbers().parse(args, error);
+    if (!values) {
+        return std::nullopt;
     }
     if (options.help) {
         return options;
     }
     if (options.fields.glob) {
-        if (!values.empty() || options.fields.zeros || options.fields.charDigit != 0) {
+        if (!values->empty() || options.fields.zeros || options.fields.charDigit != 0) {
             error = "sequence --glob takes no START, END, STEP, --marker or --zeros";
             return std::nullopt;
         }
     } else if (options.mask) {
         error = "option '--mask' needs '--glob'";
         return std::nullopt;
-    } else if (!applyValues(values, options)) {
+    } else if (!applyValues(*values, options)) {
         error = "sequence needs TEMPLATE START END and at most a STEP";
         return std::nullopt;
     }

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <new>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 using namespace harvex2::cli;
@@ -38,28 +40,25 @@ template <class Command> int runCommand(const std::vector<std::string>& args) {
     return Command::run(*options, stdout, stderr);
 }
 
-int runCommand(const std::vector<std::string>& args) {
+using Runner = int (*)(const std::vector<std::string>& args);
+
+constexpr std::pair<std::string_view, Runner> kCommands[] = {
+    {"extract", runCommand<ExtractCommand>}, {"sequence", runCommand<SequenceCommand>},
+    {"list", runCommand<ListCommand>},       {"convert", runCommand<ConvertCommand>},
+    {"send", runCommand<SendCommand>},
+};
+
+int runCommandLine(const std::vector<std::string>& args) {
     if (args.empty()) {
         return usageError("no command given");
     }
     if (args.front() == "-h" || args.front() == "--help") {
         return showHelp();
     }
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (args.front() == "extract") {
-        return runCommand<ExtractCommand>(rest);
-    }
-    if (args.front() == "sequence") {
-        return runCommand<SequenceCommand>(rest);
-    }
-    if (args.front() == "list") {
-        return runCommand<ListCommand>(rest);
-    }
-    if (args.front() == "convert") {
-        return runCommand<ConvertCommand>(rest);
-    }
-    if (args.front() == "send") {
-        return runCommand<SendCommand>(rest);
+    for (const auto& [name, run] : kCommands) {
+        if (args.front() == name) {
+            return run(std::vector<std::string>(args.begin() + 1, args.end()));
+        }
     }
     return usageError("unknown command '" + args.front() + "'");
 }
@@ -71,7 +70,7 @@ int main(int argc, char** argv) {
     // quietly, rather than as a signal that ends the program.
     std::signal(SIGPIPE, SIG_IGN);
     try {
-        return runCommand(std::vector<std::string>(argv + 1, argv + argc));
+        return runCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::bad_alloc&) {
         std::fputs("harvex2-cli: out of memory\n", stderr);
         return kFailed;
