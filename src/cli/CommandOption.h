@@ -8,7 +8,8 @@
 namespace harvex2::cli {
 
 // One line of a command's option table: the names the option answers to and what it
-// sets. A switch runs `set`; an option with a value hands it to `take`.
+// sets. A switch runs `set`; an option with a value hands it to `take`. The names are
+// string literals: the line keeps views of them.
 class CommandOption {
 public:
     using Switch = std::function<void()>;
