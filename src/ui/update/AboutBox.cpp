@@ -29,7 +29,7 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& text, Q
 AboutBox::AboutBox(AppServices& services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      update_(*services.machineStore, *services.shell, *services.prompts) {
+      engine_(*services.machineStore, *services.shell, *services.prompts) {
     setObjectName(u"TAboutBox"_s);
     setWindowTitle(u"About"_s);
 
@@ -43,7 +43,7 @@ AboutBox::AboutBox(AppServices& services, QWidget* parent)
     tabs_->addTab(AboutPages::homepages(opener, tabs_), u"Homepages"_s);
     tabs_->addTab(AboutPages::credits(tabs_), u"Credits"_s);
     tabs_->addTab(AboutPages::contact(opener, tabs_), u"Contact"_s);
-    directUpdatePage_ = new DirectUpdatePage(update_, tabs_);
+    directUpdatePage_ = new DirectUpdatePage(engine_, tabs_);
     tabs_->addTab(directUpdatePage_, u"DirectUpdate"_s);
 
     buildButtons(services.developerMode);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/update/TDirectUpdate.h"
+#include "core/update/UpdateEngine.h"
 
 #include <QDialog>
 
@@ -35,7 +35,7 @@ protected:
 private:
     void buildButtons(bool developerMode);
 
-    core::TDirectUpdate update_;
+    core::UpdateEngine engine_;
     QTabWidget* tabs_ = nullptr;
     DirectUpdatePage* directUpdatePage_ = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "ui/update/DirectUpdatePage.h"
 
-#include "core/update/TDirectUpdate.h"
+#include "core/update/UpdateEngine.h"
 #include "ui/platform/TextBytes.h"
 #include "ui/update/AboutLayout.h"
 #include "ui/update/WebLink.h"
@@ -22,15 +22,15 @@ constexpr int kRefreshSize = 22;
 
 } // namespace
 
-DirectUpdatePage::DirectUpdatePage(core::TDirectUpdate& update, QWidget* parent)
-    : QWidget(parent), update_(update) {
+DirectUpdatePage::DirectUpdatePage(core::UpdateEngine& engine, QWidget* parent)
+    : QWidget(parent), engine_(engine) {
     setObjectName(u"tabDirectUpdate"_s);
     AboutLayout::addLabel(this, "lblDUAbout",
                           u"DirectUpdate is a rather handy technology by Idyle Software."_s,
                           {12, 12});
     WebLink* home =
         AboutLayout::addLink(this, "lnkDUHomepage", u"Go to DirectUpdate homepage"_s, {12, 32});
-    connect(home, &WebLink::clicked, this, [this] { update_.OpenHomePage(); });
+    connect(home, &WebLink::clicked, this, [this] { engine_.openHomePage(); });
     buildGroup();
 }
 
@@ -46,19 +46,19 @@ void DirectUpdatePage::buildGroup() {
         AboutLayout::addLabel(group, "lblDUVersionCaption", u"DirectUpdate version:"_s, {12, 48},
                               u"Shows the version of DirectUpdate installed on this PC"_s);
     const int column = AboutLayout::columnAfter({cmpCaption, versionCaption_});
-    cmpVersion_ = AboutLayout::addLabel(group, "lblCmpVersion", {}, {column, 26});
+    componentVersion_ = AboutLayout::addLabel(group, "lblCmpVersion", {}, {column, 26});
     version_ = AboutLayout::addLabel(group, "lblDUVersion", {}, {column, 48});
     download_ = AboutLayout::addLink(group, "lnkDownloadDU", u"Download DirectUpdate"_s, {12, 78},
                                      u"Click to download the DirectUpdate installer (not "
                                      "available if DirectUpdate is installed)"_s);
-    connect(download_, &WebLink::clicked, this, [this] { update_.OpenDownloadPage(); });
+    connect(download_, &WebLink::clicked, this, [this] { engine_.openDownloadPage(); });
 
     updateEngine_ = new QPushButton(u"Update DirectUpdate"_s, group);
     updateEngine_->setObjectName(u"btnUpdateDU"_s);
     updateEngine_->setToolTip(u"Click to update the DirectUpdate engine (not available if "
                               "DirectUpdate is not installed)"_s);
     updateEngine_->setGeometry(12, 106, 140, 25);
-    connect(updateEngine_, &QPushButton::clicked, this, [this] { update_.UpdateEngine(); });
+    connect(updateEngine_, &QPushButton::clicked, this, [this] { engine_.updateItself(); });
 
     refresh_ = new QToolButton(group);
     refresh_->setObjectName(u"btnRefreshDU"_s);
@@ -78,14 +78,14 @@ void DirectUpdatePage::showState(bool installed, const QString& versionText) {
     version_->adjustSize();
     download_->setEnabled(!installed);
     updateEngine_->setEnabled(installed);
-    cmpVersion_->setText(fromBytes(update_.cmpVersion()));
-    cmpVersion_->adjustSize();
+    componentVersion_->setText(fromBytes(engine_.componentVersion()));
+    componentVersion_->adjustSize();
 }
 
 void DirectUpdatePage::refresh() {
-    update_.CheckInstallation();
-    showState(update_.installed(),
-              update_.installed() ? fromBytes(update_.version()) : u"NOT INSTALLED"_s);
+    engine_.checkInstallation();
+    showState(engine_.installed(),
+              engine_.installed() ? fromBytes(engine_.version()) : u"NOT INSTALLED"_s);
 }
 
 void DirectUpdatePage::simulateNotInstalled() {
@@ -93,8 +93,8 @@ void DirectUpdatePage::simulateNotInstalled() {
 }
 
 void DirectUpdatePage::simulateInstalled() {
-    update_.CheckInstallation();
-    showState(true, fromBytes(update_.version()));
+    engine_.checkInstallation();
+    showState(true, fromBytes(engine_.version()));
 }
 
 } // namespace harvex2::ui

@@ -7,7 +7,7 @@ class QPushButton;
 class QToolButton;
 
 namespace harvex2::core {
-class TDirectUpdate;
+class UpdateEngine;
 }
 
 namespace harvex2::ui {
@@ -19,7 +19,7 @@ class WebLink;
 class DirectUpdatePage : public QWidget {
     Q_OBJECT
 public:
-    DirectUpdatePage(core::TDirectUpdate& update, QWidget* parent);
+    DirectUpdatePage(core::UpdateEngine& engine, QWidget* parent);
 
     // Reads the installation again and shows what it found.
     void refresh();
@@ -33,8 +33,8 @@ private:
     void buildGroup();
     void showState(bool installed, const QString& versionText);
 
-    core::TDirectUpdate& update_;
-    QLabel* cmpVersion_ = nullptr;
+    core::UpdateEngine& engine_;
+    QLabel* componentVersion_ = nullptr;
     QLabel* versionCaption_ = nullptr;
     QLabel* version_ = nullptr;
     WebLink* download_ = nullptr;

@@ -9,17 +9,17 @@ namespace harvex2::ui {
 
 UpdateCommands::UpdateCommands(AppServices& services, QObject* parent)
     : QObject(parent), services_(services),
-      update_(*services.machineStore, *services.shell, *services.prompts) {
-    update_.setDufFilename(kDescriptorName);
+      engine_(*services.machineStore, *services.shell, *services.prompts) {
+    engine_.setDescriptorFile(kDescriptorName);
     services.mainHooks->checkForNewVersion = [this] { checkForNewVersion(); };
     services.mainHooks->about = [this] { showAbout(AboutBox::Tab::About); };
 }
 
 void UpdateCommands::checkForNewVersion() {
-    update_.CheckInstallation();
-    if (update_.installed()) {
-        update_.setDufFilename(services_.programFolder + kDescriptorName);
-        update_.Launch();
+    engine_.checkInstallation();
+    if (engine_.installed()) {
+        engine_.setDescriptorFile(services_.programFolder + kDescriptorName);
+        engine_.launch();
         return;
     }
     services_.prompts->message({platform::MessageIcon::Warning,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/update/TDirectUpdate.h"
+#include "core/update/UpdateEngine.h"
 #include "ui/update/AboutBox.h"
 
 #include <QObject>
@@ -25,11 +25,9 @@ public:
     // A new About box, shown modally on `tab`.
     void showAbout(AboutBox::Tab tab);
 
-    core::TDirectUpdate& directUpdate() { return update_; }
-
 private:
     AppServices& services_;
-    core::TDirectUpdate update_;
+    core::UpdateEngine engine_;
 };
 
 } // namespace harvex2::ui

@@ -1,6 +1,6 @@
 #include "support/core/DirectUpdateInstall.h"
 
-#include "core/update/TDirectUpdate.h"
+#include "core/update/UpdateEngine.h"
 #include "support/core/TempFolder.h"
 
 #include <chrono>
@@ -25,7 +25,7 @@ mv "$record.part" "$record"
 } // namespace
 
 void recordDirectUpdate(platform::RegistryStore& machineStore, const DirectUpdateRecord& record) {
-    machineStore.openKey(core::TDirectUpdate::kRecordKey, true);
+    machineStore.openKey(core::UpdateEngine::kRecordKey, true);
     machineStore.writeString("ExeName", record.exeName);
     machineStore.writeString("Path", record.path);
     machineStore.writeString("Version", record.version);
@@ -36,7 +36,7 @@ void recordDirectUpdate(platform::RegistryStore& machineStore, const DirectUpdat
 }
 
 void removeDirectUpdateRecord(platform::RegistryStore& machineStore) {
-    machineStore.deleteKey(core::TDirectUpdate::kRecordKey);
+    machineStore.deleteKey(core::UpdateEngine::kRecordKey);
 }
 
 void makeFakeEngine(const std::string& folder, const std::string& exeName) {

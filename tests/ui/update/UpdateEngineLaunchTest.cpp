@@ -1,4 +1,4 @@
-#include "core/update/TDirectUpdate.h"
+#include "core/update/UpdateEngine.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/DirectUpdateInstall.h"
 #include "support/core/ScriptedPrompts.h"
@@ -27,27 +27,27 @@ protected:
 
     test::TempFolder folder;
     std::string engineFolder = folder.file("Direct Update");
-    std::string exec = engineFolder + "/directupdate";
+    std::string engineFile = engineFolder + "/directupdate";
     std::string descriptor = folder.makeFile("My Programs/harvex.duf");
     platform::FileRegistryStore machine{platform::Hive::LocalMachine, folder.file("machine.reg")};
     QtShell shell;
     test::ScriptedPrompts prompts;
-    core::TDirectUpdate update{machine, shell, prompts};
+    core::UpdateEngine engine{machine, shell, prompts};
 };
 
 TEST_F(UpdateEngineLaunchTest, TheEngineReceivesTheDescriptorAndItsParameters) {
-    update.setDufFilename(descriptor);
-    update.Launch();
-    EXPECT_EQ(started(), exec + "\n[" + descriptor + "]\n");
+    engine.setDescriptorFile(descriptor);
+    engine.launch();
+    EXPECT_EQ(started(), engineFile + "\n[" + descriptor + "]\n");
 
-    update.setExecParams("-silent 'two words'");
-    update.Launch();
-    EXPECT_EQ(started(), exec + "\n[" + descriptor + "]\n[-silent]\n[two words]\n");
+    engine.setLaunchParameters("-silent 'two words'");
+    engine.launch();
+    EXPECT_EQ(started(), engineFile + "\n[" + descriptor + "]\n[-silent]\n[two words]\n");
 
-    update.setDufFilename(folder.file("My Programs/missing.duf"));
-    update.setExecParams("");
-    update.Launch();
-    EXPECT_EQ(started(), exec + "\n");
+    engine.setDescriptorFile(folder.file("My Programs/missing.duf"));
+    engine.setLaunchParameters("");
+    engine.launch();
+    EXPECT_EQ(started(), engineFile + "\n");
 }
 
 // Quotes and blanks in a recorded folder or a descriptor's path are part of the name: they
@@ -61,19 +61,19 @@ TEST_F(UpdateEngineLaunchTest, OddCharactersInThePathsReachTheEngineAsTheyStand)
         record.path = odd;
         test::recordDirectUpdate(machine, record);
         const std::string oddDescriptor = folder.makeFile(name + ".duf");
-        update.setDufFilename(oddDescriptor);
-        update.Launch();
+        engine.setDescriptorFile(oddDescriptor);
+        engine.launch();
         EXPECT_EQ(test::takeEngineRecord(odd).value_or("(not started)"),
                   odd + "/directupdate\n[" + oddDescriptor + "]\n");
-        update.UpdateEngine();
+        engine.updateItself();
         EXPECT_EQ(test::takeEngineRecord(odd).value_or("(not started)"),
                   odd + "/directupdate\n[/UF]\n");
     }
 }
 
 TEST_F(UpdateEngineLaunchTest, TheEngineUpdatesItself) {
-    update.UpdateEngine();
-    EXPECT_EQ(started(), exec + "\n[/UF]\n");
+    engine.updateItself();
+    EXPECT_EQ(started(), engineFile + "\n[/UF]\n");
 }
 
 } // namespace

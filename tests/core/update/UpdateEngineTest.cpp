@@ -1,4 +1,4 @@
-#include "core/update/TDirectUpdate.h"
+#include "core/update/UpdateEngine.h"
 
 #include "core/update/ProjectSite.h"
 #include "platform/posix/FileRegistryStore.h"
@@ -20,16 +20,16 @@ using platform::MessageButton;
 using platform::MessageIcon;
 using platform::ShowMode;
 
-class TDirectUpdateTest : public testing::Test {
+class UpdateEngineTest : public testing::Test {
 protected:
-    TDirectUpdateTest() {
+    UpdateEngineTest() {
         test::makeFakeEngine(engineFolder, "directupdate");
         record.path = engineFolder;
         test::recordDirectUpdate(machine, record);
     }
 
-    TDirectUpdate make() { return TDirectUpdate(machine, shell, prompts); }
-    std::string exec() const { return engineFolder + "/directupdate"; }
+    UpdateEngine make() { return UpdateEngine(machine, shell, prompts); }
+    std::string engineFile() const { return engineFolder + "/directupdate"; }
 
     test::TempFolder folder;
     std::string engineFolder = folder.file("Direct Update");
@@ -39,44 +39,44 @@ protected:
     test::DirectUpdateRecord record;
 };
 
-TEST_F(TDirectUpdateTest, StartsEmptyBesidesTheComponentVersion) {
+TEST_F(UpdateEngineTest, StartsEmptyBesidesTheComponentVersion) {
     test::removeDirectUpdateRecord(machine);
-    const TDirectUpdate update = make();
-    EXPECT_EQ(update.cmpVersion(), "1.00");
-    EXPECT_FALSE(update.installed());
-    EXPECT_EQ(update.exec(), "");
-    EXPECT_EQ(update.version(), "");
-    EXPECT_EQ(update.dataFormatVersion(), "");
-    EXPECT_EQ(update.installDate(), 0);
-    EXPECT_EQ(update.lastSelfCheck(), 0);
-    EXPECT_EQ(update.execParams(), "");
-    EXPECT_EQ(update.dufFilename(), "");
+    const UpdateEngine engine = make();
+    EXPECT_EQ(engine.componentVersion(), "1.00");
+    EXPECT_FALSE(engine.installed());
+    EXPECT_EQ(engine.programFile(), "");
+    EXPECT_EQ(engine.version(), "");
+    EXPECT_EQ(engine.dataFormatVersion(), "");
+    EXPECT_EQ(engine.installDate(), 0);
+    EXPECT_EQ(engine.lastSelfCheck(), 0);
+    EXPECT_EQ(engine.launchParameters(), "");
+    EXPECT_EQ(engine.descriptorFile(), "");
 }
 
-TEST_F(TDirectUpdateTest, ReadsTheRecordWithOrWithoutASeparatorAfterThePath) {
+TEST_F(UpdateEngineTest, ReadsTheRecordWithOrWithoutASeparatorAfterThePath) {
     for (const std::string& path : {engineFolder, engineFolder + "/"}) {
         SCOPED_TRACE(path);
         record.path = path;
         test::recordDirectUpdate(machine, record);
         // A key another part of the program left open must not redirect the lookup.
         machine.openKey("\\Software\\Quillfern Software", true);
-        const TDirectUpdate update = make();
-        EXPECT_TRUE(update.installed()) << path;
-        EXPECT_EQ(update.exec(), exec());
-        EXPECT_EQ(update.version(), "2.1");
-        EXPECT_EQ(update.dataFormatVersion(), "3");
-        EXPECT_EQ(update.installDate(), 45000.0);
-        EXPECT_EQ(update.lastSelfCheck(), 45300.0);
+        const UpdateEngine engine = make();
+        EXPECT_TRUE(engine.installed()) << path;
+        EXPECT_EQ(engine.programFile(), engineFile());
+        EXPECT_EQ(engine.version(), "2.1");
+        EXPECT_EQ(engine.dataFormatVersion(), "3");
+        EXPECT_EQ(engine.installDate(), 45000.0);
+        EXPECT_EQ(engine.lastSelfCheck(), 45300.0);
     }
 }
 
 // Each fault turns a complete installation into none, and nothing of the earlier reading
 // stays behind.
-TEST_F(TDirectUpdateTest, AnythingShortOfACompleteRecordIsNotInstalled) {
+TEST_F(UpdateEngineTest, AnythingShortOfACompleteRecordIsNotInstalled) {
     using Fault = std::function<void(platform::RegistryStore&)>;
     const auto editRecord = [](std::function<void(platform::RegistryStore&)> edit) -> Fault {
         return [edit](platform::RegistryStore& store) {
-            store.openKey(TDirectUpdate::kRecordKey, false);
+            store.openKey(UpdateEngine::kRecordKey, false);
             edit(store);
             store.closeKey();
         };
@@ -100,24 +100,24 @@ TEST_F(TDirectUpdateTest, AnythingShortOfACompleteRecordIsNotInstalled) {
         SCOPED_TRACE(c.name);
         test::makeFakeEngine(engineFolder, "directupdate");
         test::recordDirectUpdate(machine, record);
-        TDirectUpdate update = make();
-        ASSERT_TRUE(update.installed()) << c.name;
+        UpdateEngine engine = make();
+        ASSERT_TRUE(engine.installed()) << c.name;
         c.fault(machine);
-        update.CheckInstallation();
-        EXPECT_FALSE(update.installed()) << c.name;
-        EXPECT_EQ(update.exec(), "") << c.name;
-        EXPECT_EQ(update.version(), "") << c.name;
-        EXPECT_EQ(update.dataFormatVersion(), "") << c.name;
-        EXPECT_EQ(update.installDate(), 0) << c.name;
-        EXPECT_EQ(update.lastSelfCheck(), 0) << c.name;
+        engine.checkInstallation();
+        EXPECT_FALSE(engine.installed()) << c.name;
+        EXPECT_EQ(engine.programFile(), "") << c.name;
+        EXPECT_EQ(engine.version(), "") << c.name;
+        EXPECT_EQ(engine.dataFormatVersion(), "") << c.name;
+        EXPECT_EQ(engine.installDate(), 0) << c.name;
+        EXPECT_EQ(engine.lastSelfCheck(), 0) << c.name;
     }
     // Looking for a missing record does not make one.
     test::removeDirectUpdateRecord(machine);
     make();
-    EXPECT_FALSE(machine.keyExists(TDirectUpdate::kRecordKey));
+    EXPECT_FALSE(machine.keyExists(UpdateEngine::kRecordKey));
 }
 
-TEST_F(TDirectUpdateTest, LaunchGivesTheEngineAnExistingDescriptorAndItsParameters) {
+TEST_F(UpdateEngineTest, LaunchGivesTheEngineAnExistingDescriptorAndItsParameters) {
     const std::string descriptor = folder.makeFile("My Programs/harvex.duf");
     using Words = std::vector<std::string>;
     const struct {
@@ -125,43 +125,43 @@ TEST_F(TDirectUpdateTest, LaunchGivesTheEngineAnExistingDescriptorAndItsParamete
         std::string params;
         std::vector<Words> programs;
     } cases[] = {
-        {descriptor, "", {{exec(), descriptor}}},
-        {descriptor, "-silent 'two words'", {{exec(), descriptor, "-silent", "two words"}}},
-        {folder.file("My Programs/missing.duf"), "", {{exec()}}},
-        {"", "-a -b", {{exec(), "-a", "-b"}}},
+        {descriptor, "", {{engineFile(), descriptor}}},
+        {descriptor, "-silent 'two words'", {{engineFile(), descriptor, "-silent", "two words"}}},
+        {folder.file("My Programs/missing.duf"), "", {{engineFile()}}},
+        {"", "-a -b", {{engineFile(), "-a", "-b"}}},
         // Parameters a shell would refuse start nothing.
         {descriptor, "-a 'open", {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.duf + " " + c.params);
-        TDirectUpdate update = make();
-        update.setDufFilename(c.duf);
-        update.setExecParams(c.params);
+        UpdateEngine engine = make();
+        engine.setDescriptorFile(c.duf);
+        engine.setLaunchParameters(c.params);
         shell.programs.clear();
-        update.Launch();
+        engine.launch();
         EXPECT_EQ(shell.programs, c.programs);
     }
 }
 
-TEST_F(TDirectUpdateTest, UpdateEngineStartsTheSelfUpdate) {
-    make().UpdateEngine();
-    EXPECT_EQ(shell.programs, (std::vector<std::vector<std::string>>{{exec(), "/UF"}}));
+TEST_F(UpdateEngineTest, UpdatingItselfStartsTheSelfUpdate) {
+    make().updateItself();
+    EXPECT_EQ(shell.programs, (std::vector<std::vector<std::string>>{{engineFile(), "/UF"}}));
 }
 
-TEST_F(TDirectUpdateTest, NothingStartsOnceTheEngineIsGone) {
-    TDirectUpdate update = make();
-    ASSERT_TRUE(update.installed());
+TEST_F(UpdateEngineTest, NothingStartsOnceTheEngineIsGone) {
+    UpdateEngine engine = make();
+    ASSERT_TRUE(engine.installed());
     test::removeDirectUpdateRecord(machine);
-    update.Launch();
-    update.UpdateEngine();
+    engine.launch();
+    engine.updateItself();
     EXPECT_TRUE(shell.programs.empty());
-    EXPECT_FALSE(update.installed());
+    EXPECT_FALSE(engine.installed());
 }
 
-TEST_F(TDirectUpdateTest, PagesOpenInANormalWindowOrTheBoxGivesTheAddress) {
-    TDirectUpdate update = make();
-    update.OpenHomePage();
-    update.OpenDownloadPage();
+TEST_F(UpdateEngineTest, PagesOpenInANormalWindowOrTheBoxGivesTheAddress) {
+    UpdateEngine engine = make();
+    engine.openHomePage();
+    engine.openDownloadPage();
     EXPECT_EQ(shell.opened, (std::vector<std::pair<std::string, ShowMode>>{
                                 {ProjectSite::directUpdate(), ShowMode::Normal},
                                 {ProjectSite::directUpdateDownload(), ShowMode::Normal}}));
@@ -170,11 +170,11 @@ TEST_F(TDirectUpdateTest, PagesOpenInANormalWindowOrTheBoxGivesTheAddress) {
     prompts.expectMessage(MessageIcon::None, "Harvex2",
                           "Please go to : \r\n" + ProjectSite::directUpdate(),
                           {MessageButton::Ok, MessageButton::Cancel}, MessageButton::Cancel);
-    update.OpenHomePage();
+    engine.openHomePage();
     prompts.expectMessage(MessageIcon::None, "Harvex2",
                           "Please download : \r\n" + ProjectSite::directUpdateDownload(),
                           {MessageButton::Ok, MessageButton::Cancel}, MessageButton::Ok);
-    update.OpenDownloadPage();
+    engine.openDownloadPage();
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "core/update/TDirectUpdate.h"
+#include "core/update/UpdateEngine.h"
 
 #include "core/sequence/DirectoryPath.h"
 #include "core/update/ProjectSite.h"
@@ -23,13 +23,13 @@ bool isFile(const std::string& path) {
 
 } // namespace
 
-TDirectUpdate::TDirectUpdate(platform::RegistryStore& machineStore, platform::Shell& shell,
-                             platform::Prompts& prompts)
+UpdateEngine::UpdateEngine(platform::RegistryStore& machineStore, platform::Shell& shell,
+                           platform::Prompts& prompts)
     : store_(machineStore), shell_(shell), prompts_(prompts) {
-    CheckInstallation();
+    checkInstallation();
 }
 
-void TDirectUpdate::CheckInstallation() {
+void UpdateEngine::checkInstallation() {
     // The store may be shared; whatever key was current has no say in where the record is.
     store_.closeKey();
     {
@@ -41,7 +41,7 @@ void TDirectUpdate::CheckInstallation() {
     }
 }
 
-bool TDirectUpdate::readRecord() {
+bool UpdateEngine::readRecord() {
     try {
         exeName_ = store_.readString("ExeName");
         path_ = store_.readString("Path");
@@ -55,62 +55,62 @@ bool TDirectUpdate::readRecord() {
     if (path_.empty()) {
         return false;
     }
-    exec_ = path_;
-    if (exec_.back() != DirectoryPath::kSeparator) {
-        exec_ += DirectoryPath::kSeparator;
+    programFile_ = path_;
+    if (programFile_.back() != DirectoryPath::kSeparator) {
+        programFile_ += DirectoryPath::kSeparator;
     }
-    exec_ += exeName_;
-    return isFile(exec_);
+    programFile_ += exeName_;
+    return isFile(programFile_);
 }
 
-void TDirectUpdate::forgetRecord() {
+void UpdateEngine::forgetRecord() {
     path_.clear();
     exeName_.clear();
-    exec_.clear();
+    programFile_.clear();
     version_.clear();
     dataFormatVersion_.clear();
     installDate_ = 0;
     lastSelfCheck_ = 0;
 }
 
-bool TDirectUpdate::checkedInstalled() {
-    CheckInstallation();
-    return installed_ && !exec_.empty();
+bool UpdateEngine::checkedInstalled() {
+    checkInstallation();
+    return installed_ && !programFile_.empty();
 }
 
 // The paths go to the engine as words of their own, whatever characters they hold; only the
 // parameters are a line to cut, and one a shell would refuse starts nothing.
-void TDirectUpdate::Launch() {
+void UpdateEngine::launch() {
     if (!checkedInstalled()) {
         return;
     }
-    const auto params = platform::CommandWords::split(execParams_);
+    const auto params = platform::CommandWords::split(launchParameters_);
     if (!params) {
         return;
     }
-    std::vector<std::string> words{exec_};
-    if (!dufFilename_.empty() && isFile(dufFilename_)) {
-        words.push_back(dufFilename_);
+    std::vector<std::string> words{programFile_};
+    if (!descriptorFile_.empty() && isFile(descriptorFile_)) {
+        words.push_back(descriptorFile_);
     }
     words.insert(words.end(), params->begin(), params->end());
     shell_.startProgram(words);
 }
 
-void TDirectUpdate::UpdateEngine() {
+void UpdateEngine::updateItself() {
     if (checkedInstalled()) {
-        shell_.startProgram({exec_, "/UF"});
+        shell_.startProgram({programFile_, "/UF"});
     }
 }
 
-void TDirectUpdate::OpenHomePage() {
+void UpdateEngine::openHomePage() {
     openPage(ProjectSite::directUpdate(), "Please go to : \r\n");
 }
 
-void TDirectUpdate::OpenDownloadPage() {
+void UpdateEngine::openDownloadPage() {
     openPage(ProjectSite::directUpdateDownload(), "Please download : \r\n");
 }
 
-void TDirectUpdate::openPage(const std::string& address, const std::string& lead) {
+void UpdateEngine::openPage(const std::string& address, const std::string& lead) {
     if (shell_.open(address, platform::ShowMode::Normal)) {
         return;
     }
