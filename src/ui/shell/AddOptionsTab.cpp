@@ -2,6 +2,7 @@
 
 #include "ui/shell/Aria2Group.h"
 #include "ui/shell/NetVampireGroup.h"
+#include "ui/shell/OptionsNames.h"
 #include "ui/shell/ProgramGroup.h"
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 namespace harvex2::ui {
 
 using namespace Qt::StringLiterals;
+using Names = OptionsNames;
 
 namespace {
 constexpr int kKeepAdded = 1;
@@ -22,7 +24,7 @@ constexpr int kTightMargin = 4;
 AddOptionsTab::AddOptionsTab(QWidget* parent)
     : QWidget(parent), program_(new ProgramGroup), netVampire_(new NetVampireGroup),
       aria2_(new Aria2Group) {
-    setObjectName(u"TabSheet2"_s);
+    setObjectName(QLatin1StringView(Names::kAddPage));
     auto* layout = new QVBoxLayout(this);
     // The long tidy captions need nearly the whole width of the page.
     layout->setContentsMargins(kTightMargin, kTightMargin, kTightMargin, kTightMargin);
@@ -38,7 +40,7 @@ AddOptionsTab::AddOptionsTab(QWidget* parent)
 
 QWidget* AddOptionsTab::buildTidyGroup() {
     auto* group = new QGroupBox(u"Tidy Up"_s);
-    group->setObjectName(u"GroupBox4"_s);
+    group->setObjectName(QLatin1StringView(Names::kTidyGroup));
     auto* layout = new QVBoxLayout(group);
     layout->setContentsMargins(kTightMargin, layout->contentsMargins().top(), kTightMargin,
                                layout->contentsMargins().bottom());
@@ -46,7 +48,7 @@ QWidget* AddOptionsTab::buildTidyGroup() {
                                 u"Remove entries after adding, successful or not"_s};
     for (std::size_t value = 0; value < tidy_.size(); ++value) {
         tidy_[value] = new QRadioButton(captions[value]);
-        tidy_[value]->setObjectName(u"optTidy%1"_s.arg(value + 1));
+        tidy_[value]->setObjectName(QLatin1StringView(Names::kTidyChoices[value]));
         layout->addWidget(tidy_[value]);
     }
     tidy_[kKeepAdded]->setChecked(true);

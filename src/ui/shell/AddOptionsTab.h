@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/shell/SettingsRecord.h"
+#include "ui/shell/OptionsNames.h"
 
 #include <array>
 #include <cstdint>
@@ -48,7 +49,7 @@ private:
     NetVampireGroup* netVampire_;
     Aria2Group* aria2_;
     // Indexed by TidyUp.
-    std::array<QRadioButton*, 3> tidy_{};
+    std::array<QRadioButton*, OptionsNames::kTidyChoices.size()> tidy_{};
     std::vector<TargetGroup> targetGroups_;
 };
 

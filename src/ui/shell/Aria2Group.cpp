@@ -1,6 +1,7 @@
 #include "ui/shell/Aria2Group.h"
 
 #include "ui/platform/ShownBytes.h"
+#include "ui/shell/OptionsNames.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -9,12 +10,13 @@
 namespace harvex2::ui {
 
 using namespace Qt::StringLiterals;
+using Names = OptionsNames;
 
 Aria2Group::Aria2Group(QWidget* parent)
     : QGroupBox(u"aria2"_s, parent), url_(new QLineEdit), secret_(new QLineEdit) {
-    setObjectName(u"GroupBoxAria2"_s);
-    url_->setObjectName(u"txtAria2URL"_s);
-    secret_->setObjectName(u"txtAria2Secret"_s);
+    setObjectName(QLatin1StringView(Names::kAria2Group));
+    url_->setObjectName(QLatin1StringView(Names::kAria2Url));
+    secret_->setObjectName(QLatin1StringView(Names::kAria2Secret));
     // The token lets anyone who has it download anything to this machine.
     secret_->setEchoMode(QLineEdit::Password);
     auto* layout = new QFormLayout(this);

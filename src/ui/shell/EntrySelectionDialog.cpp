@@ -2,6 +2,7 @@
 
 #include "ui/platform/TextBytes.h"
 #include "ui/shell/AppServices.h"
+#include "ui/shell/EntrySelectionNames.h"
 #include "ui/shell/MainWindow.h"
 
 #include <QComboBox>
@@ -19,12 +20,14 @@ namespace harvex2::ui {
 
 namespace {
 
-template <class Control> Control* named(Control* control, const QString& name) {
-    control->setObjectName(name);
+using Names = EntrySelectionNames;
+
+template <class Control> Control* named(Control* control, const char* name) {
+    control->setObjectName(QLatin1StringView(name));
     return control;
 }
 
-QGroupBox* group(const QString& name, const QString& title, QWidget* parent) {
+QGroupBox* group(const char* name, const QString& title, QWidget* parent) {
     return named(new QGroupBox(title, parent), name);
 }
 
@@ -34,16 +37,16 @@ EntrySelectionDialog::EntrySelectionDialog(AppServices& services, QWidget* paren
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       services_(services) {
-    setObjectName(u"TForm5"_s);
+    setObjectName(QLatin1StringView(Names::kWindow));
     setWindowTitle(u"Select Special"_s);
     // Created in keyboard order: the two groups, then OK and Cancel.
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildDeselectGroup());
     layout->addWidget(buildSelectGroup());
     layout->addStretch(1);
-    ok_ = named(new QPushButton(u"OK"_s, this), u"Button1"_s);
+    ok_ = named(new QPushButton(u"OK"_s, this), Names::kOk);
     ok_->setDefault(true);
-    cancel_ = named(new QPushButton(u"Cancel"_s, this), u"Button2"_s);
+    cancel_ = named(new QPushButton(u"Cancel"_s, this), Names::kCancel);
     cancel_->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -54,14 +57,14 @@ EntrySelectionDialog::EntrySelectionDialog(AppServices& services, QWidget* paren
 
     connect(ok_, &QPushButton::clicked, this, &EntrySelectionDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &EntrySelectionDialog::reject);
-    connect(byExtension_, &QRadioButton::clicked, this, &EntrySelectionDialog::RadioButton3Click);
-    connect(byText_, &QRadioButton::clicked, this, &EntrySelectionDialog::RadioButton4Click);
+    connect(byExtension_, &QRadioButton::clicked, this, &EntrySelectionDialog::matchByExtension);
+    connect(byText_, &QRadioButton::clicked, this, &EntrySelectionDialog::matchByText);
 }
 
 QGroupBox* EntrySelectionDialog::buildDeselectGroup() {
-    QGroupBox* box = group(u"GroupBox1"_s, u"First, deselect"_s, this);
-    everything_ = named(new QRadioButton(u"Everything"_s, box), u"RadioButton1"_s);
-    nothing_ = named(new QRadioButton(u"Nothing"_s, box), u"RadioButton2"_s);
+    QGroupBox* box = group(Names::kDeselectGroup, u"First, deselect"_s, this);
+    everything_ = named(new QRadioButton(u"Everything"_s, box), Names::kDeselectEverything);
+    nothing_ = named(new QRadioButton(u"Nothing"_s, box), Names::kDeselectNothing);
     everything_->setChecked(true);
     auto* row = new QHBoxLayout(box);
     row->addWidget(everything_);
@@ -71,10 +74,11 @@ QGroupBox* EntrySelectionDialog::buildDeselectGroup() {
 }
 
 QGroupBox* EntrySelectionDialog::buildSelectGroup() {
-    QGroupBox* box = group(u"GroupBox2"_s, u"Then, select"_s, this);
-    byExtension_ = named(new QRadioButton(u"All files with extension:"_s, box), u"RadioButton3"_s);
+    QGroupBox* box = group(Names::kSelectGroup, u"Then, select"_s, this);
+    byExtension_ =
+        named(new QRadioButton(u"All files with extension:"_s, box), Names::kByExtension);
     byExtension_->setChecked(true);
-    extension_ = named(new QComboBox(box), u"ComboBox1"_s);
+    extension_ = named(new QComboBox(box), Names::kExtension);
     extension_->setEditable(true);
     // Enter confirms the dialog; the typed text must not join the list.
     extension_->setInsertPolicy(QComboBox::NoInsert);
@@ -83,8 +87,8 @@ QGroupBox* EntrySelectionDialog::buildSelectGroup() {
                           u".png"_s});
     extension_->setCurrentIndex(-1);
     extension_->setEditText({});
-    byText_ = named(new QRadioButton(u"All links containing text:"_s, box), u"RadioButton4"_s);
-    text_ = named(new QLineEdit(box), u"Edit1"_s);
+    byText_ = named(new QRadioButton(u"All links containing text:"_s, box), Names::kByText);
+    text_ = named(new QLineEdit(box), Names::kText);
 
     auto* grid = new QGridLayout(box);
     grid->addWidget(byExtension_, 0, 0);
@@ -95,12 +99,12 @@ QGroupBox* EntrySelectionDialog::buildSelectGroup() {
     return box;
 }
 
-void EntrySelectionDialog::RadioButton3Click() {
+void EntrySelectionDialog::matchByExtension() {
     extension_->setEnabled(true);
     text_->setEnabled(false);
 }
 
-void EntrySelectionDialog::RadioButton4Click() {
+void EntrySelectionDialog::matchByText() {
     text_->setEnabled(true);
     extension_->setEnabled(false);
 }

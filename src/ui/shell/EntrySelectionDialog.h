@@ -26,23 +26,24 @@ public:
     // Normalises the extension box, closes, then applies the rule to the link list.
     void accept() override;
 
-    void RadioButton3Click();
-    void RadioButton4Click();
-
 private:
+    // Only the box of the chosen match takes input.
+    void matchByExtension();
+    void matchByText();
+
     QGroupBox* buildDeselectGroup();
     QGroupBox* buildSelectGroup();
     core::SelectRule rule() const;
 
     AppServices& services_;
-    QRadioButton* everything_ = nullptr;  // RadioButton1
-    QRadioButton* nothing_ = nullptr;     // RadioButton2
-    QRadioButton* byExtension_ = nullptr; // RadioButton3
-    QComboBox* extension_ = nullptr;      // ComboBox1
-    QRadioButton* byText_ = nullptr;      // RadioButton4
-    QLineEdit* text_ = nullptr;           // Edit1
-    QPushButton* ok_ = nullptr;           // Button1
-    QPushButton* cancel_ = nullptr;       // Button2
+    QRadioButton* everything_ = nullptr;
+    QRadioButton* nothing_ = nullptr;
+    QRadioButton* byExtension_ = nullptr;
+    QComboBox* extension_ = nullptr;
+    QRadioButton* byText_ = nullptr;
+    QLineEdit* text_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
 };
 
 // The start-up factory of the Select Special dialog.

@@ -1,18 +1,21 @@
 #include "ui/shell/GeneralOptionsTab.h"
 
+#include "ui/shell/OptionsNames.h"
+
 #include <QCheckBox>
 #include <QVBoxLayout>
 
 namespace harvex2::ui {
 
 using namespace Qt::StringLiterals;
+using Names = OptionsNames;
 
 GeneralOptionsTab::GeneralOptionsTab(QWidget* parent)
     : QWidget(parent), remember_(new QCheckBox(u"Remember size/position"_s)),
       closeSequence_(new QCheckBox(u"Automatically close the Add Sequence window"_s)) {
-    setObjectName(u"TabSheet3"_s);
-    remember_->setObjectName(u"CheckBox5"_s);
-    closeSequence_->setObjectName(u"CheckBox6"_s);
+    setObjectName(QLatin1StringView(Names::kGeneralPage));
+    remember_->setObjectName(QLatin1StringView(Names::kRemember));
+    closeSequence_->setObjectName(QLatin1StringView(Names::kCloseSequence));
     closeSequence_->setToolTip(
         u"Close the Add Sequence window when the files have been added to the target (either "
         "Harvex itself or your download manager)."_s);

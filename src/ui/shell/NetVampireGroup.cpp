@@ -1,5 +1,7 @@
 #include "ui/shell/NetVampireGroup.h"
 
+#include "ui/shell/OptionsNames.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -10,6 +12,7 @@
 namespace harvex2::ui {
 
 using namespace Qt::StringLiterals;
+using Names = OptionsNames;
 
 namespace {
 
@@ -26,9 +29,9 @@ QWidget* line(QWidget* label, QWidget* first, QWidget* second = nullptr) {
     return row;
 }
 
-QLabel* label(const QString& name, const QString& caption) {
+QLabel* label(const char* name, const QString& caption) {
     auto* text = new QLabel(caption);
-    text->setObjectName(name);
+    text->setObjectName(QLatin1StringView(name));
     return text;
 }
 
@@ -38,18 +41,18 @@ NetVampireGroup::NetVampireGroup(QWidget* parent)
     : QGroupBox(u"NetVampire"_s, parent), jobFiles_(new QRadioButton(u"Job files (recommened)"_s)),
       dde_(new QRadioButton(u"DDE"_s)), jobState_(new QComboBox),
       realiFast_(new QCheckBox(u"RealiFast"_s)) {
-    setObjectName(u"GroupBox5"_s);
+    setObjectName(QLatin1StringView(Names::kNetVampireGroup));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildUseLine());
     layout->addWidget(buildJobStateLine());
-    realiFast_->setObjectName(u"CheckBox4"_s);
+    realiFast_->setObjectName(QLatin1StringView(Names::kRealiFast));
     layout->addWidget(realiFast_);
 }
 
 QWidget* NetVampireGroup::buildUseLine() {
-    jobFiles_->setObjectName(u"optJobFiles"_s);
+    jobFiles_->setObjectName(QLatin1StringView(Names::kJobFiles));
     jobFiles_->setChecked(true);
-    dde_->setObjectName(u"optDDE"_s);
+    dde_->setObjectName(QLatin1StringView(Names::kDde));
     connect(jobFiles_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
             emit channelChosen(false);
@@ -60,16 +63,16 @@ QWidget* NetVampireGroup::buildUseLine() {
             emit channelChosen(true);
         }
     });
-    return line(label(u"Label1"_s, u"Use:"_s), jobFiles_, dde_);
+    return line(label(Names::kUseCaption, u"Use:"_s), jobFiles_, dde_);
 }
 
 QWidget* NetVampireGroup::buildJobStateLine() {
-    jobState_->setObjectName(u"ComboBox1"_s);
+    jobState_->setObjectName(QLatin1StringView(Names::kJobState));
     jobState_->addItem(u"Stopped"_s, kStopped);
     jobState_->addItem(u"Queued"_s, kQueued);
     jobState_->addItem(u"Failed (dumb)"_s, kFailed);
     jobState_->setCurrentIndex(-1);
-    return line(label(u"Label2"_s, u"Jobs start as:"_s), jobState_);
+    return line(label(Names::kJobStateCaption, u"Jobs start as:"_s), jobState_);
 }
 
 void NetVampireGroup::fill(const core::SettingsRecord& settings) {

@@ -3,6 +3,7 @@
 #include "ui/shell/AddOptionsTab.h"
 #include "ui/shell/GeneralOptionsTab.h"
 #include "ui/shell/HotTabs.h"
+#include "ui/shell/OptionsNames.h"
 #include "ui/shell/ParseOptionsTab.h"
 
 #include <QLabel>
@@ -13,6 +14,7 @@
 namespace harvex2::ui {
 
 using namespace Qt::StringLiterals;
+using Names = OptionsNames;
 
 namespace {
 constexpr QSize kClientSize(325, 426);
@@ -29,29 +31,29 @@ OptionsDialog::OptionsDialog(core::SettingsRecord& settings, TargetChosen target
       settings_(settings), targetChosen_(std::move(targetChosen)), pages_(new QTabWidget(this)),
       parse_(new ParseOptionsTab), add_(new AddOptionsTab), general_(new GeneralOptionsTab),
       developerMode_(new QLabel(u"Developer Mode"_s, this)) {
-    setObjectName(u"TForm7"_s);
+    setObjectName(QLatin1StringView(Names::kWindow));
     setWindowTitle(u"Options"_s);
     setFixedSize(kClientSize);
-    pages_->setObjectName(u"PageControl1"_s);
+    pages_->setObjectName(QLatin1StringView(Names::kPages));
     pages_->setGeometry(kPages);
     pages_->addTab(parse_, u"Parse Options"_s);
     pages_->addTab(add_, u"Add Options"_s);
     pages_->addTab(general_, u"General"_s);
     new HotTabs(*pages_->tabBar());
     buildButtons();
-    developerMode_->setObjectName(u"Label3"_s);
+    developerMode_->setObjectName(QLatin1StringView(Names::kDeveloperMode));
     developerMode_->move(kDeveloperLabel);
     developerMode_->hide();
 }
 
 void OptionsDialog::buildButtons() {
     auto* ok = new QPushButton(u"OK"_s, this);
-    ok->setObjectName(u"Button1"_s);
+    ok->setObjectName(QLatin1StringView(Names::kOk));
     ok->setGeometry(kOkButton);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* cancel = new QPushButton(u"Cancel"_s, this);
-    cancel->setObjectName(u"Button2"_s);
+    cancel->setObjectName(QLatin1StringView(Names::kCancel));
     cancel->setGeometry(kCancelButton);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

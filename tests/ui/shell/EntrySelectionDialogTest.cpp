@@ -1,6 +1,7 @@
 #include "ui/shell/EntrySelectionDialog.h"
 
 #include "support/ui/MainWindowFixture.h"
+#include "ui/shell/EntrySelectionNames.h"
 #include "ui/shell/LinkListView.h"
 
 #include <functional>
@@ -19,6 +20,8 @@ using namespace Qt::StringLiterals;
 
 namespace harvex2::ui {
 namespace {
+
+using Names = EntrySelectionNames;
 
 constexpr WindowEntry kWindows[] = {
     {WindowSlot::SelectSpecial, "Select ", SplashLine::First, &makeEntrySelectionDialog},
@@ -78,11 +81,11 @@ protected:
 TEST_F(EntrySelectionDialogTest, OpensWithTheDesignStateAndBothBoxesEnabled) {
     EXPECT_EQ(dialog()->objectName(), u"TForm5");
     EXPECT_EQ(dialog()->windowTitle(), u"Select Special");
-    EXPECT_EQ(control<QGroupBox>("GroupBox1")->title(), u"First, deselect");
-    EXPECT_EQ(control<QGroupBox>("GroupBox2")->title(), u"Then, select");
-    EXPECT_TRUE(control<QRadioButton>("RadioButton1")->isChecked());
-    EXPECT_TRUE(control<QRadioButton>("RadioButton3")->isChecked());
-    auto* extension = control<QComboBox>("ComboBox1");
+    EXPECT_EQ(control<QGroupBox>(Names::kDeselectGroup)->title(), u"First, deselect");
+    EXPECT_EQ(control<QGroupBox>(Names::kSelectGroup)->title(), u"Then, select");
+    EXPECT_TRUE(control<QRadioButton>(Names::kDeselectEverything)->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(Names::kByExtension)->isChecked());
+    auto* extension = control<QComboBox>(Names::kExtension);
     QStringList items;
     for (int i = 0; i < extension->count(); ++i) {
         items << extension->itemText(i);
@@ -91,17 +94,17 @@ TEST_F(EntrySelectionDialogTest, OpensWithTheDesignStateAndBothBoxesEnabled) {
               u".jpg .jpeg .gif .zip .tar .z .doc .txt .htm .html .adf .bmp .png");
     EXPECT_TRUE(extension->currentText().isEmpty());
     EXPECT_TRUE(extension->isEnabled());
-    EXPECT_TRUE(control<QLineEdit>("Edit1")->isEnabled());
+    EXPECT_TRUE(control<QLineEdit>(Names::kText)->isEnabled());
 }
 
 TEST_F(EntrySelectionDialogTest, EachRadioEnablesItsBoxAndDisablesTheOther) {
     dialog()->show();
-    auto* extension = control<QComboBox>("ComboBox1");
-    auto* text = control<QLineEdit>("Edit1");
-    click("RadioButton4");
+    auto* extension = control<QComboBox>(Names::kExtension);
+    auto* text = control<QLineEdit>(Names::kText);
+    click(Names::kByText);
     EXPECT_TRUE(text->isEnabled());
     EXPECT_FALSE(extension->isEnabled());
-    click("RadioButton3");
+    click(Names::kByExtension);
     EXPECT_TRUE(extension->isEnabled());
     EXPECT_FALSE(text->isEnabled());
     dialog()->hide();
@@ -109,45 +112,45 @@ TEST_F(EntrySelectionDialogTest, EachRadioEnablesItsBoxAndDisablesTheOther) {
 
 TEST_F(EntrySelectionDialogTest, BothMenuItemsRunTheRuleAndTheDialogKeepsItsChoices) {
     run("Selectspecial1", [&] {
-        click("RadioButton2");
-        type("ComboBox1", u"*.JPG"_s);
-        click("Button1");
+        click(Names::kDeselectNothing);
+        type(Names::kExtension, u"*.JPG"_s);
+        click(Names::kOk);
     });
-    EXPECT_EQ(control<QComboBox>("ComboBox1")->currentText(), u".JPG");
+    EXPECT_EQ(control<QComboBox>(Names::kExtension)->currentText(), u".JPG");
     EXPECT_EQ(listState(), "+--+-");
 
     run("Selectspecial2", [&] {
-        EXPECT_TRUE(control<QRadioButton>("RadioButton2")->isChecked());
-        click("RadioButton4");
-        type("Edit1", u"file"_s);
-        click("RadioButton1");
-        QTest::keyClick(control<QLineEdit>("Edit1"), Qt::Key_Return);
+        EXPECT_TRUE(control<QRadioButton>(Names::kDeselectNothing)->isChecked());
+        click(Names::kByText);
+        type(Names::kText, u"file"_s);
+        click(Names::kDeselectEverything);
+        QTest::keyClick(control<QLineEdit>(Names::kText), Qt::Key_Return);
     });
     EXPECT_EQ(listState(), "----+");
-    EXPECT_EQ(control<QComboBox>("ComboBox1")->currentText(), u".JPG");
-    EXPECT_FALSE(control<QComboBox>("ComboBox1")->isEnabled());
+    EXPECT_EQ(control<QComboBox>(Names::kExtension)->currentText(), u".JPG");
+    EXPECT_FALSE(control<QComboBox>(Names::kExtension)->isEnabled());
 }
 
 TEST_F(EntrySelectionDialogTest, CancelAndEscapeChangeNothingButKeepWhatWasTyped) {
     run("Selectspecial1", [&] {
-        type("ComboBox1", u"zip"_s);
-        click("Button2");
+        type(Names::kExtension, u"zip"_s);
+        click(Names::kCancel);
     });
     run("Selectspecial1",
         [&] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
     EXPECT_EQ(listState(), "---+-");
-    EXPECT_EQ(control<QComboBox>("ComboBox1")->currentText(), u"zip");
-    run("Selectspecial1", [&] { click("Button1"); });
-    EXPECT_EQ(control<QComboBox>("ComboBox1")->currentText(), u".zip");
+    EXPECT_EQ(control<QComboBox>(Names::kExtension)->currentText(), u"zip");
+    run("Selectspecial1", [&] { click(Names::kOk); });
+    EXPECT_EQ(control<QComboBox>(Names::kExtension)->currentText(), u".zip");
     EXPECT_EQ(listState(), "---+-");
 }
 
 TEST_F(EntrySelectionDialogTest, AStarAloneLeavesTheBoxEmptyAndMatchesEntriesWithoutExtension) {
     run("Selectspecial1", [&] {
-        type("ComboBox1", u"*"_s);
-        click("Button1");
+        type(Names::kExtension, u"*"_s);
+        click(Names::kOk);
     });
-    EXPECT_TRUE(control<QComboBox>("ComboBox1")->currentText().isEmpty());
+    EXPECT_TRUE(control<QComboBox>(Names::kExtension)->currentText().isEmpty());
     EXPECT_EQ(listState(), "----+");
 }
 
@@ -158,8 +161,8 @@ TEST_F(EntrySelectionDialogTest, TheViewHearsOfTheWholeChangeOnce) {
     QSignalSpy changed(child<LinkListView>("CheckListBox1")->model(),
                        &QAbstractItemModel::dataChanged);
     run("Selectspecial1", [&] {
-        type("ComboBox1", u"gif"_s);
-        click("Button1");
+        type(Names::kExtension, u"gif"_s);
+        click(Names::kOk);
     });
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(window->links().checkedAt(1003), false);

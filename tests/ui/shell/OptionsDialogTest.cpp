@@ -8,6 +8,7 @@
 #include "ui/shell/MainStatusBar.h"
 #include "ui/shell/NetVampireGroup.h"
 #include "ui/shell/OptionsFactory.h"
+#include "ui/shell/OptionsNames.h"
 
 #include <functional>
 
@@ -30,6 +31,7 @@ namespace {
 
 using platform::StatusPanel;
 using namespace Qt::StringLiterals;
+using Names = ui::OptionsNames;
 
 constexpr ui::WindowEntry kWindows[] = {
     {ui::WindowSlot::Adding, "Adding ", ui::SplashLine::First, &ui::makeAddingWindow},
@@ -79,7 +81,7 @@ protected:
     }
 
     void showTab(int index) {
-        QTabBar* bar = control<QTabWidget>("PageControl1")->tabBar();
+        QTabBar* bar = control<QTabWidget>(Names::kPages)->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     }
 
@@ -92,46 +94,50 @@ protected:
 
     bool checked(const char* name) const { return control<QAbstractButton>(name)->isChecked(); }
 
-    QString jobState() const { return control<QComboBox>("ComboBox1")->currentText(); }
+    QString jobState() const { return control<QComboBox>(Names::kJobState)->currentText(); }
 
-    bool netVampireGroupShown() const { return control<QGroupBox>("GroupBox5")->isVisible(); }
+    bool netVampireGroupShown() const {
+        return control<QGroupBox>(Names::kNetVampireGroup)->isVisible();
+    }
 };
 
 TEST_F(OptionsDialogTest, FirstOpeningWithAnEmptyStoreShowsTheDefaults) {
     withOptions([this] {
         EXPECT_EQ(dialog()->windowTitle(), u"Options");
-        EXPECT_EQ(control<QTabWidget>("PageControl1")->currentIndex(), 0);
-        for (const char* box : {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox5", "CheckBox6"}) {
+        EXPECT_EQ(control<QTabWidget>(Names::kPages)->currentIndex(), 0);
+        for (const char* box : {Names::kIgnoreMailTo, Names::kIgnoreQuery, Names::kIgnoreBookmarks,
+                                Names::kRemember, Names::kCloseSequence}) {
             SCOPED_TRACE(box);
             EXPECT_TRUE(checked(box)) << box;
         }
-        EXPECT_FALSE(control<QGroupBox>("GroupBox2")->isEnabled());
-        EXPECT_TRUE(checked("RadioButton2"));
+        EXPECT_FALSE(control<QGroupBox>(Names::kRelativeGroup)->isEnabled());
+        EXPECT_TRUE(checked(Names::kIgnoreRelative));
         showTab(1);
         EXPECT_TRUE(checked("optNetVampire"));
         EXPECT_TRUE(netVampireGroupShown());
-        EXPECT_TRUE(checked("optTidy1"));
-        EXPECT_TRUE(checked("optJobFiles"));
+        EXPECT_TRUE(checked(Names::kNoTidy));
+        EXPECT_TRUE(checked(Names::kJobFiles));
         // Job files were selected already, so their reaction did not run.
-        EXPECT_TRUE(control<QRadioButton>("optTidy2")->isEnabled());
+        EXPECT_TRUE(control<QRadioButton>(Names::kTidyAdded)->isEnabled());
         EXPECT_EQ(jobState(), u"Stopped");
-        EXPECT_FALSE(checked("CheckBox4"));
-        EXPECT_FALSE(control<QLabel>("Label3")->isVisible());
+        EXPECT_FALSE(checked(Names::kRealiFast));
+        EXPECT_FALSE(control<QLabel>(Names::kDeveloperMode)->isVisible());
         pressKey(Qt::Key_Escape);
     });
 }
 
 TEST_F(OptionsDialogTest, CaptionsAndTooltipsReadAsDesigned) {
     withOptions([this] {
-        EXPECT_EQ(control<QAbstractButton>("optJobFiles")->text(), u"Job files (recommened)");
-        EXPECT_EQ(control<QAbstractButton>("CheckBox3")->toolTip(),
+        EXPECT_EQ(control<QAbstractButton>(Names::kJobFiles)->text(), u"Job files (recommened)");
+        EXPECT_EQ(control<QAbstractButton>(Names::kIgnoreBookmarks)->toolTip(),
                   u"...like '#top' or 'file.htm#links'");
-        EXPECT_TRUE(control<QAbstractButton>("CheckBox1")->toolTip().startsWith(u"...like '"));
+        EXPECT_TRUE(
+            control<QAbstractButton>(Names::kIgnoreMailTo)->toolTip().startsWith(u"...like '"));
         EXPECT_EQ(control<QAbstractButton>("optNetVampire")->toolTip(),
                   u"Attempt to connect to NetVampire (version 2.41+ only)");
         EXPECT_EQ(control<QAbstractButton>("optReGet")->toolTip(), u"Attempt to connect to ReGet");
         const QStringList items{u"Stopped"_s, u"Queued"_s, u"Failed (dumb)"_s};
-        auto* box = control<QComboBox>("ComboBox1");
+        auto* box = control<QComboBox>(Names::kJobState);
         EXPECT_FALSE(box->isEditable());
         for (int i = 0; i < items.size(); ++i) {
             EXPECT_EQ(box->itemText(i), items[i]);
@@ -163,8 +169,8 @@ TEST_F(OptionsDialogTest, ProgramRadiosShowAndHideTheNetVampireGroup) {
 // Choosing a target shows its own settings below; nothing above them moves away from the
 // pointer that chose it.
 TEST_F(OptionsDialogTest, TheRadiosStayInPlaceWhicheverTargetIsChosen) {
-    const char* radios[] = {"optNetVampire", "optNetVampire3", "optReGet", "optAria2",
-                            "optTidy1",      "optTidy2",       "optTidy3"};
+    const char* radios[] = {"optNetVampire", "optNetVampire3",  "optReGet",     "optAria2",
+                            Names::kNoTidy,  Names::kTidyAdded, Names::kTidyAll};
     const auto places = [&] {
         std::vector<QRect> rects;
         for (const char* name : radios) {
@@ -188,14 +194,14 @@ TEST_F(OptionsDialogTest, TheRadiosStayInPlaceWhicheverTargetIsChosen) {
 TEST_F(OptionsDialogTest, JobFilesDisableKeepingAddedEntriesAndFallBackToDontTidy) {
     withOptions([this] {
         showTab(1);
-        click("optDDE");
-        click("optTidy2");
-        click("optJobFiles");
-        EXPECT_TRUE(checked("optTidy1"));
-        EXPECT_FALSE(control<QRadioButton>("optTidy2")->isEnabled());
-        click("optDDE");
-        EXPECT_TRUE(control<QRadioButton>("optTidy2")->isEnabled());
-        EXPECT_TRUE(checked("optTidy1"));
+        click(Names::kDde);
+        click(Names::kTidyAdded);
+        click(Names::kJobFiles);
+        EXPECT_TRUE(checked(Names::kNoTidy));
+        EXPECT_FALSE(control<QRadioButton>(Names::kTidyAdded)->isEnabled());
+        click(Names::kDde);
+        EXPECT_TRUE(control<QRadioButton>(Names::kTidyAdded)->isEnabled());
+        EXPECT_TRUE(checked(Names::kNoTidy));
         pressKey(Qt::Key_Escape);
     });
 }
@@ -205,15 +211,15 @@ TEST_F(OptionsDialogTest, OpeningSetsTheTidyUpBeforeTheChannelSoJobFilesUndoIt) 
     settings.nvdde = true;
     settings.tidyUp = 1;
     withOptions([this] {
-        EXPECT_TRUE(checked("optDDE"));
-        EXPECT_TRUE(checked("optTidy2"));
+        EXPECT_TRUE(checked(Names::kDde));
+        EXPECT_TRUE(checked(Names::kTidyAdded));
         pressKey(Qt::Key_Escape);
     });
     settings.nvdde = false;
     withOptions([this] {
-        EXPECT_TRUE(checked("optJobFiles"));
-        EXPECT_TRUE(checked("optTidy1"));
-        EXPECT_FALSE(control<QRadioButton>("optTidy2")->isEnabled());
+        EXPECT_TRUE(checked(Names::kJobFiles));
+        EXPECT_TRUE(checked(Names::kNoTidy));
+        EXPECT_FALSE(control<QRadioButton>(Names::kTidyAdded)->isEnabled());
         pressKey(Qt::Key_Return);
     });
     EXPECT_EQ(settings.tidyUp, 0);
@@ -222,30 +228,32 @@ TEST_F(OptionsDialogTest, OpeningSetsTheTidyUpBeforeTheChannelSoJobFilesUndoIt) 
 TEST_F(OptionsDialogTest, CancelAfterChangingEverythingLeavesTheRecordAndTheNextOpeningShowsIt) {
     const core::SettingsRecord before = window->settings();
     withOptions([this] {
-        for (const char* box : {"CheckBox1", "CheckBox2", "CheckBox3"}) {
+        for (const char* box :
+             {Names::kIgnoreMailTo, Names::kIgnoreQuery, Names::kIgnoreBookmarks}) {
             click(box);
         }
         showTab(1);
-        for (const char* radio : {"optNetVampire3", "optTidy3", "optDDE", "CheckBox4"}) {
+        for (const char* radio :
+             {"optNetVampire3", Names::kTidyAll, Names::kDde, Names::kRealiFast}) {
             click(radio);
         }
-        control<QComboBox>("ComboBox1")->setFocus();
-        QTest::keyClick(control<QComboBox>("ComboBox1"), Qt::Key_Down);
+        control<QComboBox>(Names::kJobState)->setFocus();
+        QTest::keyClick(control<QComboBox>(Names::kJobState), Qt::Key_Down);
         EXPECT_EQ(jobState(), u"Queued");
         showTab(2);
-        click("CheckBox5");
-        click("CheckBox6");
-        click("Button2");
+        click(Names::kRemember);
+        click(Names::kCloseSequence);
+        click(Names::kCancel);
     });
     EXPECT_EQ(window->settings(), before);
     withOptions([this] {
-        EXPECT_TRUE(checked("CheckBox1"));
+        EXPECT_TRUE(checked(Names::kIgnoreMailTo));
         EXPECT_TRUE(checked("optNetVampire"));
-        EXPECT_TRUE(checked("optTidy1"));
-        EXPECT_TRUE(checked("optJobFiles"));
+        EXPECT_TRUE(checked(Names::kNoTidy));
+        EXPECT_TRUE(checked(Names::kJobFiles));
         EXPECT_EQ(jobState(), u"Stopped");
-        EXPECT_FALSE(checked("CheckBox4"));
-        EXPECT_TRUE(checked("CheckBox6"));
+        EXPECT_FALSE(checked(Names::kRealiFast));
+        EXPECT_TRUE(checked(Names::kCloseSequence));
         pressKey(Qt::Key_Escape);
     });
     EXPECT_EQ(window->settings(), before);
@@ -264,17 +272,18 @@ TEST_F(OptionsDialogTest, OkStoresTheChangedValuesAndKeepsAnotherCopysValues) {
     }
     window->move(window->x() + 40, window->y());
     withOptions([this] {
-        click("CheckBox2");
+        click(Names::kIgnoreQuery);
         showTab(1);
-        for (const char* radio : {"optNetVampire3", "optDDE", "optTidy2", "CheckBox4"}) {
+        for (const char* radio :
+             {"optNetVampire3", Names::kDde, Names::kTidyAdded, Names::kRealiFast}) {
             click(radio);
         }
-        auto* jobState = control<QComboBox>("ComboBox1");
+        auto* jobState = control<QComboBox>(Names::kJobState);
         jobState->setFocus();
         QTest::keyClick(jobState, Qt::Key_Down);
         showTab(2);
-        click("CheckBox6");
-        click("Button1");
+        click(Names::kCloseSequence);
+        click(Names::kOk);
     });
     core::SettingsRecord expected;
     expected.qLinks = false;
@@ -296,23 +305,23 @@ TEST_F(OptionsDialogTest, OkStoresTheChangedValuesAndKeepsAnotherCopysValues) {
     EXPECT_EQ(window->settings().aria2Secret, "token");
     withOptions([this] {
         EXPECT_EQ(jobState(), u"Queued");
-        EXPECT_TRUE(checked("optTidy2"));
-        EXPECT_FALSE(checked("CheckBox2"));
+        EXPECT_TRUE(checked(Names::kTidyAdded));
+        EXPECT_FALSE(checked(Names::kIgnoreQuery));
         pressKey(Qt::Key_Escape);
     });
 }
 
 TEST_F(OptionsDialogTest, PagesAreReadAsABrowserDoesUntilTheQuickScanIsChosen) {
     withOptions([this] {
-        EXPECT_TRUE(checked("optReadAsBrowser"));
-        EXPECT_TRUE(checked("chkScriptLinks"));
-        EXPECT_FALSE(checked("chkMediaSources"));
-        EXPECT_TRUE(checked("chkResolveLinks"));
-        click("chkMediaSources");
-        click("chkResolveLinks");
-        click("optQuickScan");
+        EXPECT_TRUE(checked(Names::kBrowserReading));
+        EXPECT_TRUE(checked(Names::kIgnoreScriptLinks));
+        EXPECT_FALSE(checked(Names::kMediaSources));
+        EXPECT_TRUE(checked(Names::kResolveLinks));
+        click(Names::kMediaSources);
+        click(Names::kResolveLinks);
+        click(Names::kQuickScan);
         // What only the browser reading does cannot be changed for the quick scan.
-        EXPECT_FALSE(control<QAbstractButton>("chkScriptLinks")->isEnabled());
+        EXPECT_FALSE(control<QAbstractButton>(Names::kIgnoreScriptLinks)->isEnabled());
         pressKey(Qt::Key_Return);
     });
     const core::SettingsRecord& settings = window->settings();
@@ -321,8 +330,8 @@ TEST_F(OptionsDialogTest, PagesAreReadAsABrowserDoesUntilTheQuickScanIsChosen) {
     EXPECT_FALSE(settings.resolvePageLinks);
     EXPECT_TRUE(settings.ignoreScriptLinks);
     withOptions([this] {
-        EXPECT_TRUE(checked("optQuickScan"));
-        EXPECT_FALSE(control<QAbstractButton>("chkMediaSources")->isEnabled());
+        EXPECT_TRUE(checked(Names::kQuickScan));
+        EXPECT_FALSE(control<QAbstractButton>(Names::kMediaSources)->isEnabled());
         pressKey(Qt::Key_Escape);
     });
 }
@@ -337,7 +346,7 @@ TEST_F(OptionsDialogTest, ValuesWithoutAControlLeaveTheChoicesShownBefore) {
     settings.nvJobDefault = 5;
     withOptions([this] {
         EXPECT_TRUE(checked("optReGet"));
-        EXPECT_TRUE(checked("optTidy1"));
+        EXPECT_TRUE(checked(Names::kNoTidy));
         EXPECT_EQ(jobState(), u"Failed (dumb)");
         pressKey(Qt::Key_Return);
     });
@@ -376,7 +385,7 @@ TEST_F(OptionsDialogTest, OkSwitchesTheTargetPanelAndThePictures) {
 
     withOptions([this] {
         click("optNetVampire3");
-        click("Button1");
+        click(Names::kOk);
     });
     EXPECT_EQ(window->panels().text(StatusPanel::Target), "NetVampire 3");
     EXPECT_EQ(picture(), netVampire[3].toImage());
@@ -388,16 +397,16 @@ TEST_F(OptionsDialogTest, TheAria2RadioShowsItsOwnGroupAndKeepsEveryTidyChoice) 
         showTab(1);
         click("optAria2");
         EXPECT_FALSE(netVampireGroupShown());
-        EXPECT_TRUE(control<QGroupBox>("GroupBoxAria2")->isVisible());
+        EXPECT_TRUE(control<QGroupBox>(Names::kAria2Group)->isVisible());
         // Net Vampire's job files do not limit what aria2 can report.
-        EXPECT_TRUE(control<QRadioButton>("optTidy2")->isEnabled());
-        auto* url = control<QLineEdit>("txtAria2URL");
-        auto* secret = control<QLineEdit>("txtAria2Secret");
+        EXPECT_TRUE(control<QRadioButton>(Names::kTidyAdded)->isEnabled());
+        auto* url = control<QLineEdit>(Names::kAria2Url);
+        auto* secret = control<QLineEdit>(Names::kAria2Secret);
         EXPECT_EQ(url->text(), u"http://127.0.0.1:6800/jsonrpc");
         EXPECT_EQ(secret->echoMode(), QLineEdit::Password);
         url->setText(u"http://127.0.0.1:6801/jsonrpc"_s);
         secret->setText(u"s3cret"_s);
-        click("optTidy2");
+        click(Names::kTidyAdded);
         pressKey(Qt::Key_Return);
     });
     const core::SettingsRecord& settings = window->settings();
@@ -419,7 +428,7 @@ TEST_F(OptionsDialogTest, TheAria2RadioShowsItsOwnGroupAndKeepsEveryTidyChoice) 
     EXPECT_FALSE(
         catalog->window(ui::WindowSlot::Connecting)->findChild<QLabel*>(u"Image3"_s)->isHidden());
     withOptions([this] {
-        EXPECT_TRUE(checked("optTidy2"));
+        EXPECT_TRUE(checked(Names::kTidyAdded));
         EXPECT_FALSE(netVampireGroupShown());
         pressKey(Qt::Key_Escape);
     });
@@ -428,7 +437,7 @@ TEST_F(OptionsDialogTest, TheAria2RadioShowsItsOwnGroupAndKeepsEveryTidyChoice) 
 TEST_F(OptionsDialogTest, OpensOnTheTabLastShownAndLightsUpTheHeadingUnderTheMouse) {
     withOptions([this] {
         showTab(2);
-        QTabBar* bar = control<QTabWidget>("PageControl1")->tabBar();
+        QTabBar* bar = control<QTabWidget>(Names::kPages)->tabBar();
         QTest::mouseMove(bar, bar->tabRect(1).center());
         EXPECT_EQ(bar->tabTextColor(1), bar->palette().color(QPalette::Highlight));
         EXPECT_FALSE(bar->tabTextColor(0).isValid());
@@ -437,7 +446,7 @@ TEST_F(OptionsDialogTest, OpensOnTheTabLastShownAndLightsUpTheHeadingUnderTheMou
         pressKey(Qt::Key_Escape);
     });
     withOptions([this] {
-        EXPECT_EQ(control<QTabWidget>("PageControl1")->currentIndex(), 2);
+        EXPECT_EQ(control<QTabWidget>(Names::kPages)->currentIndex(), 2);
         pressKey(Qt::Key_Escape);
     });
 }
@@ -447,8 +456,8 @@ TEST_F(OptionsDialogTest, DeveloperModeShowsItsLabel) {
     catalog.reset();
     startProgram(true);
     withOptions([this] {
-        EXPECT_TRUE(control<QLabel>("Label3")->isVisible());
-        EXPECT_EQ(control<QLabel>("Label3")->text(), u"Developer Mode");
+        EXPECT_TRUE(control<QLabel>(Names::kDeveloperMode)->isVisible());
+        EXPECT_EQ(control<QLabel>(Names::kDeveloperMode)->text(), u"Developer Mode");
         pressKey(Qt::Key_Escape);
     });
 }
