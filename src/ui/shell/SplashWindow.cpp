@@ -1,5 +1,6 @@
 #include "ui/shell/SplashWindow.h"
 
+#include "ui/shell/SplashNames.h"
 #include "ui/shell/SplashPicture.h"
 
 #include <QCoreApplication>
@@ -11,9 +12,11 @@ using namespace Qt::StringLiterals;
 
 namespace harvex2::ui {
 
+using Names = SplashNames;
+
 SplashWindow::SplashWindow(bool developerMode, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
-    setObjectName(u"TForm9"_s);
+    setObjectName(QLatin1StringView(Names::kWindow));
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -23,19 +26,19 @@ SplashWindow::SplashWindow(bool developerMode, QWidget* parent)
     setFixedSize(kWidth, developerMode ? kDeveloperHeight : kHeight);
 
     auto* picture = new QLabel(this);
-    picture->setObjectName(u"Image1"_s);
+    picture->setObjectName(QLatin1StringView(Names::kPicture));
     picture->setPixmap(SplashPicture::draw());
     picture->setGeometry(86, 11, SplashPicture::kWidth, SplashPicture::kHeight);
 
-    addLabel("Label1", u"Harvex2 1.4"_s, {310, 7});
-    addLabel("Label2", u"Quillfern Software \u2014 free to use and to share"_s, {101, 184});
-    QLabel* heading = addLabel("Label3", u"Init forms:"_s, {24, 215});
+    addLabel(Names::kVersion, u"Harvex2 1.4"_s, {310, 7});
+    addLabel(Names::kNotice, u"Quillfern Software \u2014 free to use and to share"_s, {101, 184});
+    QLabel* heading = addLabel(Names::kFormsHeading, u"Init forms:"_s, {24, 215});
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
     heading->adjustSize();
-    firstFormList_ = addLabel("Label4", u"<Form list>"_s, {24, 231});
-    secondFormList_ = addLabel("Label5", u"<More Forms>"_s, {25, 250});
+    firstFormList_ = addLabel(Names::kFirstFormList, u"<Form list>"_s, {24, 231});
+    secondFormList_ = addLabel(Names::kSecondFormList, u"<More Forms>"_s, {25, 250});
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->geometry().center() - rect().center());

@@ -6,10 +6,9 @@ class QLabel;
 
 namespace harvex2::ui {
 
-// The window shown while the program creates its windows (objectName TForm9). Its
-// controls are named Image1 (the picture), Label1 (the version), Label2 (the maker's
-// notice), Label3 ("Init forms:") and Label4/Label5 (the two form lists). The last three
-// lie below the visible part unless the window is opened in developer mode.
+// The window shown while the program creates its windows: a picture, the version, the
+// maker's notice, and an "Init forms:" heading over two form lists, which lie below the
+// visible part unless the window is opened in developer mode.
 class SplashWindow : public QWidget {
     Q_OBJECT
 public:

@@ -4,6 +4,7 @@
 #include "support/ui/UiTestServices.h"
 #include "ui/shell/MainStatusBar.h"
 #include "ui/shell/MainWindow.h"
+#include "ui/shell/SplashNames.h"
 #include "ui/shell/SplashWindow.h"
 
 #include <filesystem>
@@ -21,6 +22,7 @@ namespace harvex2::ui {
 namespace {
 
 using platform::StatusPanel;
+using Names = SplashNames;
 
 // What each window's factory saw when it was called.
 struct Creation {
@@ -34,7 +36,7 @@ std::vector<Creation> creations;
 
 QString labelText(const char* name) {
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == u"TForm9") {
+        if (window->objectName() == QLatin1StringView(Names::kWindow)) {
             return window->findChild<QLabel*>(QLatin1StringView(name))->text();
         }
     }
@@ -42,7 +44,7 @@ QString labelText(const char* name) {
 }
 
 template <WindowSlot slot> std::unique_ptr<QWidget> record(AppServices& services) {
-    creations.push_back({slot, labelText("Label4"), labelText("Label5"),
+    creations.push_back({slot, labelText(Names::kFirstFormList), labelText(Names::kSecondFormList),
                          !services.mainWindow->isVisible(), services.developerMode});
     return std::make_unique<QWidget>();
 }
@@ -100,13 +102,15 @@ TEST_F(StartupSequenceTest, DeveloperModeShowsEveryWindowNameOnTheTallSplash) {
     StartupSequence& run = start({"-dev", "list.nva"});
     EXPECT_EQ(run.splash()->height(), 279);
     EXPECT_TRUE(services.developerMode);
-    EXPECT_EQ(labelText("Label1"), u"Harvex2 1.4");
-    EXPECT_EQ(labelText("Label3"), u"Init forms:");
-    EXPECT_TRUE(run.splash()->findChild<QLabel*>(u"Label3"_s)->font().bold());
-    EXPECT_EQ(labelText("Label4"),
+    EXPECT_EQ(labelText(Names::kVersion), u"Harvex2 1.4");
+    EXPECT_EQ(labelText(Names::kFormsHeading), u"Init forms:");
+    EXPECT_TRUE(
+        run.splash()->findChild<QLabel*>(QLatin1StringView(Names::kFormsHeading))->font().bold());
+    EXPECT_EQ(labelText(Names::kFirstFormList),
               u"Main Import Adding Sequential Select Options BrowseDir Connecting "_s);
-    EXPECT_EQ(labelText("Label5"), u"Multiple Multiple2 LoadSettings SaveSettings "_s);
-    for (const char* name : {"Label3", "Label4", "Label5"}) {
+    EXPECT_EQ(labelText(Names::kSecondFormList),
+              u"Multiple Multiple2 LoadSettings SaveSettings "_s);
+    for (const char* name : {Names::kFormsHeading, Names::kFirstFormList, Names::kSecondFormList}) {
         SCOPED_TRACE(name);
         const QRect label = run.splash()->findChild<QLabel*>(QLatin1StringView(name))->geometry();
         EXPECT_TRUE(run.splash()->rect().contains(label.topLeft())) << name;
@@ -115,9 +119,12 @@ TEST_F(StartupSequenceTest, DeveloperModeShowsEveryWindowNameOnTheTallSplash) {
 
 TEST_F(StartupSequenceTest, SplashFormListsStartWithTheirDesignTexts) {
     SplashWindow splash(false);
-    EXPECT_EQ(splash.findChild<QLabel*>(u"Label4"_s)->text(), u"<Form list>");
-    EXPECT_EQ(splash.findChild<QLabel*>(u"Label5"_s)->text(), u"<More Forms>");
-    EXPECT_EQ(splash.findChild<QLabel*>(u"Image1"_s)->geometry(), QRect(86, 11, 219, 168));
+    EXPECT_EQ(splash.findChild<QLabel*>(QLatin1StringView(Names::kFirstFormList))->text(),
+              u"<Form list>");
+    EXPECT_EQ(splash.findChild<QLabel*>(QLatin1StringView(Names::kSecondFormList))->text(),
+              u"<More Forms>");
+    EXPECT_EQ(splash.findChild<QLabel*>(QLatin1StringView(Names::kPicture))->geometry(),
+              QRect(86, 11, 219, 168));
     EXPECT_TRUE(splash.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
 }
