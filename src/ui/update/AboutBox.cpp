@@ -2,6 +2,7 @@
 
 #include "core/shell/DesktopOpener.h"
 #include "ui/shell/AppServices.h"
+#include "ui/update/AboutNames.h"
 #include "ui/update/AboutPages.h"
 #include "ui/update/DirectUpdatePage.h"
 
@@ -14,6 +15,8 @@
 using namespace Qt::StringLiterals;
 
 namespace harvex2::ui {
+
+using Names = AboutNames;
 
 namespace {
 
@@ -30,11 +33,11 @@ AboutBox::AboutBox(AppServices& services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       engine_(*services.machineStore, *services.shell, *services.prompts) {
-    setObjectName(u"TAboutBox"_s);
+    setObjectName(QLatin1StringView(Names::kWindow));
     setWindowTitle(u"About"_s);
 
     tabs_ = new QTabWidget(this);
-    tabs_->setObjectName(u"PageControl1"_s);
+    tabs_->setObjectName(QLatin1StringView(Names::kPages));
     tabs_->setGeometry(8, 8, kClientSize.width() - 16, kClientSize.height() - 49);
     // The tab under the mouse lights up, so the row reads as something to click.
     tabs_->tabBar()->setAttribute(Qt::WA_Hover);
@@ -55,14 +58,14 @@ AboutBox::AboutBox(AppServices& services, QWidget* parent)
 
 void AboutBox::buildButtons(bool developerMode) {
     const int top = kClientSize.height() - 33;
-    QPushButton* ok = addButton(this, "OKButton", u"OK"_s, {kClientSize.width() - 83, top, 75, 25});
+    QPushButton* ok = addButton(this, Names::kOk, u"OK"_s, {kClientSize.width() - 83, top, 75, 25});
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     QPushButton* notInstalled =
-        addButton(this, "btnDUNotInstalled", u"DU Not installed"_s, {8, top, 100, 25});
+        addButton(this, Names::kSimulateNotInstalled, u"DU Not installed"_s, {8, top, 100, 25});
     QPushButton* installed =
-        addButton(this, "btnDUInstalled", u"DU Installed"_s, {112, top, 100, 25});
+        addButton(this, Names::kSimulateInstalled, u"DU Installed"_s, {112, top, 100, 25});
     notInstalled->setVisible(developerMode);
     installed->setVisible(developerMode);
     connect(notInstalled, &QPushButton::clicked, directUpdatePage_,

@@ -6,6 +6,7 @@
 #include "ui/platform/TextBytes.h"
 #include "ui/shell/Artwork.h"
 #include "ui/update/AboutLayout.h"
+#include "ui/update/AboutNames.h"
 #include "ui/update/WebLink.h"
 
 #include <string>
@@ -17,6 +18,8 @@
 using namespace Qt::StringLiterals;
 
 namespace harvex2::ui {
+
+using Names = AboutNames;
 
 namespace {
 
@@ -56,45 +59,45 @@ QLabel* wrappedText(QWidget* page, const char* name, const QString& text) {
 } // namespace
 
 QWidget* AboutPages::about(QWidget* parent) {
-    QWidget* page = makePage("tabAbout", parent);
+    QWidget* page = makePage(Names::kAboutPage, parent);
     auto* icon = new QLabel(page);
-    icon->setObjectName(u"ProgramIcon"_s);
+    icon->setObjectName(QLatin1StringView(Names::kProgramIcon));
     icon->setPixmap(Artwork::windowIcon().pixmap(kIconSize, kIconSize));
     icon->setGeometry(16, 16, kIconSize, kIconSize);
-    makeBold(*AboutLayout::addLabel(page, "ProductName", u"Harvex2"_s, {60, 16}));
+    makeBold(*AboutLayout::addLabel(page, Names::kProductName, u"Harvex2"_s, {60, 16}));
     const std::string version = core::ProgramVersion::text(toBytes(QLocale().decimalPoint()));
-    AboutLayout::addLabel(page, "lblVersion", u"v"_s + fromBytes(version), {60, 34});
+    AboutLayout::addLabel(page, Names::kVersion, u"v"_s + fromBytes(version), {60, 34});
     return page;
 }
 
 QWidget* AboutPages::homepages(const core::DesktopOpener& opener, QWidget* parent) {
-    QWidget* page = makePage("tabHomepages", parent);
+    QWidget* page = makePage(Names::kHomepagesPage, parent);
     // Each address under its caption: a long address needs the page's whole width.
-    AboutLayout::addLabel(page, "lblNVHomepage", u"NV Homepage:"_s, {16, 16});
-    addAddressLink(page, opener, "lnkNVHomepage", {28, 34}, core::ProjectSite::netVampire(),
+    AboutLayout::addLabel(page, Names::kNetVampireCaption, u"NV Homepage:"_s, {16, 16});
+    addAddressLink(page, opener, Names::kNetVampireLink, {28, 34}, core::ProjectSite::netVampire(),
                    u"The site for NetVampire"_s);
-    AboutLayout::addLabel(page, "lblRGHomepage", u"ReGet Homepage:"_s, {16, 60});
-    addAddressLink(page, opener, "lnkRGHomepage", {28, 78}, core::ProjectSite::reGet(),
+    AboutLayout::addLabel(page, Names::kReGetCaption, u"ReGet Homepage:"_s, {16, 60});
+    addAddressLink(page, opener, Names::kReGetLink, {28, 78}, core::ProjectSite::reGet(),
                    u"Reget's Homepage"_s);
-    QLabel* note = wrappedText(page, "lblNVManager",
+    QLabel* note = wrappedText(page, Names::kNetVampireNote,
                                u"Go to the NV homepage to download the NVManager component."_s);
     note->setGeometry(16, 110, kTextWidth, 32);
     return page;
 }
 
 QWidget* AboutPages::credits(QWidget* parent) {
-    QWidget* page = makePage("tabCredits", parent);
+    QWidget* page = makePage(Names::kCreditsPage, parent);
     auto* column = new QVBoxLayout(page);
     column->addWidget(wrappedText(
-        page, "lblThanks",
+        page, Names::kThanks,
         u"Harvex2 is written and kept by Quillfern Software. Thanks to everyone who sent in "
         "bug reports and ideas, and to the makers of Net Vampire and ReGet, whose programs "
         "take links from others."_s));
-    QLabel* heading = wrappedText(page, "lblLibraries", u"Libraries"_s);
+    QLabel* heading = wrappedText(page, Names::kLibrariesHeading, u"Libraries"_s);
     makeBold(*heading);
     column->addWidget(heading);
     column->addWidget(wrappedText(
-        page, "lblLibraryList",
+        page, Names::kLibraryList,
         u"Qt 6 (Core, Gui, Widgets): GNU Lesser General Public License version 3. Harvex2 "
         "uses the Qt libraries installed on the system, which can be replaced by any "
         "compatible build.\n"
@@ -111,16 +114,17 @@ QWidget* AboutPages::credits(QWidget* parent) {
 }
 
 QWidget* AboutPages::contact(const core::DesktopOpener& opener, QWidget* parent) {
-    QWidget* page = makePage("tabContact", parent);
-    makeBold(*AboutLayout::addLabel(page, "lblMaker", u"Quillfern Software"_s, {16, 16}));
-    const QLabel* web = AboutLayout::addLabel(page, "lblWeb", u"Web:"_s, {16, 40});
-    const QLabel* write = AboutLayout::addLabel(page, "lblWrite", u"Write to us:"_s, {16, 62});
+    QWidget* page = makePage(Names::kContactPage, parent);
+    makeBold(*AboutLayout::addLabel(page, Names::kMaker, u"Quillfern Software"_s, {16, 16}));
+    const QLabel* web = AboutLayout::addLabel(page, Names::kWebCaption, u"Web:"_s, {16, 40});
+    const QLabel* write =
+        AboutLayout::addLabel(page, Names::kWriteCaption, u"Write to us:"_s, {16, 62});
     const int column = AboutLayout::columnAfter({web, write});
-    addAddressLink(page, opener, "lnkMakerHomepage", {column, 40}, core::ProjectSite::home(),
+    addAddressLink(page, opener, Names::kMakerLink, {column, 40}, core::ProjectSite::home(),
                    u"Harvex2's homepage"_s);
-    addAddressLink(page, opener, "lnkContact", {column, 62}, core::ProjectSite::contact(),
+    addAddressLink(page, opener, Names::kContactLink, {column, 62}, core::ProjectSite::contact(),
                    u"Questions, bug reports and ideas"_s);
-    QLabel* note = wrappedText(page, "lblFree",
+    QLabel* note = wrappedText(page, Names::kFreeNote,
                                u"Harvex2 is free to use and to share. Questions, bug reports "
                                "and ideas are always welcome."_s);
     note->setGeometry(16, 94, kTextWidth, 32);

@@ -3,6 +3,7 @@
 #include "core/update/ProjectSite.h"
 #include "support/core/DirectUpdateInstall.h"
 #include "support/ui/UiTestServices.h"
+#include "ui/update/AboutNames.h"
 #include "ui/update/DirectUpdatePage.h"
 
 #include <algorithm>
@@ -26,6 +27,7 @@ namespace {
 using platform::MessageButton;
 using platform::MessageIcon;
 using platform::ShowMode;
+using Names = AboutNames;
 
 class AboutBoxTest : public testing::Test {
 protected:
@@ -49,12 +51,13 @@ protected:
         return found;
     }
     void click(const char* name) const { QTest::mouseClick(child<QWidget>(name), Qt::LeftButton); }
-    QString value() const { return child<QLabel>("lblDUVersion")->text(); }
+    QString value() const { return child<QLabel>(Names::kEngineVersion)->text(); }
     // Which of "DirectUpdate version:", "Download DirectUpdate" and "Update DirectUpdate"
     // can be used, in that order.
     std::string usable() const {
         std::string state;
-        for (const char* name : {"lblDUVersionCaption", "lnkDownloadDU", "btnUpdateDU"}) {
+        for (const char* name :
+             {Names::kEngineVersionCaption, Names::kEngineDownloadLink, Names::kUpdateEngine}) {
             state += child<QWidget>(name)->isEnabled() ? '+' : '-';
         }
         return state;
@@ -73,7 +76,7 @@ TEST_F(AboutBoxTest, OpensOnAboutWithItsTabsInOrder) {
     EXPECT_EQ(box->windowTitle(), u"About");
     EXPECT_EQ(box->size(), AboutBox::kClientSize);
     EXPECT_EQ(box->minimumSize(), box->maximumSize());
-    auto* tabs = child<QTabWidget>("PageControl1");
+    auto* tabs = child<QTabWidget>(Names::kPages);
     QStringList titles;
     for (int i = 0; i < tabs->count(); ++i) {
         titles << tabs->tabText(i);
@@ -81,13 +84,13 @@ TEST_F(AboutBoxTest, OpensOnAboutWithItsTabsInOrder) {
     EXPECT_EQ(titles, (QStringList{u"About"_s, u"Homepages"_s, u"Credits"_s, u"Contact"_s,
                                    u"DirectUpdate"_s}));
     EXPECT_EQ(box->currentTab(), AboutBox::Tab::About);
-    EXPECT_EQ(child<QLabel>("ProductName")->text(), u"Harvex2");
-    EXPECT_TRUE(child<QLabel>("ProductName")->font().bold());
-    EXPECT_EQ(child<QLabel>("lblVersion")->text(), u"v1.42");
-    EXPECT_EQ(child<QLabel>("ProgramIcon")->pixmap().size(), QSize(32, 32));
+    EXPECT_EQ(child<QLabel>(Names::kProductName)->text(), u"Harvex2");
+    EXPECT_TRUE(child<QLabel>(Names::kProductName)->font().bold());
+    EXPECT_EQ(child<QLabel>(Names::kVersion)->text(), u"v1.42");
+    EXPECT_EQ(child<QLabel>(Names::kProgramIcon)->pixmap().size(), QSize(32, 32));
 
-    EXPECT_TRUE(child<QPushButton>("OKButton")->isDefault());
-    click("OKButton");
+    EXPECT_TRUE(child<QPushButton>(Names::kOk)->isDefault());
+    click(Names::kOk);
     EXPECT_EQ(box->result(), QDialog::Accepted);
     EXPECT_FALSE(box->isVisible());
 }
@@ -97,14 +100,14 @@ TEST_F(AboutBoxTest, WithoutTheEngineOnlyTheDownloadLinkIsUsable) {
     open();
     EXPECT_EQ(value(), u"NOT INSTALLED");
     EXPECT_EQ(usable(), "-+-");
-    EXPECT_EQ(child<QLabel>("lblCmpVersion")->text(), u"1.00");
+    EXPECT_EQ(child<QLabel>(Names::kComponentVersion)->text(), u"1.00");
 }
 
 TEST_F(AboutBoxTest, AnInstalledEngineShowsItsVersionAndCanBeUpdated) {
     open();
     EXPECT_EQ(value(), u"2.1");
     EXPECT_EQ(usable(), "+-+");
-    click("btnUpdateDU");
+    click(Names::kUpdateEngine);
     EXPECT_EQ(env.shell.programs,
               (std::vector<std::vector<std::string>>{{engineFolder() + "/directupdate", "/UF"}}));
 }
@@ -113,16 +116,16 @@ TEST_F(AboutBoxTest, RefreshFollowsTheEngineComingAndGoing) {
     open();
     test::removeDirectUpdateRecord(env.machineStore);
     // Still offered until the next refresh, but the engine is checked again and not found.
-    click("btnUpdateDU");
+    click(Names::kUpdateEngine);
     EXPECT_TRUE(env.shell.programs.empty());
 
-    click("btnRefreshDU");
+    click(Names::kRefresh);
     EXPECT_EQ(value(), u"NOT INSTALLED");
     EXPECT_EQ(usable(), "-+-");
 
     record.version = "2.2";
     test::recordDirectUpdate(env.machineStore, record);
-    click("btnRefreshDU");
+    click(Names::kRefresh);
     EXPECT_EQ(value(), u"2.2");
     EXPECT_EQ(usable(), "+-+");
 }
@@ -137,39 +140,39 @@ TEST_F(AboutBoxTest, ShowingTheBoxAgainRefreshes) {
 
 TEST_F(AboutBoxTest, DeveloperButtonsShowOnlyInDeveloperModeAndForceAState) {
     open();
-    EXPECT_TRUE(child<QPushButton>("btnDUNotInstalled")->isHidden());
-    EXPECT_TRUE(child<QPushButton>("btnDUInstalled")->isHidden());
+    EXPECT_TRUE(child<QPushButton>(Names::kSimulateNotInstalled)->isHidden());
+    EXPECT_TRUE(child<QPushButton>(Names::kSimulateInstalled)->isHidden());
 
     open(true);
-    EXPECT_TRUE(child<QPushButton>("btnDUNotInstalled")->isVisible());
-    EXPECT_TRUE(child<QPushButton>("btnDUInstalled")->isVisible());
-    click("btnDUNotInstalled");
+    EXPECT_TRUE(child<QPushButton>(Names::kSimulateNotInstalled)->isVisible());
+    EXPECT_TRUE(child<QPushButton>(Names::kSimulateInstalled)->isVisible());
+    click(Names::kSimulateNotInstalled);
     EXPECT_EQ(value(), u"NOT INSTALLED (SIMULATED)");
     EXPECT_EQ(usable(), "-+-");
 
     test::removeDirectUpdateRecord(env.machineStore);
-    click("btnDUInstalled");
+    click(Names::kSimulateInstalled);
     EXPECT_EQ(value(), u"");
     EXPECT_EQ(usable(), "+-+");
-    EXPECT_EQ(child<QLabel>("lblCmpVersion")->text(), u"1.00");
+    EXPECT_EQ(child<QLabel>(Names::kComponentVersion)->text(), u"1.00");
 }
 
 TEST_F(AboutBoxTest, LinksOpenTheirAddresses) {
     test::removeDirectUpdateRecord(env.machineStore);
     open();
-    click("lnkNVHomepage");
-    click("lnkRGHomepage");
-    click("lnkDUHomepage");
-    click("lnkDownloadDU");
+    click(Names::kNetVampireLink);
+    click(Names::kReGetLink);
+    click(Names::kEngineHomeLink);
+    click(Names::kEngineDownloadLink);
     EXPECT_EQ(env.shell.opened,
               (std::vector<std::pair<std::string, ShowMode>>{
                   {core::ProjectSite::netVampire(), ShowMode::Maximised},
                   {core::ProjectSite::reGet(), ShowMode::Maximised},
                   {core::ProjectSite::directUpdate(), ShowMode::Normal},
                   {core::ProjectSite::directUpdateDownload(), ShowMode::Normal}}));
-    EXPECT_EQ(child<QLabel>("lnkNVHomepage")->text().toStdString(),
+    EXPECT_EQ(child<QLabel>(Names::kNetVampireLink)->text().toStdString(),
               core::ProjectSite::netVampire());
-    EXPECT_EQ(child<QLabel>("lnkRGHomepage")->text().toStdString(), core::ProjectSite::reGet());
+    EXPECT_EQ(child<QLabel>(Names::kReGetLink)->text().toStdString(), core::ProjectSite::reGet());
 
     // Without a browser, a box gives the address to copy.
     env.shell.opens = false;
@@ -177,11 +180,11 @@ TEST_F(AboutBoxTest, LinksOpenTheirAddresses) {
                               "No web browser could be started. The address is:\n" +
                                   core::ProjectSite::netVampire(),
                               {MessageButton::Ok}, MessageButton::Ok);
-    click("lnkNVHomepage");
+    click(Names::kNetVampireLink);
     env.prompts.expectMessage(MessageIcon::None, "Harvex2",
                               "Please download : \r\n" + core::ProjectSite::directUpdateDownload(),
                               {MessageButton::Ok, MessageButton::Cancel}, MessageButton::Ok);
-    click("lnkDownloadDU");
+    click(Names::kEngineDownloadLink);
 }
 
 // The libraries the program file names, as the loader reads them.
@@ -217,7 +220,7 @@ TEST_F(AboutBoxTest, TheCreditsNameEveryLinkedLibraryWithItsLicence) {
         {u"libubsan."_s, {}},
     };
     open();
-    const QString text = child<QLabel>("lblLibraryList")->text();
+    const QString text = child<QLabel>(Names::kLibraryList)->text();
     // A header-only library leaves no name in the program file.
     EXPECT_TRUE(text.contains(u"JSON for Modern C++ (nlohmann-json): MIT License"_s));
     const QStringList libraries = linkedLibraries();
@@ -237,7 +240,7 @@ TEST_F(AboutBoxTest, EveryTextFitsItsPage) {
     record.version = std::string(200, '9');
     test::recordDirectUpdate(env.machineStore, record);
     open(true);
-    auto* tabs = child<QTabWidget>("PageControl1");
+    auto* tabs = child<QTabWidget>(Names::kPages);
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
         for (QWidget* widget : box->findChildren<QWidget*>()) {
