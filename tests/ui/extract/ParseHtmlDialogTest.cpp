@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -172,6 +173,16 @@ TEST_F(ParseHtmlDialogTest, TheControlsAreDisabledWhileItRuns) {
     for (const char* name : {"Edit1", "Button1", "Button2", "Button3"}) {
         EXPECT_TRUE(control<QWidget>(name)->isEnabled()) << name;
     }
+}
+
+// As when the program exits during a dropped file's run: the run ends with the dialog.
+TEST_F(ParseHtmlDialogTest, ADialogGoneDuringItsRunTakesTheRunWithIt) {
+    auto watched = std::make_unique<ui::ParseHtmlDialog>(services);
+    watched->parseDroppedFile(longPage("long.htm"));
+    ASSERT_TRUE(watched->isRunning());
+    watched.reset();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(links().size() <= 1);
 }
 
 // Escape or the close box stop the dialog's own run; what was read stays.
