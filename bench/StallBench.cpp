@@ -1,7 +1,7 @@
 // How long the window's event loop goes unserved while long work runs from the window: a
 // 10 ms heartbeat timer records its longest gap and its 99th percentile while the main
-// window opens a link list file of a million entries, and while the sequence dialog's Test
-// makes a million URLs. The work is started from the loop and its end is seen by the
+// window opens a link list file of a million entries and saves one, and while the sequence
+// dialog's Test makes a million URLs. The work is started from the loop and its end is seen by the
 // heartbeat, so the time reported is the whole command as the user waits for it. Beside each
 // gap it notes the processor time this thread spent in it: on a busy machine a gap may be
 // mostly time the thread was not run at all.
@@ -27,10 +27,12 @@
 #include <time.h>
 #include <vector>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -123,14 +125,18 @@ void report(benchmark::State& state, const Gaps& gaps, double seconds) {
     state.SetIterationTime(seconds);
 }
 
-std::string listFile(const QTemporaryDir& folder) {
-    const std::string path = folder.filePath(QStringLiteral("big.nva")).toStdString();
-    core::LinkList links;
+void fill(core::LinkList& links) {
     std::vector<std::string> texts;
     for (std::size_t i = 0; i < kEntries; ++i) {
         texts.push_back("http://www.example.com/files/archive-" + std::to_string(i) + ".zip");
     }
     links.appendAll(std::move(texts));
+}
+
+std::string listFile(const QTemporaryDir& folder) {
+    const std::string path = folder.filePath(QStringLiteral("big.nva")).toStdString();
+    core::LinkList links;
+    fill(links);
     platform::ReplacingFile out(path);
     core::LinkListFileWriter::write(out, core::ListHeader("http://www.example.com/", "/tmp"),
                                     links);
@@ -157,6 +163,35 @@ void openLinkList(benchmark::State& state) {
     }
 }
 BENCHMARK(openLinkList)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
+// Through the Save Links dialog, confirmed as soon as it is up.
+void saveLinkList(benchmark::State& state) {
+    Window window;
+    fill(window.main->links());
+    const QString path = window.folder.filePath(QStringLiteral("saved.nva"));
+    for (auto _ : state) {
+        Gaps gaps;
+        const double seconds = timeWithHeartbeat(
+            [&] {
+                QTimer::singleShot(0, [&] {
+                    QWidget* dialog = QApplication::activeModalWidget();
+                    dialog->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(path);
+                    dialog->findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+                });
+                window.main->hooks().saveLinks();
+            },
+            [&] { return window.main->panels().text(platform::StatusPanel::State) == "Saved"; },
+            gaps);
+        window.main->panels().setText(platform::StatusPanel::State, "");
+        report(state, gaps, seconds);
+    }
+}
+BENCHMARK(saveLinkList)
     ->UseManualTime()
     ->Iterations(1)
     ->Repetitions(5)
