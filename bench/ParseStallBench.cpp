@@ -3,7 +3,7 @@
 // heartbeat timer records its longest gap and its 99th percentile. Beside it, in the same
 // iteration, the bare reader on the same file with the same settings; the counter
 // dialog_to_reader is the ratio of their wall-clock times.
-// usage: harvex2_stall_bench --corpus=DIR [benchmark flags]   (DIR from make-corpus.sh)
+// usage: harvex2_parse_stall_bench --corpus=DIR [benchmark flags]   (DIR from make-corpus.sh)
 #include "BenchSupport.h"
 #include "NoPrompts.h"
 #include "OffscreenBench.h"
