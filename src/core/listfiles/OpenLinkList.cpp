@@ -11,7 +11,7 @@ namespace harvex2::core {
 using platform::StatusPanel;
 
 OpenLinkList::OpenLinkList(LinkList& links, ListFileBoxes& boxes, platform::StatusBar& status,
-                           platform::Prompts& prompts, ListFileRunStarter startRun)
+                           platform::Prompts& prompts, RunStarter startRun)
     : links_(links), boxes_(boxes), status_(status), prompts_(prompts),
       startRun_(std::move(startRun)) {}
 

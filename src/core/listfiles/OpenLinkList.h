@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/listfiles/ListFileObserver.h"
-#include "core/listfiles/ListFileRunStarter.h"
+#include "core/shell/SlicedRun.h"
 
 #include <optional>
 #include <string>
@@ -25,7 +25,7 @@ class SlicedRun;
 class OpenLinkList : private ListFileObserver {
 public:
     OpenLinkList(LinkList& links, ListFileBoxes& boxes, platform::StatusBar& status,
-                 platform::Prompts& prompts, ListFileRunStarter startRun);
+                 platform::Prompts& prompts, RunStarter startRun);
 
     // Without a preset path the open dialog asks, and a cancel changes nothing. Nothing
     // happens while a load is under way.
@@ -47,7 +47,7 @@ private:
     ListFileBoxes& boxes_;
     platform::StatusBar& status_;
     platform::Prompts& prompts_;
-    ListFileRunStarter startRun_;
+    RunStarter startRun_;
     std::string path_;
     SlicedRun* run_ = nullptr; // owned by whoever drives it, until loadEnded()
     std::optional<std::string> failure_;

@@ -17,7 +17,7 @@ namespace harvex2::core {
 using platform::StatusPanel;
 
 SaveLinks::SaveLinks(const LinkList& links, const ListFileBoxes& boxes, platform::StatusBar& status,
-                     platform::Prompts& prompts, ListFileRunStarter startRun)
+                     platform::Prompts& prompts, RunStarter startRun)
     : links_(links), boxes_(boxes), status_(status), prompts_(prompts),
       startRun_(std::move(startRun)) {}
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/listfiles/ListFileObserver.h"
-#include "core/listfiles/ListFileRunStarter.h"
 #include "core/listfiles/SaveChoice.h"
+#include "core/shell/SlicedRun.h"
 
 #include <memory>
 #include <optional>
@@ -27,7 +27,7 @@ class ListFileWriteRun;
 class SaveLinks : private ListFileObserver {
 public:
     SaveLinks(const LinkList& links, const ListFileBoxes& boxes, platform::StatusBar& status,
-              platform::Prompts& prompts, ListFileRunStarter startRun);
+              platform::Prompts& prompts, RunStarter startRun);
 
     // Nothing happens while a save is under way.
     void save(const SaveChoice& choice, const PageFooter& footer);
@@ -48,7 +48,7 @@ private:
     const ListFileBoxes& boxes_;
     platform::StatusBar& status_;
     platform::Prompts& prompts_;
-    ListFileRunStarter startRun_;
+    RunStarter startRun_;
     SaveFormat format_ = SaveFormat::LinkList;
     ListFileWriteRun* run_ = nullptr; // owned by whoever drives it, until saveEnded()
     std::optional<std::string> failure_;

@@ -20,11 +20,6 @@
 
 namespace harvex2::core {
 
-// Drives a run to its end and then calls `finished`: the window's event loop in the
-// program, a loop of its own in a test.
-using SequenceRunStarter =
-    std::function<void(std::unique_ptr<SlicedRun> run, std::function<void()> finished)>;
-
 // What the Add Sequential Files dialog works with.
 struct SequenceParts {
     SequenceDialogPort& dialog;
@@ -35,7 +30,7 @@ struct SequenceParts {
     AddingWindowPort& adding;
     HistoryBox& urlBox;
     HistoryBox& dirBox;
-    SequenceRunStarter startRun;
+    RunStarter startRun;
 };
 
 // Test and Add of the Add Sequential Files dialog: a URL template expanded over a range of

@@ -51,10 +51,7 @@ void ListFileCommands::openLinkList(const std::optional<std::string>& presetPath
 void ListFileCommands::startRun(std::unique_ptr<core::SlicedRun> run,
                                 std::function<void()> finished) {
     if (!services_.mainWindow->isVisible()) {
-        while (run->advance()) {
-        }
-        run.reset();
-        finished();
+        core::runAtOnce(std::move(run), std::move(finished));
         return;
     }
     lock_.setLocked(true);

@@ -19,14 +19,6 @@ using platform::MessageButton;
 using platform::MessageIcon;
 using platform::StatusPanel;
 
-// Drives a run to its end before returning, as no window waits on it here.
-void runAtOnce(std::unique_ptr<SlicedRun> run, std::function<void()> finished) {
-    while (run->advance()) {
-    }
-    run.reset();
-    finished();
-}
-
 std::string record(char flag, std::string_view text) {
     std::string bytes{flag, static_cast<char>(text.size())};
     bytes += text;

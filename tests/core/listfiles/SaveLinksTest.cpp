@@ -23,14 +23,6 @@ using platform::MessageIcon;
 using platform::StatusPanel;
 using test::TempFolder;
 
-// Drives a run to its end before returning, as no window waits on it here.
-void runAtOnce(std::unique_ptr<SlicedRun> run, std::function<void()> finished) {
-    while (run->advance()) {
-    }
-    run.reset();
-    finished();
-}
-
 const PageFooter kFooter{"1.42", "08/12/2026 03:40:00"};
 
 const std::string kPageHead = "<HTML>\r\n"
@@ -231,7 +223,7 @@ TEST_F(SaveLinksTest, ASaveWritesTheEntriesItBeganWithAndIsWholeOrNotAtAll) {
     }
     const std::string path = folder.makeFile("list.nva", "earlier");
     std::unique_ptr<SlicedRun> held;
-    const ListFileRunStarter hold = [&](auto run, auto) { held = std::move(run); };
+    const RunStarter hold = [&](auto run, auto) { held = std::move(run); };
     SaveLinks abandoned(links, boxes, status, prompts, hold);
     abandoned.save({path, SaveFormat::LinkList}, kFooter);
     ASSERT_TRUE(held->advance());
