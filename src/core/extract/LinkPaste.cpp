@@ -50,12 +50,13 @@ PastedLinks LinkPaste::read(const OfferedText& offered, const ReadingChoice& rea
                             const IgnoreSwitches& switches) {
     for (const auto* payload : {&offered.html, &offered.uriList, &offered.plain}) {
         if (*payload && (*payload)->size() > kLargest) {
-            return {.links = {}, .leftOut = 0, .tooLarge = true};
+            return {.links = {}, .origin = {}, .leftOut = 0, .tooLarge = true};
         }
     }
     PastedLinks first;
     bool tried = false;
     const auto tryFormat = [&](PastedLinks pasted) {
+        pasted.origin = offered.pageAddress;
         if (!tried) {
             first = pasted;
             tried = true;
@@ -125,7 +126,7 @@ PastedLinks LinkPaste::fromText(const std::string& text) {
 }
 
 void LinkPaste::append(const PastedLinks& pasted, LinkList& list, platform::StatusBar& statusBar) {
-    list.appendAll(pasted.links);
+    list.appendAll(pasted.links, pasted.origin);
     statusBar.setText(platform::StatusPanel::State, "Pasted");
     statusBar.setText(platform::StatusPanel::Detail,
                       "Links added: " + std::to_string(pasted.links.size()) +
