@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth xdg-utils
+    chromium firefox-esr xdotool xclip
     fonts-urw-base35 fonts-liberation2
 )
 
