@@ -12,9 +12,9 @@ namespace harvex2::core {
 // pass, one notification of the list's observer.
 void applyRules(LinkList& links, const RuleSet& rules, const RuleContext& context);
 
-// How many entries applyRules would leave checked, without changing the list.
-std::size_t countSelectedAfter(const LinkList& links, const RuleSet& rules,
-                               const RuleContext& context);
+// The check state applyRules gives an entry.
+bool checkedAfter(const RuleSet& rules, const RuleContext& context, std::string_view text,
+                  bool checked);
 
 // Why a link is or is not picked: "Line 3 decides: + ext:jpg", or that no line holds.
 std::string explainDecision(const RuleSet& rules, std::size_t decided);

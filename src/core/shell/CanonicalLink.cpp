@@ -85,14 +85,26 @@ std::string_view defaultPort(std::string_view scheme) {
     return scheme == "ftp" ? "21" : "";
 }
 
-void appendAuthority(std::string& out, const LinkParts& parts, std::string_view scheme) {
+void appendAuthority(std::string& out, const LinkParts& parts, std::string_view implicitPort) {
     out += "//";
     if (parts.hasUserinfo) {
         appendNormalised(out, parts.userinfo);
         out += '@';
     }
-    appendNormalised(out, AsciiText::lower(parts.host));
-    if (!parts.port.empty() && parts.port != defaultPort(scheme)) {
+    const std::size_t hostStart = out.size();
+    appendNormalised(out, parts.host);
+    for (std::size_t i = hostStart; i < out.size(); ++i) {
+        out[i] = AsciiText::lower(out[i]);
+    }
+    // Lower case turned the host's escapes to lower case too.
+    for (std::size_t i = hostStart; i + 2 < out.size(); ++i) {
+        if (out[i] == '%' && AsciiText::hexValue(out[i + 1]) >= 0 &&
+            AsciiText::hexValue(out[i + 2]) >= 0) {
+            out[i + 1] = AsciiText::upper(out[i + 1]);
+            out[i + 2] = AsciiText::upper(out[i + 2]);
+        }
+    }
+    if (!parts.port.empty() && parts.port != implicitPort) {
         out += ':';
         out += parts.port;
     }
@@ -101,21 +113,29 @@ void appendAuthority(std::string& out, const LinkParts& parts, std::string_view 
 } // namespace
 
 std::string CanonicalLink::of(std::string_view link, const Options& options) {
+    std::string out;
+    appendTo(out, link, options);
+    return out;
+}
+
+void CanonicalLink::appendTo(std::string& out, std::string_view link, const Options& options) {
     std::string joined;
     if (!options.base.empty() && !BaseUrl::isAbsolute(link)) {
         joined = BaseUrl::join(options.base, link);
         link = joined;
     }
     const LinkParts parts = LinkParts::split(link);
-    std::string out;
-    out.reserve(link.size() + 8);
-    const std::string scheme = AsciiText::lower(parts.scheme);
-    if (!scheme.empty()) {
-        out += scheme;
+    out.reserve(out.size() + link.size() + 8);
+    const std::size_t schemeStart = out.size();
+    for (const char c : parts.scheme) {
+        out += AsciiText::lower(c);
+    }
+    const std::string_view port = defaultPort(std::string_view(out).substr(schemeStart));
+    if (out.size() > schemeStart) {
         out += ':';
     }
     if (parts.hasAuthority) {
-        appendAuthority(out, parts, scheme);
+        appendAuthority(out, parts, port);
     }
     appendNormalised(out, parts.path);
     if (parts.hasAuthority && parts.path.empty()) {
@@ -124,7 +144,6 @@ std::string CanonicalLink::of(std::string_view link, const Options& options) {
     if (parts.hasQuery) {
         appendQuery(out, parts.query, options.stripTracking);
     }
-    return out;
 }
 
 } // namespace harvex2::core

@@ -18,6 +18,9 @@ public:
     };
 
     static std::string of(std::string_view link, const Options& options);
+    // The same, written to the end of `out`, so that a caller with many links can reuse one
+    // buffer.
+    static void appendTo(std::string& out, std::string_view link, const Options& options);
 };
 
 } // namespace harvex2::core

@@ -1,6 +1,8 @@
 #include "ui/rules/RulesDialog.h"
 
 #include "core/rules/RuleApplication.h"
+#include "core/rules/RuleCount.h"
+#include "ui/platform/RunDriver.h"
 #include "ui/platform/TextBytes.h"
 #include "ui/rules/PresetBar.h"
 #include "ui/shell/AppServices.h"
@@ -75,6 +77,12 @@ RulesDialog::RulesDialog(AppServices& services, Sources sources, QWidget* parent
     connect(buttons, &QDialogButtonBox::rejected, this, &RulesDialog::reject);
 }
 
+RulesDialog::~RulesDialog() = default;
+
+bool RulesDialog::counting() const {
+    return counter_ && counter_->running();
+}
+
 std::string RulesDialog::ruleText() const {
     return toBytes(text_->toPlainText());
 }
@@ -87,6 +95,7 @@ void RulesDialog::showEvent(QShowEvent* event) {
 
 void RulesDialog::refresh() {
     pause_->stop();
+    counter_.reset();
     auto parsed = core::RuleSet::parse(ruleText());
     if (const auto* error = std::get_if<core::RuleError>(&parsed)) {
         rules_.reset();
@@ -95,18 +104,22 @@ void RulesDialog::refresh() {
         ok_->setEnabled(false);
         return;
     }
-    rules_ = std::move(std::get<core::RuleSet>(parsed));
+    rules_ = std::make_shared<const core::RuleSet>(std::move(std::get<core::RuleSet>(parsed)));
     ok_->setEnabled(true);
     const std::string base = sources_.base();
-    const core::RuleContext context{base};
-    showCount(*rules_, context);
-    showDecision(*rules_, context);
+    showDecision(*rules_, {base});
+    startCount(base);
 }
 
-void RulesDialog::showCount(const core::RuleSet& rules, const core::RuleContext& context) {
+void RulesDialog::startCount(const std::string& base) {
+    counter_ = std::make_unique<RunDriver>();
     const core::LinkList& links = *services_.links;
-    count_->setText(fromBytes(withThousands(core::countSelectedAfter(links, rules, context)) +
-                              " of " + withThousands(links.count()) + " links selected"));
+    auto count = std::make_unique<core::RuleCount>(
+        links, rules_, base, [this, &links](std::size_t selected) {
+            count_->setText(fromBytes(withThousands(selected) + " of " +
+                                      withThousands(links.count()) + " links selected"));
+        });
+    counter_->start(std::move(count), {});
 }
 
 void RulesDialog::showDecision(const core::RuleSet& rules, const core::RuleContext& context) {
@@ -122,6 +135,7 @@ void RulesDialog::showDecision(const core::RuleSet& rules, const core::RuleConte
 
 void RulesDialog::accept() {
     refresh();
+    counter_.reset();
     if (!rules_) {
         return;
     }

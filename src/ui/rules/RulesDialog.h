@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -18,6 +19,7 @@ namespace harvex2::ui {
 
 struct AppServices;
 class PresetBar;
+class RunDriver;
 
 // "Select by Rules...": the rule text, how many links it would leave selected and which
 // line decides the current entry, worked out again shortly after each edit. OK applies
@@ -34,17 +36,19 @@ public:
     };
 
     RulesDialog(AppServices& services, Sources sources, QWidget* parent = nullptr);
+    ~RulesDialog() override;
 
     void accept() override;
-    // Parses the text and shows the count and the explanation now.
+    // Parses the text and shows the explanation now; the count follows from the event loop.
     void refresh();
+    bool counting() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     std::string ruleText() const;
-    void showCount(const core::RuleSet& rules, const core::RuleContext& context);
+    void startCount(const std::string& base);
     void showDecision(const core::RuleSet& rules, const core::RuleContext& context);
 
     AppServices& services_;
@@ -55,7 +59,9 @@ private:
     QPushButton* ok_ = nullptr;
     PresetBar* presets_ = nullptr;
     QTimer* pause_ = nullptr;
-    std::optional<core::RuleSet> rules_;
+    std::shared_ptr<const core::RuleSet> rules_;
+    // A fresh one for each count: the one before goes with the count it was driving.
+    std::unique_ptr<RunDriver> counter_;
 };
 
 } // namespace harvex2::ui

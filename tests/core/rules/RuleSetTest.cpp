@@ -1,8 +1,10 @@
 #include "core/rules/RuleSet.h"
 
 #include "core/rules/RuleApplication.h"
+#include "core/rules/RuleCount.h"
 #include "core/rules/SentLookup.h"
 
+#include <memory>
 #include <string>
 #include <variant>
 
@@ -167,6 +169,17 @@ std::string flags(const LinkList& list) {
     return state;
 }
 
+std::size_t countAfter(const LinkList& list, std::shared_ptr<const RuleSet> rules) {
+    std::size_t counted = 0;
+    RuleCount count(list, std::move(rules), "", [&](std::size_t selected) { counted = selected; });
+    int slices = 1;
+    while (count.advance()) {
+        ++slices;
+    }
+    EXPECT_EQ(slices, static_cast<int>(list.count() / RuleCount::kSliceEntries) + 1);
+    return counted;
+}
+
 TEST(RuleSet, TheLastLineThatHoldsDecidesAndUndecidedLinksKeepTheirState) {
     LinkList list;
     for (const char* text : {"a.jpg", "a-thumb.jpg", "b.zip", "c.txt", "d.txt"}) {
@@ -175,15 +188,22 @@ TEST(RuleSet, TheLastLineThatHoldsDecidesAndUndecidedLinksKeepTheirState) {
     list.setChecked(3, true);
     CountingObserver observer;
     list.setObserver(&observer);
-    const RuleSet rules = parsed("# pictures, not thumbnails\n+ ext:jpg,zip\n- glob:*thumb*\n"
-                                 "- ext:zip");
-    EXPECT_EQ(countSelectedAfter(list, rules, {}), 2U);
-    applyRules(list, rules, {});
+    const auto rules = std::make_shared<const RuleSet>(
+        parsed("# pictures, not thumbnails\n+ ext:jpg,zip\n- glob:*thumb*\n- ext:zip"));
+    EXPECT_EQ(countAfter(list, rules), 2U);
+    applyRules(list, *rules, {});
     EXPECT_EQ(flags(list), "+--+-");
     EXPECT_EQ(observer.notices, 1);
-    EXPECT_EQ(explainDecision(rules, rules.decide("a-thumb.jpg", {})),
+    EXPECT_EQ(explainDecision(*rules, rules->decide("a-thumb.jpg", {})),
               "Line 3 decides: - glob:*thumb*");
-    EXPECT_TRUE(rules.startsSelected() == false);
+    EXPECT_FALSE(rules->startsSelected());
+}
+
+TEST(RuleSet, CountingALongListTakesSeveralSlices) {
+    LinkList list;
+    list.appendAll(std::vector<std::string>(RuleCount::kSliceEntries * 2 + 1, "a.jpg"));
+    EXPECT_EQ(countAfter(list, std::make_shared<const RuleSet>(parsed("+ ext:jpg"))),
+              RuleCount::kSliceEntries * 2 + 1);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "support/ui/MainWindowFixture.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -37,6 +38,9 @@ protected:
     void setRules(const QString& text) {
         control<QPlainTextEdit>("txtRules")->setPlainText(text);
         dialog->refresh();
+        while (dialog->counting()) {
+            QCoreApplication::processEvents();
+        }
     }
     QString label(const char* name) const { return control<QLabel>(name)->text(); }
     std::string listState() const {
