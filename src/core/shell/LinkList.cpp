@@ -1,5 +1,6 @@
 #include "core/shell/LinkList.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace harvex2::core {
@@ -141,6 +142,13 @@ void LinkList::removeMarked(const std::vector<bool>& marked) {
     if (observer_) {
         observer_->beginReset();
     }
+    compact(marked);
+    if (observer_) {
+        observer_->endReset();
+    }
+}
+
+void LinkList::compact(const std::vector<bool>& marked) {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         if (marked[i]) {
@@ -153,6 +161,20 @@ void LinkList::removeMarked(const std::vector<bool>& marked) {
         ++kept;
     }
     entries_.resize(kept);
+}
+
+void LinkList::removeAndCheck(const std::vector<bool>& removed,
+                              const std::vector<std::size_t>& toCheck) {
+    if (toCheck.empty() && std::find(removed.begin(), removed.end(), true) == removed.end()) {
+        return;
+    }
+    if (observer_) {
+        observer_->beginReset();
+    }
+    for (const std::size_t index : toCheck) {
+        entries_[index].checked = true;
+    }
+    compact(removed);
     if (observer_) {
         observer_->endReset();
     }
