@@ -23,15 +23,25 @@ AppendOnlyFile::~AppendOnlyFile() {
 }
 
 void AppendOnlyFile::appendLine(std::string_view line) {
-    const FileLock lock(lockPath_, lockWait_, FileLock::Kind::Shared);
-    openCurrent();
     std::string bytes;
-    if (endsMidLine()) {
-        bytes += tornMark_;
-        bytes += '\n';
-    }
+    bytes.reserve(line.size() + tornMark_.size() + 2);
     bytes += line;
     bytes += '\n';
+    {
+        const FileLock shared(lockPath_, lockWait_, FileLock::Kind::Shared);
+        openCurrent();
+        if (!endsMidLine()) {
+            writeAll(bytes);
+            return;
+        }
+    }
+    // The end seen may be another copy's line on its way; with the lock held exclusively no
+    // write is under way, and a line still unended is one a writer left.
+    const FileLock exclusive(lockPath_, lockWait_);
+    openCurrent();
+    if (endsMidLine()) {
+        bytes.insert(0, tornMark_ + '\n');
+    }
     writeAll(bytes);
 }
 

@@ -10,7 +10,8 @@ namespace harvex2::platform {
 // each line goes in one write to a descriptor opened with O_APPEND, so lines never mix.
 // Every write holds the lock file beside it shared; whoever replaces the file (a
 // compaction) holds it exclusively, so no line is written into a file that is being
-// replaced.
+// replaced. Ending a line a writer left unfinished holds it exclusively too, so that a
+// line still being written is never taken for one.
 class AppendOnlyFile {
 public:
     // `tornMark` ends a last line that a writer left unfinished, before its line feed: a
