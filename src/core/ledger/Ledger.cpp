@@ -47,23 +47,44 @@ Ledger::Ledger(Ledger&&) noexcept = default;
 Ledger& Ledger::operator=(Ledger&&) noexcept = default;
 
 void Ledger::load() {
-    LedgerReader::forEachLine(path_, [this](std::string_view text) {
+    index_.reserve(LedgerReader::estimateLines(path_));
+    // Lines are read a block ahead of the index: the slots of a block are on their way from
+    // memory while the block before it goes in.
+    std::vector<Change> ahead;
+    ahead.reserve(2 * kBlock);
+    LedgerReader::forEachLine(path_, [&](std::string_view text) {
         if (const auto line = LedgerLine::parse(text)) {
-            apply(*line);
+            ahead.push_back(changeOf(*line));
+            index_.prefetch(ahead.back().hash);
+        }
+        if (ahead.size() == 2 * kBlock) {
+            applyAll({ahead.data(), kBlock});
+            ahead.erase(ahead.begin(), ahead.begin() + kBlock);
         }
     });
+    applyAll(ahead);
+    index_.fit();
 }
 
-void Ledger::apply(const LedgerLine& line) {
+Ledger::Change Ledger::changeOf(const LedgerLine& line) {
     ++lines_;
-    const std::uint64_t hash = LinkHash::of(line.link);
-    if (line.kind == LedgerLine::Kind::Forgotten) {
-        ++forgotten_;
-        if (const auto target = targetNumber(line.target)) {
-            index_.erase(hash, *target);
+    const bool forgotten = line.kind == LedgerLine::Kind::Forgotten;
+    forgotten_ += forgotten;
+    return {forgotten, LinkHash::of(line.link),
+            forgotten ? targetNumber(line.target) : addTarget(line.target),
+            static_cast<std::uint32_t>(line.time)};
+}
+
+void Ledger::applyAll(std::span<const Change> changes) {
+    for (const Change& change : changes) {
+        if (!change.target) {
+            continue;
         }
-    } else if (const auto target = addTarget(line.target)) {
-        index_.put(hash, *target, indexTime(line.time));
+        if (change.forgotten) {
+            index_.erase(change.hash, *change.target);
+        } else {
+            index_.put(change.hash, *change.target, change.time);
+        }
     }
 }
 
@@ -92,7 +113,8 @@ void Ledger::append(const LedgerLine& line) {
                                                            std::string(LedgerLine::kTornMark));
     }
     file_->appendLine(line.text());
-    apply(line);
+    const Change change = changeOf(line);
+    applyAll({&change, 1});
 }
 
 bool Ledger::record(std::string_view target, std::string_view link) {

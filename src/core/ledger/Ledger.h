@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -82,7 +83,15 @@ public:
     void setLineCounts(std::size_t lines, std::size_t forgotten);
 
 private:
-    void apply(const LedgerLine& line);
+    // A line as the index takes it: its target is known from here on when it was sent.
+    struct Change {
+        bool forgotten;
+        std::uint64_t hash;
+        std::optional<std::uint16_t> target; // none: a target never sent to, or too many
+        std::uint32_t time;
+    };
+    Change changeOf(const LedgerLine& line);
+    void applyAll(std::span<const Change> changes);
     void append(const LedgerLine& line);
     std::optional<std::uint16_t> targetNumber(std::string_view name) const;
     std::optional<std::uint16_t> addTarget(std::string_view name);

@@ -3,8 +3,10 @@
 #include "platform/IoError.h"
 #include "platform/posix/ReadingFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -13,6 +15,7 @@ namespace harvex2::core {
 namespace {
 
 constexpr std::size_t kPiece = std::size_t{1} << 22;
+constexpr std::size_t kSample = std::size_t{1} << 16;
 
 std::optional<platform::ReadingFile> openIfThere(const std::string& path) {
     try {
@@ -51,6 +54,24 @@ void LedgerReader::forEachLine(const std::string& path,
         }
         longLine += rest;
     }
+}
+
+std::size_t LedgerReader::estimateLines(const std::string& path) {
+    auto file = openIfThere(path);
+    if (!file) {
+        return 0;
+    }
+    std::string start(kSample, '\0');
+    const std::size_t got = file->read(start.data(), start.size());
+    const auto lines = static_cast<std::size_t>(
+        std::count(start.begin(), start.begin() + static_cast<std::ptrdiff_t>(got), '\n'));
+    std::error_code unknown;
+    const std::uintmax_t size = std::filesystem::file_size(path, unknown);
+    if (lines == 0 || unknown) {
+        return lines;
+    }
+    return static_cast<std::size_t>(static_cast<double>(size) * static_cast<double>(lines) /
+                                    static_cast<double>(got));
 }
 
 } // namespace harvex2::core

@@ -14,6 +14,8 @@ public:
     // A file that does not exist reads as empty. Throws platform::IoError.
     static void forEachLine(const std::string& path,
                             const std::function<void(std::string_view line)>& take);
+    // About how many lines the file holds, judged by its start. Throws platform::IoError.
+    static std::size_t estimateLines(const std::string& path);
 };
 
 } // namespace harvex2::core

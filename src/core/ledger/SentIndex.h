@@ -25,6 +25,10 @@ public:
     std::optional<std::uint32_t> find(std::uint64_t hash, std::uint16_t target) const;
     // The latest sending of the link to any target.
     std::optional<Sent> latest(std::uint64_t hash) const;
+    // Room for about `entries` entries in all, made at once rather than by growing.
+    void reserve(std::size_t entries);
+    // Gives back room that a reserve made too large, or that removals left empty.
+    void fit();
     // Hints the memory system that the slots of `hash` are about to be read.
     void prefetch(std::uint64_t hash) const;
 
