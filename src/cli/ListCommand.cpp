@@ -3,6 +3,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/LinkWriter.h"
 #include "cli/OptionParser.h"
+#include "core/ledger/Ledger.h"
 #include "core/listfiles/LinkListLoader.h"
 #include "core/listfiles/ListFileBoxes.h"
 #include "core/shell/LinkList.h"
@@ -37,6 +38,7 @@ std::optional<ListOptions> ListCommand::parse(const std::vector<std::string>& ar
     ListOptions options;
     const OptionParser parser({
         {"-0", "--null", [&options] { options.separator = '\0'; }},
+        {"--new", turnOn(options.onlyNew)},
         {"-h", "--help", turnOn(options.help)},
     });
     const auto files = parser.parse(args, error);
@@ -63,6 +65,17 @@ int ListCommand::run(const ListOptions& options, std::FILE* out, std::FILE* err)
     } catch (const platform::IoError& error) {
         failure = error.what();
     }
+    std::vector<bool> sent(links.count());
+    if (options.onlyNew) {
+        core::Ledger ledger(core::Ledger::defaultPath());
+        try {
+            ledger.load();
+        } catch (const platform::IoError& error) {
+            std::fprintf(err, "harvex2-cli: %s: %s\n", ledger.path().c_str(), error.what());
+            return kFailed;
+        }
+        sent = ledger.markSent(links, header.baseUrl());
+    }
     LinkWriter writer(out, options.separator);
     if (header.complete()) {
         writer.write("base\t" + header.baseUrl());
@@ -70,6 +83,9 @@ int ListCommand::run(const ListOptions& options, std::FILE* out, std::FILE* err)
     }
     std::string line;
     for (std::size_t i = 0; i < links.count(); ++i) {
+        if (sent[i]) {
+            continue;
+        }
         line.assign(links.checkedAt(i) ? "1\t" : "0\t");
         line += links.textAt(i);
         writer.write(line);

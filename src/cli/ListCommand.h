@@ -10,6 +10,8 @@ namespace harvex2::cli {
 struct ListOptions {
     std::string file;
     char separator = '\n';
+    // Only the entries no target confirmed before.
+    bool onlyNew = false;
     bool help = false;
 };
 

@@ -2,8 +2,10 @@
 
 #include "cli/ExitStatus.h"
 #include "cli/OptionParser.h"
+#include "core/handoff/AddingPass.h"
 #include "core/handoff/Aria2Session.h"
 #include "core/handoff/DownloadTarget.h"
+#include "core/ledger/Ledger.h"
 #include "core/shell/SettingsRecord.h"
 #include "platform/IoError.h"
 #include "platform/posix/CurlJsonRpcConnector.h"
@@ -62,10 +64,29 @@ void printUnanswered(std::FILE* out, const std::vector<std::string>& links, std:
     }
 }
 
+std::string aria2Name() {
+    core::SettingsRecord settings;
+    settings.mode = static_cast<std::int32_t>(core::TargetProgram::Aria2);
+    return core::AddingPass::targetName(settings);
+}
+
+// Takes the links aria2 confirmed before out of `links`, telling each on `out`.
+void skipSent(const core::Ledger& ledger, std::vector<std::string>& links, std::FILE* out,
+              char separator) {
+    const std::string target = aria2Name();
+    std::erase_if(links, [&](const std::string& link) {
+        const bool sent = ledger.wasSent(link, target);
+        if (sent) {
+            printLine(out, "sent before", link, separator);
+        }
+        return sent;
+    });
+}
+
 // Sends one batch.
 core::Aria2Failure sendBatch(core::Aria2Session& session, const SendOptions& options,
                              const std::vector<std::string>& links, std::size_t first,
-                             std::size_t end, bool& refused, std::FILE* out) {
+                             std::size_t end, bool& refused, std::FILE* out, core::Ledger& ledger) {
     std::vector<core::Aria2Link> batch;
     for (std::size_t i = first; i < end; ++i) {
         batch.push_back(core::Aria2Session::linkFor(
@@ -78,6 +99,9 @@ core::Aria2Failure sendBatch(core::Aria2Session& session, const SendOptions& opt
     for (std::size_t i = first; i < end; ++i) {
         const core::Aria2Outcome& outcome = outcomes[i - first];
         refused = refused || !outcome.added;
+        if (outcome.added) {
+            ledger.record(aria2Name(), links[i]);
+        }
         printLine(out, outcome.added ? outcome.text : "error: " + outcome.text, links[i],
                   options.separator);
     }
@@ -99,6 +123,7 @@ std::optional<SendOptions> SendCommand::parse(const std::vector<std::string>& ar
         {"--rpc", storeIn(options.rpcUrl)},
         {"--secret", storeIn(options.secret)},
         {"--dir", storeIn(options.dir)},
+        {"--skip-sent", turnOn(options.skipSent)},
         {"-0", "--null", [&options] { options.separator = '\0'; }},
         {"-h", "--help", turnOn(options.help)},
     });
@@ -131,11 +156,24 @@ int SendCommand::run(const SendOptions& options, std::FILE* out, std::FILE* err)
 int SendCommand::run(const SendOptions& options, platform::JsonRpcConnector& connector,
                      std::FILE* out, std::FILE* err) {
     std::vector<std::string> links;
+    core::Ledger ledger(core::Ledger::defaultPath());
+    ledger.setFailureReport([err](const std::string& message) {
+        std::fprintf(err, "harvex2-cli: %s\n", message.c_str());
+    });
     try {
         links = linksOf(readInput(options.file), options.separator);
     } catch (const platform::IoError& error) {
         std::fprintf(err, "harvex2-cli: %s: %s\n", options.file.c_str(), error.what());
         return kFailed;
+    }
+    if (options.skipSent) {
+        try {
+            ledger.load();
+        } catch (const platform::IoError& error) {
+            std::fprintf(err, "harvex2-cli: %s: %s\n", ledger.path().c_str(), error.what());
+            return kFailed;
+        }
+        skipSent(ledger, links, out, options.separator);
     }
     const auto client = connector.open(options.rpcUrl, core::Aria2Session::kTimeout);
     core::Aria2Session session(*client, options.secret);
@@ -153,7 +191,7 @@ int SendCommand::run(const SendOptions& options, platform::JsonRpcConnector& con
     for (std::size_t first = 0; first < links.size(); first += core::Aria2Session::kBatchSize) {
         const std::size_t end = std::min(links.size(), first + core::Aria2Session::kBatchSize);
         const core::Aria2Failure failure =
-            sendBatch(session, options, links, first, end, refused, out);
+            sendBatch(session, options, links, first, end, refused, out, ledger);
         if (failure != core::Aria2Failure::None) {
             const std::size_t unconfirmed =
                 failure == core::Aria2Failure::ConnectionLost ? end : first;

@@ -16,11 +16,14 @@ struct SendOptions {
     // "-" is standard input.
     std::string file = "-";
     char separator = '\n';
+    // Links aria2 confirmed before are not sent again.
+    bool skipSent = false;
     bool help = false;
 };
 
 // `harvex2-cli send --aria2`: hands the links read one per line to aria2 the way the Adding
-// window's aria2 pass does, and prints one outcome line per link.
+// window's aria2 pass does, prints one outcome line per link, and records each link aria2
+// took in the ledger.
 class SendCommand {
 public:
     // The environment variable that may hold the secret token, so that it need not stand on

@@ -10,11 +10,12 @@ const char* const kUsageText =
     "       harvex2-cli sequence [--marker C] [--zeros N] [--dir DIR] [-0|--null]\n"
     "                            TEMPLATE START END [STEP]\n"
     "       harvex2-cli sequence --glob TEMPLATE [--mask M] [--dir DIR] [-0|--null]\n"
-    "       harvex2-cli list [-0|--null] FILE.nva\n"
+    "       harvex2-cli list [--new] [-0|--null] FILE.nva\n"
     "       harvex2-cli convert INPUT --to nva|html|text [--selected|--unselected]\n"
     "                           [--base URL] [--cut-long] -o OUTPUT\n"
-    "       harvex2-cli send --aria2 [--rpc URL] [--secret S] [--dir D] [-0|--null]\n"
-    "                        [FILE|-]\n"
+    "       harvex2-cli send --aria2 [--rpc URL] [--secret S] [--dir D] [--skip-sent]\n"
+    "                        [-0|--null] [FILE|-]\n"
+    "       harvex2-cli ledger forget RULE... [--target NAME]\n"
     "Try 'harvex2-cli --help' for more information.\n";
 
 const char* const kHelpText =
@@ -24,6 +25,7 @@ const char* const kHelpText =
        harvex2-cli list [OPTION]... FILE.nva
        harvex2-cli convert INPUT --to nva|html|text [OPTION]... -o OUTPUT
        harvex2-cli send --aria2 [OPTION]... [FILE|-]
+       harvex2-cli ledger forget RULE... [--target NAME]
 
 extract: prints the links found in each HTML FILE, in order, as the Parse
 HTML dialog of Harvex2 finds them. By default FILE is read as a browser reads
@@ -115,6 +117,7 @@ directory; then for each entry "1" (checked) or "0" (unchecked), a tab and
 its text, in list order. Texts are written as stored, at most 128 bytes.
 
 Options of list:
+      --new              only the entries no target has taken yet (see ledger)
   -0, --null             end each line with a NUL byte instead of a line feed
   -h, --help             show this help and exit
 
@@ -166,7 +169,8 @@ one per line, to aria2 over its JSON-RPC interface, the way the Adding window
 does with aria2 chosen in Options. Prints one line per link: aria2's GID, a
 tab and the link when aria2 took it, or "error: " and aria2's message, a tab
 and the link when it refused it. Exits with 1 when any link was refused or
-aria2 could not be reached, and 2 on usage errors.
+aria2 could not be reached, and 2 on usage errors. Each link aria2 took is
+recorded in the ledger of sent links.
 
 Options of send:
       --aria2            the download manager to hand the links to (the only
@@ -176,12 +180,21 @@ Options of send:
       --secret S         aria2's secret token; by default the value of the
                          environment variable HARVEX2_ARIA2_SECRET, which
                          keeps it out of the process list
+      --skip-sent        do not send links aria2 took before; each is
+                         printed as "sent before", a tab and the link
       --dir D            save into folder D; the file is named after the
                          text after the link's last "/" when that is a plain
                          file name, otherwise aria2 names it
   -0, --null             links are separated by NUL bytes (as "extract -0"
                          writes them), and so are the outcome lines
   -h, --help             show this help and exit
+
+ledger: the record of the links each target took, in
+$XDG_DATA_HOME/harvex2/sent (~/.local/share/harvex2/sent), one line each: the
+time, a tab, "sent", a tab, the target, a tab and the link in its canonical
+form. "forget" takes out the links that any RULE holds for ("ext:jpg",
+"host:*.example.com text:/tmp/", as a rule line after "+"), for the target NAME
+or every target, and prints each: the target, a tab and the link.
 
 Examples:
   harvex2-cli extract page.html | aria2c -i -

@@ -1,6 +1,7 @@
 #include "cli/ConvertCommand.h"
 #include "cli/ExitStatus.h"
 #include "cli/ExtractCommand.h"
+#include "cli/LedgerCommand.h"
 #include "cli/ListCommand.h"
 #include "cli/SendCommand.h"
 #include "cli/SequenceCommand.h"
@@ -45,7 +46,7 @@ using Runner = int (*)(const std::vector<std::string>& args);
 constexpr std::pair<std::string_view, Runner> kCommands[] = {
     {"extract", runCommand<ExtractCommand>}, {"sequence", runCommand<SequenceCommand>},
     {"list", runCommand<ListCommand>},       {"convert", runCommand<ConvertCommand>},
-    {"send", runCommand<SendCommand>},
+    {"send", runCommand<SendCommand>},       {"ledger", runCommand<LedgerCommand>},
 };
 
 int runCommandLine(const std::vector<std::string>& args) {

@@ -19,7 +19,9 @@ CliOutcome runCli(const TempFolder& folder, const std::vector<std::string>& args
                   const std::string& before) {
     const std::string out = folder.file("stdout");
     const std::string err = folder.file("stderr");
-    std::string command = before + "exec " + shellQuoted(HARVEX2_CLI_BINARY);
+    // The record of sent links stays in the test's folder.
+    std::string command = "export XDG_DATA_HOME=" + shellQuoted(folder.file("data")) + "; " +
+                          before + "exec " + shellQuoted(HARVEX2_CLI_BINARY);
     for (const std::string& arg : args) {
         command += " " + shellQuoted(arg);
     }

@@ -15,13 +15,14 @@ namespace {
 constexpr std::chrono::milliseconds kRetryEvery{5};
 } // namespace
 
-FileLock::FileLock(const std::string& path, std::chrono::milliseconds wait)
+FileLock::FileLock(const std::string& path, std::chrono::milliseconds wait, Kind kind)
     : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666)) {
     if (fd_ < 0) {
         throw IoError::fromErrno();
     }
     const auto deadline = std::chrono::steady_clock::now() + wait;
-    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+    const int operation = kind == Kind::Shared ? LOCK_SH : LOCK_EX;
+    while (::flock(fd_, operation | LOCK_NB) != 0) {
         const int error = errno;
         if (error == EINTR) {
             continue;

@@ -2,29 +2,13 @@
 
 #include "platform/posix/KeyPath.h"
 #include "platform/posix/StoreFileError.h"
+#include "platform/posix/UserFolders.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <pwd.h>
-#include <unistd.h>
 
 namespace harvex2::platform {
 
 namespace {
-
-std::string environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
-std::string homeFolder() {
-    std::string home = environment("HOME");
-    if (home.empty()) {
-        const passwd* entry = ::getpwuid(::getuid());
-        home = entry && entry->pw_dir ? entry->pw_dir : ".";
-    }
-    return home;
-}
 
 RegistryError failedToGet(const std::string& name) {
     return RegistryError("Failed to get data for '" + name + "'");
@@ -42,12 +26,12 @@ FileRegistryStore::FileRegistryStore(Hive hive, std::string filePath,
     : storage_(hive, std::move(filePath), lockWait) {}
 
 std::string FileRegistryStore::defaultFolder() {
-    std::string own = environment("HARVEX2_CONFIG_DIR");
+    std::string own = UserFolders::environment("HARVEX2_CONFIG_DIR");
     if (!own.empty()) {
         return own;
     }
-    const std::string xdg = environment("XDG_CONFIG_HOME");
-    return (xdg.empty() ? homeFolder() + "/.config" : xdg) + "/harvex2";
+    const std::string xdg = UserFolders::environment("XDG_CONFIG_HOME");
+    return (xdg.empty() ? UserFolders::home() + "/.config" : xdg) + "/harvex2";
 }
 
 std::string FileRegistryStore::defaultPath(Hive hive) {

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace harvex2::core {
+
+// Reads the ledger file line by line, in pieces, however large it is. A last line without
+// its line feed is one a writer did not finish, and is left out; so are empty lines.
+class LedgerReader {
+public:
+    // A file that does not exist reads as empty. Throws platform::IoError.
+    static void forEachLine(const std::string& path,
+                            const std::function<void(std::string_view line)>& take);
+    // About how many lines the file holds, judged by its start. Throws platform::IoError.
+    static std::size_t estimateLines(const std::string& path);
+};
+
+} // namespace harvex2::core
