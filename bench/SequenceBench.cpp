@@ -65,7 +65,7 @@ private:
 class AddingWithoutHandOff : public ui::AddingWindow {
 public:
     using ui::AddingWindow::AddingWindow;
-    void run() override {}
+    void open(std::function<void()>) override {}
 };
 
 // The second argument of each bench is the interval between two samples in milliseconds:

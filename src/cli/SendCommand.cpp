@@ -1,14 +1,13 @@
 #include "cli/SendCommand.h"
 
 #include "cli/ExitStatus.h"
-#include "core/handoff/Aria2Session.h"
+#include "core/handoff/Aria2Handover.h"
 #include "core/handoff/DownloadTarget.h"
 #include "core/shell/SettingsRecord.h"
 #include "platform/IoError.h"
 #include "platform/posix/CurlJsonRpcConnector.h"
 #include "platform/posix/ReadingFile.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <iterator>
@@ -99,26 +98,27 @@ void printUnanswered(std::FILE* out, const std::vector<std::string>& links, std:
     }
 }
 
-// Sends one batch.
-core::Aria2Failure sendBatch(core::Aria2Session& session, const SendOptions& options,
-                             const std::vector<std::string>& links, std::size_t first,
-                             std::size_t end, bool& refused, std::FILE* out) {
-    std::vector<core::Aria2Link> batch;
-    for (std::size_t i = first; i < end; ++i) {
-        batch.push_back(core::Aria2Session::linkFor(
-            links[i], core::DownloadTarget::forLink(options.dir, links[i])));
+std::vector<core::Aria2Link> aria2Links(const std::vector<std::string>& links,
+                                        const std::string& dir) {
+    std::vector<core::Aria2Link> made;
+    made.reserve(links.size());
+    for (const std::string& link : links) {
+        made.push_back(core::Aria2Session::linkFor(link, core::DownloadTarget::forLink(dir, link)));
     }
-    std::vector<core::Aria2Outcome> outcomes;
-    if (const auto failure = session.add(batch, outcomes); failure != core::Aria2Failure::None) {
-        return failure;
-    }
-    for (std::size_t i = first; i < end; ++i) {
-        const core::Aria2Outcome& outcome = outcomes[i - first];
+    return made;
+}
+
+// Prints each link of an answered batch with its outcome; false when aria2 refused one.
+bool printOutcomes(std::FILE* out, const std::vector<std::string>& links,
+                   const core::Aria2Batch& batch, char separator) {
+    bool refused = false;
+    for (std::size_t i = batch.first; i < batch.end; ++i) {
+        const core::Aria2Outcome& outcome = batch.outcomes[i - batch.first];
         refused = refused || !outcome.added;
         printLine(out, outcome.added ? outcome.text : "error: " + outcome.text, links[i],
-                  options.separator);
+                  separator);
     }
-    return core::Aria2Failure::None;
+    return !refused;
 }
 
 } // namespace
@@ -175,8 +175,8 @@ int SendCommand::run(const SendOptions& options, platform::JsonRpcConnector& con
         return kFailed;
     }
     const auto client = connector.open(options.rpcUrl, core::Aria2Session::kTimeout);
-    core::Aria2Session session(*client, options.secret);
-    switch (session.greet()) {
+    core::Aria2Handover handover(*client, options.secret, aria2Links(links, options.dir));
+    switch (handover.greet()) {
     case core::Aria2Failure::None:
         break;
     case core::Aria2Failure::Unauthorized:
@@ -186,22 +186,20 @@ int SendCommand::run(const SendOptions& options, platform::JsonRpcConnector& con
         std::fprintf(err, "harvex2-cli: cannot connect to aria2 at %s\n", options.rpcUrl.c_str());
         return kFailed;
     }
-    bool refused = false;
-    for (std::size_t first = 0; first < links.size(); first += core::Aria2Session::kBatchSize) {
-        const std::size_t end = std::min(links.size(), first + core::Aria2Session::kBatchSize);
-        const core::Aria2Failure failure =
-            sendBatch(session, options, links, first, end, refused, out);
-        if (failure != core::Aria2Failure::None) {
-            const std::size_t unconfirmed =
-                failure == core::Aria2Failure::ConnectionLost ? end : first;
-            printUnanswered(out, links, first, unconfirmed, options.separator);
-            const std::string message =
-                core::Aria2Session::lostMessage(options.rpcUrl, first, unconfirmed, links.size());
+    bool allAdded = true;
+    while (!handover.finished()) {
+        const core::Aria2Batch batch = handover.sendNext();
+        if (batch.failure != core::Aria2Failure::None) {
+            const std::size_t unconfirmed = batch.unconfirmedEnd();
+            printUnanswered(out, links, batch.first, unconfirmed, options.separator);
+            const std::string message = core::Aria2Session::lostMessage(options.rpcUrl, batch.first,
+                                                                        unconfirmed, links.size());
             std::fprintf(err, "harvex2-cli: %s\n", message.c_str());
             return kFailed;
         }
+        allAdded = printOutcomes(out, links, batch, options.separator) && allAdded;
     }
-    return std::fflush(out) == 0 && !refused ? kSuccess : kFailed;
+    return std::fflush(out) == 0 && allAdded ? kSuccess : kFailed;
 }
 
 } // namespace harvex2::cli
