@@ -177,6 +177,32 @@ TEST_F(AddChainTest, CommandsThatChangeTheListWaitForTheRun) {
     EXPECT_FALSE(adding()->isVisible());
 }
 
+TEST_F(AddChainTest, ClosingTheProgramDuringARunAsksFirstButALogoutDoesNot) {
+    installProgram(true);
+    fillList();
+    window->settings().tidyUp = 2;
+    // The pass has not started yet when the program is told to close.
+    adding()->findChild<QTimer*>(QStringLiteral("Timer1"))->setInterval(60000);
+    QTest::mouseClick(child<QPushButton>("Button1"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return adding()->isVisible(); }));
+    env.prompts.expectMessage(MessageIcon::Question, "Harvex2",
+                              "Links are still being handed over.\r\nStop and exit?",
+                              {MessageButton::Yes, MessageButton::No}, MessageButton::No);
+    bool closed = false;
+    QObject::connect(window.get(), &ui::MainWindow::closed, [&closed] { closed = true; });
+    window->close();
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(adding()->isVisible());
+    EXPECT_FALSE(child<QPushButton>("Button1")->isEnabled());
+
+    window->exitProgram();
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(adding()->isVisible());
+    EXPECT_TRUE(child<QPushButton>("Button1")->isEnabled());
+    EXPECT_EQ(adding()->rows().at(0).status, "Waiting");
+    EXPECT_EQ(window->links().count(), 5u);
+}
+
 // Histories written by an earlier run, holding bytes that are not UTF-8.
 class AddChainHistoryTest : public AddChainTest {
 protected:
