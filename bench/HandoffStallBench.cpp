@@ -14,6 +14,7 @@
 #include "UnreachableTargets.h"
 #include "core/handoff/AddingPass.h"
 #include "core/handoff/NetVampireContract.h"
+#include "platform/Shell.h"
 #include "platform/posix/CurlJsonRpcConnector.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "platform/posix/LocalEndpoint.h"
@@ -239,6 +240,8 @@ int main(int argc, char** argv) {
     const std::string runtime =
         std::filesystem::temp_directory_path() / ("harvex2-stall-" + std::to_string(::getpid()));
     std::filesystem::create_directories(runtime);
+    // Local endpoints are only looked for in a folder of the user's own.
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
     const std::string executable = runtime + "/vampire.exe";
     std::ofstream(executable) << "";
     std::filesystem::create_directories(runtime + "/Data");
