@@ -8,9 +8,11 @@
 //   harvex2_aria2_bench [--rpc=URL] [--secret=S] [--benchmark_...]
 
 #include "NoPrompts.h"
+#include "QuietPass.h"
 #include "core/handoff/AddingPass.h"
 #include "core/handoff/Aria2Session.h"
 #include "platform/posix/CurlJsonRpcConnector.h"
+#include "support/core/PassRun.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,47 +40,12 @@ std::string targetAt(std::size_t i) {
     return "/tmp/aria2-bench/file" + std::to_string(i);
 }
 
-struct QuietWindow : core::AddingWindowPort {
-    core::AddingRows& rows() override { return rows_; }
-    void run() override {}
-    void setCaption(const std::string&) override {}
-    void scrollToRow(std::size_t) override {}
-    void setProgressRange(int) override {}
-    void setProgressPosition(int) override {}
-    void requestClose(bool) override {}
-    void setPleaseWaitStatus(const std::string&) override {}
-    void showPleaseWait() override {}
-    void hidePleaseWait() override {}
-
-    core::AddingRows rows_;
-};
-
-struct NoEvents : platform::EventPump {
-    void processEvents() override {}
-};
-
-// Refuses the store: the aria2 pass does not use it.
-struct NoStore : platform::RegistryStore {
-    bool openKey(const std::string&, bool) override { return false; }
-    void closeKey() override {}
-    bool keyExists(const std::string&) override { return false; }
-    bool deleteKey(const std::string&) override { return false; }
-    std::vector<std::string> subkeyNames() override { return {}; }
-    std::vector<std::string> valueNames() override { return {}; }
-    bool valueExists(const std::string&) override { return false; }
-    bool deleteValue(const std::string&) override { return false; }
-    std::int32_t readInteger(const std::string&) override { return 0; }
-    std::string readString(const std::string&) override { return {}; }
-    void writeInteger(const std::string&, std::int32_t) override {}
-    void writeString(const std::string&, const std::string&) override {}
-};
-
 void BM_WindowPass(benchmark::State& state) {
     platform::CurlJsonRpcConnector connector;
-    NoStore store;
+    bench::NoStore store;
     for (auto _ : state) {
         state.PauseTiming();
-        QuietWindow window;
+        bench::QuietWindow window;
         for (std::size_t i = 0; i < kLinks; ++i) {
             window.rows_.append(linkAt(i), targetAt(i), i);
         }
@@ -86,12 +53,12 @@ void BM_WindowPass(benchmark::State& state) {
         settings.aria2Url = gUrl;
         settings.aria2Secret = gSecret;
         bench::NoPrompts prompts;
-        NoEvents events;
+        test::LoopWindowThread windowThread;
         core::AddingPassContext context{window.rows_, window, settings, prompts,
-                                        events,       store,  store};
+                                        windowThread, store,  store};
         core::Aria2Pass pass(connector);
         state.ResumeTiming();
-        pass.run(context);
+        test::runToEnd(pass, context, windowThread);
         if (settings.files != static_cast<std::int32_t>(kLinks)) {
             state.SkipWithError("aria2 did not take every link");
         }

@@ -6,6 +6,7 @@
 #include "core/handoff/JobFileChannel.h"
 #include "core/handoff/TNVManager.h"
 #include "platform/posix/FileRegistryStore.h"
+#include "support/core/PassRun.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -81,10 +82,10 @@ void runChannel(benchmark::State& state, const Scratch& scratch, platform::Regis
     core::SettingsRecord settings;
     settings.realiFast = true;
     bench::NoPrompts prompts;
-    bench::NoEvents events;
-    core::AddingPassContext context{rows, window, settings, prompts, events, user, machine};
+    test::LoopWindowThread windowThread;
+    core::AddingPassContext context{rows, window, settings, prompts, windowThread, user, machine};
     for (auto _ : state) {
-        channel.run(context, {"", scratch.data()});
+        test::runToEnd(channel, context, {"", scratch.data()}, windowThread);
     }
     state.SetItemsProcessed(kRows);
 }

@@ -56,7 +56,7 @@ struct Samples {
 class AddingWithoutHandOff : public ui::AddingWindow {
 public:
     using ui::AddingWindow::AddingWindow;
-    void run() override {}
+    void open(std::function<void()>) override {}
 };
 
 struct Bench {

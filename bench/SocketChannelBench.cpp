@@ -11,6 +11,7 @@
 #include "platform/posix/FrameSocket.h"
 #include "platform/posix/SocketAutomation.h"
 #include "platform/posix/SocketDdeClient.h"
+#include "support/core/PassRun.h"
 #include "support/servers/ScriptedAutomationServer.h"
 #include "support/servers/ScriptedDdeServer.h"
 
@@ -68,8 +69,8 @@ struct Pass {
     bench::QuietWindow window;
     core::SettingsRecord settings;
     bench::NoPrompts prompts;
-    bench::NoEvents events;
-    core::AddingPassContext context{rows, window, settings, prompts, events, store, store};
+    test::LoopWindowThread windowThread;
+    core::AddingPassContext context{rows, window, settings, prompts, windowThread, store, store};
     NoShell shell;
 };
 
@@ -80,7 +81,8 @@ void BM_DdeChannel(benchmark::State& state) {
     platform::SocketDdeClient client(pass.shell, runtime.path());
     core::DdeChannel channel(client);
     for (auto _ : state) {
-        channel.run(pass.context, {"/opt/nv/vampire.exe", "/opt/nv/Data/"});
+        test::runToEnd(channel, pass.context, {"/opt/nv/vampire.exe", "/opt/nv/Data/"},
+                       pass.windowThread);
     }
     state.SetItemsProcessed(state.iterations() * kRows);
 }
@@ -109,7 +111,7 @@ void BM_ReGetPass(benchmark::State& state) {
     platform::SocketAutomation automation(pass.store, pass.shell, runtime.path());
     core::ReGetPass reGet(automation);
     for (auto _ : state) {
-        reGet.run(pass.context);
+        test::runToEnd(reGet, pass.context, pass.windowThread);
     }
     state.SetItemsProcessed(state.iterations() * kRows);
 }

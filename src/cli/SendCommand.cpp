@@ -3,6 +3,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/OptionParser.h"
 #include "core/handoff/AddingPass.h"
+#include "core/handoff/Aria2Handover.h"
 #include "core/handoff/Aria2Session.h"
 #include "core/handoff/DownloadTarget.h"
 #include "core/ledger/Ledger.h"
@@ -11,7 +12,6 @@
 #include "platform/posix/CurlJsonRpcConnector.h"
 #include "platform/posix/ReadingFile.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <iterator>
@@ -83,29 +83,31 @@ void skipSent(const core::Ledger& ledger, std::vector<std::string>& links, std::
     });
 }
 
-// Sends one batch.
-core::Aria2Failure sendBatch(core::Aria2Session& session, const SendOptions& options,
-                             const std::vector<std::string>& links, std::size_t first,
-                             std::size_t end, bool& refused, std::FILE* out, core::Ledger& ledger) {
-    std::vector<core::Aria2Link> batch;
-    for (std::size_t i = first; i < end; ++i) {
-        batch.push_back(core::Aria2Session::linkFor(
-            links[i], core::DownloadTarget::forLink(options.dir, links[i])));
+std::vector<core::Aria2Link> aria2Links(const std::vector<std::string>& links,
+                                        const std::string& dir) {
+    std::vector<core::Aria2Link> made;
+    made.reserve(links.size());
+    for (const std::string& link : links) {
+        made.push_back(core::Aria2Session::linkFor(link, core::DownloadTarget::forLink(dir, link)));
     }
-    std::vector<core::Aria2Outcome> outcomes;
-    if (const auto failure = session.add(batch, outcomes); failure != core::Aria2Failure::None) {
-        return failure;
-    }
-    for (std::size_t i = first; i < end; ++i) {
-        const core::Aria2Outcome& outcome = outcomes[i - first];
+    return made;
+}
+
+// Prints each link of an answered batch with its outcome and records what aria2 took; false
+// when aria2 refused one.
+bool printOutcomes(std::FILE* out, const std::vector<std::string>& links,
+                   const core::Aria2Batch& batch, char separator, core::Ledger& ledger) {
+    bool refused = false;
+    for (std::size_t i = batch.first; i < batch.end; ++i) {
+        const core::Aria2Outcome& outcome = batch.outcomes[i - batch.first];
         refused = refused || !outcome.added;
         if (outcome.added) {
             ledger.record(aria2Name(), links[i]);
         }
         printLine(out, outcome.added ? outcome.text : "error: " + outcome.text, links[i],
-                  options.separator);
+                  separator);
     }
-    return core::Aria2Failure::None;
+    return !refused;
 }
 
 } // namespace
@@ -176,8 +178,8 @@ int SendCommand::run(const SendOptions& options, platform::JsonRpcConnector& con
         skipSent(ledger, links, out, options.separator);
     }
     const auto client = connector.open(options.rpcUrl, core::Aria2Session::kTimeout);
-    core::Aria2Session session(*client, options.secret);
-    switch (session.greet()) {
+    core::Aria2Handover handover(*client, options.secret, aria2Links(links, options.dir));
+    switch (handover.greet()) {
     case core::Aria2Failure::None:
         break;
     case core::Aria2Failure::Unauthorized:
@@ -187,22 +189,20 @@ int SendCommand::run(const SendOptions& options, platform::JsonRpcConnector& con
         std::fprintf(err, "harvex2-cli: cannot connect to aria2 at %s\n", options.rpcUrl.c_str());
         return kFailed;
     }
-    bool refused = false;
-    for (std::size_t first = 0; first < links.size(); first += core::Aria2Session::kBatchSize) {
-        const std::size_t end = std::min(links.size(), first + core::Aria2Session::kBatchSize);
-        const core::Aria2Failure failure =
-            sendBatch(session, options, links, first, end, refused, out, ledger);
-        if (failure != core::Aria2Failure::None) {
-            const std::size_t unconfirmed =
-                failure == core::Aria2Failure::ConnectionLost ? end : first;
-            printUnanswered(out, links, first, unconfirmed, options.separator);
-            const std::string message =
-                core::Aria2Session::lostMessage(options.rpcUrl, first, unconfirmed, links.size());
+    bool allAdded = true;
+    while (!handover.finished()) {
+        const core::Aria2Batch batch = handover.sendNext();
+        if (batch.failure != core::Aria2Failure::None) {
+            const std::size_t unconfirmed = batch.unconfirmedEnd();
+            printUnanswered(out, links, batch.first, unconfirmed, options.separator);
+            const std::string message = core::Aria2Session::lostMessage(options.rpcUrl, batch.first,
+                                                                        unconfirmed, links.size());
             std::fprintf(err, "harvex2-cli: %s\n", message.c_str());
             return kFailed;
         }
+        allAdded = printOutcomes(out, links, batch, options.separator, ledger) && allAdded;
     }
-    return std::fflush(out) == 0 && !refused ? kSuccess : kFailed;
+    return std::fflush(out) == 0 && allAdded ? kSuccess : kFailed;
 }
 
 } // namespace harvex2::cli

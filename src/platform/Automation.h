@@ -20,6 +20,8 @@ public:
     // Calls the method of that name as a method, with one text argument; nothing is read
     // back. Throws AutomationError with the server's text when the call fails.
     virtual void call(const std::string& method, const std::string& argument) = 0;
+    // Fails the call in flight and every later one at once. Safe from any thread.
+    virtual void interrupt() = 0;
 };
 
 // Makes automation objects by their ProgID.

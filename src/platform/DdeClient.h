@@ -14,6 +14,9 @@ public:
     // at the client's buffer; nullopt when the transaction fails, the server goes away or
     // the client's time-out passes first. A conversation that failed once stays failed.
     virtual std::optional<std::string> request(const std::string& item) = 0;
+    // Fails the request in flight and every later one at once. Safe from any thread: a
+    // request waits on a worker thread while the window's thread may give it up.
+    virtual void interrupt() = 0;
 };
 
 // Opens DDE client conversations.

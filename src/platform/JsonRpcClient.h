@@ -59,6 +59,9 @@ public:
     // Sends the calls as one batch. A call whose texts cannot travel as JSON (they are not
     // UTF-8) is not sent and gets an error answer of its own.
     virtual JsonRpcBatchResult post(const std::vector<JsonRpcCall>& calls) = 0;
+    // Fails the batch in flight and every later one soon (ConnectionLost for one on its
+    // way). Safe from any thread.
+    virtual void interrupt() = 0;
 };
 
 // Makes clients; the address is known only when a hand-off starts.

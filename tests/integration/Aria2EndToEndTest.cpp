@@ -7,8 +7,9 @@
 #include "support/core/FakeAddingWindow.h"
 #include "support/core/FakeAutomation.h"
 #include "support/core/FakeDdeClient.h"
-#include "support/core/FakeEventPump.h"
+#include "support/core/LoopWindowThread.h"
 #include "support/core/LoopbackHttpServer.h"
+#include "support/core/PassRun.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
@@ -45,7 +46,7 @@ protected:
 
     void run() {
         core::AddingPass pass(userStore, userStore, dde, automation, jsonRpc);
-        pass.run(context);
+        runToEnd(pass, context, windowThread);
     }
 
     void expectMessage(const std::string& caption, const std::string& text) {
@@ -68,10 +69,11 @@ protected:
     FakeAddingWindow window;
     core::SettingsRecord settings;
     ScriptedPrompts prompts;
-    FakeEventPump events;
+    LoopWindowThread windowThread;
     FakeDdeClient dde;
     FakeAutomation automation;
-    core::AddingPassContext context{rows, window, settings, prompts, events, userStore, userStore};
+    core::AddingPassContext context{rows,         window,    settings, prompts,
+                                    windowThread, userStore, userStore};
 };
 
 TEST_F(Aria2EndToEndTest, TheLinksArriveInTheDownloadFolder) {
@@ -120,9 +122,9 @@ TEST_F(Aria2EndToEndTest, Aria2KilledMidPassLeavesEveryUnansweredRowWaiting) {
         links.push_back("missing" + std::to_string(i));
     }
     addRows(links);
-    // Once when the Please-wait window shows, then after the first batch.
-    events.onProcess = [this] {
-        if (events.calls == 2) {
+    // Once the first batch is in, as the second begins.
+    window.onScroll = [this](std::size_t row) {
+        if (row == 200) {
             aria2->kill();
         }
     };

@@ -7,9 +7,10 @@
 #include "support/core/ChildProcess.h"
 #include "support/core/FakeAddingWindow.h"
 #include "support/core/FakeAutomation.h"
-#include "support/core/FakeEventPump.h"
 #include "support/core/FakeJsonRpc.h"
+#include "support/core/LoopWindowThread.h"
 #include "support/core/NetVampireInstall.h"
+#include "support/core/PassRun.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/SpawningShell.h"
 #include "support/core/TempFolder.h"
@@ -54,12 +55,12 @@ TEST(DdeOnDemand, AServerStartedFromTheServiceApplicationGetsEveryRow) {
     settings.mode = 2;
     settings.nvdde = true;
     ScriptedPrompts prompts;
-    FakeEventPump events;
-    core::AddingPassContext context{rows,   window,    settings,    prompts,
-                                    events, userStore, machineStore};
+    LoopWindowThread windowThread;
+    core::AddingPassContext context{rows,         window,    settings,    prompts,
+                                    windowThread, userStore, machineStore};
     FakeJsonRpc jsonRpc;
     core::AddingPass pass(userStore, machineStore, dde, automation, jsonRpc);
-    pass.run(context);
+    runToEnd(pass, context, windowThread);
 
     EXPECT_EQ(shell.started, std::vector<std::string>{CommandWords::quote(application)});
     for (std::size_t r = 0; r < rows.count(); ++r) {

@@ -5,7 +5,9 @@
 #include "core/handoff/DownloadTarget.h"
 #include "core/handoff/ListTidyUp.h"
 #include "core/shell/MruHistory.h"
+#include "platform/ErrorBox.h"
 
+#include <algorithm>
 #include <array>
 
 namespace harvex2::core {
@@ -37,48 +39,68 @@ std::size_t addedRows(const AddingRows& rows) {
 
 } // namespace
 
+// The row building as the window's loop drives it.
+class AddCommand::RowBuilding : public SlicedRun {
+public:
+    explicit RowBuilding(AddCommand& command) : command_(command) {}
+    bool advance() override { return command_.buildSlice(); }
+    void cancel() override { command_.endNow(); }
+
+private:
+    AddCommand& command_;
+};
+
 void AddCommand::setRunningChanged(std::function<void(bool)> listener) {
     runningChanged_ = std::move(listener);
 }
 
-void AddCommand::addSelected() {
+std::unique_ptr<SlicedRun> AddCommand::addSelected() {
     if (running_) {
-        return;
+        return nullptr;
     }
     setRunning(true);
-    // A failure the command does not handle (the settings store refusing a write) still
-    // ends the run.
-    struct RunEnd {
-        AddCommand& command;
-        ~RunEnd() { command.setRunning(false); }
-    } runEnd{*this};
+    building_ = true;
+    ending_ = false;
     spinner_ = 0;
     ignoreMissingBase_ = false;
-    if (buildRows()) {
-        handOver();
-    }
-}
-
-bool AddCommand::buildRows() {
     parts_.statusBar.setText(StatusPanel::State, "Creating links list...");
     parts_.statusBar.setText(StatusPanel::Detail, "  ");
     advanceSpinner();
     parts_.adding.rows().clear();
-    const std::size_t count = parts_.links.count();
+    count_ = parts_.links.count();
+    next_ = 0;
     pace_.restart();
-    // The list may only grow while events are processed; never read past its end.
-    for (std::size_t i = 0; i < count && i < parts_.links.count(); ++i) {
-        if (pace_.due() || i + 1 == count) {
-            showProgress(i, count);
-            parts_.events.processEvents();
-        }
-        if (parts_.links.checkedAt(i) && !addRowFor(i)) {
-            parts_.statusBar.setText(StatusPanel::Detail, "Need Base URL");
-            parts_.statusBar.setText(StatusPanel::State, "Failed");
-            return false;
-        }
+    return std::make_unique<RowBuilding>(*this);
+}
+
+bool AddCommand::buildSlice() {
+    if (!building_) {
+        return false;
     }
-    return true;
+    try {
+        // The list may only grow meanwhile; never read past its end.
+        const std::size_t end = std::min({count_, next_ + kSliceEntries, parts_.links.count()});
+        for (; next_ < end; ++next_) {
+            if (pace_.due() || next_ + 1 == count_) {
+                showProgress(next_, count_);
+            }
+            if (parts_.links.checkedAt(next_) && !addRowFor(next_)) {
+                parts_.statusBar.setText(StatusPanel::Detail, "Need Base URL");
+                parts_.statusBar.setText(StatusPanel::State, "Failed");
+                building_ = false;
+                setRunning(false);
+                return false;
+            }
+        }
+        if (next_ < std::min(count_, parts_.links.count())) {
+            return true;
+        }
+        building_ = false;
+        handOver();
+    } catch (const std::exception& failure) {
+        fail(failure);
+    }
+    return false;
 }
 
 // False when the user cancelled the whole command.
@@ -120,24 +142,60 @@ void AddCommand::handOver() {
     if (parts_.adding.rows().count() == 0) {
         parts_.statusBar.setText(StatusPanel::State, "Error");
         parts_.statusBar.setText(StatusPanel::Detail, "No links selected!");
+        setRunning(false);
         return;
     }
     parts_.statusBar.setText(StatusPanel::Detail, "Adding links...");
-    parts_.adding.run();
-    const AddingRows& rows = parts_.adding.rows();
-    parts_.statusBar.setText(StatusPanel::Detail,
-                             "Handed over " + std::to_string(addedRows(rows)) + " of " +
-                                 std::to_string(rows.count()) +
-                                 (rows.count() == 1 ? " link to " : " links to ") +
-                                 AddingPass::targetName(parts_.settings));
-    ListTidyUp::apply(parts_.links, parts_.adding.rows(), parts_.settings.tidyUp, parts_.prompts);
-    saveHistories();
+    parts_.adding.open([this] { handedOver(); });
+}
+
+void AddCommand::handedOver() {
+    try {
+        const AddingRows& rows = parts_.adding.rows();
+        parts_.statusBar.setText(StatusPanel::Detail,
+                                 "Handed over " + std::to_string(addedRows(rows)) + " of " +
+                                     std::to_string(rows.count()) +
+                                     (rows.count() == 1 ? " link to " : " links to ") +
+                                     AddingPass::targetName(parts_.settings));
+        // A program that is closing asks nothing; the list it leaves is not kept anyway.
+        if (!ending_) {
+            ListTidyUp::apply(parts_.links, rows, parts_.settings.tidyUp, parts_.prompts);
+        }
+        saveHistories();
+    } catch (const std::exception& failure) {
+        fail(failure);
+        return;
+    }
+    setRunning(false);
+}
+
+void AddCommand::endNow() {
+    if (!running_) {
+        return;
+    }
+    ending_ = true;
+    if (building_) {
+        building_ = false;
+        setRunning(false);
+        return;
+    }
+    parts_.adding.closeNow();
 }
 
 void AddCommand::saveHistories() {
     for (auto [box, spec] : {std::pair{&parts_.baseUrl, &mru::kMainBaseUrl},
                              std::pair{&parts_.downloadDirectory, &mru::kMainDir}}) {
         box->setEntries(MruHistory::save(parts_.userStore, *spec, box->entries(), box->text()));
+    }
+}
+
+// A failure the command does not handle (the settings store refusing a write) still ends
+// the run.
+void AddCommand::fail(const std::exception& failure) {
+    building_ = false;
+    setRunning(false);
+    if (!ending_) {
+        platform::showErrorBox(parts_.prompts, failure.what());
     }
 }
 

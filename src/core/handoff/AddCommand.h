@@ -5,12 +5,13 @@
 #include "core/handoff/RepaintPace.h"
 #include "core/shell/LinkList.h"
 #include "core/shell/SettingsRecord.h"
-#include "platform/EventPump.h"
+#include "core/shell/SlicedRun.h"
 #include "platform/Prompts.h"
 #include "platform/RegistryStore.h"
 #include "platform/StatusBar.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace harvex2::core {
@@ -21,7 +22,6 @@ struct AddCommandParts {
     SettingsRecord& settings;
     platform::StatusBar& statusBar;
     platform::Prompts& prompts;
-    platform::EventPump& events;
     platform::RegistryStore& userStore;
     HistoryBox& baseUrl;
     HistoryBox& downloadDirectory;
@@ -32,11 +32,19 @@ struct AddCommandParts {
 // over; afterwards the list is tidied and both boxes remember their texts.
 class AddCommand {
 public:
-    // The spinner and "n of N" move, and the windows repaint, at the pace's rate.
+    // Entries read in one slice of the row building: a few milliseconds' worth.
+    static constexpr std::size_t kSliceEntries = 4096;
+
+    // The spinner and "n of N" move at the pace's rate.
     explicit AddCommand(AddCommandParts parts, RepaintPace pace = RepaintPace())
         : parts_(parts), pace_(std::move(pace)) {}
 
-    void addSelected();
+    // Starts the command and returns the run that builds the rows, for the caller to drive;
+    // the Adding window takes over once it has ended. Null while a run is in progress.
+    std::unique_ptr<SlicedRun> addSelected();
+    // Ends the command at once, as when the program closes: the row building stops, the
+    // Adding window closes, and the list is left as it is.
+    void endNow();
 
     // True from the start of a run until it has ended. Meanwhile the list must not change
     // and a second run is refused.
@@ -44,21 +52,31 @@ public:
     void setRunningChanged(std::function<void(bool)> listener);
 
 private:
-    bool buildRows();
+    class RowBuilding;
+
+    // False once the rows are built or the command has ended.
+    bool buildSlice();
     bool addRowFor(std::size_t index);
     bool ignoreMissingBase(const std::string& link);
     void showProgress(std::size_t index, std::size_t count);
     void advanceSpinner();
     void handOver();
+    void handedOver();
     void saveHistories();
+    void fail(const std::exception& failure);
     void setRunning(bool running);
 
     AddCommandParts parts_;
     RepaintPace pace_;
     std::size_t spinner_ = 0;
+    // The entries the run reads: those the list held when it started.
+    std::size_t count_ = 0;
+    std::size_t next_ = 0;
     // "Ignore All" was pressed: the run skips every other link that needs a Base URL.
     bool ignoreMissingBase_ = false;
     bool running_ = false;
+    bool building_ = false;
+    bool ending_ = false;
     std::function<void(bool)> runningChanged_;
 };
 

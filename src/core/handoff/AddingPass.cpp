@@ -3,7 +3,7 @@
 #include "core/handoff/PassSteps.h"
 #include "platform/ErrorBox.h"
 
-#include <exception>
+#include <utility>
 
 namespace harvex2::core {
 
@@ -13,18 +13,65 @@ AddingPass::AddingPass(platform::RegistryStore& userStore, platform::RegistrySto
     : jobManager_(userStore, machineStore), jobFiles_(jobManager_), jobFilePass_(jobFiles_),
       dde_(dde), ddePass_(dde_), reGet_(automation), aria2_(jsonRpc) {}
 
-void AddingPass::run(AddingPassContext& context) {
+void AddingPass::start(const AddingPassContext& context, std::function<void()> ended) {
+    abandon();
+    ended_ = std::move(ended);
+    context_.emplace(context);
     // Nothing to hand over is not a failure: the window just closes.
     if (context.rows.count() == 0) {
         context.window.requestClose(true);
+        std::exchange(ended_, {})();
         return;
     }
+    calls_ = std::make_unique<PassCalls>(context.windowThread,
+                                         [this](const std::exception& failure) { fail(failure); });
+    context_->calls = calls_.get();
+    context_->finished = [this] { end(); };
+    current_ = &passFor(context.settings);
     try {
-        passFor(context.settings).run(context);
+        current_->start(*context_);
     } catch (const std::exception& failure) {
-        context.window.hidePleaseWait();
-        PassSteps::failRowsInProgress(context, failure.what());
-        platform::showErrorBox(context.prompts, failure.what());
+        fail(failure);
+    }
+}
+
+void AddingPass::abandon() {
+    if (!running()) {
+        return;
+    }
+    calls_->giveUp();
+    current_->interrupt();
+    AddingRows& rows = context_->rows;
+    for (std::size_t row = 0; row < rows.count(); ++row) {
+        if (rows.at(row).picture == RowPicture::Adding) {
+            rows.setStatus(row, "Not confirmed", RowPicture::Fatal);
+            rows.setOutcome(row, RowOutcome::Fatal);
+        }
+    }
+    context_->window.hidePleaseWait();
+    end();
+}
+
+void AddingPass::fail(const std::exception& failure) {
+    if (!running()) {
+        return;
+    }
+    calls_->giveUp();
+    context_->window.hidePleaseWait();
+    PassSteps::failRowsInProgress(*context_, failure.what());
+    // The box may let the window close; the pass has ended by then.
+    end();
+    platform::showErrorBox(context_->prompts, failure.what());
+}
+
+void AddingPass::end() {
+    if (!running()) {
+        return;
+    }
+    calls_->giveUp();
+    current_ = nullptr;
+    if (auto ended = std::exchange(ended_, {})) {
+        ended();
     }
 }
 

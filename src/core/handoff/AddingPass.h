@@ -5,24 +5,34 @@
 #include "core/handoff/DdeChannel.h"
 #include "core/handoff/JobFileChannel.h"
 #include "core/handoff/NetVampirePass.h"
+#include "core/handoff/PassCalls.h"
 #include "core/handoff/ReGetPass.h"
 #include "core/handoff/TNVManager.h"
 
+#include <exception>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace harvex2::core {
 
 // The Adding window's hand-off with every target it can reach; the window owns one and
-// runs it when its start timer fires.
+// starts it when its start timer fires.
 class AddingPass {
 public:
     AddingPass(platform::RegistryStore& userStore, platform::RegistryStore& machineStore,
                platform::DdeClient& dde, platform::Automation& automation,
                platform::JsonRpcConnector& jsonRpc);
 
-    // Hands every row to the target the settings name. A failure no pass handles is shown
-    // with its own text, marks the row it stopped at failed and leaves the window open.
-    void run(AddingPassContext& context);
+    // Hands every row to the target the settings name; `ended` is called once the pass has
+    // ended, perhaps before start() returns. A failure no pass handles is shown with its own
+    // text, marks the row it stopped at failed and leaves the window open.
+    void start(const AddingPassContext& context, std::function<void()> ended);
+    bool running() const { return current_ != nullptr; }
+    // Ends a running pass at once, as closing the window or the program does: the rows
+    // whose call was in flight are "Not confirmed", the rest keep "Waiting".
+    void abandon();
 
     TNVManager& jobManager() { return jobManager_; }
 
@@ -32,6 +42,8 @@ public:
 private:
     // The one place where `Mode` (and `NVDDE`) choose the target.
     TargetPass& passFor(const SettingsRecord& settings);
+    void fail(const std::exception& failure);
+    void end();
 
     TNVManager jobManager_;
     JobFileChannel jobFiles_;
@@ -40,6 +52,11 @@ private:
     NetVampirePass ddePass_;
     ReGetPass reGet_;
     Aria2Pass aria2_;
+
+    std::optional<AddingPassContext> context_;
+    std::unique_ptr<PassCalls> calls_;
+    TargetPass* current_ = nullptr;
+    std::function<void()> ended_;
 };
 
 } // namespace harvex2::core

@@ -3,13 +3,16 @@
 #include "core/handoff/AddingRows.h"
 #include "core/handoff/AddingWindowPort.h"
 #include "core/shell/SettingsRecord.h"
-#include "platform/EventPump.h"
 #include "platform/Prompts.h"
 #include "platform/RegistryStore.h"
+#include "platform/WindowThread.h"
 
+#include <functional>
 #include <stdexcept>
 
 namespace harvex2::core {
+
+class PassCalls;
 
 // A failure a channel does not handle itself; its text is shown as it stands, the row it
 // happened on is marked failed and the pass ends.
@@ -24,9 +27,13 @@ struct AddingPassContext {
     AddingWindowPort& window;
     SettingsRecord& settings;
     platform::Prompts& prompts;
-    platform::EventPump& events;
+    platform::WindowThread& windowThread;
     platform::RegistryStore& userStore;
     platform::RegistryStore& machineStore;
+    // Set by AddingPass for the run: where the pass's blocking calls go, and what the pass
+    // calls once it has ended, whichever way.
+    PassCalls* calls = nullptr;
+    std::function<void()> finished = {};
     // Cleared by a channel when a row was refused; decides the end of the pass.
     bool allOk = true;
     // Set when the pass was ended early (a fatal error, a download manager that stopped

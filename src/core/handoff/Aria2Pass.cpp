@@ -1,65 +1,95 @@
 #include "core/handoff/Aria2Pass.h"
 
+#include "core/handoff/PassCalls.h"
 #include "core/handoff/PassSteps.h"
-
-#include <algorithm>
 
 namespace harvex2::core {
 
-void Aria2Pass::run(AddingPassContext& context) {
+// The connection and the hand-over, which the calls' thread works on.
+struct Aria2Pass::Link {
+    std::unique_ptr<platform::JsonRpcClient> client;
+    std::unique_ptr<Aria2Handover> handover;
+};
+
+void Aria2Pass::start(AddingPassContext& context) {
     PassSteps::setUpProgress(context);
     context.allOk = true;
     context.window.setPleaseWaitStatus("Connecting to aria2...");
     context.window.showPleaseWait();
-    context.events.processEvents();
 
-    const std::string url = context.settings.aria2Url;
-    const auto client = connector_.open(url, Aria2Session::kTimeout);
-    Aria2Session session(*client, context.settings.aria2Secret);
-    switch (session.greet()) {
+    std::vector<Aria2Link> links;
+    links.reserve(context.rows.count());
+    for (std::size_t row = 0; row < context.rows.count(); ++row) {
+        const AddingRow& current = context.rows.at(row);
+        links.push_back(Aria2Session::linkFor(current.url, current.target));
+    }
+    // Opening only prepares the connection; the first call makes it.
+    link_ = std::make_shared<Link>();
+    link_->client = connector_.open(context.settings.aria2Url, Aria2Session::kTimeout);
+    link_->handover = std::make_unique<Aria2Handover>(*link_->client, context.settings.aria2Secret,
+                                                      std::move(links));
+    context.calls->run<Aria2Failure>(
+        [link = link_] { return link->handover->greet(); },
+        [this, &context](Aria2Failure failure) { greeted(context, failure); });
+}
+
+void Aria2Pass::interrupt() {
+    if (link_) {
+        link_->client->interrupt();
+        link_.reset();
+    }
+}
+
+void Aria2Pass::greeted(AddingPassContext& context, Aria2Failure failure) {
+    switch (failure) {
     case Aria2Failure::None:
         break;
     case Aria2Failure::Unauthorized:
         PassSteps::Recover(context, true, "aria2 refused the secret token.");
+        PassSteps::finish(context);
         return;
     default:
-        PassSteps::Recover(context, true, "Cannot connect to aria2 at " + url + ".");
+        PassSteps::Recover(context, true,
+                           "Cannot connect to aria2 at " + context.settings.aria2Url + ".");
+        PassSteps::finish(context);
         return;
     }
     context.window.hidePleaseWait();
-    const std::size_t count = context.rows.count();
-    for (std::size_t first = 0; first < count; first += Aria2Session::kBatchSize) {
-        const std::size_t end = std::min(count, first + Aria2Session::kBatchSize);
-        const Aria2Failure failure = addBatch(context, session, first, end);
-        if (failure != Aria2Failure::None) {
-            const std::size_t unconfirmed = failure == Aria2Failure::ConnectionLost ? end : first;
-            connectionLost(context, first, unconfirmed, end,
-                           Aria2Session::lostMessage(url, first, unconfirmed, count));
-            return;
-        }
-        context.events.processEvents();
-    }
-    PassSteps::endOfPass(context);
+    sendBatch(context, 0);
 }
 
-Aria2Failure Aria2Pass::addBatch(AddingPassContext& context, Aria2Session& session,
-                                 std::size_t first, std::size_t end) {
-    std::vector<Aria2Link> links;
-    links.reserve(end - first);
-    for (std::size_t row = first; row < end; ++row) {
+void Aria2Pass::sendBatch(AddingPassContext& context, std::size_t first) {
+    const Aria2Handover& handover = *link_->handover;
+    if (handover.finished()) {
+        link_.reset();
+        PassSteps::endOfPass(context);
+        PassSteps::finish(context);
+        return;
+    }
+    for (std::size_t row = first; row < handover.nextEnd(); ++row) {
         PassSteps::beginRow(context, row);
-        const AddingRow& current = context.rows.at(row);
-        links.push_back(Aria2Session::linkFor(current.url, current.target));
     }
-    std::vector<Aria2Outcome> outcomes;
-    if (const Aria2Failure failure = session.add(links, outcomes); failure != Aria2Failure::None) {
-        return failure;
+    context.calls->run<Aria2Batch>(
+        [link = link_] { return link->handover->sendNext(); },
+        [this, &context](Aria2Batch batch) { batchAnswered(context, batch); });
+}
+
+void Aria2Pass::batchAnswered(AddingPassContext& context, const Aria2Batch& batch) {
+    const std::size_t first = batch.first;
+    if (batch.failure != Aria2Failure::None) {
+        const std::size_t unconfirmed = batch.unconfirmedEnd();
+        connectionLost(context, first, unconfirmed, batch.end,
+                       Aria2Session::lostMessage(context.settings.aria2Url, first, unconfirmed,
+                                                 context.rows.count()));
+        link_.reset();
+        PassSteps::finish(context);
+        return;
     }
-    for (std::size_t row = first; row < end; ++row) {
-        record(context, row, outcomes[row - first]);
+    for (std::size_t row = first; row < batch.end; ++row) {
+        record(context, row, batch.outcomes[row - first]);
         context.window.setProgressPosition(static_cast<int>(row));
     }
-    return Aria2Failure::None;
+    sendBatch(context, batch.end);
 }
 
 void Aria2Pass::connectionLost(AddingPassContext& context, std::size_t first,

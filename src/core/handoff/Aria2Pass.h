@@ -1,10 +1,11 @@
 #pragma once
 
-#include "core/handoff/Aria2Session.h"
+#include "core/handoff/Aria2Handover.h"
 #include "core/handoff/TargetPass.h"
 #include "platform/JsonRpcClient.h"
 
 #include <cstddef>
+#include <memory>
 #include <string>
 
 namespace harvex2::core {
@@ -14,12 +15,16 @@ namespace harvex2::core {
 class Aria2Pass : public TargetPass {
 public:
     explicit Aria2Pass(platform::JsonRpcConnector& connector) : connector_(connector) {}
-    void run(AddingPassContext& context) override;
+    void start(AddingPassContext& context) override;
+    void interrupt() override;
 
 private:
-    // Hands over the batch of rows from `first` to before `end`.
-    static Aria2Failure addBatch(AddingPassContext& context, Aria2Session& session,
-                                 std::size_t first, std::size_t end);
+    struct Link;
+
+    void greeted(AddingPassContext& context, Aria2Failure failure);
+    // Sends the batch that starts at `first`, or ends the pass after the last one.
+    void sendBatch(AddingPassContext& context, std::size_t first);
+    void batchAnswered(AddingPassContext& context, const Aria2Batch& batch);
     // The rows from `first` to before `unconfirmed` may have been taken; the rest of the
     // batch, to before `end`, was not sent.
     static void connectionLost(AddingPassContext& context, std::size_t first,
@@ -28,6 +33,8 @@ private:
     static void record(AddingPassContext& context, std::size_t row, const Aria2Outcome& outcome);
 
     platform::JsonRpcConnector& connector_;
+    // Shared with the call in flight, which may outlive the pass when it is given up.
+    std::shared_ptr<Link> link_;
 };
 
 } // namespace harvex2::core

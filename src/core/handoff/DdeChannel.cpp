@@ -1,7 +1,10 @@
 #include "core/handoff/DdeChannel.h"
 
+#include "core/handoff/PassCalls.h"
 #include "core/handoff/PassSteps.h"
 #include "platform/DdeClient.h"
+
+#include <utility>
 
 namespace harvex2::core {
 
@@ -41,26 +44,59 @@ std::string DdeChannel::requestItem(const AddingRow& row) {
     return item + ',';
 }
 
-void DdeChannel::run(AddingPassContext& context, const NetVampireLocation& location) {
-    auto conversation = client_.connect(std::string(NetVampireContract::kDdeService),
-                                        std::string(NetVampireContract::kDdeTopic),
-                                        serviceApplication(location.executable));
-    if (!conversation) {
-        PassSteps::Recover(context, true, kCannotConnect);
-        return;
-    }
-    context.window.hidePleaseWait();
-    for (std::size_t row = 0; row < context.rows.count(); ++row) {
-        if (!addRow(context, *conversation, row)) {
-            return;
-        }
+void DdeChannel::start(AddingPassContext& context, const NetVampireLocation& location,
+                       std::function<void()> done) {
+    done_ = std::move(done);
+    // Connecting may start Net Vampire and wait for its service.
+    context.calls->run<Conversation>(
+        [&client = client_, application = serviceApplication(location.executable)] {
+            return Conversation(client.connect(std::string(NetVampireContract::kDdeService),
+                                               std::string(NetVampireContract::kDdeTopic),
+                                               application));
+        },
+        [this, &context](Conversation conversation) {
+            connected(context, std::move(conversation));
+        });
+}
+
+void DdeChannel::interrupt() {
+    if (conversation_) {
+        conversation_->interrupt();
+        conversation_.reset();
     }
 }
 
-bool DdeChannel::addRow(AddingPassContext& context, platform::DdeConversation& conversation,
-                        std::size_t row) {
+void DdeChannel::connected(AddingPassContext& context, Conversation conversation) {
+    if (!conversation) {
+        PassSteps::Recover(context, true, kCannotConnect);
+        end();
+        return;
+    }
+    conversation_ = std::move(conversation);
+    context.window.hidePleaseWait();
+    addRow(context, 0);
+}
+
+void DdeChannel::end() {
+    conversation_.reset();
+    std::exchange(done_, {})();
+}
+
+void DdeChannel::addRow(AddingPassContext& context, std::size_t row) {
+    if (row == context.rows.count()) {
+        end();
+        return;
+    }
     PassSteps::beginRow(context, row);
-    const auto reply = conversation.request(requestItem(context.rows.at(row)));
+    context.calls->run<std::optional<std::string>>(
+        [conversation = conversation_, item = requestItem(context.rows.at(row))] {
+            return conversation->request(item);
+        },
+        [this, &context, row](std::optional<std::string> reply) { answered(context, row, reply); });
+}
+
+void DdeChannel::answered(AddingPassContext& context, std::size_t row,
+                          const std::optional<std::string>& reply) {
     if (!reply) {
         context.rows.setStatus(row, "Failed, NV not responding.", RowPicture::Fatal);
         context.prompts.message(
@@ -68,7 +104,8 @@ bool DdeChannel::addRow(AddingPassContext& context, platform::DdeConversation& c
         context.rows.setOutcome(row, RowOutcome::Fatal);
         // The window stays open on the row that did not answer.
         context.passEnded = true;
-        return false;
+        end();
+        return;
     }
     if (reply->empty()) {
         context.rows.setStatus(row, "Added", RowPicture::Added);
@@ -77,7 +114,7 @@ bool DdeChannel::addRow(AddingPassContext& context, platform::DdeConversation& c
         refuse(context, row, *reply);
     }
     context.window.setProgressPosition(static_cast<int>(row));
-    return true;
+    addRow(context, row + 1);
 }
 
 void DdeChannel::refuse(AddingPassContext& context, std::size_t row, const std::string& reply) {

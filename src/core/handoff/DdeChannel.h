@@ -3,6 +3,9 @@
 #include "core/handoff/NetVampireChannel.h"
 
 #include <cstddef>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace harvex2::platform {
@@ -21,7 +24,9 @@ public:
     // otherwise.
     explicit DdeChannel(platform::DdeClient& client) : client_(client) {}
 
-    void run(AddingPassContext& context, const NetVampireLocation& location) override;
+    void start(AddingPassContext& context, const NetVampireLocation& location,
+               std::function<void()> done) override;
+    void interrupt() override;
 
     // What is started when nothing answers: the executable without its extension.
     static std::string serviceApplication(const std::string& executable);
@@ -30,12 +35,20 @@ public:
     static std::string requestItem(const AddingRow& row);
 
 private:
-    // False when Net Vampire did not answer and the pass has ended.
-    bool addRow(AddingPassContext& context, platform::DdeConversation& conversation,
-                std::size_t row);
+    using Conversation = std::shared_ptr<platform::DdeConversation>;
+
+    void connected(AddingPassContext& context, Conversation conversation);
+    // Sends the row's request, or ends after the last row.
+    void addRow(AddingPassContext& context, std::size_t row);
+    void answered(AddingPassContext& context, std::size_t row,
+                  const std::optional<std::string>& reply);
+    void end();
     static void refuse(AddingPassContext& context, std::size_t row, const std::string& reply);
 
     platform::DdeClient& client_;
+    // Shared with the call in flight, which may outlive the pass when it is given up.
+    Conversation conversation_;
+    std::function<void()> done_;
 };
 
 } // namespace harvex2::core

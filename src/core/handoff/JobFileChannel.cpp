@@ -1,15 +1,21 @@
 #include "core/handoff/JobFileChannel.h"
 
 #include "core/handoff/NetVampireContract.h"
+#include "core/handoff/PassCalls.h"
 #include "core/handoff/PassSteps.h"
 #include "core/handoff/TNVManager.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
+#include <utility>
 
 namespace harvex2::core {
 
 namespace {
+
+// Long enough that a slice's own cost is small, short enough that the windows stay smooth.
+constexpr std::chrono::milliseconds kSlice{8};
 
 // A Target's folder part ends with its last "\", "/" or ":"; its file part follows.
 std::size_t folderLength(const std::string& target) {
@@ -28,26 +34,30 @@ std::string oneLine(std::string text) {
 
 } // namespace
 
-void JobFileChannel::run(AddingPassContext& context, const NetVampireLocation& location) {
+void JobFileChannel::start(AddingPassContext& context, const NetVampireLocation& location,
+                           std::function<void()> done) {
     context.window.hidePleaseWait();
     context.window.setCaption(context.settings.realiFast ? "Harvex [RealiFast Mode]" : "Harvex");
-    try {
-        for (std::size_t row = 0; row < context.rows.count(); ++row) {
-            addRow(context, location.dataFolder, row);
-            if (!context.settings.realiFast) {
-                context.events.processEvents();
-            }
-        }
-    } catch (const HandoffError&) {
-        throw;
-    } catch (const std::exception& failure) {
-        throw HandoffError(failure.what());
-    }
+    dataFolder_ = location.dataFolder;
+    done_ = std::move(done);
+    addRows(context, 0);
 }
 
-void JobFileChannel::addRow(AddingPassContext& context, const std::string& dataFolder,
-                            std::size_t row) {
-    manager_.setRootFolder(dataFolder);
+void JobFileChannel::addRows(AddingPassContext& context, std::size_t first) {
+    const auto end = std::chrono::steady_clock::now() + kSlice;
+    std::size_t row = first;
+    for (; row < context.rows.count() && std::chrono::steady_clock::now() < end; ++row) {
+        addRow(context, row);
+    }
+    if (row == context.rows.count()) {
+        std::exchange(done_, {})();
+        return;
+    }
+    context.calls->yield([this, &context, row] { addRows(context, row); });
+}
+
+void JobFileChannel::addRow(AddingPassContext& context, std::size_t row) {
+    manager_.setRootFolder(dataFolder_);
     PassSteps::beginRow(context, row);
     const AddingRow& current = context.rows.at(row);
     const std::size_t folderPart = folderLength(current.target);

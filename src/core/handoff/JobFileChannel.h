@@ -3,6 +3,7 @@
 #include "core/handoff/NetVampireChannel.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 namespace harvex2::core {
@@ -16,14 +17,21 @@ public:
     explicit JobFileChannel(TNVManager& manager) : manager_(manager) {}
 
     // Hands every row over, first to last. A failure it cannot handle (a file or the job
-    // counter that cannot be written) throws HandoffError with the text to show; the row it
+    // counter that cannot be written) throws with the text to show; the row it
     // happened on keeps "Adding" and the later rows keep "Waiting".
-    void run(AddingPassContext& context, const NetVampireLocation& location) override;
+    void start(AddingPassContext& context, const NetVampireLocation& location,
+               std::function<void()> done) override;
+    // Rows are written on the window's thread, a few milliseconds' worth at a time: nothing
+    // waits on another program.
+    void interrupt() override {}
 
 private:
-    void addRow(AddingPassContext& context, const std::string& dataFolder, std::size_t row);
+    void addRows(AddingPassContext& context, std::size_t first);
+    void addRow(AddingPassContext& context, std::size_t row);
 
     TNVManager& manager_;
+    std::string dataFolder_;
+    std::function<void()> done_;
 };
 
 } // namespace harvex2::core

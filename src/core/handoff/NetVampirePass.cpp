@@ -7,13 +7,12 @@ namespace harvex2::core {
 using platform::MessageButton;
 using platform::MessageIcon;
 
-void NetVampirePass::run(AddingPassContext& context) {
+void NetVampirePass::start(AddingPassContext& context) {
     PassSteps::setUpProgress(context);
     context.allOk = true;
     context.passEnded = false;
     context.window.setPleaseWaitStatus("Connecting to NetVampire...");
     context.window.showPleaseWait();
-    context.events.processEvents();
 
     const auto location = locate(context);
     if (!location) {
@@ -21,13 +20,16 @@ void NetVampirePass::run(AddingPassContext& context) {
             context.rows.setPicture(0, RowPicture::Fatal);
         }
         PassSteps::Recover(context, true, "Net Vampire could not be found!");
+        PassSteps::finish(context);
         return;
     }
     context.window.setPleaseWaitStatus("Initialising DDE Link...");
-    channel_.run(context, *location);
-    if (!context.passEnded) {
-        PassSteps::endOfPass(context);
-    }
+    channel_.start(context, *location, [&context] {
+        if (!context.passEnded) {
+            PassSteps::endOfPass(context);
+        }
+        PassSteps::finish(context);
+    });
 }
 
 std::optional<NetVampireLocation> NetVampirePass::locate(AddingPassContext& context) {

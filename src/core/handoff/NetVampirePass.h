@@ -14,7 +14,8 @@ class NetVampirePass : public TargetPass {
 public:
     explicit NetVampirePass(NetVampireChannel& channel) : channel_(channel) {}
 
-    void run(AddingPassContext& context) override;
+    void start(AddingPassContext& context) override;
+    void interrupt() override { channel_.interrupt(); }
 
 private:
     std::optional<NetVampireLocation> locate(AddingPassContext& context);

@@ -26,6 +26,8 @@ public:
     // A failure no channel handles: the rows being handed over show it and carry the fatal
     // marker, so that the tidy-up removes no entry whose link may not have arrived.
     static void failRowsInProgress(AddingPassContext& context, const std::string& failure);
+    // The pass has ended; it touches nothing more.
+    static void finish(AddingPassContext& context) { context.finished(); }
 };
 
 } // namespace harvex2::core

@@ -2,11 +2,14 @@
 
 #include "core/handoff/TargetPass.h"
 
+#include <cstddef>
+#include <memory>
 #include <string>
 
 namespace harvex2::platform {
 class Automation;
-}
+class AutomationObject;
+} // namespace harvex2::platform
 
 namespace harvex2::core {
 
@@ -18,13 +21,23 @@ public:
 
     explicit ReGetPass(platform::Automation& automation) : automation_(automation) {}
 
-    void run(AddingPassContext& context) override;
+    void start(AddingPassContext& context) override;
+    void interrupt() override;
 
     // The text ReGet is given for one link.
     static std::string callText(const std::string& url);
 
 private:
+    using Object = std::shared_ptr<platform::AutomationObject>;
+
+    void found(AddingPassContext& context, Object reGet);
+    // Hands over the row, or closes the window after the last one.
+    void addRow(AddingPassContext& context, std::size_t row);
+    void added(AddingPassContext& context, std::size_t row);
+
     platform::Automation& automation_;
+    // Shared with the call in flight, which may outlive the pass when it is given up.
+    Object reGet_;
 };
 
 } // namespace harvex2::core

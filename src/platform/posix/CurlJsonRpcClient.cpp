@@ -57,6 +57,10 @@ CurlJsonRpcClient::CurlJsonRpcClient(const std::string& url, std::chrono::millis
     curl_easy_setopt(handle_, CURLOPT_WRITEFUNCTION, &CurlJsonRpcClient::collect);
     curl_easy_setopt(handle_, CURLOPT_WRITEDATA, this);
     curl_easy_setopt(handle_, CURLOPT_ERRORBUFFER, error_);
+    // libcurl asks between its waits, at least about once a second.
+    curl_easy_setopt(handle_, CURLOPT_XFERINFOFUNCTION, &CurlJsonRpcClient::progress);
+    curl_easy_setopt(handle_, CURLOPT_XFERINFODATA, this);
+    curl_easy_setopt(handle_, CURLOPT_NOPROGRESS, 0L);
 }
 
 CurlJsonRpcClient::~CurlJsonRpcClient() {
@@ -68,6 +72,9 @@ JsonRpcBatchResult CurlJsonRpcClient::post(const std::vector<JsonRpcCall>& calls
     EncodedBatch batch = JsonRpcCodec::encode(calls);
     if (batch.sentCount == 0) {
         return {JsonRpcFailure::None, {}, std::move(batch.answers)};
+    }
+    if (interrupted_) {
+        return {JsonRpcFailure::ConnectionLost, "Interrupted.", {}};
     }
     answer_.clear();
     error_[0] = '\0';
@@ -91,6 +98,10 @@ std::size_t CurlJsonRpcClient::collect(char* data, std::size_t size, std::size_t
     }
     answer.append(data, bytes);
     return bytes;
+}
+
+int CurlJsonRpcClient::progress(void* self, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return static_cast<CurlJsonRpcClient*>(self)->interrupted_ ? 1 : 0;
 }
 
 JsonRpcBatchResult CurlJsonRpcClient::transportFailure(CURLcode code) const {

@@ -2,6 +2,7 @@
 
 #include "platform/JsonRpcClient.h"
 
+#include <atomic>
 #include <chrono>
 #include <curl/curl.h>
 #include <string>
@@ -18,15 +19,18 @@ public:
     CurlJsonRpcClient& operator=(const CurlJsonRpcClient&) = delete;
 
     JsonRpcBatchResult post(const std::vector<JsonRpcCall>& calls) override;
+    void interrupt() override { interrupted_ = true; }
 
 private:
     static std::size_t collect(char* data, std::size_t size, std::size_t count, void* self);
+    static int progress(void* self, curl_off_t, curl_off_t, curl_off_t, curl_off_t);
     JsonRpcBatchResult transportFailure(CURLcode code) const;
 
     CURL* handle_;
     curl_slist* headers_ = nullptr;
     std::string answer_;
     char error_[CURL_ERROR_SIZE] = {};
+    std::atomic<bool> interrupted_{false};
 };
 
 } // namespace harvex2::platform

@@ -1,5 +1,7 @@
 #include "platform/posix/FrameSocket.h"
 
+#include "platform/posix/WakePipe.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -47,7 +49,8 @@ FrameSocket::~FrameSocket() {
     close();
 }
 
-FrameSocket::FrameSocket(FrameSocket&& other) noexcept : fd_(other.fd_), pollCap_(other.pollCap_) {
+FrameSocket::FrameSocket(FrameSocket&& other) noexcept
+    : fd_(other.fd_), pollCap_(other.pollCap_), wake_(other.wake_) {
     other.fd_ = -1;
 }
 
@@ -56,6 +59,7 @@ FrameSocket& FrameSocket::operator=(FrameSocket&& other) noexcept {
         close();
         fd_ = other.fd_;
         pollCap_ = other.pollCap_;
+        wake_ = other.wake_;
         other.fd_ = -1;
     }
     return *this;
@@ -112,9 +116,13 @@ bool FrameSocket::peerIsOwnUser(int fd) {
 }
 
 bool FrameSocket::waitFor(short events, Clock::time_point deadline) {
-    pollfd entry{fd_, events, 0};
+    std::array<pollfd, 2> entries{{{fd_, events, 0}, {wake_ ? wake_->fd() : -1, POLLIN, 0}}};
     while (true) {
-        const int ready = ::poll(&entry, 1, millisecondsUntil(deadline, pollCap_));
+        const int ready =
+            ::poll(entries.data(), entries.size(), millisecondsUntil(deadline, pollCap_));
+        if (entries[1].revents != 0) {
+            return false;
+        }
         if (ready > 0) {
             return true;
         }

@@ -9,6 +9,8 @@
 
 namespace harvex2::platform {
 
+class WakePipe;
+
 // One message on a local socket: a type letter and its bytes.
 struct Frame {
     char type = 0;
@@ -45,6 +47,9 @@ public:
     // Whether the process at the other end runs as this user.
     static bool peerIsOwnUser(int fd);
 
+    // Every later wait also ends, failing, once `wake` is woken; it must outlive the socket.
+    void setWake(const WakePipe* wake) { wake_ = wake; }
+
     bool valid() const { return fd_ >= 0; }
     int fd() const { return fd_; }
     void close();
@@ -63,6 +68,7 @@ private:
 
     int fd_;
     std::chrono::milliseconds pollCap_;
+    const WakePipe* wake_ = nullptr;
 };
 
 } // namespace harvex2::platform

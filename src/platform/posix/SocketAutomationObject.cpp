@@ -2,6 +2,17 @@
 
 namespace harvex2::platform {
 
+SocketAutomationObject::SocketAutomationObject(FrameSocket socket,
+                                               std::chrono::milliseconds callTimeout)
+    : socket_(std::move(socket)), callTimeout_(callTimeout) {
+    socket_.setWake(&wake_);
+}
+
+void SocketAutomationObject::interrupt() {
+    interrupted_ = true;
+    wake_.wake();
+}
+
 void SocketAutomationObject::bind(const std::string& progId) {
     exchange('C', progId);
 }
@@ -12,7 +23,7 @@ void SocketAutomationObject::call(const std::string& method, const std::string& 
 
 void SocketAutomationObject::exchange(char type, const std::string& payload) {
     const auto deadline = FrameSocket::Clock::now() + callTimeout_;
-    if (!socket_.send(type, payload, deadline)) {
+    if (interrupted_ || !socket_.send(type, payload, deadline)) {
         throw AutomationError("The automation server is unavailable.");
     }
     const auto reply = socket_.receive(kReplyBuffer, deadline);

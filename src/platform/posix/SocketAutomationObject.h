@@ -2,7 +2,9 @@
 
 #include "platform/Automation.h"
 #include "platform/posix/FrameSocket.h"
+#include "platform/posix/WakePipe.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 
@@ -16,16 +18,18 @@ public:
     // The most bytes of a failure's text kept.
     static constexpr std::size_t kReplyBuffer = 65536;
 
-    SocketAutomationObject(FrameSocket socket, std::chrono::milliseconds callTimeout)
-        : socket_(std::move(socket)), callTimeout_(callTimeout) {}
+    SocketAutomationObject(FrameSocket socket, std::chrono::milliseconds callTimeout);
 
     // Asks the server for the object; throws AutomationError when it cannot make it.
     void bind(const std::string& progId);
     void call(const std::string& method, const std::string& argument) override;
+    void interrupt() override;
 
 private:
     void exchange(char type, const std::string& payload);
 
+    WakePipe wake_;
+    std::atomic<bool> interrupted_{false};
     FrameSocket socket_;
     std::chrono::milliseconds callTimeout_;
 };

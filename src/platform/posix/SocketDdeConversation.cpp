@@ -4,7 +4,20 @@
 
 namespace harvex2::platform {
 
+SocketDdeConversation::SocketDdeConversation(FrameSocket socket, std::chrono::milliseconds timeout)
+    : socket_(std::move(socket)), timeout_(timeout) {
+    socket_.setWake(&wake_);
+}
+
+void SocketDdeConversation::interrupt() {
+    interrupted_ = true;
+    wake_.wake();
+}
+
 std::optional<std::string> SocketDdeConversation::request(const std::string& item) {
+    if (interrupted_) {
+        return std::nullopt;
+    }
     const auto deadline = FrameSocket::Clock::now() + timeout_;
     if (!socket_.send('R', item, deadline)) {
         return std::nullopt;

@@ -2,7 +2,9 @@
 
 #include "platform/DdeClient.h"
 #include "platform/posix/FrameSocket.h"
+#include "platform/posix/WakePipe.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 
@@ -15,12 +17,14 @@ public:
     // The most reply bytes kept; the rest of a longer reply is read and dropped.
     static constexpr std::size_t kReplyBuffer = 65536;
 
-    SocketDdeConversation(FrameSocket socket, std::chrono::milliseconds timeout)
-        : socket_(std::move(socket)), timeout_(timeout) {}
+    SocketDdeConversation(FrameSocket socket, std::chrono::milliseconds timeout);
 
     std::optional<std::string> request(const std::string& item) override;
+    void interrupt() override;
 
 private:
+    WakePipe wake_;
+    std::atomic<bool> interrupted_{false};
     FrameSocket socket_;
     std::chrono::milliseconds timeout_;
 };

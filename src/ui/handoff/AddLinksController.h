@@ -3,6 +3,7 @@
 #include "core/handoff/AddCommand.h"
 #include "ui/handoff/ComboHistoryBox.h"
 #include "ui/handoff/MainCommandLock.h"
+#include "ui/platform/RunDriver.h"
 
 #include <QObject>
 
@@ -21,13 +22,15 @@ public:
 
     void addSelected();
     bool running() const { return command_.running(); }
+    // Ends a run at once, as when the program closes.
+    void endNow();
 
 private:
-    AppServices& services_;
     ComboHistoryBox baseUrl_;
     ComboHistoryBox directory_;
     MainCommandLock lock_;
     core::AddCommand command_;
+    RunDriver driver_;
 };
 
 } // namespace harvex2::ui

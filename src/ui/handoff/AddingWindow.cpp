@@ -54,6 +54,8 @@ AddingWindow::AddingWindow(AppServices& services, std::chrono::milliseconds star
 }
 
 AddingWindow::~AddingWindow() {
+    // A program that ends mid-pass leaves the call in flight to fail on its own.
+    pass_.abandon();
     // The poll timer, a child of the window, goes after the component it drives.
     pass_.jobManager().setPollTimer(nullptr);
 }
@@ -106,38 +108,45 @@ void AddingWindow::choosePictures(std::int32_t mode) {
     model_->setPictures(StatePictures::stateSet(StatePictures::forMode(mode)));
 }
 
-void AddingWindow::run() {
+void AddingWindow::open(std::function<void()> closed) {
     pendingClose_.reset();
+    closed_ = std::move(closed);
     timer_->start();
-    exec();
+    QDialog::open();
 }
 
 void AddingWindow::Timer1Timer() {
     timer_->stop();
-    core::AddingPassContext context{rows_,
-                                    *this,
-                                    *services_.settings,
-                                    *services_.prompts,
-                                    *services_.eventPump,
-                                    *services_.userStore,
-                                    *services_.machineStore};
-    passRunning_ = true;
-    pass_.run(context);
-    passRunning_ = false;
+    const core::AddingPassContext context{rows_,
+                                          *this,
+                                          *services_.settings,
+                                          *services_.prompts,
+                                          *services_.windowThread,
+                                          *services_.userStore,
+                                          *services_.machineStore};
+    pass_.start(context, [this] { passEnded(); });
+}
+
+void AddingWindow::passEnded() {
     if (pendingClose_) {
-        done(*pendingClose_);
+        closeWith(*pendingClose_);
     }
 }
 
 void AddingWindow::done(int result) {
-    if (passRunning_) {
-        pendingClose_ = result;
-        return;
-    }
+    pass_.abandon();
+    closeWith(result);
+}
+
+void AddingWindow::closeWith(int result) {
     timer_->stop();
     pendingClose_.reset();
     hidePleaseWait();
     QDialog::done(result);
+    // Told last: the listener may start the next run at once.
+    if (auto closed = std::exchange(closed_, {})) {
+        closed();
+    }
 }
 
 void AddingWindow::setCaption(const std::string& caption) {
@@ -157,7 +166,12 @@ void AddingWindow::setProgressPosition(int position) {
 }
 
 void AddingWindow::requestClose(bool ok) {
-    done(ok ? Accepted : Rejected);
+    const int result = ok ? Accepted : Rejected;
+    if (pass_.running()) {
+        pendingClose_ = result;
+        return;
+    }
+    closeWith(result);
 }
 
 void AddingWindow::setPleaseWaitStatus(const std::string& status) {

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include <QDialog>
@@ -34,16 +35,17 @@ public:
     ~AddingWindow() override;
 
     core::AddingRows& rows() override { return rows_; }
-    void run() override;
+    void open(std::function<void()> closed) override;
+    void closeNow() override { done(Rejected); }
 
     // ReGet's state pictures for target program 1, Net Vampire's otherwise.
     void choosePictures(std::int32_t mode);
     void setPleaseWait(PleaseWaitWindow* window) { pleaseWait_ = window; }
     core::TNVManager& jobManager() { return pass_.jobManager(); }
-    bool passRunning() const { return passRunning_; }
+    bool passRunning() const { return pass_.running(); }
 
-    // A close asked for while the pass runs waits until the pass has returned; a close
-    // before the pass has started withdraws it.
+    // Closing the window gives up a pass in progress at once; a close before the pass has
+    // started withdraws it.
     void done(int result) override;
 
     void setCaption(const std::string& caption) override;
@@ -62,6 +64,8 @@ private:
     void buildControls();
     void layOutGroup();
     void Timer1Timer();
+    void passEnded();
+    void closeWith(int result);
 
     AppServices& services_;
     core::AddingRows rows_;
@@ -72,8 +76,9 @@ private:
     QProgressBar* progress_;
     QTimer* timer_;
     QPointer<PleaseWaitWindow> pleaseWait_;
-    bool passRunning_ = false;
+    // The pass asked for the window to close; it does once the pass has ended.
     std::optional<int> pendingClose_;
+    std::function<void()> closed_;
 };
 
 } // namespace harvex2::ui

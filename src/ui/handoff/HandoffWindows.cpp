@@ -23,9 +23,16 @@ void takeOverAddCommand(AppServices& services, AddingWindow& adding) {
         return;
     }
     QPointer controller = new AddLinksController(services, *services.mainWindow, adding);
-    services.mainWindow->hooks().addSelected = [controller] {
+    MainWindowHooks& hooks = services.mainWindow->hooks();
+    hooks.addSelected = [controller] {
         if (controller) {
             controller->addSelected();
+        }
+    };
+    hooks.handOffRunning = [controller] { return controller && controller->running(); };
+    hooks.endHandOff = [controller] {
+        if (controller) {
+            controller->endNow();
         }
     };
 }

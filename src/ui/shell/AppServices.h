@@ -10,6 +10,7 @@
 #include "platform/RegistryStore.h"
 #include "platform/Shell.h"
 #include "platform/StatusBar.h"
+#include "platform/WindowThread.h"
 
 #include <string>
 
@@ -38,6 +39,8 @@ struct AppServices {
     platform::Automation* automation = nullptr;
     // How the hand-off reaches aria2.
     platform::JsonRpcConnector* jsonRpc = nullptr;
+    // Where the hand-off's blocking calls hand their results back.
+    platform::WindowThread* windowThread = nullptr;
     WindowCatalog* windows = nullptr;
     MainWindowHooks* mainHooks = nullptr;
     bool developerMode = false;

@@ -17,6 +17,7 @@ AppServices DesktopPlatform::services() {
     services.jsonRpc = &jsonRpc_;
     services.prompts = &prompts_;
     services.eventPump = &eventPump_;
+    services.windowThread = &windowThread_;
     services.shell = &shell_;
     services.userStore = &userStore_;
     services.machineStore = &machineStore_;

@@ -7,6 +7,7 @@
 #include "ui/platform/QtEventPump.h"
 #include "ui/platform/QtPrompts.h"
 #include "ui/platform/QtShell.h"
+#include "ui/platform/QtWindowThread.h"
 #include "ui/shell/AppServices.h"
 
 namespace harvex2::ui {
@@ -33,6 +34,7 @@ private:
     platform::SocketDdeClient dde_;
     platform::SocketAutomation automation_;
     platform::CurlJsonRpcConnector jsonRpc_;
+    QtWindowThread windowThread_;
 };
 
 } // namespace harvex2::ui

@@ -167,12 +167,34 @@ void MainWindow::saveChoices() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!endHandOffBeforeClosing()) {
+        event->ignore();
+        return;
+    }
     saveSettingsOnce();
     event->accept();
     emit closed();
 }
 
+bool MainWindow::endHandOffBeforeClosing() {
+    if (!hooks_.handOffRunning || !hooks_.handOffRunning()) {
+        return true;
+    }
+    if (!exiting_ &&
+        services_.prompts->message({platform::MessageIcon::Question,
+                                    "Harvex2",
+                                    "Links are still being handed over.\r\nStop "
+                                    "and exit?",
+                                    {platform::MessageButton::Yes, platform::MessageButton::No}}) !=
+            platform::MessageButton::Yes) {
+        return false;
+    }
+    hooks_.endHandOff();
+    return true;
+}
+
 void MainWindow::exitProgram() {
+    exiting_ = true;
     saveSettingsOnce();
     close();
 }

@@ -65,6 +65,8 @@ private:
     void loadSettings();
     void loadHistories();
     void saveSettingsOnce();
+    // False when the user chose to let a hand-off in progress go on.
+    bool endHandOffBeforeClosing();
     struct Dropped {
         std::vector<std::string> paths; // local files
         std::vector<std::string> links; // web and FTP links
@@ -81,6 +83,8 @@ private:
     MainMenus* menus_ = nullptr;
     std::unique_ptr<MainCommands> commands_;
     bool settingsSaved_ = false;
+    // The program is ending without asking (Exit, a logout).
+    bool exiting_ = false;
 };
 
 } // namespace harvex2::ui

@@ -26,6 +26,10 @@ struct MainWindowHooks {
     std::function<void()> saveLinks;
     std::function<void()> checkForNewVersion;
     std::function<void()> about;
+    // Whether links are being handed over, and ending that at once as the program closes.
+    // Unset where no window hands links over.
+    std::function<bool()> handOffRunning;
+    std::function<void()> endHandOff;
 };
 
 // A hook that nothing set is a programming error: a debug build stops on it, a release build

@@ -3,7 +3,6 @@
 #include "core/shell/MruHistory.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeAddingWindow.h"
-#include "support/core/FakeEventPump.h"
 #include "support/core/HandoffFakes.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
@@ -44,6 +43,14 @@ protected:
             {MessageButton::Cancel, MessageButton::Ignore, MessageButton::IgnoreAll}, answer);
     }
 
+    // Drives the command's row building as the window's loop does.
+    static void runToEnd(core::AddCommand& command) {
+        if (auto run = command.addSelected()) {
+            while (run->advance()) {
+            }
+        }
+    }
+
     std::vector<std::string> storedHistory(const core::MruSpec& spec) {
         return core::MruHistory::load(userStore, spec);
     }
@@ -54,11 +61,10 @@ protected:
     core::SettingsRecord settings;
     RecordingStatusBar statusBar;
     ScriptedPrompts prompts;
-    FakeEventPump events;
     FakeHistoryBox baseUrl{"", {}};
     FakeHistoryBox directory{"", {}};
     FakeAddingWindow adding;
-    core::AddCommandParts parts{links,     settings, statusBar, prompts, events,
+    core::AddCommandParts parts{links,     settings, statusBar, prompts,
                                 userStore, baseUrl,  directory, adding};
     // Every entry is due: the texts and events of each one show.
     core::AddCommand command{parts, core::RepaintPace(core::RepaintPace::Clock::duration::zero())};
@@ -91,7 +97,7 @@ TEST_F(AddCommandTest, RowsJoinRelativeLinksAndNameTargets) {
         fill({"unchecked", c.link}, {1});
         baseUrl.setText(c.base);
         directory.setText(c.folder);
-        command.addSelected();
+        runToEnd(command);
         ASSERT_EQ(adding.rows().count(), 1u) << c.link;
         const core::AddingRow& row = adding.rows().at(0);
         EXPECT_EQ(row.url, c.url);
@@ -106,13 +112,12 @@ TEST_F(AddCommandTest, HandsOverTheCheckedEntriesInListOrder) {
     fill({"http://a/0", "http://a/1", "http://a/2", "http://a/3"}, {3, 1});
     settings.mode = static_cast<std::int32_t>(core::TargetProgram::Aria2);
     adding.pass = [](AddingRows& rows) { rows.setStatus(1, "Added", RowPicture::Added); };
-    command.addSelected();
+    runToEnd(command);
 
     EXPECT_EQ(adding.runs, 1);
     ASSERT_EQ(adding.rows().count(), 2u);
     EXPECT_EQ(adding.rows().at(0).indexFromMain(), "1");
     EXPECT_EQ(adding.rows().at(1).indexFromMain(), "3");
-    EXPECT_EQ(events.calls, 4);
     EXPECT_EQ(statusBar.text(StatusPanel::State), "Creating links list...");
     EXPECT_EQ(statusBar.text(StatusPanel::Detail), "Handed over 1 of 2 links to aria2");
 }
@@ -138,13 +143,13 @@ TEST_F(AddCommandTest, TidyUpOfALongListRemovesTheAddedEntries) {
             }
         }
     };
-    command.addSelected();
+    runToEnd(command);
     EXPECT_EQ(listTexts(), (std::vector<std::string>{"http://a/5", "http://a/32005"}));
 }
 
 TEST_F(AddCommandTest, DetailPanelTurnsTheSpinnerForEveryEntry) {
     fill({"http://a/0", "http://a/1", "http://a/2", "http://a/3"}, {0});
-    command.addSelected();
+    runToEnd(command);
     const std::vector<std::string> expected{"  ",
                                             "",
                                             "| ",
@@ -174,7 +179,7 @@ TEST_F(AddCommandTest, AtASteadyPaceEntriesBetweenTicksAreNotShownButTheLastIs) 
                                now += std::chrono::milliseconds(20);
                                return now;
                            }));
-    paced.addSelected();
+    runToEnd(paced);
     const std::vector<std::string> expected{"  ",
                                             "",
                                             "| ",
@@ -190,7 +195,6 @@ TEST_F(AddCommandTest, AtASteadyPaceEntriesBetweenTicksAreNotShownButTheLastIs) 
                                             "Adding links...",
                                             "Handed over 0 of 6 links to NetVampire"};
     EXPECT_EQ(statusBar.detailHistory, expected);
-    EXPECT_EQ(events.calls, 3);
     EXPECT_EQ(adding.rows().count(), 6u);
 }
 
@@ -201,7 +205,7 @@ TEST_F(AddCommandTest, NothingToHandOverEndsWithNoLinksSelected) {
         if (withEntries) {
             fill({"http://a/0", "rel"}, {});
         }
-        command.addSelected();
+        runToEnd(command);
         EXPECT_EQ(statusBar.text(StatusPanel::State), "Error");
         EXPECT_EQ(statusBar.text(StatusPanel::Detail), "No links selected!");
     }
@@ -214,7 +218,7 @@ TEST_F(AddCommandTest, IgnoringEveryRelativeLinkLeavesNothingToHandOver) {
     for (const char* link : {"a.zip", "b.zip", "c.zip"}) {
         expectBaseBox(link, MessageButton::Ignore);
     }
-    command.addSelected();
+    runToEnd(command);
     EXPECT_EQ(statusBar.text(StatusPanel::Detail), "No links selected!");
     EXPECT_EQ(adding.runs, 0);
 }
@@ -223,7 +227,7 @@ TEST_F(AddCommandTest, IgnoreAllAsksOnceARun) {
     fill({"a.zip", "http://h/b.zip", "c.zip", "d.zip"}, {0, 1, 2, 3});
     for (int run = 0; run < 2; ++run) {
         expectBaseBox("a.zip", MessageButton::IgnoreAll);
-        command.addSelected();
+        runToEnd(command);
         ASSERT_EQ(adding.rows().count(), 1u);
         EXPECT_EQ(adding.rows().at(0).url, "http://h/b.zip");
     }
@@ -234,7 +238,7 @@ TEST_F(AddCommandTest, CancelAtAMissingBaseEndsTheCommandAtOnce) {
     baseUrl = FakeHistoryBox("", {"http://old/"});
     expectBaseBox("a.zip", MessageButton::Ignore);
     expectBaseBox("c.zip", MessageButton::Cancel);
-    command.addSelected();
+    runToEnd(command);
 
     EXPECT_EQ(statusBar.text(StatusPanel::State), "Failed");
     EXPECT_EQ(statusBar.text(StatusPanel::Detail), "Need Base URL");
@@ -252,29 +256,54 @@ TEST_F(AddCommandTest, RunningStateCoversTheRunAndRefusesASecondStart) {
     command.setRunningChanged([&changes](bool running) { changes.push_back(running); });
     adding.pass = [this](AddingRows&) {
         EXPECT_TRUE(command.running());
-        command.addSelected();
+        EXPECT_EQ(command.addSelected(), nullptr);
     };
-    command.addSelected();
+    runToEnd(command);
     EXPECT_EQ(adding.runs, 1);
     EXPECT_EQ(changes, (std::vector<bool>{true, false}));
 
     adding.pass = [](AddingRows&) { throw std::runtime_error("gone"); };
-    EXPECT_THROW(command.addSelected(), std::runtime_error);
+    prompts.expectMessage(MessageIcon::Error, "Harvex2", "gone.", {MessageButton::Ok},
+                          MessageButton::Ok);
+    runToEnd(command);
     EXPECT_FALSE(command.running());
 }
 
 TEST_F(AddCommandTest, EntriesAppendedWhileRowsAreBuiltAreNotReadYet) {
     fill({"http://a/0", "http://a/1"}, {0, 1});
-    events.onProcess = [this] { links.append("http://late/"); };
-    command.addSelected();
+    auto run = command.addSelected();
+    links.append("http://late/");
+    links.setChecked(2, true);
+    while (run->advance()) {
+    }
     EXPECT_EQ(adding.rows().count(), 2u);
+}
+
+TEST_F(AddCommandTest, EndingTheCommandStopsTheRowsOrClosesTheWindowWithoutTidyingUp) {
+    fill({"http://a/0", "http://a/1"}, {0, 1});
+    settings.tidyUp = 2;
+    auto building = command.addSelected();
+    command.endNow();
+    EXPECT_FALSE(building->advance());
+    EXPECT_FALSE(command.running());
+    EXPECT_EQ(adding.runs, 0);
+
+    adding.pass = [this](AddingRows& rows) {
+        rows.setStatus(0, "Added", RowPicture::Added);
+        rows.setOutcome(1, core::RowOutcome::Fatal);
+        command.endNow();
+    };
+    runToEnd(command);
+    EXPECT_EQ(adding.closedNow, 1);
+    EXPECT_FALSE(command.running());
+    EXPECT_EQ(links.count(), 2u);
 }
 
 TEST_F(AddCommandTest, AfterTheRunBothBoxesAreRemembered) {
     fill({"http://a/0"}, {0});
     baseUrl = FakeHistoryBox("http://a/", {"http://a/"});
     directory = FakeHistoryBox("/new", {"/d1", "/d2", "/d3", "/d4"});
-    command.addSelected();
+    runToEnd(command);
     const std::vector<std::string> bases{"http://a/", "http://a/"};
     const std::vector<std::string> folders{"/new", "/d1", "/d2", "/d3"};
     EXPECT_EQ(baseUrl.entries(), bases);
@@ -291,7 +320,7 @@ TEST_F(AddCommandTest, AnEmptyBoxIsNotInsertedButItsKeyIsRewritten) {
     userStore.writeString("7", "left over");
     userStore.closeKey();
     directory = FakeHistoryBox("", {"/d1"});
-    command.addSelected();
+    runToEnd(command);
     EXPECT_EQ(storedHistory(core::mru::kMainDir), std::vector<std::string>{"/d1"});
     userStore.openKey(core::mru::kMainDir.key, false);
     EXPECT_FALSE(userStore.valueExists("7"));
@@ -306,7 +335,7 @@ TEST_F(AddCommandTest, AFatalRunAbortsTheTidyUpButTheBoxesAreStillRemembered) {
         MessageIcon::Information, "Harvex2",
         "The list tidy-up was aborted because a fatal error was detected while adding links",
         {MessageButton::Ok}, MessageButton::Ok);
-    command.addSelected();
+    runToEnd(command);
     EXPECT_EQ(links.count(), 2u);
     EXPECT_EQ(storedHistory(core::mru::kMainBaseUrl), std::vector<std::string>{"http://b/"});
 }

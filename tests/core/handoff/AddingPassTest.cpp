@@ -5,10 +5,11 @@
 #include "support/core/FakeAddingWindow.h"
 #include "support/core/FakeAutomation.h"
 #include "support/core/FakeDdeClient.h"
-#include "support/core/FakeEventPump.h"
 #include "support/core/FakeJsonRpc.h"
 #include "support/core/HandoffFakes.h"
+#include "support/core/LoopWindowThread.h"
 #include "support/core/NetVampireInstall.h"
+#include "support/core/PassRun.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
@@ -69,7 +70,7 @@ protected:
 
     void run() {
         core::AddingPass pass(userStore, machineStore, dde, automation, jsonRpc);
-        pass.run(context);
+        runToEnd(pass, context, windowThread);
     }
 
     TempFolder folder;
@@ -83,12 +84,12 @@ protected:
     FakeAddingWindow window;
     core::SettingsRecord settings;
     ScriptedPrompts prompts;
-    FakeEventPump events;
+    LoopWindowThread windowThread;
     FakeDdeClient dde;
     FakeAutomation automation;
     FakeJsonRpc jsonRpc;
-    core::AddingPassContext context{rows,   window,    settings,    prompts,
-                                    events, userStore, machineStore};
+    core::AddingPassContext context{rows,         window,    settings,    prompts,
+                                    windowThread, userStore, machineStore};
 };
 
 TEST_F(AddingPassTest, AFoundProgramGetsEveryRowAsAJobAndTheWindowCloses) {
@@ -177,10 +178,9 @@ TEST_F(AddingPassTest, ARecordedValueNamingNoProgramIsNotFound) {
 
 TEST_F(AddingPassTest, AJobFileWriteErrorMarksItsRowFailedAndLeavesTheWindowOpen) {
     recordNetVampire(machineStore, programFolder);
-    // The data folder vanishes once the first job is written: the first pause is for the
-    // Please-wait window, the second follows the first row.
-    events.onProcess = [this, pauses = 0]() mutable {
-        if (++pauses == 2) {
+    // The data folder vanishes once the first job is written.
+    window.onScroll = [this](std::size_t row) {
+        if (row == 1) {
             fs::remove_all(programFolder + "/Data");
         }
     };
@@ -229,6 +229,29 @@ TEST_F(AddingPassTest, AnyOtherTargetProgramGoesToReGet) {
     }
 }
 
+TEST_F(AddingPassTest, GivingUpASilentTargetLeavesTheRowInFlightUnconfirmed) {
+    recordNetVampire(machineStore, programFolder);
+    settings.nvdde = true;
+    dde.hangsFrom = 1;
+    core::AddingPass pass(userStore, machineStore, dde, automation, jsonRpc);
+    bool ended = false;
+    pass.start(context, [&ended] { ended = true; });
+    ASSERT_TRUE(windowThread.runUntil([this] { return rows.at(1).picture == RowPicture::Adding; }));
+    pass.abandon();
+    EXPECT_TRUE(ended);
+    EXPECT_FALSE(pass.running());
+    EXPECT_EQ(dde.interrupts, 1);
+    EXPECT_EQ(rows.at(0).status, "Added");
+    EXPECT_EQ(rows.at(1).status, "Not confirmed");
+    EXPECT_EQ(rows.at(1).picture, RowPicture::Fatal);
+    EXPECT_EQ(rows.at(1).indexFromMain(), "31999");
+    EXPECT_EQ(rows.at(2).status, "Waiting");
+    EXPECT_EQ(settings.files, 1);
+    // The interrupted request's answer never reaches the rows.
+    EXPECT_FALSE(windowThread.runUntil([] { return false; }, std::chrono::milliseconds(50)));
+    EXPECT_EQ(rows.at(1).status, "Not confirmed");
+}
+
 TEST_F(AddingPassTest, APassOverNoRowsOnlyClosesTheWindow) {
     rows.clear();
     run();
@@ -239,11 +262,14 @@ TEST_F(AddingPassTest, APassOverNoRowsOnlyClosesTheWindow) {
 // Stands for a channel that reached Net Vampire and had the middle row refused.
 class RefusingChannel : public core::NetVampireChannel {
 public:
-    void run(core::AddingPassContext& context, const core::NetVampireLocation& where) override {
+    void start(core::AddingPassContext& context, const core::NetVampireLocation& where,
+               std::function<void()> done) override {
         location = where;
         context.rows.setStatus(1, "Failed - invalid URL", RowPicture::Refused);
         context.allOk = false;
+        done();
     }
+    void interrupt() override {}
     core::NetVampireLocation location;
 };
 
@@ -255,7 +281,7 @@ TEST_F(AddingPassTest, RefusedRowsLeaveTheWindowOpenWithTheErrorsMessage) {
         MessageIcon::Error, "Harvex2",
         "There were errors while adding jobs\r\nPlease review and close the adding dialog.",
         {MessageButton::Ok}, MessageButton::Ok);
-    pass.run(context);
+    runToEnd(pass, context, windowThread);
     EXPECT_TRUE(window.closeRequests.empty());
     EXPECT_EQ(channel.location.executable, executable);
     EXPECT_EQ(channel.location.dataFolder, programFolder + "/Data/");

@@ -3,7 +3,8 @@
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeAddingWindow.h"
 #include "support/core/FakeDdeClient.h"
-#include "support/core/FakeEventPump.h"
+#include "support/core/LoopWindowThread.h"
+#include "support/core/PassRun.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
@@ -28,7 +29,8 @@ protected:
     void run(std::int32_t mode = 0) {
         settings.mode = mode;
         core::DdeChannel channel(dde);
-        channel.run(context, {"/nv/Net Vampire/vampire.exe", "/nv/Net Vampire/Data/"});
+        runToEnd(channel, context, {"/nv/Net Vampire/vampire.exe", "/nv/Net Vampire/Data/"},
+                 windowThread);
     }
 
     TempFolder folder;
@@ -37,9 +39,9 @@ protected:
     FakeAddingWindow window;
     core::SettingsRecord settings;
     ScriptedPrompts prompts;
-    FakeEventPump events;
+    LoopWindowThread windowThread;
     FakeDdeClient dde;
-    core::AddingPassContext context{rows, window, settings, prompts, events, store, store};
+    core::AddingPassContext context{rows, window, settings, prompts, windowThread, store, store};
 };
 
 TEST_F(DdeChannelTest, EveryRowIsOneRequestAndAnEmptyReplyAddsIt) {

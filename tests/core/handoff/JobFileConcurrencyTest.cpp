@@ -3,9 +3,10 @@
 #include "platform/ProfileFileText.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeAddingWindow.h"
-#include "support/core/FakeEventPump.h"
 #include "support/core/GatedChildren.h"
 #include "support/core/HandoffFakes.h"
+#include "support/core/LoopWindowThread.h"
+#include "support/core/PassRun.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
@@ -49,9 +50,9 @@ void handOver(const test::TempFolder& folder, const std::string& copy) {
     SettingsRecord settings;
     settings.realiFast = true;
     test::ScriptedPrompts prompts;
-    test::FakeEventPump events;
-    AddingPassContext context{rows, window, settings, prompts, events, user, machine};
-    channel.run(context, {"", folder.path() + "/Data/"});
+    test::LoopWindowThread windowThread;
+    AddingPassContext context{rows, window, settings, prompts, windowThread, user, machine};
+    test::runToEnd(channel, context, {"", folder.path() + "/Data/"}, windowThread);
     if (settings.files != kLinks) {
         throw std::runtime_error("not every link was added");
     }

@@ -3,7 +3,8 @@
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeAddingWindow.h"
 #include "support/core/FakeAutomation.h"
-#include "support/core/FakeEventPump.h"
+#include "support/core/LoopWindowThread.h"
+#include "support/core/PassRun.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
@@ -26,7 +27,7 @@ protected:
 
     void run() {
         core::ReGetPass pass(automation);
-        pass.run(context);
+        runToEnd(pass, context, windowThread);
     }
 
     TempFolder folder;
@@ -35,14 +36,16 @@ protected:
     FakeAddingWindow window;
     core::SettingsRecord settings;
     ScriptedPrompts prompts;
-    FakeEventPump events;
+    LoopWindowThread windowThread;
     FakeAutomation automation;
-    core::AddingPassContext context{rows, window, settings, prompts, events, store, store};
+    core::AddingPassContext context{rows, window, settings, prompts, windowThread, store, store};
 };
 
 TEST_F(ReGetPassTest, EveryUrlIsOneCallOfAddInRowOrder) {
     std::vector<std::size_t> pleaseWaitSeen;
-    events.onProcess = [&] { pleaseWaitSeen.push_back(window.pleaseWaitShown ? 1 : 0); };
+    window.onScroll = [&](std::size_t) {
+        pleaseWaitSeen.push_back(window.pleaseWaitShown ? 1 : 0);
+    };
     run();
     EXPECT_EQ(automation.created, std::vector<std::string>{"ReGet.UrlList.1"});
     ASSERT_EQ(automation.calls.size(), 3U);
@@ -57,8 +60,8 @@ TEST_F(ReGetPassTest, EveryUrlIsOneCallOfAddInRowOrder) {
     EXPECT_EQ(settings.files, 3);
     EXPECT_EQ(window.closeRequests, std::vector<bool>{true});
     EXPECT_EQ(window.pleaseWaitStatuses, std::vector<std::string>{"Attempting to find ReGet..."});
-    // Painted once on showing, then before and after every call; hidden after the first.
-    EXPECT_EQ(pleaseWaitSeen, (std::vector<std::size_t>{1, 1, 0, 0, 0, 0, 0}));
+    // Shown until the first call has returned.
+    EXPECT_EQ(pleaseWaitSeen, (std::vector<std::size_t>{1, 0, 0}));
     EXPECT_EQ(automation.objectsAlive, 0);
 }
 

@@ -2,10 +2,13 @@
 
 namespace harvex2::test {
 
-void FakeAddingWindow::run() {
+void FakeAddingWindow::open(std::function<void()> closed) {
     ++runs;
     if (pass) {
         pass(rows_);
+    }
+    if (closed) {
+        closed();
     }
 }
 

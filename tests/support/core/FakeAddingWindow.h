@@ -13,9 +13,16 @@ namespace harvex2::test {
 class FakeAddingWindow : public core::AddingWindowPort {
 public:
     core::AddingRows& rows() override { return rows_; }
-    void run() override;
+    // Runs `pass` and closes at once.
+    void open(std::function<void()> closed) override;
+    void closeNow() override { ++closedNow; }
     void setCaption(const std::string& text) override { caption = text; }
-    void scrollToRow(std::size_t row) override { scrolled.push_back(row); }
+    void scrollToRow(std::size_t row) override {
+        scrolled.push_back(row);
+        if (onScroll) {
+            onScroll(row);
+        }
+    }
     void setProgressRange(int maximum) override { progressMaximum = maximum; }
     void setProgressPosition(int position) override { progressPosition = position; }
     void requestClose(bool ok) override { closeRequests.push_back(ok); }
@@ -26,7 +33,10 @@ public:
     void hidePleaseWait() override { pleaseWaitShown = false; }
 
     int runs = 0;
+    int closedNow = 0;
     std::function<void(core::AddingRows&)> pass;
+    // Runs as a pass brings a row into view, before it hands the row over.
+    std::function<void(std::size_t)> onScroll;
     std::string caption = "Harvex";
     std::vector<std::size_t> scrolled;
     int progressMaximum = 0;

@@ -19,6 +19,7 @@ public:
         }
         automation_.calls.emplace_back(method, argument);
     }
+    void interrupt() override {}
 
 private:
     FakeAutomation& automation_;

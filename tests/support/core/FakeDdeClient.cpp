@@ -1,5 +1,8 @@
 #include "support/core/FakeDdeClient.h"
 
+#include <chrono>
+#include <thread>
+
 namespace harvex2::test {
 
 namespace {
@@ -15,6 +18,12 @@ public:
 
     std::optional<std::string> request(const std::string& item) override {
         client_.requests.push_back(item);
+        if (client_.requests.size() > client_.hangsFrom) {
+            while (client_.interrupts == 0) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+            return std::nullopt;
+        }
         if (client_.replies.empty()) {
             return std::string();
         }
@@ -22,6 +31,7 @@ public:
         client_.replies.pop_front();
         return reply;
     }
+    void interrupt() override { ++client_.interrupts; }
 
 private:
     FakeDdeClient& client_;

@@ -2,6 +2,8 @@
 
 #include "platform/DdeClient.h"
 
+#include <atomic>
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
@@ -19,6 +21,9 @@ public:
 
     bool answers = true;
     std::deque<std::optional<std::string>> replies;
+    // From this request on (counted from 0), a request waits until it is interrupted.
+    std::size_t hangsFrom = SIZE_MAX;
+    std::atomic<int> interrupts{0};
 
     std::string service;
     std::string topic;

@@ -11,6 +11,7 @@ public:
         peer_.batches.push_back(calls);
         return peer_.answer(calls);
     }
+    void interrupt() override {}
 
 private:
     FakeJsonRpc& peer_;

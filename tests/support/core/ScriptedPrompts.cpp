@@ -42,6 +42,9 @@ std::optional<ScriptedPrompts::Step> ScriptedPrompts::takeNext(Kind kind, const 
 }
 
 MessageButton ScriptedPrompts::message(const platform::MessageRequest& request) {
+    if (onMessage) {
+        onMessage();
+    }
     const auto step = takeNext(Kind::Message, "box: " + request.caption + ": " + request.text);
     if (!step) {
         return request.buttons.empty() ? MessageButton::Ok : request.buttons.back();

@@ -3,6 +3,7 @@
 #include "platform/Prompts.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +33,8 @@ public:
     // The dialogs that were shown, in order, for tests that check their set-up.
     const std::vector<platform::FileDialogRequest>& dialogsShown() const { return dialogs_; }
     bool allAnswered() const { return script_.empty(); }
+    // Runs as each box is asked, before it is answered.
+    std::function<void()> onMessage;
 
 private:
     enum class Kind { Message, Dialog, Files };

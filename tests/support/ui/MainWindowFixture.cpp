@@ -1,5 +1,8 @@
 #include "support/ui/MainWindowFixture.h"
 
+#include <QPushButton>
+#include <QTest>
+
 namespace harvex2::test {
 
 void MainWindowFixture::start() {
@@ -19,6 +22,13 @@ void MainWindowFixture::restart() {
 
 QAction* MainWindowFixture::action(const char* name) const {
     return child<QAction>(name);
+}
+
+void MainWindowFixture::clickAndFinish(const char* button) {
+    QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
+    auto* locked = child<QPushButton>("Button1");
+    EXPECT_TRUE(QTest::qWaitFor([locked] { return locked->isEnabled(); }, 30000))
+        << "the command did not end";
 }
 
 } // namespace harvex2::test

@@ -22,6 +22,9 @@ protected:
     // Closes the window (saving its settings) and creates a new one on the same files.
     void restart();
     QAction* action(const char* name) const;
+    // Clicks the button and serves events until the command it started has ended: the
+    // main window's commands are no longer locked.
+    void clickAndFinish(const char* button);
     template <class T> T* child(const char* name) const {
         T* found = window->findChild<T*>(QLatin1StringView(name));
         EXPECT_NE(found, nullptr) << name;

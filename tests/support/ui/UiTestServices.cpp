@@ -18,6 +18,7 @@ ui::AppServices UiTestServices::make() {
     services.dde = &dde;
     services.automation = &automation;
     services.jsonRpc = &jsonRpc;
+    services.windowThread = &windowThread;
     services.programFolder = folder() + "/";
     return services;
 }

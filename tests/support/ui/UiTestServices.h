@@ -10,6 +10,7 @@
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 #include "support/ui/CountingStore.h"
+#include "ui/platform/QtWindowThread.h"
 #include "ui/shell/AppServices.h"
 
 namespace harvex2::test {
@@ -39,6 +40,7 @@ public:
     platform::SocketAutomation automation{machineStore, shell, folder_.path(),
                                           std::chrono::seconds(2), std::chrono::milliseconds(500)};
     platform::CurlJsonRpcConnector jsonRpc;
+    ui::QtWindowThread windowThread;
 };
 
 } // namespace harvex2::test

@@ -63,7 +63,7 @@ protected:
         window->directoryBox()->setEditText(QString::fromStdString(env.folder() + "/down"));
     }
 
-    void addSelected() { QTest::mouseClick(child<QPushButton>("Button1"), Qt::LeftButton); }
+    void addSelected() { clickAndFinish("Button1"); }
 
     std::vector<std::string> listTexts() const {
         std::vector<std::string> texts;
@@ -120,7 +120,7 @@ TEST_F(AddChainTest, AddAllHandsOverEveryEntryAndLeavesThemChecked) {
     for (const char* text : {"http://a/1", "http://a/2", "http://a/3"}) {
         window->links().append(text);
     }
-    QTest::mouseClick(child<QPushButton>("Button2"), Qt::LeftButton);
+    clickAndFinish("Button2");
     EXPECT_EQ(adding()->rows().count(), 3u);
     for (std::size_t i = 0; i < window->links().count(); ++i) {
         EXPECT_TRUE(window->links().checkedAt(i));
@@ -157,25 +157,50 @@ TEST_F(AddChainTest, AFailedWriteKeepsEveryLinkListedAndTheWindowOpen) {
 TEST_F(AddChainTest, CommandsThatChangeTheListWaitForTheRun) {
     fillList();
     window->baseUrlBox()->setEditText({});
-    bool lockedWhileReading = false;
-    events.onNext = [&] {
-        lockedWhileReading = !child<QPushButton>("Button1")->isEnabled() &&
-                             !child<QPushButton>("Button3")->isEnabled() &&
-                             !window->menuBar()->isEnabled() && !window->acceptDrops();
-        QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier);
-    };
     env.prompts.expectMessage(
         MessageIcon::Error, "Harvex2", "Error: this link requires a Base URL\r\nrel/b.zip",
         {MessageButton::Cancel, MessageButton::Ignore, MessageButton::IgnoreAll},
         MessageButton::Cancel);
-    addSelected();
-    EXPECT_TRUE(lockedWhileReading);
+    // The rows are built from the event loop once the click has returned.
+    QTest::mouseClick(child<QPushButton>("Button1"), Qt::LeftButton);
+    EXPECT_FALSE(child<QPushButton>("Button1")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>("Button3")->isEnabled());
+    EXPECT_FALSE(window->menuBar()->isEnabled());
+    EXPECT_FALSE(window->acceptDrops());
+    QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return child<QPushButton>("Button1")->isEnabled(); }));
     EXPECT_EQ(window->links().count(), 5u);
     EXPECT_TRUE(child<QPushButton>("Button1")->isEnabled());
     EXPECT_TRUE(window->menuBar()->isEnabled());
     EXPECT_TRUE(window->acceptDrops());
     EXPECT_EQ(window->panels().text(StatusPanel::State), "Failed");
     EXPECT_FALSE(adding()->isVisible());
+}
+
+TEST_F(AddChainTest, ClosingTheProgramDuringARunAsksFirstButALogoutDoesNot) {
+    installProgram(true);
+    fillList();
+    window->settings().tidyUp = 2;
+    // The pass has not started yet when the program is told to close.
+    adding()->findChild<QTimer*>(QStringLiteral("Timer1"))->setInterval(60000);
+    QTest::mouseClick(child<QPushButton>("Button1"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return adding()->isVisible(); }));
+    env.prompts.expectMessage(MessageIcon::Question, "Harvex2",
+                              "Links are still being handed over.\r\nStop and exit?",
+                              {MessageButton::Yes, MessageButton::No}, MessageButton::No);
+    bool closed = false;
+    QObject::connect(window.get(), &ui::MainWindow::closed, [&closed] { closed = true; });
+    window->close();
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(adding()->isVisible());
+    EXPECT_FALSE(child<QPushButton>("Button1")->isEnabled());
+
+    window->exitProgram();
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(adding()->isVisible());
+    EXPECT_TRUE(child<QPushButton>("Button1")->isEnabled());
+    EXPECT_EQ(adding()->rows().at(0).status, "Waiting");
+    EXPECT_EQ(window->links().count(), 5u);
 }
 
 // Histories written by an earlier run, holding bytes that are not UTF-8.

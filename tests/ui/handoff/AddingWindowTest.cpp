@@ -2,6 +2,7 @@
 
 #include "support/core/FakeEventPump.h"
 #include "support/core/NetVampireInstall.h"
+#include "support/servers/ScriptedDdeServer.h"
 #include "support/ui/UiTestServices.h"
 #include "ui/handoff/AddingRowsModel.h"
 #include "ui/handoff/PleaseWaitWindow.h"
@@ -9,6 +10,8 @@
 #include "ui/platform/QtEventPump.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QImage>
@@ -43,6 +46,19 @@ protected:
 
     QTreeView* list() { return window.findChild<QTreeView*>(QStringLiteral("ListView1")); }
 
+    // Opens the window and serves events until it has closed.
+    void runUntilClosed() {
+        QEventLoop loop;
+        bool closed = false;
+        window.open([&] {
+            closed = true;
+            loop.quit();
+        });
+        if (!closed) {
+            loop.exec();
+        }
+    }
+
     // Runs the window; `whileOpen` runs once a pass is over, if the window is still open.
     void runAndThen(std::function<void()> whileOpen) {
         QTimer poll;
@@ -56,7 +72,7 @@ protected:
             }
         });
         poll.start(5);
-        window.run();
+        runUntilClosed();
     }
 
     static constexpr std::chrono::milliseconds kDelay{20};
@@ -175,7 +191,7 @@ TEST_F(AddingWindowTest, SwitchingPicturesDoesNotMeasureTheRowsAgain) {
 TEST_F(AddingWindowTest, ClosingBeforeTheStartWithdrawsThePass) {
     // A pass would ask for Net Vampire's folder: the scripted prompts fail on that box.
     QTimer::singleShot(0, &window, [this] { window.close(); });
-    window.run();
+    runUntilClosed();
     QTest::qWait(static_cast<int>(kDelay.count()) * 5);
     for (std::size_t r = 0; r < window.rows().count(); ++r) {
         EXPECT_EQ(window.rows().at(r).status, "Waiting");
@@ -185,30 +201,43 @@ TEST_F(AddingWindowTest, ClosingBeforeTheStartWithdrawsThePass) {
 
 TEST_F(AddingWindowTest, APassOverNoRowsJustCloses) {
     window.rows().clear();
-    window.run();
+    runUntilClosed();
     EXPECT_EQ(window.result(), QDialog::Accepted);
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST_F(AddingWindowTest, AClosePressedDuringThePassWaitsForEveryRow) {
+TEST_F(AddingWindowTest, AClosePressedWhileTheTargetIsSilentClosesAtOnce) {
     installProgram();
-    events.onNext = [this] { window.close(); };
-    runAndThen([] {});
-    EXPECT_FALSE(openAfterPass);
-    for (std::size_t r = 0; r < window.rows().count(); ++r) {
-        EXPECT_EQ(window.rows().at(r).picture, RowPicture::Added);
-    }
-    EXPECT_EQ(settings.files, 3);
-    EXPECT_EQ(events.calls, 4);
+    settings.nvdde = true;
+    ScriptedDdeServer server(env.folder());
+    server.script.add({});
+    server.script.setDefault({ServerAnswer::Silent, {}});
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &window, [this] {
+        if (window.rows().at(1).picture == RowPicture::Adding) {
+            window.close();
+        }
+    });
+    poll.start(1);
+    QElapsedTimer clock;
+    clock.start();
+    runUntilClosed();
+    // Well inside the request's own time-out.
+    EXPECT_LT(clock.elapsed(), 250);
+    EXPECT_EQ(window.rows().at(0).status, "Added");
+    EXPECT_EQ(window.rows().at(1).status, "Not confirmed");
+    EXPECT_EQ(window.rows().at(1).indexFromMain(), "31999");
+    EXPECT_EQ(window.rows().at(2).status, "Waiting");
+    EXPECT_EQ(settings.files, 1);
+    EXPECT_FALSE(window.passRunning());
     EXPECT_FALSE(pleaseWait.isVisible());
 }
 
-TEST_F(AddingWindowTest, RealiFastWritesWithoutRepaintsAndSaysSoInTheCaption) {
+TEST_F(AddingWindowTest, RealiFastSaysSoInTheCaption) {
     installProgram();
     settings.realiFast = true;
-    window.run();
+    runUntilClosed();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Harvex [RealiFast Mode]"));
-    EXPECT_EQ(events.calls, 1);
     auto* bar = window.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
     EXPECT_EQ(bar->maximum(), 2);
     EXPECT_EQ(bar->value(), 2);
@@ -236,12 +265,12 @@ TEST_F(AddingWindowTest, ThePleaseWaitWindowShowsTheConnectionStatus) {
                               {MessageButton::Ok}, MessageButton::Ok);
     bool shownWhileAsking = false;
     QPoint middle;
-    events.onNext = [this, &shownWhileAsking, &middle] {
+    env.prompts.onMessage = [this, &shownWhileAsking, &middle] {
         shownWhileAsking = pleaseWait.isVisible();
         middle = pleaseWait.frameGeometry().center();
     };
     window.move(230, 170);
-    window.run();
+    runUntilClosed();
     EXPECT_TRUE(shownWhileAsking);
     EXPECT_EQ(middle, window.frameGeometry().center());
     EXPECT_FALSE(pleaseWait.isVisible());

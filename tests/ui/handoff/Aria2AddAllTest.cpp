@@ -76,7 +76,7 @@ TEST_F(Aria2AddAllTest, ThePagesLinksArriveAndTheAddedOnesLeaveTheList) {
         }
     });
     closer.start(20);
-    QTest::mouseClick(child<QPushButton>("Button2"), Qt::LeftButton);
+    clickAndFinish("Button2");
 
     EXPECT_EQ(adding->rows().at(0).status, "Added");
     EXPECT_EQ(adding->rows().at(1).status, "Added");

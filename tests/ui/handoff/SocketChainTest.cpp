@@ -50,7 +50,7 @@ protected:
         window->settings().mode = mode;
         window->settings().nvdde = dde;
         window->settings().tidyUp = 1;
-        QTest::mouseClick(child<QPushButton>("Button1"), Qt::LeftButton);
+        clickAndFinish("Button1");
     }
 
     // Closes the Adding window once its pass has ended with the window left open.
