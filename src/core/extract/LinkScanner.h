@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/extract/BlockFinder.h"
 #include "core/extract/ByteSource.h"
+#include "core/extract/HtmlBytes.h"
 #include "core/extract/IgnoreSwitches.h"
 #include "core/extract/ReadBuffer.h"
 #include "core/extract/ScanStats.h"
@@ -35,6 +37,13 @@ public:
 private:
     enum class Step { FindTag, FindH, ExpectR, ExpectE, FindQuote, ReadValue };
 
+    // The bytes each step looks for.
+    struct Finders {
+        BlockFinder<html::LessThan> lessThan;
+        BlockFinder<html::HOrTagEnd> hOrTagEnd;
+        BlockFinder<html::DoubleQuote> quote;
+    };
+
     void scanPiece(const char* begin, const char* end);
     const char* runCycle(Step from, const char* p, const char* end);
     // Records where a cycle cut by the end of a piece goes on in the next one.
@@ -52,6 +61,7 @@ private:
     // State of the running scan.
     Step step_ = Step::FindTag;
     std::string value_; // the part of a value read in earlier pieces
+    Finders finders_;
     ScanCounters counters_;
     const char* pieceBegin_ = nullptr;
     std::int64_t pieceStart_ = 0; // characters consumed before the current piece
