@@ -14,7 +14,7 @@ namespace harvex2::core {
 //   struct LessThan {
 //       static bool has(char c) { return c == '<'; }
 //       static __m128i marks(__m128i v); // where SSE2 is: has() for sixteen bytes at once
-//       // Optional: a search over a long distance, once a whole block held none.
+//       // Optional: a search over a long distance, once whole blocks held none.
 //       static const char* far(const char* p, const char* end);
 //   };
 
@@ -72,6 +72,7 @@ public:
 
 private:
     const char* nextBlock(const char* p, const char* end) {
+        [[maybe_unused]] int empty = 0;
         for (; end - p >= kBlockSize; p += kBlockSize) {
             block_ = p;
             blockEnd_ = p + kBlockSize;
@@ -80,7 +81,10 @@ private:
                 return p + std::countr_zero(mask_);
             }
             if constexpr (requires { Kind::far(p, end); }) {
-                return Kind::far(blockEnd_, end);
+                // Two blocks without one: a long run, no longer worth keeping blocks for.
+                if (++empty == 2) {
+                    return Kind::far(blockEnd_, end);
+                }
             }
         }
         while (p != end && !Kind::has(*p)) {

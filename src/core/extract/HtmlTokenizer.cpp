@@ -27,6 +27,44 @@ void HtmlTokenizer::feed(const char* p, const char* end) {
     }
 }
 
+// Inlined into the loop over text and tags, which passes here for every tag.
+[[gnu::always_inline]] inline const char* HtmlTokenizer::tagOpen(const char* p, const char* end) {
+    if (state_ == State::TagOpen) {
+        if (html::isAsciiLetter(*p)) {
+            beginTag(false);
+            return wholeTag(p, end);
+        }
+        if (*p == '!') {
+            state_ = State::MarkupOpen;
+            return p + 1;
+        }
+        if (*p != '/') {
+            // "<?" opens a declaration; any other "<" is text.
+            if (*p == '?') {
+                comment_.begin(true, false);
+            }
+            state_ = *p == '?' ? State::Comment : State::Data;
+            return p;
+        }
+        state_ = State::EndTagOpen;
+        if (++p == end) {
+            return p;
+        }
+    }
+    if (html::isAsciiLetter(*p)) {
+        beginTag(true);
+        return wholeTag(p, end);
+    }
+    if (*p == '>') {
+        state_ = State::Data;
+        return p + 1;
+    }
+    // "</" before anything but a letter opens a declaration too.
+    comment_.begin(true, false);
+    state_ = State::Comment;
+    return p;
+}
+
 // Text and the tags that lie whole in it, one after another without a turn through the
 // states: on a page of links, most of the input.
 const char* HtmlTokenizer::data(const char* p, const char* end) {
@@ -65,31 +103,6 @@ const char* HtmlTokenizer::step(const char* p, const char* end) {
     }
     // The markup states follow the tag states in State.
     return state_ >= State::MarkupOpen ? stepMarkup(p, end) : stepTag(p, end);
-}
-
-const char* HtmlTokenizer::tagOpen(const char* p, const char* end) {
-    const bool endTag = state_ == State::EndTagOpen;
-    if (html::isAsciiLetter(*p)) {
-        beginTag(endTag);
-        return wholeTag(p, end);
-    }
-    if (!endTag && (*p == '!' || *p == '/')) {
-        state_ = *p == '!' ? State::MarkupOpen : State::EndTagOpen;
-        ++p;
-        return p == end || state_ == State::MarkupOpen ? p : tagOpen(p, end);
-    }
-    if (endTag && *p == '>') {
-        state_ = State::Data;
-        return p + 1;
-    }
-    // "<?" and "</" before anything but a letter open a declaration; any other "<" is text.
-    if (endTag || *p == '?') {
-        comment_.begin(true, false);
-        state_ = State::Comment;
-    } else {
-        state_ = State::Data;
-    }
-    return p;
 }
 
 // A tag that lies whole in this piece, read as the tag states below read it, without going
