@@ -17,13 +17,12 @@ bool isLetter(char c, char lower) {
 } // namespace
 
 LinkScanner::LinkScanner(const IgnoreSwitches& switches, Destination destination, ScanStats* stats)
-    : switches_(switches), destination_(std::move(destination)), stats_(stats),
-      buffer_(kBufferSize) {}
+    : switches_(switches), found_(std::move(destination), stats), buffer_(kBufferSize) {}
 
 ScanCounters LinkScanner::scan(ByteSource& source) {
     step_ = Step::FindTag;
     value_.clear();
-    counters_ = {};
+    found_.reset();
     pieceStart_ = 0;
     bool more = true;
     while (more) {
@@ -37,16 +36,16 @@ ScanCounters LinkScanner::scan(ByteSource& source) {
             more = false;
         }
         scanPiece(buffer_.data(), buffer_.data() + count);
-        counters_.characters = pieceStart_ + static_cast<std::int64_t>(count);
-        pieceStart_ = counters_.characters;
-        report(ScanEvent::Characters);
+        found_.counters().characters = pieceStart_ + static_cast<std::int64_t>(count);
+        pieceStart_ = found_.counters().characters;
+        found_.report(ScanEvent::Characters);
     }
     if (step_ == Step::ReadValue) {
         // A value still open at the end of the input is a value like any other.
-        takeValue(value_, counters_.characters);
+        takeValue(value_, found_.counters().characters);
     }
-    report(ScanEvent::Finished);
-    return counters_;
+    found_.report(ScanEvent::Finished);
+    return found_.counters();
 }
 
 void LinkScanner::scanPiece(const char* begin, const char* end) {
@@ -136,25 +135,12 @@ const char* LinkScanner::readValue(const char* p, const char* end) {
 }
 
 void LinkScanner::takeValue(std::string_view value, std::int64_t consumed) {
-    counters_.characters = consumed;
-    if (isIgnored(value)) {
-        ++counters_.linksIgnored;
-        report(ScanEvent::LinkIgnored);
-    } else {
-        ++counters_.linksFound;
-        destination_(value);
-        report(ScanEvent::LinkKept);
-    }
+    found_.counters().characters = consumed;
+    found_.take(value, isIgnored(value));
 }
 
 bool LinkScanner::isIgnored(std::string_view value) const {
     return switches_.leavesOut(value);
-}
-
-void LinkScanner::report(ScanEvent event) {
-    if (stats_) {
-        stats_->UpdateStats(event, counters_);
-    }
 }
 
 } // namespace harvex2::core

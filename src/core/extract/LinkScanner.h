@@ -2,13 +2,13 @@
 
 #include "core/extract/BlockFinder.h"
 #include "core/extract/ByteSource.h"
+#include "core/extract/FoundLinks.h"
 #include "core/extract/HtmlBytes.h"
 #include "core/extract/IgnoreSwitches.h"
 #include "core/extract/ReadBuffer.h"
 #include "core/extract/ScanStats.h"
 
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -24,7 +24,7 @@ namespace harvex2::core {
 class LinkScanner {
 public:
     // Receives each kept link exactly as written. The text is only valid during the call.
-    using Destination = std::function<void(std::string_view link)>;
+    using Destination = FoundLinks::Destination;
 
     static constexpr std::size_t kBufferSize = 256 * 1024;
 
@@ -51,18 +51,15 @@ private:
     const char* readValue(const char* p, const char* end);
     void takeValue(std::string_view value, std::int64_t consumed);
     bool isIgnored(std::string_view value) const;
-    void report(ScanEvent event);
 
     const IgnoreSwitches& switches_;
-    Destination destination_;
-    ScanStats* stats_;
+    FoundLinks found_;
     ReadBuffer buffer_;
 
     // State of the running scan.
     Step step_ = Step::FindTag;
     std::string value_; // the part of a value read in earlier pieces
     Finders finders_;
-    ScanCounters counters_;
     const char* pieceBegin_ = nullptr;
     std::int64_t pieceStart_ = 0; // characters consumed before the current piece
 };
