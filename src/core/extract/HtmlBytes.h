@@ -110,13 +110,13 @@ inline __m128i equal(__m128i v, char c) {
     return _mm_cmpeq_epi8(v, _mm_set1_epi8(c));
 }
 
-// Marks the bytes of `v` that are one of `Which`.
-template <std::uint8_t Which> unsigned stopsIn(__m128i v) {
+// Marks the bytes of `v` that may be one of `Which`: for the blanks, every byte up to the
+// space, two operations in place of five comparisons. The control characters among them
+// are rare in tags; the caller tells them apart.
+template <std::uint8_t Which> unsigned candidatesIn(__m128i v) {
     __m128i marked = _mm_setzero_si128();
     if constexpr ((Which & kSpace) != 0) {
-        marked = _mm_or_si128(
-            _mm_or_si128(equal(v, ' '), equal(v, '\n')),
-            _mm_or_si128(_mm_or_si128(equal(v, '\t'), equal(v, '\r')), equal(v, '\f')));
+        marked = _mm_cmpeq_epi8(_mm_min_epu8(v, _mm_set1_epi8(' ')), v);
     }
     if constexpr ((Which & kSlash) != 0) {
         marked = _mm_or_si128(marked, equal(v, '/'));
@@ -142,12 +142,17 @@ inline void foldName(const char* from, char* to) {
 }
 
 // Sixteen bytes at a time: names and values end within a few words, and finding where
-// without a test and a branch per byte is most of the cost of reading a tag.
-template <std::uint8_t Which> const char* findStop(const char* p, const char* end) {
+// without a test and a branch per byte is most of the cost of reading a tag. Inlined into
+// the tag loop: a call costs as much as the search of a short name.
+template <std::uint8_t Which>
+[[gnu::always_inline]] inline const char* findStop(const char* p, const char* end) {
     for (; end - p >= detail::kVector; p += detail::kVector) {
-        const unsigned mask = detail::stopsIn<Which>(detail::load(p));
-        if (mask != 0) {
-            return p + __builtin_ctz(mask);
+        for (unsigned mask = detail::candidatesIn<Which>(detail::load(p)); mask != 0;
+             mask &= mask - 1) {
+            const char* hit = p + __builtin_ctz(mask);
+            if (stops(*hit, Which)) {
+                return hit;
+            }
         }
     }
     return findStopBytewise<Which>(p, end);
@@ -156,7 +161,7 @@ template <std::uint8_t Which> const char* findStop(const char* p, const char* en
 // The first `wanted` in [p, end), or `end`. Most are near: the next tag, the closing
 // quote. The first bytes are looked at here, without a call; a long run goes to memchr,
 // which is faster over a distance.
-inline const char* findByte(const char* p, const char* end, char wanted) {
+[[gnu::always_inline]] inline const char* findByte(const char* p, const char* end, char wanted) {
     for (int i = 0; i < 4 && end - p >= detail::kVector; ++i, p += detail::kVector) {
         const unsigned mask = detail::maskOf(detail::equal(detail::load(p), wanted));
         if (mask != 0) {
@@ -181,5 +186,64 @@ inline const char* findByte(const char* p, const char* end, char wanted) {
 }
 
 #endif
+
+// The kinds of byte the readers find a block at a time (see BlockFinder).
+
+// Text between tags may run long; over a distance, the C library's memchr, made for the
+// machine it runs on, is the fastest search.
+struct LessThan {
+    static bool has(char c) { return c == '<'; }
+    static const char* far(const char* p, const char* end) { return findByteBytewise(p, end, '<'); }
+#if defined(__SSE2__)
+    static __m128i marks(__m128i v) {
+        return detail::equal(v, '<');
+    }
+#endif
+};
+
+struct DoubleQuote {
+    static bool has(char c) { return c == '"'; }
+#if defined(__SSE2__)
+    static __m128i marks(__m128i v) {
+        return detail::equal(v, '"');
+    }
+#endif
+};
+
+struct SingleQuote {
+    static bool has(char c) { return c == '\''; }
+#if defined(__SSE2__)
+    static __m128i marks(__m128i v) {
+        return detail::equal(v, '\'');
+    }
+#endif
+};
+
+// What may end a name or an unquoted value: a byte up to the space, "/", ">" or "=". The
+// control characters among them are rare in tags; the caller tells them apart by stops().
+struct StopCandidate {
+    static bool has(char c) {
+        return static_cast<unsigned char>(c) <= ' ' || c == '/' || c == '>' || c == '=';
+    }
+#if defined(__SSE2__)
+    static __m128i marks(__m128i v) {
+        return _mm_or_si128(
+            _mm_cmpeq_epi8(_mm_min_epu8(v, _mm_set1_epi8(' ')), v),
+            _mm_or_si128(detail::equal(v, '/'),
+                         _mm_or_si128(detail::equal(v, '>'), detail::equal(v, '='))));
+    }
+#endif
+};
+
+// The quick scanner's step after a "<": a tag's first "h" or "H", or its ">".
+struct HOrTagEnd {
+    static bool has(char c) { return c == 'h' || c == 'H' || c == '>'; }
+#if defined(__SSE2__)
+    static __m128i marks(__m128i v) {
+        return _mm_or_si128(detail::equal(_mm_or_si128(v, _mm_set1_epi8(0x20)), 'h'),
+                            detail::equal(v, '>'));
+    }
+#endif
+};
 
 } // namespace harvex2::core::html

@@ -18,9 +18,68 @@ void HtmlTokenizer::reset() {
 }
 
 void HtmlTokenizer::feed(const char* p, const char* end) {
+    finders_.lessThan.begin(p);
+    finders_.stops.begin(p);
+    finders_.doubleQuote.begin(p);
+    finders_.singleQuote.begin(p);
     while (p != end) {
-        p = step(p, end);
+        p = state_ == State::Data ? data(p, end) : step(p, end);
     }
+}
+
+// Inlined into the loop over text and tags, which passes here for every tag.
+[[gnu::always_inline]] inline const char* HtmlTokenizer::tagOpen(const char* p, const char* end) {
+    if (state_ == State::TagOpen) {
+        if (html::isAsciiLetter(*p)) {
+            beginTag(false);
+            return wholeTag(p, end);
+        }
+        if (*p == '!') {
+            state_ = State::MarkupOpen;
+            return p + 1;
+        }
+        if (*p != '/') {
+            // "<?" opens a declaration; any other "<" is text.
+            if (*p == '?') {
+                comment_.begin(true, false);
+            }
+            state_ = *p == '?' ? State::Comment : State::Data;
+            return p;
+        }
+        state_ = State::EndTagOpen;
+        if (++p == end) {
+            return p;
+        }
+    }
+    if (html::isAsciiLetter(*p)) {
+        beginTag(true);
+        return wholeTag(p, end);
+    }
+    if (*p == '>') {
+        state_ = State::Data;
+        return p + 1;
+    }
+    // "</" before anything but a letter opens a declaration too.
+    comment_.begin(true, false);
+    state_ = State::Comment;
+    return p;
+}
+
+// Text and the tags that lie whole in it, one after another without a turn through the
+// states: on a page of links, most of the input.
+const char* HtmlTokenizer::data(const char* p, const char* end) {
+    while (state_ == State::Data) {
+        p = finders_.lessThan.next(p, end);
+        if (p == end) {
+            return p;
+        }
+        state_ = State::TagOpen;
+        if (++p == end) {
+            return p;
+        }
+        p = tagOpen(p, end);
+    }
+    return p;
 }
 
 // Each state consumes what it can of [p, end) and returns where it stopped; a state that
@@ -28,13 +87,7 @@ void HtmlTokenizer::feed(const char* p, const char* end) {
 const char* HtmlTokenizer::step(const char* p, const char* end) {
     switch (state_) {
     case State::Data:
-        p = html::findByte(p, end, '<');
-        if (p == end) {
-            return p;
-        }
-        // The tag is read at once, not after another turn through the states.
-        state_ = State::TagOpen;
-        return ++p == end ? p : tagOpen(p, end);
+        return data(p, end);
     case State::TagOpen:
     case State::EndTagOpen:
         return tagOpen(p, end);
@@ -52,41 +105,21 @@ const char* HtmlTokenizer::step(const char* p, const char* end) {
     return state_ >= State::MarkupOpen ? stepMarkup(p, end) : stepTag(p, end);
 }
 
-const char* HtmlTokenizer::tagOpen(const char* p, const char* end) {
-    const bool endTag = state_ == State::EndTagOpen;
-    if (html::isAsciiLetter(*p)) {
-        beginTag(endTag);
-        return wholeTag(p, end);
-    }
-    if (!endTag && (*p == '!' || *p == '/')) {
-        state_ = *p == '!' ? State::MarkupOpen : State::EndTagOpen;
-        ++p;
-        return p == end || state_ == State::MarkupOpen ? p : tagOpen(p, end);
-    }
-    if (endTag && *p == '>') {
-        state_ = State::Data;
-        return p + 1;
-    }
-    // "<?" and "</" before anything but a letter open a declaration; any other "<" is text.
-    if (endTag || *p == '?') {
-        comment_.begin(true, false);
-        state_ = State::Comment;
-    } else {
-        state_ = State::Data;
-    }
-    return p;
-}
-
 // A tag that lies whole in this piece, read as the tag states below read it, without going
 // back to them for every part. A tag cut by the end of the piece is read again from its
 // name by the states.
 const char* HtmlTokenizer::wholeTag(const char* start, const char* end) {
-    const char* p = html::findStop<html::kTagName>(start, end);
+    const char* p = findStop<html::kTagName>(start, end);
     // An end tag's name matters to no one: its attributes are dropped, and the text
-    // elements find their own end.
-    if (!endTag_ && end - start >= 16) {
+    // elements find their own end. Most end tags are a name and ">".
+    if (endTag_) {
+        if (p != end && *p == '>') {
+            state_ = State::Data;
+            return p + 1;
+        }
+    } else if (end - start >= 16) {
         name_.assignFromLongPiece(start, p);
-    } else if (!endTag_) {
+    } else {
         name_.append(start, p);
     }
     while (p != end) {
@@ -101,7 +134,7 @@ const char* HtmlTokenizer::wholeTag(const char* start, const char* end) {
         }
         // The first character of a name may be "=".
         const char* name = p;
-        p = html::findStop<html::kAttributeName>(p + 1, end);
+        p = findStop<html::kAttributeName>(p + 1, end);
         if (p == end) {
             break;
         }
@@ -122,8 +155,9 @@ const char* HtmlTokenizer::wholeTag(const char* start, const char* end) {
 // A value whole in this piece; `end` when it is not.
 const char* HtmlTokenizer::wholeValue(const char* p, const char* end) {
     const bool quoted = *p == '"' || *p == '\'';
-    const char* stop =
-        quoted ? html::findByte(p + 1, end, *p) : html::findStop<html::kUnquoted>(p, end);
+    const char* stop = *p == '"'    ? finders_.doubleQuote.next(p + 1, end)
+                       : *p == '\'' ? finders_.singleQuote.next(p + 1, end)
+                                    : findStop<html::kUnquoted>(p, end);
     if (stop == end) {
         return end;
     }

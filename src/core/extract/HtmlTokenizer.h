@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/extract/BlockFinder.h"
+#include "core/extract/HtmlBytes.h"
 #include "core/extract/HtmlComment.h"
 #include "core/extract/NameBuffer.h"
 #include "core/extract/RawTextEnd.h"
@@ -56,6 +58,7 @@ private:
     };
 
     const char* step(const char* p, const char* end);
+    const char* data(const char* p, const char* end);
     const char* tagOpen(const char* p, const char* end);
     const char* wholeTag(const char* start, const char* end);
     const char* wholeValue(const char* p, const char* end);
@@ -67,12 +70,30 @@ private:
     const char* quotedValue(const char* p, const char* end, char quote);
     const char* unquotedValue(const char* p, const char* end);
 
+    // The first byte of [p, end) that is one of `Which`, found a block at a time.
+    template <std::uint8_t Which>
+    [[gnu::always_inline]] const char* findStop(const char* p, const char* end) {
+        while ((p = finders_.stops.next(p, end)) != end && !html::stops(*p, Which)) {
+            ++p;
+        }
+        return p;
+    }
+
     void beginTag(bool endTag);
     void endAttributeName();
     void emitTag();
     void endComment();
 
+    // The bytes the states of whole tags look for, in the piece being fed.
+    struct Finders {
+        BlockFinder<html::LessThan> lessThan;
+        BlockFinder<html::StopCandidate> stops;
+        BlockFinder<html::DoubleQuote> doubleQuote;
+        BlockFinder<html::SingleQuote> singleQuote;
+    };
+
     TagSink& sink_;
+    Finders finders_;
     bool wantComments_ = false;
 
     State state_ = State::Data;

@@ -48,8 +48,8 @@ bool has(std::span<const TagAttribute> attributes, LinkAttribute name) {
 
 LinkReader::LinkReader(const IgnoreSwitches& switches, bool mediaSources, Destination destination,
                        ScanStats* stats)
-    : switches_(switches), mediaSources_(mediaSources), destination_(std::move(destination)),
-      stats_(stats), buffer_(kBufferSize) {
+    : switches_(switches), mediaSources_(mediaSources), found_(std::move(destination), stats),
+      buffer_(kBufferSize) {
     std::uint16_t wanted = bitOf(LinkAttribute::Href) | bitOf(LinkAttribute::Rel);
     if (mediaSources_) {
         wanted |= MediaSources::kAttributes;
@@ -60,15 +60,15 @@ LinkReader::LinkReader(const IgnoreSwitches& switches, bool mediaSources, Destin
 ScanCounters LinkReader::scan(ByteSource& source) {
     tokenizer_.reset();
     address_.reset();
-    counters_ = {};
+    found_.reset();
     while (const std::size_t count = source.read(buffer_.data(), buffer_.size())) {
         tokenizer_.feed(buffer_.data(), buffer_.data() + count);
-        counters_.characters += static_cast<std::int64_t>(count);
-        report(ScanEvent::Characters);
+        found_.counters().characters += static_cast<std::int64_t>(count);
+        found_.report(ScanEvent::Characters);
     }
     tokenizer_.finish();
-    report(ScanEvent::Finished);
-    return counters_;
+    found_.report(ScanEvent::Finished);
+    return found_.counters();
 }
 
 void LinkReader::startTag(std::string_view name, std::span<const TagAttribute> attributes) {
@@ -100,14 +100,7 @@ void LinkReader::comment(std::string_view start) {
 }
 
 void LinkReader::take(std::string_view value) {
-    if (isIgnored(value)) {
-        ++counters_.linksIgnored;
-        report(ScanEvent::LinkIgnored);
-    } else {
-        ++counters_.linksFound;
-        destination_(value);
-        report(ScanEvent::LinkKept);
-    }
+    found_.take(value, isIgnored(value));
 }
 
 bool LinkReader::isIgnored(std::string_view value) const {
@@ -115,12 +108,6 @@ bool LinkReader::isIgnored(std::string_view value) const {
            (switches_.ignoreScriptLinks() &&
             std::any_of(std::begin(kScriptSchemes), std::end(kScriptSchemes),
                         [value](std::string_view scheme) { return hasScheme(value, scheme); }));
-}
-
-void LinkReader::report(ScanEvent event) {
-    if (stats_) {
-        stats_->UpdateStats(event, counters_);
-    }
 }
 
 } // namespace harvex2::core

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "core/extract/ByteSource.h"
+#include "core/extract/FoundLinks.h"
 #include "core/extract/HtmlTokenizer.h"
 #include "core/extract/IgnoreSwitches.h"
 #include "core/extract/PageAddress.h"
 #include "core/extract/ReadBuffer.h"
 #include "core/extract/ScanStats.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -24,7 +24,7 @@ namespace harvex2::core {
 class LinkReader final : private TagSink {
 public:
     // Receives each kept link, decoded. The text is only valid during the call.
-    using Destination = std::function<void(std::string_view link)>;
+    using Destination = FoundLinks::Destination;
 
     static constexpr std::size_t kBufferSize = 256 * 1024;
 
@@ -43,16 +43,13 @@ private:
 
     void take(std::string_view value);
     bool isIgnored(std::string_view value) const;
-    void report(ScanEvent event);
 
     const IgnoreSwitches& switches_;
     bool mediaSources_;
-    Destination destination_;
-    ScanStats* stats_;
+    FoundLinks found_;
     ReadBuffer buffer_;
     HtmlTokenizer tokenizer_{*this};
     PageAddress address_;
-    ScanCounters counters_;
 };
 
 } // namespace harvex2::core

@@ -1,6 +1,5 @@
 #include "core/extract/LinkScanner.h"
 
-#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -10,51 +9,6 @@ namespace {
 
 constexpr char kEndOfInput = 26;
 
-// The C library's memchr is vectorised for the machine it runs on; measured on real pages,
-// neither an inline 32-byte SSE2 search nor 64-byte block masks beat it, even for the short
-// distances between tags.
-const char* findByte(const char* p, const char* end, char wanted) {
-    const void* hit = std::memchr(p, wanted, static_cast<std::size_t>(end - p));
-    return hit ? static_cast<const char*>(hit) : end;
-}
-
-constexpr std::uint64_t kEveryByte = 0x0101010101010101;
-constexpr std::uint64_t kHighBits = 0x8080808080808080;
-
-std::uint64_t loadEightBytes(const char* p) {
-    std::uint64_t word;
-    std::memcpy(&word, p, sizeof word);
-    if constexpr (std::endian::native == std::endian::big) {
-        word = __builtin_bswap64(word); // the first byte in the lowest bits, as below
-    }
-    return word;
-}
-
-// Sets the high bit of each zero byte of `word`. Above the first zero byte a bit may be set
-// wrongly by the borrow, so only the lowest set bit can be trusted.
-std::uint64_t zeroBytes(std::uint64_t word) {
-    return (word - kEveryByte) & ~word & kHighBits;
-}
-
-// A tag's first "h", "H" or ">" is usually within 16 bytes, but where it is differs from tag
-// to tag; testing eight bytes at a time spares most of the mispredicted branches of a loop
-// over bytes. The lowest bit of the two masks together is a true hit: a wrong bit only ever
-// follows a true one of its own mask.
-const char* findHOrTagEnd(const char* p, const char* end) {
-    for (; end - p >= 8; p += 8) {
-        const std::uint64_t word = loadEightBytes(p);
-        const std::uint64_t hits = zeroBytes((word | 0x20 * kEveryByte) ^ 'h' * kEveryByte) |
-                                   zeroBytes(word ^ '>' * kEveryByte);
-        if (hits != 0) {
-            return p + std::countr_zero(hits) / 8;
-        }
-    }
-    while (p != end && *p != 'h' && *p != 'H' && *p != '>') {
-        ++p;
-    }
-    return p;
-}
-
 // Folds the ASCII capitals only: no other byte maps onto a lower-case letter this way.
 bool isLetter(char c, char lower) {
     return (static_cast<unsigned char>(c) | 0x20) == static_cast<unsigned char>(lower);
@@ -63,13 +17,12 @@ bool isLetter(char c, char lower) {
 } // namespace
 
 LinkScanner::LinkScanner(const IgnoreSwitches& switches, Destination destination, ScanStats* stats)
-    : switches_(switches), destination_(std::move(destination)), stats_(stats),
-      buffer_(kBufferSize) {}
+    : switches_(switches), found_(std::move(destination), stats), buffer_(kBufferSize) {}
 
 ScanCounters LinkScanner::scan(ByteSource& source) {
     step_ = Step::FindTag;
     value_.clear();
-    counters_ = {};
+    found_.reset();
     pieceStart_ = 0;
     bool more = true;
     while (more) {
@@ -83,20 +36,23 @@ ScanCounters LinkScanner::scan(ByteSource& source) {
             more = false;
         }
         scanPiece(buffer_.data(), buffer_.data() + count);
-        counters_.characters = pieceStart_ + static_cast<std::int64_t>(count);
-        pieceStart_ = counters_.characters;
-        report(ScanEvent::Characters);
+        found_.counters().characters = pieceStart_ + static_cast<std::int64_t>(count);
+        pieceStart_ = found_.counters().characters;
+        found_.report(ScanEvent::Characters);
     }
     if (step_ == Step::ReadValue) {
         // A value still open at the end of the input is a value like any other.
-        takeValue(value_, counters_.characters);
+        takeValue(value_, found_.counters().characters);
     }
-    report(ScanEvent::Finished);
-    return counters_;
+    found_.report(ScanEvent::Finished);
+    return found_.counters();
 }
 
 void LinkScanner::scanPiece(const char* begin, const char* end) {
     pieceBegin_ = begin;
+    finders_.lessThan.begin(begin);
+    finders_.hOrTagEnd.begin(begin);
+    finders_.quote.begin(begin);
     const Step resumeAt = step_;
     step_ = Step::FindTag;
     const char* p = runCycle(resumeAt, begin, end);
@@ -111,14 +67,14 @@ void LinkScanner::scanPiece(const char* begin, const char* end) {
 const char* LinkScanner::runCycle(Step from, const char* p, const char* end) {
     switch (from) {
     case Step::FindTag:
-        p = findByte(p, end, '<');
+        p = finders_.lessThan.next(p, end);
         if (p == end) {
             return cutAt(Step::FindTag, end);
         }
         ++p;
         [[fallthrough]];
     case Step::FindH:
-        p = findHOrTagEnd(p, end);
+        p = finders_.hOrTagEnd.next(p, end);
         if (p == end) {
             return cutAt(Step::FindH, end);
         }
@@ -143,7 +99,7 @@ const char* LinkScanner::runCycle(Step from, const char* p, const char* end) {
         }
         [[fallthrough]];
     case Step::FindQuote:
-        p = findByte(p, end, '"');
+        p = finders_.quote.next(p, end);
         if (p == end) {
             return cutAt(Step::FindQuote, end);
         }
@@ -161,7 +117,7 @@ const char* LinkScanner::cutAt(Step step, const char* end) {
 }
 
 const char* LinkScanner::readValue(const char* p, const char* end) {
-    const char* quote = findByte(p, end, '"');
+    const char* quote = finders_.quote.next(p, end);
     if (quote == end) {
         value_.append(p, end);
         return cutAt(Step::ReadValue, end);
@@ -179,25 +135,12 @@ const char* LinkScanner::readValue(const char* p, const char* end) {
 }
 
 void LinkScanner::takeValue(std::string_view value, std::int64_t consumed) {
-    counters_.characters = consumed;
-    if (isIgnored(value)) {
-        ++counters_.linksIgnored;
-        report(ScanEvent::LinkIgnored);
-    } else {
-        ++counters_.linksFound;
-        destination_(value);
-        report(ScanEvent::LinkKept);
-    }
+    found_.counters().characters = consumed;
+    found_.take(value, isIgnored(value));
 }
 
 bool LinkScanner::isIgnored(std::string_view value) const {
     return switches_.leavesOut(value);
-}
-
-void LinkScanner::report(ScanEvent event) {
-    if (stats_) {
-        stats_->UpdateStats(event, counters_);
-    }
 }
 
 } // namespace harvex2::core

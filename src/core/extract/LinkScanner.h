@@ -1,12 +1,14 @@
 #pragma once
 
+#include "core/extract/BlockFinder.h"
 #include "core/extract/ByteSource.h"
+#include "core/extract/FoundLinks.h"
+#include "core/extract/HtmlBytes.h"
 #include "core/extract/IgnoreSwitches.h"
 #include "core/extract/ReadBuffer.h"
 #include "core/extract/ScanStats.h"
 
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -22,7 +24,7 @@ namespace harvex2::core {
 class LinkScanner {
 public:
     // Receives each kept link exactly as written. The text is only valid during the call.
-    using Destination = std::function<void(std::string_view link)>;
+    using Destination = FoundLinks::Destination;
 
     static constexpr std::size_t kBufferSize = 256 * 1024;
 
@@ -35,6 +37,13 @@ public:
 private:
     enum class Step { FindTag, FindH, ExpectR, ExpectE, FindQuote, ReadValue };
 
+    // The bytes each step looks for.
+    struct Finders {
+        BlockFinder<html::LessThan> lessThan;
+        BlockFinder<html::HOrTagEnd> hOrTagEnd;
+        BlockFinder<html::DoubleQuote> quote;
+    };
+
     void scanPiece(const char* begin, const char* end);
     const char* runCycle(Step from, const char* p, const char* end);
     // Records where a cycle cut by the end of a piece goes on in the next one.
@@ -42,17 +51,15 @@ private:
     const char* readValue(const char* p, const char* end);
     void takeValue(std::string_view value, std::int64_t consumed);
     bool isIgnored(std::string_view value) const;
-    void report(ScanEvent event);
 
     const IgnoreSwitches& switches_;
-    Destination destination_;
-    ScanStats* stats_;
+    FoundLinks found_;
     ReadBuffer buffer_;
 
     // State of the running scan.
     Step step_ = Step::FindTag;
     std::string value_; // the part of a value read in earlier pieces
-    ScanCounters counters_;
+    Finders finders_;
     const char* pieceBegin_ = nullptr;
     std::int64_t pieceStart_ = 0; // characters consumed before the current piece
 };
