@@ -37,6 +37,8 @@ void MainCommands::connect(MainMenus& menus, MainClientArea& client) {
     // Only on the list: in an edit box Ctrl+V pastes text.
     new QShortcut(
         QKeySequence::Paste, list, [this] { run(MainCommand::PasteLinks); }, Qt::WidgetShortcut);
+    new QShortcut(
+        QKeySequence::Undo, list, [this] { run(MainCommand::Undo); }, Qt::WidgetShortcut);
     QObject::connect(client.browseButton(), &QPushButton::clicked, &window_,
                      [this] { browseForDirectory(); });
     QObject::connect(client.addSelectedButton(), &QPushButton::clicked, &window_,
@@ -97,6 +99,8 @@ void MainCommands::runListCommand(MainCommand command) {
         return links.clear();
     case MainCommand::RemoveSelected:
         return links.removeSelected();
+    case MainCommand::Undo:
+        return links.undo();
     default:
         return;
     }

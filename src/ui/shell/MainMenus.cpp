@@ -91,6 +91,7 @@ void MainMenus::buildMenuBar(QMenuBar& bar) {
                     {u"&Clear", MainCommand::Clear, "Ctrl+X", ArtImage::ClearList},
                     {u"&Remove Selected", MainCommand::RemoveSelected, nullptr,
                      ArtImage::RemoveSelected}});
+    addItem(list, {u"&Undo", MainCommand::Undo});
 
     QMenu* help = named(bar.addMenu(u"&Help"_s));
     addItems(help, {{u"Check for new &version...", MainCommand::CheckForNewVersion},

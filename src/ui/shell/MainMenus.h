@@ -40,6 +40,7 @@ enum class MainCommand {
     About,
     MakeTemplate,
     PasteLinks,
+    Undo,
 };
 
 // Builds the main window's menu bar, the pop-up menu of the link list (PopupMenu1) and the

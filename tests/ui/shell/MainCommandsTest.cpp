@@ -93,6 +93,23 @@ TEST_F(MainCommandsTest, ShortcutsReachTheListCommandsFromTheList) {
     EXPECT_EQ(listState(), "");
 }
 
+// Each key press starts a new change; what the program did before the first is one too.
+TEST_F(MainCommandsTest, CtrlZAndUndoTakeBackOneUserActionEach) {
+    fillList();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QWidget* list = child<QWidget>("CheckListBox1");
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(listState(), "a+ b+ c+ d+ ");
+    action("Undo1")->trigger();
+    EXPECT_EQ(listState(), "a+ b- c+ d- ");
+    action("Undo1")->trigger();
+    EXPECT_EQ(listState(), "");
+}
+
 TEST_F(MainCommandsTest, EditingKeysInAnInputBoxEditTheBoxAndLeaveTheListAlone) {
     fillList();
     window->show();
