@@ -100,6 +100,26 @@ void appendWithUndoAndRecoveryFile(benchmark::State& state) {
 }
 BENCHMARK(appendWithUndoAndRecoveryFile)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 
+// The same heartbeat with nothing else to do for as long as a compaction takes: on a busy
+// machine the longest gap is the scheduler's, and the compaction adds to it.
+void heartbeatAlone(benchmark::State& state) {
+    qint64 longestGap = 0;
+    for (auto _ : state) {
+        QEventLoop loop;
+        QTimer heartbeat;
+        heartbeat.setInterval(10);
+        QElapsedTimer sinceBeat;
+        QObject::connect(&heartbeat, &QTimer::timeout,
+                         [&] { longestGap = std::max(longestGap, sinceBeat.restart()); });
+        heartbeat.start();
+        sinceBeat.start();
+        QTimer::singleShot(state.range(0), &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    state.counters["longest_heartbeat_gap_ms"] = static_cast<double>(longestGap);
+}
+BENCHMARK(heartbeatAlone)->Arg(4000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
 // Wall time here: the gap is what a user would see, whatever else the machine does.
 void compactionWithHeartbeat(benchmark::State& state) {
     const std::int64_t total = state.range(0);

@@ -8,9 +8,9 @@
 namespace harvex2::core {
 
 namespace {
-// A slice encodes about this much, a millisecond or two of work, however long the links.
-constexpr std::size_t kSliceBytes = 256 << 10;
-constexpr std::size_t kSliceEntries = 8192;
+// A slice encodes about this much, well under a millisecond of work, however long the links.
+constexpr std::size_t kSliceBytes = 64 << 10;
+constexpr std::size_t kSliceEntries = 2048;
 } // namespace
 
 RecoverySave::RecoverySave(const LinkList& links, const std::string& path, RecoveryMark& mark)
