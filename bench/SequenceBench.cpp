@@ -1,13 +1,12 @@
 // The Add Sequential Files dialog's Test and Add over a typed range, against a plain loop
 // formatting the same URLs. Reports the cost per URL and how the last tenth of a run
-// compares with its first tenth, from samples taken each time the run lets events through.
+// compares with its first tenth, from samples taken at each turn of the event loop.
 #include "NoPrompts.h"
 #include "OffscreenBench.h"
 #include "UnreachableTargets.h"
 #include "core/shell/LinkList.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "ui/handoff/AddingWindow.h"
-#include "ui/platform/QtEventPump.h"
 #include "ui/sequence/SequencePreviewModel.h"
 #include "ui/sequence/SequentialDialog.h"
 #include "ui/shell/AppServices.h"
@@ -46,19 +45,11 @@ using Clock = ThreadClock;
 const std::string kPrefix = "http://www.example.com/gallery/2024/img";
 const std::string kSuffix = ".jpg";
 
-// Lets the windows handle their events and notes how many URLs were made by then.
-class SamplingPump : public platform::EventPump {
-public:
-    void processEvents() override {
-        samples.emplace_back(Clock::now(), made());
-        pump_.processEvents();
-    }
-
+// The turns of the event loop until the run has ended, with how many URLs were made by
+// each.
+struct Samples {
     std::function<std::size_t()> made;
     std::vector<std::pair<Clock::time_point, std::size_t>> samples;
-
-private:
-    ui::QtEventPump pump_;
 };
 
 // The Adding window with its rows and view, whose hand-off is not part of the measure.
@@ -68,21 +59,18 @@ public:
     void run() override {}
 };
 
-// The second argument of each bench is the interval between two samples in milliseconds:
-// the program's own, or 0 (every 256 URLs) so that the tenths rest on many samples.
 struct Bench {
-    explicit Bench(std::chrono::milliseconds interval) {
+    Bench() {
         settings.acas = false;
         services.settings = &settings;
         services.links = &links;
         services.prompts = &prompts;
-        services.eventPump = &events;
         services.userStore = &userStore;
         services.machineStore = &userStore;
         services.dde = &targets;
         services.automation = &targets;
         adding = std::make_unique<AddingWithoutHandOff>(services);
-        dialog = std::make_unique<ui::SequentialDialog>(services, *adding, interval);
+        dialog = std::make_unique<ui::SequentialDialog>(services, *adding);
         listView.setLinkModel(&listModel);
         listView.resize(330, 160);
         listView.show();
@@ -113,7 +101,7 @@ struct Bench {
     ui::LinkListModel listModel{links};
     ui::LinkListView listView;
     bench::NoPrompts prompts;
-    SamplingPump events;
+    Samples events;
     bench::UnreachableTargets targets;
     ui::AppServices services;
     std::unique_ptr<AddingWithoutHandOff> adding;
@@ -122,7 +110,7 @@ struct Bench {
 
 // Seconds per URL from the start to the first sample past a tenth, and from the last
 // sample before the final tenth to the end.
-double lastToFirstTenth(const SamplingPump& events, Clock::time_point start, Clock::time_point end,
+double lastToFirstTenth(const Samples& events, Clock::time_point start, Clock::time_point end,
                         std::size_t total) {
     double first = 0;
     double last = 0;
@@ -145,6 +133,10 @@ void measure(benchmark::State& state, Bench& bench, const std::function<void()>&
         bench.events.samples.clear();
         const auto start = Clock::now();
         run();
+        while (bench.dialog->running()) {
+            bench.events.samples.emplace_back(Clock::now(), bench.events.made());
+            QCoreApplication::processEvents();
+        }
         ratios += lastToFirstTenth(bench.events, start, Clock::now(), total);
         state.PauseTiming();
         bench.links.clear();
@@ -158,21 +150,21 @@ void measure(benchmark::State& state, Bench& bench, const std::function<void()>&
 }
 
 void dialogTest(benchmark::State& state) {
-    Bench bench(std::chrono::milliseconds(state.range(1)));
+    Bench bench;
     bench.set(state.range(0), true);
-    measure(state, bench, [&bench] { bench.dialog->Button4Click(); });
+    measure(state, bench, [&bench] { bench.dialog->onTestClicked(); });
 }
 
 void dialogAddToAddingWindow(benchmark::State& state) {
-    Bench bench(std::chrono::milliseconds(state.range(1)));
+    Bench bench;
     bench.set(state.range(0), true);
-    measure(state, bench, [&bench] { bench.dialog->Button1Click(); });
+    measure(state, bench, [&bench] { bench.dialog->onAddClicked(); });
 }
 
 void dialogAddToLinkList(benchmark::State& state) {
-    Bench bench(std::chrono::milliseconds(state.range(1)));
+    Bench bench;
     bench.set(state.range(0), false);
-    measure(state, bench, [&bench] { bench.dialog->Button1Click(); });
+    measure(state, bench, [&bench] { bench.dialog->onAddClicked(); });
 }
 
 // The baseline: the same URLs formatted one after another and thrown away.
@@ -187,7 +179,6 @@ void plainLoop(benchmark::State& state) {
 }
 
 void registerAll() {
-    const std::int64_t ownInterval = core::SequenceRunner::kInterval.count();
     for (const std::int64_t count : {32'768, 1'000'000}) {
         const int iterations = count < 100'000 ? 10 : 2;
         for (const auto& [name, run] :
@@ -195,8 +186,7 @@ void registerAll() {
               std::pair{"dialogAddToAddingWindow", &dialogAddToAddingWindow},
               std::pair{"dialogAddToLinkList", &dialogAddToLinkList}}) {
             benchmark::RegisterBenchmark(name, run)
-                ->Args({count, ownInterval})
-                ->Args({count, 0})
+                ->Arg(count)
                 ->Iterations(iterations)
                 ->Unit(benchmark::kMillisecond);
         }

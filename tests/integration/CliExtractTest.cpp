@@ -1,6 +1,5 @@
 #include "CliRun.h"
-#include "core/extract/ParseHtml.h"
-#include "core/extract/SettingsSwitches.h"
+#include "support/core/ParseAtOnce.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
@@ -61,22 +60,19 @@ TEST_F(CliExtract, AgreesByteForByteWithTheParseHtmlRun) {
     const std::string second = folder.makeFile("second.html", "<a href=\"2\">\x1a<a href=\"3\">");
 
     core::LinkList links;
-    struct : core::ScanStats {
-        void UpdateStats(core::ScanEvent, const core::ScanCounters&) override {}
-    } stats;
     struct : platform::StatusBar {
         void setText(platform::StatusPanel, const std::string&) override {}
         std::string text(platform::StatusPanel) const override { return {}; }
     } status;
     test::ScriptedPrompts prompts;
-    const core::SettingsRecord defaults;
-    const core::SettingsSwitches switches(defaults);
+    core::SettingsRecord settings;
+    settings.resolvePageLinks = false;
     for (const bool quick : {true, false}) {
         SCOPED_TRACE(quick);
         links.clear();
+        settings.quickScan = quick;
         for (const std::string& path : {first, second}) {
-            ASSERT_TRUE(core::ParseHTML(path, {.quickScan = quick, .resolvePageLinks = false},
-                                        switches, links, stats, prompts, status));
+            ASSERT_TRUE(test::parseAtOnce(path, settings, links, prompts, status));
         }
         std::string expected;
         for (std::size_t i = 0; i < links.count(); ++i) {

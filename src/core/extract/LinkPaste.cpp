@@ -5,6 +5,7 @@
 #include "core/extract/TextLinks.h"
 
 #include <algorithm>
+#include <deque>
 #include <string_view>
 #include <unordered_set>
 
@@ -12,20 +13,32 @@ namespace harvex2::core {
 
 namespace {
 
-// The text of markup with its tags taken out, so that only what the page shows is left.
+// The text of markup with each tag made a blank, so that only what the page shows is left.
 std::string withoutTags(std::string_view html) {
     std::string text;
     text.reserve(html.size());
-    bool inTag = false;
-    for (const char c : html) {
-        if (c == '<' || c == '>') {
-            inTag = c == '<';
-            text += ' ';
-        } else if (!inTag) {
-            text += c;
-        }
+    for (std::size_t at = 0; at < html.size();) {
+        const std::size_t open = std::min(html.find('<', at), html.size());
+        text.append(html.substr(at, open - at)).push_back(' ');
+        at = std::min(html.find('>', open), html.size() - 1) + 1;
     }
     return text;
+}
+
+// A link the selection shows as its text is most often also the link of its anchor: only
+// the shown links not already in `links` are added, each once. The set looks into the lists
+// themselves, so that no link is copied to be known.
+void appendNew(const std::deque<std::string>& shown, std::vector<std::string>& links) {
+    std::unordered_set<std::string_view> known(links.begin(), links.end());
+    std::vector<const std::string*> added;
+    for (const std::string& link : shown) {
+        if (known.insert(link).second) {
+            added.push_back(&link);
+        }
+    }
+    for (const std::string* link : added) {
+        links.push_back(*link);
+    }
 }
 
 template <typename EachLine> void forEachLine(std::string_view text, EachLine eachLine) {
@@ -50,12 +63,13 @@ PastedLinks LinkPaste::read(const OfferedText& offered, const ReadingChoice& rea
                             const IgnoreSwitches& switches) {
     for (const auto* payload : {&offered.html, &offered.uriList, &offered.plain}) {
         if (*payload && (*payload)->size() > kLargest) {
-            return {.links = {}, .leftOut = 0, .tooLarge = true};
+            return {.links = {}, .origin = {}, .leftOut = 0, .tooLarge = true};
         }
     }
     PastedLinks first;
     bool tried = false;
     const auto tryFormat = [&](PastedLinks pasted) {
+        pasted.origin = offered.pageAddress;
         if (!tried) {
             first = pasted;
             tried = true;
@@ -92,14 +106,12 @@ PastedLinks LinkPaste::fromHtml(const std::string& html, const std::string& page
     if (!address.empty()) {
         LinkFinder::resolveAll(address, pasted.links);
     }
-    // A link the selection shows as its text is most often also the link of its anchor.
-    std::unordered_set<std::string> known(pasted.links.begin(), pasted.links.end());
-    TextLinks text([&](std::string_view link) {
-        if (known.emplace(link).second) {
-            pasted.links.emplace_back(link);
-        }
-    });
+    std::deque<std::string> shown;
+    TextLinks text([&](std::string_view link) { shown.emplace_back(link); });
     text.find(withoutTags(html));
+    if (!shown.empty()) {
+        appendNew(shown, pasted.links);
+    }
     return pasted;
 }
 
@@ -125,7 +137,7 @@ PastedLinks LinkPaste::fromText(const std::string& text) {
 }
 
 void LinkPaste::append(const PastedLinks& pasted, LinkList& list, platform::StatusBar& statusBar) {
-    list.appendAll(pasted.links);
+    list.appendAll(pasted.links, pasted.origin);
     statusBar.setText(platform::StatusPanel::State, "Pasted");
     statusBar.setText(platform::StatusPanel::Detail,
                       "Links added: " + std::to_string(pasted.links.size()) +

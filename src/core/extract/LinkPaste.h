@@ -22,6 +22,7 @@ struct OfferedText {
 
 struct PastedLinks {
     std::vector<std::string> links;
+    std::string origin;      // the address of the page copied from, empty when unknown
     std::size_t leftOut = 0; // left out by the ignore rules, or lines that held no link
     bool tooLarge = false;
 };

@@ -1,11 +1,14 @@
 #pragma once
 
-#include "core/extract/IgnoreSwitches.h"
-#include "core/extract/LinkFinder.h"
 #include "core/extract/MultipleParseView.h"
+#include "core/extract/ParseHtmlScan.h"
 #include "core/shell/LinkList.h"
+#include "core/shell/SettingsRecord.h"
+#include "core/shell/SlicedRun.h"
 #include "platform/Prompts.h"
 
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,31 +18,64 @@ namespace harvex2::core {
 // base URL: the page's own address when it names one, else the base field. A file's links
 // reach the link list only once the whole file is read and resolved, so a file never
 // leaves part of its links behind.
+//
+// The run goes in slices until it must ask the user something: a file that cannot be
+// opened, a base for the file (with EachFile), a relative link without a base. It then
+// stops its slices, and ask() puts the question, outside any slice, since a box waits for
+// the user.
 class MultipleParse {
 public:
-    MultipleParse(const ReadingChoice& choice, const IgnoreSwitches& switches, LinkList& links,
-                  platform::Prompts& prompts, MultipleParseView& view);
+    // The settings are taken as they stand now, for the whole run.
+    MultipleParse(const SettingsRecord& settings, LinkList& links, platform::Prompts& prompts,
+                  MultipleParseView& view, std::vector<std::string> files, BaseUrlMethod method);
+    ~MultipleParse();
 
-    // Goes through `files` in order. A file that cannot be opened is reported and adds
-    // nothing; from the second such box on, the user may skip the boxes left in the run; a
-    // relative link without a base ends the whole run at that file. With EachFile, a file
-    // that names its own address is not asked for a base. Returns whether every file was
-    // processed.
-    bool ParseMany(const std::vector<std::string>& files, BaseUrlMethod method);
+    // The run's slices until it must ask or has ended.
+    std::unique_ptr<SlicedRun> slices();
+    // Puts the question the slices stopped at. Returns whether the run goes on, in new
+    // slices; false once it has ended.
+    bool ask();
+    // Ends the run at the next file, or at once while a file is read or resolved: that
+    // file adds nothing.
+    void cancel();
+    // Whether every file was processed.
+    bool completed() const { return stage_ == Stage::Completed; }
 
 private:
-    bool parseFile(const std::string& path, BaseUrlMethod method);
-    void reportOpenError(const std::string& path, int error);
-    // Joins every relative link to the base; false when one needs a base and there is none.
-    bool resolve(std::vector<std::string>& staging);
+    enum class Stage { NextFile, Reading, Resolving, Adding, Completed, Stopped };
+    enum class Question { None, OpenError, BaseUrl, NeedBase };
+    class Slices;
 
-    ReadingChoice choice_;
-    const IgnoreSwitches& switches_;
+    bool advance();
+    bool startFile();
+    bool read();
+    // After the reading: on to resolving, or a stop to ask for the file's base.
+    bool resolveNext();
+    bool resolve();
+    bool add();
+    bool stop();
+    void reportOpenError();
+
+    const SettingsRecord settings_;
     LinkList& links_;
     platform::Prompts& prompts_;
     MultipleParseView& view_;
+    const std::vector<std::string> files_;
+    const BaseUrlMethod method_;
+
+    Stage stage_ = Stage::NextFile;
+    Question question_ = Question::None;
+    bool started_ = false;
+    bool cancelled_ = false;
+    std::size_t file_ = 0; // the file being processed
+    int openError_ = 0;
     std::size_t openErrorsShown_ = 0;
     bool skipOpenErrors_ = false;
+    std::optional<ParseHtmlScan> scan_;
+    std::vector<std::string> staging_;
+    std::string address_;
+    std::optional<std::string> base_; // read once the file's base is known
+    std::size_t done_ = 0;            // staging entries resolved or added so far
 };
 
 } // namespace harvex2::core

@@ -1,10 +1,11 @@
 #include "core/extract/ParseHtml.h"
 
-#include "core/extract/HtmlFile.h"
 #include "platform/ErrorBox.h"
 #include "platform/IoError.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <utility>
 
 namespace harvex2::core {
@@ -12,6 +13,7 @@ namespace harvex2::core {
 namespace {
 
 constexpr const char* kOpenError = "Error opening the HTML source file";
+constexpr std::size_t kAppendedPerSlice = 16 * 1024;
 
 std::string openErrorText(const std::string& first, const std::string& path, int error) {
     return first + "\n" + platform::namedFailure(path, platform::IoError::textFor(error));
@@ -21,88 +23,86 @@ std::string fileNamePart(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
 
-// Hands kept links to the link list a piece at a time: one notification per piece keeps a
-// view's cost out of the scan, and the list has caught up whenever the counters are shown.
-// Where the page's address may resolve them, the links wait for the end of the page,
-// since the address may stand anywhere in it; that address is then their origin.
-class BatchingStats final : public ScanStats {
-public:
-    BatchingStats(LinkList& links, ScanStats& stats, bool holdToEnd)
-        : links_(links), stats_(stats), holdToEnd_(holdToEnd) {}
-
-    void keep(std::string_view link) { batch_.emplace_back(link); }
-    void resolveWith(const LinkFinder& finder) { finder_ = &finder; }
-
-    void UpdateStats(ScanEvent event, const ScanCounters& counters) override {
-        if (event == ScanEvent::Finished && holdToEnd_) {
-            address_ = finder_->resolvingAddress();
-            if (!address_.empty()) {
-                LinkFinder::resolveAll(address_, batch_);
-            }
-        }
-        if ((event == ScanEvent::Characters && !holdToEnd_) || event == ScanEvent::Finished) {
-            const std::size_t size = batch_.size();
-            links_.appendAll(std::exchange(batch_, {}), address_);
-            // The next piece most likely holds as many links.
-            batch_.reserve(size);
-        }
-        stats_.UpdateStats(event, counters);
-    }
-
-    const std::string& address() const { return address_; }
-
-private:
-    LinkList& links_;
-    ScanStats& stats_;
-    bool holdToEnd_;
-    const LinkFinder* finder_ = nullptr;
-    std::vector<std::string> batch_;
-    std::string address_;
-};
-
 } // namespace
 
-bool ParseHTML(const std::string& sourcePath, const ReadingChoice& choice,
-               const IgnoreSwitches& switches, LinkList& links, ScanStats& stats,
-               platform::Prompts& prompts, platform::StatusBar& statusBar) {
-    HtmlFile file(sourcePath);
-    if (!file.isOpen()) {
+std::unique_ptr<ParseHtmlRun> ParseHtmlRun::start(const std::string& path,
+                                                  const SettingsRecord& settings, LinkList& links,
+                                                  ParseHtmlObserver& observer,
+                                                  platform::Prompts& prompts,
+                                                  platform::StatusBar& statusBar) {
+    auto file = std::make_unique<HtmlFile>(path);
+    if (!file->isOpen()) {
         prompts.message({platform::MessageIcon::Error,
                          "Harvex2",
-                         openErrorText(kOpenError, sourcePath, file.error()),
+                         openErrorText(kOpenError, path, file->error()),
                          {platform::MessageButton::Ok}});
-        return false;
+        return nullptr;
     }
-    BatchingStats batching(links, stats, choice.resolvePageLinks && !choice.quickScan);
-    LinkFinder finder(
-        choice, switches, [&batching](std::string_view link) { batching.keep(link); }, &batching);
-    batching.resolveWith(finder);
-    const ScanCounters counters = finder.scan(file);
-    statusBar.setText(platform::StatusPanel::State, "Parsed " + fileNamePart(sourcePath));
-    statusBar.setText(platform::StatusPanel::Detail,
-                      batching.address().empty()
-                          ? "Links extracted: " + std::to_string(counters.linksFound)
-                          : "Links resolved against the page's address: " + batching.address());
+    return std::make_unique<ParseHtmlRun>(path, std::move(file), settings, links, observer,
+                                          statusBar);
+}
+
+ParseHtmlRun::ParseHtmlRun(const std::string& path, std::unique_ptr<HtmlFile> file,
+                           const SettingsRecord& settings, LinkList& links,
+                           ParseHtmlObserver& observer, platform::StatusBar& statusBar)
+    : fileName_(fileNamePart(path)), links_(links), observer_(observer), statusBar_(statusBar),
+      // Where the page's address may resolve the links, they wait for the end of the page,
+      // since the address may stand anywhere in it.
+      scan_(std::move(file), settings, settings.resolvePageLinks && !settings.quickScan) {}
+
+bool ParseHtmlRun::advance() {
+    if (!taking_) {
+        std::optional<ParseHtmlScan::Piece> piece = scan_.next(kWait);
+        if (!piece) {
+            return true;
+        }
+        piece_ = std::move(*piece);
+        appended_ = 0;
+        taking_ = true;
+    }
+    appended_ = appendPart(links_, piece_.links, appended_, piece_.address);
+    if (appended_ < piece_.links.size()) {
+        return true;
+    }
+    taking_ = false;
+    if (piece_.last) {
+        return finish();
+    }
+    observer_.progressed(piece_.counters);
     return true;
 }
 
-int ParseHTMLFile(const std::string& sourcePath, const ReadingChoice& choice,
-                  const IgnoreSwitches& switches, std::vector<std::string>& staging,
-                  std::string& address) {
-    address.clear();
-    HtmlFile file(sourcePath);
-    if (!file.isOpen()) {
-        return file.error();
+bool ParseHtmlRun::finish() {
+    const ScanCounters& counters = piece_.counters;
+    statusBar_.setText(platform::StatusPanel::State,
+                       (cancelled_ ? "Stopped " : "Parsed ") + fileName_);
+    statusBar_.setText(platform::StatusPanel::Detail,
+                       piece_.address.empty()
+                           ? "Links extracted: " + std::to_string(counters.linksFound)
+                           : "Links resolved against the page's address: " + piece_.address);
+    observer_.ended(counters, !cancelled_);
+    return false;
+}
+
+void ParseHtmlRun::cancel() {
+    cancelled_ = true;
+    scan_.stop();
+}
+
+std::size_t appendPart(LinkList& list, std::vector<std::string>& links, std::size_t from,
+                       const std::string& origin) {
+    if (from == 0 && links.size() <= kAppendedPerSlice) {
+        const std::size_t count = links.size();
+        list.appendAll(std::move(links), origin);
+        links.clear();
+        return count;
     }
-    const std::size_t first = staging.size();
-    LinkFinder finder(choice, switches,
-                      [&staging](std::string_view link) { staging.emplace_back(link); });
-    finder.scan(file);
-    address = finder.resolvingAddress();
-    if (!address.empty()) {
-        LinkFinder::resolveAll(address, staging, first);
-    }
-    return 0;
+    const auto at = [&links](std::size_t index) {
+        return std::make_move_iterator(links.begin() + static_cast<std::ptrdiff_t>(index));
+    };
+    const std::size_t end = std::min(links.size(), from + kAppendedPerSlice);
+    list.appendAll(std::vector<std::string>(at(from), at(end)), origin);
+    return end;
 }
 
 std::string ParseHTMLFileError(const std::string& sourcePath, int error) {

@@ -2,6 +2,7 @@
 
 #include "core/extract/LinkCandidates.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <vector>
@@ -96,6 +97,11 @@ bool isTrailingPunctuation(char c) {
     return c == '.' || c == ',' || c == ';' || c == ':' || c == '!' || c == '?' || c == '\'';
 }
 
+// What a scheme glued to the text before is part of: a word or another scheme.
+bool gluesScheme(char c) {
+    return isAsciiWordChar(c) || c == '+' || c == '-' || c == '.';
+}
+
 // What a `www.` host glued to the text before is part of: a longer host, an address, a
 // path, an e-mail address.
 bool gluesHost(char c) {
@@ -108,16 +114,25 @@ bool gluesHost(char c) {
 TextLinks::TextLinks(Destination destination) : destination_(std::move(destination)) {}
 
 std::size_t TextLinks::schemeStart(std::string_view text, std::size_t colon) {
-    for (const std::string_view scheme : {"https", "http", "ftp"}) {
-        if (colon >= scheme.size() && matchesAt(text, colon - scheme.size(), scheme)) {
-            const std::size_t start = colon - scheme.size();
-            const bool glued =
-                start > 0 && (isAsciiWordChar(text[start - 1]) || text[start - 1] == '+' ||
-                              text[start - 1] == '-' || text[start - 1] == '.');
-            return glued ? std::string_view::npos : start;
-        }
+    // The eight bytes before the colon, folded to lower case where they are letters and
+    // padded in front with blanks: the schemes are told apart by compares, not by a loop.
+    std::array<char, 8> before{};
+    const std::size_t count = std::min<std::size_t>(colon, before.size());
+    std::memcpy(before.end() - count, text.data() + colon - count, count);
+    for (char& c : before) {
+        c = static_cast<char>(c | 0x20);
     }
-    return std::string_view::npos;
+    const auto endsWith = [&](std::string_view scheme) {
+        return std::memcmp(before.end() - scheme.size(), scheme.data(), scheme.size()) == 0;
+    };
+    using namespace std::literals;
+    const std::size_t length = endsWith("https"sv)  ? 5
+                               : endsWith("http"sv) ? 4
+                               : endsWith("ftp"sv)  ? 3
+                                                    : 0;
+    const std::size_t start = colon - length;
+    const bool glued = start > 0 && gluesScheme(text[start - 1]);
+    return length == 0 || glued ? std::string_view::npos : start;
 }
 
 std::size_t TextLinks::hostStart(std::string_view text, std::size_t dot) {

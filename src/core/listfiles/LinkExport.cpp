@@ -21,28 +21,38 @@ bool LinkExport::takes(SaveScope scope, bool checked) {
 
 void LinkExport::write(platform::ReplacingFile& out, const LinkList& links,
                        const Options& options) {
-    const bool page = options.format == SaveFormat::HtmlPage;
-    std::string lines = page ? LinkPage::head(options.footer) : std::string();
+    std::string lines = head(options);
     for (std::size_t i = 0; i < links.count(); ++i) {
-        if (!takes(options.scope, links.checkedAt(i))) {
-            continue;
-        }
-        const std::string link = BaseUrl::resolve(options.baseUrl, links.textAt(i));
-        if (page) {
-            LinkPage::appendItem(lines, link);
-        } else {
-            lines += link;
-            lines += "\r\n";
-        }
+        appendEntry(lines, links, i, options);
         if (lines.size() >= (1 << 16)) {
             out.write(lines);
             lines.clear();
         }
     }
-    if (page) {
-        lines += LinkPage::tail(options.footer);
-    }
+    lines += tail(options);
     out.write(lines);
+}
+
+std::string LinkExport::head(const Options& options) {
+    return options.format == SaveFormat::HtmlPage ? LinkPage::head(options.footer) : std::string();
+}
+
+std::string LinkExport::tail(const Options& options) {
+    return options.format == SaveFormat::HtmlPage ? LinkPage::tail(options.footer) : std::string();
+}
+
+void LinkExport::appendEntry(std::string& out, const LinkList& links, std::size_t index,
+                             const Options& options) {
+    if (!takes(options.scope, links.checkedAt(index))) {
+        return;
+    }
+    const std::string link = BaseUrl::resolve(options.baseUrl, links.textAt(index));
+    if (options.format == SaveFormat::HtmlPage) {
+        LinkPage::appendItem(out, link);
+    } else {
+        out += link;
+        out += "\r\n";
+    }
 }
 
 } // namespace harvex2::core

@@ -26,6 +26,13 @@ public:
 
     static void write(platform::ReplacingFile& out, const LinkList& links, const Options& options);
 
+    // What comes before the first entry and after the last.
+    static std::string head(const Options& options);
+    static std::string tail(const Options& options);
+    // The line of the entry at `index`, when the scope takes it.
+    static void appendEntry(std::string& out, const LinkList& links, std::size_t index,
+                            const Options& options);
+
 private:
     static bool takes(SaveScope scope, bool checked);
 };

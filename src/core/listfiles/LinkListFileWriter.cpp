@@ -15,14 +15,11 @@ constexpr std::size_t kRun = 4096;
 
 void LinkListFileWriter::write(platform::ReplacingFile& out, const ListFileBoxes& header,
                                const LinkList& links, const Progress& progress) {
-    std::string records;
+    std::string records = head(header);
     records.reserve(kRun * LinkListRecord::kSize);
-    LinkListRecord::append(records, LinkListRecord::kFormatText, false);
-    LinkListRecord::append(records, header.baseUrl(), false);
-    LinkListRecord::append(records, header.downloadDirectory(), false);
     const std::size_t count = links.count();
     for (std::size_t i = 0; i < count; ++i) {
-        LinkListRecord::append(records, links.textAt(i), links.checkedAt(i));
+        appendEntry(records, links, i);
         if ((i + 1) % kRun == 0 || i + 1 == count) {
             out.write(records);
             records.clear();
@@ -32,6 +29,18 @@ void LinkListFileWriter::write(platform::ReplacingFile& out, const ListFileBoxes
         }
     }
     out.write(records);
+}
+
+std::string LinkListFileWriter::head(const ListFileBoxes& header) {
+    std::string records;
+    LinkListRecord::append(records, LinkListRecord::kFormatText, false);
+    LinkListRecord::append(records, header.baseUrl(), false);
+    LinkListRecord::append(records, header.downloadDirectory(), false);
+    return records;
+}
+
+void LinkListFileWriter::appendEntry(std::string& out, const LinkList& links, std::size_t index) {
+    LinkListRecord::append(out, links.textAt(index), links.checkedAt(index));
 }
 
 } // namespace harvex2::core

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 
 namespace harvex2::platform {
 class ReplacingFile;
@@ -21,6 +22,11 @@ public:
 
     static void write(platform::ReplacingFile& out, const ListFileBoxes& header,
                       const LinkList& links, const Progress& progress = {});
+
+    // The header records.
+    static std::string head(const ListFileBoxes& header);
+    // The record of the entry at `index`.
+    static void appendEntry(std::string& out, const LinkList& links, std::size_t index);
 };
 
 } // namespace harvex2::core

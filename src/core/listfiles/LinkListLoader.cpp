@@ -1,56 +1,29 @@
 #include "core/listfiles/LinkListLoader.h"
 
-#include "core/listfiles/ListFileBoxes.h"
-#include "core/shell/LinkList.h"
+#include "core/listfiles/LinkListLoadRun.h"
+#include "platform/IoError.h"
 
-#include <vector>
+#include <memory>
+#include <optional>
 
 namespace harvex2::core {
 
 namespace {
 
-// Entries reach the list in runs of this many, so that a view hears of a long file in a
-// few thousand steps rather than a million; nothing repaints between two runs anyway.
-constexpr std::size_t kRun = 4096;
-
-class PendingRun {
+class Watch final : public ListFileObserver {
 public:
-    PendingRun(LinkList& links, const LinkListLoader::Progress& progress)
-        : links_(links), progress_(progress) {}
-
-    void add(const LinkListRecord::Fields& record) {
-        texts_.emplace_back(record.text);
-        checked_.push_back(record.checked);
-        if (texts_.size() == kRun) {
-            hand();
-        }
-    }
-
-    void hand() {
-        if (texts_.empty()) {
-            return;
-        }
-        const std::size_t first = links_.count();
-        links_.appendAll(std::move(texts_));
-        texts_.clear();
-        for (std::size_t i = 0; i < checked_.size(); ++i) {
-            if (checked_[i]) {
-                links_.setChecked(first + i, true);
-            }
-        }
-        appended_ += checked_.size();
-        checked_.clear();
+    explicit Watch(const LinkListLoader::Progress& progress) : progress_(progress) {}
+    void progressed(std::size_t entries) override {
         if (progress_) {
-            progress_(appended_);
+            progress_(entries);
         }
     }
+    void failed(const platform::IoError& error) override { failure.emplace(error); }
+
+    std::optional<platform::IoError> failure;
 
 private:
-    LinkList& links_;
     const LinkListLoader::Progress& progress_;
-    std::vector<std::string> texts_;
-    std::vector<bool> checked_;
-    std::size_t appended_ = 0;
 };
 
 } // namespace
@@ -59,24 +32,15 @@ LinkListLoader::LinkListLoader(LinkList& links, ListFileBoxes& boxes)
     : links_(links), boxes_(boxes) {}
 
 void LinkListLoader::load(const std::string& path, const Progress& progress) {
-    LinkListFileReader reader(path);
-    load(reader, reader.header(), progress);
-}
-
-void LinkListLoader::load(LinkListFileReader& reader, const LinkListFileReader::Header& header,
-                          const Progress& progress) {
-    boxes_.setBaseUrl(header.baseUrl);
-    boxes_.setDownloadDirectory(header.directory);
-    PendingRun run(links_, progress);
-    try {
-        while (const auto record = reader.next()) {
-            run.add(*record);
-        }
-    } catch (...) {
-        run.hand();
-        throw;
+    auto reader = std::make_unique<LinkListFileReader>(path);
+    const LinkListFileReader::Header header = reader->header();
+    Watch watch(progress);
+    LinkListLoadRun run(std::move(reader), header, links_, boxes_, watch);
+    while (run.advance()) {
     }
-    run.hand();
+    if (watch.failure) {
+        throw *watch.failure;
+    }
 }
 
 } // namespace harvex2::core

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/listfiles/LinkListFileReader.h"
-
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -11,10 +9,11 @@ namespace harvex2::core {
 class LinkList;
 class ListFileBoxes;
 
-// Reads a link list file into the program: the header records set the two boxes and
-// every entry is appended after those already in the list, with its stored checked
-// state. A failure throws platform::IoError; a file refused for its kind or its header
-// changes nothing, and after that what was set or appended before a failure stays.
+// Reads a link list file into the program at once, where nothing waits on it: the header
+// records set the two boxes and every entry is appended after those already in the list,
+// with its stored checked state. A failure throws platform::IoError; a file refused for
+// its kind or its header changes nothing, and after that what was set or appended before a
+// failure stays.
 class LinkListLoader {
 public:
     // Told the number of entries appended so far, as they are appended.
@@ -23,9 +22,6 @@ public:
     LinkListLoader(LinkList& links, ListFileBoxes& boxes);
 
     void load(const std::string& path, const Progress& progress = {});
-    // The rest of a file whose header has been read.
-    void load(LinkListFileReader& reader, const LinkListFileReader::Header& header,
-              const Progress& progress = {});
 
 private:
     LinkList& links_;

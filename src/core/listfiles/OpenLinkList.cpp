@@ -1,6 +1,6 @@
 #include "core/listfiles/OpenLinkList.h"
 
-#include "core/listfiles/LinkListLoader.h"
+#include "core/listfiles/LinkListLoadRun.h"
 #include "platform/ErrorBox.h"
 #include "platform/IoError.h"
 #include "platform/Prompts.h"
@@ -11,16 +11,27 @@ namespace harvex2::core {
 using platform::StatusPanel;
 
 OpenLinkList::OpenLinkList(LinkList& links, ListFileBoxes& boxes, platform::StatusBar& status,
-                           platform::Prompts& prompts)
-    : links_(links), boxes_(boxes), status_(status), prompts_(prompts) {}
+                           platform::Prompts& prompts, RunStarter startRun)
+    : links_(links), boxes_(boxes), status_(status), prompts_(prompts),
+      startRun_(std::move(startRun)) {}
 
 void OpenLinkList::run(const std::optional<std::string>& presetPath) {
+    if (running()) {
+        return;
+    }
     if (presetPath) {
         path_ = *presetPath;
     } else if (!askForPath()) {
         return;
     }
     load();
+}
+
+void OpenLinkList::cancel() {
+    if (run_) {
+        cancelled_ = true;
+        run_->cancel();
+    }
 }
 
 bool OpenLinkList::askForPath() {
@@ -37,10 +48,10 @@ bool OpenLinkList::askForPath() {
 }
 
 void OpenLinkList::load() {
-    std::optional<LinkListFileReader> reader;
+    std::unique_ptr<LinkListFileReader> reader;
     LinkListFileReader::Header header;
     try {
-        reader.emplace(path_);
+        reader = std::make_unique<LinkListFileReader>(path_);
         header = reader->header();
     } catch (const platform::IoError& error) {
         // Nothing has changed yet, so the box must say which file was not taken.
@@ -48,13 +59,33 @@ void OpenLinkList::load() {
         return;
     }
     status_.setText(StatusPanel::State, "Loading...");
-    try {
-        LinkListLoader(links_, boxes_).load(*reader, header, [this](std::size_t appended) {
-            status_.setText(StatusPanel::Detail, std::to_string(appended));
-        });
-    } catch (const platform::IoError& error) {
+    failure_.reset();
+    cancelled_ = false;
+    ListFileObserver& observer = *this;
+    auto run =
+        std::make_unique<LinkListLoadRun>(std::move(reader), header, links_, boxes_, observer);
+    run_ = run.get();
+    startRun_(std::move(run), [this] { loadEnded(); });
+}
+
+void OpenLinkList::progressed(std::size_t entries) {
+    status_.setText(StatusPanel::Detail, std::to_string(entries));
+}
+
+void OpenLinkList::failed(const platform::IoError& error) {
+    failure_ = error.what();
+}
+
+// The box comes only now: shown from inside a slice, it would serve events in the middle
+// of one.
+void OpenLinkList::loadEnded() {
+    run_ = nullptr;
+    if (cancelled_) {
+        return;
+    }
+    if (failure_) {
         // The state panel keeps "Loading...": the load did not end.
-        platform::showErrorBox(prompts_, error.what());
+        platform::showErrorBox(prompts_, *failure_);
         return;
     }
     status_.setText(StatusPanel::State, "Loaded");

@@ -3,48 +3,117 @@
 #include "core/listfiles/LinkExport.h"
 #include "core/listfiles/LinkListFileWriter.h"
 #include "core/listfiles/ListFileBoxes.h"
+#include "core/listfiles/ListFileWriteRun.h"
 #include "core/listfiles/LongTexts.h"
+#include "core/shell/LinkList.h"
 #include "platform/ErrorBox.h"
 #include "platform/IoError.h"
 #include "platform/Prompts.h"
 #include "platform/StatusBar.h"
 #include "platform/posix/ReplacingFile.h"
 
-#include <memory>
-
 namespace harvex2::core {
 
 using platform::StatusPanel;
 
 SaveLinks::SaveLinks(const LinkList& links, const ListFileBoxes& boxes, platform::StatusBar& status,
-                     platform::Prompts& prompts)
-    : links_(links), boxes_(boxes), status_(status), prompts_(prompts) {}
+                     platform::Prompts& prompts, RunStarter startRun)
+    : links_(links), boxes_(boxes), status_(status), prompts_(prompts),
+      startRun_(std::move(startRun)) {}
 
 void SaveLinks::save(const SaveChoice& choice, const PageFooter& footer) {
+    if (running()) {
+        return;
+    }
     status_.setText(StatusPanel::State, "Saving...");
-    if (choice.format == SaveFormat::LinkList) {
-        saveListFile(choice.path);
-    } else {
-        exportLinks(choice, footer);
+    std::unique_ptr<platform::ReplacingFile> out = openFile(choice);
+    if (!out) {
+        return;
+    }
+    format_ = choice.format;
+    failure_.reset();
+    std::unique_ptr<ListFileWriteRun> run = format_ == SaveFormat::LinkList
+                                                ? listFileRun(std::move(out))
+                                                : exportRun(std::move(out), choice, footer);
+    run_ = run.get();
+    startRun_(std::move(run), [this] { saveEnded(); });
+}
+
+void SaveLinks::finishNow() {
+    if (run_) {
+        run_->complete();
+        saveEnded();
     }
 }
 
-void SaveLinks::saveListFile(const std::string& path) {
-    std::unique_ptr<platform::ReplacingFile> out;
+// Refused before a byte was written: the box says which file and why.
+std::unique_ptr<platform::ReplacingFile> SaveLinks::openFile(const SaveChoice& choice) {
     try {
-        out = std::make_unique<platform::ReplacingFile>(path);
+        return std::make_unique<platform::ReplacingFile>(choice.path);
     } catch (const platform::IoError& error) {
-        // Refused before a byte was written: the box says which file and why.
-        platform::showFileErrorBox(prompts_, path, error.what());
+        if (choice.format == SaveFormat::LinkList) {
+            platform::showFileErrorBox(prompts_, choice.path, error.what());
+        } else {
+            prompts_.message(
+                {platform::MessageIcon::Error,
+                 "Harvex2",
+                 "Error opening output file\n" + platform::namedFailure(choice.path, error.what()),
+                 {platform::MessageButton::Ok}});
+        }
+        return nullptr;
+    }
+}
+
+std::unique_ptr<ListFileWriteRun>
+SaveLinks::listFileRun(std::unique_ptr<platform::ReplacingFile> out) {
+    ListFileObserver& observer = *this;
+    return std::make_unique<ListFileWriteRun>(
+        std::move(out), LinkListFileWriter::head(boxes_), links_.count(),
+        [this](std::string& bytes, std::size_t index) {
+            LinkListFileWriter::appendEntry(bytes, links_, index);
+        },
+        std::string(), observer);
+}
+
+std::unique_ptr<ListFileWriteRun> SaveLinks::exportRun(std::unique_ptr<platform::ReplacingFile> out,
+                                                       const SaveChoice& choice,
+                                                       const PageFooter& footer) {
+    LinkExport::Options options{choice.format, choice.scope, boxes_.baseUrl(), footer};
+    std::string head = LinkExport::head(options);
+    std::string tail = LinkExport::tail(options);
+    ListFileObserver& observer = *this;
+    return std::make_unique<ListFileWriteRun>(
+        std::move(out), std::move(head), links_.count(),
+        [this, options = std::move(options)](std::string& bytes, std::size_t index) {
+            LinkExport::appendEntry(bytes, links_, index, options);
+        },
+        std::move(tail), observer);
+}
+
+// The position of the entry last written, as a list file is saved.
+void SaveLinks::progressed(std::size_t entries) {
+    if (format_ == SaveFormat::LinkList && entries > 0) {
+        status_.setText(StatusPanel::Detail, std::to_string(entries - 1));
+    }
+}
+
+void SaveLinks::failed(const platform::IoError& error) {
+    failure_ = error.what();
+}
+
+// Boxes come only now: shown from inside a slice, they would serve events in the middle of
+// one.
+void SaveLinks::saveEnded() {
+    if (!run_) {
         return;
     }
-    try {
-        LinkListFileWriter::write(*out, boxes_, links_, [this](std::size_t position) {
-            status_.setText(StatusPanel::Detail, std::to_string(position));
-        });
-        out->commit();
-    } catch (const platform::IoError& error) {
-        platform::showErrorBox(prompts_, error.what());
+    run_ = nullptr;
+    if (failure_) {
+        platform::showErrorBox(prompts_, *failure_);
+        return;
+    }
+    if (format_ != SaveFormat::LinkList) {
+        status_.setText(StatusPanel::State, "Saved links");
         return;
     }
     status_.setText(StatusPanel::State, "Saved");
@@ -56,28 +125,6 @@ void SaveLinks::saveListFile(const std::string& path) {
                           cut.message(),
                           {platform::MessageButton::Ok}});
     }
-}
-
-void SaveLinks::exportLinks(const SaveChoice& choice, const PageFooter& footer) {
-    std::unique_ptr<platform::ReplacingFile> out;
-    try {
-        out = std::make_unique<platform::ReplacingFile>(choice.path);
-    } catch (const platform::IoError& error) {
-        prompts_.message(
-            {platform::MessageIcon::Error,
-             "Harvex2",
-             "Error opening output file\n" + platform::namedFailure(choice.path, error.what()),
-             {platform::MessageButton::Ok}});
-        return;
-    }
-    try {
-        LinkExport::write(*out, links_, {choice.format, choice.scope, boxes_.baseUrl(), footer});
-        out->commit();
-    } catch (const platform::IoError& error) {
-        platform::showErrorBox(prompts_, error.what());
-        return;
-    }
-    status_.setText(StatusPanel::State, "Saved links");
 }
 
 } // namespace harvex2::core

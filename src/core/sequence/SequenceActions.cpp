@@ -9,14 +9,20 @@
 #include "core/shell/MruHistory.h"
 #include "platform/ConversionError.h"
 #include "platform/ErrorBox.h"
+#include "platform/RegistryError.h"
 
 #include <new>
 #include <string>
+#include <utility>
 
 namespace harvex2::core {
 
 using platform::MessageButton;
 using platform::MessageIcon;
+
+namespace {
+constexpr const char* kOutOfMemory = "Not enough memory to make the series.";
+}
 
 void SequenceActions::loadHistories() {
     parts_.urlBox.setEntries(MruHistory::load(parts_.userStore, mru::kSeqUrl));
@@ -24,32 +30,102 @@ void SequenceActions::loadHistories() {
 }
 
 void SequenceActions::test(const SequenceFields& fields) {
-    if (running_) {
+    if (running()) {
         return;
     }
     SequenceSink& preview = parts_.dialog.clearPreview(fields.downloadDir);
-    const RunScope run(*this, SequenceRunKind::Test);
-    parts_.events.processEvents();
-    attempt([&] {
-        SequenceRunner(parts_.dialog, parts_.events, parts_.pace).run(*plan(fields), preview);
-    });
+    if (begin(SequenceRunKind::Test, fields)) {
+        start(preview);
+    }
 }
 
+// Every field is read before the first URL is made, so a failure leaves every target as
+// it was.
 void SequenceActions::add(const SequenceFields& fields) {
-    if (running_) {
+    if (running()) {
         return;
     }
-    {
-        const RunScope run(*this, SequenceRunKind::Add);
-        bool delivered = false;
-        if (!attempt([&] { delivered = deliver(fields); }) || !delivered) {
-            return;
-        }
+    if (!begin(SequenceRunKind::Add, fields)) {
+        return;
     }
-    saveHistories();
+    if (!confirmed(fields, current_.series->count())) {
+        endRun();
+        return;
+    }
+    parts_.adding.rows().clear();
+    if (fields.nv) {
+        current_.sink = std::make_unique<AddingRowsSink>(parts_.adding.rows(), fields.downloadDir);
+    } else {
+        current_.sink = std::make_unique<LinkListSink>(
+            parts_.links, dynamic_cast<const GlobTemplate*>(current_.series.get()));
+    }
+    start(*current_.sink);
+}
+
+void SequenceActions::cancel() {
+    if (run_) {
+        run_->cancel();
+    }
+}
+
+bool SequenceActions::begin(SequenceRunKind kind, const SequenceFields& fields) {
+    current_.kind = kind;
+    current_.fields = fields;
+    parts_.dialog.setRunning(kind);
+    if (!attempt([&] { current_.series = plan(fields); })) {
+        endRun();
+        return false;
+    }
+    return true;
+}
+
+void SequenceActions::start(SequenceSink& sink) {
+    auto run = std::make_unique<SequenceRun>(*current_.series, sink, parts_.dialog, current_.end);
+    run_ = run.get();
+    parts_.startRun(std::move(run), [this] { runEnded(); });
+}
+
+void SequenceActions::runEnded() {
+    run_ = nullptr;
+    const SequenceRun::End end = current_.end;
+    const SequenceFields fields = current_.fields;
+    const bool added = current_.kind == SequenceRunKind::Add && end == SequenceRun::End::Done;
+    if (added) {
+        deliver(fields);
+    } else if (current_.kind == SequenceRunKind::Add && fields.nv) {
+        // Rows of a series cut short would be handed on by the next Add selected.
+        parts_.adding.rows().clear();
+    }
+    endRun();
+    if (end == SequenceRun::End::OutOfMemory) {
+        platform::showErrorBox(parts_.prompts, kOutOfMemory);
+    }
+    if (!added) {
+        return;
+    }
+    try {
+        saveHistories();
+    } catch (const platform::RegistryError& failure) {
+        // The store may refuse the histories like any write; the series is added anyway.
+        platform::showErrorBox(parts_.prompts, failure.what());
+    }
     if (parts_.settings.acas) {
         parts_.dialog.closeWithOk();
     }
+}
+
+void SequenceActions::deliver(const SequenceFields& fields) {
+    if (fields.nv) {
+        parts_.adding.run();
+    } else {
+        askToCopyDirectory(fields.downloadDir);
+    }
+}
+
+void SequenceActions::endRun() {
+    parts_.dialog.setRunning(SequenceRunKind::None);
+    parts_.dialog.setProgressPosition(0);
+    current_ = {};
 }
 
 std::unique_ptr<SequenceSeries> SequenceActions::plan(const SequenceFields& fields) const {
@@ -77,28 +153,6 @@ void SequenceActions::refuseBeyondByteCap(const SequenceSeries& series,
         throw SequenceError("The series would make more than " + std::to_string(kMaxBytes >> 20) +
                             " MB of links; make it shorter or split it.");
     }
-}
-
-// Every field is read before the first URL is made, so a failure leaves every target as
-// it was.
-bool SequenceActions::deliver(const SequenceFields& fields) {
-    const std::unique_ptr<SequenceSeries> plan = this->plan(fields);
-    const SequenceSeries& series = *plan;
-    if (!confirmed(fields, series.count())) {
-        return false;
-    }
-    SequenceRunner runner(parts_.dialog, parts_.events, parts_.pace);
-    parts_.adding.rows().clear();
-    if (fields.nv) {
-        AddingRowsSink rows(parts_.adding.rows(), fields.downloadDir);
-        runner.run(series, rows);
-        parts_.adding.run();
-    } else {
-        LinkListSink list(parts_.links, dynamic_cast<const GlobTemplate*>(&series));
-        runner.run(series, list);
-        askToCopyDirectory(fields.downloadDir);
-    }
-    return true;
 }
 
 bool SequenceActions::confirmed(const SequenceFields& fields, std::uint64_t count) {
@@ -132,18 +186,6 @@ void SequenceActions::saveHistories() {
     }
 }
 
-SequenceActions::RunScope::RunScope(SequenceActions& actions, SequenceRunKind kind)
-    : actions_(actions) {
-    actions_.running_ = true;
-    actions_.parts_.dialog.setRunning(kind);
-}
-
-SequenceActions::RunScope::~RunScope() {
-    actions_.parts_.dialog.setRunning(SequenceRunKind::None);
-    actions_.parts_.dialog.setProgressPosition(0);
-    actions_.running_ = false;
-}
-
 bool SequenceActions::attempt(const std::function<void()>& work) {
     try {
         work();
@@ -156,7 +198,7 @@ bool SequenceActions::attempt(const std::function<void()>& work) {
     } catch (const platform::ConversionError& failure) {
         platform::showErrorBox(parts_.prompts, failure.what());
     } catch (const std::bad_alloc&) {
-        platform::showErrorBox(parts_.prompts, "Not enough memory to make the series.");
+        platform::showErrorBox(parts_.prompts, kOutOfMemory);
     }
     return false;
 }

@@ -186,6 +186,13 @@ void LinkList::removeMarked(const std::vector<bool>& marked) {
     if (observer_) {
         observer_->beginReset();
     }
+    compact(marked);
+    if (observer_) {
+        observer_->endReset();
+    }
+}
+
+void LinkList::compact(const std::vector<bool>& marked) {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         if (marked[i]) {
@@ -198,6 +205,30 @@ void LinkList::removeMarked(const std::vector<bool>& marked) {
         ++kept;
     }
     entries_.resize(kept);
+}
+
+void LinkList::removeAndCheck(const std::vector<bool>& removed,
+                              const std::vector<std::size_t>& toCheck) {
+    if (toCheck.empty() && std::find(removed.begin(), removed.end(), true) == removed.end()) {
+        return;
+    }
+    if (recording()) {
+        std::vector<bool> flips(entries_.size());
+        for (const std::size_t index : toCheck) {
+            flips[index] = !entries_[index].checked;
+        }
+        // The checks name places before the removal, so they are undone after it.
+        recordFlips(flips);
+        recordRemoval(removed);
+    }
+    changed(false);
+    if (observer_) {
+        observer_->beginReset();
+    }
+    for (const std::size_t index : toCheck) {
+        entries_[index].checked = true;
+    }
+    compact(removed);
     if (observer_) {
         observer_->endReset();
     }

@@ -76,6 +76,9 @@ public:
     // Removes the entries at these indexes, in any order, in one pass over the list; an
     // index named twice removes one entry, one that names no entry is skipped.
     void removeEntries(const std::vector<std::size_t>& indexes);
+    // Removes the marked entries and checks the entries at `toCheck`, as one change: the
+    // observer hears one reset.
+    void removeAndCheck(const std::vector<bool>& removed, const std::vector<std::size_t>& toCheck);
     // Inverts the entries strictly between anchor and current, walking from the anchor
     // towards current; indices that name no entry (past the end, or -1) are skipped.
     void invertBetween(std::int64_t anchor, std::int64_t current);
@@ -103,6 +106,7 @@ private:
     void undoFlips(const FlippedChecks& flips);
     void removeMarked(const std::vector<bool>& marked);
     void removeRuns(const std::vector<bool>& marked);
+    void compact(const std::vector<bool>& marked);
     void dropDetails(std::size_t first, std::size_t end);
 
     std::vector<Entry> entries_;

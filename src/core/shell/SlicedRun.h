@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <memory>
+
 namespace harvex2::core {
 
 // Long work that advances in short slices, so that the window's event loop serves its
@@ -16,5 +19,13 @@ public:
     // The run still reports its end through its observer.
     virtual void cancel() = 0;
 };
+
+// Drives a run to its end and then calls `finished`: the window's event loop in the
+// program, a loop of its own in a test.
+using RunStarter =
+    std::function<void(std::unique_ptr<SlicedRun> run, std::function<void()> finished)>;
+
+// A starter for work no window waits on: the run is done before it returns.
+void runAtOnce(std::unique_ptr<SlicedRun> run, std::function<void()> finished);
 
 } // namespace harvex2::core

@@ -40,11 +40,13 @@ void DropHandler::take(Drop drop) {
 }
 
 void DropHandler::handlePending() {
-    if (handling_ || parseHtml_.isRunning()) {
+    if (handling_) {
         return;
     }
     handling_ = true;
-    while (!pending_.empty()) {
+    // A dropped page's run goes on after its drop is handled; the drops after it wait for
+    // its end.
+    while (!pending_.empty() && !parseHtml_.isRunning()) {
         const Drop drop = std::move(pending_.front());
         pending_.pop_front();
         handle(drop);

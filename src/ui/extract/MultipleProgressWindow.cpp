@@ -45,7 +45,7 @@ MultipleProgressWindow::MultipleProgressWindow(std::chrono::milliseconds hideDel
     timer_.setParent(this);
     timer_.setObjectName(u"Timer1"_s);
     timer_.setInterval(hideDelay);
-    connect(&timer_, &QTimer::timeout, this, &MultipleProgressWindow::Timer1Timer);
+    connect(&timer_, &QTimer::timeout, this, &MultipleProgressWindow::onHideTimer);
     buildControls();
 }
 
@@ -133,7 +133,7 @@ void MultipleProgressWindow::showDone() {
     }
 }
 
-void MultipleProgressWindow::Timer1Timer() {
+void MultipleProgressWindow::onHideTimer() {
     timer_.stop();
     hide();
 }

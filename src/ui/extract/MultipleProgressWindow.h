@@ -34,7 +34,7 @@ public:
     // "Done", then the window hides itself.
     void showDone();
 
-    void Timer1Timer();
+    void onHideTimer();
 
 private:
     void buildControls();

@@ -1,7 +1,6 @@
 #include "ui/extract/MultipleSetupDialog.h"
 
 #include "core/extract/MultipleParse.h"
-#include "core/extract/SettingsSwitches.h"
 #include "ui/extract/MultipleProgressWindow.h"
 #include "ui/extract/MultipleRunView.h"
 #include "ui/platform/ShownBytes.h"
@@ -46,6 +45,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, QRec
 
 } // namespace
 
+MultipleSetupDialog::~MultipleSetupDialog() = default;
+
 MultipleSetupDialog::MultipleSetupDialog(AppServices& services, BaseUrlPrompt& prompt,
                                          QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -81,17 +82,17 @@ void MultipleSetupDialog::buildMethod() {
     named(new QLabel(u"You will be prompted for the infomation at the start of each file."_s, box),
           "Label3", {32, 80, 420, 16});
     oneBase_->setChecked(true);
-    connect(oneBase_, &QRadioButton::clicked, this, &MultipleSetupDialog::RadioButton1Click);
-    connect(eachFile_, &QRadioButton::clicked, this, &MultipleSetupDialog::RadioButton2Click);
+    connect(oneBase_, &QRadioButton::clicked, this, &MultipleSetupDialog::onOneBaseClicked);
+    connect(eachFile_, &QRadioButton::clicked, this, &MultipleSetupDialog::onEachFileClicked);
 }
 
 void MultipleSetupDialog::buildButtons() {
-    auto* start = button(this, "Button1", u"&Start"_s, {368, 262, 75, 25});
-    start->setDefault(true);
+    start_ = button(this, "Button1", u"&Start"_s, {368, 262, 75, 25});
+    start_->setDefault(true);
     close_ = button(this, "Button2", u"Cancel"_s, {453, 262, 75, 25});
     close_->setAutoDefault(false);
-    connect(start, &QPushButton::clicked, this, &MultipleSetupDialog::Button1Click);
-    connect(close_, &QPushButton::clicked, this, &MultipleSetupDialog::Button2Click);
+    connect(start_, &QPushButton::clicked, this, &MultipleSetupDialog::onStartClicked);
+    connect(close_, &QPushButton::clicked, this, &MultipleSetupDialog::onCloseClicked);
 }
 
 void MultipleSetupDialog::parseFiles(const std::vector<std::string>& paths) {
@@ -111,11 +112,11 @@ std::vector<std::string> MultipleSetupDialog::files() const {
     return paths;
 }
 
-void MultipleSetupDialog::RadioButton1Click() {
+void MultipleSetupDialog::onOneBaseClicked() {
     enableBase(true);
 }
 
-void MultipleSetupDialog::RadioButton2Click() {
+void MultipleSetupDialog::onEachFileClicked() {
     enableBase(false);
 }
 
@@ -124,26 +125,56 @@ void MultipleSetupDialog::enableBase(bool enabled) {
     base_->setEnabled(enabled);
 }
 
-void MultipleSetupDialog::Button1Click() {
+void MultipleSetupDialog::onStartClicked() {
+    if (isRunning()) {
+        return;
+    }
     const std::vector<std::string> paths = files();
     progress_->prepare(static_cast<int>(paths.size()));
-    const core::SettingsSwitches switches(*services_.settings);
-    MultipleRunView view(*progress_, prompt_, *base_);
-    core::MultipleParse(core::ReadingChoice::of(*services_.settings), switches, *services_.links,
-                        *services_.prompts, view)
-        .ParseMany(paths, eachFile_->isChecked() ? core::BaseUrlMethod::EachFile
-                                                 : core::BaseUrlMethod::OneForAll);
+    view_ = std::make_unique<MultipleRunView>(*progress_, prompt_, *base_);
+    run_ = std::make_unique<core::MultipleParse>(
+        *services_.settings, *services_.links, *services_.prompts, *view_, paths,
+        eachFile_->isChecked() ? core::BaseUrlMethod::EachFile : core::BaseUrlMethod::OneForAll);
+    setRunning(true);
+    driveRun();
+}
+
+void MultipleSetupDialog::driveRun() {
+    driver_.start(run_->slices(), [this] {
+        if (run_->ask()) {
+            driveRun();
+        } else {
+            runEnded();
+        }
+    });
+}
+
+void MultipleSetupDialog::runEnded() {
+    run_.reset();
+    setRunning(false);
     // Also after a run that stopped at a missing base.
     close_->setText(u"Close"_s);
     accept();
 }
 
-void MultipleSetupDialog::Button2Click() {
-    accept();
+void MultipleSetupDialog::setRunning(bool running) {
+    for (QWidget* control : {static_cast<QWidget*>(start_), static_cast<QWidget*>(list_),
+                             static_cast<QWidget*>(oneBase_), static_cast<QWidget*>(eachFile_)}) {
+        control->setEnabled(!running);
+    }
+    enableBase(!running && oneBase_->isChecked());
+}
+
+void MultipleSetupDialog::onCloseClicked() {
+    if (isRunning()) {
+        driver_.cancel();
+    } else {
+        accept();
+    }
 }
 
 void MultipleSetupDialog::reject() {
-    Button2Click();
+    onCloseClicked();
 }
 
 void MultipleSetupDialog::removeSelected() {

@@ -1,11 +1,11 @@
 #include "ui/extract/ParseHtmlDialog.h"
 
-#include "core/extract/ParseHtml.h"
-#include "core/extract/SettingsSwitches.h"
 #include "core/shell/MruHistory.h"
 #include "platform/ErrorBox.h"
 #include "ui/platform/ShownBytes.h"
 #include "ui/shell/AppServices.h"
+
+#include <utility>
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -45,9 +45,9 @@ ParseHtmlDialog::ParseHtmlDialog(AppServices& services, std::chrono::millisecond
     setWindowTitle(u"Parse HTML file"_s);
     buildControls();
     setFixedSize(311, 231);
-    connect(browse_, &QPushButton::clicked, this, &ParseHtmlDialog::Button1Click);
-    connect(process_, &QPushButton::clicked, this, &ParseHtmlDialog::Button2Click);
-    connect(close_, &QPushButton::clicked, this, &ParseHtmlDialog::Button3Click);
+    connect(browse_, &QPushButton::clicked, this, &ParseHtmlDialog::onBrowseClicked);
+    connect(process_, &QPushButton::clicked, this, &ParseHtmlDialog::onProcessClicked);
+    connect(close_, &QPushButton::clicked, this, &ParseHtmlDialog::onCloseClicked);
 }
 
 void ParseHtmlDialog::buildControls() {
@@ -101,17 +101,17 @@ void ParseHtmlDialog::buildControls() {
 void ParseHtmlDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
-        FormShow();
+        onShown();
     }
 }
 
-void ParseHtmlDialog::FormShow() {
+void ParseHtmlDialog::onShown() {
     showCounters({});
     showHistory(core::MruHistory::load(*services_.userStore, core::mru::kImport));
     source_->setFocus();
 }
 
-void ParseHtmlDialog::Button1Click() {
+void ParseHtmlDialog::onBrowseClicked() {
     platform::FileDialogRequest request;
     request.filters = {{"HTML Files", "*.htm; *.html"}, {"All files", "*.*"}};
     if (const auto path = services_.prompts->openFile(request)) {
@@ -119,52 +119,64 @@ void ParseHtmlDialog::Button1Click() {
     }
 }
 
-void ParseHtmlDialog::Button2Click() {
-    if (running_) {
+void ParseHtmlDialog::onProcessClicked() {
+    if (isRunning()) {
         return;
     }
-    ParseHTML();
-    saveHistory();
+    processing_ = true;
+    if (!startRun()) {
+        runFinished();
+    }
 }
 
-void ParseHtmlDialog::Button3Click() {
+void ParseHtmlDialog::onCloseClicked() {
     accept();
 }
 
 void ParseHtmlDialog::reject() {
-    // Escape and the close box do what the Cancel button does, and, like it, wait for a
-    // run started here to end. A dropped file's run lets the main window's menu open the
-    // dialog; that run waits for the dialog to close, so the dialog must not wait for it.
-    if (!running_ || !runShown_) {
-        Button3Click();
+    if (isRunning() && processing_) {
+        closeAfterRun_ = true;
+        driver_.cancel();
+    } else {
+        onCloseClicked();
     }
 }
 
 void ParseHtmlDialog::parseDroppedFile(const std::string& path) {
-    if (running_) {
+    if (isRunning()) {
         return;
     }
+    processing_ = false;
     ShownBytes::show(*source_, path);
-    ParseHTML();
+    if (!startRun()) {
+        runFinished();
+    }
 }
 
-bool ParseHtmlDialog::ParseHTML() {
-    const core::SettingsSwitches switches(*services_.settings);
-    runShown_ = isVisible();
+bool ParseHtmlDialog::startRun() {
+    auto run =
+        core::ParseHtmlRun::start(ShownBytes::read(*source_), *services_.settings, *services_.links,
+                                  *this, *services_.prompts, *services_.statusBar);
+    if (!run) {
+        return false;
+    }
     setRunning(true);
-    const bool parsed = core::ParseHTML(
-        ShownBytes::read(*source_), core::ReadingChoice::of(*services_.settings), switches,
-        *services_.links, *this, *services_.prompts, *services_.statusBar);
+    driver_.start(std::move(run), [this] { runFinished(); });
+    return true;
+}
+
+void ParseHtmlDialog::runFinished() {
     setRunning(false);
-    if (parsed) {
-        close_->setText(u"Close"_s);
+    if (std::exchange(processing_, false)) {
+        saveHistory();
     }
     emit runEnded();
-    return parsed;
+    if (std::exchange(closeAfterRun_, false)) {
+        onCloseClicked();
+    }
 }
 
 void ParseHtmlDialog::setRunning(bool running) {
-    running_ = running;
     for (QWidget* control : {static_cast<QWidget*>(process_), static_cast<QWidget*>(browse_),
                              static_cast<QWidget*>(source_), static_cast<QWidget*>(close_)}) {
         control->setEnabled(!running);
@@ -196,20 +208,20 @@ void ParseHtmlDialog::showHistory(const std::vector<std::string>& entries) {
     ShownBytes::show(*source_, text);
 }
 
-// Called by the run after every piece of the file and every link; the labels change only
-// when the refresh interval has passed, and always at the end.
-void ParseHtmlDialog::UpdateStats(core::ScanEvent event, const core::ScanCounters& counters) {
-    if (event == core::ScanEvent::Finished) {
-        showCounters(counters);
-        return;
-    }
-    if (event != core::ScanEvent::Characters ||
-        sinceRefresh_.elapsed() < refreshInterval_.count()) {
+// The labels change only when the refresh interval has passed, and always at the end.
+void ParseHtmlDialog::progressed(const core::ScanCounters& counters) {
+    if (sinceRefresh_.elapsed() < refreshInterval_.count()) {
         return;
     }
     showCounters(counters);
-    services_.eventPump->processEvents();
     sinceRefresh_.start();
+}
+
+void ParseHtmlDialog::ended(const core::ScanCounters& counters, bool whole) {
+    showCounters(counters);
+    if (whole) {
+        close_->setText(u"Close"_s);
+    }
 }
 
 void ParseHtmlDialog::showCounters(const core::ScanCounters& counters) {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/extract/ScanStats.h"
+#include "core/extract/ParseHtml.h"
+#include "ui/platform/RunDriver.h"
 
 #include <chrono>
 #include <string>
@@ -19,7 +20,8 @@ struct AppServices;
 
 // "Parse HTML file": the user names an HTML source and its links go to the end of the
 // link list. The dialog stays open between runs and shows the counters of the last one.
-class ParseHtmlDialog : public QDialog, private core::ScanStats {
+// The run goes on in slices from the event loop, so the windows stay alive meanwhile.
+class ParseHtmlDialog : public QDialog, private core::ParseHtmlObserver {
     Q_OBJECT
 public:
     // How often the counters are redrawn during a run: often enough to watch, rarely
@@ -33,12 +35,14 @@ public:
     // A single HTML file dropped on the main window: parsed at once, without showing the
     // dialog and without touching its history. Ignored while a run is going on.
     void parseDroppedFile(const std::string& path);
-    bool isRunning() const { return running_; }
+    bool isRunning() const { return driver_.running(); }
 
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
+    void onBrowseClicked();
+    void onProcessClicked();
+    void onCloseClicked();
 
+    // Closing the dialog while its own run goes on cancels the run; the dialog closes once
+    // the run has ended. A dropped file's run goes on without it.
     void reject() override;
 
 signals:
@@ -50,19 +54,22 @@ protected:
 
 private:
     void buildControls();
-    void FormShow();
-    bool ParseHTML();
+    void onShown();
+    // Starts a run on the source box's file; false when the file could not be opened.
+    bool startRun();
+    void runFinished();
     void setRunning(bool running);
     void saveHistory();
     void showHistory(const std::vector<std::string>& entries);
-    void UpdateStats(core::ScanEvent event, const core::ScanCounters& counters) override;
+    void progressed(const core::ScanCounters& counters) override;
+    void ended(const core::ScanCounters& counters, bool whole) override;
     void showCounters(const core::ScanCounters& counters);
 
     AppServices& services_;
     std::chrono::milliseconds refreshInterval_;
     QElapsedTimer sinceRefresh_;
-    bool running_ = false;
-    bool runShown_ = false; // the running run was started from the shown dialog
+    bool processing_ = false; // the run was started by Process
+    bool closeAfterRun_ = false;
 
     QComboBox* source_ = nullptr;    // Edit1
     QPushButton* browse_ = nullptr;  // Button1
@@ -71,6 +78,8 @@ private:
     QLabel* characters_ = nullptr;   // Label4
     QLabel* linksFound_ = nullptr;   // Label5
     QLabel* linksIgnored_ = nullptr; // Label7
+    // Last: a run still going when the dialog goes ends before anything it reports to.
+    RunDriver driver_;
 };
 
 } // namespace harvex2::ui

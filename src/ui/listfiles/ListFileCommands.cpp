@@ -1,6 +1,5 @@
 #include "ui/listfiles/ListFileCommands.h"
 
-#include "core/listfiles/SaveLinks.h"
 #include "core/shell/ProgramVersion.h"
 #include "ui/listfiles/SaveLinksDialog.h"
 #include "ui/platform/TextBytes.h"
@@ -15,25 +14,57 @@ namespace harvex2::ui {
 
 ListFileCommands::ListFileCommands(AppServices& services, QComboBox& baseUrl, QComboBox& directory,
                                    QObject* parent)
-    : QObject(parent), services_(services), boxes_(baseUrl, directory),
-      open_(*services.links, boxes_, *services.statusBar, *services.prompts) {
+    : QObject(parent), services_(services), boxes_(baseUrl, directory), lock_(*services.mainWindow),
+      driver_(this),
+      open_(*services.links, boxes_, *services.statusBar, *services.prompts,
+            [this](auto run, auto finished) { startRun(std::move(run), std::move(finished)); }),
+      save_(*services.links, boxes_, *services.statusBar, *services.prompts,
+            [this](auto run, auto finished) { startRun(std::move(run), std::move(finished)); }) {
     services.mainHooks->saveLinks = [this] { saveLinks(); };
     services.mainHooks->openLinkList = [this](const std::optional<std::string>& presetPath) {
         openLinkList(presetPath);
     };
+    connect(services.mainWindow, &MainWindow::closed, this, &ListFileCommands::windowClosed);
 }
 
 void ListFileCommands::saveLinks() {
+    if (running()) {
+        return;
+    }
     SaveLinksDialog dialog(services_, services_.mainWindow);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    core::SaveLinks(*services_.links, boxes_, *services_.statusBar, *services_.prompts)
-        .save(dialog.choice(), pageFooter(QDateTime::currentDateTime()));
+    save_.save(dialog.choice(), pageFooter(QDateTime::currentDateTime()));
 }
 
 void ListFileCommands::openLinkList(const std::optional<std::string>& presetPath) {
-    open_.run(presetPath);
+    if (!running()) {
+        open_.run(presetPath);
+    }
+}
+
+// The list stays on screen and scrolls, but nothing may change it or start other work
+// while a run reads or writes it. A run started before the window is shown, as for a list
+// named on the command line, is done at once: no window waits on it, and the program
+// comes up with the list in it.
+void ListFileCommands::startRun(std::unique_ptr<core::SlicedRun> run,
+                                std::function<void()> finished) {
+    if (!services_.mainWindow->isVisible()) {
+        core::runAtOnce(std::move(run), std::move(finished));
+        return;
+    }
+    lock_.setLocked(true);
+    driver_.start(std::move(run), [this, finished = std::move(finished)] {
+        lock_.setLocked(false);
+        finished();
+    });
+}
+
+// A save asked for is not lost with the program; a load is of no use to it any more.
+void ListFileCommands::windowClosed() {
+    save_.finishNow();
+    open_.cancel();
 }
 
 core::PageFooter ListFileCommands::pageFooter(const QDateTime& now) {

@@ -2,7 +2,10 @@
 
 #include "core/listfiles/OpenLinkList.h"
 #include "core/listfiles/SaveChoice.h"
+#include "core/listfiles/SaveLinks.h"
+#include "ui/handoff/MainCommandLock.h"
 #include "ui/listfiles/ComboBoxPair.h"
+#include "ui/platform/RunDriver.h"
 
 #include <optional>
 #include <string>
@@ -18,18 +21,22 @@ struct AppServices;
 
 // The main window's "&Save links..." and "O&pen Harvex links list..." (also reached from
 // the toolbar, the command line and dropped files): takes over their hooks and keeps the
-// open dialog's last path for as long as the window lives.
+// open dialog's last path for as long as the window lives. A load or save runs from the
+// window's event loop with the main window's commands locked; closing the window finishes
+// a save and stops a load.
 class ListFileCommands : public QObject {
     Q_OBJECT
 public:
-    // `services` must carry the main window's list, status bar, prompts and hooks already.
+    // `services` must carry the main window, its list, status bar, prompts and hooks
+    // already.
     ListFileCommands(AppServices& services, QComboBox& baseUrl, QComboBox& directory,
                      QObject* parent);
 
-    // SaveHTML1Click: a fresh Save Links dialog, then the save it asks for.
+    // A fresh Save Links dialog, then the save it asks for.
     void saveLinks();
-    // Openlist1Click: a preset path opens without asking.
+    // A preset path opens without asking.
     void openLinkList(const std::optional<std::string>& presetPath);
+    bool running() const { return driver_.running(); }
 
     const core::OpenLinkList& openCommand() const { return open_; }
 
@@ -37,9 +44,15 @@ public:
     static core::PageFooter pageFooter(const QDateTime& now);
 
 private:
+    void startRun(std::unique_ptr<core::SlicedRun> run, std::function<void()> finished);
+    void windowClosed();
+
     AppServices& services_;
     ComboBoxPair boxes_;
+    MainCommandLock lock_;
+    RunDriver driver_;
     core::OpenLinkList open_;
+    core::SaveLinks save_;
 };
 
 } // namespace harvex2::ui

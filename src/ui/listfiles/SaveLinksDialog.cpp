@@ -56,7 +56,7 @@ void SaveLinksDialog::buildFileName() {
     browse->setObjectName(u"Button1"_s);
     browse->setAutoDefault(false);
     browse->setGeometry(248, 25, 25, 23);
-    connect(browse, &QPushButton::clicked, this, &SaveLinksDialog::Button1Click);
+    connect(browse, &QPushButton::clicked, this, &SaveLinksDialog::onBrowseClicked);
 }
 
 void SaveLinksDialog::buildFileType() {
@@ -67,9 +67,9 @@ void SaveLinksDialog::buildFileType() {
     html_ = addRadio(*group, u"HTML File"_s, "radHTML", 38);
     text_ = addRadio(*group, u"Plaintext"_s, "radText", 58);
     harvex_->setChecked(true);
-    connect(harvex_, &QRadioButton::clicked, this, &SaveLinksDialog::radHarvexClick);
-    connect(html_, &QRadioButton::clicked, this, &SaveLinksDialog::radHTMLClick);
-    connect(text_, &QRadioButton::clicked, this, &SaveLinksDialog::radTextClick);
+    connect(harvex_, &QRadioButton::clicked, this, &SaveLinksDialog::onListFileChosen);
+    connect(html_, &QRadioButton::clicked, this, &SaveLinksDialog::onHtmlPageChosen);
+    connect(text_, &QRadioButton::clicked, this, &SaveLinksDialog::onPlainTextChosen);
 }
 
 void SaveLinksDialog::buildScope() {
@@ -109,19 +109,19 @@ void SaveLinksDialog::enableScope(bool enabled) {
     note_->setVisible(!enabled);
 }
 
-void SaveLinksDialog::radHarvexClick() {
+void SaveLinksDialog::onListFileChosen() {
     enableScope(false);
 }
 
-void SaveLinksDialog::radHTMLClick() {
+void SaveLinksDialog::onHtmlPageChosen() {
     enableScope(true);
 }
 
-void SaveLinksDialog::radTextClick() {
+void SaveLinksDialog::onPlainTextChosen() {
     enableScope(true);
 }
 
-void SaveLinksDialog::Button1Click() {
+void SaveLinksDialog::onBrowseClicked() {
     const auto path =
         services_.prompts->saveFile({"Save HTML File...",
                                      {{"HTML Files", "*.htm; *.html"}, {"All files", "*.*"}},

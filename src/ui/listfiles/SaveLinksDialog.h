@@ -22,10 +22,10 @@ public:
 
     core::SaveChoice choice() const;
 
-    void Button1Click();
-    void radHarvexClick();
-    void radHTMLClick();
-    void radTextClick();
+    void onBrowseClicked();
+    void onListFileChosen();
+    void onHtmlPageChosen();
+    void onPlainTextChosen();
 
 protected:
     void showEvent(QShowEvent* event) override;

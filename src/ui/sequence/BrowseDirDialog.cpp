@@ -51,11 +51,11 @@ BrowseDirDialog::BrowseDirDialog(platform::Prompts& prompts,
     chainTabOrder();
     setFixedSize(kClientSize);
     move(kPosition);
-    connect(drives_, &QComboBox::activated, this, &BrowseDirDialog::DriveComboBox1Change);
-    connect(list_, &QListView::doubleClicked, this, &BrowseDirDialog::DirectoryListBox1DblClick);
-    connect(ok_, &QPushButton::clicked, this, &BrowseDirDialog::Button1Click);
+    connect(drives_, &QComboBox::activated, this, &BrowseDirDialog::onDriveChosen);
+    connect(list_, &QListView::doubleClicked, this, &BrowseDirDialog::onDirectoryDoubleClicked);
+    connect(ok_, &QPushButton::clicked, this, &BrowseDirDialog::onOkClicked);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(newFolder_, &QPushButton::clicked, this, &BrowseDirDialog::Button3Click);
+    connect(newFolder_, &QPushButton::clicked, this, &BrowseDirDialog::onNewFolderClicked);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &BrowseDirDialog::rereadTree);
     showVolumes();
     showTree(Selection::Current);
@@ -125,7 +125,7 @@ bool BrowseDirDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            DirectoryListBox1DblClick(list_->currentIndex());
+            onDirectoryDoubleClicked(list_->currentIndex());
             return true;
         }
     }
@@ -134,7 +134,7 @@ bool BrowseDirDialog::eventFilter(QObject* watched, QEvent* event) {
 
 // OK returns the directory that is open, not the one merely selected. One that has gone
 // since it was opened is not returned: the list moves up and the user chooses again.
-void BrowseDirDialog::Button1Click() {
+void BrowseDirDialog::onOkClicked() {
     if (!tree_.currentExists()) {
         rereadTree();
         return;
@@ -142,21 +142,21 @@ void BrowseDirDialog::Button1Click() {
     accept();
 }
 
-void BrowseDirDialog::Button3Click() {
+void BrowseDirDialog::onNewFolderClicked() {
     NewDirectoryDialog dialog(*folders_, prompts_, tree_.current(), this);
     if (dialog.exec() == QDialog::Accepted) {
         rereadTree();
     }
 }
 
-void BrowseDirDialog::DriveComboBox1Change(int index) {
+void BrowseDirDialog::onDriveChosen(int index) {
     if (index >= 0) {
         tree_.openVolume(static_cast<std::size_t>(index));
         showTree(Selection::Current);
     }
 }
 
-void BrowseDirDialog::DirectoryListBox1DblClick(const QModelIndex& index) {
+void BrowseDirDialog::onDirectoryDoubleClicked(const QModelIndex& index) {
     if (index.isValid()) {
         tree_.openRow(static_cast<std::size_t>(index.row()));
         showTree(Selection::Current);

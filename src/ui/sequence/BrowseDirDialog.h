@@ -34,10 +34,10 @@ public:
     std::optional<std::string> browse() override;
     const std::string& currentDirectory() const { return tree_.current(); }
 
-    void Button1Click();
-    void Button3Click();
-    void DriveComboBox1Change(int index);
-    void DirectoryListBox1DblClick(const QModelIndex& index);
+    void onOkClicked();
+    void onNewFolderClicked();
+    void onDriveChosen(int index);
+    void onDirectoryDoubleClicked(const QModelIndex& index);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -17,8 +17,8 @@ std::unique_ptr<QWidget> makeSequentialDialog(AppServices& services) {
     if (!adding) {
         throw std::logic_error("the Adding window must be made before the sequence dialog");
     }
-    return std::make_unique<SequentialDialog>(
-        services, *adding, core::RepaintPace(core::SequenceRunner::kInterval), services.mainWindow);
+    return std::make_unique<SequentialDialog>(services, *adding, &RunDriver::Clock::now,
+                                              services.mainWindow);
 }
 
 std::unique_ptr<QWidget> makeSettingsListDialog(AppServices& services) {

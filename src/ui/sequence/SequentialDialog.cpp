@@ -3,7 +3,6 @@
 #include "core/sequence/GlobPreview.h"
 #include "core/sequence/SequencePlan.h"
 #include "core/sequence/TemplateFromUrl.h"
-#include "platform/ErrorBox.h"
 #include "ui/platform/TextBytes.h"
 #include "ui/sequence/PreviewColumnSizer.h"
 #include "ui/sequence/ProfileButtons.h"
@@ -48,31 +47,39 @@ void showUrl(QLabel& label, const QString& lead, const std::optional<std::string
 } // namespace
 
 SequentialDialog::SequentialDialog(AppServices& services, core::AddingWindowPort& adding,
-                                   core::RepaintPace pace, QWidget* parent)
+                                   std::function<RunDriver::Clock::time_point()> now,
+                                   QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       services_(services), controls_(SequentialControls::build(*this)),
       model_(new SequencePreviewModel(this)), urlHistory_(*controls_.url),
       dirHistory_(*controls_.downloadDir),
-      actions_({*this, *services.prompts, *services.eventPump, *services.userStore,
-                *services.settings, *services.links, adding, urlHistory_, dirHistory_,
-                std::move(pace)}) {
+      actions_({*this, *services.prompts, *services.userStore, *services.settings, *services.links,
+                adding, urlHistory_, dirHistory_,
+                [this](std::unique_ptr<core::SlicedRun> run, std::function<void()> finished) {
+                    driver_.start(std::move(run), std::move(finished));
+                }}),
+      driver_(nullptr, std::move(now)) {
     setObjectName(u"TForm4"_s);
     setWindowTitle(u"Add Sequential Files"_s);
     setFixedSize(kClientSize);
     controls_.preview->setModel(model_);
     new PreviewColumnSizer(*controls_.preview, *model_);
     connectControls();
+    if (services.mainWindow) {
+        // The program is ending: a series half made is handed nowhere.
+        connect(services.mainWindow, &MainWindow::closed, this, [this] { actions_.cancel(); });
+    }
 }
 
 void SequentialDialog::connectControls() {
     const SequentialControls& c = controls_;
-    connect(c.add, &QPushButton::clicked, this, &SequentialDialog::Button1Click);
-    connect(c.close, &QPushButton::clicked, this, &SequentialDialog::Button2Click);
-    connect(c.browse, &QPushButton::clicked, this, &SequentialDialog::Button3Click);
-    connect(c.test, &QPushButton::clicked, this, &SequentialDialog::Button4Click);
-    connect(c.save, &QPushButton::clicked, this, &SequentialDialog::Button5Click);
-    connect(c.load, &QPushButton::clicked, this, &SequentialDialog::Button6Click);
+    connect(c.add, &QPushButton::clicked, this, &SequentialDialog::onAddClicked);
+    connect(c.close, &QPushButton::clicked, this, &SequentialDialog::onCloseClicked);
+    connect(c.browse, &QPushButton::clicked, this, &SequentialDialog::onBrowseClicked);
+    connect(c.test, &QPushButton::clicked, this, &SequentialDialog::onTestClicked);
+    connect(c.save, &QPushButton::clicked, this, &SequentialDialog::onSaveProfileClicked);
+    connect(c.load, &QPushButton::clicked, this, &SequentialDialog::onLoadProfileClicked);
     // The example follows every field it is made from.
     const auto example = [this] { showExample(); };
     connect(c.url, &QComboBox::editTextChanged, this, example);
@@ -168,20 +175,15 @@ void SequentialDialog::openWithTemplateOf(const std::string& url) {
     exec();
 }
 
-void SequentialDialog::Button1Click() {
-    try {
-        actions_.add(fields());
-    } catch (const platform::RegistryError& failure) {
-        // The histories are written after the run; the store may refuse them.
-        platform::showErrorBox(*services_.prompts, failure.what());
-    }
+void SequentialDialog::onAddClicked() {
+    actions_.add(fields());
 }
 
-void SequentialDialog::Button2Click() {
+void SequentialDialog::onCloseClicked() {
     QDialog::reject();
 }
 
-void SequentialDialog::Button3Click() {
+void SequentialDialog::onBrowseClicked() {
     // The browser is made after this dialog at start-up, so it is looked up when needed.
     auto* browser =
         dynamic_cast<DirectoryBrowser*>(services_.windows->window(WindowSlot::BrowseDir));
@@ -193,21 +195,21 @@ void SequentialDialog::Button3Click() {
     }
 }
 
-void SequentialDialog::Button4Click() {
+void SequentialDialog::onTestClicked() {
     actions_.test(fields());
 }
 
-void SequentialDialog::Button5Click() {
+void SequentialDialog::onSaveProfileClicked() {
     ProfileButtons(services_, *this).save();
 }
 
-void SequentialDialog::Button6Click() {
+void SequentialDialog::onLoadProfileClicked() {
     ProfileButtons(services_, *this).load();
 }
 
 void SequentialDialog::reject() {
     if (!actions_.running()) {
-        Button2Click();
+        onCloseClicked();
     }
 }
 

@@ -5,6 +5,7 @@
 #include "core/sequence/SequenceDialogPort.h"
 #include "core/sequence/SequenceFields.h"
 #include "ui/handoff/ComboHistoryBox.h"
+#include "ui/platform/RunDriver.h"
 #include "ui/sequence/SequentialControls.h"
 #include "ui/shell/TemplateOpener.h"
 
@@ -22,21 +23,24 @@ class SequencePreviewModel;
 class SequentialDialog : public QDialog, public TemplateOpener, private core::SequenceDialogPort {
     Q_OBJECT
 public:
+    // `now` is the clock that measures the turns of a run.
     SequentialDialog(AppServices& services, core::AddingWindowPort& adding,
-                     core::RepaintPace pace = core::RepaintPace(core::SequenceRunner::kInterval),
+                     std::function<RunDriver::Clock::time_point()> now = &RunDriver::Clock::now,
                      QWidget* parent = nullptr);
 
     core::SequenceFields fields() const;
     // Sets the fields in the order a profile stores them.
     void setFields(const core::SequenceFields& fields);
     const SequencePreviewModel& preview() const { return *model_; }
+    // A Test or Add is under way, from its click until the dialog is unlocked.
+    bool running() const { return actions_.running(); }
 
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
-    void Button5Click();
-    void Button6Click();
+    void onAddClicked();
+    void onCloseClicked();
+    void onBrowseClicked();
+    void onTestClicked();
+    void onSaveProfileClicked();
+    void onLoadProfileClicked();
 
     // Escape and the close box wait for a run to end.
     void reject() override;
@@ -66,6 +70,8 @@ private:
     ComboHistoryBox urlHistory_;
     ComboHistoryBox dirHistory_;
     core::SequenceActions actions_;
+    // After the actions: it goes first, and with it a run that still refers to them.
+    RunDriver driver_;
     // A progress maximum beyond the bar's range is shown in steps of this many.
     std::uint64_t progressScale_ = 1;
     core::SequenceRunKind run_ = core::SequenceRunKind::None;

@@ -29,7 +29,7 @@ SettingsListDialog::SettingsListDialog(AppServices& services, QWidget* parent)
     delete_->setObjectName(u"Button1"_s);
     delete_->setAutoDefault(false);
     delete_->setGeometry(301, 146, 75, 25);
-    connect(delete_, &QPushButton::clicked, this, &SettingsListDialog::Button1Click);
+    connect(delete_, &QPushButton::clicked, this, &SettingsListDialog::onDeleteClicked);
     connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 }
 
@@ -61,7 +61,7 @@ void SettingsListDialog::fillList() {
     list_->setFocus();
 }
 
-void SettingsListDialog::Button1Click() {
+void SettingsListDialog::onDeleteClicked() {
     const auto name = selectedName();
     if (!name) {
         services_.prompts->message({MessageIcon::Warning,

@@ -22,7 +22,7 @@ public:
     // The profile picked, exactly as the store names it.
     std::optional<std::string> selectedName() const;
 
-    void Button1Click();
+    void onDeleteClicked();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,7 +1,10 @@
 #include "ui/shell/MainCommands.h"
 
 #include "core/shell/DesktopOpener.h"
+#include "core/shell/DuplicateRemoval.h"
+#include "platform/posix/FileRegistryStore.h"
 #include "ui/platform/ShownBytes.h"
+#include "ui/rules/RulesDialog.h"
 #include "ui/shell/AppServices.h"
 #include "ui/shell/DirectoryBrowser.h"
 #include "ui/shell/LinkListView.h"
@@ -12,6 +15,7 @@
 #include "ui/shell/TemplateOpener.h"
 #include "ui/shell/WindowCatalog.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
@@ -26,11 +30,14 @@ namespace harvex2::ui {
 MainCommands::MainCommands(MainWindow& window, AppServices& services)
     : window_(window), services_(services) {}
 
+MainCommands::~MainCommands() = default;
+
 void MainCommands::connect(MainMenus& menus, MainClientArea& client) {
     QObject::connect(&menus, &MainMenus::triggered, &window_,
                      [this](MainCommand command) { run(command); });
     LinkListView* list = client.list();
     list_ = list;
+    ignoreTracking_ = menus.ignoreTracking();
     QObject::connect(list, &QWidget::customContextMenuRequested, &window_,
                      [list, popup = menus.listPopup()](const QPoint& at) {
                          popup->popup(list->viewport()->mapToGlobal(at));
@@ -75,6 +82,10 @@ void MainCommands::run(MainCommand command) {
         return window_.exitProgram();
     case MainCommand::SelectSpecial:
         return showWindow(WindowSlot::SelectSpecial);
+    case MainCommand::SelectByRules:
+        return selectByRules();
+    case MainCommand::RemoveDuplicates:
+        return removeDuplicates();
     case MainCommand::CheckForNewVersion:
         return callHook(hooks.checkForNewVersion);
     case MainCommand::Count:
@@ -163,6 +174,30 @@ void MainCommands::makeTemplate() {
     if (current.isValid() && opener) {
         opener->openWithTemplateOf(window_.links().textAt(static_cast<std::size_t>(current.row())));
     }
+}
+
+// Made on first use and kept, so that the rules typed last are there the next time.
+void MainCommands::selectByRules() {
+    if (!rules_) {
+        RulesDialog::Sources sources{[this] { return ShownBytes::read(*window_.baseUrlBox()); },
+                                     [this]() -> std::optional<std::size_t> {
+                                         const QModelIndex current =
+                                             list_ ? list_->currentIndex() : QModelIndex();
+                                         if (!current.isValid()) {
+                                             return std::nullopt;
+                                         }
+                                         return static_cast<std::size_t>(current.row());
+                                     },
+                                     platform::FileRegistryStore::defaultFolder() + "/rules"};
+        rules_ = std::make_unique<RulesDialog>(services_, std::move(sources), &window_);
+    }
+    rules_->exec();
+}
+
+void MainCommands::removeDuplicates() {
+    const std::string base = ShownBytes::read(*window_.baseUrlBox());
+    core::removeDuplicates(window_.links(),
+                           {base, ignoreTracking_ && ignoreTracking_->isChecked()});
 }
 
 } // namespace harvex2::ui

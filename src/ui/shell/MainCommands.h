@@ -1,6 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+
+class QAction;
 
 namespace harvex2::ui {
 
@@ -9,6 +12,7 @@ class LinkListView;
 class MainClientArea;
 class MainMenus;
 class MainWindow;
+class RulesDialog;
 enum class MainCommand;
 enum class WindowSlot;
 
@@ -16,6 +20,7 @@ enum class WindowSlot;
 class MainCommands {
 public:
     MainCommands(MainWindow& window, AppServices& services);
+    ~MainCommands();
 
     void connect(MainMenus& menus, MainClientArea& client);
     void run(MainCommand command);
@@ -29,10 +34,14 @@ private:
     void showCount();
     void openTextFile(const char* name);
     void makeTemplate();
+    void selectByRules();
+    void removeDuplicates();
 
     MainWindow& window_;
     AppServices& services_;
     LinkListView* list_ = nullptr;
+    QAction* ignoreTracking_ = nullptr;
+    std::unique_ptr<RulesDialog> rules_;
 };
 
 } // namespace harvex2::ui

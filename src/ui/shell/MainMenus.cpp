@@ -82,15 +82,19 @@ void MainMenus::buildMenuBar(QMenuBar& bar) {
                     {u"E&xit", MainCommand::Exit}});
 
     QMenu* list = named(bar.addMenu(u"&List"_s));
-    addItems(list, {{u"&Select All", MainCommand::SelectAll, "Ctrl+A"},
-                    {u"&Deselect All", MainCommand::DeselectAll, "Ctrl+D"},
-                    {u"Invert Selection", MainCommand::InvertSelection},
-                    {u"Select S&pecial...", MainCommand::SelectSpecial},
-                    kSeparator,
-                    {u"&Paste links", MainCommand::PasteLinks},
-                    {u"&Clear", MainCommand::Clear, "Ctrl+X", ArtImage::ClearList},
-                    {u"&Remove Selected", MainCommand::RemoveSelected, nullptr,
-                     ArtImage::RemoveSelected}});
+    addItems(list,
+             {{u"&Select All", MainCommand::SelectAll, "Ctrl+A"},
+              {u"&Deselect All", MainCommand::DeselectAll, "Ctrl+D"},
+              {u"Invert Selection", MainCommand::InvertSelection},
+              {u"Select S&pecial...", MainCommand::SelectSpecial},
+              {u"Select &by Rules...", MainCommand::SelectByRules},
+              kSeparator,
+              {u"&Paste links", MainCommand::PasteLinks},
+              {u"&Clear", MainCommand::Clear, "Ctrl+X", ArtImage::ClearList},
+              {u"&Remove Selected", MainCommand::RemoveSelected, nullptr, ArtImage::RemoveSelected},
+              {u"Remove D&uplicates", MainCommand::RemoveDuplicates}});
+    ignoreTracking_ = addItem(list, {u"Ignore &Tracking Parameters", MainCommand::IgnoreTracking});
+    ignoreTracking_->setCheckable(true);
     addItem(list, {u"&Undo", MainCommand::Undo});
 
     QMenu* help = named(bar.addMenu(u"&Help"_s));

@@ -40,6 +40,9 @@ enum class MainCommand {
     About,
     MakeTemplate,
     PasteLinks,
+    SelectByRules,
+    RemoveDuplicates,
+    IgnoreTracking, // the check item beside Remove Duplicates
     Undo,
 };
 
@@ -72,6 +75,8 @@ public:
     QToolBar* toolBar() const { return toolBar_; }
     // Every menu it made, the pop-ups included: each reaches commands of its own.
     const std::vector<QMenu*>& menus() const { return menus_; }
+    // Checked: Remove Duplicates also ignores tracking parameters.
+    QAction* ignoreTracking() const { return ignoreTracking_; }
 
 signals:
     void triggered(harvex2::ui::MainCommand command);
@@ -91,6 +96,7 @@ private:
     std::vector<QMenu*> menus_;
     QMenu* listPopup_ = nullptr;
     QToolBar* toolBar_ = nullptr;
+    QAction* ignoreTracking_ = nullptr;
 };
 
 } // namespace harvex2::ui

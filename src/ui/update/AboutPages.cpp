@@ -101,7 +101,7 @@ QWidget* AboutPages::credits(QWidget* parent) {
         u"Qt 6 (Core, Gui, Widgets): GNU Lesser General Public License version 3. Harvex2 "
         "uses the Qt libraries installed on the system, which can be replaced by any "
         "compatible build.\n"
-        "libcurl: the curl licence, an MIT-style licence.\n"
+        "libcurl: the curl licence (MIT-style). RE2: BSD 3-Clause License.\n"
         "JSON for Modern C++ (nlohmann-json): MIT License.\n"
         "libglvnd (libGLX, libOpenGL), which Qt draws through: MIT License.\n"
         "GNU C++ Library and GCC runtime: GNU General Public License version 3 with the GCC "

@@ -2,6 +2,7 @@
 
 #include "core/extract/SettingsSwitches.h"
 #include "core/shell/SettingsRecord.h"
+#include "support/core/HandoffFakes.h"
 
 #include <string>
 #include <vector>
@@ -48,6 +49,13 @@ TEST(LinkPaste, TakesTheFirstFormatThatHoldsLinks) {
         const PastedLinks pasted = paste(row.offered);
         EXPECT_EQ(pasted.links, row.links) << row.name;
         EXPECT_EQ(pasted.leftOut, row.leftOut) << row.name;
+        // Every entry added names the page copied from.
+        LinkList list;
+        test::RecordingStatusBar statusBar;
+        LinkPaste::append(pasted, list, statusBar);
+        for (std::size_t i = 0; i < list.count(); ++i) {
+            EXPECT_EQ(list.originAt(i), row.offered.pageAddress) << row.name;
+        }
         EXPECT_FALSE(pasted.tooLarge) << row.name;
     }
 }

@@ -3,6 +3,7 @@
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <deque>
 #include <string>
@@ -15,13 +16,6 @@ namespace {
 
 using platform::MessageButton;
 using platform::MessageIcon;
-
-struct Switches final : IgnoreSwitches {
-    bool ignoreBookmarks_ = true;
-    bool ignoreMailTo() const override { return true; }
-    bool ignoreBookmarks() const override { return ignoreBookmarks_; }
-    bool qLinks() const override { return true; }
-};
 
 // Writes down what the run shows, and answers the prompt from a list.
 struct RecordingView final : MultipleParseView {
@@ -56,8 +50,13 @@ protected:
         return folder.makeFile(name, html);
     }
     bool run(const std::vector<std::string>& files, BaseUrlMethod method) {
-        return MultipleParse(ReadingChoice{}, switches, links, prompts, view)
-            .ParseMany(files, method);
+        MultipleParse parse(settings, links, prompts, view, files, method);
+        do {
+            const auto slices = parse.slices();
+            while (slices->advance()) {
+            }
+        } while (parse.ask());
+        return parse.completed();
     }
     std::vector<std::string> texts() const {
         std::vector<std::string> all;
@@ -69,7 +68,7 @@ protected:
     }
 
     test::TempFolder folder;
-    Switches switches;
+    SettingsRecord settings;
     LinkList links;
     test::ScriptedPrompts prompts;
     RecordingView view;
@@ -93,7 +92,7 @@ TEST_F(MultipleParseRun, OneBaseResolvesEveryFilesRelativeLinks) {
 
 TEST_F(MultipleParseRun, ABaseEndingInASlashMeetsLinksStartingWithOne) {
     view.base = "http://host/dir/";
-    switches.ignoreBookmarks_ = false;
+    settings.ignoreBookmarks = false;
     const std::string file = page("p.html", R"(<a href="/a"><a href="b"><a href="#c">)");
     EXPECT_TRUE(run({file}, BaseUrlMethod::OneForAll));
     EXPECT_EQ(texts(), (std::vector<std::string>{"http://host/dir/a", "http://host/dir/b",
@@ -186,6 +185,26 @@ TEST_F(MultipleParseRun, TheRunGoesOnAfterAnEmptyAnswerOnlyWhereNothingIsRelativ
                           MessageButton::Ok);
     EXPECT_FALSE(run({absolute, relative}, BaseUrlMethod::EachFile));
     EXPECT_EQ(texts(), std::vector<std::string>{"http://a/1"});
+}
+
+// As when the setup dialog is closed during the run: the files done before stay, the one
+// being read adds nothing.
+TEST_F(MultipleParseRun, ACancelledRunKeepsTheFilesDoneBefore) {
+    view.base = "http://b/";
+    const std::vector<std::string> files{page("first.htm", R"(<a href="1">)"),
+                                         page("second.htm", R"(<a href="2">)")};
+    MultipleParse parse(settings, links, prompts, view, files, BaseUrlMethod::OneForAll);
+    const auto slices = parse.slices();
+    while (std::find(view.events.begin(), view.events.end(), "file second.htm") ==
+           view.events.end()) {
+        ASSERT_TRUE(slices->advance());
+    }
+    slices->cancel();
+    EXPECT_FALSE(slices->advance());
+    EXPECT_FALSE(parse.ask());
+    EXPECT_FALSE(parse.completed());
+    EXPECT_EQ(texts(), std::vector<std::string>{"http://b/1"});
+    EXPECT_EQ(view.events.back(), "stopped");
 }
 
 } // namespace

@@ -20,12 +20,6 @@ using platform::MessageButton;
 using platform::MessageIcon;
 using platform::StatusPanel;
 
-struct Switches final : IgnoreSwitches {
-    bool ignoreMailTo() const override { return true; }
-    bool ignoreBookmarks() const override { return true; }
-    bool qLinks() const override { return true; }
-};
-
 struct Status final : platform::StatusBar {
     std::map<StatusPanel, std::string> panels;
     void setText(StatusPanel panel, const std::string& text) override { panels[panel] = text; }
@@ -35,12 +29,15 @@ struct Status final : platform::StatusBar {
     }
 };
 
-struct LastCounters final : ScanStats {
+struct LastCounters : ParseHtmlObserver {
     ScanCounters shown;
-    int finished = 0;
-    void UpdateStats(ScanEvent event, const ScanCounters& counters) override {
+    int endings = 0;
+    bool whole = false;
+    void progressed(const ScanCounters& counters) override { shown = counters; }
+    void ended(const ScanCounters& counters, bool wholeFile) override {
         shown = counters;
-        finished += event == ScanEvent::Finished ? 1 : 0;
+        ++endings;
+        whole = wholeFile;
     }
 };
 
@@ -53,39 +50,52 @@ std::vector<std::string> texts(const LinkList& links) {
     return all;
 }
 
-class ParseHtmlRun : public testing::Test {
+class ParseHtmlRunTest : public testing::Test {
 protected:
+    std::unique_ptr<ParseHtmlRun> start(const std::string& path, ParseHtmlObserver& observer) {
+        return ParseHtmlRun::start(path, settings, links, observer, prompts, status);
+    }
+    bool parse(const std::string& path, ParseHtmlObserver& observer) {
+        const auto run = start(path, observer);
+        if (!run) {
+            return false;
+        }
+        while (run->advance()) {
+        }
+        return true;
+    }
+    bool parse(const std::string& path) { return parse(path, stats); }
+
     test::TempFolder folder;
-    ReadingChoice choice;
-    Switches switches;
+    SettingsRecord settings;
     LinkList links;
     LastCounters stats;
     Status status;
     test::ScriptedPrompts prompts;
 };
 
-TEST_F(ParseHtmlRun, AppendsAfterExistingEntriesAndReportsOnTheStatusBar) {
+TEST_F(ParseHtmlRunTest, AppendsAfterExistingEntriesAndReportsOnTheStatusBar) {
     links.append("earlier");
     const std::string path =
         folder.makeFile("page.htm", "<a href=\"one\">\r\n<a href=\"#two\"><a href=\"one\">");
-    EXPECT_TRUE(ParseHTML(path, choice, switches, links, stats, prompts, status));
+    EXPECT_TRUE(parse(path));
     EXPECT_EQ(texts(links), (std::vector<std::string>{"earlier", "one", "one"}));
     EXPECT_EQ(stats.shown, (ScanCounters{45, 2, 1}));
-    EXPECT_EQ(stats.finished, 1);
+    EXPECT_EQ(stats.endings, 1);
+    EXPECT_TRUE(stats.whole);
     EXPECT_EQ(status.text(StatusPanel::State), "Parsed page.htm");
     EXPECT_EQ(status.text(StatusPanel::Detail), "Links extracted: 2");
 }
 
-TEST_F(ParseHtmlRun, AnEmptyFileStillReportsZero) {
-    EXPECT_TRUE(ParseHTML(folder.makeFile("empty.html", ""), choice, switches, links, stats,
-                          prompts, status));
+TEST_F(ParseHtmlRunTest, AnEmptyFileStillReportsZero) {
+    EXPECT_TRUE(parse(folder.makeFile("empty.html", "")));
     EXPECT_EQ(links.count(), 0u);
     EXPECT_EQ(stats.shown, ScanCounters{});
     EXPECT_EQ(status.text(StatusPanel::State), "Parsed empty.html");
     EXPECT_EQ(status.text(StatusPanel::Detail), "Links extracted: 0");
 }
 
-TEST_F(ParseHtmlRun, ASourceThatCannotBeOpenedChangesNothing) {
+TEST_F(ParseHtmlRunTest, ASourceThatCannotBeOpenedChangesNothing) {
     status.setText(StatusPanel::State, "before");
     const std::string missing = folder.file("missing.htm");
     const std::pair<std::string, std::string> rows[] = {
@@ -98,23 +108,22 @@ TEST_F(ParseHtmlRun, ASourceThatCannotBeOpenedChangesNothing) {
         prompts.expectMessage(MessageIcon::Error, "Harvex2",
                               "Error opening the HTML source file\n" + second, {MessageButton::Ok},
                               MessageButton::Ok);
-        EXPECT_FALSE(ParseHTML(path, choice, switches, links, stats, prompts, status)) << path;
+        EXPECT_FALSE(parse(path)) << path;
     }
     EXPECT_EQ(links.count(), 0u);
     EXPECT_EQ(status.text(StatusPanel::State), "before");
-    EXPECT_EQ(stats.finished, 0);
+    EXPECT_EQ(stats.endings, 0);
 }
 
 // Counts the list's notifications and checks, whenever counters are reported, that every
 // link counted is already in the list.
-struct Following final : ScanStats, LinkListObserver {
+struct Following final : LastCounters, LinkListObserver {
     explicit Following(LinkList& list) : links(list) { links.setObserver(this); }
     ~Following() override { links.setObserver(nullptr); }
 
-    void UpdateStats(ScanEvent event, const ScanCounters& counters) override {
-        if (event == ScanEvent::Characters || event == ScanEvent::Finished) {
-            EXPECT_EQ(std::ssize(texts(links)), counters.linksFound);
-        }
+    void progressed(const ScanCounters& counters) override {
+        EXPECT_EQ(std::ssize(texts(links)), counters.linksFound);
+        LastCounters::progressed(counters);
     }
     void beginAppend(std::size_t, std::size_t) override { ++appends; }
     void endAppend() override {}
@@ -128,26 +137,29 @@ struct Following final : ScanStats, LinkListObserver {
     int appends = 0;
 };
 
-TEST_F(ParseHtmlRun, HandsLinksToTheListAPieceAtATime) {
+std::string manyLinks(std::size_t size) {
     std::string html;
-    while (html.size() < 3 * LinkScanner::kBufferSize) {
+    while (html.size() < size) {
         html += "<a href=\"" + std::to_string(html.size()) + "\">";
     }
+    return html;
+}
+
+TEST_F(ParseHtmlRunTest, HandsLinksToTheListAPieceAtATime) {
     Following following(links);
     // Resolution holds the links back to the end of the page, where the address may stand.
-    choice.resolvePageLinks = false;
-    ASSERT_TRUE(ParseHTML(folder.makeFile("many.htm", html), choice, switches, links, following,
-                          prompts, status));
+    settings.resolvePageLinks = false;
+    ASSERT_TRUE(
+        parse(folder.makeFile("many.htm", manyLinks(3 * LinkScanner::kBufferSize)), following));
     EXPECT_GT(links.count(), 40'000u);
     EXPECT_EQ(links.textAt(1), "12");
     EXPECT_LE(following.appends, 4);
 }
 
-TEST_F(ParseHtmlRun, ResolvesTheLinksOfAPageThatNamesItsAddressAndSaysSo) {
+TEST_F(ParseHtmlRunTest, ResolvesTheLinksOfAPageThatNamesItsAddressAndSaysSo) {
     const std::string html = R"(<a href="../up.htm"><a href="http://other/x">)"
                              R"(<base href="http://site/dir/sub/"><a href="//host/y">)";
-    ASSERT_TRUE(
-        ParseHTML(folder.makeFile("p.htm", html), choice, switches, links, stats, prompts, status));
+    ASSERT_TRUE(parse(folder.makeFile("p.htm", html)));
     EXPECT_EQ(texts(links), (std::vector<std::string>{"http://site/dir/up.htm", "http://other/x",
                                                       "http://site/dir/sub/", "http://host/y"}));
     EXPECT_EQ(status.text(StatusPanel::Detail),
@@ -156,38 +168,53 @@ TEST_F(ParseHtmlRun, ResolvesTheLinksOfAPageThatNamesItsAddressAndSaysSo) {
         EXPECT_EQ(links.originAt(i), "http://site/dir/sub/") << i;
     }
 
-    choice.resolvePageLinks = false;
+    settings.resolvePageLinks = false;
     links.clear();
-    ASSERT_TRUE(ParseHTML(folder.file("p.htm"), choice, switches, links, stats, prompts, status));
+    ASSERT_TRUE(parse(folder.file("p.htm")));
     EXPECT_EQ(links.textAt(0), "../up.htm");
     EXPECT_EQ(links.originAt(0), "");
     EXPECT_EQ(status.text(StatusPanel::Detail), "Links extracted: 4");
 }
 
-TEST(ParseHtmlFile, AppendsToTheStagingListOnly) {
-    test::TempFolder folder;
-    std::vector<std::string> staging{"kept"};
-    std::string address;
-    EXPECT_EQ(ParseHTMLFile(folder.makeFile("a.html", R"(<a href="x"><a href="y?z"><a href=w>)"),
-                            ReadingChoice{}, Switches{}, staging, address),
-              0);
-    EXPECT_EQ(address, "");
-    EXPECT_EQ(staging, (std::vector<std::string>{"kept", "x", "w"}));
-    EXPECT_EQ(ParseHTMLFile(folder.makeFile("b.html", R"(<base href="http://b/"><a href="x">)"),
-                            ReadingChoice{}, Switches{}, staging, address),
-              0);
-    EXPECT_EQ(address, "http://b/");
-    EXPECT_EQ(staging, (std::vector<std::string>{"kept", "x", "w", "http://b/", "http://b/x"}));
+// Longer than the reader may run ahead of the list, so that its end is read only after the
+// run's first slices.
+std::string pastReadAhead(const std::string& tail) {
+    return manyLinks(12 * LinkScanner::kBufferSize) + tail;
+}
+
+TEST_F(ParseHtmlRunTest, TheSettingsAreThoseOfTheStartWhateverOptionsDoesMeanwhile) {
+    const auto run =
+        start(folder.makeFile("long.htm", pastReadAhead(R"(<a href="#late">)")), stats);
+    ASSERT_TRUE(run);
+    settings.ignoreBookmarks = false;
+    while (run->advance()) {
+    }
+    EXPECT_EQ(stats.shown.linksIgnored, 1);
+}
+
+// As when the window is closed during the run: what was read stays, and the run says it
+// stopped.
+TEST_F(ParseHtmlRunTest, ACancelledRunKeepsWhatItRead) {
+    settings.resolvePageLinks = false;
+    const std::string html = pastReadAhead("");
+    const auto run = start(folder.makeFile("long.htm", html), stats);
+    ASSERT_TRUE(run);
+    while (stats.shown.characters == 0) {
+        ASSERT_TRUE(run->advance());
+    }
+    run->cancel();
+    while (run->advance()) {
+    }
+    EXPECT_EQ(stats.endings, 1);
+    EXPECT_FALSE(stats.whole);
+    EXPECT_LT(stats.shown.characters, std::ssize(html));
+    EXPECT_EQ(std::ssize(texts(links)), stats.shown.linksFound);
+    EXPECT_EQ(status.text(StatusPanel::State), "Stopped long.htm");
 }
 
 TEST(ParseHtmlFile, ReportsTheSystemErrorNumberTheFileAndTheReason) {
     test::TempFolder folder;
-    std::vector<std::string> staging;
-    std::string address;
     const std::string gone = folder.file("gone.htm");
-    EXPECT_EQ(ParseHTMLFile(gone, ReadingChoice{}, Switches{}, staging, address), ENOENT);
-    EXPECT_EQ(ParseHTMLFile(folder.path(), ReadingChoice{}, Switches{}, staging, address), EISDIR);
-    EXPECT_TRUE(staging.empty());
     EXPECT_EQ(ParseHTMLFileError(gone, ENOENT),
               "Error opening the HTML source file 2\n" + gone + ": File not found");
     EXPECT_EQ(ParseHTMLFileError(gone, platform::IoError::kNotRegularFile),

@@ -30,9 +30,15 @@ std::string urlOf(const std::string& copy, int link) {
 
 // One running copy of the program handing its links to Net Vampire's job files, as the
 // Adding window's pass does.
+// The settings lock is waited for far longer than the program does: on a loaded machine one
+// flushed write of the other copy can outlast the program's wait, and this test is about the
+// job files, not about giving up on the lock.
 void handOver(const test::TempFolder& folder, const std::string& copy) {
-    platform::FileRegistryStore user(platform::Hive::CurrentUser, folder.file("user.reg"));
-    platform::FileRegistryStore machine(platform::Hive::LocalMachine, folder.file("machine.reg"));
+    constexpr std::chrono::minutes kPatientLockWait{2};
+    platform::FileRegistryStore user(platform::Hive::CurrentUser, folder.file("user.reg"),
+                                     kPatientLockWait);
+    platform::FileRegistryStore machine(platform::Hive::LocalMachine, folder.file("machine.reg"),
+                                        kPatientLockWait);
     TNVManager manager(user, machine);
     JobFileChannel channel(manager);
     AddingRows rows;

@@ -6,6 +6,8 @@
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
+#include <functional>
+#include <memory>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -39,7 +41,7 @@ protected:
     ListHeader boxes;
     test::RecordingStatusBar status;
     test::ScriptedPrompts prompts;
-    OpenLinkList open{links, boxes, status, prompts};
+    OpenLinkList open{links, boxes, status, prompts, runAtOnce};
 };
 
 TEST_F(OpenLinkListTest, ThePresetPathLoadsWithoutAskingAndTheDialogStartsThereNextTime) {
@@ -77,6 +79,31 @@ TEST_F(OpenLinkListTest, AFailedReadIsShownAndLeavesTheStateLoading) {
     EXPECT_EQ(links.count(), 2u);
     EXPECT_EQ(status.text(StatusPanel::State), "Loading...");
     EXPECT_EQ(status.text(StatusPanel::Detail), "2");
+}
+
+TEST_F(OpenLinkListTest, ALongFileLoadsARunPerSliceAndACancelKeepsWhatWasRead) {
+    std::string bytes = record(0, "142") + record(0, "") + record(0, "");
+    for (int i = 0; i < 10000; ++i) {
+        bytes += record(0, std::to_string(i));
+    }
+    std::unique_ptr<SlicedRun> held;
+    std::function<void()> heldEnd;
+    OpenLinkList slow{links, boxes, status, prompts, [&](auto run, auto finished) {
+                          held = std::move(run);
+                          heldEnd = std::move(finished);
+                      }};
+    slow.run(folder.makeFile("long.nva", bytes));
+    ASSERT_TRUE(held->advance());
+    EXPECT_EQ(links.count(), 4096u);
+    ASSERT_TRUE(held->advance());
+    EXPECT_EQ(links.count(), 8192u);
+    slow.cancel();
+    EXPECT_FALSE(held->advance());
+    held.reset();
+    heldEnd();
+    EXPECT_FALSE(slow.running());
+    EXPECT_EQ(links.count(), 8192u);
+    EXPECT_EQ(status.text(StatusPanel::State), "Loading...");
 }
 
 // The window's side of the file-kind refusals that the command-line tests go through.

@@ -8,6 +8,8 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -48,7 +50,8 @@ protected:
 
     std::string save(SaveFormat format, SaveScope scope = SaveScope::All,
                      const std::string& name = "out") {
-        SaveLinks(links, boxes, status, prompts).save({folder.file(name), format, scope}, kFooter);
+        SaveLinks(links, boxes, status, prompts, runAtOnce)
+            .save({folder.file(name), format, scope}, kFooter);
         return TempFolder::read(folder.file(name));
     }
 
@@ -164,11 +167,12 @@ TEST_F(SaveLinksTest, ATargetThatIsNotARegularFileIsRefusedByName) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     prompts.expectMessage(MessageIcon::Error, "Harvex2", fifo + ": Not a regular file.",
                           {MessageButton::Ok}, MessageButton::Ok);
-    SaveLinks(links, boxes, status, prompts).save({fifo, SaveFormat::LinkList}, kFooter);
+    SaveLinks(links, boxes, status, prompts, runAtOnce).save({fifo, SaveFormat::LinkList}, kFooter);
     prompts.expectMessage(MessageIcon::Error, "Harvex2",
                           "Error opening output file\n" + fifo + ": Not a regular file",
                           {MessageButton::Ok}, MessageButton::Ok);
-    SaveLinks(links, boxes, status, prompts).save({fifo, SaveFormat::PlainText}, kFooter);
+    SaveLinks(links, boxes, status, prompts, runAtOnce)
+        .save({fifo, SaveFormat::PlainText}, kFooter);
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
@@ -177,12 +181,13 @@ TEST_F(SaveLinksTest, AFileThatCannotBeCreatedIsReportedAndTheOldFileStays) {
     prompts.expectMessage(MessageIcon::Error, "Harvex2",
                           "Error opening output file\n" + nowhere + ": File not found",
                           {MessageButton::Ok}, MessageButton::Ok);
-    SaveLinks(links, boxes, status, prompts).save({nowhere, SaveFormat::HtmlPage}, kFooter);
+    SaveLinks(links, boxes, status, prompts, runAtOnce)
+        .save({nowhere, SaveFormat::HtmlPage}, kFooter);
     EXPECT_EQ(status.text(StatusPanel::State), "Saving...");
 
     prompts.expectMessage(MessageIcon::Error, "Harvex2", "File not found.", {MessageButton::Ok},
                           MessageButton::Ok);
-    SaveLinks(links, boxes, status, prompts).save({"", SaveFormat::LinkList}, kFooter);
+    SaveLinks(links, boxes, status, prompts, runAtOnce).save({"", SaveFormat::LinkList}, kFooter);
 }
 
 // A file size limit makes the writes fail part-way, as a full disk would, even for root.
@@ -199,11 +204,43 @@ TEST_F(SaveLinksTest, AWriteThatFailsPartWayLeavesTheEarlierFileWhole) {
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     prompts.expectMessage(MessageIcon::Error, "Harvex2", "Disk full.", {MessageButton::Ok},
                           MessageButton::Ok);
-    SaveLinks(links, boxes, status, prompts).save({old, SaveFormat::LinkList}, kFooter);
+    SaveLinks(links, boxes, status, prompts, runAtOnce).save({old, SaveFormat::LinkList}, kFooter);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(TempFolder::read(old), "earlier contents");
     EXPECT_EQ(status.text(StatusPanel::State), "Saving...");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+// The list may grow while a save runs; the file holds the entries of the moment it began.
+// Finished at once, as when the program ends, or abandoned before the file is put in
+// place, a save leaves either the whole new file or the old one.
+TEST_F(SaveLinksTest, ASaveWritesTheEntriesItBeganWithAndIsWholeOrNotAtAll) {
+    for (int i = 0; i < 10000; ++i) {
+        links.append("e" + std::to_string(i));
+    }
+    const std::string path = folder.makeFile("list.nva", "earlier");
+    std::unique_ptr<SlicedRun> held;
+    const RunStarter hold = [&](auto run, auto) { held = std::move(run); };
+    SaveLinks abandoned(links, boxes, status, prompts, hold);
+    abandoned.save({path, SaveFormat::LinkList}, kFooter);
+    ASSERT_TRUE(held->advance());
+    EXPECT_EQ(status.text(StatusPanel::Detail), "4095");
+    held.reset();
+    EXPECT_EQ(TempFolder::read(path), "earlier");
+
+    SaveLinks finished(links, boxes, status, prompts, hold);
+    finished.save({path, SaveFormat::LinkList}, kFooter);
+    ASSERT_TRUE(held->advance());
+    links.append("late");
+    finished.finishNow();
+    EXPECT_FALSE(finished.running());
+    EXPECT_EQ(TempFolder::read(path).size(), 130u * (3 + 10003));
+    EXPECT_EQ(status.text(StatusPanel::State), "Saved");
+    EXPECT_FALSE(held->advance());
+    held.reset();
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
                             std::filesystem::directory_iterator()),
               1);

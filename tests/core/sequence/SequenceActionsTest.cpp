@@ -4,10 +4,11 @@
 #include "core/shell/MruHistory.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeAddingWindow.h"
-#include "support/core/FakeEventPump.h"
 #include "support/core/HandoffFakes.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
+
+#include <memory>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -70,19 +71,46 @@ protected:
         actions.add(fields);
     }
 
+    // Drives a run to its end at once, calling onSlice between its slices, or keeps it for
+    // the test to drive when `hold` is set.
+    void startRun(std::unique_ptr<core::SlicedRun> run, std::function<void()> finished) {
+        held = std::move(run);
+        heldEnd = std::move(finished);
+        if (!hold) {
+            driveToEnd();
+        }
+    }
+    void driveToEnd() {
+        while (held->advance()) {
+            ++slices;
+            if (onSlice) {
+                onSlice();
+            }
+        }
+        held.reset();
+        heldEnd();
+    }
+
     TempFolder folder;
     platform::FileRegistryStore store{platform::Hive::CurrentUser, folder.file("user.reg")};
     FakeSequenceDialog dialog;
     ScriptedPrompts prompts;
-    FakeEventPump events;
     core::SettingsRecord settings;
     core::LinkList links;
     FakeAddingWindow adding;
     FakeHistoryBox urlBox{"", {}};
     FakeHistoryBox dirBox{"", {}};
     core::SequenceFields fields;
+    std::unique_ptr<core::SlicedRun> held;
+    std::function<void()> heldEnd;
+    bool hold = false;
+    int slices = 0;
+    std::function<void()> onSlice;
     core::SequenceActions actions{
-        {dialog, prompts, events, store, settings, links, adding, urlBox, dirBox}};
+        {dialog, prompts, store, settings, links, adding, urlBox, dirBox,
+         [this](std::unique_ptr<core::SlicedRun> run, std::function<void()> finished) {
+             startRun(std::move(run), std::move(finished));
+         }}};
 };
 
 TEST_F(SequenceActionsTest, AddFillsTheAddingWindowAndRunsItOnce) {
@@ -181,7 +209,6 @@ TEST_F(SequenceActionsTest, TestFillsOnlyThePreview) {
     EXPECT_EQ(dialog.progressMaximum, 12u);
     EXPECT_EQ(dialog.positions, (std::vector<std::uint64_t>{0, 12, 0}));
     EXPECT_THAT(dialog.runs, ElementsAre(SequenceRunKind::Test, SequenceRunKind::None));
-    EXPECT_EQ(events.calls, 1);
 
     fields.url = "none";
     prompts.expectMessage(MessageIcon::Error, "Harvex2", "Can't find the digit position marker",
@@ -193,43 +220,59 @@ TEST_F(SequenceActionsTest, TestFillsOnlyThePreview) {
     EXPECT_FALSE(store.keyExists(core::mru::kSeqUrl.key));
 }
 
-TEST_F(SequenceActionsTest, LongSeriesLetEventsThroughAndRefuseASecondRun) {
-    core::SequenceActions often{{dialog, prompts, events, store, settings, links, adding, urlBox,
-                                 dirBox,
-                                 core::RepaintPace(core::RepaintPace::Clock::duration::zero())}};
+TEST_F(SequenceActionsTest, LongSeriesRunInSlicesAndRefuseASecondRun) {
     fields.end = "100000";
     fields.nv = false;
-    events.onProcess = [&] {
-        EXPECT_TRUE(often.running());
-        often.add(fields);
-        often.test(fields);
+    onSlice = [&] {
+        EXPECT_TRUE(actions.running());
+        actions.add(fields);
+        actions.test(fields);
     };
-    often.add(fields);
-    EXPECT_GT(events.calls, 100);
+    add();
+    EXPECT_GT(slices, 10);
     EXPECT_EQ(links.count(), 100000u);
     EXPECT_EQ(links.textAt(99999), "http://h/f100000.jpg");
-    EXPECT_FALSE(often.running());
+    EXPECT_FALSE(actions.running());
+}
+
+TEST_F(SequenceActionsTest, ACancelledAddHandsNothingOnAsksNothingAndRemembersNothing) {
+    fields.end = "100000";
+    fields.downloadDir = "/dl";
+    settings.acas = true;
+    hold = true;
+    for (const bool nv : {true, false}) {
+        SCOPED_TRACE(nv);
+        fields.nv = nv;
+        add();
+        ASSERT_TRUE(held->advance());
+        actions.cancel();
+        driveToEnd();
+        EXPECT_FALSE(actions.running());
+        EXPECT_EQ(dialog.runs.back(), SequenceRunKind::None);
+        EXPECT_EQ(adding.rows().count(), 0u);
+    }
+    EXPECT_EQ(adding.runs, 0);
+    EXPECT_EQ(dialog.closes, 0);
+    EXPECT_EQ(dialog.mainDirectory, "unchanged");
+    EXPECT_FALSE(store.keyExists(core::mru::kSeqUrl.key));
 }
 
 // Batches reach the list between URLs, so every entry must get the values of its own URL.
 TEST_F(SequenceActionsTest, EntriesOfABracketTemplateKeepTheirCounterValues) {
-    core::SequenceActions often{{dialog, prompts, events, store, settings, links, adding, urlBox,
-                                 dirBox,
-                                 core::RepaintPace(core::RepaintPace::Clock::duration::zero())}};
     links.append("before");
     fields.glob = true;
     fields.nv = false;
-    fields.url = "http://h/[01-300]/{x,y}";
-    often.add(fields);
-    ASSERT_EQ(links.count(), 601u);
-    EXPECT_GT(events.calls, 1);
+    fields.url = "http://h/[01-3000]/{x,y}";
+    actions.add(fields);
+    ASSERT_EQ(links.count(), 6001u);
+    EXPECT_GT(slices, 0);
     EXPECT_EQ(links.details().counters.find(links.idAt(0)), nullptr);
     for (std::size_t i = 1; i < links.count(); ++i) {
         const std::vector<std::string>* counters = links.details().counters.find(links.idAt(i));
         ASSERT_NE(counters, nullptr) << i;
         EXPECT_EQ(links.textAt(i), "http://h/" + (*counters)[0] + "/" + (*counters)[1]) << i;
     }
-    EXPECT_EQ(*links.details().counters.find(links.idAt(600)), (Texts{"300", "y"}));
+    EXPECT_EQ(*links.details().counters.find(links.idAt(6000)), (Texts{"3000", "y"}));
 }
 
 } // namespace

@@ -67,6 +67,12 @@ TEST(LinkListUndo, EveryKindOfChangeComesBackExactly) {
         {"select all", [](LinkList& l) { l.selectAll(); }},
         {"deselect all", [](LinkList& l) { l.deselectAll(); }},
         {"invert", [](LinkList& l) { l.invertSelection(); }},
+        {"remove and check",
+         [](LinkList& l) {
+             std::vector<bool> removed(l.count());
+             removed[5] = removed[150] = removed[151] = true;
+             l.removeAndCheck(removed, {1, 2, 3});
+         }},
         {"invert between", [](LinkList& l) { l.invertBetween(190, 2); }},
         {"recheck", [](LinkList& l) { l.recheck([](const auto& e) { return e.id % 5 == 0; }); }},
         {"several in one change",

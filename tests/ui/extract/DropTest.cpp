@@ -40,6 +40,7 @@ TEST_F(DropTest, OneHtmlFileIsParsedAtOnceWithoutADialog) {
     services.links->append("before");
     const std::string path = page("Dropped Page.SHTML", R"(<a href="x.htm"><a href="y">)");
     EXPECT_TRUE(drop(files({path})));
+    waitForParses();
     EXPECT_EQ(links(), (std::vector<std::string>{"before", "x.htm", "y"}));
     EXPECT_EQ(state(), "Parsed Dropped Page.SHTML");
     EXPECT_EQ(detail(), "Links extracted: 2");
@@ -126,55 +127,27 @@ TEST_F(DropTest, LinksFromABrowserAreAppendedUnchecked) {
     const std::string path = page("page.htm", R"(<a href="p">)");
     EXPECT_TRUE(drop({QUrl(u"http://example.com/ignored"_s),
                       QUrl::fromLocalFile(QString::fromStdString(path))}));
+    waitForParses();
     EXPECT_EQ(links().back(), "p");
     EXPECT_EQ(links().size(), 5u);
 }
 
-// Drops once into a run, the first time the run lets events through.
-class DropDuringRunPump : public platform::EventPump {
-public:
-    void processEvents() override {
-        if (!std::exchange(dropped, true)) {
-            dropLinks();
-        }
-    }
-    std::function<void()> dropLinks;
-    bool dropped = false;
-};
-
+// Drops that come while a dropped page is parsed wait for its end, so that nothing lands
+// in the middle of its links; they are then taken in the order they came.
 TEST_F(DropTest, ADropDuringAParseWaitsUntilTheRunHasEnded) {
-    // The program's dialog, letting events through at every read of the file.
-    std::vector<ui::WindowEntry> entries = programEntries();
-    for (ui::WindowEntry& entry : entries) {
-        if (entry.slot == ui::WindowSlot::ParseHtml) {
-            entry.factory = [](ui::AppServices& app) -> std::unique_ptr<QWidget> {
-                return std::make_unique<ui::ParseHtmlDialog>(app, std::chrono::milliseconds(0),
-                                                             app.mainWindow);
-            };
-        }
-    }
-    createWindows(entries);
-    DropDuringRunPump pump;
-    services.eventPump = &pump;
-    pump.dropLinks = [this] { EXPECT_TRUE(drop({QUrl(u"http://dropped/"_s)})); };
-    const std::string big(core::LinkScanner::kBufferSize + 1, ' ');
-    const std::string path = page("big.htm", R"(<a href="early">)" + big + R"(<a href="late">)");
-
-    // A run of a dropped file takes the waiting drop as soon as it has ended.
-    EXPECT_TRUE(drop(files({path})));
-    EXPECT_TRUE(pump.dropped);
-    EXPECT_EQ(links(), (std::vector<std::string>{"early", "late", "http://dropped/"}));
-    EXPECT_EQ(state(), "Loaded");
-
-    // A run started in the dialog itself: the drop waits for the event after the run.
-    services.links->clear();
-    pump.dropped = false;
-    parseHtml->findChild<QComboBox*>(u"Edit1"_s)->setEditText(QString::fromStdString(path));
-    parseHtml->Button2Click();
-    EXPECT_TRUE(pump.dropped);
-    EXPECT_EQ(links(), (std::vector<std::string>{"early", "late"}));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(links(), (std::vector<std::string>{"early", "late", "http://dropped/"}));
+    // Longer than the reader may run ahead of the list, so that the run outlasts the drops.
+    const std::string spaces(12 * core::LinkScanner::kBufferSize, ' ');
+    const std::string first =
+        page("big.htm", R"(<a href="early">)" + spaces + R"(<a href="late">)");
+    const std::string second = page("second.htm", R"(<a href="next">)");
+    EXPECT_TRUE(drop(files({first})));
+    ASSERT_TRUE(parseHtml->isRunning());
+    EXPECT_TRUE(drop({QUrl(u"http://dropped/"_s)}));
+    EXPECT_TRUE(drop(files({second})));
+    EXPECT_EQ(links(), std::vector<std::string>{});
+    waitForParses([this] { return links().size() == 4; });
+    EXPECT_EQ(links(), (std::vector<std::string>{"early", "late", "http://dropped/", "next"}));
+    EXPECT_EQ(state(), "Parsed second.htm");
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QTest>
 
 namespace harvex2::test {
 
@@ -68,6 +69,10 @@ bool ExtractWindowsFixture::drop(const QList<QUrl>& urls) {
     QDropEvent dropped(QPointF(50, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window.get(), &dropped);
     return dropped.isAccepted();
+}
+
+void ExtractWindowsFixture::waitForParses(const std::function<bool()>& done) {
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !parseHtml->isRunning() && done(); }, 10'000));
 }
 
 QList<QUrl> ExtractWindowsFixture::files(const std::vector<std::string>& paths) {

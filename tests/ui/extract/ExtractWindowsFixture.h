@@ -7,6 +7,7 @@
 #include "ui/extract/MultipleSetupDialog.h"
 #include "ui/extract/ParseHtmlDialog.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,8 @@ protected:
     // browser would; returns whether the window took the drag.
     bool drop(const QList<QUrl>& urls);
     static QList<QUrl> files(const std::vector<std::string>& paths);
+    // Lets the event loop run until the dropped pages' runs have ended and `done` holds.
+    void waitForParses(const std::function<bool()>& done = [] { return true; });
 
     ModalScript script;
     ui::BaseUrlPrompt* prompt = nullptr;

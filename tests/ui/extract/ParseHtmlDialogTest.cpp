@@ -1,7 +1,6 @@
 #include "ui/extract/ParseHtmlDialog.h"
 
 #include "core/extract/LinkScanner.h"
-#include "support/core/FakeEventPump.h"
 #include "support/ui/MainWindowFixture.h"
 
 #include <utility>
@@ -9,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,6 +91,16 @@ protected:
     void process(const std::string& path) {
         source()->setEditText(QString::fromStdString(path));
         QTest::mouseClick(control<QPushButton>("Button2"), Qt::LeftButton);
+        waitForRun();
+    }
+    void waitForRun() {
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !dialog->isRunning(); }, 10'000));
+    }
+    // Longer than the reader may run ahead of the list, so that a run is still going after
+    // its first turns of the event loop.
+    std::string longPage(const std::string& name) const {
+        const std::string spaces(12 * core::LinkScanner::kBufferSize, ' ');
+        return page(name, R"(<a href="x">)" + spaces + R"(<a href="y">)");
     }
 
     std::vector<ui::WindowEntry> entries;
@@ -153,22 +163,43 @@ TEST_F(ParseHtmlDialogTest, ProcessAppendsTheLinksAndReports) {
 }
 
 TEST_F(ParseHtmlDialogTest, TheControlsAreDisabledWhileItRuns) {
-    FakeEventPump pump;
-    services.eventPump = &pump;
-    ui::ParseHtmlDialog watched(services, std::chrono::milliseconds(0));
-    bool anyEnabled = false;
-    pump.onProcess = [&watched, &anyEnabled] {
-        for (const char* name : {"Edit1", "Button1", "Button2", "Button3"}) {
-            anyEnabled =
-                anyEnabled || watched.findChild<QWidget*>(QLatin1StringView(name))->isEnabled();
-        }
-    };
-    watched.findChild<QComboBox*>(u"Edit1"_s)
-        ->setEditText(QString::fromStdString(page("p.htm", R"(<a href="x">)")));
-    watched.Button2Click();
-    EXPECT_GE(pump.calls, 1);
-    EXPECT_FALSE(anyEnabled);
-    EXPECT_TRUE(watched.findChild<QWidget*>(u"Button3"_s)->isEnabled());
+    source()->setEditText(QString::fromStdString(longPage("p.htm")));
+    dialog->onProcessClicked();
+    ASSERT_TRUE(dialog->isRunning());
+    for (const char* name : {"Edit1", "Button1", "Button2", "Button3"}) {
+        EXPECT_FALSE(control<QWidget>(name)->isEnabled()) << name;
+    }
+    waitForRun();
+    for (const char* name : {"Edit1", "Button1", "Button2", "Button3"}) {
+        EXPECT_TRUE(control<QWidget>(name)->isEnabled()) << name;
+    }
+}
+
+// As when the program exits during a dropped file's run: the run ends with the dialog.
+TEST_F(ParseHtmlDialogTest, ADialogGoneDuringItsRunTakesTheRunWithIt) {
+    auto watched = std::make_unique<ui::ParseHtmlDialog>(services);
+    watched->parseDroppedFile(longPage("long.htm"));
+    ASSERT_TRUE(watched->isRunning());
+    watched.reset();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(links().size() <= 1);
+}
+
+// Escape or the close box stop the dialog's own run; what was read stays.
+TEST_F(ParseHtmlDialogTest, ClosingDuringItsRunCancelsItAndThenCloses) {
+    const std::string path = longPage("long.htm");
+    QTimer::singleShot(0, [&] {
+        source()->setEditText(QString::fromStdString(path));
+        dialog->onProcessClicked();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        EXPECT_TRUE(dialog->isVisible());
+    });
+    dialog->exec();
+    EXPECT_FALSE(dialog->isRunning());
+    EXPECT_EQ(services.statusBar->text(StatusPanel::State), "Stopped long.htm");
+    EXPECT_EQ(QString::number(links().size()), text("Label5"));
+    EXPECT_EQ(text("Button3"), u"Cancel"_s);
+    EXPECT_EQ(storedHistory(), std::vector<std::string>{path});
 }
 
 TEST_F(ParseHtmlDialogTest, AFileThatCannotBeOpenedStillGoesIntoTheHistory) {
@@ -211,6 +242,7 @@ TEST_F(ParseHtmlDialogTest, EnterInTheSourceBoxRuns) {
     dialog->show();
     source()->setEditText(QString::fromStdString(page("enter.htm", R"(<a href="e">)")));
     QTest::keyClick(source()->lineEdit(), Qt::Key_Return);
+    waitForRun();
     EXPECT_EQ(links(), std::vector<std::string>{"e"});
     EXPECT_EQ(source()->count(), 1);
     dialog->hide();
@@ -252,6 +284,7 @@ TEST_F(ParseHtmlDialogTest, BrowsePutsTheChosenFileIntoTheSourceBox) {
 
 TEST_F(ParseHtmlDialogTest, ADroppedFileIsParsedWithoutTouchingTheHistory) {
     dialog->parseDroppedFile(page("dropped.html", R"(<a href="d">)"));
+    waitForRun();
     EXPECT_EQ(links(), std::vector<std::string>{"d"});
     EXPECT_EQ(text("Button3"), u"Close"_s);
     EXPECT_EQ(text("Label5"), u"1"_s);
@@ -259,43 +292,20 @@ TEST_F(ParseHtmlDialogTest, ADroppedFileIsParsedWithoutTouchingTheHistory) {
     EXPECT_FALSE(env.userFileStore.keyExists(kImportKey));
 }
 
-TEST_F(ParseHtmlDialogTest, OpenedDuringADroppedFilesRunItStillCloses) {
-    // The dialog as the program has it, but letting events through at every read.
-    static const ui::WindowEntry kEagerDialog[] = {
-        {ui::WindowSlot::ParseHtml, "Import ", ui::SplashLine::First,
-         [](ui::AppServices& app) -> std::unique_ptr<QWidget> {
-             return std::make_unique<ui::ParseHtmlDialog>(app, std::chrono::milliseconds(0),
-                                                          app.mainWindow);
-         }}};
-    catalog = std::make_unique<ui::WindowCatalog>(kEagerDialog);
-    services.windows = catalog.get();
-    catalog->create(kEagerDialog[0], services);
-    auto& watched = *qobject_cast<ui::ParseHtmlDialog*>(catalog->window(ui::WindowSlot::ParseHtml));
-    // The first time the run lets events through, the user opens the dialog from the File
-    // menu, as one may while a dropped file is being parsed, and presses Escape in it.
-    FakeEventPump pump;
-    services.eventPump = &pump;
-    QTimer watchdog;
-    bool stuck = false;
-    pump.onNext = [&watchdog, &stuck, &watched, openFromMenu = action("Parsehtml1")] {
-        QTimer::singleShot(
-            0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
-        // A dialog that cannot be closed would hold the run forever: note it and end it.
-        watchdog.setSingleShot(true);
-        QObject::connect(&watchdog, &QTimer::timeout, [&stuck, &watched] {
-            stuck = true;
-            watched.done(QDialog::Rejected);
-        });
-        watchdog.start(500);
-        openFromMenu->trigger();
-        watchdog.stop();
-    };
-    // Longer than one read of the scanner, so that the run lets events through.
-    const std::string big(core::LinkScanner::kBufferSize + 1, ' ');
-    watched.parseDroppedFile(page("big.html", big + R"(<a href="late">)"));
-    EXPECT_GE(pump.calls, 1);
-    EXPECT_FALSE(stuck);
-    EXPECT_EQ(links(), std::vector<std::string>{"late"});
+// A dropped file's run leaves the main window's menu open; the dialog then shows the run
+// and closes without stopping it.
+TEST_F(ParseHtmlDialogTest, OpenedDuringADroppedFilesRunItClosesAndTheRunGoesOn) {
+    dialog->parseDroppedFile(longPage("big.html"));
+    bool disabled = false;
+    QTimer::singleShot(0, [&] {
+        disabled = !control<QWidget>("Button2")->isEnabled();
+        QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
+    });
+    action("Parsehtml1")->trigger();
+    EXPECT_TRUE(disabled);
+    EXPECT_FALSE(dialog->isVisible());
+    waitForRun();
+    EXPECT_EQ(services.statusBar->text(StatusPanel::State), "Parsed big.html");
 }
 
 // A file name that is not UTF-8, as older systems wrote them: its history entry names
@@ -311,6 +321,7 @@ TEST_F(ParseHtmlDialogTest, AHistoryEntryThatIsNotUtf8StillNamesItsFile) {
     EXPECT_TRUE(source()->itemText(0).endsWith(u"/caf\u00E9.htm"_s));
     QTest::keyClick(source(), Qt::Key_Down);
     QTest::mouseClick(control<QPushButton>("Button2"), Qt::LeftButton);
+    waitForRun();
     EXPECT_EQ(links(), std::vector<std::string>{"x"});
     EXPECT_EQ(storedHistory(), (std::vector<std::string>{path, path}));
     dialog->hide();

@@ -1,8 +1,7 @@
-#include "core/extract/ParseHtml.h"
-#include "core/extract/SettingsSwitches.h"
 #include "support/core/Aria2Daemon.h"
 #include "support/core/HandoffFakes.h"
 #include "support/core/LoopbackHttpServer.h"
+#include "support/core/ParseAtOnce.h"
 #include "support/ui/MainWindowFixture.h"
 #include "ui/handoff/AddingWindow.h"
 #include "ui/handoff/HandoffWindows.h"
@@ -20,10 +19,6 @@ namespace harvex2::test {
 namespace {
 
 using namespace Qt::StringLiterals;
-
-struct NoStats final : core::ScanStats {
-    void UpdateStats(core::ScanEvent, const core::ScanCounters&) override {}
-};
 
 constexpr ui::WindowEntry kHandoffWindows[] = {
     {ui::WindowSlot::Adding, "Adding ", ui::SplashLine::First, &ui::makeAddingWindow},
@@ -62,11 +57,8 @@ TEST_F(Aria2AddAllTest, ThePagesLinksArriveAndTheAddedOnesLeaveTheList) {
     TempFolder::write(page, "<a href=\"a.txt\">a</a><a href=\"sub/b.txt\">b</a>"
                             "<a href=\"mailto:x@y.org\">mail</a>");
     window->settings().ignoreMailTo = false;
-    const core::SettingsSwitches keepMail(window->settings());
-    NoStats stats;
     RecordingStatusBar statusBar;
-    ASSERT_TRUE(core::ParseHTML(page, core::ReadingChoice::of(window->settings()), keepMail,
-                                window->links(), stats, env.prompts, statusBar));
+    ASSERT_TRUE(parseAtOnce(page, window->settings(), window->links(), env.prompts, statusBar));
     ASSERT_EQ(window->links().count(), 3u);
     window->baseUrlBox()->setEditText(QString::fromStdString(server.address() + "/files/"));
     window->directoryBox()->setEditText(QString::fromStdString(downloads));

@@ -5,11 +5,15 @@
 #include "ui/shell/MainStatusBar.h"
 #include "ui/shell/StartupSequence.h"
 
+#include <set>
+#include <vector>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -53,6 +57,15 @@ void whenSaveDialog(const QString& path, const char* type, const char* scope) {
 class ListFileCommandsTest : public test::MainWindowFixture {
 protected:
     std::string panel(StatusPanel which) const { return window->panels().text(which); }
+    const ListFileCommands& commands() const { return *window->findChild<ListFileCommands*>(); }
+    // A file of `entries` entries after the header of kListBytes.
+    std::string bigList(const char* name, int entries) {
+        std::string bytes = kListBytes.substr(0, 3 * 130);
+        for (int i = 0; i < entries; ++i) {
+            bytes += record(0, "e" + std::to_string(i));
+        }
+        return files.makeFile(name, bytes);
+    }
 
     TempFolder files;
 };
@@ -103,6 +116,42 @@ TEST_F(ListFileCommandsTest, SaveLinksWritesWhatItsFreshDialogAsks) {
     whenSaveDialog(QString::fromStdString(list), "radHarvex", "RadioButton2");
     action("SaveHTML1")->trigger();
     EXPECT_EQ(TempFolder::read(list).size(), 130u * 4);
+    EXPECT_EQ(panel(StatusPanel::State), "Saved");
+}
+
+// Once the window is up, a load runs from its event loop: the list grows in runs while the
+// commands stay locked, and nothing else can start meanwhile.
+TEST_F(ListFileCommandsTest, ALoadOnScreenRunsFromTheLoopWithTheCommandsLocked) {
+    window->show();
+    const std::string path = bigList("big.nva", 10000);
+    window->hooks().openLinkList(path);
+    EXPECT_TRUE(commands().running());
+    EXPECT_FALSE(window->menuBar()->isEnabled());
+    window->hooks().openLinkList(path);
+    std::vector<std::size_t> counts;
+    while (commands().running()) {
+        counts.push_back(window->links().count());
+        QCoreApplication::processEvents();
+    }
+    EXPECT_GT(std::set<std::size_t>(counts.begin(), counts.end()).size(), 2u);
+    EXPECT_EQ(window->links().count(), 10000u);
+    EXPECT_TRUE(window->menuBar()->isEnabled());
+    EXPECT_EQ(panel(StatusPanel::State), "Loaded");
+}
+
+// A save asked for is not lost by closing the program before it is written.
+TEST_F(ListFileCommandsTest, ClosingTheWindowFinishesASaveUnderWay) {
+    window->show();
+    for (int i = 0; i < 10000; ++i) {
+        window->links().append("e" + std::to_string(i));
+    }
+    const std::string path = files.makeFile("kept.nva", "earlier");
+    whenSaveDialog(QString::fromStdString(path), "radHarvex", "RadioButton1");
+    action("SaveHTML1")->trigger();
+    EXPECT_TRUE(commands().running());
+    EXPECT_EQ(TempFolder::read(path), "earlier");
+    window->close();
+    EXPECT_EQ(TempFolder::read(path).size(), 130u * 10003);
     EXPECT_EQ(panel(StatusPanel::State), "Saved");
 }
 

@@ -48,6 +48,7 @@ TEST_F(BracketTemplateTest, AddingMoreThanTenThousandAsksFirst) {
     control<QRadioButton>("RadioButton2")->setChecked(true);
     type("Edit1", u"u[1-10000]{a}"_s);
     click("Button1");
+    waitForRun();
     EXPECT_EQ(window->links().count(), 10'000u);
     EXPECT_EQ(window->links().textAt(9'999), "u10000a");
 

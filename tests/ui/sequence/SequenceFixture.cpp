@@ -28,17 +28,15 @@ std::unique_ptr<QWidget> makeFakeBrowser(ui::AppServices&) {
     return std::make_unique<FakeDirectoryBrowser>();
 }
 
-// A run lets the windows repaint at every chance it offers, however fast the machine makes
-// the URLs: the clock moves one pace on at each reading.
+// A run makes one slice per turn of the event loop, however fast the machine is: the
+// clock moves half a turn on at each reading.
 std::unique_ptr<QWidget> makeSteppedSequentialDialog(ui::AppServices& services) {
     auto* adding = static_cast<FakeAddingDialog*>(services.windows->window(ui::WindowSlot::Adding));
-    using core::SequenceRunner;
-    core::RepaintPace pace(SequenceRunner::kInterval,
-                           [now = core::RepaintPace::Clock::time_point()]() mutable {
-                               return now += SequenceRunner::kInterval;
-                           });
-    return std::make_unique<ui::SequentialDialog>(services, *adding, std::move(pace),
-                                                  services.mainWindow);
+    using ui::RunDriver;
+    return std::make_unique<ui::SequentialDialog>(
+        services, *adding,
+        [now = RunDriver::Clock::time_point()]() mutable { return now += RunDriver::kTurn / 2; },
+        services.mainWindow);
 }
 
 constexpr ui::WindowEntry kSequenceWindows[] = {
@@ -57,7 +55,6 @@ constexpr ui::WindowEntry kSequenceWindows[] = {
 void SequenceFixture::SetUp() {
     catalog = std::make_unique<ui::WindowCatalog>(kSequenceWindows);
     start();
-    services.eventPump = &pump;
     for (const ui::WindowEntry& entry : catalog->entries()) {
         catalog->create(entry, services);
     }
@@ -85,6 +82,13 @@ void SequenceFixture::type(const char* edit, const QString& text) const {
     } else {
         control<QLineEdit>(edit)->setText(text);
     }
+}
+
+void SequenceFixture::waitForRun() const {
+    for (int turn = 0; turn < 100000 && dialog()->running(); ++turn) {
+        QCoreApplication::processEvents();
+    }
+    EXPECT_FALSE(dialog()->running());
 }
 
 void SequenceFixture::whenModal(std::function<void(QWidget&)> act) {

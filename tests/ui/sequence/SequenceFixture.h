@@ -1,7 +1,6 @@
 #pragma once
 
 #include "support/core/FakeAddingWindow.h"
-#include "support/core/FakeEventPump.h"
 #include "support/ui/MainWindowFixture.h"
 #include "ui/sequence/SequentialDialog.h"
 #include "ui/shell/DirectoryBrowser.h"
@@ -41,10 +40,10 @@ protected:
     }
     void click(const char* button) const;
     void type(const char* edit, const QString& text) const;
+    // Serves the event loop until the dialog's run has ended.
+    void waitForRun() const;
     // Runs `act` on the modal window that the next step opens.
     static void whenModal(std::function<void(QWidget&)> act);
-
-    FakeEventPump pump;
 };
 
 } // namespace harvex2::test

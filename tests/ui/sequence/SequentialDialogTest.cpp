@@ -124,6 +124,7 @@ TEST_F(SequentialDialogTest, TestPreviewsEveryUrlWithItsDownloadPath) {
     control<QCheckBox>("CheckBox1")->setChecked(true);
     type("Edit4", u"3"_s);
     click("Button4");
+    waitForRun();
     EXPECT_THAT(previewRows(), ElementsAre(std::pair{"http://h/x/img998.jpg", ""},
                                            std::pair{"http://h/x/img999.jpg", ""},
                                            std::pair{"http://h/x/img1000.jpg", ""},
@@ -133,6 +134,7 @@ TEST_F(SequentialDialogTest, TestPreviewsEveryUrlWithItsDownloadPath) {
         type("Edit5", dir);
         fill(u"files/x/file|.zip"_s, u"7"_s, u"7"_s);
         click("Button4");
+        waitForRun();
         EXPECT_THAT(previewRows(),
                     ElementsAre(std::pair{"files/x/file007.zip",
                                           std::string("/dl") + kSep + "file007.zip"}));
@@ -164,6 +166,7 @@ TEST_F(SequentialDialogTest, AddFillsTheAddingWindowThenRemembersAndCloses) {
         }
     };
     click("Button1");
+    waitForRun();
     EXPECT_EQ(adding()->runs, 1);
     EXPECT_THAT(targets, ElementsAre(" |0", " |0", " |0"));
     EXPECT_EQ(adding()->rows().at(2).url, "http://h/f3.jpg");
@@ -181,6 +184,7 @@ TEST_F(SequentialDialogTest, AddFillsTheAddingWindowThenRemembersAndCloses) {
                               "Copy download directory from Add Sequence window\r\nto main window?",
                               {MessageButton::Yes, MessageButton::No}, MessageButton::Yes);
     click("Button1");
+    waitForRun();
     EXPECT_EQ(window->links().count(), 3u);
     EXPECT_FALSE(window->links().checkedAt(2));
     EXPECT_EQ(window->directoryBox()->currentText(), u"/dl"_s);
@@ -189,31 +193,45 @@ TEST_F(SequentialDialogTest, AddFillsTheAddingWindowThenRemembersAndCloses) {
     EXPECT_EQ(adding()->runs, 1);
 }
 
-TEST_F(SequentialDialogTest, ARunKeepsThePaintingAndLocksWhatItMustNotChange) {
-    fill(u"u|"_s, u"0"_s, u"3000"_s);
+TEST_F(SequentialDialogTest, ARunMovesItsProgressAndLocksWhatItMustNotChange) {
+    fill(u"u|"_s, u"0"_s, u"30000"_s);
     control<QRadioButton>("RadioButton2")->setChecked(true);
-    std::vector<QString> seen;
-    pump.onProcess = [&] {
-        seen.clear();
-        for (const char* name : {"Label5", "Edit1", "Edit2", "Edit3", "Edit6", "Edit5", "Button1",
-                                 "Button2", "Button4", "Button5", "Button6"}) {
-            if (control<QWidget>(name)->isVisibleTo(dialog()) && enabled(name)) {
-                seen.push_back(QLatin1StringView(name));
-            }
-        }
-        // Escape must not close the dialog in the middle of a run.
-        dialog()->reject();
-    };
+    std::vector<int> progress;
+    QObject::connect(control<QProgressBar>("ProgressBar1"), &QProgressBar::valueChanged,
+                     [&](int value) { progress.push_back(value); });
     dialog()->show();
     click("Button1");
-    EXPECT_GT(pump.calls, 1);
-    EXPECT_EQ(seen, (std::vector<QString>{u"Label5"_s, u"Edit5"_s}));
-    EXPECT_EQ(window->links().count(), 3001u);
+    std::vector<QString> open;
+    for (const char* name : {"Label5", "Edit1", "Edit2", "Edit3", "Edit6", "Edit5", "Button1",
+                             "Button2", "Button4", "Button5", "Button6"}) {
+        if (control<QWidget>(name)->isVisibleTo(dialog()) && enabled(name)) {
+            open.push_back(QLatin1StringView(name));
+        }
+    }
+    EXPECT_EQ(open, (std::vector<QString>{u"Label5"_s, u"Edit5"_s}));
+    // Escape must not close the dialog in the middle of a run.
+    dialog()->reject();
+    EXPECT_TRUE(dialog()->isVisible());
+    waitForRun();
+    EXPECT_GT(progress.size(), 3u);
+    EXPECT_EQ(window->links().count(), 30001u);
     EXPECT_FALSE(dialog()->isVisible()); // closed by ACAS, not by Escape
     for (const char* name : {"Edit1", "Edit2", "Button1", "Button2", "Button4"}) {
         SCOPED_TRACE(name);
         EXPECT_TRUE(enabled(name)) << name;
     }
+}
+
+TEST_F(SequentialDialogTest, ClosingTheProgramDuringAnAddHandsNothingOn) {
+    fill(u"u|"_s, u"0"_s, u"30000"_s);
+    dialog()->show();
+    click("Button1");
+    window->close();
+    waitForRun();
+    EXPECT_EQ(adding()->runs, 0);
+    EXPECT_EQ(adding()->rows().count(), 0u);
+    EXPECT_TRUE(enabled("Button1"));
+    EXPECT_TRUE(core::MruHistory::load(env.userFileStore, core::mru::kSeqUrl).empty());
 }
 
 TEST_F(SequentialDialogTest, FieldsThatCannotBeReadStopTheRunAndUnlockTheDialog) {
@@ -237,6 +255,7 @@ TEST_F(SequentialDialogTest, HistoriesKeepFourTemplatesAndShowSorted) {
     for (const QString& url : {u"g|"_s, u"F|"_s, u"e|"_s, u"d|"_s, u"c|"_s, u"B|"_s, u"a|"_s}) {
         fill(url, u"1"_s, u"1"_s);
         click("Button1");
+        waitForRun();
     }
     EXPECT_EQ(comboItems("Edit1"), (QStringList{u"a|"_s, u"B|"_s, u"c|"_s, u"d|"_s}));
     core::MruHistory::save(env.userFileStore, core::mru::kSeqUrl, {"d|", "a|", "B|"}, "c|");

@@ -37,8 +37,9 @@ TEST_F(MainMenusTest, MenuBarHoldsTheThreeMenusInOrder) {
                            u"Add se&quence..."_s, u"-"_s, u"&Options..."_s, u"E&xit"_s}));
     EXPECT_EQ(captions(child<QMenu>("List1")),
               (QStringList{u"&Select All"_s, u"&Deselect All"_s, u"Invert Selection"_s,
-                           u"Select S&pecial..."_s, u"-"_s, u"&Paste links"_s, u"&Clear"_s,
-                           u"&Remove Selected"_s, u"&Undo"_s}));
+                           u"Select S&pecial..."_s, u"Select &by Rules..."_s, u"-"_s,
+                           u"&Paste links"_s, u"&Clear"_s, u"&Remove Selected"_s,
+                           u"Remove D&uplicates"_s, u"Ignore &Tracking Parameters"_s, u"&Undo"_s}));
     EXPECT_EQ(captions(child<QMenu>("Help1")),
               (QStringList{u"Check for new &version..."_s, u"&Count..."_s, u"-"_s, u"Text Files"_s,
                            u"&About..."_s}));

@@ -210,6 +210,7 @@ TEST_F(AboutBoxTest, TheCreditsNameEveryLinkedLibraryWithItsLicence) {
     } credits[] = {
         {u"libQt6"_s, u"Qt 6 (Core, Gui, Widgets): GNU Lesser General Public License"_s},
         {u"libcurl."_s, u"libcurl: the curl licence"_s},
+        {u"libre2."_s, u"RE2: BSD 3-Clause License"_s},
         {u"libGLX."_s, u"libglvnd (libGLX, libOpenGL), which Qt draws through: MIT License"_s},
         {u"libOpenGL."_s, u"libglvnd (libGLX, libOpenGL), which Qt draws through: MIT License"_s},
         {u"libstdc++."_s, u"GNU C++ Library and GCC runtime: GNU General Public License"_s},

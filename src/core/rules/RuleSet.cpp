@@ -1,0 +1,48 @@
+#include "core/rules/RuleSet.h"
+
+#include "core/rules/LinkSubject.h"
+#include "core/rules/RuleParser.h"
+
+#include <algorithm>
+
+namespace harvex2::core {
+
+std::string RuleError::message() const {
+    return "Line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + reason;
+}
+
+std::variant<RuleSet, RuleError> RuleSet::parse(std::string_view text) {
+    RuleSet rules;
+    std::size_t number = 0;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        ++number;
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        auto parsed = RuleParser::parseLine(line, number);
+        if (auto* error = std::get_if<RuleError>(&parsed)) {
+            return std::move(*error);
+        }
+        if (auto& rule = std::get<std::optional<Line>>(parsed)) {
+            rules.lines_.push_back(std::move(*rule));
+        }
+    }
+    return rules;
+}
+
+// From the last line back: the first that holds is the one that decides.
+std::size_t RuleSet::decide(std::string_view link, const RuleContext& context) const {
+    LinkSubject subject(link, context);
+    for (std::size_t i = lines_.size(); i-- > 0;) {
+        const auto holds = [&](const RuleTest& test) { return test.holds(subject); };
+        if (std::ranges::all_of(lines_[i].tests, holds)) {
+            return i;
+        }
+    }
+    return kUndecided;
+}
+
+} // namespace harvex2::core

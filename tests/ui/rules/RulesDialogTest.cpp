@@ -1,0 +1,95 @@
+#include "ui/rules/RulesDialog.h"
+
+#include "support/ui/MainWindowFixture.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace harvex2::ui {
+namespace {
+
+class RulesDialogTest : public test::MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        for (const char* text : {"/a.jpg", "http://h/a-thumb.jpg", "http://h/b.zip", "c.txt"}) {
+            window->links().append(text);
+        }
+        window->links().setChecked(3, true);
+        dialog = std::make_unique<RulesDialog>(
+            services,
+            RulesDialog::Sources{[] { return std::string("http://h"); }, [this] { return current; },
+                                 env.folder() + "/rules"},
+            window.get());
+    }
+
+    template <class T> T* control(const char* name) const {
+        T* found = dialog->findChild<T*>(QLatin1StringView(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    void setRules(const QString& text) {
+        control<QPlainTextEdit>("txtRules")->setPlainText(text);
+        dialog->refresh();
+        while (dialog->counting()) {
+            QCoreApplication::processEvents();
+        }
+    }
+    QString label(const char* name) const { return control<QLabel>(name)->text(); }
+    std::string listState() const {
+        std::string state;
+        for (std::size_t i = 0; i < window->links().count(); ++i) {
+            state += window->links().checkedAt(i) ? '+' : '-';
+        }
+        return state;
+    }
+
+    std::optional<std::size_t> current = 1;
+    std::unique_ptr<RulesDialog> dialog;
+};
+
+TEST_F(RulesDialogTest, CountsAndExplainsWhileTypingAndAppliesOnOk) {
+    setRules(u"+ ext:jpg,zip host:h\n- glob:*thumb*"_s);
+    EXPECT_EQ(label("lblCount"), u"3 of 4 links selected"_s);
+    EXPECT_EQ(label("lblDecision"), u"http://h/a-thumb.jpg\nLine 2 decides: - glob:*thumb*"_s);
+    EXPECT_EQ(listState(), "---+");
+
+    current.reset();
+    setRules(u"+ ext:jpg\n- re:(thumb"_s);
+    EXPECT_TRUE(label("lblCount").startsWith(u"Line 2, column 6: Not a regular expression"_s));
+    EXPECT_FALSE(control<QPushButton>("btnOK")->isEnabled());
+
+    setRules(u"+ ext:jpg,zip host:h\n- glob:*thumb*"_s);
+    EXPECT_EQ(label("lblDecision"), u"No current entry."_s);
+    control<QPushButton>("btnOK")->click();
+    EXPECT_EQ(listState(), "+-++");
+}
+
+TEST_F(RulesDialogTest, SavedPresetsAreListedAndLoadWhenPicked) {
+    setRules(u"+ ext:zip"_s);
+    auto* names = control<QComboBox>("cboPreset");
+    names->setEditText(u"archives"_s);
+    control<QPushButton>("btnPresetSave")->click();
+    EXPECT_EQ(test::TempFolder::read(env.folder() + "/rules/archives.rules"), "+ ext:zip");
+
+    env.prompts.expectMessage(platform::MessageIcon::Warning, "Rule presets",
+                              "A preset name cannot be \".\" or \"..\".",
+                              {platform::MessageButton::Ok}, platform::MessageButton::Ok);
+    names->setEditText(u".."_s);
+    control<QPushButton>("btnPresetSave")->click();
+
+    setRules({});
+    ASSERT_EQ(names->count(), 1);
+    emit names->activated(0);
+    EXPECT_EQ(control<QPlainTextEdit>("txtRules")->toPlainText(), u"+ ext:zip"_s);
+}
+
+} // namespace
+} // namespace harvex2::ui
