@@ -4,6 +4,7 @@
 #include "ui/platform/TextBytes.h"
 #include "ui/shell/AppServices.h"
 #include "ui/shell/DesktopPlatform.h"
+#include "ui/shell/ListRecovery.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/StartupSequence.h"
 
@@ -42,8 +43,14 @@ int main(int argc, char** argv) {
 
     ui::MainWindow& mainWindow = startup.mainWindow();
     QObject::connect(&mainWindow, &ui::MainWindow::closed, &app, &QCoreApplication::quit);
-    // A logout ends the program as File > Exit does, settings saved.
+    // A logout ends the program as File > Exit does, settings saved, but its list stays
+    // for the next start to offer.
     ui::TerminationSignals termination;
+    QObject::connect(&termination, &ui::TerminationSignals::received, &mainWindow, [&startup] {
+        if (ui::ListRecovery* recovery = startup.recovery()) {
+            recovery->keepFile();
+        }
+    });
     QObject::connect(&termination, &ui::TerminationSignals::received, &mainWindow,
                      &ui::MainWindow::exitProgram);
     if (qEnvironmentVariableIsSet(kCloseAfterStart)) {

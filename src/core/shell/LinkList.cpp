@@ -30,10 +30,21 @@ EntryId LinkList::appendAll(std::vector<std::string> texts, std::string_view ori
     for (std::string& text : texts) {
         entries_.push_back(Entry{std::move(text), nextId_++, originIndex, false});
     }
+    if (recording()) {
+        history_->appended(texts.size());
+    }
+    changed(true);
     if (observer_) {
         observer_->endAppend();
     }
     return firstId;
+}
+
+void LinkList::changed(bool append) {
+    ++revision_;
+    if (!append) {
+        reshapedAt_ = revision_;
+    }
 }
 
 void LinkList::setChecked(std::size_t index, bool checked) {
@@ -41,17 +52,27 @@ void LinkList::setChecked(std::size_t index, bool checked) {
         return;
     }
     entries_[index].checked = checked;
+    if (recording()) {
+        history_->flipped(index, entries_.size());
+    }
+    changed(false);
     if (observer_) {
         observer_->checkedChanged(index, index);
     }
 }
 
 void LinkList::removeAt(std::size_t index) {
+    if (recording()) {
+        std::vector<bool> marked(entries_.size());
+        marked[index] = true;
+        recordRemoval(marked);
+    }
     if (observer_) {
         observer_->beginRemove(index, index);
     }
     dropDetails(index, index + 1);
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
+    changed(false);
     if (observer_) {
         observer_->endRemove();
     }
@@ -61,12 +82,19 @@ void LinkList::clear() {
     if (entries_.empty()) {
         return;
     }
+    if (recording()) {
+        recordRemoval(std::vector<bool>(entries_.size(), true));
+    }
     if (observer_) {
         observer_->beginReset();
     }
     entries_.clear();
-    origins_.clear();
+    // Entries an undo may bring back still name their pages by index.
+    if (!history_) {
+        origins_.clear();
+    }
     details_.clear();
+    changed(false);
     if (observer_) {
         observer_->endReset();
     }
@@ -90,18 +118,30 @@ void LinkList::deselectAll() {
 }
 
 void LinkList::setAllChecked(bool checked) {
+    if (recording()) {
+        std::vector<bool> flips(entries_.size());
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            flips[i] = entries_[i].checked != checked;
+        }
+        recordFlips(flips);
+    }
     for (Entry& entry : entries_) {
         entry.checked = checked;
     }
+    changed(false);
     if (observer_ && !entries_.empty()) {
         observer_->checkedChanged(0, entries_.size() - 1);
     }
 }
 
 void LinkList::invertSelection() {
+    if (recording()) {
+        recordFlips(std::vector<bool>(entries_.size(), true));
+    }
     for (Entry& entry : entries_) {
         entry.checked = !entry.checked;
     }
+    changed(false);
     if (observer_ && !entries_.empty()) {
         observer_->checkedChanged(0, entries_.size() - 1);
     }
@@ -135,6 +175,10 @@ void LinkList::removeMarked(const std::vector<bool>& marked) {
     if (runs == 0) {
         return;
     }
+    if (recording()) {
+        recordRemoval(marked);
+    }
+    changed(false);
     if (runs <= kMaxRemovalRuns && observer_) {
         removeRuns(marked);
         return;
@@ -168,6 +212,16 @@ void LinkList::removeAndCheck(const std::vector<bool>& removed,
     if (toCheck.empty() && std::find(removed.begin(), removed.end(), true) == removed.end()) {
         return;
     }
+    if (recording()) {
+        std::vector<bool> flips(entries_.size());
+        for (const std::size_t index : toCheck) {
+            flips[index] = !entries_[index].checked;
+        }
+        // The checks name places before the removal, so they are undone after it.
+        recordFlips(flips);
+        recordRemoval(removed);
+    }
+    changed(false);
     if (observer_) {
         observer_->beginReset();
     }
@@ -213,6 +267,7 @@ void LinkList::invertBetween(std::int64_t anchor, std::int64_t current) {
 }
 
 void LinkList::recheck(const std::function<bool(const Entry&)>& decide) {
+    std::vector<bool> flips(recording() ? entries_.size() : 0);
     std::size_t first = entries_.size();
     std::size_t last = 0;
     for (std::size_t i = 0; i < entries_.size(); ++i) {
@@ -221,9 +276,19 @@ void LinkList::recheck(const std::function<bool(const Entry&)>& decide) {
             entries_[i].checked = checked;
             first = std::min(first, i);
             last = i;
+            if (!flips.empty()) {
+                flips[i] = true;
+            }
         }
     }
-    if (observer_ && first < entries_.size()) {
+    if (first == entries_.size()) {
+        return;
+    }
+    if (!flips.empty()) {
+        recordFlips(flips);
+    }
+    changed(false);
+    if (observer_) {
         observer_->checkedChanged(first, last);
     }
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/shell/EntryDetails.h"
+#include "core/shell/LinkEntry.h"
 #include "core/shell/OriginTable.h"
+#include "core/shell/UndoHistory.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -30,14 +32,21 @@ public:
 // its own and the page it came from. What only some entries carry lives in details().
 class LinkList {
 public:
-    struct Entry {
-        std::string text;
-        EntryId id = 0;
-        OriginTable::Index origin = OriginTable::kNone;
-        bool checked = false;
+    using Entry = LinkEntry;
+
+    // Entries saved elsewhere, coming back with their own ids: `origin` indexes `origins`.
+    struct Saved {
+        std::vector<std::string> origins{std::string()};
+        std::vector<Entry> entries;
+        std::vector<std::pair<EntryId, DetailSet>> details;
     };
 
     void setObserver(LinkListObserver* observer) { observer_ = observer; }
+    // Every change from now on is recorded there, until it is set to null.
+    void setHistory(UndoHistory* history) { history_ = history; }
+    bool canUndo() const { return history_ && history_->canUndo(); }
+    // Undoes the last recorded change: ids, origins, checks and details come back as they were.
+    void undo();
 
     // `origin` is the address of the page the link came from, empty when not known.
     // Returns the new entry's id.
@@ -73,12 +82,28 @@ public:
     // Inverts the entries strictly between anchor and current, walking from the anchor
     // towards current; indices that name no entry (past the end, or -1) are skipped.
     void invertBetween(std::int64_t anchor, std::int64_t current);
+    // Appends saved entries with their ids, as one change; later ids are given after them.
+    void restore(Saved saved);
+    // Counts every change; what changed since a count can be told from reshapedAt().
+    std::uint64_t revision() const { return revision_; }
+    // The revision of the last change other than an append.
+    std::uint64_t reshapedAt() const { return reshapedAt_; }
+    const OriginTable& origins() const { return origins_; }
+    const Entry& entryAt(std::size_t index) const { return entries_[index]; }
+
     // Sets every entry's flag to what decide answers, in one pass; the observer hears once,
     // of the range from the first to the last entry that changed.
     void recheck(const std::function<bool(const Entry&)>& decide);
 
 private:
     void setAllChecked(bool checked);
+    void changed(bool append);
+    bool recording() const { return history_ && history_->recording(); }
+    void recordFlips(const std::vector<bool>& flips);
+    void recordRemoval(const std::vector<bool>& marked);
+    void undoAppend(const AppendedRun& run);
+    void undoRemoval(RemovedEntries& removal);
+    void undoFlips(const FlippedChecks& flips);
     void removeMarked(const std::vector<bool>& marked);
     void removeRuns(const std::vector<bool>& marked);
     void compact(const std::vector<bool>& marked);
@@ -89,6 +114,9 @@ private:
     EntryDetails details_;
     EntryId nextId_ = 1;
     LinkListObserver* observer_ = nullptr;
+    UndoHistory* history_ = nullptr;
+    std::uint64_t revision_ = 0;
+    std::uint64_t reshapedAt_ = 0;
 };
 
 } // namespace harvex2::core

@@ -20,6 +20,8 @@ public:
     // The address at `index`, empty for kNone; valid until the next intern or clear.
     const std::string& at(Index index) const;
     void clear();
+    // How many indexes are given out, kNone included: they run from 0 to size() - 1.
+    Index size() const { return static_cast<Index>(addresses_.size()); }
 
 private:
     std::vector<std::string> addresses_{std::string()};

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 
@@ -22,6 +23,16 @@ public:
         return found == values_.end() ? nullptr : &found->second;
     }
     void erase(EntryId id) { values_.erase(id); }
+    // The entry's value, moved out of the table; nullopt when it had none.
+    std::optional<Value> take(EntryId id) {
+        const auto found = values_.find(id);
+        if (found == values_.end()) {
+            return std::nullopt;
+        }
+        std::optional<Value> value(std::move(found->second));
+        values_.erase(found);
+        return value;
+    }
     void clear() { values_.clear(); }
     bool empty() const { return values_.empty(); }
     std::size_t size() const { return values_.size(); }

@@ -46,6 +46,8 @@ struct AppServices {
     bool developerMode = false;
     // The running program's folder with a trailing separator (readme.txt lives there).
     std::string programFolder;
+    // Where the list is kept for recovery after a crash; empty: it is not kept.
+    std::string recoveryFolder;
 };
 
 } // namespace harvex2::ui

@@ -1,5 +1,7 @@
 #include "ui/shell/DesktopPlatform.h"
 
+#include "core/shell/RecoveryJournal.h"
+
 namespace harvex2::ui {
 
 using platform::FileRegistryStore;
@@ -21,6 +23,7 @@ AppServices DesktopPlatform::services() {
     services.shell = &shell_;
     services.userStore = &userStore_;
     services.machineStore = &machineStore_;
+    services.recoveryFolder = core::RecoveryJournal::standardFolder();
     return services;
 }
 

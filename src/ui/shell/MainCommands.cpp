@@ -21,6 +21,7 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -44,6 +45,15 @@ void MainCommands::connect(MainMenus& menus, MainClientArea& client) {
     // Only on the list: in an edit box Ctrl+V pastes text.
     new QShortcut(
         QKeySequence::Paste, list, [this] { run(MainCommand::PasteLinks); }, Qt::WidgetShortcut);
+    // Undo moves entries, so it waits while the Add command's lock holds the menus.
+    new QShortcut(
+        QKeySequence::Undo, list,
+        [this] {
+            if (window_.menuBar()->isEnabled()) {
+                run(MainCommand::Undo);
+            }
+        },
+        Qt::WidgetShortcut);
     QObject::connect(client.browseButton(), &QPushButton::clicked, &window_,
                      [this] { browseForDirectory(); });
     QObject::connect(client.addSelectedButton(), &QPushButton::clicked, &window_,
@@ -108,6 +118,8 @@ void MainCommands::runListCommand(MainCommand command) {
         return links.clear();
     case MainCommand::RemoveSelected:
         return links.removeSelected();
+    case MainCommand::Undo:
+        return links.undo();
     default:
         return;
     }

@@ -95,6 +95,7 @@ void MainMenus::buildMenuBar(QMenuBar& bar) {
               {u"Remove D&uplicates", MainCommand::RemoveDuplicates}});
     ignoreTracking_ = addItem(list, {u"Ignore &Tracking Parameters", MainCommand::IgnoreTracking});
     ignoreTracking_->setCheckable(true);
+    addItem(list, {u"&Undo", MainCommand::Undo});
 
     QMenu* help = named(bar.addMenu(u"&Help"_s));
     addItems(help, {{u"Check for new &version...", MainCommand::CheckForNewVersion},

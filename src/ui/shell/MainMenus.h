@@ -43,6 +43,7 @@ enum class MainCommand {
     SelectByRules,
     RemoveDuplicates,
     IgnoreTracking, // the check item beside Remove Duplicates
+    Undo,
 };
 
 // Builds the main window's menu bar, the pop-up menu of the link list (PopupMenu1) and the

@@ -12,6 +12,7 @@
 #include "ui/shell/LinkListModel.h"
 #include "ui/shell/LinkListView.h"
 #include "ui/shell/LinkPasting.h"
+#include "ui/shell/ListUndo.h"
 #include "ui/shell/MainClientArea.h"
 #include "ui/shell/MainCommands.h"
 #include "ui/shell/MainMenus.h"
@@ -63,6 +64,7 @@ MainWindow::MainWindow(AppServices& services)
     // long as it.
     new UpdateCommands(services_, this);
     new ListFileCommands(services_, *baseUrlBox(), *directoryBox(), this);
+    new ListUndo(links_, services_.prompts, this);
 
     loadSettings();
     panels().setText(StatusPanel::State, "Welcome to Harvex");

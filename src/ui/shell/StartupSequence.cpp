@@ -1,6 +1,7 @@
 #include "ui/shell/StartupSequence.h"
 
 #include "ui/shell/AppServices.h"
+#include "ui/shell/ListRecovery.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/SplashWindow.h"
 
@@ -78,6 +79,16 @@ void StartupSequence::finish() {
     splash_.reset();
     mainWindow_->show();
     tellStoreNotices();
+    startRecovery();
+}
+
+void StartupSequence::startRecovery() {
+    if (services_.recoveryFolder.empty()) {
+        return;
+    }
+    recovery_ = new ListRecovery(mainWindow_->links(), services_.recoveryFolder, mainWindow_.get());
+    QObject::connect(mainWindow_.get(), &MainWindow::closed, recovery_, &ListRecovery::discardFile);
+    recovery_->offerLeftBehind(*services_.prompts);
 }
 
 // Start-up reads every setting through paths that fall back to defaults without a word; a

@@ -9,6 +9,7 @@ namespace harvex2::ui {
 
 struct AppServices;
 class MainWindow;
+class ListRecovery;
 class SplashWindow;
 
 // The program's start: the splash window, the main window and then every other window in
@@ -34,11 +35,14 @@ public:
 
     MainWindow& mainWindow() const { return *mainWindow_; }
     SplashWindow* splash() const { return splash_.get(); }
+    // Null when the services name no recovery folder.
+    ListRecovery* recovery() const { return recovery_; }
     WindowCatalog& windows() { return catalog_; }
 
 private:
     void createWindow(const WindowEntry& entry);
     void tellStoreNotices();
+    void startRecovery();
 
     AppServices& services_;
     core::CommandLine commandLine_;
@@ -48,6 +52,7 @@ private:
     // children, are deleted first.
     WindowCatalog catalog_;
     SplashLine currentLine_ = SplashLine::None;
+    ListRecovery* recovery_ = nullptr; // the main window's child
 };
 
 } // namespace harvex2::ui

@@ -1,4 +1,5 @@
 #include "support/ui/MainWindowFixture.h"
+#include "ui/handoff/MainCommandLock.h"
 #include "ui/shell/DirectoryBrowser.h"
 #include "ui/shell/MainStatusBar.h"
 
@@ -91,6 +92,35 @@ TEST_F(MainCommandsTest, ShortcutsReachTheListCommandsFromTheList) {
     EXPECT_EQ(listState(), "a- b- c- d- ");
     QTest::keyClick(list, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(listState(), "");
+}
+
+// Each key press starts a new change; what the program did before the first is one too.
+TEST_F(MainCommandsTest, CtrlZAndUndoTakeBackOneUserActionEach) {
+    fillList();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QWidget* list = child<QWidget>("CheckListBox1");
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(listState(), "a+ b+ c+ d+ ");
+    action("Undo1")->trigger();
+    EXPECT_EQ(listState(), "a+ b- c+ d- ");
+    action("Undo1")->trigger();
+    EXPECT_EQ(listState(), "");
+}
+
+// The Add command reads the list by position meanwhile.
+TEST_F(MainCommandsTest, CtrlZWaitsWhileTheCommandsAreLocked) {
+    fillList();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    MainCommandLock lock(*window);
+    lock.setLocked(true);
+    QTest::keyClick(child<QWidget>("CheckListBox1"), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(listState(), "a+ b- c+ d- ");
 }
 
 TEST_F(MainCommandsTest, EditingKeysInAnInputBoxEditTheBoxAndLeaveTheListAlone) {

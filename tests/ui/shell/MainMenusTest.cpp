@@ -39,7 +39,7 @@ TEST_F(MainMenusTest, MenuBarHoldsTheThreeMenusInOrder) {
               (QStringList{u"&Select All"_s, u"&Deselect All"_s, u"Invert Selection"_s,
                            u"Select S&pecial..."_s, u"Select &by Rules..."_s, u"-"_s,
                            u"&Paste links"_s, u"&Clear"_s, u"&Remove Selected"_s,
-                           u"Remove D&uplicates"_s, u"Ignore &Tracking Parameters"_s}));
+                           u"Remove D&uplicates"_s, u"Ignore &Tracking Parameters"_s, u"&Undo"_s}));
     EXPECT_EQ(captions(child<QMenu>("Help1")),
               (QStringList{u"Check for new &version..."_s, u"&Count..."_s, u"-"_s, u"Text Files"_s,
                            u"&About..."_s}));
@@ -85,6 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ItemCase{"Selectspecial1", u"Select S&pecial...", u"", false},
                     ItemCase{"Clear1", u"&Clear", u"Ctrl+X", true},
                     ItemCase{"Removeselected1", u"&Remove Selected", u"", true},
+                    ItemCase{"Undo1", u"&Undo", u"", false},
                     ItemCase{"Checkfornewversion1", u"Check for new &version...", u"", false},
                     ItemCase{"Count1", u"&Count...", u"", false},
                     ItemCase{"Readme1", u"Readme", u"", false},

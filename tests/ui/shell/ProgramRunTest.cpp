@@ -20,6 +20,7 @@ protected:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         environment.insert(u"HARVEX2_CONFIG_DIR"_s, folder.path());
+        environment.insert(u"XDG_STATE_HOME"_s, folder.path());
         if (closeAfterStart) {
             environment.insert(u"HARVEX2_CLOSE_AFTER_START"_s, u"1"_s);
         }
