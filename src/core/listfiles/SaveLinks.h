@@ -2,6 +2,7 @@
 
 #include "core/listfiles/ListFileObserver.h"
 #include "core/listfiles/ListFileRunStarter.h"
+#include "core/listfiles/LongTexts.h"
 #include "core/listfiles/SaveChoice.h"
 
 #include <memory>
@@ -52,6 +53,7 @@ private:
     SaveFormat format_ = SaveFormat::LinkList;
     ListFileWriteRun* run_ = nullptr; // owned by whoever drives it, until saveEnded()
     std::optional<std::string> failure_;
+    LongTexts cut_; // of the list file being saved
 };
 
 } // namespace harvex2::core
