@@ -164,7 +164,8 @@ void againstPlain(benchmark::State& state) {
     const std::string saved = bench::benchFile("saved.nva");
     const std::string plain = bench::benchFile("plain.nva");
     saveAsCommand(source, saved);
-    std::vector<double> loadCpu, loadWall, saveCpu, saveWall, saveSyncedWall;
+    std::vector<double> loadCpu, loadWall, saveCpu, saveWall, saveSyncedCpu, saveSyncedWall;
+    std::vector<double> loadMs, saveMs;
     for (auto _ : state) {
         const Spent read([&] { benchmark::DoNotOptimize(readPlainly(saved)); });
         std::optional<core::LinkList> links(std::in_place);
@@ -177,13 +178,19 @@ void againstPlain(benchmark::State& state) {
         loadWall.push_back(load.wall / read.wall);
         saveCpu.push_back(save.busy / write.busy);
         saveWall.push_back(save.wall / write.wall);
+        saveSyncedCpu.push_back(save.busy / synced.busy);
         saveSyncedWall.push_back(save.wall / synced.wall);
+        loadMs.push_back(load.busy * 1e3);
+        saveMs.push_back(save.busy * 1e3);
     }
     state.counters["load_read_cpu"] = median(loadCpu);
     state.counters["load_read_wall"] = median(loadWall);
     state.counters["save_write_cpu"] = median(saveCpu);
     state.counters["save_write_wall"] = median(saveWall);
+    state.counters["save_synced_cpu"] = median(saveSyncedCpu);
     state.counters["save_synced_wall"] = median(saveSyncedWall);
+    state.counters["load_cpu_ms"] = median(loadMs);
+    state.counters["save_cpu_ms"] = median(saveMs);
 }
 BENCHMARK(againstPlain)->Iterations(9)->Unit(benchmark::kMillisecond);
 
