@@ -40,6 +40,23 @@ std::vector<std::string> namesIn(const std::string& folder) {
     return names;
 }
 
+// Small writes are gathered and large ones go straight to the file: either way the bytes
+// come out in the order written.
+TEST(ReplacingFile, WritesOfEverySizeKeepTheirOrder) {
+    TempFolder folder;
+    const std::string path = folder.file("list.nva");
+    const std::string parts[] = {"head", std::string(100'000, 'a'), std::string(70'000, 'b'),
+                                 "c",    std::string(65'536, 'd'),  "tail"};
+    std::string whole;
+    ReplacingFile out(path);
+    for (const std::string& part : parts) {
+        out.write(part);
+        whole += part;
+    }
+    out.commit();
+    EXPECT_EQ(TempFolder::read(path), whole);
+}
+
 TEST(ReplacingFile, OnlyARegularFileOfOneNameIsReplacedAndLinksAreWrittenThrough) {
     TempFolder folder;
     const std::string fifo = folder.file("fifo");

@@ -3,6 +3,7 @@
 #include "platform/IoError.h"
 #include "platform/posix/ReadingFile.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace harvex2::core {
@@ -45,16 +46,17 @@ LinkListFileReader::Header LinkListFileReader::header() {
             std::string(LinkListRecord::decode(bytes.substr(2 * LinkListRecord::kSize)).text)};
 }
 
-std::optional<LinkListRecord::Fields> LinkListFileReader::next() {
+std::string_view LinkListFileReader::records(std::size_t most) {
     if (end_ - position_ < LinkListRecord::kSize && !fill()) {
-        return std::nullopt;
+        return {};
     }
     if (end_ - position_ < LinkListRecord::kSize) {
         throw IoError(IoError::kReadBeyondEnd);
     }
-    const std::string_view record(buffer_.data() + position_, LinkListRecord::kSize);
-    position_ += LinkListRecord::kSize;
-    return LinkListRecord::decode(record);
+    const std::size_t count = std::min(most, (end_ - position_) / LinkListRecord::kSize);
+    const std::string_view run(buffer_.data() + position_, count * LinkListRecord::kSize);
+    position_ += run.size();
+    return run;
 }
 
 } // namespace harvex2::core

@@ -3,8 +3,8 @@
 #include "core/listfiles/LinkListRecord.h"
 
 #include <memory>
-#include <optional>
 #include <string>
+#include <string_view>
 
 namespace harvex2::platform {
 class ReadingFile;
@@ -33,9 +33,9 @@ public:
     // the bytes there cannot be a link list's header, kReadBeyondEnd when the file ends
     // inside one that could be. Read first.
     Header header();
-    // The next record, valid until the next call; nullopt where the file ends after a
-    // whole record.
-    std::optional<LinkListRecord::Fields> next();
+    // The whole records that follow, at most `most` of them, side by side and valid until
+    // the next call; empty where the file ends after a whole record.
+    std::string_view records(std::size_t most);
 
 private:
     bool fill();

@@ -4,12 +4,15 @@
 #include "core/shell/LinkList.h"
 #include "platform/IoError.h"
 
+#include <utility>
+
 namespace harvex2::core {
 
 LinkListLoadRun::LinkListLoadRun(std::unique_ptr<LinkListFileReader> reader,
                                  const LinkListFileReader::Header& header, LinkList& links,
                                  ListFileBoxes& boxes, ListFileObserver& observer)
     : reader_(std::move(reader)), links_(links), observer_(observer) {
+    texts_.reserve(kRun);
     boxes.setBaseUrl(header.baseUrl);
     boxes.setDownloadDirectory(header.directory);
 }
@@ -22,13 +25,12 @@ bool LinkListLoadRun::advance() {
     }
     try {
         while (texts_.size() < kRun) {
-            const auto record = reader_->next();
-            if (!record) {
+            const std::string_view records = reader_->records(kRun - texts_.size());
+            if (records.empty()) {
                 hand();
                 return false;
             }
-            texts_.emplace_back(record->text);
-            checked_.push_back(record->checked);
+            take(records);
         }
         hand();
         return true;
@@ -39,18 +41,21 @@ bool LinkListLoadRun::advance() {
     }
 }
 
+void LinkListLoadRun::take(std::string_view records) {
+    for (std::size_t at = 0; at < records.size(); at += LinkListRecord::kSize) {
+        const LinkListRecord::Fields fields =
+            LinkListRecord::decode(records.substr(at, LinkListRecord::kSize));
+        texts_.emplace_back(fields.text);
+        checked_.push_back(fields.checked);
+    }
+}
+
 void LinkListLoadRun::hand() {
     if (texts_.empty()) {
         return;
     }
-    const std::size_t first = links_.count();
-    links_.appendAll(std::move(texts_));
-    texts_.clear();
-    for (std::size_t i = 0; i < checked_.size(); ++i) {
-        if (checked_[i]) {
-            links_.setChecked(first + i, true);
-        }
-    }
+    links_.appendChecked(std::exchange(texts_, {}), checked_);
+    texts_.reserve(kRun);
     appended_ += checked_.size();
     checked_.clear();
     observer_.progressed(appended_);

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace harvex2::core {
@@ -31,6 +32,7 @@ public:
     void cancel() override { cancelled_ = true; }
 
 private:
+    void take(std::string_view records);
     void hand();
 
     std::unique_ptr<LinkListFileReader> reader_;

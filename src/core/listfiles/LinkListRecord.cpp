@@ -4,12 +4,20 @@
 
 namespace harvex2::core {
 
+namespace {
+constexpr char kBlank[LinkListRecord::kSize] = {};
+}
+
 void LinkListRecord::append(std::string& out, std::string_view text, bool checked) {
     const std::size_t length = std::min(text.size(), kTextSize);
-    out.push_back(checked ? '\1' : '\0');
-    out.push_back(static_cast<char>(static_cast<unsigned char>(length)));
-    out.append(text.substr(0, length));
-    out.append(kTextSize - length, '\0');
+    const std::size_t start = out.size();
+    // Appended blank and filled in place: built on the stack, the record's text and zeros
+    // would be copied by string instructions whose start-up costs more than the bytes.
+    out.append(kBlank, kSize);
+    char* record = out.data() + start;
+    record[0] = checked ? '\1' : '\0';
+    record[1] = static_cast<char>(static_cast<unsigned char>(length));
+    text.copy(record + 2, length);
 }
 
 LinkListRecord::Fields LinkListRecord::decode(std::string_view record) {

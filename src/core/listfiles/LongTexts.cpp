@@ -26,12 +26,17 @@ std::string shown(const std::string& text) {
 } // namespace
 
 LongTexts LongTexts::of(const ListFileBoxes& header, const LinkList& links) {
-    LongTexts found;
-    found.see(header.baseUrl());
-    found.see(header.downloadDirectory());
+    LongTexts found = ofHeader(header);
     for (std::size_t i = 0; i < links.count(); ++i) {
         found.see(links.textAt(i));
     }
+    return found;
+}
+
+LongTexts LongTexts::ofHeader(const ListFileBoxes& header) {
+    LongTexts found;
+    found.see(header.baseUrl());
+    found.see(header.downloadDirectory());
     return found;
 }
 

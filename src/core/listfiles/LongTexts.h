@@ -13,14 +13,16 @@ class ListFileBoxes;
 class LongTexts {
 public:
     static LongTexts of(const ListFileBoxes& header, const LinkList& links);
+    // Those of the header alone, for a writer to see the entries as it writes them.
+    static LongTexts ofHeader(const ListFileBoxes& header);
+
+    void see(const std::string& text);
 
     std::size_t count() const { return count_; }
     // How many there are, and the first of them on a line of its own.
     std::string message() const;
 
 private:
-    void see(const std::string& text);
-
     std::size_t count_ = 0;
     std::string first_;
 };

@@ -4,7 +4,6 @@
 #include "core/listfiles/LinkListFileWriter.h"
 #include "core/listfiles/ListFileBoxes.h"
 #include "core/listfiles/ListFileWriteRun.h"
-#include "core/listfiles/LongTexts.h"
 #include "core/shell/LinkList.h"
 #include "platform/ErrorBox.h"
 #include "platform/IoError.h"
@@ -67,9 +66,12 @@ std::unique_ptr<platform::ReplacingFile> SaveLinks::openFile(const SaveChoice& c
 std::unique_ptr<ListFileWriteRun>
 SaveLinks::listFileRun(std::unique_ptr<platform::ReplacingFile> out) {
     ListFileObserver& observer = *this;
+    // Seen as they are written, so the warning needs no second pass over a long list.
+    cut_ = LongTexts::ofHeader(boxes_);
     return std::make_unique<ListFileWriteRun>(
         std::move(out), LinkListFileWriter::head(boxes_), links_.count(),
         [this](std::string& bytes, std::size_t index) {
+            cut_.see(links_.textAt(index));
             LinkListFileWriter::appendEntry(bytes, links_, index);
         },
         std::string(), observer);
@@ -118,11 +120,10 @@ void SaveLinks::saveEnded() {
     }
     status_.setText(StatusPanel::State, "Saved");
     status_.setText(StatusPanel::Detail, "");
-    const LongTexts cut = LongTexts::of(boxes_, links_);
-    if (cut.count() > 0) {
+    if (cut_.count() > 0) {
         prompts_.message({platform::MessageIcon::Warning,
                           "Harvex2",
-                          cut.message(),
+                          cut_.message(),
                           {platform::MessageButton::Ok}});
     }
 }

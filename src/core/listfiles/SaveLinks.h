@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/listfiles/ListFileObserver.h"
+#include "core/listfiles/LongTexts.h"
 #include "core/listfiles/SaveChoice.h"
 #include "core/shell/SlicedRun.h"
 
@@ -52,6 +53,7 @@ private:
     SaveFormat format_ = SaveFormat::LinkList;
     ListFileWriteRun* run_ = nullptr; // owned by whoever drives it, until saveEnded()
     std::optional<std::string> failure_;
+    LongTexts cut_; // of the list file being saved
 };
 
 } // namespace harvex2::core

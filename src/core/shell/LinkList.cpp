@@ -40,6 +40,24 @@ EntryId LinkList::appendAll(std::vector<std::string> texts, std::string_view ori
     return firstId;
 }
 
+EntryId LinkList::appendChecked(std::vector<std::string> texts, const std::vector<bool>& checked) {
+    const std::size_t first = entries_.size();
+    const EntryId firstId = appendAll(std::move(texts));
+    std::size_t firstChecked = entries_.size();
+    std::size_t lastChecked = 0;
+    for (std::size_t i = 0; i < checked.size(); ++i) {
+        if (checked[i]) {
+            entries_[first + i].checked = true;
+            firstChecked = std::min(firstChecked, first + i);
+            lastChecked = first + i;
+        }
+    }
+    if (observer_ && firstChecked < entries_.size()) {
+        observer_->checkedChanged(firstChecked, lastChecked);
+    }
+    return firstId;
+}
+
 void LinkList::changed(bool append) {
     ++revision_;
     if (!append) {

@@ -54,6 +54,9 @@ public:
     // Appends in order with one notification, so that a view follows a long run cheaply.
     // The entries take consecutive ids from the one returned.
     EntryId appendAll(std::vector<std::string> texts, std::string_view origin = {});
+    // Appends as appendAll does, each entry checked as the flag at its place in `checked`
+    // says; the observer hears of the checked ones once.
+    EntryId appendChecked(std::vector<std::string> texts, const std::vector<bool>& checked);
     std::size_t count() const { return entries_.size(); }
     const std::string& textAt(std::size_t index) const { return entries_[index].text; }
     bool checkedAt(std::size_t index) const { return entries_[index].checked; }

@@ -73,6 +73,12 @@ ReplacingFile::ReplacingFile(const std::string& path) : target_(LinkTarget::reso
 ReplacingFile::~ReplacingFile() = default;
 
 void ReplacingFile::write(std::string_view bytes) {
+    if (bytes.size() >= kFlushSize) {
+        // Gathered already: copied once more, they would only be written later.
+        flush();
+        file_->write(bytes);
+        return;
+    }
     pending_.append(bytes);
     if (pending_.size() >= kFlushSize) {
         flush();
@@ -80,6 +86,9 @@ void ReplacingFile::write(std::string_view bytes) {
 }
 
 void ReplacingFile::flush() {
+    if (pending_.empty()) {
+        return;
+    }
     file_->write(pending_);
     pending_.clear();
 }

@@ -1,6 +1,7 @@
 #include "core/shell/LinkList.h"
 
 #include <map>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -110,6 +111,47 @@ struct SilentObserver final : LinkListObserver {
     void beginReset() override {}
     void endReset() override {}
 };
+
+// What a view hears of appended entries that come checked: the append, then the span of
+// the checked ones once, however many there are.
+TEST(LinkList, AppendCheckedTellsTheCheckedSpanOnce) {
+    struct Heard final : LinkListObserver {
+        void beginAppend(std::size_t first, std::size_t last) override {
+            events.push_back({'a', first, last});
+        }
+        void endAppend() override {}
+        void beginRemove(std::size_t, std::size_t) override {}
+        void endRemove() override {}
+        void checkedChanged(std::size_t first, std::size_t last) override {
+            events.push_back({'c', first, last});
+        }
+        void beginReset() override {}
+        void endReset() override {}
+        std::vector<std::tuple<char, std::size_t, std::size_t>> events;
+    };
+    const struct {
+        std::vector<bool> checked;
+        std::vector<std::tuple<char, std::size_t, std::size_t>> heard;
+    } rows[] = {
+        {{false, true, false, true}, {{'a', 2, 5}, {'c', 3, 5}}},
+        {{false, false, false, false}, {{'a', 2, 5}}},
+    };
+    for (const auto& row : rows) {
+        LinkList list = listOf(2);
+        Heard heard;
+        list.setObserver(&heard);
+        list.appendChecked({"a", "b", "c", "d"}, row.checked);
+        EXPECT_EQ(heard.events, row.heard);
+        std::vector<bool> checked;
+        for (std::size_t i = 0; i < list.count(); ++i) {
+            checked.push_back(list.checkedAt(i));
+        }
+        std::vector<bool> expected{false, false};
+        expected.insert(expected.end(), row.checked.begin(), row.checked.end());
+        EXPECT_EQ(checked, expected);
+        EXPECT_EQ(texts(list), (std::vector<std::string>{"0", "1", "a", "b", "c", "d"}));
+    }
+}
 
 TEST(LinkList, RemovalsKeepTheOtherIdsAndTakeTheirDetailsAlong) {
     const struct {
