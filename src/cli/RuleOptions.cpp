@@ -45,10 +45,11 @@ void RuleOptions::addTo(std::vector<CommandOption>& table, bool onlySelected) {
 }
 
 std::string RuleOptions::addLine(char sign, const std::string& rule) {
+    std::string label = sign == '+' ? "--select" : "--exclude";
     if (rule.find_first_of("\r\n") != std::string::npos) {
-        return "a rule is one line";
+        return "option '" + label + "' takes one rule line";
     }
-    pieces_.push_back({sign == '+' ? "--select" : "--exclude", std::string{sign, ' '} + rule});
+    pieces_.push_back({std::move(label), std::string{sign, ' '} + rule});
     return {};
 }
 
