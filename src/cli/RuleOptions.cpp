@@ -87,6 +87,25 @@ bool RuleOptions::compile(std::string& error) {
         return false;
     }
     rules_ = std::get<core::RuleSet>(std::move(parsed));
+    return readLedger(error);
+}
+
+bool RuleOptions::readLedger(std::string& error) {
+    const auto asksSent = [](const core::RuleSet::Line& line) {
+        return std::ranges::any_of(line.tests, [](const core::RuleTest& test) {
+            return test.kind() == core::RuleTest::Kind::Sent;
+        });
+    };
+    if (!std::ranges::any_of(rules_->lines(), asksSent)) {
+        return true;
+    }
+    ledger_.emplace(core::Ledger::defaultPath());
+    try {
+        ledger_->load();
+    } catch (const platform::IoError& failure) {
+        error = ledger_->path() + ": " + failure.what();
+        return false;
+    }
     return true;
 }
 
@@ -100,8 +119,12 @@ std::string RuleOptions::where(std::size_t line) const {
     return piece.label + " '" + piece.text.substr(2, piece.text.size() - 3) + "'";
 }
 
-void RuleOptions::apply(core::LinkList& links, const core::RuleContext& context,
+void RuleOptions::apply(core::LinkList& links, const core::RuleContext& given,
                         std::FILE* explain) const {
+    core::RuleContext context = given;
+    if (!context.sent && ledger_) {
+        context.sent = &*ledger_;
+    }
     if (rules_) {
         if (explain_) {
             explainAll(links, context, explain);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CommandOption.h"
+#include "core/ledger/Ledger.h"
 #include "core/rules/RuleContext.h"
 #include "core/rules/RuleSet.h"
 #include "core/shell/LinkList.h"
@@ -20,8 +21,9 @@ public:
     // Adds the option lines to a command's table; `onlySelected` adds "--only-selected" for
     // commands that otherwise keep every entry.
     void addTo(std::vector<CommandOption>& table, bool onlySelected);
-    // Reads the rule files and parses every line; false, with `error` set to where and why,
-    // when a rule does not parse or a file cannot be read.
+    // Reads the rule files and parses every line, and reads the ledger when a rule asks
+    // what was sent; false, with `error` set to where and why, when a rule does not parse
+    // or a file cannot be read.
     bool compile(std::string& error);
 
     // True when apply() changes anything.
@@ -30,7 +32,8 @@ public:
     // With rules, every entry starts in the state their first line implies and the last
     // line that holds decides; then duplicates go, the first kept and checked when any copy
     // was; then, with --only-selected, the unchecked entries go. With --explain, each
-    // entry's deciding line is told on `explain`.
+    // entry's deciding line is told on `explain`. Without a ledger in `context`, "sent:"
+    // asks the one compile() read.
     void apply(core::LinkList& links, const core::RuleContext& context, std::FILE* explain) const;
     // apply() to links that all start selected: those selected at the end, in order.
     std::vector<std::string> pick(std::vector<std::string> links, const core::RuleContext& context,
@@ -45,6 +48,7 @@ private:
 
     std::string addLine(char sign, const std::string& rule);
     std::string where(std::size_t line) const;
+    bool readLedger(std::string& error);
     void explainAll(const core::LinkList& links, const core::RuleContext& context,
                     std::FILE* explain) const;
 
@@ -52,6 +56,7 @@ private:
     // Per line of the joined text, from 1: the piece and its line in it.
     std::vector<std::pair<std::size_t, std::size_t>> lineOrigins_;
     std::optional<core::RuleSet> rules_;
+    std::optional<core::Ledger> ledger_;
     bool unique_ = false;
     bool stripTracking_ = false;
     bool explain_ = false;

@@ -83,7 +83,7 @@ TEST_F(CliRules, ListsKeepEveryEntryWithItsNewStateUnlessOnlySelectedIsAsked) {
               record(0, "142") + record(0, "http://b/") + record(0, "") + record(1, "c.zip"));
 }
 
-TEST_F(CliRules, SendHandsOverOnlyThePickedLinks) {
+TEST_F(CliRules, SendHandsOverOnlyThePickedLinksAndSentHoldsForThemAfter) {
     LoopbackHttpServer server{[](const HttpRequest& request) {
         return HttpReply{200, "got " + request.path};
     }};
@@ -99,6 +99,12 @@ TEST_F(CliRules, SendHandsOverOnlyThePickedLinks) {
     EXPECT_EQ(std::ranges::count(outcome.out, '\n'), 2) << outcome.out;
     EXPECT_NE(outcome.out.find("\t" + site + "b.txt\n"), std::string::npos) << outcome.out;
     EXPECT_TRUE(Aria2Daemon::arrives(folder.file("down/a.txt"), "got /site/a.txt"));
+
+    const std::string unsent = folder.file("unsent.txt");
+    const auto left = cli(
+        {"convert", links, "--to", "text", "--exclude", "sent:", "--only-selected", "-o", unsent});
+    EXPECT_EQ(left.status, 0) << left.err;
+    EXPECT_EQ(TempFolder::read(unsent), site + "thumb.txt\r\n");
 }
 
 TEST_F(CliRules, ARuleThatDoesNotParseStopsTheCommandWithItsPlace) {
