@@ -81,7 +81,8 @@ bool RuleOptions::compile(std::string& error) {
     if (const auto* refused = std::get_if<core::RuleError>(&parsed)) {
         const Piece& piece = pieces_[lineOrigins_[refused->line - 1].first];
         // The column counts in the rule as the user typed it, without the sign put before it.
-        const std::size_t column = piece.fromFile ? refused->column : refused->column - 2;
+        const std::size_t column =
+            piece.fromFile || refused->column <= 2 ? refused->column : refused->column - 2;
         error =
             where(refused->line) + ", column " + std::to_string(column) + ": " + refused->reason;
         return false;
