@@ -49,7 +49,7 @@ std::optional<ConvertOptions> ConvertCommand::parse(const std::vector<std::strin
                                                     std::string& error) {
     ConvertOptions options;
     bool formatGiven = false;
-    const OptionParser parser({
+    std::vector<CommandOption> table{
         {"--to",
          [&](const std::string& name) {
              formatGiven = true;
@@ -61,9 +61,10 @@ std::optional<ConvertOptions> ConvertCommand::parse(const std::vector<std::strin
         {"--unselected", [&options] { options.scope = core::SaveScope::Unselected; }},
         {"--cut-long", turnOn(options.cutLong)},
         {"-h", "--help", turnOn(options.help)},
-    });
-    const auto inputs = parser.parse(args, error);
-    if (!inputs) {
+    };
+    options.rules.addTo(table, true);
+    const auto inputs = OptionParser(std::move(table)).parse(args, error);
+    if (!inputs || !options.rules.compile(error)) {
         return std::nullopt;
     }
     if (options.help) {
@@ -97,7 +98,7 @@ std::string ConvertCommand::check(const ConvertOptions& options, bool formatGive
 
 int ConvertCommand::run(const ConvertOptions& options, std::FILE*, std::FILE* err) {
     try {
-        write(options);
+        write(options, err);
     } catch (const std::runtime_error& error) {
         std::fprintf(err, "harvex2-cli: %s\n", error.what());
         return kFailed;
@@ -106,7 +107,7 @@ int ConvertCommand::run(const ConvertOptions& options, std::FILE*, std::FILE* er
 }
 
 // Failures name the file they concern.
-void ConvertCommand::write(const ConvertOptions& options) {
+void ConvertCommand::write(const ConvertOptions& options, std::FILE* err) {
     core::LinkList links;
     core::ListHeader header;
     try {
@@ -117,6 +118,8 @@ void ConvertCommand::write(const ConvertOptions& options) {
     if (options.base) {
         header.setBaseUrl(*options.base);
     }
+    const std::string base = header.baseUrl();
+    options.rules.apply(links, {base}, err);
     if (options.format == core::SaveFormat::LinkList && !options.cutLong) {
         const core::LongTexts cut = core::LongTexts::of(header, links);
         if (cut.count() > 0) {

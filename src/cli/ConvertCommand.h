@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/RuleOptions.h"
 #include "core/listfiles/SaveChoice.h"
 
 #include <cstdio>
@@ -17,6 +18,7 @@ struct ConvertOptions {
     std::optional<std::string> base;
     bool cutLong = false; // nva: texts beyond 128 bytes are saved cut rather than refused
     bool help = false;
+    RuleOptions rules;
 };
 
 // `harvex2-cli convert INPUT --to nva|html|text [--selected|--unselected] [--base URL]
@@ -30,7 +32,7 @@ public:
 
 private:
     static std::string check(const ConvertOptions& options, bool formatGiven, std::size_t inputs);
-    static void write(const ConvertOptions& options);
+    static void write(const ConvertOptions& options, std::FILE* err);
 };
 
 } // namespace harvex2::cli

@@ -33,7 +33,7 @@ std::optional<ExtractOptions> ExtractCommand::parse(const std::vector<std::strin
     ExtractOptions options;
     core::SettingsRecord& switches = options.switches;
     core::ReadingChoice& reading = options.reading;
-    const OptionParser parser({
+    std::vector<CommandOption> table{
         {"--keep-mailto", turnOff(switches.ignoreMailTo)},
         {"--keep-bookmarks", turnOff(switches.ignoreBookmarks)},
         {"--keep-query", turnOff(switches.qLinks)},
@@ -45,9 +45,10 @@ std::optional<ExtractOptions> ExtractCommand::parse(const std::vector<std::strin
         {"--base", storeIn(options.base), "a URL"},
         {"-0", "--null", [&options] { options.separator = '\0'; }},
         {"-h", "--help", turnOn(options.help)},
-    });
-    auto files = parser.parse(args, error);
-    if (!files) {
+    };
+    options.rules.addTo(table, false);
+    auto files = OptionParser(std::move(table)).parse(args, error);
+    if (!files || !options.rules.compile(error)) {
         return std::nullopt;
     }
     if (files->empty() && !options.help) {
@@ -62,8 +63,12 @@ int ExtractCommand::run(const ExtractOptions& options, std::FILE* out, std::FILE
     LinkWriter writer(out, options.separator);
     const std::string base = options.base.value_or(std::string());
     const core::SettingsSwitches switches(options.switches);
+    // With rules, a link's fate is known only once all are in.
+    std::vector<std::string> picked;
     const auto write = [&](std::string_view link) {
-        if (base.empty()) {
+        if (options.rules.active()) {
+            picked.push_back(base.empty() ? std::string(link) : core::BaseUrl::resolve(base, link));
+        } else if (base.empty()) {
             writer.write(link);
         } else {
             writer.write(core::BaseUrl::resolve(base, link));
@@ -109,6 +114,9 @@ int ExtractCommand::run(const ExtractOptions& options, std::FILE* out, std::FILE
                          path.c_str());
             return kFailed;
         }
+    }
+    for (const std::string& link : options.rules.pick(std::move(picked), {base}, err)) {
+        writer.write(link);
     }
     return writer.finish(err, "links") ? status : kFailed;
 }

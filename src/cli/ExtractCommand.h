@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/RuleOptions.h"
 #include "core/extract/LinkFinder.h"
 #include "core/shell/SettingsRecord.h"
 
@@ -21,6 +22,7 @@ struct ExtractOptions {
     bool text = false; // plain text, read by the text link finder
     bool help = false;
     std::vector<std::string> files;
+    RuleOptions rules;
 };
 
 // `harvex2-cli extract`: the links of each file in turn, as the Parse HTML dialog finds

@@ -36,13 +36,14 @@ private:
 std::optional<ListOptions> ListCommand::parse(const std::vector<std::string>& args,
                                               std::string& error) {
     ListOptions options;
-    const OptionParser parser({
+    std::vector<CommandOption> table{
         {"-0", "--null", [&options] { options.separator = '\0'; }},
         {"--new", turnOn(options.onlyNew)},
         {"-h", "--help", turnOn(options.help)},
-    });
-    const auto files = parser.parse(args, error);
-    if (!files) {
+    };
+    options.rules.addTo(table, true);
+    const auto files = OptionParser(std::move(table)).parse(args, error);
+    if (!files || !options.rules.compile(error)) {
         return std::nullopt;
     }
     if (options.help) {
@@ -65,16 +66,20 @@ int ListCommand::run(const ListOptions& options, std::FILE* out, std::FILE* err)
     } catch (const platform::IoError& error) {
         failure = error.what();
     }
-    std::vector<bool> sent(links.count());
+    core::Ledger ledger(core::Ledger::defaultPath());
     if (options.onlyNew) {
-        core::Ledger ledger(core::Ledger::defaultPath());
         try {
             ledger.load();
         } catch (const platform::IoError& error) {
             std::fprintf(err, "harvex2-cli: %s: %s\n", ledger.path().c_str(), error.what());
             return kFailed;
         }
-        sent = ledger.markSent(links, header.baseUrl());
+    }
+    const std::string base = header.baseUrl();
+    options.rules.apply(links, {base, options.onlyNew ? &ledger : nullptr}, err);
+    std::vector<bool> sent(links.count());
+    if (options.onlyNew) {
+        sent = ledger.markSent(links, base);
     }
     LinkWriter writer(out, options.separator);
     if (header.complete()) {

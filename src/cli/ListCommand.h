@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/RuleOptions.h"
+
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -12,6 +14,7 @@ struct ListOptions {
     char separator = '\n';
     // Only the entries no target confirmed before.
     bool onlyNew = false;
+    RuleOptions rules;
     bool help = false;
 };
 

@@ -120,7 +120,7 @@ std::optional<SendOptions> SendCommand::parse(const std::vector<std::string>& ar
         options.secret = secret;
     }
     bool aria2 = false;
-    const OptionParser parser({
+    std::vector<CommandOption> table{
         {"--aria2", turnOn(aria2)},
         {"--rpc", storeIn(options.rpcUrl)},
         {"--secret", storeIn(options.secret)},
@@ -128,9 +128,10 @@ std::optional<SendOptions> SendCommand::parse(const std::vector<std::string>& ar
         {"--skip-sent", turnOn(options.skipSent)},
         {"-0", "--null", [&options] { options.separator = '\0'; }},
         {"-h", "--help", turnOn(options.help)},
-    });
-    const auto files = parser.parse(args, error);
-    if (!files) {
+    };
+    options.rules.addTo(table, false);
+    const auto files = OptionParser(std::move(table)).parse(args, error);
+    if (!files || !options.rules.compile(error)) {
         return std::nullopt;
     }
     if (options.help) {
@@ -175,6 +176,9 @@ int SendCommand::run(const SendOptions& options, platform::JsonRpcConnector& con
             std::fprintf(err, "harvex2-cli: %s: %s\n", ledger.path().c_str(), error.what());
             return kFailed;
         }
+    }
+    links = options.rules.pick(std::move(links), {{}, options.skipSent ? &ledger : nullptr}, err);
+    if (options.skipSent) {
         skipSent(ledger, links, out, options.separator);
     }
     const auto client = connector.open(options.rpcUrl, core::Aria2Session::kTimeout);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/RuleOptions.h"
 #include "platform/JsonRpcClient.h"
 
 #include <cstdio>
@@ -19,6 +20,7 @@ struct SendOptions {
     // Links aria2 confirmed before are not sent again.
     bool skipSent = false;
     bool help = false;
+    RuleOptions rules;
 };
 
 // `harvex2-cli send --aria2`: hands the links read one per line to aria2 the way the Adding

@@ -16,6 +16,9 @@ const char* const kUsageText =
     "       harvex2-cli send --aria2 [--rpc URL] [--secret S] [--dir D] [--skip-sent]\n"
     "                        [-0|--null] [FILE|-]\n"
     "       harvex2-cli ledger forget RULE... [--target NAME]\n"
+    "extract, list, convert and send also take [--select RULE] [--exclude RULE]\n"
+    "[--rules FILE] [--unique|--unique-strip-tracking] [--explain]; list and\n"
+    "convert take [--only-selected].\n"
     "Try 'harvex2-cli --help' for more information.\n";
 
 const char* const kHelpText =
@@ -143,6 +146,33 @@ Options of convert:
   -o, --output OUTPUT    the file to write
       --                 the arguments that follow are all INPUT
   -h, --help             show this help and exit
+
+Options of extract, list, convert and send, to pick links by rules:
+      --select RULE      the rule line "+ RULE": select the links RULE holds
+                         for (such as "ext:jpg,png" or "host:*.example.com
+                         text:/big/")
+      --exclude RULE     the rule line "- RULE": leave them out
+      --rules FILE       the rule lines of FILE, one per line; blank lines
+                         and lines starting with "#" are skipped
+                         These three apply in the order given, and the last
+                         line that holds for a link decides. Every link
+                         starts selected when the first line is "-", and
+                         unselected when it is "+". extract prints, and send
+                         sends, only the links selected at the end; list and
+                         convert keep every entry with its new state. A rule
+                         that does not parse stops the command with exit
+                         status 2, its place and the reason.
+      --explain          tell on standard error, for each link, the line
+                         that decided it ("no line" when none held), a tab
+                         and the link
+      --unique           keep only the first of links that name the same
+                         file (the same after lower-casing scheme and host
+                         and dropping the default port and the fragment);
+                         it is selected when any of its copies was
+      --unique-strip-tracking
+                         --unique, also ignoring the query parameters utm_*,
+                         fbclid and gclid
+      --only-selected    list and convert: write only the selected entries
 
 Exit status:
   0  done
