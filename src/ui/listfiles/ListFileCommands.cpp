@@ -15,7 +15,7 @@ namespace harvex2::ui {
 ListFileCommands::ListFileCommands(AppServices& services, QComboBox& baseUrl, QComboBox& directory,
                                    QObject* parent)
     : QObject(parent), services_(services), boxes_(baseUrl, directory), lock_(*services.mainWindow),
-      driver_(this),
+      driver_(this, services.runClock),
       open_(*services.links, boxes_, *services.statusBar, *services.prompts,
             [this](auto run, auto finished) { startRun(std::move(run), std::move(finished)); }),
       save_(*services.links, boxes_, *services.statusBar, *services.prompts,

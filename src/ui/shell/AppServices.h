@@ -12,6 +12,8 @@
 #include "platform/StatusBar.h"
 #include "platform/WindowThread.h"
 
+#include <chrono>
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -48,6 +50,10 @@ struct AppServices {
     std::string programFolder;
     // Where the list is kept for recovery after a crash; empty: it is not kept.
     std::string recoveryFolder;
+    // Paces the runs the main window drives from its loop; tests step it so that a turn of
+    // the loop does a known number of slices, however fast the machine is.
+    std::function<std::chrono::steady_clock::time_point()> runClock =
+        &std::chrono::steady_clock::now;
 };
 
 } // namespace harvex2::ui

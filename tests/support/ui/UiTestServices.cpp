@@ -1,5 +1,9 @@
 #include "support/ui/UiTestServices.h"
 
+#include "ui/platform/RunDriver.h"
+
+#include <memory>
+
 namespace harvex2::test {
 
 using platform::Hive;
@@ -20,6 +24,10 @@ ui::AppServices UiTestServices::make() {
     services.jsonRpc = &jsonRpc;
     services.windowThread = &windowThread;
     services.programFolder = folder() + "/";
+    // Half a turn per reading: every turn of the loop does one slice of a run.
+    services.runClock = [now = std::make_shared<ui::RunDriver::Clock::time_point>()] {
+        return *now += ui::RunDriver::kTurn / 2;
+    };
     return services;
 }
 
