@@ -7,7 +7,6 @@
 #include "UnreachableTargets.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "ui/handoff/AddingWindow.h"
-#include "ui/platform/QtEventPump.h"
 #include "ui/platform/QtWindowThread.h"
 #include "ui/shell/AppServices.h"
 
@@ -30,18 +29,18 @@ using Clock = std::chrono::steady_clock;
 
 // Lets the window repaint, and notes the time when the first and the last tenth of the
 // rows begin and end: the pass calls it once after every row.
-class TenthsPump : public platform::EventPump {
+class TenthsPump {
 public:
     explicit TenthsPump(std::int64_t rows) : tenth_(rows / 10), last_(rows - rows / 10) {}
 
-    void processEvents() override {
+    void processEvents() {
         ++row_;
         if (row_ == tenth_) {
             first += Clock::now() - mark_;
         } else if (row_ == last_) {
             mark_ = Clock::now();
         }
-        pump_.processEvents();
+        QCoreApplication::processEvents();
     }
     void start() {
         row_ = 0;
@@ -57,7 +56,6 @@ private:
     std::int64_t last_;
     std::int64_t row_ = 0;
     Clock::time_point mark_;
-    ui::QtEventPump pump_;
 };
 
 // An Adding window on screen with its rows, and a Net Vampire installed in a folder of
@@ -75,7 +73,6 @@ struct Bench {
         machineStore.closeKey();
         services.settings = &settings;
         services.prompts = &prompts;
-        services.eventPump = &events;
         services.userStore = &userStore;
         services.machineStore = &machineStore;
         services.windowThread = &windowThread;

@@ -7,7 +7,6 @@
 #include "core/handoff/AddCommand.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "ui/handoff/AddingWindow.h"
-#include "ui/platform/QtEventPump.h"
 #include "ui/shell/AppServices.h"
 #include "ui/shell/MainStatusBar.h"
 
@@ -55,7 +54,6 @@ struct Bench {
         links.selectAll();
         services.settings = &settings;
         services.prompts = &prompts;
-        services.eventPump = &events;
         services.userStore = &userStore;
         services.machineStore = &machineStore;
         window = std::make_unique<ui::AddingWindow>(services);
@@ -73,7 +71,6 @@ struct Bench {
     core::LinkList links;
     core::SettingsRecord settings;
     bench::NoPrompts prompts;
-    ui::QtEventPump events;
     ui::MainStatusBar statusBar;
     FixedBox baseUrl{""};
     FixedBox directory{"/home/user/Downloads"};

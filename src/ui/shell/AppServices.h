@@ -4,7 +4,6 @@
 #include "core/shell/SettingsRecord.h"
 #include "platform/Automation.h"
 #include "platform/DdeClient.h"
-#include "platform/EventPump.h"
 #include "platform/JsonRpcClient.h"
 #include "platform/Prompts.h"
 #include "platform/RegistryStore.h"
@@ -32,7 +31,6 @@ struct AppServices {
     core::SettingsRecord* settings = nullptr;
     platform::StatusBar* statusBar = nullptr;
     platform::Prompts* prompts = nullptr;
-    platform::EventPump* eventPump = nullptr;
     platform::Shell* shell = nullptr;
     platform::RegistryStore* userStore = nullptr;
     platform::RegistryStore* machineStore = nullptr;

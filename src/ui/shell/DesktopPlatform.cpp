@@ -18,7 +18,6 @@ AppServices DesktopPlatform::services() {
     services.automation = &automation_;
     services.jsonRpc = &jsonRpc_;
     services.prompts = &prompts_;
-    services.eventPump = &eventPump_;
     services.windowThread = &windowThread_;
     services.shell = &shell_;
     services.userStore = &userStore_;

@@ -4,7 +4,6 @@
 #include "platform/posix/FileRegistryStore.h"
 #include "platform/posix/SocketAutomation.h"
 #include "platform/posix/SocketDdeClient.h"
-#include "ui/platform/QtEventPump.h"
 #include "ui/platform/QtPrompts.h"
 #include "ui/platform/QtShell.h"
 #include "ui/platform/QtWindowThread.h"
@@ -27,7 +26,6 @@ public:
 
 private:
     QtPrompts prompts_;
-    QtEventPump eventPump_;
     QtShell shell_;
     platform::FileRegistryStore userStore_;
     platform::FileRegistryStore machineStore_;

@@ -16,7 +16,6 @@ ui::AppServices UiTestServices::make() {
     ui::AppServices services;
     services.prompts = &prompts;
     services.shell = &shell;
-    services.eventPump = &eventPump;
     services.userStore = &userStore;
     services.machineStore = &machineStore;
     services.dde = &dde;

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "platform/EventPump.h"
 #include "platform/posix/CurlJsonRpcConnector.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "platform/posix/SocketAutomation.h"
 #include "platform/posix/SocketDdeClient.h"
-#include "support/core/FakeEventPump.h"
 #include "support/core/RecordingShell.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
@@ -31,7 +29,6 @@ public:
 
     ScriptedPrompts prompts;
     RecordingShell shell;
-    FakeEventPump eventPump;
     platform::FileRegistryStore userFileStore;
     platform::FileRegistryStore machineStore;
     CountingStore userStore{userFileStore};

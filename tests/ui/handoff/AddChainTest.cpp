@@ -1,5 +1,4 @@
 #include "core/shell/MruHistory.h"
-#include "support/core/FakeEventPump.h"
 #include "support/core/NetVampireInstall.h"
 #include "support/ui/MainWindowFixture.h"
 #include "ui/handoff/AddingWindow.h"
@@ -37,7 +36,6 @@ protected:
     void SetUp() override {
         catalog = std::make_unique<ui::WindowCatalog>(kHandoffWindows);
         start();
-        services.eventPump = &events;
         for (const ui::WindowEntry& entry : catalog->entries()) {
             catalog->create(entry, services);
         }
@@ -74,7 +72,6 @@ protected:
     }
 
     std::string program = env.folder() + "/Net Vampire";
-    FakeEventPump events;
 };
 
 TEST_F(AddChainTest, CheckedLinksBecomeJobsAndTheListIsTidied) {

@@ -1,14 +1,12 @@
 #include "ui/handoff/AddingWindow.h"
 
 #include "platform/posix/SocketDdeClient.h"
-#include "support/core/FakeEventPump.h"
 #include "support/core/NetVampireInstall.h"
 #include "support/servers/ScriptedDdeServer.h"
 #include "support/ui/UiTestServices.h"
 #include "ui/handoff/AddingRowsModel.h"
 #include "ui/handoff/PleaseWaitWindow.h"
 #include "ui/handoff/StatePictures.h"
-#include "ui/platform/QtEventPump.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -80,15 +78,11 @@ protected:
     ui::AppServices makeServices() {
         ui::AppServices made = env.make();
         made.settings = &settings;
-        made.eventPump = &events;
-        events.onProcess = [this] { qtEvents.processEvents(); };
         return made;
     }
 
     UiTestServices env;
     core::SettingsRecord settings;
-    ui::QtEventPump qtEvents;
-    FakeEventPump events;
     ui::AppServices services = makeServices();
     ui::AddingWindow window{services, kDelay};
     ui::PleaseWaitWindow pleaseWait{0};
