@@ -4,7 +4,7 @@
 #include "NoPrompts.h"
 #include "QuietPass.h"
 #include "core/handoff/JobFileChannel.h"
-#include "core/handoff/TNVManager.h"
+#include "core/handoff/JobFileManager.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/PassRun.h"
 
@@ -72,7 +72,7 @@ std::string url(int row) {
 // One pass per run: what is made before the loop and removed after it is not timed.
 void runChannel(benchmark::State& state, const Scratch& scratch, platform::RegistryStore& user) {
     platform::FileRegistryStore machine(platform::Hive::LocalMachine, scratch.file("machine.reg"));
-    core::TNVManager manager(user, machine);
+    core::JobFileManager manager(user, machine);
     core::JobFileChannel channel(manager);
     core::AddingRows rows;
     for (int row = 0; row < kRows; ++row) {
@@ -114,9 +114,10 @@ void BM_PlainTwoFileWrites(benchmark::State& state) {
     Scratch scratch;
     for (auto _ : state) {
         for (int row = 0; row < kRows; ++row) {
-            const std::string job = core::TNVManager::jobName(static_cast<std::uint32_t>(row * 2));
+            const std::string job =
+                core::JobFileManager::jobName(static_cast<std::uint32_t>(row * 2));
             const std::string location =
-                core::TNVManager::jobName(static_cast<std::uint32_t>(row * 2 + 1));
+                core::JobFileManager::jobName(static_cast<std::uint32_t>(row * 2 + 1));
             writeOnce(scratch.data() + "State/" + job + ".nvc", "[STATE]\r\nState=0\r\n");
             writeOnce(scratch.data() + "Jobs/" + job + ".nvj",
                       "[SETTINGS]\r\nLocID=" + location + "\r\nLocalFolder=/home/me/down/\r\n" +

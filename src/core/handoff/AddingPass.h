@@ -4,10 +4,10 @@
 #include "core/handoff/Aria2Pass.h"
 #include "core/handoff/DdeChannel.h"
 #include "core/handoff/JobFileChannel.h"
+#include "core/handoff/JobFileManager.h"
 #include "core/handoff/NetVampirePass.h"
 #include "core/handoff/PassCalls.h"
 #include "core/handoff/ReGetPass.h"
-#include "core/handoff/TNVManager.h"
 
 #include <exception>
 #include <functional>
@@ -34,7 +34,7 @@ public:
     // whose call was in flight are "Not confirmed", the rest keep "Waiting".
     void abandon();
 
-    TNVManager& jobManager() { return jobManager_; }
+    JobFileManager& jobManager() { return jobManager_; }
 
     // The download manager the settings name, as the user knows it.
     static std::string targetName(const SettingsRecord& settings);
@@ -45,7 +45,7 @@ private:
     void fail(const std::exception& failure);
     void end();
 
-    TNVManager jobManager_;
+    JobFileManager jobManager_;
     JobFileChannel jobFiles_;
     NetVampirePass jobFilePass_;
     DdeChannel dde_;

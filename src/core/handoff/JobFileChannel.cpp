@@ -1,9 +1,9 @@
 #include "core/handoff/JobFileChannel.h"
 
+#include "core/handoff/JobFileManager.h"
 #include "core/handoff/NetVampireContract.h"
 #include "core/handoff/PassCalls.h"
 #include "core/handoff/PassSteps.h"
-#include "core/handoff/TNVManager.h"
 
 #include <algorithm>
 #include <chrono>
@@ -64,7 +64,7 @@ void JobFileChannel::addRow(AddingPassContext& context, std::size_t row) {
     const std::string name = manager_.addJob(
         oneLine(current.url), static_cast<std::int8_t>(context.settings.nvJobDefault));
     // The new job is the last one of the list.
-    tNVJob& job = manager_.job(manager_.jobCount() - 1);
+    NetVampireJob& job = manager_.job(manager_.jobCount() - 1);
     job.set(kPropertyLocalFolder, oneLine(current.target.substr(0, folderPart)));
     job.set(kPropertyTitle, "[Harvex] " + oneLine(current.target.substr(folderPart)));
     context.rows.setStatus(row, name, RowPicture::Added);

@@ -8,13 +8,13 @@
 
 namespace harvex2::core {
 
-class TNVManager;
+class JobFileManager;
 
 // The Net Vampire pass's channel that writes every row straight into Net Vampire's data
 // folder as a new job, without talking to the running program.
 class JobFileChannel : public NetVampireChannel {
 public:
-    explicit JobFileChannel(TNVManager& manager) : manager_(manager) {}
+    explicit JobFileChannel(JobFileManager& manager) : manager_(manager) {}
 
     // Hands every row over, first to last. A failure it cannot handle (a file or the job
     // counter that cannot be written) throws with the text to show; the row it
@@ -29,7 +29,7 @@ private:
     void addRows(AddingPassContext& context, std::size_t first);
     void addRow(AddingPassContext& context, std::size_t row);
 
-    TNVManager& manager_;
+    JobFileManager& manager_;
     std::string dataFolder_;
     std::function<void()> done_;
 };

@@ -41,7 +41,7 @@ public:
     // ReGet's state pictures for target program 1, Net Vampire's otherwise.
     void choosePictures(std::int32_t mode);
     void setPleaseWait(PleaseWaitWindow* window) { pleaseWait_ = window; }
-    core::TNVManager& jobManager() { return pass_.jobManager(); }
+    core::JobFileManager& jobManager() { return pass_.jobManager(); }
     bool passRunning() const { return pass_.running(); }
 
     // Closing the window gives up a pass in progress at once; a close before the pass has

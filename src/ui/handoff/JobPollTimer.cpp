@@ -1,6 +1,6 @@
 #include "ui/handoff/JobPollTimer.h"
 
-#include "core/handoff/TNVManager.h"
+#include "core/handoff/JobFileManager.h"
 
 #include <QTimer>
 
@@ -8,7 +8,7 @@ namespace harvex2::ui {
 
 using namespace Qt::StringLiterals;
 
-JobPollTimer::JobPollTimer(core::TNVManager& manager, QObject* parent)
+JobPollTimer::JobPollTimer(core::JobFileManager& manager, QObject* parent)
     : QObject(parent), manager_(manager), timer_(new QTimer(this)) {
     timer_->setObjectName(u"NVManagerTimer"_s);
     connect(timer_, &QTimer::timeout, this, [this] { manager_.poll(); });

@@ -7,7 +7,7 @@
 class QTimer;
 
 namespace harvex2::core {
-class TNVManager;
+class JobFileManager;
 }
 
 namespace harvex2::ui {
@@ -18,12 +18,12 @@ class JobPollTimer : public QObject, public core::PollTimer {
     Q_OBJECT
 public:
     // The manager must outlive the timer's last tick; its owner unhooks it first.
-    JobPollTimer(core::TNVManager& manager, QObject* parent);
+    JobPollTimer(core::JobFileManager& manager, QObject* parent);
 
     void schedule(bool running, int intervalMs) override;
 
 private:
-    core::TNVManager& manager_;
+    core::JobFileManager& manager_;
     QTimer* timer_;
 };
 

@@ -1,7 +1,7 @@
 #include "core/handoff/JobFileChannel.h"
 
+#include "core/handoff/JobFileManager.h"
 #include "core/handoff/NetVampireContract.h"
-#include "core/handoff/TNVManager.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeAddingWindow.h"
 #include "support/core/LoopWindowThread.h"
@@ -64,7 +64,7 @@ protected:
     std::string data_ = folder_.path() + "/Data/";
     platform::FileRegistryStore user_{platform::Hive::CurrentUser, folder_.file("user.reg")};
     platform::FileRegistryStore machine_{platform::Hive::LocalMachine, folder_.file("machine.reg")};
-    TNVManager manager_{user_, machine_};
+    JobFileManager manager_{user_, machine_};
     JobFileChannel channel_{manager_};
     AddingRows rows_;
     RecordingWindow window_;

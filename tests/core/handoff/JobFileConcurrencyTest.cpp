@@ -1,5 +1,5 @@
 #include "core/handoff/JobFileChannel.h"
-#include "core/handoff/TNVManager.h"
+#include "core/handoff/JobFileManager.h"
 #include "platform/ProfileFileText.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeAddingWindow.h"
@@ -40,7 +40,7 @@ void handOver(const test::TempFolder& folder, const std::string& copy) {
                                      kPatientLockWait);
     platform::FileRegistryStore machine(platform::Hive::LocalMachine, folder.file("machine.reg"),
                                         kPatientLockWait);
-    TNVManager manager(user, machine);
+    JobFileManager manager(user, machine);
     JobFileChannel channel(manager);
     AddingRows rows;
     for (int link = 0; link < kLinks; ++link) {

@@ -1,4 +1,4 @@
-#include "core/handoff/TNVManager.h"
+#include "core/handoff/JobFileManager.h"
 
 #include "core/handoff/AddingPassContext.h"
 #include "core/handoff/NetVampireContract.h"
@@ -34,9 +34,9 @@ public:
     }
 };
 
-class TNVManagerTest : public ::testing::Test {
+class JobFileManagerTest : public ::testing::Test {
 protected:
-    TNVManagerTest() {
+    JobFileManagerTest() {
         fs::create_directories(data_ + "Jobs");
         fs::create_directories(data_ + "State");
         manager_.setRootFolder(data_);
@@ -71,14 +71,14 @@ protected:
     std::string data_ = folder_.path() + "/Data/";
     platform::FileRegistryStore user_{platform::Hive::CurrentUser, folder_.file("user.reg")};
     platform::FileRegistryStore machine_{platform::Hive::LocalMachine, folder_.file("machine.reg")};
-    TNVManager manager_{user_, machine_};
+    JobFileManager manager_{user_, machine_};
 };
 
-TEST_F(TNVManagerTest, JobNamesHaveAtLeastSevenUpperCaseHexDigits) {
-    EXPECT_EQ(TNVManager::jobName(0), "A0000000");
-    EXPECT_EQ(TNVManager::jobName(28), "A000001C");
-    EXPECT_EQ(TNVManager::jobName(268435456), "A10000000");
-    EXPECT_EQ(TNVManager::jobName(0xFFFFFFFF), "AFFFFFFFF");
+TEST_F(JobFileManagerTest, JobNamesHaveAtLeastSevenUpperCaseHexDigits) {
+    EXPECT_EQ(JobFileManager::jobName(0), "A0000000");
+    EXPECT_EQ(JobFileManager::jobName(28), "A000001C");
+    EXPECT_EQ(JobFileManager::jobName(268435456), "A10000000");
+    EXPECT_EQ(JobFileManager::jobName(0xFFFFFFFF), "AFFFFFFFF");
 }
 
 struct CounterCase {
@@ -91,10 +91,10 @@ struct CounterCase {
     std::int32_t counterAfter;
 };
 
-class TNVManagerCounterTest : public TNVManagerTest,
-                              public ::testing::WithParamInterface<CounterCase> {};
+class JobFileManagerCounterTest : public JobFileManagerTest,
+                                  public ::testing::WithParamInterface<CounterCase> {};
 
-TEST_P(TNVManagerCounterTest, AddJobTakesTheNextFreeNumberAndStoresTheOneAfterItsLocation) {
+TEST_P(JobFileManagerCounterTest, AddJobTakesTheNextFreeNumberAndStoresTheOneAfterItsLocation) {
     const CounterCase& c = GetParam();
     if (c.counter || c.counterText) {
         setCounter(c.counter, c.counterText ? c.counterText : "");
@@ -112,7 +112,7 @@ TEST_P(TNVManagerCounterTest, AddJobTakesTheNextFreeNumberAndStoresTheOneAfterIt
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Counters, TNVManagerCounterTest,
+    Counters, JobFileManagerCounterTest,
     ::testing::Values(
         CounterCase{"Five", 5, nullptr, {}, "A0000005", "A0000006", 7},
         CounterCase{"Taken",
@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
         CounterCase{"Top", 0x7FFFFFFF, nullptr, {}, "A7FFFFFFF", "A80000000", -0x7FFFFFFF}),
     [](const auto& testCase) { return std::string(testCase.param.what); });
 
-TEST_F(TNVManagerTest, TheSameUrlTwiceMakesTwoJobs) {
+TEST_F(JobFileManagerTest, TheSameUrlTwiceMakesTwoJobs) {
     const std::string first = manager_.addJob("http://h/f", 0);
     const std::string second = manager_.addJob("http://h/f", 0);
     EXPECT_EQ(first, "A0000000");
@@ -137,13 +137,13 @@ TEST_F(TNVManagerTest, TheSameUrlTwiceMakesTwoJobs) {
     EXPECT_EQ(manager_.jobCount(), 2u);
 }
 
-TEST_F(TNVManagerTest, ReloadListsJobFilesAndFindIgnoresCase) {
+TEST_F(JobFileManagerTest, ReloadListsJobFilesAndFindIgnoresCase) {
     makeJobFile("A0000006.nvj");
     makeJobFile("a0000005.NVJ");
     makeJobFile("notes.txt");
     fs::create_directory(data_ + "Jobs/A0000009.nvj");
     int reloads = 0;
-    manager_.onReloadJobs = [&reloads](TNVManager&) { ++reloads; };
+    manager_.onReloadJobs = [&reloads](JobFileManager&) { ++reloads; };
 
     EXPECT_EQ(manager_.reloadJobs(), 2u);
     EXPECT_EQ(reloads, 1);
@@ -154,24 +154,24 @@ TEST_F(TNVManagerTest, ReloadListsJobFilesAndFindIgnoresCase) {
     EXPECT_EQ(reloads, 2);
 }
 
-TEST_F(TNVManagerTest, FoldersHangOffTheRootFolder) {
-    EXPECT_EQ(manager_.folder(TNVManager::Jobs), data_ + "Jobs/");
-    EXPECT_EQ(manager_.folder(TNVManager::Partial), data_ + "Partial/");
-    EXPECT_EQ(manager_.folder(TNVManager::Sites), data_ + "Sites/");
-    EXPECT_EQ(manager_.folder(TNVManager::State), data_ + "State/");
+TEST_F(JobFileManagerTest, FoldersHangOffTheRootFolder) {
+    EXPECT_EQ(manager_.folder(JobFileManager::Jobs), data_ + "Jobs/");
+    EXPECT_EQ(manager_.folder(JobFileManager::Partial), data_ + "Partial/");
+    EXPECT_EQ(manager_.folder(JobFileManager::Sites), data_ + "Sites/");
+    EXPECT_EQ(manager_.folder(JobFileManager::State), data_ + "State/");
     manager_.setRootFolder(folder_.path());
     EXPECT_EQ(manager_.rootFolder(), folder_.path() + "/");
 }
 
-TEST_F(TNVManagerTest, StartsFromTheRecordedLocationWithSlowPollingOff) {
+TEST_F(JobFileManagerTest, StartsFromTheRecordedLocationWithSlowPollingOff) {
     Contract::recordLocation(machine_, folder_.path());
-    const TNVManager fresh(user_, machine_);
+    const JobFileManager fresh(user_, machine_);
     EXPECT_EQ(fresh.rootFolder(), data_);
     EXPECT_EQ(fresh.refreshInterval(), 2000);
     EXPECT_FALSE(fresh.autoRefresh());
 }
 
-TEST_F(TNVManagerTest, RefreshIntervalIsAtLeastOneSecond) {
+TEST_F(JobFileManagerTest, RefreshIntervalIsAtLeastOneSecond) {
     for (const auto& [set, stored] :
          {std::pair{500, 1000}, {999, 1000}, {1000, 1000}, {2500, 2500}}) {
         manager_.setRefreshInterval(set);
@@ -179,7 +179,7 @@ TEST_F(TNVManagerTest, RefreshIntervalIsAtLeastOneSecond) {
     }
 }
 
-TEST_F(TNVManagerTest, AMissingDataFolderFailsWithThePathOfTheFirstFileAndKeepsTheCounter) {
+TEST_F(JobFileManagerTest, AMissingDataFolderFailsWithThePathOfTheFirstFileAndKeepsTheCounter) {
     setCounter(5);
     manager_.setRootFolder(folder_.file("Gone/"));
     EXPECT_THAT([this] { manager_.addJob("http://h/f", 0); },
@@ -189,7 +189,7 @@ TEST_F(TNVManagerTest, AMissingDataFolderFailsWithThePathOfTheFirstFileAndKeepsT
     EXPECT_EQ(counter(), 5);
 }
 
-TEST_F(TNVManagerTest, LinksInThePlaceOfJobFilesAreSkippedAndNeverFollowed) {
+TEST_F(JobFileManagerTest, LinksInThePlaceOfJobFilesAreSkippedAndNeverFollowed) {
     fs::create_symlink(folder_.file("outside.nvj"), data_ + "Jobs/A0000000.nvj");
     const std::string victim = folder_.makeFile("victim.txt", "keep");
     fs::create_symlink(victim, data_ + "State/A0000005.nvc");
@@ -203,11 +203,11 @@ TEST_F(TNVManagerTest, LinksInThePlaceOfJobFilesAreSkippedAndNeverFollowed) {
     EXPECT_FALSE(fs::exists(data_ + "Jobs/A0000005.nvj"));
 }
 
-TEST_F(TNVManagerTest, ARefusedCounterWriteEndsTheJobBeforeAnyFile) {
+TEST_F(JobFileManagerTest, ARefusedCounterWriteEndsTheJobBeforeAnyFile) {
     test::TempFolder::write(folder_.file("blocker"), "");
     platform::FileRegistryStore refusing(platform::Hive::CurrentUser,
                                          folder_.file("blocker/u.reg"));
-    TNVManager manager(refusing, machine_);
+    JobFileManager manager(refusing, machine_);
     manager.setRootFolder(data_);
     EXPECT_THAT(
         [&manager] { manager.addJob("http://h/f", 0); },
@@ -218,22 +218,22 @@ TEST_F(TNVManagerTest, ARefusedCounterWriteEndsTheJobBeforeAnyFile) {
     // A store that only one process uses stores the counter after the files are made: when
     // it refuses, the files go again and the number stays free.
     FullDiskStore full(platform::Hive::CurrentUser, folder_.file("full.reg"));
-    TNVManager second(full, machine_);
+    JobFileManager second(full, machine_);
     second.setRootFolder(data_);
     EXPECT_THROW(second.addJob("http://h/f", 0), HandoffError);
     EXPECT_TRUE(fs::is_empty(data_ + "State"));
     EXPECT_TRUE(fs::is_empty(data_ + "Jobs"));
 }
 
-TEST_F(TNVManagerTest, ThePollReportsChangedPropertiesOfPropertiesReadBefore) {
+TEST_F(JobFileManagerTest, ThePollReportsChangedPropertiesOfPropertiesReadBefore) {
     const std::string name = manager_.addJob("http://h/f", 0);
-    tNVJob& job = *manager_.findJob(name);
+    NetVampireJob& job = *manager_.findJob(name);
     job.get(kPropertyTitle);
     std::vector<std::string> events;
-    manager_.onJobSomethingChange = [&](TNVManager&, const std::string& changed) {
+    manager_.onJobSomethingChange = [&](JobFileManager&, const std::string& changed) {
         events.push_back("something " + changed);
     };
-    manager_.onJobChangeState = [&](TNVManager&, const std::string& changed) {
+    manager_.onJobChangeState = [&](JobFileManager&, const std::string& changed) {
         events.push_back("state " + changed);
     };
     const platform::ProfileFile state(data_ + "State/" + name + ".nvc");
@@ -256,17 +256,17 @@ TEST_F(TNVManagerTest, ThePollReportsChangedPropertiesOfPropertiesReadBefore) {
 }
 
 // A download under way grows its partial file: the poll tells of the job, not of its state.
-TEST_F(TNVManagerTest, ThePollReportsAGrownPartialFile) {
+TEST_F(JobFileManagerTest, ThePollReportsAGrownPartialFile) {
     const std::string name = manager_.addJob("http://h/f", 0);
     fs::create_directories(data_ + "Partial");
     const std::string partial = data_ + "Partial/" + name + ".nvp";
     test::TempFolder::write(partial, std::string(100, 'x'));
     EXPECT_EQ(manager_.findJob(name)->get(kPropertyPartialSize), JobValue(std::int64_t{100}));
     std::vector<std::string> events;
-    manager_.onJobSomethingChange = [&](TNVManager&, const std::string& job) {
+    manager_.onJobSomethingChange = [&](JobFileManager&, const std::string& job) {
         events.push_back("something " + job);
     };
-    manager_.onJobChangeState = [&](TNVManager&, const std::string& job) {
+    manager_.onJobChangeState = [&](JobFileManager&, const std::string& job) {
         events.push_back("state " + job);
     };
     manager_.setAutoRefresh(true);
@@ -288,7 +288,7 @@ public:
     std::vector<std::pair<bool, int>> told;
 };
 
-TEST_F(TNVManagerTest, ThePollTimerRunsOnlyWhileAutoRefreshIsOnAtTheInterval) {
+TEST_F(JobFileManagerTest, ThePollTimerRunsOnlyWhileAutoRefreshIsOnAtTheInterval) {
     RecordingPollTimer timer;
     manager_.setPollTimer(&timer);
     manager_.setAutoRefresh(true);

@@ -1,4 +1,4 @@
-#include "core/handoff/tIniNameType.h"
+#include "core/handoff/JobProperty.h"
 
 #include <array>
 #include <cstddef>
@@ -11,7 +11,7 @@ constexpr IniValueType kText = IniValueType::Text;
 constexpr IniValueType kInteger = IniValueType::Integer;
 constexpr IniValueType kFloat = IniValueType::FloatingPoint;
 
-constexpr std::array<tIniNameType, kJobPropertyCount> kProperties{{
+constexpr std::array<JobProperty, kJobPropertyCount> kProperties{{
     {"LocID", kText},           {"Title", kText},
     {"LocalFile", kText},       {"LocalFolder", kText},
     {"StartTime", kFloat},      {"Priority", kInteger},
@@ -29,7 +29,7 @@ constexpr std::array<tIniNameType, kJobPropertyCount> kProperties{{
 
 } // namespace
 
-const tIniNameType& jobProperty(int number) {
+const JobProperty& jobProperty(int number) {
     return kProperties.at(static_cast<std::size_t>(number));
 }
 

@@ -1,4 +1,4 @@
-#include "core/handoff/TNVManager.h"
+#include "core/handoff/JobFileManager.h"
 
 #include "core/handoff/AddingPassContext.h"
 #include "core/handoff/NetVampireContract.h"
@@ -25,51 +25,52 @@ bool isJobFile(const std::filesystem::directory_entry& entry) {
 
 } // namespace
 
-TNVManager::TNVManager(platform::RegistryStore& userStore, platform::RegistryStore& machineStore)
+JobFileManager::JobFileManager(platform::RegistryStore& userStore,
+                               platform::RegistryStore& machineStore)
     : userStore_(userStore),
       rootFolder_(Contract::dataFolderFor(Contract::recordedLocation(machineStore))) {
     reloadJobs();
 }
 
-void TNVManager::setRootFolder(std::string folder) {
+void JobFileManager::setRootFolder(std::string folder) {
     if (!folder.empty() && !Contract::isSeparator(folder.back())) {
         folder += Contract::kSeparator;
     }
     rootFolder_ = std::move(folder);
 }
 
-void TNVManager::setRefreshInterval(int milliseconds) {
+void JobFileManager::setRefreshInterval(int milliseconds) {
     refreshInterval_ = std::max(milliseconds, 1000);
     reschedule();
 }
 
-void TNVManager::setAutoRefresh(bool on) {
+void JobFileManager::setAutoRefresh(bool on) {
     autoRefresh_ = on;
     reschedule();
 }
 
-void TNVManager::setPollTimer(PollTimer* timer) {
+void JobFileManager::setPollTimer(PollTimer* timer) {
     pollTimer_ = timer;
     reschedule();
 }
 
-void TNVManager::reschedule() {
+void JobFileManager::reschedule() {
     if (pollTimer_) {
         pollTimer_->schedule(autoRefresh_, refreshInterval_);
     }
 }
 
-void TNVManager::loaded() {
+void JobFileManager::loaded() {
     fireReloadJobs();
 }
 
-void TNVManager::fireReloadJobs() {
+void JobFileManager::fireReloadJobs() {
     if (onReloadJobs) {
         onReloadJobs(*this);
     }
 }
 
-std::size_t TNVManager::reloadJobs() {
+std::size_t JobFileManager::reloadJobs() {
     jobs_.clear();
     std::vector<std::string> names;
     std::error_code error;
@@ -81,21 +82,21 @@ std::size_t TNVManager::reloadJobs() {
     // The desktop lists a folder in name order; so does this.
     std::sort(names.begin(), names.end());
     for (std::string& name : names) {
-        jobs_.push_back(std::make_unique<tNVJob>(*this, std::move(name)));
+        jobs_.push_back(std::make_unique<NetVampireJob>(*this, std::move(name)));
     }
     fireReloadJobs();
     return jobs_.size();
 }
 
-tNVJob* TNVManager::findJob(const std::string& name) {
+NetVampireJob* JobFileManager::findJob(const std::string& name) {
     const std::string wanted = platform::AsciiText::upper(name);
     const auto job = std::find_if(jobs_.begin(), jobs_.end(),
                                   [&wanted](const auto& each) { return each->name() == wanted; });
     return job == jobs_.end() ? nullptr : job->get();
 }
 
-std::string TNVManager::addJob(const std::string& url, std::int8_t stateCode) {
-    tNVJob& job = *jobs_.emplace_back(claimJob(stateCode));
+std::string JobFileManager::addJob(const std::string& url, std::int8_t stateCode) {
+    NetVampireJob& job = *jobs_.emplace_back(claimJob(stateCode));
     job.set(kPropertyLocation, url);
     fireReloadJobs();
     return job.name();
@@ -106,8 +107,8 @@ std::string TNVManager::addJob(const std::string& url, std::int8_t stateCode) {
 // one step under the store's lock. A number whose job or state file exists is skipped;
 // counting on from a missing or unreadable counter is safe for the same reason. The job's
 // location key takes the number after it.
-std::unique_ptr<tNVJob> TNVManager::claimJob(std::int8_t stateCode) {
-    std::unique_ptr<tNVJob> job;
+std::unique_ptr<NetVampireJob> JobFileManager::claimJob(std::int8_t stateCode) {
+    std::unique_ptr<NetVampireJob> job;
     try {
         userStore_.changeInteger(std::string(Contract::kCounterKey),
                                  std::string(Contract::kCounterValue),
@@ -126,26 +127,27 @@ std::unique_ptr<tNVJob> TNVManager::claimJob(std::int8_t stateCode) {
     return job;
 }
 
-std::unique_ptr<tNVJob> TNVManager::createFirstFree(std::uint32_t& number, std::int8_t stateCode) {
+std::unique_ptr<NetVampireJob> JobFileManager::createFirstFree(std::uint32_t& number,
+                                                               std::int8_t stateCode) {
     for (;; ++number) {
-        auto job = std::make_unique<tNVJob>(*this, jobName(number));
+        auto job = std::make_unique<NetVampireJob>(*this, jobName(number));
         if (job->create(stateCode, jobName(number + 1))) {
             return job;
         }
     }
 }
 
-std::string TNVManager::folder(int kind) const {
+std::string JobFileManager::folder(int kind) const {
     return Contract::jobFolder(rootFolder_, kind);
 }
 
-std::string TNVManager::jobName(std::uint32_t number) {
+std::string JobFileManager::jobName(std::uint32_t number) {
     char name[16];
     std::snprintf(name, sizeof name, "A%07X", static_cast<unsigned>(number));
     return name;
 }
 
-void TNVManager::poll() {
+void JobFileManager::poll() {
     if (!autoRefresh_ || (!onJobChangeState && !onJobSomethingChange)) {
         return;
     }
@@ -166,7 +168,7 @@ void TNVManager::poll() {
     }
 }
 
-void TNVManager::notify(const std::string& name, int number) {
+void JobFileManager::notify(const std::string& name, int number) {
     if (onJobSomethingChange) {
         onJobSomethingChange(*this, name);
     }

@@ -1,6 +1,7 @@
+#include "core/handoff/NetVampireJob.h"
+
 #include "core/handoff/AddingPassContext.h"
-#include "core/handoff/TNVManager.h"
-#include "core/handoff/tNVJob.h"
+#include "core/handoff/JobFileManager.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/TempFolder.h"
 
@@ -14,14 +15,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class NVJobTest : public ::testing::Test {
+class NetVampireJobTest : public ::testing::Test {
 protected:
-    NVJobTest() {
+    NetVampireJobTest() {
         fs::create_directories(data_ + "Jobs");
         fs::create_directories(data_ + "State");
     }
 
-    TNVManager& rootedManager() {
+    JobFileManager& rootedManager() {
         manager_.setRootFolder(data_);
         return manager_;
     }
@@ -33,9 +34,9 @@ protected:
     std::string data_ = folder_.path() + "/Data/";
     platform::FileRegistryStore user_{platform::Hive::CurrentUser, folder_.file("user.reg")};
     platform::FileRegistryStore machine_{platform::Hive::LocalMachine, folder_.file("machine.reg")};
-    TNVManager manager_{user_, machine_};
+    JobFileManager manager_{user_, machine_};
     // A job takes its files from the manager's folder as it is when the job is made.
-    tNVJob job_{rootedManager(), "A0000001"};
+    NetVampireJob job_{rootedManager(), "A0000001"};
 };
 
 struct ReadCase {
@@ -45,7 +46,7 @@ struct ReadCase {
     JobValue floating; // read as property 4 ("StartTime")
 };
 
-class NVJobReadTest : public NVJobTest, public ::testing::WithParamInterface<ReadCase> {};
+class NVJobReadTest : public NetVampireJobTest, public ::testing::WithParamInterface<ReadCase> {};
 
 TEST_P(NVJobReadTest, ReadsNumbersByTheirType) {
     const ReadCase& c = GetParam();
@@ -70,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"1.234,5", ",", std::int64_t{0}, 0.0}, ReadCase{"text", ".", std::int64_t{0}, 0.0},
         ReadCase{nullptr, ".", std::int64_t{0}, 0.0}));
 
-TEST_F(NVJobTest, WritesEachTypeIntoItsFileAndSection) {
+TEST_F(NetVampireJobTest, WritesEachTypeIntoItsFileAndSection) {
     manager_.setDecimalSeparator(",");
     job_.set(1, std::string("[Harvex] a, \"b\".zip"));
     job_.set(4, 1.5);
@@ -84,7 +85,7 @@ TEST_F(NVJobTest, WritesEachTypeIntoItsFileAndSection) {
     EXPECT_EQ(job_.get(20), JobValue(0.1));
 }
 
-TEST_F(NVJobTest, ANewJobNamesTheLocationKeyThatHoldsItsUrl) {
+TEST_F(NetVampireJobTest, ANewJobNamesTheLocationKeyThatHoldsItsUrl) {
     EXPECT_THROW(job_.set(0, std::string("http://h/f")), HandoffError);
     ASSERT_TRUE(job_.create(3, "A0000002"));
     EXPECT_EQ(job_.cached(18), JobValue());
@@ -97,7 +98,7 @@ TEST_F(NVJobTest, ANewJobNamesTheLocationKeyThatHoldsItsUrl) {
     EXPECT_EQ(test::TempFolder::read(stateFile()), "[STATE]\r\nState=3\r\n");
 }
 
-TEST_F(NVJobTest, PartialSizeIsTheSizeOfThePartialFile) {
+TEST_F(NetVampireJobTest, PartialSizeIsTheSizeOfThePartialFile) {
     EXPECT_EQ(job_.get(24), JobValue(std::int64_t{0}));
     fs::create_directories(data_ + "Partial");
     test::TempFolder::write(data_ + "Partial/A0000001.nvp", std::string(1234, 'x'));
@@ -105,7 +106,7 @@ TEST_F(NVJobTest, PartialSizeIsTheSizeOfThePartialFile) {
 }
 
 // Net Vampire alone writes the partial file; setting its size touches no file at all.
-TEST_F(NVJobTest, WritingThePartialSizeWritesNothing) {
+TEST_F(NetVampireJobTest, WritingThePartialSizeWritesNothing) {
     fs::create_directories(data_ + "Partial");
     const std::string partial = data_ + "Partial/A0000001.nvp";
     test::TempFolder::write(partial, std::string(1234, 'x'));
@@ -118,7 +119,7 @@ TEST_F(NVJobTest, WritingThePartialSizeWritesNothing) {
     EXPECT_TRUE(fs::is_empty(data_ + "Jobs"));
 }
 
-TEST_F(NVJobTest, TheCacheRemembersReadsAndForgetsOnWrite) {
+TEST_F(NetVampireJobTest, TheCacheRemembersReadsAndForgetsOnWrite) {
     EXPECT_EQ(job_.cached(3), std::nullopt);
     job_.get(3);
     EXPECT_EQ(job_.cached(3), JobValue(std::string()));
@@ -131,7 +132,7 @@ TEST_F(NVJobTest, TheCacheRemembersReadsAndForgetsOnWrite) {
     EXPECT_FALSE(fs::exists(stateFile()));
 }
 
-TEST_F(NVJobTest, ARefusedWriteNamesTheFile) {
+TEST_F(NetVampireJobTest, ARefusedWriteNamesTheFile) {
     fs::remove_all(data_ + "State");
     EXPECT_THAT([this] { job_.set(18, std::int64_t{0}); },
                 ::testing::ThrowsMessage<HandoffError>("Unable to write to " + stateFile()));

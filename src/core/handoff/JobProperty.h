@@ -7,7 +7,7 @@ namespace harvex2::core {
 enum class IniValueType { Text = 0, Integer = 1, FloatingPoint = 2 };
 
 // One job property: the key that holds it and the type of its value.
-struct tIniNameType {
+struct JobProperty {
     std::string_view name;
     IniValueType type;
 };
@@ -21,6 +21,6 @@ inline constexpr int kPropertyState = 18;
 inline constexpr int kPropertyPartialSize = 24;
 
 // The property's key and type; `number` must lie in 0 .. kJobPropertyCount - 1.
-const tIniNameType& jobProperty(int number);
+const JobProperty& jobProperty(int number);
 
 } // namespace harvex2::core

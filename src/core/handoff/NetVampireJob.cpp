@@ -1,8 +1,8 @@
-#include "core/handoff/tNVJob.h"
+#include "core/handoff/NetVampireJob.h"
 
 #include "core/handoff/AddingPassContext.h"
+#include "core/handoff/JobFileManager.h"
 #include "core/handoff/NetVampireContract.h"
-#include "core/handoff/TNVManager.h"
 #include "platform/AsciiText.h"
 #include "platform/IntegerText.h"
 #include "platform/ProfileFile.h"
@@ -60,10 +60,10 @@ struct TextOf {
 
 } // namespace
 
-tNVJob::tNVJob(const TNVManager& manager, std::string name)
+NetVampireJob::NetVampireJob(const JobFileManager& manager, std::string name)
     : manager_(manager), name_(std::move(name)), rootFolder_(manager.rootFolder()) {}
 
-JobValue tNVJob::get(int number) {
+JobValue NetVampireJob::get(int number) {
     if (number < 0 || number >= kJobPropertyCount) {
         return {};
     }
@@ -72,7 +72,7 @@ JobValue tNVJob::get(int number) {
     return value;
 }
 
-void tNVJob::set(int number, const JobValue& value) {
+void NetVampireJob::set(int number, const JobValue& value) {
     if (number < 0 || number >= kPropertyPartialSize) {
         return;
     }
@@ -80,61 +80,61 @@ void tNVJob::set(int number, const JobValue& value) {
     remember(number, std::monostate{});
 }
 
-bool tNVJob::create(std::int64_t state, const std::string& locationKey) {
-    if (taken(TNVManager::Jobs) || taken(TNVManager::State)) {
+bool NetVampireJob::create(std::int64_t state, const std::string& locationKey) {
+    if (taken(JobFileManager::Jobs) || taken(JobFileManager::State)) {
         return false;
     }
-    if (!make(TNVManager::State, Contract::kStateSection, jobProperty(kPropertyState).name,
+    if (!make(JobFileManager::State, Contract::kStateSection, jobProperty(kPropertyState).name,
               std::to_string(state))) {
         return false;
     }
-    if (!make(TNVManager::Jobs, Contract::kSettingsSection, Contract::kLocationKeyName,
+    if (!make(JobFileManager::Jobs, Contract::kSettingsSection, Contract::kLocationKeyName,
               locationKey)) {
         // Someone who does not lock made the job file in between: the name is theirs.
         std::error_code error;
-        std::filesystem::remove(filePath(TNVManager::State), error);
+        std::filesystem::remove(filePath(JobFileManager::State), error);
         return false;
     }
     remember(kPropertyState, std::monostate{});
     return true;
 }
 
-void tNVJob::discard() const {
+void NetVampireJob::discard() const {
     std::error_code error;
-    std::filesystem::remove(filePath(TNVManager::Jobs), error);
-    std::filesystem::remove(filePath(TNVManager::State), error);
+    std::filesystem::remove(filePath(JobFileManager::Jobs), error);
+    std::filesystem::remove(filePath(JobFileManager::State), error);
 }
 
-std::optional<JobValue> tNVJob::cached(int number) const {
+std::optional<JobValue> NetVampireJob::cached(int number) const {
     const auto slot = std::find_if(cache_.begin(), cache_.end(),
                                    [number](const auto& entry) { return entry.first == number; });
     return slot == cache_.end() ? std::nullopt : std::optional<JobValue>(slot->second);
 }
 
-std::string tNVJob::filePath(int kind) const {
+std::string NetVampireJob::filePath(int kind) const {
     return Contract::jobFile(rootFolder_, kind, name_);
 }
 
-std::string tNVJob::locationKey() const {
-    return platform::ProfileFile(filePath(TNVManager::Jobs))
+std::string NetVampireJob::locationKey() const {
+    return platform::ProfileFile(filePath(JobFileManager::Jobs))
         .read(Contract::kSettingsSection, Contract::kLocationKeyName);
 }
 
-std::string tNVJob::readText(int number, std::string_view fallback) const {
+std::string NetVampireJob::readText(int number, std::string_view fallback) const {
     const std::string_view key = jobProperty(number).name;
     if (number == kPropertyLocation) {
-        return platform::ProfileFile(filePath(TNVManager::Jobs))
+        return platform::ProfileFile(filePath(JobFileManager::Jobs))
             .read(Contract::kLocationsSection, locationKey(), fallback);
     }
     if (number < kFirstStateProperty) {
-        return platform::ProfileFile(filePath(TNVManager::Jobs))
+        return platform::ProfileFile(filePath(JobFileManager::Jobs))
             .read(Contract::kSettingsSection, key, fallback);
     }
-    return platform::ProfileFile(filePath(TNVManager::State))
+    return platform::ProfileFile(filePath(JobFileManager::State))
         .read(Contract::kStateSection, key, fallback);
 }
 
-JobValue tNVJob::readTyped(int number) const {
+JobValue NetVampireJob::readTyped(int number) const {
     switch (jobProperty(number).type) {
     case IniValueType::Integer:
         return std::int64_t{platform::IntegerText::tryParse(readText(number, {})).value_or(0)};
@@ -146,19 +146,19 @@ JobValue tNVJob::readTyped(int number) const {
     return readText(number, {});
 }
 
-void tNVJob::writeText(int number, const std::string& text) {
+void NetVampireJob::writeText(int number, const std::string& text) {
     const std::string_view key = jobProperty(number).name;
     if (number == kPropertyLocation) {
-        write(TNVManager::Jobs, Contract::kLocationsSection, locationKey(), text);
+        write(JobFileManager::Jobs, Contract::kLocationsSection, locationKey(), text);
     } else if (number < kFirstStateProperty) {
-        write(TNVManager::Jobs, Contract::kSettingsSection, key, text);
+        write(JobFileManager::Jobs, Contract::kSettingsSection, key, text);
     } else {
-        write(TNVManager::State, Contract::kStateSection, key, text);
+        write(JobFileManager::State, Contract::kStateSection, key, text);
     }
 }
 
-void tNVJob::write(int kind, std::string_view section, std::string_view key,
-                   std::string_view value) const {
+void NetVampireJob::write(int kind, std::string_view section, std::string_view key,
+                          std::string_view value) const {
     const platform::ProfileFile file(filePath(kind));
     if (!file.write(section, key, value)) {
         throw HandoffError("Unable to write to " + file.path());
@@ -166,14 +166,14 @@ void tNVJob::write(int kind, std::string_view section, std::string_view key,
 }
 
 // Anything by the name counts, a dangling link as well.
-bool tNVJob::taken(int kind) const {
+bool NetVampireJob::taken(int kind) const {
     std::error_code error;
     return std::filesystem::symlink_status(filePath(kind), error).type() !=
            std::filesystem::file_type::not_found;
 }
 
-bool tNVJob::make(int kind, std::string_view section, std::string_view key,
-                  std::string_view value) const {
+bool NetVampireJob::make(int kind, std::string_view section, std::string_view key,
+                         std::string_view value) const {
     const platform::ProfileFile file(filePath(kind));
     switch (file.create(section, key, value)) {
     case platform::ProfileFile::Creation::Created:
@@ -186,13 +186,13 @@ bool tNVJob::make(int kind, std::string_view section, std::string_view key,
     throw HandoffError("Unable to write to " + file.path());
 }
 
-std::int64_t tNVJob::partialSize() const {
+std::int64_t NetVampireJob::partialSize() const {
     std::error_code error;
-    const auto size = std::filesystem::file_size(filePath(TNVManager::Partial), error);
+    const auto size = std::filesystem::file_size(filePath(JobFileManager::Partial), error);
     return error ? 0 : static_cast<std::int64_t>(size);
 }
 
-void tNVJob::remember(int number, JobValue value) {
+void NetVampireJob::remember(int number, JobValue value) {
     const auto slot = std::find_if(cache_.begin(), cache_.end(),
                                    [number](const auto& entry) { return entry.first == number; });
     if (slot == cache_.end()) {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/handoff/NetVampireJob.h"
 #include "core/handoff/PollTimer.h"
-#include "core/handoff/tNVJob.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,15 +19,15 @@ namespace harvex2::core {
 // Net Vampire's jobs as files in its data folder: lists them, adds new ones under the
 // next free number of Net Vampire's job counter, and watches their properties for changes
 // when someone drives `poll()` every `refreshInterval()` milliseconds.
-class TNVManager {
+class JobFileManager {
 public:
     enum Kind { Jobs = 0, Partial = 1, Sites = 2, State = 3 };
 
-    using Notify = std::function<void(TNVManager& sender)>;
-    using JobChangeProp = std::function<void(TNVManager& sender, const std::string& jobIndex)>;
+    using Notify = std::function<void(JobFileManager& sender)>;
+    using JobChangeProp = std::function<void(JobFileManager& sender, const std::string& jobIndex)>;
 
     // Takes its root folder from Net Vampire's recorded location and lists its jobs.
-    TNVManager(platform::RegistryStore& userStore, platform::RegistryStore& machineStore);
+    JobFileManager(platform::RegistryStore& userStore, platform::RegistryStore& machineStore);
 
     const std::string& rootFolder() const { return rootFolder_; }
     // Appends the separator when missing; the job list is not reloaded.
@@ -50,9 +50,9 @@ public:
     // The owner window has loaded the component.
     void loaded();
     std::size_t reloadJobs();
-    tNVJob* findJob(const std::string& name);
+    NetVampireJob* findJob(const std::string& name);
     std::size_t jobCount() const { return jobs_.size(); }
-    tNVJob& job(std::size_t index) { return *jobs_[index]; }
+    NetVampireJob& job(std::size_t index) { return *jobs_[index]; }
 
     // Makes the job's state file, job file and location; returns its name. Throws
     // HandoffError when a file or the job counter cannot be written.
@@ -68,10 +68,10 @@ public:
 private:
     void fireReloadJobs();
     void reschedule();
-    std::unique_ptr<tNVJob> claimJob(std::int8_t stateCode);
+    std::unique_ptr<NetVampireJob> claimJob(std::int8_t stateCode);
     // Makes the files of the first job from `number` on whose name is free; `number` ends
     // as that job's.
-    std::unique_ptr<tNVJob> createFirstFree(std::uint32_t& number, std::int8_t stateCode);
+    std::unique_ptr<NetVampireJob> createFirstFree(std::uint32_t& number, std::int8_t stateCode);
     void notify(const std::string& name, int number);
 
     platform::RegistryStore& userStore_;
@@ -80,7 +80,7 @@ private:
     bool autoRefresh_ = false;
     PollTimer* pollTimer_ = nullptr;
     std::string decimalSeparator_ = ".";
-    std::vector<std::unique_ptr<tNVJob>> jobs_;
+    std::vector<std::unique_ptr<NetVampireJob>> jobs_;
 };
 
 } // namespace harvex2::core

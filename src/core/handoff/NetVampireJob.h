@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/handoff/tIniNameType.h"
+#include "core/handoff/JobProperty.h"
 
 #include <cstdint>
 #include <optional>
@@ -12,16 +12,16 @@
 
 namespace harvex2::core {
 
-class TNVManager;
+class JobFileManager;
 
 // A property value: null (written since it was last read), text, integer or floating-point.
 using JobValue = std::variant<std::monostate, std::string, std::int64_t, double>;
 
 // One Net Vampire job, known by its upper-case name. Its files lie in the folders of the
 // manager as they were when the job object was made; making it does not touch the disk.
-class tNVJob {
+class NetVampireJob {
 public:
-    tNVJob(const TNVManager& manager, std::string name);
+    NetVampireJob(const JobFileManager& manager, std::string name);
 
     const std::string& name() const { return name_; }
 
@@ -57,7 +57,7 @@ private:
     std::int64_t partialSize() const;
     void remember(int number, JobValue value);
 
-    const TNVManager& manager_;
+    const JobFileManager& manager_;
     std::string name_;
     std::string rootFolder_;
     std::vector<std::pair<int, JobValue>> cache_; // only the properties touched so far
