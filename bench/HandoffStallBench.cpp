@@ -9,6 +9,7 @@
 //          --dir=/tmp/aria2-bench -D
 //   harvex2_handoff_stall_bench [--rpc-port=6800] [--secret=bench] [--runs=3]
 
+#include "Heartbeat.h"
 #include "NoPrompts.h"
 #include "QuietPass.h"
 #include "UnreachableTargets.h"
@@ -49,37 +50,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr std::size_t kLinks = 10000;
 
-struct Gaps {
-    double longestMs = 0;
-    double p99Ms = 0;
-};
-
-// Ticks every 10 ms and notes how long each tick came after the one before.
-class Heartbeat {
-public:
-    Heartbeat() {
-        timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            const auto now = Clock::now();
-            gaps_.push_back(std::chrono::duration<double, std::milli>(now - last_).count());
-            last_ = now;
-        });
-        last_ = Clock::now();
-        timer_.start();
-    }
-    Gaps gaps() {
-        std::sort(gaps_.begin(), gaps_.end());
-        if (gaps_.empty()) {
-            return {};
-        }
-        return {gaps_.back(), gaps_[gaps_.size() * 99 / 100]};
-    }
-
-private:
-    QTimer timer_;
-    Clock::time_point last_;
-    std::vector<double> gaps_;
-};
+using Gaps = bench::Heartbeat::Gaps;
 
 int listenTcp(int& port) {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
@@ -194,10 +165,11 @@ Gaps runPass(Target& target, platform::RegistryStore& machineStore) {
     const core::AddingPassContext context{window.rows_, window,    target.settings, prompts,
                                           windowThread, userStore, machineStore};
     QEventLoop loop;
-    Heartbeat heartbeat;
+    bench::Heartbeat heartbeat;
+    heartbeat.start();
     pass.start(context, [&loop] { loop.quit(); });
     loop.exec();
-    return heartbeat.gaps();
+    return heartbeat.stop();
 }
 
 double median(std::vector<double> values) {

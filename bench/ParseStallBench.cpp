@@ -5,6 +5,7 @@
 // dialog_to_reader is the ratio of their wall-clock times.
 // usage: harvex2_parse_stall_bench --corpus=DIR [benchmark flags]   (DIR from make-corpus.sh)
 #include "BenchSupport.h"
+#include "Heartbeat.h"
 #include "NoPrompts.h"
 #include "OffscreenBench.h"
 #include "core/extract/HtmlFile.h"
@@ -49,38 +50,6 @@ double milliseconds(Clock::duration duration) {
     return std::chrono::duration<double, std::milli>(duration).count();
 }
 
-// The gaps between the ticks of a 10 ms timer while it runs.
-class Heartbeat {
-public:
-    Heartbeat() {
-        timer_.setInterval(10);
-        timer_.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            const Clock::time_point now = Clock::now();
-            gaps_.push_back(milliseconds(now - last_));
-            last_ = now;
-        });
-    }
-    void start() {
-        last_ = Clock::now();
-        timer_.start();
-    }
-    // The longest gap and the 99th percentile, in milliseconds, counting the wait after
-    // the last tick.
-    std::pair<double, double> stop() {
-        gaps_.push_back(milliseconds(Clock::now() - last_));
-        timer_.stop();
-        std::sort(gaps_.begin(), gaps_.end());
-        const auto p99 = static_cast<std::size_t>(static_cast<double>(gaps_.size() - 1) * 0.99);
-        return {gaps_.back(), gaps_[p99]};
-    }
-
-private:
-    QTimer timer_;
-    Clock::time_point last_;
-    std::vector<double> gaps_;
-};
-
 void dialogStalls(benchmark::State& state) {
     const std::string path = corpus + "/" + kFile;
     core::SettingsRecord settings;
@@ -108,7 +77,7 @@ void dialogStalls(benchmark::State& state) {
         ui::ParseHtmlDialog dialog(services);
         QCoreApplication::processEvents();
 
-        Heartbeat heartbeat;
+        bench::Heartbeat heartbeat;
         QEventLoop untilEnded;
         QObject::connect(&dialog, &ui::ParseHtmlDialog::runEnded, &untilEnded, &QEventLoop::quit);
         start = Clock::now();
