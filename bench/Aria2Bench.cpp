@@ -63,7 +63,7 @@ void BM_WindowPass(benchmark::State& state) {
             state.SkipWithError("aria2 did not take every link");
         }
     }
-    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kLinks));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kLinks));
 }
 
 void BM_CliSend(benchmark::State& state) {
@@ -84,7 +84,7 @@ void BM_CliSend(benchmark::State& state) {
         }
     }
     std::filesystem::remove(list);
-    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kLinks));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kLinks));
 }
 
 std::size_t discard(char*, std::size_t size, std::size_t count, void*) {
@@ -119,7 +119,7 @@ void bareLoop(benchmark::State& state, std::size_t batch) {
     }
     curl_slist_free_all(headers);
     curl_easy_cleanup(handle);
-    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kLinks));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kLinks));
 }
 
 void BM_BareBatchedLoop(benchmark::State& state) {

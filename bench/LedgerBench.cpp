@@ -83,7 +83,8 @@ void plainRead(benchmark::State& state) {
         std::size_t lines = 0;
         while (const std::size_t got = in.read(piece.data(), piece.size())) {
             for (const char* at = piece.data();
-                 (at = static_cast<const char*>(std::memchr(at, '\n', piece.data() + got - at)));
+                 (at = static_cast<const char*>(
+                      std::memchr(at, '\n', static_cast<std::size_t>(piece.data() + got - at))));
                  ++at) {
                 ++lines;
             }

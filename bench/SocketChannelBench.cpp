@@ -52,6 +52,7 @@ private:
 struct NoShell : platform::Shell {
     bool open(const std::string&, platform::ShowMode) override { return false; }
     bool startCommand(const std::string&) override { return false; }
+    bool startProgram(const std::vector<std::string>&) override { return false; }
 };
 
 struct Pass {

@@ -202,7 +202,7 @@ BENCHMARK(saveLinkList)
 class AddingWithoutHandOff : public ui::AddingWindow {
 public:
     using ui::AddingWindow::AddingWindow;
-    void run() override {}
+    void open(std::function<void()>) override {}
 };
 
 void sequenceTest(benchmark::State& state) {
