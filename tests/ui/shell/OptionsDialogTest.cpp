@@ -156,7 +156,7 @@ TEST_F(OptionsDialogTest, ProgramRadiosShowAndHideTheNetVampireGroup) {
         click("optReGet");
         pressKey(Qt::Key_Return);
     });
-    EXPECT_EQ(window->settings().mode, 1);
+    EXPECT_EQ(window->settings().mode, core::TargetProgram::ReGet);
     // The next opening starts from the ReGet choice without the group.
     withOptions([this] {
         showTab(1);
@@ -287,7 +287,7 @@ TEST_F(OptionsDialogTest, OkStoresTheChangedValuesAndKeepsAnotherCopysValues) {
     });
     core::SettingsRecord expected;
     expected.qLinks = false;
-    expected.mode = 2;
+    expected.mode = core::TargetProgram::NetVampire3;
     expected.nvdde = true;
     expected.tidyUp = 1;
     expected.realiFast = true;
@@ -338,10 +338,10 @@ TEST_F(OptionsDialogTest, PagesAreReadAsABrowserDoesUntilTheQuickScanIsChosen) {
 
 TEST_F(OptionsDialogTest, ValuesWithoutAControlLeaveTheChoicesShownBefore) {
     core::SettingsRecord& settings = window->settings();
-    settings.mode = 1;
+    settings.mode = core::TargetProgram::ReGet;
     settings.nvJobDefault = ui::NetVampireGroup::kFailed;
     withOptions([this] { pressKey(Qt::Key_Escape); });
-    settings.mode = 9;
+    settings.mode = core::TargetProgram{9};
     settings.tidyUp = -1;
     settings.nvJobDefault = 5;
     withOptions([this] {
@@ -350,7 +350,7 @@ TEST_F(OptionsDialogTest, ValuesWithoutAControlLeaveTheChoicesShownBefore) {
         EXPECT_EQ(jobState(), u"Failed (dumb)");
         pressKey(Qt::Key_Return);
     });
-    EXPECT_EQ(settings.mode, 1);
+    EXPECT_EQ(settings.mode, core::TargetProgram::ReGet);
     EXPECT_EQ(settings.tidyUp, 0);
     EXPECT_EQ(settings.nvJobDefault, ui::NetVampireGroup::kFailed);
 }
@@ -410,12 +410,15 @@ TEST_F(OptionsDialogTest, TheAria2RadioShowsItsOwnGroupAndKeepsEveryTidyChoice) 
         pressKey(Qt::Key_Return);
     });
     const core::SettingsRecord& settings = window->settings();
-    EXPECT_EQ(settings.mode, 3);
+    EXPECT_EQ(settings.mode, core::TargetProgram::Aria2);
     EXPECT_EQ(settings.tidyUp, 1);
     EXPECT_EQ(settings.aria2Url, "http://127.0.0.1:6801/jsonrpc");
     EXPECT_EQ(settings.aria2Secret, "s3cret");
     EXPECT_EQ(window->panels().text(StatusPanel::Target), "aria2");
+    EXPECT_EQ(window->findChild<QLabel*>(u"Label3"_s)->toolTip(),
+              u"Note: Download directory is where aria2 saves the files");
     auto* adding = static_cast<ui::AddingWindow*>(catalog->window(ui::WindowSlot::Adding));
+    EXPECT_EQ(adding->findChild<QGroupBox*>(u"GroupBox1"_s)->title(), u"Add items to aria2");
     adding->rows().append("http://a/b.zip", "/d/b.zip", std::size_t{0});
     adding->rows().setStatus(0, "Added", core::RowPicture::Added);
     EXPECT_EQ(adding->findChild<QTreeView*>(u"ListView1"_s)
