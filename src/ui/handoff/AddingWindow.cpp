@@ -48,7 +48,7 @@ AddingWindow::AddingWindow(AppServices& services, std::chrono::milliseconds star
     buildControls();
     timer_->setObjectName(u"Timer1"_s);
     timer_->setInterval(startDelay);
-    connect(timer_, &QTimer::timeout, this, &AddingWindow::Timer1Timer);
+    connect(timer_, &QTimer::timeout, this, &AddingWindow::startPass);
     showTarget(services.settings->mode);
     new JobPollTimer(pass_.jobManager(), this);
     // The component has been loaded with its window.
@@ -118,7 +118,7 @@ void AddingWindow::open(std::function<void()> closed) {
     QDialog::open();
 }
 
-void AddingWindow::Timer1Timer() {
+void AddingWindow::startPass() {
     timer_->stop();
     const core::AddingPassContext context{rows_,
                                           *this,

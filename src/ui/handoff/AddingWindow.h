@@ -63,7 +63,7 @@ protected:
 private:
     void buildControls();
     void layOutGroup();
-    void Timer1Timer();
+    void startPass();
     void passEnded();
     void closeWith(int result);
 
