@@ -80,9 +80,10 @@ struct Bench {
         services.automation = &targets;
         window = std::make_unique<ui::AddingWindow>(services, std::chrono::milliseconds(1));
         for (std::int64_t i = 0; i < rows; ++i) {
-            window->rows().append("http://www.example.com/files/archive-" + std::to_string(i) +
-                                      ".zip",
-                                  "/home/user/Downloads/archive-" + std::to_string(i) + ".zip", i);
+            window->rows().append(
+                "http://www.example.com/files/archive-" + std::to_string(i) + ".zip",
+                {"/home/user/Downloads/", "archive-" + std::to_string(i) + ".zip"},
+                core::RowSource{static_cast<std::size_t>(i)});
         }
         window->show();
         QCoreApplication::processEvents();

@@ -99,8 +99,9 @@ void plainRows(benchmark::State& state) {
     for (auto _ : state) {
         rows.clear();
         for (std::int64_t i = 0; i < state.range(0); ++i) {
-            rows.append(linkOf(i), "/home/user/Downloads/archive-" + std::to_string(i) + ".zip",
-                        static_cast<std::size_t>(i));
+            rows.append(linkOf(i),
+                        {"/home/user/Downloads/", "archive-" + std::to_string(i) + ".zip"},
+                        core::RowSource{static_cast<std::size_t>(i)});
         }
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -36,8 +36,8 @@ std::string gSecret = "bench";
 std::string linkAt(std::size_t i) {
     return "http://127.0.0.1:9/bench/file" + std::to_string(i);
 }
-std::string targetAt(std::size_t i) {
-    return "/tmp/aria2-bench/file" + std::to_string(i);
+core::SavePlace placeAt(std::size_t i) {
+    return {"/tmp/aria2-bench/", "file" + std::to_string(i)};
 }
 
 void BM_WindowPass(benchmark::State& state) {
@@ -47,7 +47,7 @@ void BM_WindowPass(benchmark::State& state) {
         state.PauseTiming();
         bench::QuietWindow window;
         for (std::size_t i = 0; i < kLinks; ++i) {
-            window.rows_.append(linkAt(i), targetAt(i), i);
+            window.rows_.append(linkAt(i), placeAt(i), core::RowSource{i});
         }
         core::SettingsRecord settings;
         settings.aria2Url = gUrl;

@@ -155,7 +155,7 @@ Gaps runPass(Target& target, platform::RegistryStore& machineStore) {
     bench::QuietWindow window;
     for (std::size_t i = 0; i < kLinks; ++i) {
         window.rows_.append("http://127.0.0.1:9/bench/file" + std::to_string(i),
-                            "/tmp/aria2-bench/file" + std::to_string(i), i);
+                            {"/tmp/aria2-bench/", "file" + std::to_string(i)}, core::RowSource{i});
     }
     bench::NoPrompts prompts;
     bench::NoStore userStore;

@@ -76,7 +76,8 @@ void runChannel(benchmark::State& state, const Scratch& scratch, platform::Regis
     core::JobFileChannel channel(manager);
     core::AddingRows rows;
     for (int row = 0; row < kRows; ++row) {
-        rows.append(url(row), "/home/me/down/part" + std::to_string(row) + ".zip", row);
+        rows.append(url(row), {"/home/me/down/", "part" + std::to_string(row) + ".zip"},
+                    core::RowSource{row});
     }
     bench::QuietWindow window;
     core::SettingsRecord settings;

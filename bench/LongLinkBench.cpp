@@ -102,7 +102,7 @@ void showInAddingWindow(benchmark::State& state) {
     for (auto _ : state) {
         ui::AddingWindow window(services, std::chrono::hours(1));
         const std::string link = longLink(state.range(0));
-        window.rows().append(link, "/home/user/Downloads/" + link, std::size_t{0});
+        window.rows().append(link, {"/home/user/Downloads/", link}, core::RowSource{});
         window.show();
         QCoreApplication::processEvents();
     }

@@ -60,8 +60,8 @@ struct Pass {
         : store(platform::Hive::LocalMachine, runtime.path() + "/machine.reg") {
         for (int row = 0; row < kRows; ++row) {
             rows.append("http://downloads.example.com/files/part" + std::to_string(row) + ".zip",
-                        "/home/me/down/part" + std::to_string(row) + ".zip",
-                        static_cast<std::size_t>(row));
+                        {"/home/me/down/", "part" + std::to_string(row) + ".zip"},
+                        core::RowSource{static_cast<std::size_t>(row)});
         }
     }
 

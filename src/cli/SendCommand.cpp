@@ -86,7 +86,8 @@ std::vector<core::Aria2Link> aria2Links(const std::vector<std::string>& links,
     std::vector<core::Aria2Link> made;
     made.reserve(links.size());
     for (const std::string& link : links) {
-        made.push_back(core::Aria2Session::linkFor(link, core::DownloadTarget::forLink(dir, link)));
+        made.push_back(
+            core::Aria2Session::linkFor(link, core::DownloadTarget::placeFor(dir, link)));
     }
     return made;
 }

@@ -40,7 +40,8 @@ protected:
     void addRows(const std::vector<std::string>& links) {
         for (const std::string& link : links) {
             const std::string url = core::BaseUrl::resolve(server.address() + "/files/", link);
-            rows.append(url, core::DownloadTarget::forLink(downloads, url), rows.count());
+            rows.append(url, core::DownloadTarget::placeFor(downloads, url),
+                        core::RowSource{rows.count()});
         }
     }
 
@@ -89,7 +90,7 @@ TEST_F(Aria2EndToEndTest, TheLinksArriveInTheDownloadFolder) {
 TEST_F(Aria2EndToEndTest, ARefusedLinkAndADotDotNameEachGetTheirOwnOutcome) {
     addRows({"a.txt", "mailto:someone@example.org"});
     // A Target whose file part would name the download folder's parent: aria2 names the file.
-    rows.append(server.address() + "/files/b.bin", downloads + "/..", 2);
+    rows.append(server.address() + "/files/b.bin", {downloads + "/", ".."}, core::RowSource{2});
     expectMessage("Harvex2", "There were errors while adding jobs\r\nPlease review and close "
                              "the adding dialog.");
     run();

@@ -48,7 +48,8 @@ TEST(DdeOnDemand, AServerStartedFromTheServiceApplicationGetsEveryRow) {
     FakeAutomation automation;
     core::AddingRows rows;
     for (int i = 0; i < 3; ++i) {
-        rows.append("http://h/" + std::to_string(i), "", static_cast<std::size_t>(i));
+        rows.append("http://h/" + std::to_string(i), {},
+                    core::RowSource{static_cast<std::size_t>(i)});
     }
     FakeAddingWindow window;
     core::SettingsRecord settings;

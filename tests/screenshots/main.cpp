@@ -46,7 +46,7 @@ void fillAddingWindow(core::AddingWindowPort& adding, const std::string& site) {
     const std::string dir = "/home/user/Downloads/gallery";
     core::AddingRows& rows = adding.rows();
     for (int i = 1; i <= 9; ++i) {
-        rows.append(site + "photos/summer-" + std::to_string(i) + ".jpg", dir, std::nullopt);
+        rows.append(site + "photos/summer-" + std::to_string(i) + ".jpg", {dir, ""}, std::nullopt);
     }
     for (std::size_t row = 0; row < 4; ++row) {
         rows.setStatus(row, "Added", core::RowPicture::Added);

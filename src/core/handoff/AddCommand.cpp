@@ -113,8 +113,9 @@ bool AddCommand::addRowFor(std::size_t index) {
         }
         link = BaseUrl::join(base, link);
     }
-    std::string target = DownloadTarget::forLink(parts_.downloadDirectory.text(), link);
-    parts_.adding.rows().append(std::move(link), std::move(target), index);
+    SavePlace place = DownloadTarget::placeFor(parts_.downloadDirectory.text(), link);
+    parts_.adding.rows().append(std::move(link), std::move(place),
+                                RowSource{index, parts_.links.idAt(index)});
     return true;
 }
 

@@ -7,8 +7,15 @@ constexpr std::size_t kFatalMarker = 31999;
 constexpr std::size_t kRefusedOffset = 32000;
 } // namespace
 
+std::string AddingRow::target() const {
+    if (place.folder.empty() && place.fileName.empty() && !source) {
+        return " ";
+    }
+    return place.folder + place.fileName;
+}
+
 std::string AddingRow::indexFromMain() const {
-    const std::size_t index = listIndex.value_or(0);
+    const std::size_t index = source ? source->index : 0;
     switch (outcome) {
     case RowOutcome::Refused:
         return std::to_string(index + kRefusedOffset);
@@ -30,11 +37,11 @@ void AddingRows::clear() {
     }
 }
 
-void AddingRows::append(std::string url, std::string target, std::optional<std::size_t> listIndex) {
+void AddingRows::append(std::string url, SavePlace place, std::optional<RowSource> source) {
     if (observer_) {
         observer_->rowAboutToBeAppended(rows_.size());
     }
-    rows_.push_back(AddingRow{std::move(url), "Waiting", std::move(target), listIndex,
+    rows_.push_back(AddingRow{std::move(url), "Waiting", std::move(place), source,
                               RowOutcome::Unmarked, RowPicture::Waiting});
     if (observer_) {
         observer_->rowAppended(rows_.size() - 1);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/handoff/DownloadTarget.h"
+#include "core/shell/SideTable.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -13,14 +16,25 @@ enum class RowPicture { Added = 0, Adding = 1, Refused = 2, Waiting = 3, Fatal =
 // What a pass reported for a row beyond its picture: the tidy-up reads it back.
 enum class RowOutcome { Unmarked, Refused, Fatal };
 
+// The list entry a row was made from: its place in the list when the row was made, and its
+// id, which outlives removals.
+struct RowSource {
+    std::size_t index = 0;
+    EntryId entry = 0;
+};
+
 struct AddingRow {
     std::string url;
     std::string status;
-    std::string target;
-    // The link-list entry the row was made from; none for a generated sequence.
-    std::optional<std::size_t> listIndex;
+    SavePlace place;
+    // None for a generated sequence.
+    std::optional<RowSource> source;
     RowOutcome outcome = RowOutcome::Unmarked;
     RowPicture picture = RowPicture::Waiting;
+
+    // The Target column: the folder and the file name. A sequence's row saved nowhere shows
+    // one blank, as the sequence generator always wrote it for the download manager.
+    std::string target() const;
 
     // The Index from Main column: the list index ("0" for a row from no entry), raised by
     // 32000 once refused, or the fatal marker 31999. Shown only: past 31998 entries these
@@ -47,7 +61,7 @@ public:
 
     void clear();
     // A new row reads "Waiting" with the waiting picture.
-    void append(std::string url, std::string target, std::optional<std::size_t> listIndex);
+    void append(std::string url, SavePlace place, std::optional<RowSource> source);
     std::size_t count() const { return rows_.size(); }
     const AddingRow& at(std::size_t row) const { return rows_[row]; }
 

@@ -30,10 +30,6 @@ Aria2Outcome outcomeOf(const platform::JsonRpcAnswer& answer) {
     return {true, answer.result};
 }
 
-bool isBlank(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
-}
-
 } // namespace
 
 Aria2Session::Aria2Session(platform::JsonRpcClient& client, std::string secret)
@@ -86,17 +82,12 @@ Aria2Failure Aria2Session::add(const std::vector<Aria2Link>& links,
     return Aria2Failure::None;
 }
 
-Aria2Link Aria2Session::linkFor(std::string url, std::string_view target) {
-    if (isBlank(target)) {
-        // The sequence generator writes one blank for "no download directory".
+Aria2Link Aria2Session::linkFor(std::string url, const SavePlace& place) {
+    if (place.folder.empty()) {
         return {std::move(url), {}, {}};
     }
-    // The Target was made with the platform's separator; any other in the file part makes it
-    // no plain name.
-    const auto folderLength = target.rfind(DownloadTarget::kSeparator) + 1;
-    const std::string_view fileName = target.substr(folderLength);
-    return {std::move(url), std::string(target.substr(0, folderLength)),
-            FileNameRule::fromLinkSegment(fileName).value_or(std::string())};
+    return {std::move(url), place.folder,
+            FileNameRule::fromLinkSegment(place.fileName).value_or(std::string())};
 }
 
 std::string Aria2Session::lostMessage(const std::string& url, std::size_t first, std::size_t end,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/handoff/DownloadTarget.h"
 #include "platform/JsonRpcClient.h"
 
 #include <chrono>
@@ -45,10 +46,9 @@ public:
     // have taken them after ConnectionLost, never after CannotConnect, when nothing was sent.
     Aria2Failure add(const std::vector<Aria2Link>& links, std::vector<Aria2Outcome>& outcomes);
 
-    // The link with the Target's folder part (up to its last "/") and its file part, which
-    // the link wrote and which therefore follows `FileNameRule`; without a usable name aria2
-    // names the file itself.
-    static Aria2Link linkFor(std::string url, std::string_view target);
+    // The link with the row's folder and file name; the name came from the link and therefore
+    // follows `FileNameRule`: without a usable one aria2 names the file itself.
+    static Aria2Link linkFor(std::string url, const SavePlace& place);
     // That the connection was lost with the links `first` to before `end` of `count`
     // unconfirmed (none when `first` is `end`) and the rest waiting, with the links counted
     // from 1, in the words the window and the command line share.

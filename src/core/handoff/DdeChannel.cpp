@@ -33,13 +33,14 @@ std::string DdeChannel::requestItem(const AddingRow& row) {
     // becomes "%2C", which web servers read as a comma; a path cannot be written another way,
     // so one holding a comma is left out and Net Vampire picks the place itself.
     std::string item;
-    item.reserve(row.url.size() + row.target.size() + 2);
+    const std::string target = row.target();
+    item.reserve(row.url.size() + target.size() + 2);
     for (const char c : row.url) {
         item += c == ',' ? std::string_view("%2C") : std::string_view(&c, 1);
     }
     item += ',';
-    if (row.target.find(',') == std::string::npos) {
-        item += row.target;
+    if (target.find(',') == std::string::npos) {
+        item += target;
     }
     return item + ',';
 }

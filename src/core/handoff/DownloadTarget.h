@@ -6,6 +6,13 @@
 
 namespace harvex2::core {
 
+// Where the download manager is asked to save a file: the folder as typed, ending in the
+// platform's separator, and the file name. Both empty: the manager decides.
+struct SavePlace {
+    std::string folder;
+    std::string fileName;
+};
+
 // Where the download manager is asked to save a link.
 class DownloadTarget {
 public:
@@ -16,6 +23,8 @@ public:
     // with one, and the link's file name: everything after its last "/" (all of it when it
     // has none), nothing else changed.
     static std::string forLink(std::string_view folder, std::string_view link);
+    // The same, in its two parts.
+    static SavePlace placeFor(std::string_view folder, std::string_view link);
 };
 
 } // namespace harvex2::core

@@ -17,14 +17,6 @@ namespace {
 // Long enough that a slice's own cost is small, short enough that the windows stay smooth.
 constexpr std::chrono::milliseconds kSlice{8};
 
-// A Target's folder part ends with its last "\", "/" or ":"; its file part follows.
-std::size_t folderLength(const std::string& target) {
-    const auto last = std::find_if(target.rbegin(), target.rend(), [](char c) {
-        return NetVampireContract::isSeparator(c) || c == ':';
-    });
-    return static_cast<std::size_t>(target.rend() - last);
-}
-
 // A job file holds one value per line. Line breaks are dropped, as address parsers drop
 // them from a link, rather than let a link write lines of its own into the file.
 std::string oneLine(std::string text) {
@@ -60,13 +52,12 @@ void JobFileChannel::addRow(AddingPassContext& context, std::size_t row) {
     manager_.setRootFolder(dataFolder_);
     PassSteps::beginRow(context, row);
     const AddingRow& current = context.rows.at(row);
-    const std::size_t folderPart = folderLength(current.target);
     const std::string name = manager_.addJob(
         oneLine(current.url), static_cast<std::int8_t>(context.settings.nvJobDefault));
     // The new job is the last one of the list.
     NetVampireJob& job = manager_.job(manager_.jobCount() - 1);
-    job.set(kPropertyLocalFolder, oneLine(current.target.substr(0, folderPart)));
-    job.set(kPropertyTitle, "[Harvex] " + oneLine(current.target.substr(folderPart)));
+    job.set(kPropertyLocalFolder, oneLine(current.place.folder));
+    job.set(kPropertyTitle, "[Harvex] " + oneLine(current.place.fileName));
     context.rows.setStatus(row, name, RowPicture::Added);
     PassSteps::countAdded(context.settings);
     context.window.setProgressPosition(static_cast<int>(row));

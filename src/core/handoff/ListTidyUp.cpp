@@ -25,7 +25,7 @@ bool finished(const AddingRow& row) {
 }
 
 bool removes(const AddingRow& row, std::int32_t tidyUp) {
-    if (!row.listIndex || !finished(row)) {
+    if (!row.source || !finished(row)) {
         return false;
     }
     return row.outcome == RowOutcome::Unmarked ||
@@ -50,7 +50,7 @@ void ListTidyUp::apply(LinkList& links, const AddingRows& rows, std::int32_t tid
     std::vector<std::size_t> entries;
     for (std::size_t r = 0; r < rows.count(); ++r) {
         if (removes(rows.at(r), tidyUp)) {
-            entries.push_back(*rows.at(r).listIndex);
+            entries.push_back(rows.at(r).source->index);
         }
     }
     links.removeEntries(entries);

@@ -52,7 +52,7 @@ QString AddingRowsModel::text(const core::AddingRow& row, int column) const {
     case StatusColumn:
         return shownText(row.status);
     case TargetColumn:
-        return shownText(row.target);
+        return shownText(row.target());
     default:
         return fromBytes(row.indexFromMain());
     }

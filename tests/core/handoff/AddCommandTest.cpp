@@ -101,8 +101,10 @@ TEST_F(AddCommandTest, RowsJoinRelativeLinksAndNameTargets) {
         ASSERT_EQ(adding.rows().count(), 1u) << c.link;
         const core::AddingRow& row = adding.rows().at(0);
         EXPECT_EQ(row.url, c.url);
-        EXPECT_EQ(row.target, c.target) << c.link;
+        EXPECT_EQ(row.target(), c.target) << c.link;
         EXPECT_EQ(row.indexFromMain(), "1");
+        // The row knows its entry by id, whatever happens to the list meanwhile.
+        EXPECT_EQ(row.source->entry, links.idAt(1));
         EXPECT_EQ(row.status, "Waiting");
         EXPECT_EQ(row.picture, RowPicture::Waiting);
     }
@@ -135,7 +137,8 @@ TEST_F(AddCommandTest, TidyUpOfALongListRemovesTheAddedEntries) {
     settings.tidyUp = 1;
     adding.pass = [](AddingRows& rows) {
         for (std::size_t r = 0; r < rows.count(); ++r) {
-            const bool refused = rows.at(r).listIndex == 5u || rows.at(r).listIndex == 32005u;
+            const std::size_t index = rows.at(r).source->index;
+            const bool refused = index == 5u || index == 32005u;
             rows.setStatus(r, refused ? "Failed - invalid URL" : "Added",
                            refused ? RowPicture::Refused : RowPicture::Added);
             if (refused) {

@@ -34,8 +34,9 @@ protected:
     AddingPassTest() {
         makeNetVampireFolder(programFolder);
         fs::create_directories(emptyFolder);
-        for (int i = 0; i < 3; ++i) {
-            rows.append("http://h/" + std::to_string(i) + ".zip", "/down/" + std::to_string(i), i);
+        for (std::size_t i = 0; i < 3; ++i) {
+            rows.append("http://h/" + std::to_string(i) + ".zip", {"/down/", std::to_string(i)},
+                        core::RowSource{i});
         }
     }
 

@@ -25,10 +25,13 @@ TEST(AddingRowsTest, IndexFromMainShowsTheListIndexOrTheOutcomeCode) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.shown);
         core::AddingRows rows;
-        rows.append("http://h/a.zip", "", c.listIndex);
+        std::optional<core::RowSource> source;
+        if (c.listIndex) {
+            source = core::RowSource{*c.listIndex, 1};
+        }
+        rows.append("http://h/a.zip", {}, source);
         rows.setOutcome(0, c.outcome);
         EXPECT_EQ(rows.at(0).indexFromMain(), c.shown);
-        EXPECT_EQ(rows.at(0).listIndex, c.listIndex);
     }
 }
 

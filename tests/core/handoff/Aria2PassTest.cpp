@@ -38,7 +38,7 @@ protected:
         rows.clear();
         for (std::size_t i = 0; i < count; ++i) {
             rows.append("http://h/" + std::to_string(i) + ".zip",
-                        "/down/" + std::to_string(i) + ".zip", i);
+                        {"/down/", std::to_string(i) + ".zip"}, core::RowSource{i});
         }
     }
 
@@ -115,8 +115,8 @@ TEST_F(Aria2PassTest, EveryRowIsAddedInBatchesAfterTheVersionCallAndTheWindowClo
 TEST_F(Aria2PassTest, WithoutSecretOrTargetOnlyTheUrlIsSent) {
     settings.aria2Secret.clear();
     rows.clear();
-    rows.append("http://h/a", "", 0);
-    rows.append("http://h/b", " ", std::nullopt);
+    rows.append("http://h/a", {}, core::RowSource{0});
+    rows.append("http://h/b", {"", " "}, std::nullopt);
     run();
     EXPECT_TRUE(jsonRpc.batches[0][0].params.empty());
     for (const JsonRpcCall& call : jsonRpc.batches[1]) {
@@ -233,23 +233,22 @@ TEST_F(Aria2PassTest, OnlyAGidAddsARowAndItIsTheOutcomesText) {
     }
 }
 
-TEST(Aria2SessionTest, TheTargetsFilePartIsSentAsADecodedSafeName) {
+TEST(Aria2SessionTest, TheRowsFileNameIsSentAsADecodedSafeName) {
     const struct {
-        const char* target;
+        core::SavePlace place;
         const char* folder;
         const char* fileName;
     } cases[] = {
-        {"/down/load/with%20space.bin", "/down/load/", "with space.bin"},
-        {"/down/a%2F..%2F..%2Fx", "/down/", "a_.._.._x"},
-        {"/down/%2E%2E", "/down/", ""},
-        {"/down/", "/down/", ""},
-        {"..", "", ""},
-        {" ", "", ""},
+        {{"/down/load/", "with%20space.bin"}, "/down/load/", "with space.bin"},
+        {{"/down/", "a%2F..%2F..%2Fx"}, "/down/", "a_.._.._x"},
+        {{"/down/", "%2E%2E"}, "/down/", ""},
+        {{"/down/", ""}, "/down/", ""},
+        {{"", ".."}, "", ""},
     };
     for (const auto& c : cases) {
-        const auto link = core::Aria2Session::linkFor("u", c.target);
-        EXPECT_EQ(link.folder, c.folder) << c.target;
-        EXPECT_EQ(link.fileName, c.fileName) << c.target;
+        const auto link = core::Aria2Session::linkFor("u", c.place);
+        EXPECT_EQ(link.folder, c.folder) << c.place.fileName;
+        EXPECT_EQ(link.fileName, c.fileName) << c.place.fileName;
     }
 }
 

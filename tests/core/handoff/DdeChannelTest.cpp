@@ -21,8 +21,8 @@ class DdeChannelTest : public ::testing::Test {
 protected:
     void addRows(int count) {
         for (int i = 0; i < count; ++i) {
-            rows.append("http://h/" + std::to_string(i), "/down/" + std::to_string(i) + ".zip",
-                        static_cast<std::size_t>(i + 5));
+            rows.append("http://h/" + std::to_string(i), {"/down/", std::to_string(i) + ".zip"},
+                        core::RowSource{static_cast<std::size_t>(i + 5)});
         }
     }
 
@@ -67,10 +67,10 @@ TEST_F(DdeChannelTest, EveryRowIsOneRequestAndAnEmptyReplyAddsIt) {
 }
 
 TEST_F(DdeChannelTest, NoLinkOrTargetAddsAFieldToTheItem) {
-    rows.append("http://h/a,b", "", std::nullopt);
-    rows.append("u", " ", std::nullopt);
-    rows.append("http://e/x.zip,/root/.bashrc", "/down/.bashrc", std::nullopt);
-    rows.append("http://h/a,b.zip", "/down/a,b.zip", std::nullopt);
+    rows.append("http://h/a,b", {}, core::RowSource{});
+    rows.append("u", {"", " "}, std::nullopt);
+    rows.append("http://e/x.zip,/root/.bashrc", {"/down/", ".bashrc"}, std::nullopt);
+    rows.append("http://h/a,b.zip", {"/down/", "a,b.zip"}, std::nullopt);
     run();
     EXPECT_EQ(dde.requests,
               (std::vector<std::string>{"http://h/a%2Cb,,", "u, ,",

@@ -77,7 +77,7 @@ protected:
 TEST_F(JobFileChannelTest, OneRowLeavesExactlyItsStateAndJobFiles) {
     setCounter(5);
     settings_.files = 10;
-    rows_.append("http://host/dir/a.zip", "C:\\Down\\a.zip", 3);
+    rows_.append("http://host/dir/a.zip", {"C:\\Down\\", "a.zip"}, core::RowSource{3});
     run();
 
     EXPECT_EQ(stateBytes("A0000005"), "[STATE]\r\nState=0\r\n");
@@ -101,36 +101,25 @@ TEST_F(JobFileChannelTest, OneRowLeavesExactlyItsStateAndJobFiles) {
     EXPECT_EQ(files, 2u);
 }
 
-struct TargetCase {
-    const char* target;
-    const char* localFolder;
-    const char* title;
-};
-
-class JobFileChannelTargetTest : public JobFileChannelTest,
-                                 public ::testing::WithParamInterface<TargetCase> {};
-
-TEST_P(JobFileChannelTargetTest, SplitsTheTargetIntoFolderAndTitle) {
-    const TargetCase& c = GetParam();
-    rows_.append("http://h/f", c.target, 0);
+TEST_F(JobFileChannelTest, TheJobTakesTheRowsFolderAndFileNameWhole) {
+    // A name holding what other systems read as separators stays one title.
+    rows_.append("http://h/x:y\\z.zip",
+                 core::DownloadTarget::placeFor("/home/me/down", "x:y\\z.zip"), core::RowSource{});
+    rows_.append("http://h/f", {}, core::RowSource{});
     run();
-    EXPECT_EQ(jobBytes("A0000000"), std::string("[SETTINGS]\r\nLocID=A0000001\r\n") +
-                                        "LocalFolder=" + c.localFolder + "\r\n" +
-                                        "Title=[Harvex] " + c.title + "\r\n\r\n" +
-                                        "[LOCATIONS]\r\nA0000001=http://h/f\r\n");
+    const auto jobFor = [](const std::string& id, const std::string& folder,
+                           const std::string& title, const std::string& link) {
+        return "[SETTINGS]\r\nLocID=" + id + "\r\nLocalFolder=" + folder + "\r\nTitle=[Harvex] " +
+               title + "\r\n\r\n[LOCATIONS]\r\n" + id + "=" + link + "\r\n";
+    };
+    EXPECT_EQ(jobBytes("A0000000"),
+              jobFor("A0000001", "/home/me/down/", "x:y\\z.zip", "http://h/x:y\\z.zip"));
+    EXPECT_EQ(jobBytes("A0000002"), jobFor("A0000003", "", "", "http://h/f"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Targets, JobFileChannelTargetTest,
-    ::testing::Values(TargetCase{"/home/me/down/a.zip", "/home/me/down/", "a.zip"},
-                      TargetCase{"", "", ""}, TargetCase{" ", "", " "},
-                      TargetCase{"a.zip", "", "a.zip"}, TargetCase{"C:a.zip", "C:", "a.zip"},
-                      TargetCase{"/down\\sub/", "/down\\sub/", ""},
-                      TargetCase{"C:\\d/x:y", "C:\\d/x:", "y"}));
-
 TEST_F(JobFileChannelTest, EveryRowBecomesAJobInRowOrder) {
-    for (const char* target : {"/d/a.zip", "/d/a.zip", "/d/b.zip"}) {
-        rows_.append("http://h/a.zip", target, 0);
+    for (const char* name : {"a.zip", "a.zip", "b.zip"}) {
+        rows_.append("http://h/a.zip", {"/d/", name}, core::RowSource{});
     }
     settings_.nvJobDefault = 7;
     run();
@@ -148,17 +137,19 @@ TEST_F(JobFileChannelTest, EveryRowBecomesAJobInRowOrder) {
 
 TEST_F(JobFileChannelTest, RealiFastNamesItselfInTheCaption) {
     settings_.realiFast = true;
-    rows_.append("http://h/a.zip", "/d/a.zip", 0);
-    rows_.append("http://h/b.zip", "/d/b.zip", 1);
+    rows_.append("http://h/a.zip", {"/d/", "a.zip"}, core::RowSource{0});
+    rows_.append("http://h/b.zip", {"/d/", "b.zip"}, core::RowSource{1});
     run();
     EXPECT_EQ(window_.caption, "Harvex [RealiFast Mode]");
     EXPECT_EQ(rows_.at(1).status, "A0000002");
 }
 
 TEST_F(JobFileChannelTest, LinksKeepCommasAndQuotesButNotLineBreaksOrNulBytes) {
-    rows_.append("http://h/a,b\"c'd.zip", "/d/a,b\"c'd.zip", 0);
-    rows_.append("http://h/x\r\nLocID=evil.zip", "/d/x\r\nLocID=evil.zip", 1);
-    rows_.append(std::string("http://h/n\0ul.zip", 17), std::string("/d/n\0ul.zip", 11), 2);
+    rows_.append("http://h/a,b\"c'd.zip", {"/d/", "a,b\"c'd.zip"}, core::RowSource{0});
+    rows_.append("http://h/x\r\nLocID=evil.zip", {"/d/", "x\r\nLocID=evil.zip"},
+                 core::RowSource{1});
+    rows_.append(std::string("http://h/n\0ul.zip", 17), {"/d/", std::string("n\0ul.zip", 8)},
+                 core::RowSource{2});
     run();
     EXPECT_EQ(jobBytes("A0000000"), "[SETTINGS]\r\nLocID=A0000001\r\nLocalFolder=/d/\r\n"
                                     "Title=[Harvex] a,b\"c'd.zip\r\n\r\n"
@@ -177,7 +168,7 @@ class JobFileChannelVanishTest : public JobFileChannelTest,
 
 TEST_P(JobFileChannelVanishTest, AVanishedFolderStopsThePassAtItsRow) {
     for (const char* url : {"http://h/a", "http://h/b", "http://h/c"}) {
-        rows_.append(url, "/d/f", 0);
+        rows_.append(url, {"/d/", "f"}, core::RowSource{0});
     }
     const std::string vanishing = data_ + GetParam();
     window_.onScroll = [&vanishing](std::size_t row) {
@@ -198,8 +189,8 @@ TEST_P(JobFileChannelVanishTest, AVanishedFolderStopsThePassAtItsRow) {
 INSTANTIATE_TEST_SUITE_P(Folders, JobFileChannelVanishTest, ::testing::Values("", "State"));
 
 TEST_F(JobFileChannelTest, WhatAVanishedStateFolderLeavesIsIntact) {
-    rows_.append("http://h/a", "/d/f", 0);
-    rows_.append("http://h/b", "/d/f", 1);
+    rows_.append("http://h/a", {"/d/", "f"}, core::RowSource{0});
+    rows_.append("http://h/b", {"/d/", "f"}, core::RowSource{1});
     window_.onScroll = [this](std::size_t row) {
         if (row == 1) {
             fs::remove_all(data_ + "State");

@@ -44,7 +44,8 @@ void handOver(const test::TempFolder& folder, const std::string& copy) {
     JobFileChannel channel(manager);
     AddingRows rows;
     for (int link = 0; link < kLinks; ++link) {
-        rows.append(urlOf(copy, link), "/down/" + copy + ".zip", static_cast<std::size_t>(link));
+        rows.append(urlOf(copy, link), {"/down/", copy + ".zip"},
+                    core::RowSource{static_cast<std::size_t>(link)});
     }
     test::FakeAddingWindow window;
     SettingsRecord settings;

@@ -62,7 +62,7 @@ std::vector<std::string> tidy(const TidyCase& c, ScriptedPrompts& prompts) {
     const std::pair<std::size_t, Outcome> handed[] = {
         {2, Outcome::Added}, {5, c.entry5}, {7, c.entry7}};
     for (const auto& [index, outcome] : handed) {
-        rows.append("u", "", index);
+        rows.append("u", {}, core::RowSource{index});
         finish(rows, rows.count() - 1, outcome);
     }
     core::ListTidyUp::apply(links, rows, c.tidyUp, prompts);
@@ -102,7 +102,7 @@ TEST(ListTidyUpTest, LongListsLoseExactlyTheEntriesTheirRowsName) {
             links.append(std::to_string(i));
             const std::size_t kind = i % 3;
             if (kind != 2) {
-                rows.append("u", "", i);
+                rows.append("u", {}, core::RowSource{i});
                 finish(rows, rows.count() - 1, kind == 0 ? Outcome::Refused : Outcome::Added);
             }
             if (kind == 2 || (kind == 0 && tidyUp == 1)) {
@@ -130,8 +130,8 @@ TEST(ListTidyUpTest, AFatalMarkerStopsTheTidyUpWithOneMessage) {
         }
         core::LinkList links = numberedList(2);
         core::AddingRows rows;
-        rows.append("u", "", 0);
-        rows.append("u", "", 1);
+        rows.append("u", {}, core::RowSource{0});
+        rows.append("u", {}, core::RowSource{1});
         finish(rows, 1, Outcome::Added);
         rows.setOutcome(0, RowOutcome::Fatal);
         core::ListTidyUp::apply(links, rows, tidyUp, prompts);
@@ -144,11 +144,11 @@ TEST(ListTidyUpTest, RowsNamingNoEntryRemoveNothing) {
     ScriptedPrompts prompts;
     core::LinkList links = numberedList(1);
     core::AddingRows rows;
-    rows.append("u", "", std::nullopt);
+    rows.append("u", {}, std::nullopt);
     finish(rows, 0, Outcome::Added);
-    rows.append("u", "", std::nullopt);
+    rows.append("u", {}, std::nullopt);
     finish(rows, 1, Outcome::Refused);
-    rows.append("u", "", 9);
+    rows.append("u", {}, core::RowSource{9});
     finish(rows, 2, Outcome::Added);
     core::ListTidyUp::apply(links, rows, 2, prompts);
     EXPECT_EQ(links.count(), 1u);

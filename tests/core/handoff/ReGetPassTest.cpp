@@ -20,9 +20,9 @@ using platform::MessageIcon;
 class ReGetPassTest : public ::testing::Test {
 protected:
     ReGetPassTest() {
-        rows.append("http://h/1", "/down/full/path.zip", 3);
-        rows.append("http://h/2", "", 4);
-        rows.append("http://h/3", "", 5);
+        rows.append("http://h/1", {"/down/full/", "path.zip"}, core::RowSource{3});
+        rows.append("http://h/2", {}, core::RowSource{4});
+        rows.append("http://h/3", {}, core::RowSource{5});
     }
 
     void run() {

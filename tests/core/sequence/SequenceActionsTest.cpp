@@ -114,7 +114,7 @@ protected:
 };
 
 TEST_F(SequenceActionsTest, AddFillsTheAddingWindowAndRunsItOnce) {
-    adding.rows().append("old", "", std::size_t{0});
+    adding.rows().append("old", {}, core::RowSource{std::size_t{0}});
     fields.downloadDir = "/dl";
     std::vector<core::AddingRow> seen;
     adding.pass = [&](core::AddingRows& rows) {
@@ -127,7 +127,7 @@ TEST_F(SequenceActionsTest, AddFillsTheAddingWindowAndRunsItOnce) {
     ASSERT_EQ(adding.runs, 1);
     ASSERT_EQ(seen.size(), 3u);
     EXPECT_EQ(seen[2].url, "http://h/f3.jpg");
-    EXPECT_EQ(seen[2].target, std::string("/dl") + kSep + "f3.jpg");
+    EXPECT_EQ(seen[2].target(), std::string("/dl") + kSep + "f3.jpg");
     for (const core::AddingRow& row : seen) {
         EXPECT_EQ(row.status, "Waiting");
         EXPECT_EQ(row.indexFromMain(), "0");
@@ -158,7 +158,7 @@ TEST_F(SequenceActionsTest, AddToTheLinkListAsksOnlyWithADirectory) {
 }
 
 TEST_F(SequenceActionsTest, RefusedSeriesAddNothingAndRememberNothing) {
-    adding.rows().append("kept", "", std::size_t{0});
+    adding.rows().append("kept", {}, core::RowSource{std::size_t{0}});
     const struct {
         void (*change)(core::SequenceFields&);
         MessageIcon icon;

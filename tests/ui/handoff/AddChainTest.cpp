@@ -91,7 +91,7 @@ TEST_F(AddChainTest, CheckedLinksBecomeJobsAndTheListIsTidied) {
         ASSERT_EQ(rows.count(), 4u);
         EXPECT_EQ(rows.at(1).url, "http://base/rel/b.zip");
         EXPECT_EQ(rows.at(2).url, "http://base/c.zip");
-        EXPECT_EQ(rows.at(3).target, env.folder() + "/down/d.bin");
+        EXPECT_EQ(rows.at(3).target(), env.folder() + "/down/d.bin");
         for (std::size_t r = 0; r < rows.count(); ++r) {
             EXPECT_EQ(rows.at(r).picture, core::RowPicture::Added);
             EXPECT_TRUE(fs::exists(program + "/Data/Jobs/" + rows.at(r).status + ".nvj"));
@@ -224,7 +224,7 @@ TEST_F(AddChainHistoryTest, PickedEntriesReachTheRowsAndTheHistoriesExactly) {
 
     ASSERT_EQ(adding()->rows().count(), 1u);
     EXPECT_EQ(adding()->rows().at(0).url, std::string(kBase) + "f\xFCr.zip");
-    EXPECT_EQ(adding()->rows().at(0).target, directory + "/f\xFCr.zip");
+    EXPECT_EQ(adding()->rows().at(0).target(), directory + "/f\xFCr.zip");
     const std::vector<std::string> bases(2, kBase);
     EXPECT_EQ(core::MruHistory::load(env.userFileStore, core::mru::kMainBaseUrl), bases);
     const std::vector<std::string> directories(2, directory);

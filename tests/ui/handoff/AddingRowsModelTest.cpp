@@ -33,12 +33,13 @@ TEST(AddingRowsModelTest, ChangesReachViewsInTheOrderQtRequires) {
         ui::AddingRowsModel model(rows);
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::Warning);
-        for (int i = 0; i < 3; ++i) {
-            rows.append("http://h/" + std::to_string(i), "/d/" + std::to_string(i), i);
+        for (std::size_t i = 0; i < 3; ++i) {
+            rows.append("http://h/" + std::to_string(i), {"/d/", std::to_string(i)},
+                        core::RowSource{i});
         }
         rows.setStatus(1, "A0000001", core::RowPicture::Added);
         rows.clear();
-        rows.append("http://h/again", "", 0);
+        rows.append("http://h/again", {}, core::RowSource{0});
         EXPECT_EQ(model.rowCount(), 1);
     }
     qInstallMessageHandler(previous);
@@ -50,7 +51,7 @@ TEST(AddingRowsModelTest, TextsShowTheirSingleBytesAndLongOnesCut) {
     core::AddingRows rows;
     ui::AddingRowsModel model(rows);
     const std::string huge = "http://h/" + std::string(5 << 20, 'a');
-    rows.append("http://h/f\xFCr.zip", "/d/" + huge, std::size_t{0});
+    rows.append("http://h/f\xFCr.zip", {"/d/", huge}, core::RowSource{});
     rows.setStatus(0, "\x93quoted\x94", core::RowPicture::Refused);
     const auto shown = [&](int column) {
         return model.data(model.index(0, column), Qt::DisplayRole).toString();
@@ -60,7 +61,7 @@ TEST(AddingRowsModelTest, TextsShowTheirSingleBytesAndLongOnesCut) {
     const QString target = shown(ui::AddingRowsModel::TargetColumn);
     EXPECT_EQ(target.size(), ui::kShownCharacters + 1);
     EXPECT_TRUE(target.endsWith(ui::kElisionMark));
-    EXPECT_EQ(rows.at(0).target, "/d/" + huge);
+    EXPECT_EQ(rows.at(0).target(), "/d/" + huge);
 }
 
 } // namespace

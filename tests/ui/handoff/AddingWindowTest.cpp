@@ -33,8 +33,8 @@ class AddingWindowTest : public ::testing::Test {
 protected:
     AddingWindowTest() {
         window.setPleaseWait(&pleaseWait);
-        for (int i = 0; i < 3; ++i) {
-            window.rows().append("http://h/" + std::to_string(i) + ".zip", "", i);
+        for (std::size_t i = 0; i < 3; ++i) {
+            window.rows().append("http://h/" + std::to_string(i) + ".zip", {}, core::RowSource{i});
         }
     }
 
@@ -131,12 +131,13 @@ TEST_F(AddingWindowTest, ColumnsGrowToTheirWidestText) {
     const int urlWidth = view->columnWidth(0);
     window.rows().setStatus(1, std::string(80, 'W'), RowPicture::Adding);
     EXPECT_GT(view->columnWidth(1), view->fontMetrics().horizontalAdvance(QString(80, u'W')));
-    window.rows().append(std::string(200, 'u'), "", 3);
+    window.rows().append(std::string(200, 'u'), {}, core::RowSource{3});
     EXPECT_GT(view->columnWidth(0), urlWidth);
 }
 
 TEST_F(AddingWindowTest, ALongUrlIsCutSoThatStatusAndTargetStayInSight) {
-    window.rows().append("http://h/" + std::string(3000, 'u'), "/home/user/Downloads/uuu", 3);
+    window.rows().append("http://h/" + std::string(3000, 'u'), {"/home/user/Downloads/", "uuu"},
+                         core::RowSource{3});
     QTreeView* view = list();
     const auto rightEdge = [view](int column) {
         return view->header()->sectionViewportPosition(column) + view->columnWidth(column);
@@ -153,7 +154,7 @@ TEST_F(AddingWindowTest, ALongUrlIsCutSoThatStatusAndTargetStayInSight) {
     EXPECT_EQ(view->textElideMode(), Qt::ElideMiddle);
     // Cleared, the column fits a short URL again.
     window.rows().clear();
-    window.rows().append("http://h/a.zip", "", 0);
+    window.rows().append("http://h/a.zip", {}, core::RowSource{0});
     QApplication::processEvents();
     EXPECT_LT(view->columnWidth(ui::AddingRowsModel::UrlColumn), view->viewport()->width() / 2);
     window.hide();

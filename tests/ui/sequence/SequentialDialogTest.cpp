@@ -162,7 +162,7 @@ TEST_F(SequentialDialogTest, AddFillsTheAddingWindowThenRemembersAndCloses) {
     std::vector<std::string> targets;
     adding()->pass = [&](core::AddingRows& rows) {
         for (std::size_t r = 0; r < rows.count(); ++r) {
-            targets.push_back(rows.at(r).target + "|" + rows.at(r).indexFromMain());
+            targets.push_back(rows.at(r).target() + "|" + rows.at(r).indexFromMain());
         }
     };
     click("Button1");

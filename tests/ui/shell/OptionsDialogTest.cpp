@@ -370,7 +370,7 @@ TEST_F(OptionsDialogTest, ValuesWithoutAControlLeaveTheChoicesShownBefore) {
 
 TEST_F(OptionsDialogTest, OkSwitchesTheTargetPanelAndThePictures) {
     auto* adding = static_cast<ui::AddingWindow*>(catalog->window(ui::WindowSlot::Adding));
-    adding->rows().append("http://a/b.zip", "/d/b.zip", std::size_t{0});
+    adding->rows().append("http://a/b.zip", {"/d/", "b.zip"}, core::RowSource{std::size_t{0}});
     const auto picture = [adding] {
         return adding->findChild<QTreeView*>(u"ListView1"_s)
             ->model()
@@ -432,7 +432,7 @@ TEST_F(OptionsDialogTest, TheAria2RadioShowsItsOwnGroupAndKeepsEveryTidyChoice) 
               u"Note: Download directory is where aria2 saves the files");
     auto* adding = static_cast<ui::AddingWindow*>(catalog->window(ui::WindowSlot::Adding));
     EXPECT_EQ(adding->findChild<QGroupBox*>(u"GroupBox1"_s)->title(), u"Add items to aria2");
-    adding->rows().append("http://a/b.zip", "/d/b.zip", std::size_t{0});
+    adding->rows().append("http://a/b.zip", {"/d/", "b.zip"}, core::RowSource{std::size_t{0}});
     adding->rows().setStatus(0, "Added", core::RowPicture::Added);
     EXPECT_EQ(adding->findChild<QTreeView*>(u"ListView1"_s)
                   ->model()
