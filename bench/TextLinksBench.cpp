@@ -20,6 +20,7 @@ const std::string& text() {
     static const std::string bytes = [] {
         const std::string prose = "The quick brown fox (who knew?) jumps over the lazy dog, "
                                   "twice. Owls wow www users; see below. ";
+        const std::string filler = prose + prose + prose;
         const char* const links[] = {"http://example.com/path/to/page.html",
                                      "https://www.example.org/a_(b)?q=1&r=$2",
                                      "www.example.net/docs/", "ftp://files.example.com/pub/x.tar"};
@@ -27,7 +28,7 @@ const std::string& text() {
         out.reserve(100u << 20);
         for (std::size_t i = 0; out.size() < (100u << 20); ++i) {
             const std::string link = links[i % 4];
-            out.append(prose, 0, 200 - link.size() - 2).append(link).append(".\n");
+            out.append(filler, 0, 200 - link.size() - 3).append(" ").append(link).append(".\n");
         }
         return out;
     }();

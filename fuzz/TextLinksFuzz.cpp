@@ -1,8 +1,9 @@
 // Arbitrary bytes through the text link finder: no crash, nothing read outside the input
 // (the sanitizers watch the exact-size buffer), every link a piece of the input, given
-// `http://` in front only when it is a `www.` host, and the same links however the input
-// is cut into reads.
+// `http://` in front only when it is a `www.` host, the same links however the input is
+// cut into reads, and the same links as its search a byte at a time.
 #include "core/extract/MemorySource.h"
+#include "core/extract/TextLinkWalk.h"
 #include "core/extract/TextLinks.h"
 
 #include <cstdint>
@@ -45,6 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   input.find(found.substr(7)) != std::string_view::npos);
         }
     }
+    std::vector<std::string> bytewise;
+    const auto take = [&](std::string_view link, bool host) {
+        bytewise.push_back(host ? "http://" + std::string(link) : std::string(link));
+    };
+    core::TextLinkWalk<core::text::ByteLanes, decltype(take)>(input, take).run();
+    check(bytewise == whole);
     std::vector<std::string> pieces;
     core::TextLinks reader([&](std::string_view link) { pieces.emplace_back(link); });
     core::MemorySource source(input, pieceSize);

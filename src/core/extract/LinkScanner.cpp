@@ -1,5 +1,6 @@
 #include "core/extract/LinkScanner.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -56,6 +57,9 @@ void LinkScanner::scanPiece(const char* begin, const char* end) {
     const Step resumeAt = step_;
     step_ = Step::FindTag;
     const char* p = runCycle(resumeAt, begin, end);
+    if (p != end) {
+        p = runWholeCycles(p, end);
+    }
     while (p != end) {
         p = runCycle(Step::FindTag, p, end);
     }
@@ -109,6 +113,39 @@ const char* LinkScanner::runCycle(Step from, const char* p, const char* end) {
         return readValue(p, end);
     }
     return end;
+}
+
+// The cycles that end well inside the piece, as runCycle() runs them but in one loop, with
+// no test for the end of the piece between the steps of a tag. Returns where the first
+// cycle it leaves to runCycle() begins.
+const char* LinkScanner::runWholeCycles(const char* p, const char* end) {
+    // The two bytes after an "h" are read without a test.
+    const char* const last = end - std::min<std::ptrdiff_t>(end - p, 2);
+    for (;;) {
+        const char* tag = finders_.lessThan.next(p, end);
+        if (tag >= last) {
+            return p;
+        }
+        const char* hit = finders_.hOrTagEnd.next(tag + 1, end);
+        if (hit >= last) {
+            return p;
+        }
+        const bool isH = *hit != '>';
+        const bool r = isLetter(hit[1], 'r');
+        if (isH && r && isLetter(hit[2], 'e')) {
+            const char* open = finders_.quote.next(hit + 3, end);
+            const char* close = open == end ? end : finders_.quote.next(open + 1, end);
+            if (close == end) {
+                return p;
+            }
+            takeValue(std::string_view(open + 1, static_cast<std::size_t>(close - open - 1)),
+                      pieceStart_ + (close + 1 - pieceBegin_));
+            p = close + 1;
+            continue;
+        }
+        // Past ">", past the byte after an "h" that is no "r", or past the one after "hr".
+        p = hit + 1 + (isH ? 1 + static_cast<int>(r) : 0);
+    }
 }
 
 const char* LinkScanner::cutAt(Step step, const char* end) {

@@ -46,6 +46,7 @@ private:
 
     void scanPiece(const char* begin, const char* end);
     const char* runCycle(Step from, const char* p, const char* end);
+    const char* runWholeCycles(const char* p, const char* end);
     // Records where a cycle cut by the end of a piece goes on in the next one.
     const char* cutAt(Step step, const char* end);
     const char* readValue(const char* p, const char* end);

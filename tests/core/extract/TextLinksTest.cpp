@@ -63,6 +63,22 @@ TEST(TextLinks, FindsLinksWhereTextPutsThem) {
     }
 }
 
+// A link at every place of the blocks the text is searched in, and of the blocks its end is
+// looked for in, the text's own end included: each is found whole, once.
+TEST(TextLinks, FindsALinkWhereverItStandsInTheText) {
+    for (const std::string link : {"www.h/", "http://h/"}) {
+        for (std::size_t length = 0; length < 70; length += 23) {
+            const std::string found =
+                "http://" + link.substr(link[0] == 'w' ? 0 : 7) + std::string(length, 'p');
+            for (std::size_t at = 0; at < 200; ++at) {
+                const std::string text = std::string(at, ' ') + link + std::string(length, 'p');
+                EXPECT_EQ(linksOf(text + ". " + std::string(4300, ' ')), Links{found}) << at;
+                EXPECT_EQ(linksOf(text), Links{found}) << at;
+            }
+        }
+    }
+}
+
 TEST(TextLinks, ReadsASourceInPiecesAsAWholeText) {
     std::string text;
     for (std::size_t i = 0; i < 2000; ++i) {
