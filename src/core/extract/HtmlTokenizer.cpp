@@ -52,8 +52,15 @@ void HtmlTokenizer::feed(const char* p, const char* end) {
         }
     }
     if (html::isAsciiLetter(*p)) {
+        // An end tag's name matters to no one: its attributes are dropped, and the text
+        // elements find their own end. Most end tags are a name and ">".
+        const char* stop = findStop<html::kTagName>(p, end);
+        if (stop != end && *stop == '>') {
+            state_ = State::Data;
+            return stop + 1;
+        }
         beginTag(true);
-        return wholeTag(p, end);
+        return wholeTag(stop, end);
     }
     if (*p == '>') {
         state_ = State::Data;
@@ -109,18 +116,15 @@ const char* HtmlTokenizer::step(const char* p, const char* end) {
 // back to them for every part. A tag cut by the end of the piece is read again from its
 // name by the states.
 const char* HtmlTokenizer::wholeTag(const char* start, const char* end) {
-    const char* p = findStop<html::kTagName>(start, end);
-    // An end tag's name matters to no one: its attributes are dropped, and the text
-    // elements find their own end. Most end tags are a name and ">".
-    if (endTag_) {
-        if (p != end && *p == '>') {
-            state_ = State::Data;
-            return p + 1;
+    // An end tag comes here after its name; a start tag's name is kept.
+    const char* p = start;
+    if (!endTag_) {
+        p = findStop<html::kTagName>(start, end);
+        if (end - start >= 16) {
+            name_.assignFromLongPiece(start, p);
+        } else {
+            name_.append(start, p);
         }
-    } else if (end - start >= 16) {
-        name_.assignFromLongPiece(start, p);
-    } else {
-        name_.append(start, p);
     }
     while (p != end) {
         // Before an attribute, a "/" counts as a blank unless a ">" follows it.
@@ -153,7 +157,8 @@ const char* HtmlTokenizer::wholeTag(const char* start, const char* end) {
 }
 
 // A value whole in this piece; `end` when it is not.
-const char* HtmlTokenizer::wholeValue(const char* p, const char* end) {
+[[gnu::always_inline]] inline const char* HtmlTokenizer::wholeValue(const char* p,
+                                                                    const char* end) {
     const bool quoted = *p == '"' || *p == '\'';
     const char* stop = *p == '"'    ? finders_.doubleQuote.next(p + 1, end)
                        : *p == '\'' ? finders_.singleQuote.next(p + 1, end)

@@ -35,8 +35,9 @@ constexpr TextElement kTextElements[] = {
     {"plaintext", RawTextEnd::Kind::Plaintext},
 };
 
-// For each first letter, the lengths of the names above that begin with it.
-constexpr std::array<std::uint16_t, 256> kLengthsByLetter = [] {
+} // namespace
+
+const std::array<std::uint16_t, 256> RawTextEnd::kLengthsByLetter = [] {
     std::array<std::uint16_t, 256> lengths{};
     for (const TextElement& element : kTextElements) {
         lengths[static_cast<unsigned char>(element.name[0])] |=
@@ -45,16 +46,9 @@ constexpr std::array<std::uint16_t, 256> kLengthsByLetter = [] {
     return lengths;
 }();
 
-} // namespace
-
-// Every start tag is looked up here, and almost none is one of these: the first letter and
-// the length rule out most, a word and a length compared rather than the names the rest.
-bool RawTextEnd::beginIfText(const NameBuffer& name) {
+// A word and a length compared rather than the names.
+bool RawTextEnd::beginIfNamed(const NameBuffer& name) {
     const std::string_view whole = name.view();
-    if (whole.empty() ||
-        (kLengthsByLetter[static_cast<unsigned char>(whole[0])] & (1u << whole.size())) == 0) {
-        return false;
-    }
     const std::uint64_t head = name.head();
     for (const TextElement& element : kTextElements) {
         if (element.head == head && element.name.size() == whole.size() &&

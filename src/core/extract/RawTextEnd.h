@@ -2,7 +2,9 @@
 
 #include "core/extract/NameBuffer.h"
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace harvex2::core {
@@ -21,13 +23,25 @@ public:
     };
 
     // Begins the text of the element `name` and returns true when it is one read as text.
-    bool beginIfText(const NameBuffer& name);
+    // Inline: every start tag is asked, and the first letter and the length rule out most.
+    bool beginIfText(const NameBuffer& name) {
+        const std::string_view whole = name.view();
+        return !whole.empty() &&
+               (kLengthsByLetter[static_cast<unsigned char>(whole[0])] & (1u << whole.size())) !=
+                   0 &&
+               beginIfNamed(name);
+    }
 
     // The byte after a matching "</name" (whitespace, "/" or ">", which the caller reads
     // next as part of the end tag), or `end` when the text goes on past it.
     const char* find(const char* p, const char* end);
 
 private:
+    // For each first letter, the lengths of the names that begin with it.
+    static const std::array<std::uint16_t, 256> kLengthsByLetter;
+
+    bool beginIfNamed(const NameBuffer& name);
+
     enum class State {
         Text,
         LessThan,

@@ -24,14 +24,6 @@ constexpr NamedAttribute kAttributes[] = {
     {"data-srcset", LinkAttribute::DataSrcset},
 };
 
-constexpr std::uint32_t kKnownLengths = [] {
-    std::uint32_t lengths = 0;
-    for (const NamedAttribute& known : kAttributes) {
-        lengths |= 1u << known.name.size();
-    }
-    return lengths;
-}();
-
 // Whether `name`, in any case, is `known`, which is in lower case.
 bool sameName(std::string_view name, std::string_view known) {
     if (name.size() != known.size()) {
@@ -47,12 +39,18 @@ bool sameName(std::string_view name, std::string_view known) {
 
 } // namespace
 
-void TagAttributes::beginAttribute(std::string_view name) {
-    capturing_ = false;
-    // Most attributes are none the reader knows, and their length alone tells.
-    if (name.size() >= 32 || (kKnownLengths & (1u << name.size())) == 0) {
-        return;
+void TagAttributes::want(std::uint16_t attributes) {
+    wanted_ = attributes;
+    wantedLengths_ = 0;
+    for (const NamedAttribute& known : kAttributes) {
+        if ((wanted_ & bitOf(known.attribute)) != 0) {
+            wantedLengths_ |= 1u << known.name.size();
+        }
     }
+}
+
+// Only the first of each wanted name is kept; one of a name not wanted changes nothing.
+void TagAttributes::beginWantedLength(std::string_view name) {
     for (const NamedAttribute& known : kAttributes) {
         if (!sameName(name, known.name)) {
             continue;

@@ -15,7 +15,7 @@ namespace harvex2::core {
 // the ones after it, their values decoded once they end.
 class TagAttributes {
 public:
-    void want(std::uint16_t attributes) { wanted_ = attributes; }
+    void want(std::uint16_t attributes);
 
     // A new tag; `keep` is false for an end tag, whose attributes a browser drops. Inline:
     // every tag of a page passes here.
@@ -26,8 +26,13 @@ public:
         count_ = 0;
     }
     // An attribute of this name (any case) begins; `name` is empty for none the reader
-    // knows.
-    void beginAttribute(std::string_view name);
+    // knows. Inline: most names of a page are none it wants, and their length alone tells.
+    void beginAttribute(std::string_view name) {
+        capturing_ = false;
+        if (name.size() < 32 && (wantedLengths_ & (1u << name.size())) != 0) {
+            beginWantedLength(name);
+        }
+    }
     void appendValue(const char* p, const char* end) {
         if (capturing_) {
             values_[static_cast<std::size_t>(current_)].append(p, end);
@@ -42,7 +47,10 @@ public:
 private:
     static constexpr std::size_t kCount = 9;
 
+    void beginWantedLength(std::string_view name);
+
     std::uint16_t wanted_ = 0;
+    std::uint32_t wantedLengths_ = 0; // bit n for a wanted name of n bytes
     bool keep_ = false;
     bool capturing_ = false;
     LinkAttribute current_ = LinkAttribute::Href;

@@ -63,6 +63,8 @@ const Case kForms[] = {
      {"s.css", "m", "p"}},
     {"an href without a value is empty", R"(<a href><a href=>)", {"", ""}},
     {"end tags give nothing", R"(</a href="end">)", {}},
+    {"an end tag ends after its quoted values", R"(</p title="a>b" x='>'><a href="y">)", {"y"}},
+    {"names as long as a wanted one", R"(<a role="x" alt='y' REL=z lang=w hReF="v">)", {"v"}},
     {"an href in a comment",
      R"(<!-- <a href="c"> --><!--> <a href="1"><!---> <a href="2">)",
      {"1", "2"}},
