@@ -91,5 +91,24 @@ TEST_F(RulesDialogTest, SavedPresetsAreListedAndLoadWhenPicked) {
     EXPECT_EQ(control<QPlainTextEdit>("txtRules")->toPlainText(), u"+ ext:zip"_s);
 }
 
+TEST_F(RulesDialogTest, ImportingOverAPresetAsksFirst) {
+    setRules(u"+ ext:zip"_s);
+    control<QComboBox>("cboPreset")->setEditText(u"archives"_s);
+    control<QPushButton>("btnPresetSave")->click();
+    const std::string imported = env.folder() + "/archives.rules";
+    test::TempFolder::write(imported, "+ ext:rar");
+    const std::string preset = env.folder() + "/rules/archives.rules";
+    for (const auto& [answer, kept] : {std::pair{platform::MessageButton::No, "+ ext:zip"},
+                                       std::pair{platform::MessageButton::Yes, "+ ext:rar"}}) {
+        env.prompts.expectDialog(imported);
+        env.prompts.expectMessage(platform::MessageIcon::Question, "Rule presets",
+                                  "A preset named \"archives\" exists. Replace it?",
+                                  {platform::MessageButton::Yes, platform::MessageButton::No},
+                                  answer);
+        control<QPushButton>("btnPresetImport")->click();
+        EXPECT_EQ(test::TempFolder::read(preset), kept);
+    }
+}
+
 } // namespace
 } // namespace harvex2::ui
