@@ -136,6 +136,7 @@ void MainWindow::applyOuterRect(const core::WindowRect& rect) {
 
 void MainWindow::loadSettings() {
     settings_ = storage_.LoadSettings(outerRect());
+    menus_->ignoreTracking()->setChecked(settings_.ignoreTracking);
     if (settings_.remember) {
         applyOuterRect(settings_.position);
     }
