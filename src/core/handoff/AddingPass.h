@@ -42,6 +42,7 @@ public:
 private:
     // The one place where `Mode` (and `NVDDE`) choose the target.
     TargetPass& passFor(const SettingsRecord& settings);
+    static void recordConfirmed(AddingPassContext& context);
     void fail(const std::exception& failure);
     void end();
 

@@ -4,6 +4,7 @@
 #include "ui/shell/NetVampireGroup.h"
 #include "ui/shell/OptionsNames.h"
 #include "ui/shell/ProgramGroup.h"
+#include "ui/shell/SkipSentBox.h"
 
 #include <algorithm>
 
@@ -23,13 +24,14 @@ constexpr int kTightMargin = 4;
 
 AddOptionsTab::AddOptionsTab(QWidget* parent)
     : QWidget(parent), program_(new ProgramGroup), netVampire_(new NetVampireGroup),
-      aria2_(new Aria2Group) {
+      aria2_(new Aria2Group), skipSent_(new SkipSentBox) {
     setObjectName(QLatin1StringView(Names::kAddPage));
     auto* layout = new QVBoxLayout(this);
     // The long tidy captions need nearly the whole width of the page.
     layout->setContentsMargins(kTightMargin, kTightMargin, kTightMargin, kTightMargin);
     layout->addWidget(program_);
     layout->addWidget(buildTidyGroup());
+    layout->addWidget(skipSent_);
     addTargetGroup(netVampire_,
                    {core::TargetProgram::NetVampire, core::TargetProgram::NetVampire3});
     addTargetGroup(aria2_, {core::TargetProgram::Aria2});
@@ -99,6 +101,7 @@ void AddOptionsTab::fillHandOff(const core::SettingsRecord& settings) {
     }
     netVampire_->fill(settings);
     aria2_->fill(settings);
+    skipSent_->fill(settings);
 }
 
 void AddOptionsTab::confirmProgram(core::SettingsRecord& settings) const {
@@ -115,6 +118,7 @@ void AddOptionsTab::confirmHandOff(core::SettingsRecord& settings) const {
     }
     netVampire_->confirm(settings);
     aria2_->confirm(settings);
+    skipSent_->confirm(settings);
 }
 
 } // namespace harvex2::ui

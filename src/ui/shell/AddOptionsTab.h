@@ -18,6 +18,7 @@ namespace harvex2::ui {
 class Aria2Group;
 class NetVampireGroup;
 class ProgramGroup;
+class SkipSentBox;
 
 // The "Add Options" page: the target program, the tidy-up after adding and the settings of
 // the target chosen, whose group is shown only while its program is selected.
@@ -48,6 +49,7 @@ private:
     ProgramGroup* program_;
     NetVampireGroup* netVampire_;
     Aria2Group* aria2_;
+    SkipSentBox* skipSent_;
     // Indexed by TidyUp.
     std::array<QRadioButton*, OptionsNames::kTidyChoices.size()> tidy_{};
     std::vector<TargetGroup> targetGroups_;
