@@ -37,6 +37,14 @@ std::size_t addedRows(const AddingRows& rows) {
     return added;
 }
 
+// What the status bar adds when links sent before were left out.
+std::string leftOutText(const AddingRows& rows) {
+    if (rows.leftOutCount() == 0) {
+        return {};
+    }
+    return ", " + std::to_string(rows.leftOutCount()) + " sent before";
+}
+
 } // namespace
 
 // The row building as the window's loop drives it.
@@ -63,6 +71,10 @@ std::unique_ptr<SlicedRun> AddCommand::addSelected() {
     ending_ = false;
     spinner_ = 0;
     ignoreMissingBase_ = false;
+    leaveOutSentTo_.reset();
+    if (parts_.settings.skipSent && parts_.sent) {
+        leaveOutSentTo_ = AddingPass::targetName(parts_.settings);
+    }
     parts_.statusBar.setText(StatusPanel::State, "Creating links list...");
     parts_.statusBar.setText(StatusPanel::Detail, "  ");
     advanceSpinner();
@@ -114,8 +126,13 @@ bool AddCommand::addRowFor(std::size_t index) {
         link = BaseUrl::join(base, link);
     }
     SavePlace place = DownloadTarget::placeFor(parts_.downloadDirectory.text(), link);
-    parts_.adding.rows().append(std::move(link), std::move(place),
-                                RowSource{index, parts_.links.idAt(index)});
+    const RowSource source{index, parts_.links.idAt(index)};
+    AddingRows& rows = parts_.adding.rows();
+    if (leaveOutSentTo_ && parts_.sent->wasSent(link, *leaveOutSentTo_)) {
+        rows.appendLeftOut(std::move(link), std::move(place), source);
+    } else {
+        rows.append(std::move(link), std::move(place), source);
+    }
     return true;
 }
 
@@ -140,7 +157,7 @@ void AddCommand::advanceSpinner() {
 }
 
 void AddCommand::handOver() {
-    if (parts_.adding.rows().count() == 0) {
+    if (parts_.adding.rows().shownCount() == 0) {
         parts_.statusBar.setText(StatusPanel::State, "Error");
         parts_.statusBar.setText(StatusPanel::Detail, "No links selected!");
         setRunning(false);
@@ -157,7 +174,7 @@ void AddCommand::handedOver() {
                                  "Handed over " + std::to_string(addedRows(rows)) + " of " +
                                      std::to_string(rows.count()) +
                                      (rows.count() == 1 ? " link to " : " links to ") +
-                                     AddingPass::targetName(parts_.settings));
+                                     AddingPass::targetName(parts_.settings) + leftOutText(rows));
         // A program that is closing asks nothing; the list it leaves is not kept anyway.
         if (!ending_) {
             ListTidyUp::apply(parts_.links, rows, parts_.settings.tidyUp, parts_.prompts);

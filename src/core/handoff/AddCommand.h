@@ -3,6 +3,7 @@
 #include "core/handoff/AddingWindowPort.h"
 #include "core/handoff/HistoryBox.h"
 #include "core/handoff/RepaintPace.h"
+#include "core/rules/SentLookup.h"
 #include "core/shell/LinkList.h"
 #include "core/shell/SettingsRecord.h"
 #include "core/shell/SlicedRun.h"
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace harvex2::core {
@@ -26,6 +28,8 @@ struct AddCommandParts {
     HistoryBox& baseUrl;
     HistoryBox& downloadDirectory;
     AddingWindowPort& adding;
+    // What the targets took before; none: every checked link is handed over.
+    const SentLookup* sent = nullptr;
 };
 
 // "&Add selected": the checked links become rows of the Adding window, which hands them
@@ -74,6 +78,8 @@ private:
     std::size_t next_ = 0;
     // "Ignore All" was pressed: the run skips every other link that needs a Base URL.
     bool ignoreMissingBase_ = false;
+    // The target whose links sent before are left out, when the settings ask for that.
+    std::optional<std::string> leaveOutSentTo_;
     bool running_ = false;
     bool building_ = false;
     bool ending_ = false;

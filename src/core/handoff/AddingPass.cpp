@@ -2,6 +2,7 @@
 
 #include "core/handoff/PassSteps.h"
 #include "core/handoff/TargetTable.h"
+#include "core/ledger/LedgerKeeper.h"
 #include "platform/ErrorBox.h"
 
 #include <utility>
@@ -27,6 +28,7 @@ void AddingPass::start(const AddingPassContext& context, std::function<void()> e
                                          [this](const std::exception& failure) { fail(failure); });
     context_->calls = calls_.get();
     context_->finished = [this] { end(); };
+    recordConfirmed(*context_);
     const TargetKind& kind = TargetTable::forHandOff(context.settings.mode);
     pass_ = kind.makePass(services_, context.settings);
     current_ = pass_.get();
@@ -75,6 +77,15 @@ void AddingPass::end() {
     if (auto ended = std::exchange(ended_, {})) {
         ended();
     }
+}
+
+void AddingPass::recordConfirmed(AddingPassContext& context) {
+    if (!context.ledger) {
+        context.rows.setAddedHook({});
+        return;
+    }
+    context.rows.setAddedHook([ledger = context.ledger, target = targetName(context.settings)](
+                                  const AddingRow& row) { ledger->record(target, row.url); });
 }
 
 std::string AddingPass::targetName(const SettingsRecord& settings) {

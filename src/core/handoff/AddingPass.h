@@ -37,6 +37,7 @@ public:
     static std::string targetName(const SettingsRecord& settings);
 
 private:
+    static void recordConfirmed(AddingPassContext& context);
     void fail(const std::exception& failure);
     void end();
 

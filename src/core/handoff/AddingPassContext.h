@@ -12,6 +12,7 @@
 
 namespace harvex2::core {
 
+class LedgerKeeper;
 class PassCalls;
 
 // A failure a channel does not handle itself; its text is shown as it stands, the row it
@@ -39,6 +40,8 @@ struct AddingPassContext {
     // Set when the pass was ended early (a fatal error, a download manager that stopped
     // answering): the end-of-pass rule no longer applies.
     bool passEnded = false;
+    // Where the links a target confirmed are recorded; none: they are not.
+    LedgerKeeper* ledger = nullptr;
 };
 
 } // namespace harvex2::core

@@ -32,6 +32,7 @@ void AddingRows::clear() {
         observer_->rowsAboutToReset();
     }
     rows_.clear();
+    leftOut_.clear();
     if (observer_) {
         observer_->rowsReset();
     }
@@ -48,7 +49,25 @@ void AddingRows::append(std::string url, SavePlace place, std::optional<RowSourc
     }
 }
 
+void AddingRows::appendLeftOut(std::string url, SavePlace place, std::optional<RowSource> source) {
+    if (observer_) {
+        observer_->rowAboutToBeAppended(shownCount());
+    }
+    leftOut_.push_back(AddingRow{std::move(url), "Sent before", std::move(place), source,
+                                 RowOutcome::Unmarked, RowPicture::Added});
+    if (observer_) {
+        observer_->rowAppended(shownCount() - 1);
+    }
+}
+
+const AddingRow& AddingRows::shownAt(std::size_t row) const {
+    return row < rows_.size() ? rows_[row] : leftOut_[row - rows_.size()];
+}
+
 void AddingRows::setStatus(std::size_t row, std::string status, RowPicture picture) {
+    if (picture == RowPicture::Added && rows_[row].picture != RowPicture::Added && added_) {
+        added_(rows_[row]);
+    }
     rows_[row].status = std::move(status);
     rows_[row].picture = picture;
     changed(row);

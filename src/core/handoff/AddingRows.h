@@ -4,6 +4,7 @@
 #include "core/shell/SideTable.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,16 +55,26 @@ public:
     virtual void rowChanged(std::size_t row) = 0;
 };
 
-// The rows of the Adding window: one per link to hand over.
+// The rows of the Adding window: one per link to hand over, then the links left out because
+// their target took them before. Passes, the tidy-up and the counts see only the first.
 class AddingRows {
 public:
     void setObserver(AddingRowsObserver* observer) { observer_ = observer; }
+    // Hears of each row the moment its target confirmed it.
+    void setAddedHook(std::function<void(const AddingRow&)> hook) { added_ = std::move(hook); }
 
     void clear();
     // A new row reads "Waiting" with the waiting picture.
     void append(std::string url, SavePlace place, std::optional<RowSource> source);
     std::size_t count() const { return rows_.size(); }
     const AddingRow& at(std::size_t row) const { return rows_[row]; }
+
+    // A row that reads "Sent before" and is not handed over.
+    void appendLeftOut(std::string url, SavePlace place, std::optional<RowSource> source);
+    std::size_t leftOutCount() const { return leftOut_.size(); }
+    // The rows to hand over, then the ones left out, as the window lists them.
+    std::size_t shownCount() const { return rows_.size() + leftOut_.size(); }
+    const AddingRow& shownAt(std::size_t row) const;
 
     void setStatus(std::size_t row, std::string status, RowPicture picture);
     void setPicture(std::size_t row, RowPicture picture);
@@ -73,7 +84,9 @@ private:
     void changed(std::size_t row);
 
     std::vector<AddingRow> rows_;
+    std::vector<AddingRow> leftOut_;
     AddingRowsObserver* observer_ = nullptr;
+    std::function<void(const AddingRow&)> added_;
 };
 
 } // namespace harvex2::core

@@ -48,22 +48,49 @@ Ledger& Ledger::operator=(Ledger&&) noexcept = default;
 
 void Ledger::load() {
     index_.reserve(LedgerReader::estimateLines(path_));
+    readFrom(0);
+    index_.fit();
+}
+
+bool Ledger::refresh() {
+    const platform::FileStamp now = platform::FileStamp::ofPath(path_);
+    const bool sameFile = now.device == readStamp_.device && now.inode == readStamp_.inode;
+    const auto size = static_cast<std::uint64_t>(std::max<off_t>(now.size, 0));
+    if (sameFile && size >= readEnd_) {
+        const bool grew = size > readEnd_;
+        if (grew) {
+            readFrom(readEnd_);
+        }
+        return grew;
+    }
+    Ledger fresh(path_, clock_);
+    fresh.load();
+    fresh.report_ = std::move(report_);
+    fresh.failing_ = failing_;
+    *this = std::move(fresh);
+    return true;
+}
+
+void Ledger::readFrom(std::uint64_t from) {
+    readStamp_ = platform::FileStamp::ofPath(path_);
     // Lines are read a block ahead of the index: the slots of a block are on their way from
     // memory while the block before it goes in.
     std::vector<Change> ahead;
     ahead.reserve(2 * kBlock);
-    LedgerReader::forEachLine(path_, [&](std::string_view text) {
-        if (const auto line = LedgerLine::parse(text)) {
-            ahead.push_back(changeOf(*line));
-            index_.prefetch(ahead.back().hash);
-        }
-        if (ahead.size() == 2 * kBlock) {
-            applyAll({ahead.data(), kBlock});
-            ahead.erase(ahead.begin(), ahead.begin() + kBlock);
-        }
-    });
+    readEnd_ = LedgerReader::forEachLine(
+        path_,
+        [&](std::string_view text) {
+            if (const auto line = LedgerLine::parse(text)) {
+                ahead.push_back(changeOf(*line));
+                index_.prefetch(ahead.back().hash);
+            }
+            if (ahead.size() == 2 * kBlock) {
+                applyAll({ahead.data(), kBlock});
+                ahead.erase(ahead.begin(), ahead.begin() + kBlock);
+            }
+        },
+        from);
     applyAll(ahead);
-    index_.fit();
 }
 
 Ledger::Change Ledger::changeOf(const LedgerLine& line) {
@@ -167,8 +194,8 @@ std::optional<Ledger::Asked> Ledger::asked(std::string_view target) const {
     return number ? std::optional(Asked{false, *number}) : std::nullopt;
 }
 
-std::optional<Ledger::Sent> Ledger::sentInfo(std::string_view link) const {
-    const auto latest = index_.latest(hashOf(link, {}));
+std::optional<Ledger::Sent> Ledger::sentInfo(std::string_view link, std::string_view base) const {
+    const auto latest = index_.latest(hashOf(link, base));
     if (!latest) {
         return std::nullopt;
     }

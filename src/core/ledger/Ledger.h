@@ -3,6 +3,7 @@
 #include "core/ledger/LedgerLine.h"
 #include "core/ledger/SentIndex.h"
 #include "core/rules/SentLookup.h"
+#include "platform/posix/FileStamp.h"
 
 #include <chrono>
 #include <cstddef>
@@ -51,14 +52,18 @@ public:
 
     // Reads the file; a missing file is an empty ledger. Throws platform::IoError.
     void load();
+    // Takes in what other copies of the program appended since the file was read, or reads
+    // it anew when it was replaced (a compaction); a file that did not change costs one
+    // look at its size. Returns whether it read anything. Throws platform::IoError.
+    bool refresh();
 
     // A target confirmed `link`, as it was handed over. False when the line could not be
     // written: the first such failure, until a write succeeds again, goes to the report.
     bool record(std::string_view target, std::string_view link);
     void setFailureReport(FailureReport report) { report_ = std::move(report); }
 
-    // The latest sending of `link` to any target.
-    std::optional<Sent> sentInfo(std::string_view link) const;
+    // The latest sending of `link`, resolved against `base`, to any target.
+    std::optional<Sent> sentInfo(std::string_view link, std::string_view base = {}) const;
     // An empty `target` asks about every target.
     bool wasSent(std::string_view link, std::string_view target) const override;
     // For each entry of `links`, resolved against `base`: whether it was sent, to `target`
@@ -91,6 +96,8 @@ private:
         std::uint32_t time;
     };
     Change changeOf(const LedgerLine& line);
+    // Reads the file from `from` on into the index.
+    void readFrom(std::uint64_t from);
     void applyAll(std::span<const Change> changes);
     void append(const LedgerLine& line);
     std::optional<std::uint16_t> targetNumber(std::string_view name) const;
@@ -114,6 +121,9 @@ private:
     std::map<std::string, std::uint16_t, std::less<>> targetNumbers_;
     std::size_t lines_ = 0;
     std::size_t forgotten_ = 0;
+    // The file as last read, and where its last whole line ended.
+    platform::FileStamp readStamp_;
+    std::uint64_t readEnd_ = 0;
 };
 
 } // namespace harvex2::core

@@ -30,12 +30,15 @@ std::optional<platform::ReadingFile> openIfThere(const std::string& path) {
 
 } // namespace
 
-void LedgerReader::forEachLine(const std::string& path,
-                               const std::function<void(std::string_view line)>& take) {
+std::uint64_t LedgerReader::forEachLine(const std::string& path,
+                                        const std::function<void(std::string_view line)>& take,
+                                        std::uint64_t from) {
     auto file = openIfThere(path);
     if (!file) {
-        return;
+        return 0;
     }
+    file->seek(from);
+    std::uint64_t wholeEnd = from;
     const auto buffer = std::make_unique_for_overwrite<char[]>(kPiece);
     std::string longLine; // a line longer than a piece, gathered across pieces
     while (const std::size_t got = file->read(buffer.get(), kPiece)) {
@@ -49,11 +52,13 @@ void LedgerReader::forEachLine(const std::string& path,
             if (!line.empty()) {
                 take(line);
             }
+            wholeEnd += line.size() + 1;
             longLine.clear();
             rest.remove_prefix(end + 1);
         }
         longLine += rest;
     }
+    return wholeEnd;
 }
 
 std::size_t LedgerReader::estimateLines(const std::string& path) {

@@ -7,15 +7,15 @@
 namespace harvex2::core {
 
 RuleCount::RuleCount(const LinkList& links, std::shared_ptr<const RuleSet> rules, std::string base,
-                     std::function<void(std::size_t)> counted)
-    : links_(links), rules_(std::move(rules)), base_(std::move(base)),
+                     const SentLookup* sent, std::function<void(std::size_t)> counted)
+    : links_(links), rules_(std::move(rules)), base_(std::move(base)), sent_(sent),
       counted_(std::move(counted)) {}
 
 bool RuleCount::advance() {
     if (cancelled_) {
         return false;
     }
-    const RuleContext context{base_};
+    const RuleContext context{base_, sent_};
     const std::size_t end = std::min(links_.count(), next_ + kSliceEntries);
     for (; next_ < end; ++next_) {
         selected_ +=

@@ -18,8 +18,9 @@ public:
     static constexpr std::size_t kSliceEntries = 2048;
 
     // `counted` hears the count once the last entry is done; a cancelled run never calls it.
+    // `sent`, when given, must outlive the run.
     RuleCount(const LinkList& links, std::shared_ptr<const RuleSet> rules, std::string base,
-              std::function<void(std::size_t selected)> counted);
+              const SentLookup* sent, std::function<void(std::size_t selected)> counted);
 
     bool advance() override;
     void cancel() override { cancelled_ = true; }
@@ -28,6 +29,7 @@ private:
     const LinkList& links_;
     std::shared_ptr<const RuleSet> rules_;
     std::string base_;
+    const SentLookup* sent_;
     std::function<void(std::size_t)> counted_;
     std::size_t next_ = 0;
     std::size_t selected_ = 0;

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace harvex2::core {
 
@@ -16,7 +17,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::optional<int> processOf(const std::string& name) {
+constexpr std::string_view kPartial = ".new";
+
+std::optional<int> processOf(std::string_view name) {
     const std::string_view prefix = "list-";
     if (!name.starts_with(prefix)) {
         return std::nullopt;
@@ -75,6 +78,7 @@ void RecoveryJournal::remove() {
 }
 
 std::optional<LinkList::Saved> RecoveryJournal::claimLeftBehind() {
+    removeUnfinished();
     std::error_code error;
     for (fs::directory_iterator file(folder_, error), end; !error && file != end;
          file.increment(error)) {
@@ -93,6 +97,28 @@ std::optional<LinkList::Saved> RecoveryJournal::claimLeftBehind() {
         }
     }
     return std::nullopt;
+}
+
+// A whole rewrite that its copy did not live to finish: the file beside it is the one to
+// restore.
+void RecoveryJournal::removeUnfinished() const {
+    std::vector<fs::path> unfinished;
+    std::error_code error;
+    for (fs::directory_iterator file(folder_, error), end; !error && file != end;
+         file.increment(error)) {
+        std::string name = file->path().filename().string();
+        if (!name.ends_with(kPartial)) {
+            continue;
+        }
+        name.resize(name.size() - kPartial.size());
+        const std::optional<int> pid = processOf(name);
+        if (pid && *pid != platform::currentProcessId() && !platform::processRunning(*pid)) {
+            unfinished.push_back(file->path());
+        }
+    }
+    for (const fs::path& path : unfinished) {
+        fs::remove(path, error);
+    }
 }
 
 } // namespace harvex2::core

@@ -34,6 +34,8 @@ public:
     std::optional<LinkList::Saved> claimLeftBehind();
 
 private:
+    void removeUnfinished() const;
+
     std::string folder_;
     std::string path_;
     RecoveryMark mark_;

@@ -39,6 +39,10 @@ struct SettingsRecord {
     bool mediaSources = false;
     // Relative links of a page that names its own address are resolved against it.
     bool resolvePageLinks = true;
+    // "Add selected" leaves out the links the chosen target took before.
+    bool skipSent = false;
+    // Remove duplicates ignores tracking parameters (the check item beside it).
+    bool ignoreTracking = false;
     bool operator==(const SettingsRecord&) const = default;
 };
 

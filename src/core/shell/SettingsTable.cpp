@@ -40,6 +40,8 @@ constexpr Setting kSeparateSettings[] = {
     {"IgnoreScriptLinks", Place::Settings, &SettingsRecord::ignoreScriptLinks},
     {"MediaSources", Place::Settings, &SettingsRecord::mediaSources},
     {"ResolvePageLinks", Place::Settings, &SettingsRecord::resolvePageLinks},
+    {"SkipSent", Place::Settings, &SettingsRecord::skipSent},
+    {"IgnoreTracking", Place::Settings, &SettingsRecord::ignoreTracking},
 };
 
 // `Record` is SettingsRecord, const or not.

@@ -68,4 +68,10 @@ std::size_t ReadingFile::read(char* buffer, std::size_t capacity) {
     return got;
 }
 
+void ReadingFile::seek(std::uint64_t offset) {
+    if (::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) {
+        throw IoError::fromErrno();
+    }
+}
+
 } // namespace harvex2::platform

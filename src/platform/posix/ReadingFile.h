@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace harvex2::platform {
@@ -20,6 +21,8 @@ public:
 
     // Up to `capacity` bytes, fewer only at the end; 0 at the end. Throws IoError.
     std::size_t read(char* buffer, std::size_t capacity);
+    // Moves to `offset` bytes from the start, where the next read begins. Throws IoError.
+    void seek(std::uint64_t offset);
 
 private:
     int fd_ = -1;

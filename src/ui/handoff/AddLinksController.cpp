@@ -1,5 +1,6 @@
 #include "ui/handoff/AddLinksController.h"
 
+#include "core/ledger/LedgerKeeper.h"
 #include "ui/handoff/AddingWindow.h"
 #include "ui/shell/AppServices.h"
 #include "ui/shell/MainWindow.h"
@@ -9,14 +10,18 @@ namespace harvex2::ui {
 AddLinksController::AddLinksController(AppServices& services, MainWindow& mainWindow,
                                        AddingWindow& adding)
     : QObject(&adding), baseUrl_(*mainWindow.baseUrlBox()), directory_(*mainWindow.directoryBox()),
-      lock_(mainWindow),
-      command_({*services.links, *services.settings, *services.statusBar, *services.prompts,
-                *services.userStore, baseUrl_, directory_, adding}),
-      driver_(this) {
+      lock_(mainWindow), command_({*services.links, *services.settings, *services.statusBar,
+                                   *services.prompts, *services.userStore, baseUrl_, directory_,
+                                   adding, services.ledger ? &services.ledger->ledger() : nullptr}),
+      ledger_(services.ledger), driver_(this) {
     command_.setRunningChanged([this](bool running) { lock_.setLocked(running); });
 }
 
 void AddLinksController::addSelected() {
+    // What another copy of the program handed over meanwhile counts as sent too.
+    if (ledger_ && !command_.running()) {
+        ledger_->refresh();
+    }
     if (auto run = command_.addSelected()) {
         driver_.start(std::move(run), {});
     }

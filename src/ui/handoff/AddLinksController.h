@@ -7,6 +7,10 @@
 
 #include <QObject>
 
+namespace harvex2::core {
+class LedgerKeeper;
+}
+
 namespace harvex2::ui {
 
 struct AppServices;
@@ -30,6 +34,7 @@ private:
     ComboHistoryBox directory_;
     MainCommandLock lock_;
     core::AddCommand command_;
+    core::LedgerKeeper* ledger_;
     RunDriver driver_;
 };
 

@@ -17,14 +17,14 @@ AddingRowsModel::~AddingRowsModel() {
 
 void AddingRowsModel::setPictures(const std::array<QPixmap, 5>& pictures) {
     pictures_ = pictures;
-    if (rows_.count() > 0) {
+    if (rows_.shownCount() > 0) {
         emit dataChanged(index(0, UrlColumn), index(rowCount() - 1, UrlColumn),
                          {Qt::DecorationRole});
     }
 }
 
 int AddingRowsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.count());
+    return parent.isValid() ? 0 : static_cast<int>(rows_.shownCount());
 }
 
 int AddingRowsModel::columnCount(const QModelIndex& parent) const {
@@ -35,7 +35,7 @@ QVariant AddingRowsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) {
         return {};
     }
-    const core::AddingRow& row = rows_.at(static_cast<std::size_t>(index.row()));
+    const core::AddingRow& row = rows_.shownAt(static_cast<std::size_t>(index.row()));
     if (role == Qt::DisplayRole) {
         return text(row, index.column());
     }

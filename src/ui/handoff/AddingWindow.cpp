@@ -120,13 +120,14 @@ void AddingWindow::open(std::function<void()> closed) {
 
 void AddingWindow::startPass() {
     timer_->stop();
-    const core::AddingPassContext context{rows_,
-                                          *this,
-                                          *services_.settings,
-                                          *services_.prompts,
-                                          *services_.windowThread,
-                                          *services_.userStore,
-                                          *services_.machineStore};
+    core::AddingPassContext context{rows_,
+                                    *this,
+                                    *services_.settings,
+                                    *services_.prompts,
+                                    *services_.windowThread,
+                                    *services_.userStore,
+                                    *services_.machineStore};
+    context.ledger = services_.ledger;
     pass_.start(context, [this] { passEnded(); });
 }
 

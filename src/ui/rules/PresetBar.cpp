@@ -3,6 +3,9 @@
 #include "platform/Prompts.h"
 #include "ui/platform/TextBytes.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -71,6 +74,18 @@ bool PresetBar::checkName(const std::string& name) {
     return true;
 }
 
+bool PresetBar::mayReplace(const std::string& name) {
+    const std::vector<std::string> names = presets_.names();
+    if (std::ranges::find(names, name) == names.end()) {
+        return true;
+    }
+    return prompts_.message({platform::MessageIcon::Question,
+                             kCaption,
+                             "A preset named \"" + name + "\" exists. Replace it?",
+                             {platform::MessageButton::Yes, platform::MessageButton::No}}) ==
+           platform::MessageButton::Yes;
+}
+
 void PresetBar::load(int index) {
     try {
         emit loaded(fromBytes(presets_.load(toBytes(names_->itemText(index)))));
@@ -112,7 +127,7 @@ void PresetBar::importFile() {
         return;
     }
     const std::string name = core::RulePresets::nameOfFile(*path);
-    if (!checkName(name)) {
+    if (!checkName(name) || !mayReplace(name)) {
         return;
     }
     try {

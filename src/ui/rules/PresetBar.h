@@ -37,6 +37,8 @@ signals:
 private:
     std::string typedName() const;
     bool checkName(const std::string& name);
+    // An import over an existing preset asks first.
+    bool mayReplace(const std::string& name);
     void load(int index);
     void failed(const std::exception& error);
 

@@ -1,5 +1,6 @@
 #include "ui/rules/RulesDialog.h"
 
+#include "core/ledger/LedgerKeeper.h"
 #include "core/rules/RuleApplication.h"
 #include "core/rules/RuleCount.h"
 #include "ui/platform/RunDriver.h"
@@ -87,8 +88,15 @@ std::string RulesDialog::ruleText() const {
     return toBytes(text_->toPlainText());
 }
 
+const core::SentLookup* RulesDialog::sent() const {
+    return services_.ledger ? &services_.ledger->ledger() : nullptr;
+}
+
 void RulesDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    if (services_.ledger) {
+        services_.ledger->refresh();
+    }
     presets_->reload();
     refresh();
 }
@@ -107,7 +115,7 @@ void RulesDialog::refresh() {
     rules_ = std::make_shared<const core::RuleSet>(std::move(std::get<core::RuleSet>(parsed)));
     ok_->setEnabled(true);
     const std::string base = sources_.base();
-    showDecision(*rules_, {base});
+    showDecision(*rules_, {base, sent()});
     startCount(base);
 }
 
@@ -115,7 +123,7 @@ void RulesDialog::startCount(const std::string& base) {
     counter_ = std::make_unique<RunDriver>();
     const core::LinkList& links = *services_.links;
     auto count = std::make_unique<core::RuleCount>(
-        links, rules_, base, [this, &links](std::size_t selected) {
+        links, rules_, base, sent(), [this, &links](std::size_t selected) {
             count_->setText(fromBytes(withThousands(selected) + " of " +
                                       withThousands(links.count()) + " links selected"));
         });
@@ -141,7 +149,7 @@ void RulesDialog::accept() {
     }
     QDialog::accept();
     const std::string base = sources_.base();
-    core::applyRules(*services_.links, *rules_, {base});
+    core::applyRules(*services_.links, *rules_, {base, sent()});
 }
 
 } // namespace harvex2::ui

@@ -48,6 +48,8 @@ protected:
 
 private:
     std::string ruleText() const;
+    // What "sent:" asks, when the program keeps a record of sent links.
+    const core::SentLookup* sent() const;
     void startCount(const std::string& base);
     void showDecision(const core::RuleSet& rules, const core::RuleContext& context);
 

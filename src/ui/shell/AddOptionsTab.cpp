@@ -4,6 +4,7 @@
 #include "ui/handoff/TargetRegistry.h"
 #include "ui/shell/OptionsNames.h"
 #include "ui/shell/ProgramGroup.h"
+#include "ui/shell/SkipSentBox.h"
 #include "ui/shell/TargetOptionsGroup.h"
 
 #include <algorithm>
@@ -22,13 +23,15 @@ constexpr int kKeepAdded = 1;
 constexpr int kTightMargin = 4;
 } // namespace
 
-AddOptionsTab::AddOptionsTab(QWidget* parent) : QWidget(parent), program_(new ProgramGroup) {
+AddOptionsTab::AddOptionsTab(QWidget* parent)
+    : QWidget(parent), program_(new ProgramGroup), skipSent_(new SkipSentBox) {
     setObjectName(QLatin1StringView(Names::kAddPage));
     auto* layout = new QVBoxLayout(this);
     // The long tidy captions need nearly the whole width of the page.
     layout->setContentsMargins(kTightMargin, kTightMargin, kTightMargin, kTightMargin);
     layout->addWidget(program_);
     layout->addWidget(buildTidyGroup());
+    layout->addWidget(skipSent_);
     addTargetGroups();
     layout->addStretch();
     connect(program_, &ProgramGroup::chosen, this, &AddOptionsTab::showTargetGroups);
@@ -110,6 +113,7 @@ void AddOptionsTab::fillHandOff(const core::SettingsRecord& settings) {
     for (const TargetGroup& target : targetGroups_) {
         target.group->fill(settings);
     }
+    skipSent_->fill(settings);
 }
 
 void AddOptionsTab::confirmProgram(core::SettingsRecord& settings) const {
@@ -127,6 +131,7 @@ void AddOptionsTab::confirmHandOff(core::SettingsRecord& settings) const {
     for (const TargetGroup& target : targetGroups_) {
         target.group->confirm(settings);
     }
+    skipSent_->confirm(settings);
 }
 
 } // namespace harvex2::ui

@@ -14,6 +14,7 @@ namespace harvex2::ui {
 
 class ProgramGroup;
 class TargetOptionsGroup;
+class SkipSentBox;
 
 // The "Add Options" page: the target program, the tidy-up after adding and the settings of
 // the target chosen, whose group is shown only while its program is selected.
@@ -44,6 +45,7 @@ private:
     bool chosenAnswersAlways() const;
 
     ProgramGroup* program_;
+    SkipSentBox* skipSent_;
     // Indexed by TidyUp.
     std::array<QRadioButton*, OptionsNames::kTidyChoices.size()> tidy_{};
     std::vector<TargetGroup> targetGroups_;

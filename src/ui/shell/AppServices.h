@@ -17,6 +17,10 @@
 
 class QWidget;
 
+namespace harvex2::core {
+class LedgerKeeper;
+}
+
 namespace harvex2::ui {
 
 class MainWindow;
@@ -48,6 +52,10 @@ struct AppServices {
     std::string programFolder;
     // Where the list is kept for recovery after a crash; empty: it is not kept.
     std::string recoveryFolder;
+    // The record of the links targets took; empty: none is kept. The main window reads it
+    // and hands it out as `ledger`.
+    std::string ledgerPath;
+    core::LedgerKeeper* ledger = nullptr;
     // Paces the runs the main window drives from its loop; tests step it so that a turn of
     // the loop does a known number of slices, however fast the machine is.
     std::function<std::chrono::steady_clock::time_point()> runClock =

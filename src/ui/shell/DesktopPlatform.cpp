@@ -1,5 +1,6 @@
 #include "ui/shell/DesktopPlatform.h"
 
+#include "core/ledger/Ledger.h"
 #include "core/shell/RecoveryJournal.h"
 
 namespace harvex2::ui {
@@ -23,6 +24,7 @@ AppServices DesktopPlatform::services() {
     services.userStore = &userStore_;
     services.machineStore = &machineStore_;
     services.recoveryFolder = core::RecoveryJournal::standardFolder();
+    services.ledgerPath = core::Ledger::defaultPath();
     return services;
 }
 

@@ -1,6 +1,11 @@
 #include "ui/shell/LinkListModel.h"
 
+#include "core/ledger/Ledger.h"
 #include "ui/platform/TextBytes.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QPalette>
 
 namespace harvex2::ui {
 
@@ -29,6 +34,8 @@ QVariant LinkListModel::data(const QModelIndex& index, int role) const {
         return toolTip(row);
     case Qt::CheckStateRole:
         return links_.checkedAt(row) ? Qt::Checked : Qt::Unchecked;
+    case Qt::ForegroundRole:
+        return sentColour(row);
     default:
         return {};
     }
@@ -40,7 +47,31 @@ QString LinkListModel::toolTip(std::size_t row) const {
     if (!origin.empty()) {
         tip += QStringLiteral("\nFrom: ") + shownText(origin);
     }
+    if (const auto sent = ledger_ ? ledger_->sentInfo(links_.textAt(row), base_()) : std::nullopt) {
+        const QDateTime when = QDateTime::fromSecsSinceEpoch(sent->time);
+        tip += QStringLiteral("\nSent to ") + shownText(sent->target) + QStringLiteral(" on ") +
+               when.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    }
     return tip;
+}
+
+QVariant LinkListModel::sentColour(std::size_t row) const {
+    if (!ledger_ || !ledger_->sentInfo(links_.textAt(row), base_())) {
+        return {};
+    }
+    return QApplication::palette().color(QPalette::Disabled, QPalette::Text);
+}
+
+void LinkListModel::setLedger(const core::Ledger* ledger, std::function<std::string()> base) {
+    ledger_ = ledger;
+    base_ = std::move(base);
+    sentChanged();
+}
+
+void LinkListModel::sentChanged() {
+    if (links_.count() > 0) {
+        emit dataChanged(index(0), index(rowCount() - 1), {Qt::ForegroundRole, Qt::ToolTipRole});
+    }
 }
 
 bool LinkListModel::setData(const QModelIndex& index, const QVariant& value, int role) {

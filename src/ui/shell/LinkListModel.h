@@ -2,13 +2,20 @@
 
 #include "core/shell/LinkList.h"
 
+#include <functional>
+#include <string>
+
 #include <QAbstractListModel>
+
+namespace harvex2::core {
+class Ledger;
+}
 
 namespace harvex2::ui {
 
 // Shows the core link list to a view: one row per entry with a check box; the text is
 // decoded for display only, and a very long one is shown cut. The tooltip adds the page the
-// link came from.
+// link came from. An entry a target took before shows in grey, and its tooltip says when.
 class LinkListModel : public QAbstractListModel, private core::LinkListObserver {
     Q_OBJECT
 public:
@@ -16,6 +23,11 @@ public:
     ~LinkListModel() override;
 
     core::LinkList& links() { return links_; }
+
+    // Each shown entry is looked up as it is drawn, resolved against `base`.
+    void setLedger(const core::Ledger* ledger, std::function<std::string()> base);
+    // What the ledger says changed: the shown entries are drawn again.
+    void sentChanged();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -25,6 +37,7 @@ public:
 private:
     // The whole link, then the page it came from when known.
     QString toolTip(std::size_t row) const;
+    QVariant sentColour(std::size_t row) const;
 
     void beginAppend(std::size_t first, std::size_t last) override;
     void endAppend() override;
@@ -35,6 +48,8 @@ private:
     void endReset() override;
 
     core::LinkList& links_;
+    const core::Ledger* ledger_ = nullptr;
+    std::function<std::string()> base_;
 };
 
 } // namespace harvex2::ui

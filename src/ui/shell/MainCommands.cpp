@@ -39,6 +39,8 @@ void MainCommands::connect(MainMenus& menus, MainClientArea& client) {
     LinkListView* list = client.list();
     list_ = list;
     ignoreTracking_ = menus.ignoreTracking();
+    QObject::connect(ignoreTracking_, &QAction::toggled, &window_,
+                     [this](bool on) { window_.settings().ignoreTracking = on; });
     QObject::connect(list, &QWidget::customContextMenuRequested, &window_,
                      [list, popup = menus.listPopup()](const QPoint& at) {
                          popup->popup(list->viewport()->mapToGlobal(at));

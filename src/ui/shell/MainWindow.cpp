@@ -17,6 +17,7 @@
 #include "ui/shell/MainCommands.h"
 #include "ui/shell/MainMenus.h"
 #include "ui/shell/MainStatusBar.h"
+#include "ui/shell/WindowLedger.h"
 #include "ui/update/UpdateCommands.h"
 
 #include <QCloseEvent>
@@ -65,6 +66,9 @@ MainWindow::MainWindow(AppServices& services)
     new UpdateCommands(services_, this);
     new ListFileCommands(services_, *baseUrlBox(), *directoryBox(), this);
     new ListUndo(links_, services_.prompts, this);
+    if (!services_.ledgerPath.empty()) {
+        new WindowLedger(services_, *model_, *baseUrlBox(), *this);
+    }
 
     loadSettings();
     panels().setText(StatusPanel::State, "Welcome to Harvex");
@@ -140,6 +144,7 @@ void MainWindow::applyOuterRect(const core::WindowRect& rect) {
 
 void MainWindow::loadSettings() {
     settings_ = storage_.LoadSettings(outerRect());
+    menus_->ignoreTracking()->setChecked(settings_.ignoreTracking);
     if (settings_.remember) {
         applyOuterRect(settings_.position);
     }

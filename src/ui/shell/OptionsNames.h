@@ -47,6 +47,7 @@ struct OptionsNames {
     static constexpr const char* kAria2Group = "GroupBoxAria2";
     static constexpr const char* kAria2Url = "txtAria2URL";
     static constexpr const char* kAria2Secret = "txtAria2Secret";
+    static constexpr const char* kSkipSent = "chkSkipSent";
 
     // General
     static constexpr const char* kGeneralPage = "TabSheet3";

@@ -5,6 +5,7 @@
 #include "core/shell/LinkList.h"
 #include "support/core/TempFolder.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,31 @@ TEST_F(LedgerTest, CompactionKeepsTheLatestLineOfWhatIsStillSent) {
     EXPECT_TRUE(LedgerCompaction::runIfDue(path));
     EXPECT_EQ(test::TempFolder::read(path), late + "sent\taria2\thttp://h/b\n");
     EXPECT_FALSE(LedgerCompaction::runIfDue(path));
+}
+
+TEST_F(LedgerTest, RefreshTakesInWhatAnotherCopyAppendedAndRereadsAReplacedFile) {
+    Ledger window(path, [] { return kTime; });
+    window.load();
+    EXPECT_FALSE(window.refresh()) << "nothing changed";
+
+    Ledger other(path, [] { return kTime; });
+    other.record("aria2", "http://h/a");
+    test::TempFolder::write(path, test::TempFolder::read(path) + "2026-12-08T14:02:03Z\tsent\ta");
+    EXPECT_TRUE(window.refresh());
+    EXPECT_TRUE(window.wasSent("http://h/a", "aria2"));
+    // The torn line is finished by the next writer and read whole once it is.
+    other.record("ReGet", "http://h/b");
+    window.refresh();
+    EXPECT_TRUE(window.wasSent("http://h/b", "ReGet"));
+    EXPECT_EQ(window.size(), 2u);
+
+    // A compaction puts a new file in the old one's place, shorter than what was read.
+    const std::string replacement = folder.file("data/harvex2/sent.new");
+    test::TempFolder::write(replacement, "2026-12-08T14:02:03Z\tsent\taria2\thttp://h/c\n");
+    std::filesystem::rename(replacement, path);
+    EXPECT_TRUE(window.refresh());
+    EXPECT_FALSE(window.wasSent("http://h/a", ""));
+    EXPECT_TRUE(window.wasSent("http://h/c", "aria2"));
 }
 
 } // namespace

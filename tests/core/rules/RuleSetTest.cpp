@@ -171,7 +171,8 @@ std::string flags(const LinkList& list) {
 
 std::size_t countAfter(const LinkList& list, std::shared_ptr<const RuleSet> rules) {
     std::size_t counted = 0;
-    RuleCount count(list, std::move(rules), "", [&](std::size_t selected) { counted = selected; });
+    RuleCount count(list, std::move(rules), "", nullptr,
+                    [&](std::size_t selected) { counted = selected; });
     int slices = 1;
     while (count.advance()) {
         ++slices;

@@ -129,6 +129,10 @@ TEST(RecoveryJournal, OnlyFilesOfCopiesThatAreGoneAreTaken) {
     const std::string gone = folder.file(RecoveryJournal::fileName(goneProcess()));
     std::filesystem::rename(own, gone);
     const std::string running = folder.makeFile(RecoveryJournal::fileName(getppid()), "x");
+    const std::string runningPartial =
+        folder.makeFile(RecoveryJournal::fileName(getppid()) + ".new");
+    const std::string gonePartial =
+        folder.makeFile(RecoveryJournal::fileName(goneProcess()) + ".new");
     folder.makeFile("list-12x", "x");
 
     RecoveryJournal journal(folder.path());
@@ -136,6 +140,8 @@ TEST(RecoveryJournal, OnlyFilesOfCopiesThatAreGoneAreTaken) {
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->entries.at(0).text, longLink());
     EXPECT_FALSE(std::filesystem::exists(gone));
+    EXPECT_FALSE(std::filesystem::exists(gonePartial));
+    EXPECT_TRUE(std::filesystem::exists(runningPartial));
     journal.remove();
     EXPECT_FALSE(journal.claimLeftBehind());
     EXPECT_TRUE(std::filesystem::exists(running));

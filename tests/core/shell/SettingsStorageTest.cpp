@@ -123,6 +123,8 @@ TEST_F(SettingsStorageTest, WritesTheLayoutByteForByte) {
                           "\"IgnoreScriptLinks\"=dword:00000001\r\n"
                           "\"MediaSources\"=dword:00000000\r\n"
                           "\"ResolvePageLinks\"=dword:00000001\r\n"
+                          "\"SkipSent\"=dword:00000000\r\n"
+                          "\"IgnoreTracking\"=dword:00000000\r\n"
                           "\r\n");
 }
 
@@ -148,12 +150,14 @@ TEST_F(SettingsStorageTest, ReadingChoicesLoadBackAndAStoreWithoutThemGivesTheDe
     record.ignoreScriptLinks = false;
     record.mediaSources = true;
     record.resolvePageLinks = false;
+    record.skipSent = true;
+    record.ignoreTracking = true;
     storage_.SaveSettings(record, record.position, "1.42");
     EXPECT_EQ(storage_.LoadSettings({}), record);
 
     ASSERT_TRUE(store_.openKey(kSettings, false));
-    for (const char* name :
-         {"QuickScan", "IgnoreScriptLinks", "MediaSources", "ResolvePageLinks"}) {
+    for (const char* name : {"QuickScan", "IgnoreScriptLinks", "MediaSources", "ResolvePageLinks",
+                             "SkipSent", "IgnoreTracking"}) {
         ASSERT_TRUE(store_.deleteValue(name));
     }
     store_.closeKey();

@@ -23,6 +23,7 @@ ui::AppServices UiTestServices::make() {
     services.jsonRpc = &jsonRpc;
     services.windowThread = &windowThread;
     services.programFolder = folder() + "/";
+    services.ledgerPath = ledgerPath;
     // Half a turn per reading: every turn of the loop does one slice of a run.
     services.runClock = [now = std::make_shared<ui::RunDriver::Clock::time_point>()] {
         return *now += ui::RunDriver::kTurn / 2;

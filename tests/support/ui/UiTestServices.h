@@ -38,6 +38,8 @@ public:
                                           std::chrono::seconds(2), std::chrono::milliseconds(500)};
     platform::CurlJsonRpcConnector jsonRpc;
     ui::QtWindowThread windowThread;
+    // Where the windows made from now on keep their record of sent links; empty: none.
+    std::string ledgerPath;
 };
 
 } // namespace harvex2::test

@@ -88,5 +88,43 @@ TEST_F(Aria2AddAllTest, ThePagesLinksArriveAndTheAddedOnesLeaveTheList) {
     EXPECT_EQ(window->settings().files, 2);
 }
 
+class Aria2SkipSentTest : public Aria2AddAllTest {
+protected:
+    void SetUp() override {
+        env.ledgerPath = env.folder() + "/data/sent";
+        Aria2AddAllTest::SetUp();
+        window->settings().tidyUp = 0;
+        for (const char* name : {"a.txt", "b.txt"}) {
+            window->links().append(server.address() + "/files/" + name);
+        }
+        window->directoryBox()->setEditText(QString::fromStdString(downloads));
+    }
+    std::string detail() const { return services.statusBar->text(platform::StatusPanel::Detail); }
+};
+
+TEST_F(Aria2SkipSentTest, ASecondAddLeavesOutWhatAria2TookAndNeitherCountsNorTidiesIt) {
+    clickAndFinish("Button2");
+    EXPECT_EQ(detail(), "Handed over 2 of 2 links to aria2");
+    const std::string recorded = TempFolder::read(env.ledgerPath);
+    EXPECT_NE(recorded.find("\tsent\taria2\t" + server.address() + "/files/a.txt\n"),
+              std::string::npos)
+        << recorded;
+    EXPECT_NE(recorded.find("\tsent\taria2\t" + server.address() + "/files/b.txt\n"),
+              std::string::npos)
+        << recorded;
+
+    window->settings().skipSent = true;
+    window->settings().tidyUp = 1;
+    clickAndFinish("Button2");
+    auto* adding = static_cast<ui::AddingWindow*>(catalog->window(ui::WindowSlot::Adding));
+    EXPECT_EQ(adding->rows().count(), 0u);
+    ASSERT_EQ(adding->rows().shownCount(), 2u);
+    EXPECT_EQ(adding->rows().shownAt(1).status, "Sent before");
+    EXPECT_EQ(detail(), "Handed over 0 of 0 links to aria2, 2 sent before");
+    EXPECT_EQ(TempFolder::read(env.ledgerPath), recorded);
+    EXPECT_EQ(window->settings().files, 2);
+    EXPECT_EQ(window->links().count(), 2u);
+}
+
 } // namespace
 } // namespace harvex2::test

@@ -1,5 +1,6 @@
 #include "ui/rules/RulesDialog.h"
 
+#include "core/ledger/LedgerKeeper.h"
 #include "support/ui/MainWindowFixture.h"
 
 #include <QComboBox>
@@ -89,6 +90,44 @@ TEST_F(RulesDialogTest, SavedPresetsAreListedAndLoadWhenPicked) {
     ASSERT_EQ(names->count(), 1);
     emit names->activated(0);
     EXPECT_EQ(control<QPlainTextEdit>("txtRules")->toPlainText(), u"+ ext:zip"_s);
+}
+
+TEST_F(RulesDialogTest, ImportingOverAPresetAsksFirst) {
+    setRules(u"+ ext:zip"_s);
+    control<QComboBox>("cboPreset")->setEditText(u"archives"_s);
+    control<QPushButton>("btnPresetSave")->click();
+    const std::string imported = env.folder() + "/archives.rules";
+    test::TempFolder::write(imported, "+ ext:rar");
+    const std::string preset = env.folder() + "/rules/archives.rules";
+    for (const auto& [answer, kept] : {std::pair{platform::MessageButton::No, "+ ext:zip"},
+                                       std::pair{platform::MessageButton::Yes, "+ ext:rar"}}) {
+        env.prompts.expectDialog(imported);
+        env.prompts.expectMessage(platform::MessageIcon::Question, "Rule presets",
+                                  "A preset named \"archives\" exists. Replace it?",
+                                  {platform::MessageButton::Yes, platform::MessageButton::No},
+                                  answer);
+        control<QPushButton>("btnPresetImport")->click();
+        EXPECT_EQ(test::TempFolder::read(preset), kept);
+    }
+}
+
+TEST_F(RulesDialogTest, SentHoldsForTheLinksTheLedgerRecords) {
+    const std::string path = env.folder() + "/sent";
+    test::TempFolder::write(path, "2026-12-08T14:02:03Z\tsent\taria2\thttp://h/a.jpg\n"
+                                  "2026-12-08T14:02:03Z\tsent\tReGet\thttp://h/b.zip\n");
+    core::LedgerKeeper keeper(path, env.windowThread,
+                              [](const std::string& message) { ADD_FAILURE() << message; });
+    keeper.load();
+    ASSERT_TRUE(QTest::qWaitFor([&keeper] { return keeper.loaded(); }));
+    services.ledger = &keeper;
+
+    setRules(u"+ sent:"_s);
+    EXPECT_EQ(label("lblCount"), u"3 of 4 links selected"_s);
+    setRules(u"- text:c\n+ sent:aria2"_s);
+    EXPECT_EQ(label("lblCount"), u"1 of 4 links selected"_s);
+    control<QPushButton>("btnOK")->click();
+    EXPECT_EQ(listState(), "+---");
+    services.ledger = nullptr;
 }
 
 } // namespace

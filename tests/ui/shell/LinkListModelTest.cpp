@@ -1,11 +1,14 @@
 #include "ui/shell/LinkListModel.h"
 
+#include "core/ledger/Ledger.h"
 #include "core/shell/LinkList.h"
+#include "support/core/TempFolder.h"
 
 #include <utility>
 #include <vector>
 
 #include <QAbstractItemModelTester>
+#include <QDateTime>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -120,6 +123,29 @@ TEST_F(LinkListModelTest, InversionsAnnounceTheRowsWhoseBoxesChanged) {
     }
     EXPECT_EQ(states, (std::vector<Qt::CheckState>{Qt::Unchecked, Qt::Unchecked, Qt::Unchecked,
                                                    Qt::Checked, Qt::Checked, Qt::Unchecked}));
+}
+
+TEST_F(LinkListModelTest, EntriesSentBeforeAreGreyAndTheirTooltipSaysWhereAndWhen) {
+    constexpr std::int64_t kTime = 1796738523;
+    test::TempFolder folder;
+    core::Ledger ledger(folder.file("sent"), [] { return kTime; });
+    ledger.record("aria2", "http://h/dir/a.jpg");
+    links.appendAll({"http://h/dir/a.jpg#top", "a.jpg", "http://h/dir/b.jpg"});
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    model.setLedger(&ledger, [] { return std::string("http://h/dir/"); });
+    ASSERT_EQ(changed.count(), 1) << "one announcement for every row";
+    EXPECT_EQ(changed.at(0).at(0).toModelIndex().row(), 0);
+    EXPECT_EQ(changed.at(0).at(1).toModelIndex().row(), 2);
+
+    const QString sent = QStringLiteral("\nSent to aria2 on ") +
+                         QDateTime::fromSecsSinceEpoch(kTime).toString(u"yyyy-MM-dd HH:mm");
+    for (int row : {0, 1}) {
+        EXPECT_TRUE(model.data(model.index(row), Qt::ForegroundRole).isValid()) << row;
+        EXPECT_TRUE(model.data(model.index(row), Qt::ToolTipRole).toString().endsWith(sent)) << row;
+    }
+    EXPECT_FALSE(model.data(model.index(2), Qt::ForegroundRole).isValid());
+    EXPECT_EQ(model.data(model.index(2), Qt::ToolTipRole).toString(),
+              QStringLiteral("http://h/dir/b.jpg"));
 }
 
 } // namespace

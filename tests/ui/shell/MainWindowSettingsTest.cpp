@@ -114,6 +114,23 @@ TEST_F(MainWindowSettingsTest, ClosingSavesOnceAndARestartFindsTheWindowWhereItW
     EXPECT_EQ(window->settings().files, 17);
 }
 
+TEST_F(MainWindowSettingsTest, IgnoringTrackingParametersIsKeptForTheNextStart) {
+    const auto ignoreTracking = [this] {
+        for (QAction* item : window->findChildren<QAction*>()) {
+            if (item->text() == u"Ignore &Tracking Parameters"_s) {
+                return item;
+            }
+        }
+        ADD_FAILURE() << "no Ignore Tracking Parameters item";
+        return static_cast<QAction*>(nullptr);
+    };
+    start();
+    ASSERT_FALSE(ignoreTracking()->isChecked());
+    ignoreTracking()->trigger();
+    restart();
+    EXPECT_TRUE(ignoreTracking()->isChecked());
+}
+
 TEST_F(MainWindowSettingsTest, ExitSavesOnceThoughTheClosingPathFollows) {
     start();
     QSignalSpy closed(window.get(), &MainWindow::closed);

@@ -349,6 +349,16 @@ TEST_F(OptionsDialogTest, PagesAreReadAsABrowserDoesUntilTheQuickScanIsChosen) {
     });
 }
 
+TEST_F(OptionsDialogTest, LeavingOutLinksSentBeforeIsOffUntilChecked) {
+    withOptions([this] {
+        showTab(1);
+        EXPECT_FALSE(checked(Names::kSkipSent));
+        click(Names::kSkipSent);
+        pressKey(Qt::Key_Return);
+    });
+    EXPECT_TRUE(window->settings().skipSent);
+}
+
 TEST_F(OptionsDialogTest, ValuesWithoutAControlLeaveTheChoicesShownBefore) {
     core::SettingsRecord& settings = window->settings();
     settings.mode = core::TargetProgram::ReGet;
