@@ -9,4 +9,17 @@ platform::MessageButton NoPrompts::message(const platform::MessageRequest& reque
     return platform::MessageButton::Ok;
 }
 
+void NoPrompts::ask(const platform::MessageRequest& request, Answered answered) {
+    const platform::MessageButton answer = message(request);
+    if (answered) {
+        answered(answer);
+    }
+}
+
+void NoPrompts::askForFolder(const platform::FileDialogRequest&, FolderChosen chosen) {
+    if (chosen) {
+        chosen(std::nullopt);
+    }
+}
+
 } // namespace harvex2::bench

@@ -2,12 +2,16 @@
 
 namespace harvex2::platform {
 
-void showErrorBox(Prompts& prompts, const std::string& text) {
+MessageRequest errorBox(const std::string& text) {
     std::string shown = text;
     if (shown.empty() || shown.back() != '.') {
         shown += '.';
     }
-    prompts.message({MessageIcon::Error, "Harvex2", shown, {MessageButton::Ok}});
+    return {MessageIcon::Error, "Harvex2", shown, {MessageButton::Ok}};
+}
+
+void showErrorBox(Prompts& prompts, const std::string& text) {
+    prompts.message(errorBox(text));
 }
 
 std::string namedFailure(const std::string& path, const std::string& reason) {

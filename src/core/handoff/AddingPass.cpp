@@ -61,7 +61,7 @@ void AddingPass::fail(const std::exception& failure) {
     PassSteps::failRowsInProgress(*context_, failure.what());
     // The box may let the window close; the pass has ended by then.
     end();
-    platform::showErrorBox(context_->prompts, failure.what());
+    context_->prompts.ask(platform::errorBox(failure.what()), {});
 }
 
 void AddingPass::end() {

@@ -1,5 +1,7 @@
 #include "core/handoff/PassSteps.h"
 
+#include "core/handoff/PassCalls.h"
+
 #include <cstdint>
 #include <limits>
 
@@ -24,29 +26,41 @@ void PassSteps::countAdded(SettingsRecord& settings) {
     }
 }
 
+void PassSteps::showThen(AddingPassContext& context, const platform::MessageRequest& request,
+                         std::function<void()> then) {
+    context.prompts.ask(request, context.calls->whenAnswered<MessageButton>(
+                                     [then = std::move(then)](MessageButton) { then(); }));
+}
+
 void PassSteps::endOfPass(AddingPassContext& context) {
     if (context.allOk) {
         context.window.requestClose(true);
+        finish(context);
         return;
     }
-    context.prompts.message(
-        {MessageIcon::Error,
-         "Harvex2",
-         "There were errors while adding jobs\r\nPlease review and close the adding dialog.",
-         {MessageButton::Ok}});
+    showThen(context,
+             {MessageIcon::Error,
+              "Harvex2",
+              "There were errors while adding jobs\r\nPlease review and close the adding dialog.",
+              {MessageButton::Ok}},
+             [&context] { finish(context); });
 }
 
-void PassSteps::Recover(AddingPassContext& context, bool hidePleaseWait,
-                        const std::string& message) {
-    context.prompts.message({MessageIcon::Error, "Error", message, {MessageButton::Ok}});
+void PassSteps::Recover(AddingPassContext& context, bool hidePleaseWait, const std::string& message,
+                        std::function<void()> then) {
+    // Marked before the box: a window closed while it is open tidies nothing away.
     if (context.rows.count() > 0) {
         context.rows.setOutcome(0, RowOutcome::Fatal);
     }
-    if (hidePleaseWait) {
-        context.window.hidePleaseWait();
-    }
-    context.window.requestClose(true);
     context.passEnded = true;
+    showThen(context, {MessageIcon::Error, "Error", message, {MessageButton::Ok}},
+             [&context, hidePleaseWait, then = std::move(then)] {
+                 if (hidePleaseWait) {
+                     context.window.hidePleaseWait();
+                 }
+                 context.window.requestClose(true);
+                 then();
+             });
 }
 
 void PassSteps::failRowsInProgress(AddingPassContext& context, const std::string& failure) {

@@ -14,6 +14,7 @@
 #include "support/core/TempFolder.h"
 
 #include <filesystem>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,7 @@ const char* const kLocationKey =
 class AddingPassTest : public ::testing::Test {
 protected:
     AddingPassTest() {
+        prompts.answerThrough(windowThread);
         makeNetVampireFolder(programFolder);
         fs::create_directories(emptyFolder);
         for (int i = 0; i < 3; ++i) {
@@ -250,6 +252,29 @@ TEST_F(AddingPassTest, GivingUpASilentTargetLeavesTheRowInFlightUnconfirmed) {
     // The interrupted request's answer never reaches the rows.
     EXPECT_FALSE(windowThread.runUntil([] { return false; }, std::chrono::milliseconds(50)));
     EXPECT_EQ(rows.at(1).status, "Not confirmed");
+}
+
+TEST_F(AddingPassTest, AQuestionStillOpenWhenThePassIsGivenUpAnswersNoOne) {
+    // Given up as closing the window does, or gone with the window. Had the Yes reached the
+    // pass, it would go on to a folder dialog the script does not expect.
+    for (const bool destroyed : {false, true}) {
+        SCOPED_TRACE(destroyed ? "destroyed" : "given up");
+        expectNoEntry(MessageButton::Yes);
+        auto pass =
+            std::make_unique<core::AddingPass>(userStore, machineStore, dde, automation, jsonRpc);
+        int ended = 0;
+        pass->start(context, [&ended] { ++ended; });
+        if (destroyed) {
+            pass.reset();
+        } else {
+            pass->abandon();
+        }
+        EXPECT_FALSE(windowThread.runUntil([] { return false; }, std::chrono::milliseconds(50)));
+        EXPECT_TRUE(prompts.allAnswered());
+        EXPECT_EQ(ended, destroyed ? 0 : 1);
+        EXPECT_EQ(rows.at(0).status, "Waiting");
+        EXPECT_EQ(recorded(), "(no key)");
+    }
 }
 
 TEST_F(AddingPassTest, APassOverNoRowsOnlyClosesTheWindow) {

@@ -29,6 +29,7 @@ const std::string kUrl = "http://127.0.0.1:6800/jsonrpc";
 class Aria2PassTest : public ::testing::Test {
 protected:
     Aria2PassTest() {
+        prompts.answerThrough(windowThread);
         settings.mode = 3;
         settings.aria2Secret = "s3cret";
         addRows(3);

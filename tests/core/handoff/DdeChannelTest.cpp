@@ -19,6 +19,8 @@ using platform::MessageIcon;
 
 class DdeChannelTest : public ::testing::Test {
 protected:
+    DdeChannelTest() { prompts.answerThrough(windowThread); }
+
     void addRows(int count) {
         for (int i = 0; i < count; ++i) {
             rows.append("http://h/" + std::to_string(i), "/down/" + std::to_string(i) + ".zip",

@@ -20,6 +20,7 @@ using platform::MessageIcon;
 class ReGetPassTest : public ::testing::Test {
 protected:
     ReGetPassTest() {
+        prompts.answerThrough(windowThread);
         rows.append("http://h/1", "/down/full/path.zip", 3);
         rows.append("http://h/2", "", 4);
         rows.append("http://h/3", "", 5);

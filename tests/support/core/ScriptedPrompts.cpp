@@ -56,6 +56,27 @@ MessageButton ScriptedPrompts::message(const platform::MessageRequest& request) 
     return step->answer;
 }
 
+template <class Answer>
+void ScriptedPrompts::answer(const std::function<void(Answer)>& answered, Answer given) {
+    if (!answered) {
+        return;
+    }
+    if (thread_) {
+        thread_->post([answered, given = std::move(given)] { answered(given); });
+    } else {
+        answered(std::move(given));
+    }
+}
+
+void ScriptedPrompts::ask(const platform::MessageRequest& request, Answered answered) {
+    answer(answered, message(request));
+}
+
+void ScriptedPrompts::askForFolder(const platform::FileDialogRequest& request,
+                                   FolderChosen chosen) {
+    answer(chosen, browseFolder(request));
+}
+
 std::optional<std::string> ScriptedPrompts::dialog(const platform::FileDialogRequest& request,
                                                    const char* what) {
     dialogs_.push_back(request);

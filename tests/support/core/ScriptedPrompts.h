@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Prompts.h"
+#include "platform/WindowThread.h"
 
 #include <deque>
 #include <functional>
@@ -23,7 +24,12 @@ public:
     // The next file or folder dialog is answered with `answer` (nullopt = Cancel).
     void expectDialog(std::optional<std::string> answer);
     void expectOpenFiles(std::vector<std::string> answer);
+    // What is asked without waiting is answered through `thread`, as the event loop answers
+    // once the box has closed; without one, before ask() returns.
+    void answerThrough(platform::WindowThread& thread) { thread_ = &thread; }
 
+    void ask(const platform::MessageRequest& request, Answered answered) override;
+    void askForFolder(const platform::FileDialogRequest& request, FolderChosen chosen) override;
     platform::MessageButton message(const platform::MessageRequest& request) override;
     std::optional<std::string> openFile(const platform::FileDialogRequest& request) override;
     std::vector<std::string> openFiles(const platform::FileDialogRequest& request) override;
@@ -48,7 +54,10 @@ private:
     std::optional<Step> takeNext(Kind kind, const std::string& what);
     std::optional<std::string> dialog(const platform::FileDialogRequest& request, const char* what);
 
+    template <class Answer> void answer(const std::function<void(Answer)>& answered, Answer given);
+
     std::deque<Step> script_;
+    platform::WindowThread* thread_ = nullptr;
     std::vector<platform::FileDialogRequest> dialogs_;
 };
 

@@ -10,7 +10,10 @@ using platform::Hive;
 
 UiTestServices::UiTestServices()
     : userFileStore(Hive::CurrentUser, userFile()),
-      machineStore(Hive::LocalMachine, folder_.file("machine.reg")) {}
+      machineStore(Hive::LocalMachine, folder_.file("machine.reg")) {
+    // As a real box is answered: from the event loop, after ask() has returned.
+    prompts.answerThrough(windowThread);
+}
 
 ui::AppServices UiTestServices::make() {
     ui::AppServices services;
