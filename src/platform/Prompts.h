@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Failure.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -54,6 +56,11 @@ public:
     virtual void ask(const MessageRequest& request, Answered answered) = 0;
     // The folder dialog as ask() shows a box; nothing is chosen when it was cancelled.
     virtual void askForFolder(const FileDialogRequest& request, FolderChosen chosen) = 0;
+    // Tells the user what failed and waits until the box has closed; how each kind of
+    // failure is shown is the window's to decide.
+    virtual void report(const Failure& failure) = 0;
+    // The same without waiting: `then`, when given, goes on once the box has closed.
+    virtual void reportThen(const Failure& failure, std::function<void()> then) = 0;
     // The box, waiting until it has closed.
     virtual MessageButton message(const MessageRequest& request) = 0;
     virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;

@@ -1,7 +1,7 @@
 #include "core/handoff/AddingPass.h"
 
 #include "core/handoff/PassSteps.h"
-#include "platform/ErrorBox.h"
+#include "platform/Failure.h"
 
 #include <utility>
 
@@ -61,7 +61,7 @@ void AddingPass::fail(const std::exception& failure) {
     PassSteps::failRowsInProgress(*context_, failure.what());
     // The box may let the window close; the pass has ended by then.
     end();
-    context_->prompts.ask(platform::errorBox(failure.what()), {});
+    context_->prompts.reportThen({platform::FailureKind::General, failure.what()}, {});
 }
 
 void AddingPass::end() {

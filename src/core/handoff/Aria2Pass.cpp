@@ -108,9 +108,8 @@ void Aria2Pass::connectionLost(AddingPassContext& context, std::size_t first,
     context.rows.setOutcome(0, RowOutcome::Fatal);
     // The window stays open on the rows to check in aria2 and the ones still waiting.
     context.passEnded = true;
-    PassSteps::showThen(
-        context, {platform::MessageIcon::Error, "Error", message, {platform::MessageButton::Ok}},
-        [&context] { PassSteps::finish(context); });
+    PassSteps::reportThen(context, {platform::FailureKind::Connection, message},
+                          [&context] { PassSteps::finish(context); });
 }
 
 void Aria2Pass::record(AddingPassContext& context, std::size_t row, const Aria2Outcome& outcome) {

@@ -8,9 +8,6 @@
 
 namespace harvex2::core {
 
-using platform::MessageButton;
-using platform::MessageIcon;
-
 namespace {
 
 const char* const kCannotConnect = "Cannot Connect to NetVampire.\r\n\r\nMake sure you're using "
@@ -101,10 +98,9 @@ void DdeChannel::answered(AddingPassContext& context, std::size_t row,
         context.rows.setOutcome(row, RowOutcome::Fatal);
         // The window stays open on the row that did not answer.
         context.passEnded = true;
-        PassSteps::showThen(
-            context,
-            {MessageIcon::Error, "Harvex2", "Net Vampire is not responding", {MessageButton::Ok}},
-            [this] { end(); });
+        PassSteps::reportThen(context,
+                              {platform::FailureKind::Stated, "Net Vampire is not responding"},
+                              [this] { end(); });
         return;
     }
     if (reply->empty()) {

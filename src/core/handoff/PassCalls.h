@@ -41,6 +41,7 @@ public:
             deliver(shared, [&then, &answer] { then(std::move(answer)); });
         };
     }
+    std::function<void()> whenAnswered(std::function<void()> then);
     // Runs `next` on the window's thread once the events waiting there have been served.
     void yield(std::function<void()> next);
     // Drops every result still to come; no follow-up runs after this. The thread ends once

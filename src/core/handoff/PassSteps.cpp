@@ -7,8 +7,7 @@
 
 namespace harvex2::core {
 
-using platform::MessageButton;
-using platform::MessageIcon;
+using platform::FailureKind;
 
 void PassSteps::setUpProgress(AddingPassContext& context) {
     context.window.setProgressRange(static_cast<int>(context.rows.count()) - 1);
@@ -26,10 +25,9 @@ void PassSteps::countAdded(SettingsRecord& settings) {
     }
 }
 
-void PassSteps::showThen(AddingPassContext& context, const platform::MessageRequest& request,
-                         std::function<void()> then) {
-    context.prompts.ask(request, context.calls->whenAnswered<MessageButton>(
-                                     [then = std::move(then)](MessageButton) { then(); }));
+void PassSteps::reportThen(AddingPassContext& context, const platform::Failure& failure,
+                           std::function<void()> then) {
+    context.prompts.reportThen(failure, context.calls->whenAnswered(std::move(then)));
 }
 
 void PassSteps::endOfPass(AddingPassContext& context) {
@@ -38,12 +36,11 @@ void PassSteps::endOfPass(AddingPassContext& context) {
         finish(context);
         return;
     }
-    showThen(context,
-             {MessageIcon::Error,
-              "Harvex2",
-              "There were errors while adding jobs\r\nPlease review and close the adding dialog.",
-              {MessageButton::Ok}},
-             [&context] { finish(context); });
+    reportThen(
+        context,
+        {FailureKind::Stated,
+         "There were errors while adding jobs\r\nPlease review and close the adding dialog."},
+        [&context] { finish(context); });
 }
 
 void PassSteps::Recover(AddingPassContext& context, bool hidePleaseWait, const std::string& message,
@@ -53,14 +50,14 @@ void PassSteps::Recover(AddingPassContext& context, bool hidePleaseWait, const s
         context.rows.setOutcome(0, RowOutcome::Fatal);
     }
     context.passEnded = true;
-    showThen(context, {MessageIcon::Error, "Error", message, {MessageButton::Ok}},
-             [&context, hidePleaseWait, then = std::move(then)] {
-                 if (hidePleaseWait) {
-                     context.window.hidePleaseWait();
-                 }
-                 context.window.requestClose(true);
-                 then();
-             });
+    reportThen(context, {FailureKind::Connection, message},
+               [&context, hidePleaseWait, then = std::move(then)] {
+                   if (hidePleaseWait) {
+                       context.window.hidePleaseWait();
+                   }
+                   context.window.requestClose(true);
+                   then();
+               });
 }
 
 void PassSteps::failRowsInProgress(AddingPassContext& context, const std::string& failure) {

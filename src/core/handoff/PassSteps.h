@@ -17,10 +17,10 @@ public:
     static void beginRow(AddingPassContext& context, std::size_t row);
     // The files-added counter, which stops at its largest value.
     static void countAdded(SettingsRecord& settings);
-    // Shows a box without waiting in it; `then` goes on from its answer, unless the pass was
-    // given up meanwhile.
-    static void showThen(AddingPassContext& context, const platform::MessageRequest& request,
-                         std::function<void()> then);
+    // Tells what failed without waiting in a box; `then` goes on once it has been seen,
+    // unless the pass was given up meanwhile.
+    static void reportThen(AddingPassContext& context, const platform::Failure& failure,
+                           std::function<void()> then);
     // Every row accepted: the window closes by itself; otherwise the user is told to review
     // the refused rows and the window stays open. The pass ends after that.
     static void endOfPass(AddingPassContext& context);

@@ -1,5 +1,6 @@
 #include "ui/platform/QtPrompts.h"
 
+#include "ui/platform/FailureBox.h"
 #include "ui/platform/TextBytes.h"
 
 #include <functional>
@@ -149,6 +150,18 @@ void QtPrompts::ask(const platform::MessageRequest& request, Answered answered) 
                          answerLater(answered, pressedButton(*box, buttons, request));
                      });
     box->open();
+}
+
+void QtPrompts::report(const platform::Failure& failure) {
+    message(FailureBox::requestFor(failure));
+}
+
+void QtPrompts::reportThen(const platform::Failure& failure, std::function<void()> then) {
+    Answered answered;
+    if (then) {
+        answered = [then = std::move(then)](MessageButton) { then(); };
+    }
+    ask(FailureBox::requestFor(failure), std::move(answered));
 }
 
 std::unique_ptr<QFileDialog> QtPrompts::makeFileDialog(const platform::FileDialogRequest& request,

@@ -23,6 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using core::RowPicture;
+using platform::FailureKind;
 using platform::MessageButton;
 using platform::MessageIcon;
 
@@ -48,8 +49,7 @@ protected:
     }
 
     void expectNotFound() {
-        prompts.expectMessage(MessageIcon::Error, "Error", "Net Vampire could not be found!",
-                              {MessageButton::Ok}, MessageButton::Ok);
+        prompts.expectFailure(FailureKind::Connection, "Net Vampire could not be found!");
     }
 
     void expectNoEntry(MessageButton answer) {
@@ -187,8 +187,7 @@ TEST_F(AddingPassTest, AJobFileWriteErrorMarksItsRowFailedAndLeavesTheWindowOpen
         }
     };
     const std::string failure = "Unable to write to " + programFolder + "/Data/State/A0000002.nvc";
-    prompts.expectMessage(MessageIcon::Error, "Harvex2", failure + ".", {MessageButton::Ok},
-                          MessageButton::Ok);
+    prompts.expectFailure(FailureKind::General, failure);
     run();
     EXPECT_EQ(rows.at(0).status, "A0000000");
     EXPECT_EQ(rows.at(1).status, "Failed - " + failure);
@@ -221,9 +220,8 @@ TEST_F(AddingPassTest, AnyOtherTargetProgramGoesToReGet) {
         SCOPED_TRACE(mode);
         settings.mode = mode;
         window = {};
-        prompts.expectMessage(MessageIcon::Error, "Error",
-                              "Could not find the ReGet class to initiate OLE Automation. ",
-                              {MessageButton::Ok}, MessageButton::Ok);
+        prompts.expectFailure(FailureKind::Connection,
+                              "Could not find the ReGet class to initiate OLE Automation. ");
         run();
         EXPECT_EQ(window.pleaseWaitStatuses,
                   std::vector<std::string>{"Attempting to find ReGet..."});
@@ -302,10 +300,9 @@ TEST_F(AddingPassTest, RefusedRowsLeaveTheWindowOpenWithTheErrorsMessage) {
     recordNetVampire(machineStore, executable);
     RefusingChannel channel;
     core::NetVampirePass pass(channel);
-    prompts.expectMessage(
-        MessageIcon::Error, "Harvex2",
-        "There were errors while adding jobs\r\nPlease review and close the adding dialog.",
-        {MessageButton::Ok}, MessageButton::Ok);
+    prompts.expectFailure(
+        FailureKind::Stated,
+        "There were errors while adding jobs\r\nPlease review and close the adding dialog.");
     runToEnd(pass, context, windowThread);
     EXPECT_TRUE(window.closeRequests.empty());
     EXPECT_EQ(channel.location.executable, executable);

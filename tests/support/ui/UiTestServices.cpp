@@ -1,5 +1,6 @@
 #include "support/ui/UiTestServices.h"
 
+#include "ui/platform/FailureBox.h"
 #include "ui/platform/RunDriver.h"
 
 #include <memory>
@@ -13,6 +14,8 @@ UiTestServices::UiTestServices()
       machineStore(Hive::LocalMachine, folder_.file("machine.reg")) {
     // As a real box is answered: from the event loop, after ask() has returned.
     prompts.answerThrough(windowThread);
+    // Window tests see failures as the boxes the program shows.
+    prompts.showFailuresAs(&ui::FailureBox::requestFor);
 }
 
 ui::AppServices UiTestServices::make() {
