@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/Failure.h"
+
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,7 +46,22 @@ struct FileDialogRequest {
 // core can ask the user without knowing about windows and tests can script the answers.
 class Prompts {
 public:
+    using Answered = std::function<void(MessageButton)>;
+    using FolderChosen = std::function<void(std::optional<std::string>)>;
+
     virtual ~Prompts() = default;
+    // Shows the box and returns at once: `answered`, when given, hears the button on the
+    // window's thread once the box has closed. Work that must not wait inside a box (a
+    // hand-off pass) asks this way and goes on from the answer.
+    virtual void ask(const MessageRequest& request, Answered answered) = 0;
+    // The folder dialog as ask() shows a box; nothing is chosen when it was cancelled.
+    virtual void askForFolder(const FileDialogRequest& request, FolderChosen chosen) = 0;
+    // Tells the user what failed and waits until the box has closed; how each kind of
+    // failure is shown is the window's to decide.
+    virtual void report(const Failure& failure) = 0;
+    // The same without waiting: `then`, when given, goes on once the box has closed.
+    virtual void reportThen(const Failure& failure, std::function<void()> then) = 0;
+    // The box, waiting until it has closed.
     virtual MessageButton message(const MessageRequest& request) = 0;
     virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
     virtual std::vector<std::string> openFiles(const FileDialogRequest& request) = 0;

@@ -23,8 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using core::RowPicture;
-using platform::MessageButton;
-using platform::MessageIcon;
+using platform::FailureKind;
 
 // The window's aria2 pass against a real aria2c and a real web server, both on loopback.
 class Aria2EndToEndTest : public ::testing::Test {
@@ -50,9 +49,8 @@ protected:
         runToEnd(pass, context, windowThread);
     }
 
-    void expectMessage(const std::string& caption, const std::string& text) {
-        prompts.expectMessage(MessageIcon::Error, caption, text, {MessageButton::Ok},
-                              MessageButton::Ok);
+    void expectFailure(FailureKind kind, const std::string& text) {
+        prompts.expectFailure(kind, text);
     }
 
     std::map<std::string, std::string> files = {{"/files/a.txt", "alpha\n"},
@@ -91,8 +89,9 @@ TEST_F(Aria2EndToEndTest, ARefusedLinkAndADotDotNameEachGetTheirOwnOutcome) {
     addRows({"a.txt", "mailto:someone@example.org"});
     // A Target whose file part would name the download folder's parent: aria2 names the file.
     rows.append(server.address() + "/files/b.bin", {downloads + "/", ".."}, core::RowSource{2});
-    expectMessage("Harvex2", "There were errors while adding jobs\r\nPlease review and close "
-                             "the adding dialog.");
+    expectFailure(FailureKind::Stated,
+                  "There were errors while adding jobs\r\nPlease review and close "
+                  "the adding dialog.");
     run();
     EXPECT_EQ(rows.at(1).status, "No URI to download.");
     EXPECT_EQ(rows.at(1).indexFromMain(), "32001");
@@ -105,13 +104,13 @@ TEST_F(Aria2EndToEndTest, ARefusedLinkAndADotDotNameEachGetTheirOwnOutcome) {
 TEST_F(Aria2EndToEndTest, AWrongSecretOrNoAria2EndsThePassBeforeAnyRow) {
     addRows({"a.txt"});
     settings.aria2Secret = "wrong";
-    expectMessage("Error", "aria2 refused the secret token.");
+    expectFailure(FailureKind::Connection, "aria2 refused the secret token.");
     run();
     EXPECT_EQ(rows.at(0).indexFromMain(), "31999");
 
     aria2.reset();
     settings.aria2Secret = Aria2Daemon::kSecret;
-    expectMessage("Error", "Cannot connect to aria2 at " + settings.aria2Url + ".");
+    expectFailure(FailureKind::Connection, "Cannot connect to aria2 at " + settings.aria2Url + ".");
     run();
     EXPECT_EQ(rows.at(0).status, "Waiting");
     EXPECT_FALSE(fs::exists(downloads + "/a.txt"));
@@ -130,8 +129,8 @@ TEST_F(Aria2EndToEndTest, Aria2KilledMidPassLeavesEveryUnansweredRowWaiting) {
         }
     };
     // Nothing listens any more: the second batch is not sent at all.
-    expectMessage("Error", "The connection to aria2 at " + settings.aria2Url +
-                               " was lost. Links 201 to 450 are still waiting.");
+    expectFailure(FailureKind::Connection, "The connection to aria2 at " + settings.aria2Url +
+                                               " was lost. Links 201 to 450 are still waiting.");
     run();
     EXPECT_EQ(rows.at(0).indexFromMain(), "31999");
     EXPECT_EQ(rows.at(199).status, "Added");

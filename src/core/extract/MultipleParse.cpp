@@ -172,10 +172,7 @@ bool MultipleParse::ask() {
             view_.askBaseUrl(files_[file_]);
             break;
         case Question::NeedBase:
-            prompts_.message({platform::MessageIcon::Error,
-                              "Harvex2",
-                              kNeedBase,
-                              {platform::MessageButton::Ok}});
+            prompts_.report({platform::FailureKind::Stated, kNeedBase});
             return stop();
         case Question::None:
             break;

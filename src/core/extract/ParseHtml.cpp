@@ -1,6 +1,6 @@
 #include "core/extract/ParseHtml.h"
 
-#include "platform/ErrorBox.h"
+#include "platform/Failure.h"
 #include "platform/IoError.h"
 
 #include <algorithm>
@@ -32,10 +32,8 @@ std::unique_ptr<ParseHtmlRun> ParseHtmlRun::start(const std::string& path,
                                                   platform::StatusBar& statusBar) {
     auto file = std::make_unique<HtmlFile>(path);
     if (!file->isOpen()) {
-        prompts.message({platform::MessageIcon::Error,
-                         "Harvex2",
-                         openErrorText(kOpenError, path, file->error()),
-                         {platform::MessageButton::Ok}});
+        prompts.report(
+            {platform::FailureKind::Stated, openErrorText(kOpenError, path, file->error())});
         return nullptr;
     }
     return std::make_unique<ParseHtmlRun>(path, std::move(file), settings, links, observer,

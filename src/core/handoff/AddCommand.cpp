@@ -5,7 +5,7 @@
 #include "core/handoff/DownloadTarget.h"
 #include "core/handoff/ListTidyUp.h"
 #include "core/shell/MruHistory.h"
-#include "platform/ErrorBox.h"
+#include "platform/Failure.h"
 
 #include <algorithm>
 #include <array>
@@ -213,7 +213,7 @@ void AddCommand::fail(const std::exception& failure) {
     building_ = false;
     setRunning(false);
     if (!ending_) {
-        platform::showErrorBox(parts_.prompts, failure.what());
+        parts_.prompts.reportThen({platform::FailureKind::General, failure.what()}, {});
     }
 }
 

@@ -3,7 +3,7 @@
 #include "core/handoff/PassSteps.h"
 #include "core/handoff/TargetTable.h"
 #include "core/ledger/LedgerKeeper.h"
-#include "platform/ErrorBox.h"
+#include "platform/Failure.h"
 
 #include <utility>
 
@@ -65,7 +65,7 @@ void AddingPass::fail(const std::exception& failure) {
     PassSteps::failRowsInProgress(*context_, failure.what());
     // The box may let the window close; the pass has ended by then.
     end();
-    platform::showErrorBox(context_->prompts, failure.what());
+    context_->prompts.reportThen({platform::FailureKind::General, failure.what()}, {});
 }
 
 void AddingPass::end() {

@@ -45,13 +45,13 @@ void Aria2Pass::greeted(AddingPassContext& context, Aria2Failure failure) {
     case Aria2Failure::None:
         break;
     case Aria2Failure::Unauthorized:
-        PassSteps::Recover(context, true, "aria2 refused the secret token.");
-        PassSteps::finish(context);
+        PassSteps::Recover(context, true, "aria2 refused the secret token.",
+                           [&context] { PassSteps::finish(context); });
         return;
     default:
         PassSteps::Recover(context, true,
-                           "Cannot connect to aria2 at " + context.settings.aria2Url + ".");
-        PassSteps::finish(context);
+                           "Cannot connect to aria2 at " + context.settings.aria2Url + ".",
+                           [&context] { PassSteps::finish(context); });
         return;
     }
     context.window.hidePleaseWait();
@@ -63,7 +63,6 @@ void Aria2Pass::sendBatch(AddingPassContext& context, std::size_t first) {
     if (handover.finished()) {
         link_.reset();
         PassSteps::endOfPass(context);
-        PassSteps::finish(context);
         return;
     }
     for (std::size_t row = first; row < handover.nextEnd(); ++row) {
@@ -82,7 +81,6 @@ void Aria2Pass::batchAnswered(AddingPassContext& context, const Aria2Batch& batc
                        Aria2Session::lostMessage(context.settings.aria2Url, first, unconfirmed,
                                                  context.rows.count()));
         link_.reset();
-        PassSteps::finish(context);
         return;
     }
     for (std::size_t row = first; row < batch.end; ++row) {
@@ -108,10 +106,10 @@ void Aria2Pass::connectionLost(AddingPassContext& context, std::size_t first,
     // The fatal marker keeps the tidy-up from removing the entries of rows not confirmed or
     // still waiting.
     context.rows.setOutcome(0, RowOutcome::Fatal);
-    context.prompts.message(
-        {platform::MessageIcon::Error, "Error", message, {platform::MessageButton::Ok}});
     // The window stays open on the rows to check in aria2 and the ones still waiting.
     context.passEnded = true;
+    PassSteps::reportThen(context, {platform::FailureKind::Connection, message},
+                          [&context] { PassSteps::finish(context); });
 }
 
 void Aria2Pass::record(AddingPassContext& context, std::size_t row, const Aria2Outcome& outcome) {

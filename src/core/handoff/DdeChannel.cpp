@@ -8,9 +8,6 @@
 
 namespace harvex2::core {
 
-using platform::MessageButton;
-using platform::MessageIcon;
-
 namespace {
 
 const char* const kCannotConnect = "Cannot Connect to NetVampire.\r\n\r\nMake sure you're using "
@@ -69,8 +66,7 @@ void DdeChannel::interrupt() {
 
 void DdeChannel::connected(AddingPassContext& context, Conversation conversation) {
     if (!conversation) {
-        PassSteps::Recover(context, true, kCannotConnect);
-        end();
+        PassSteps::Recover(context, true, kCannotConnect, [this] { end(); });
         return;
     }
     conversation_ = std::move(conversation);
@@ -100,12 +96,12 @@ void DdeChannel::answered(AddingPassContext& context, std::size_t row,
                           const std::optional<std::string>& reply) {
     if (!reply) {
         context.rows.setStatus(row, "Failed, NV not responding.", RowPicture::Fatal);
-        context.prompts.message(
-            {MessageIcon::Error, "Harvex2", "Net Vampire is not responding", {MessageButton::Ok}});
         context.rows.setOutcome(row, RowOutcome::Fatal);
         // The window stays open on the row that did not answer.
         context.passEnded = true;
-        end();
+        PassSteps::reportThen(context,
+                              {platform::FailureKind::Stated, "Net Vampire is not responding"},
+                              [this] { end(); });
         return;
     }
     if (reply->empty()) {

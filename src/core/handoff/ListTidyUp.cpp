@@ -40,11 +40,13 @@ void ListTidyUp::apply(LinkList& links, const AddingRows& rows, std::int32_t tid
         return;
     }
     if (anyFatal(rows)) {
-        prompts.message({platform::MessageIcon::Information,
-                         "Harvex2",
-                         "The list tidy-up was aborted because a fatal error was detected while "
-                         "adding links",
-                         {platform::MessageButton::Ok}});
+        // Nothing waits on the box: the tidy-up is over either way.
+        prompts.ask({platform::MessageIcon::Information,
+                     "Harvex2",
+                     "The list tidy-up was aborted because a fatal error was detected while "
+                     "adding links",
+                     {platform::MessageButton::Ok}},
+                    {});
         return;
     }
     std::vector<std::size_t> entries;

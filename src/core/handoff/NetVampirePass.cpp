@@ -1,5 +1,6 @@
 #include "core/handoff/NetVampirePass.h"
 
+#include "core/handoff/PassCalls.h"
 #include "core/handoff/PassSteps.h"
 
 namespace harvex2::core {
@@ -14,50 +15,64 @@ void NetVampirePass::start(AddingPassContext& context) {
     context.window.setPleaseWaitStatus("Connecting to NetVampire...");
     context.window.showPleaseWait();
 
-    const auto location = locate(context);
+    const std::string recorded = NetVampireContract::recordedLocation(context.machineStore);
+    if (recorded.empty()) {
+        askForFolder(context);
+        return;
+    }
+    located(context, recorded);
+}
+
+void NetVampirePass::askForFolder(AddingPassContext& context) {
+    context.prompts.ask(
+        {MessageIcon::Error,
+         "No entry in Registry",
+         "Oops. Couldn't find NetVampire. Do you want to find it?",
+         {MessageButton::Yes, MessageButton::No}},
+        context.calls->whenAnswered<MessageButton>([this, &context](MessageButton answer) {
+            if (answer != MessageButton::Yes) {
+                located(context, {});
+                return;
+            }
+            platform::FileDialogRequest request;
+            request.title = "Select directory containing NetVampire";
+            context.prompts.askForFolder(request,
+                                         context.calls->whenAnswered<std::optional<std::string>>(
+                                             [this, &context](std::optional<std::string> folder) {
+                                                 folderChosen(context, folder);
+                                             }));
+        }));
+}
+
+// The folder the user picked is recorded for the next time.
+void NetVampirePass::folderChosen(AddingPassContext& context,
+                                  const std::optional<std::string>& folder) {
+    if (!folder || folder->empty()) {
+        located(context, {});
+        return;
+    }
+    NetVampireContract::recordLocation(context.machineStore, *folder);
+    located(context, *folder);
+}
+
+void NetVampirePass::located(AddingPassContext& context, const std::string& folder) {
+    const auto location = NetVampireContract::locate(folder);
     if (!location) {
         if (context.rows.count() > 0) {
             context.rows.setPicture(0, RowPicture::Fatal);
         }
-        PassSteps::Recover(context, true, "Net Vampire could not be found!");
-        PassSteps::finish(context);
+        PassSteps::Recover(context, true, "Net Vampire could not be found!",
+                           [&context] { PassSteps::finish(context); });
         return;
     }
     context.window.setPleaseWaitStatus("Initialising DDE Link...");
     channel_->start(context, *location, [&context] {
-        if (!context.passEnded) {
+        if (context.passEnded) {
+            PassSteps::finish(context);
+        } else {
             PassSteps::endOfPass(context);
         }
-        PassSteps::finish(context);
     });
-}
-
-std::optional<NetVampireLocation> NetVampirePass::locate(AddingPassContext& context) {
-    std::string recorded = NetVampireContract::recordedLocation(context.machineStore);
-    if (recorded.empty()) {
-        recorded = askForFolder(context);
-    }
-    return NetVampireContract::locate(recorded);
-}
-
-// The folder the user picked, recorded for the next time; empty when the user declined.
-std::string NetVampirePass::askForFolder(AddingPassContext& context) {
-    const MessageButton answer =
-        context.prompts.message({MessageIcon::Error,
-                                 "No entry in Registry",
-                                 "Oops. Couldn't find NetVampire. Do you want to find it?",
-                                 {MessageButton::Yes, MessageButton::No}});
-    if (answer != MessageButton::Yes) {
-        return {};
-    }
-    platform::FileDialogRequest request;
-    request.title = "Select directory containing NetVampire";
-    const auto folder = context.prompts.browseFolder(request);
-    if (!folder || folder->empty()) {
-        return {};
-    }
-    NetVampireContract::recordLocation(context.machineStore, *folder);
-    return *folder;
 }
 
 } // namespace harvex2::core

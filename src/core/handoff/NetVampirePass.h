@@ -21,8 +21,10 @@ public:
     void interrupt() override { channel_->interrupt(); }
 
 private:
-    std::optional<NetVampireLocation> locate(AddingPassContext& context);
-    std::string askForFolder(AddingPassContext& context);
+    void askForFolder(AddingPassContext& context);
+    void folderChosen(AddingPassContext& context, const std::optional<std::string>& folder);
+    // Goes on from the folder recorded or picked; empty when there is none.
+    void located(AddingPassContext& context, const std::string& folder);
 
     std::unique_ptr<NetVampireChannel> channel_;
 };

@@ -73,6 +73,10 @@ void PassCalls::work(std::shared_ptr<Shared> shared) {
     }
 }
 
+std::function<void()> PassCalls::whenAnswered(std::function<void()> then) {
+    return [shared = shared_, then = std::move(then)] { deliver(shared, then); };
+}
+
 void PassCalls::yield(std::function<void()> next) {
     const std::lock_guard lock(shared_->mutex);
     if (!shared_->givenUp) {

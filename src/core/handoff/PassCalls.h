@@ -32,6 +32,16 @@ public:
                 [then = std::move(then), result] { then(std::move(*result)); });
         });
     }
+    // Wraps what follows the user's answer to a box the pass asked without waiting: it runs
+    // like a call's follow-up, and not at all once the calls were given up, so a box still
+    // open when the window closed answers no one.
+    template <class Answer>
+    std::function<void(Answer)> whenAnswered(std::function<void(Answer)> then) {
+        return [shared = shared_, then = std::move(then)](Answer answer) mutable {
+            deliver(shared, [&then, &answer] { then(std::move(answer)); });
+        };
+    }
+    std::function<void()> whenAnswered(std::function<void()> then);
     // Runs `next` on the window's thread once the events waiting there have been served.
     void yield(std::function<void()> next);
     // Drops every result still to come; no follow-up runs after this. The thread ends once

@@ -1,12 +1,13 @@
 #include "core/handoff/PassSteps.h"
 
+#include "core/handoff/PassCalls.h"
+
 #include <cstdint>
 #include <limits>
 
 namespace harvex2::core {
 
-using platform::MessageButton;
-using platform::MessageIcon;
+using platform::FailureKind;
 
 void PassSteps::setUpProgress(AddingPassContext& context) {
     context.window.setProgressRange(static_cast<int>(context.rows.count()) - 1);
@@ -24,29 +25,39 @@ void PassSteps::countAdded(SettingsRecord& settings) {
     }
 }
 
+void PassSteps::reportThen(AddingPassContext& context, const platform::Failure& failure,
+                           std::function<void()> then) {
+    context.prompts.reportThen(failure, context.calls->whenAnswered(std::move(then)));
+}
+
 void PassSteps::endOfPass(AddingPassContext& context) {
     if (context.allOk) {
         context.window.requestClose(true);
+        finish(context);
         return;
     }
-    context.prompts.message(
-        {MessageIcon::Error,
-         "Harvex2",
-         "There were errors while adding jobs\r\nPlease review and close the adding dialog.",
-         {MessageButton::Ok}});
+    reportThen(
+        context,
+        {FailureKind::Stated,
+         "There were errors while adding jobs\r\nPlease review and close the adding dialog."},
+        [&context] { finish(context); });
 }
 
-void PassSteps::Recover(AddingPassContext& context, bool hidePleaseWait,
-                        const std::string& message) {
-    context.prompts.message({MessageIcon::Error, "Error", message, {MessageButton::Ok}});
+void PassSteps::Recover(AddingPassContext& context, bool hidePleaseWait, const std::string& message,
+                        std::function<void()> then) {
+    // Marked before the box: a window closed while it is open tidies nothing away.
     if (context.rows.count() > 0) {
         context.rows.setOutcome(0, RowOutcome::Fatal);
     }
-    if (hidePleaseWait) {
-        context.window.hidePleaseWait();
-    }
-    context.window.requestClose(true);
     context.passEnded = true;
+    reportThen(context, {FailureKind::Connection, message},
+               [&context, hidePleaseWait, then = std::move(then)] {
+                   if (hidePleaseWait) {
+                       context.window.hidePleaseWait();
+                   }
+                   context.window.requestClose(true);
+                   then();
+               });
 }
 
 void PassSteps::failRowsInProgress(AddingPassContext& context, const std::string& failure) {

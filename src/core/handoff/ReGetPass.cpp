@@ -36,8 +36,8 @@ void ReGetPass::interrupt() {
 void ReGetPass::found(AddingPassContext& context, Object reGet) {
     if (!reGet) {
         PassSteps::Recover(context, true,
-                           "Could not find the ReGet class to initiate OLE Automation. ");
-        PassSteps::finish(context);
+                           "Could not find the ReGet class to initiate OLE Automation. ",
+                           [&context] { PassSteps::finish(context); });
         return;
     }
     reGet_ = std::move(reGet);

@@ -1,7 +1,7 @@
 #include "core/listfiles/OpenLinkList.h"
 
 #include "core/listfiles/LinkListLoadRun.h"
-#include "platform/ErrorBox.h"
+#include "platform/Failure.h"
 #include "platform/IoError.h"
 #include "platform/Prompts.h"
 #include "platform/StatusBar.h"
@@ -55,7 +55,7 @@ void OpenLinkList::load() {
         header = reader->header();
     } catch (const platform::IoError& error) {
         // Nothing has changed yet, so the box must say which file was not taken.
-        platform::showFileErrorBox(prompts_, path_, error.what());
+        prompts_.report({platform::FailureKind::File, error.what(), path_});
         return;
     }
     status_.setText(StatusPanel::State, "Loading...");
@@ -85,7 +85,7 @@ void OpenLinkList::loadEnded() {
     }
     if (failure_) {
         // The state panel keeps "Loading...": the load did not end.
-        platform::showErrorBox(prompts_, *failure_);
+        prompts_.report({platform::FailureKind::General, *failure_});
         return;
     }
     status_.setText(StatusPanel::State, "Loaded");

@@ -5,7 +5,7 @@
 #include "core/listfiles/ListFileBoxes.h"
 #include "core/listfiles/ListFileWriteRun.h"
 #include "core/shell/LinkList.h"
-#include "platform/ErrorBox.h"
+#include "platform/Failure.h"
 #include "platform/IoError.h"
 #include "platform/Prompts.h"
 #include "platform/StatusBar.h"
@@ -51,13 +51,11 @@ std::unique_ptr<platform::ReplacingFile> SaveLinks::openFile(const SaveChoice& c
         return std::make_unique<platform::ReplacingFile>(choice.path);
     } catch (const platform::IoError& error) {
         if (choice.format == SaveFormat::LinkList) {
-            platform::showFileErrorBox(prompts_, choice.path, error.what());
+            prompts_.report({platform::FailureKind::File, error.what(), choice.path});
         } else {
-            prompts_.message(
-                {platform::MessageIcon::Error,
-                 "Harvex2",
-                 "Error opening output file\n" + platform::namedFailure(choice.path, error.what()),
-                 {platform::MessageButton::Ok}});
+            prompts_.report({platform::FailureKind::Stated,
+                             "Error opening output file\n" +
+                                 platform::namedFailure(choice.path, error.what())});
         }
         return nullptr;
     }
@@ -111,7 +109,7 @@ void SaveLinks::saveEnded() {
     }
     run_ = nullptr;
     if (failure_) {
-        platform::showErrorBox(prompts_, *failure_);
+        prompts_.report({platform::FailureKind::General, *failure_});
         return;
     }
     if (format_ != SaveFormat::LinkList) {

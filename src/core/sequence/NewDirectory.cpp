@@ -10,10 +10,8 @@ bool NewDirectory::create(platform::LocalFolders& folders, platform::Prompts& pr
     if (folders.createDirectory(path)) {
         return true;
     }
-    prompts.message({platform::MessageIcon::Error,
-                     "Error",
-                     "Could not create new directory \"" + path + "\"",
-                     {platform::MessageButton::Ok}});
+    prompts.report(
+        {platform::FailureKind::Folder, "Could not create new directory \"" + path + "\""});
     return false;
 }
 

@@ -8,7 +8,7 @@
 #include "core/sequence/SequencePlan.h"
 #include "core/shell/MruHistory.h"
 #include "platform/ConversionError.h"
-#include "platform/ErrorBox.h"
+#include "platform/Failure.h"
 #include "platform/RegistryError.h"
 
 #include <new>
@@ -17,6 +17,7 @@
 
 namespace harvex2::core {
 
+using platform::FailureKind;
 using platform::MessageButton;
 using platform::MessageIcon;
 
@@ -98,7 +99,7 @@ void SequenceActions::runEnded() {
     }
     endRun();
     if (end == SequenceRun::End::OutOfMemory) {
-        platform::showErrorBox(parts_.prompts, kOutOfMemory);
+        parts_.prompts.report({FailureKind::General, kOutOfMemory});
     }
     if (!added) {
         return;
@@ -107,7 +108,7 @@ void SequenceActions::runEnded() {
         saveHistories();
     } catch (const platform::RegistryError& failure) {
         // The store may refuse the histories like any write; the series is added anyway.
-        platform::showErrorBox(parts_.prompts, failure.what());
+        parts_.prompts.report({FailureKind::General, failure.what()});
     }
     if (parts_.settings.acas) {
         parts_.dialog.closeWithOk();
@@ -191,14 +192,13 @@ bool SequenceActions::attempt(const std::function<void()>& work) {
         work();
         return true;
     } catch (const MissingMarkerError& failure) {
-        parts_.prompts.message(
-            {MessageIcon::Error, "Harvex2", failure.what(), {MessageButton::Ok}});
+        parts_.prompts.report({FailureKind::Stated, failure.what()});
     } catch (const SequenceError& failure) {
-        platform::showErrorBox(parts_.prompts, failure.what());
+        parts_.prompts.report({FailureKind::General, failure.what()});
     } catch (const platform::ConversionError& failure) {
-        platform::showErrorBox(parts_.prompts, failure.what());
+        parts_.prompts.report({FailureKind::General, failure.what()});
     } catch (const std::bad_alloc&) {
-        platform::showErrorBox(parts_.prompts, kOutOfMemory);
+        parts_.prompts.report({FailureKind::General, kOutOfMemory});
     }
     return false;
 }

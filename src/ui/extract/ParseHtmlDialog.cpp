@@ -1,7 +1,7 @@
 #include "ui/extract/ParseHtmlDialog.h"
 
 #include "core/shell/MruHistory.h"
-#include "platform/ErrorBox.h"
+#include "platform/Failure.h"
 #include "ui/platform/ShownBytes.h"
 #include "ui/shell/AppServices.h"
 
@@ -193,7 +193,7 @@ void ParseHtmlDialog::saveHistory() {
         showHistory(core::MruHistory::save(*services_.userStore, core::mru::kImport, entries,
                                            ShownBytes::read(*source_)));
     } catch (const platform::RegistryError& error) {
-        platform::showErrorBox(*services_.prompts, error.what());
+        services_.prompts->report({platform::FailureKind::General, error.what()});
     }
 }
 

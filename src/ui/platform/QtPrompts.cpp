@@ -1,7 +1,10 @@
 #include "ui/platform/QtPrompts.h"
 
+#include "ui/platform/FailureBox.h"
 #include "ui/platform/TextBytes.h"
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include <QApplication>
@@ -75,6 +78,36 @@ QStringList nameFilters(const std::vector<platform::FileFilter>& filters) {
     return result;
 }
 
+MessageButton pressedButton(const QMessageBox& box,
+                            const std::vector<std::pair<QAbstractButton*, MessageButton>>& buttons,
+                            const platform::MessageRequest& request) {
+    for (const auto& [widget, ours] : buttons) {
+        if (widget == box.clickedButton()) {
+            return ours;
+        }
+    }
+    return request.buttons.empty() ? MessageButton::Ok : request.buttons.back();
+}
+
+std::vector<std::string> chosenPaths(const QFileDialog& dialog) {
+    std::vector<std::string> paths;
+    for (const QString& path : dialog.selectedFiles()) {
+        paths.push_back(toPathBytes(path));
+    }
+    return paths;
+}
+
+// The answer is given from the event loop once the box has gone, so that it may close or
+// destroy the window the box belonged to.
+template <class Answer>
+void answerLater(const std::function<void(Answer)>& answered, Answer answer) {
+    if (answered) {
+        QMetaObject::invokeMethod(
+            qApp, [answered, answer = std::move(answer)] { answered(answer); },
+            Qt::QueuedConnection);
+    }
+}
+
 } // namespace
 
 QWidget* QtPrompts::owner() const {
@@ -87,49 +120,96 @@ QWidget* QtPrompts::owner() const {
     return mainWindow_;
 }
 
-MessageButton QtPrompts::message(const platform::MessageRequest& request) {
+std::unique_ptr<QMessageBox> QtPrompts::makeBox(const platform::MessageRequest& request,
+                                                BoxButtons& buttons) const {
     // A peer's failure text or a link may run to megabytes: the box shows it cut.
-    QMessageBox box(boxIcon(request.icon), fromBytes(request.caption), shownText(request.text),
-                    QMessageBox::NoButton, owner());
+    auto box =
+        std::make_unique<QMessageBox>(boxIcon(request.icon), fromBytes(request.caption),
+                                      shownText(request.text), QMessageBox::NoButton, owner());
     // Paths and addresses in a box can be copied from it.
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    std::vector<std::pair<QAbstractButton*, MessageButton>> buttons;
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
     for (const MessageButton button : request.buttons) {
-        buttons.emplace_back(addButton(box, button), button);
+        buttons.emplace_back(addButton(*box, button), button);
     }
-    box.exec();
-    for (const auto& [widget, ours] : buttons) {
-        if (widget == box.clickedButton()) {
-            return ours;
-        }
+    return box;
+}
+
+MessageButton QtPrompts::message(const platform::MessageRequest& request) {
+    BoxButtons buttons;
+    const auto box = makeBox(request, buttons);
+    box->exec();
+    return pressedButton(*box, buttons, request);
+}
+
+void QtPrompts::ask(const platform::MessageRequest& request, Answered answered) {
+    BoxButtons buttons;
+    QMessageBox* box = makeBox(request, buttons).release();
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QDialog::finished, box,
+                     [box, buttons, request, answered = std::move(answered)] {
+                         answerLater(answered, pressedButton(*box, buttons, request));
+                     });
+    box->open();
+}
+
+void QtPrompts::report(const platform::Failure& failure) {
+    message(FailureBox::requestFor(failure));
+}
+
+void QtPrompts::reportThen(const platform::Failure& failure, std::function<void()> then) {
+    Answered answered;
+    if (then) {
+        answered = [then = std::move(then)](MessageButton) { then(); };
     }
-    return request.buttons.empty() ? MessageButton::Ok : request.buttons.back();
+    ask(FailureBox::requestFor(failure), std::move(answered));
+}
+
+std::unique_ptr<QFileDialog> QtPrompts::makeFileDialog(const platform::FileDialogRequest& request,
+                                                       QFileDialog::FileMode fileMode,
+                                                       QFileDialog::AcceptMode acceptMode) const {
+    auto dialog = std::make_unique<QFileDialog>(owner(), fromBytes(request.title),
+                                                fromPathBytes(request.initialPath));
+    dialog->setFileMode(fileMode);
+    dialog->setAcceptMode(acceptMode);
+    const QStringList filters = nameFilters(request.filters);
+    if (!filters.isEmpty()) {
+        dialog->setNameFilters(filters);
+        const auto index = std::min(request.filterIndex, request.filters.size() - 1);
+        dialog->selectNameFilter(filters.at(static_cast<qsizetype>(index)));
+    }
+    if (fileMode == QFileDialog::Directory) {
+        dialog->setOption(QFileDialog::ShowDirsOnly);
+    }
+    dialog->setDefaultSuffix(fromBytes(request.defaultExtension));
+    return dialog;
 }
 
 std::vector<std::string> QtPrompts::runFileDialog(const platform::FileDialogRequest& request,
                                                   QFileDialog::FileMode fileMode,
                                                   QFileDialog::AcceptMode acceptMode) {
-    QFileDialog dialog(owner(), fromBytes(request.title), fromPathBytes(request.initialPath));
-    dialog.setFileMode(fileMode);
-    dialog.setAcceptMode(acceptMode);
-    const QStringList filters = nameFilters(request.filters);
-    if (!filters.isEmpty()) {
-        dialog.setNameFilters(filters);
-        const auto index = std::min(request.filterIndex, request.filters.size() - 1);
-        dialog.selectNameFilter(filters.at(static_cast<qsizetype>(index)));
-    }
-    if (fileMode == QFileDialog::Directory) {
-        dialog.setOption(QFileDialog::ShowDirsOnly);
-    }
-    dialog.setDefaultSuffix(fromBytes(request.defaultExtension));
-    if (dialog.exec() != QDialog::Accepted) {
+    const auto dialog = makeFileDialog(request, fileMode, acceptMode);
+    if (dialog->exec() != QDialog::Accepted) {
         return {};
     }
-    std::vector<std::string> paths;
-    for (const QString& path : dialog.selectedFiles()) {
-        paths.push_back(toPathBytes(path));
-    }
-    return paths;
+    return chosenPaths(*dialog);
+}
+
+void QtPrompts::askForFolder(const platform::FileDialogRequest& request, FolderChosen chosen) {
+    QFileDialog* dialog =
+        makeFileDialog(request, QFileDialog::Directory, QFileDialog::AcceptOpen).release();
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::finished, dialog,
+                     [dialog, chosen = std::move(chosen)](int result) {
+                         std::optional<std::string> folder;
+                         if (result == QDialog::Accepted) {
+                             const auto paths = chosenPaths(*dialog);
+                             if (!paths.empty()) {
+                                 folder = paths.front();
+                             }
+                         }
+                         answerLater(chosen, std::move(folder));
+                     });
+    static_cast<QDialog*>(dialog)->open();
 }
 
 std::optional<std::string> QtPrompts::openFile(const platform::FileDialogRequest& request) {

@@ -1,7 +1,7 @@
 #include "ui/sequence/ProfileButtons.h"
 
 #include "core/sequence/SequenceProfiles.h"
-#include "platform/ErrorBox.h"
+#include "platform/Failure.h"
 #include "ui/sequence/SaveProfileDialog.h"
 #include "ui/sequence/SequentialDialog.h"
 #include "ui/sequence/SettingsListDialog.h"
@@ -27,7 +27,7 @@ void ProfileButtons::save() {
     try {
         core::SequenceProfiles::save(*services_.userStore, ask->profileName(), dialog_.fields());
     } catch (const platform::RegistryError& failure) {
-        platform::showErrorBox(*services_.prompts, failure.what());
+        services_.prompts->report({platform::FailureKind::General, failure.what()});
     }
 }
 
@@ -52,7 +52,7 @@ void ProfileButtons::load() {
     } catch (const platform::RegistryError& failure) {
         // The values read before the failing one are kept, as they were set one by one.
         dialog_.setFields(fields);
-        platform::showErrorBox(*services_.prompts, failure.what());
+        services_.prompts->report({platform::FailureKind::General, failure.what()});
         return;
     }
     dialog_.setFields(fields);

@@ -3,7 +3,7 @@
 #include "core/extract/DroppedLinks.h"
 #include "core/shell/MruHistory.h"
 #include "core/shell/ProgramVersion.h"
-#include "platform/ErrorBox.h"
+#include "platform/Failure.h"
 #include "ui/listfiles/ListFileCommands.h"
 #include "ui/platform/ShownBytes.h"
 #include "ui/platform/TextBytes.h"
@@ -164,7 +164,7 @@ void MainWindow::saveSettingsOnce() {
         storage_.SaveSettings(settings_, outerRect(), versionText());
     } catch (const platform::RegistryError& error) {
         // The program still ends; the user learns that this run's settings are lost.
-        platform::showErrorBox(*services_.prompts, error.what());
+        services_.prompts->report({platform::FailureKind::General, error.what()});
     }
 }
 
@@ -173,7 +173,7 @@ void MainWindow::saveChoices() {
         storage_.SaveChoices(settings_, versionText());
     } catch (const platform::RegistryError& error) {
         // The choices stay in force; the exit tries again.
-        platform::showErrorBox(*services_.prompts, error.what());
+        services_.prompts->report({platform::FailureKind::General, error.what()});
     }
 }
 

@@ -14,6 +14,7 @@
 namespace harvex2::core {
 namespace {
 
+using platform::FailureKind;
 using platform::MessageButton;
 using platform::MessageIcon;
 
@@ -164,9 +165,7 @@ TEST_F(MultipleParseRun, AnEmptyBaseStopsAtTheFirstFileThatNeedsOne) {
     const std::string absolute = page("abs.htm", R"(<a href="http://a/1"><a href="ftp://b/2">)");
     const std::string relative = page("rel.htm", R"(<a href="http://a/3"><a href="four">)");
     const std::string third = page("third.htm", R"(<a href="http://a/5">)");
-    prompts.expectMessage(MessageIcon::Error, "Harvex2",
-                          "Error: one or more links require a Base URL", {MessageButton::Ok},
-                          MessageButton::Ok);
+    prompts.expectFailure(FailureKind::Stated, "Error: one or more links require a Base URL");
     EXPECT_FALSE(run({absolute, relative, third}, BaseUrlMethod::OneForAll));
     EXPECT_EQ(texts(), (std::vector<std::string>{"before", "http://a/1", "ftp://b/2"}));
     EXPECT_EQ(view.events.back(), "stopped");
@@ -180,9 +179,7 @@ TEST_F(MultipleParseRun, TheRunGoesOnAfterAnEmptyAnswerOnlyWhereNothingIsRelativ
     view.answers = {"", ""};
     const std::string absolute = page("abs.htm", R"(<a href="http://a/1">)");
     const std::string relative = page("rel.htm", R"(<a href="r">)");
-    prompts.expectMessage(MessageIcon::Error, "Harvex2",
-                          "Error: one or more links require a Base URL", {MessageButton::Ok},
-                          MessageButton::Ok);
+    prompts.expectFailure(FailureKind::Stated, "Error: one or more links require a Base URL");
     EXPECT_FALSE(run({absolute, relative}, BaseUrlMethod::EachFile));
     EXPECT_EQ(texts(), std::vector<std::string>{"http://a/1"});
 }

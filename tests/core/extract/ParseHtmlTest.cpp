@@ -16,8 +16,7 @@
 namespace harvex2::core {
 namespace {
 
-using platform::MessageButton;
-using platform::MessageIcon;
+using platform::FailureKind;
 using platform::StatusPanel;
 
 struct Status final : platform::StatusBar {
@@ -105,9 +104,7 @@ TEST_F(ParseHtmlRunTest, ASourceThatCannotBeOpenedChangesNothing) {
     };
     for (const auto& [path, second] : rows) {
         SCOPED_TRACE(path);
-        prompts.expectMessage(MessageIcon::Error, "Harvex2",
-                              "Error opening the HTML source file\n" + second, {MessageButton::Ok},
-                              MessageButton::Ok);
+        prompts.expectFailure(FailureKind::Stated, "Error opening the HTML source file\n" + second);
         EXPECT_FALSE(parse(path)) << path;
     }
     EXPECT_EQ(links.count(), 0u);

@@ -14,6 +14,7 @@ namespace {
 
 using core::AddingRows;
 using core::RowPicture;
+using platform::FailureKind;
 using platform::MessageButton;
 using platform::MessageIcon;
 using platform::StatusPanel;
@@ -266,8 +267,7 @@ TEST_F(AddCommandTest, RunningStateCoversTheRunAndRefusesASecondStart) {
     EXPECT_EQ(changes, (std::vector<bool>{true, false}));
 
     adding.pass = [](AddingRows&) { throw std::runtime_error("gone"); };
-    prompts.expectMessage(MessageIcon::Error, "Harvex2", "gone.", {MessageButton::Ok},
-                          MessageButton::Ok);
+    prompts.expectFailure(FailureKind::General, "gone");
     runToEnd(command);
     EXPECT_FALSE(command.running());
 }

@@ -23,6 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using core::RowPicture;
+using platform::FailureKind;
 using platform::MessageButton;
 using platform::MessageIcon;
 
@@ -32,6 +33,7 @@ const char* const kLocationKey =
 class AddingPassTest : public ::testing::Test {
 protected:
     AddingPassTest() {
+        prompts.answerThrough(windowThread);
         makeNetVampireFolder(programFolder);
         fs::create_directories(emptyFolder);
         for (std::size_t i = 0; i < 3; ++i) {
@@ -48,8 +50,7 @@ protected:
     }
 
     void expectNotFound() {
-        prompts.expectMessage(MessageIcon::Error, "Error", "Net Vampire could not be found!",
-                              {MessageButton::Ok}, MessageButton::Ok);
+        prompts.expectFailure(FailureKind::Connection, "Net Vampire could not be found!");
     }
 
     void expectNoEntry(MessageButton answer) {
@@ -187,8 +188,7 @@ TEST_F(AddingPassTest, AJobFileWriteErrorMarksItsRowFailedAndLeavesTheWindowOpen
         }
     };
     const std::string failure = "Unable to write to " + programFolder + "/Data/State/A0000002.nvc";
-    prompts.expectMessage(MessageIcon::Error, "Harvex2", failure + ".", {MessageButton::Ok},
-                          MessageButton::Ok);
+    prompts.expectFailure(FailureKind::General, failure);
     run();
     EXPECT_EQ(rows.at(0).status, "A0000000");
     EXPECT_EQ(rows.at(1).status, "Failed - " + failure);
@@ -221,9 +221,8 @@ TEST_F(AddingPassTest, AnyOtherTargetProgramGoesToReGet) {
         SCOPED_TRACE(mode);
         settings.mode = core::TargetProgram{mode};
         window = {};
-        prompts.expectMessage(MessageIcon::Error, "Error",
-                              "Could not find the ReGet class to initiate OLE Automation. ",
-                              {MessageButton::Ok}, MessageButton::Ok);
+        prompts.expectFailure(FailureKind::Connection,
+                              "Could not find the ReGet class to initiate OLE Automation. ");
         run();
         EXPECT_EQ(window.pleaseWaitStatuses,
                   std::vector<std::string>{"Attempting to find ReGet..."});
@@ -254,6 +253,29 @@ TEST_F(AddingPassTest, GivingUpASilentTargetLeavesTheRowInFlightUnconfirmed) {
     EXPECT_EQ(rows.at(1).status, "Not confirmed");
 }
 
+TEST_F(AddingPassTest, AQuestionStillOpenWhenThePassIsGivenUpAnswersNoOne) {
+    // Given up as closing the window does, or gone with the window. Had the Yes reached the
+    // pass, it would go on to a folder dialog the script does not expect.
+    for (const bool destroyed : {false, true}) {
+        SCOPED_TRACE(destroyed ? "destroyed" : "given up");
+        expectNoEntry(MessageButton::Yes);
+        auto pass =
+            std::make_unique<core::AddingPass>(userStore, machineStore, dde, automation, jsonRpc);
+        int ended = 0;
+        pass->start(context, [&ended] { ++ended; });
+        if (destroyed) {
+            pass.reset();
+        } else {
+            pass->abandon();
+        }
+        EXPECT_FALSE(windowThread.runUntil([] { return false; }, std::chrono::milliseconds(50)));
+        EXPECT_TRUE(prompts.allAnswered());
+        EXPECT_EQ(ended, destroyed ? 0 : 1);
+        EXPECT_EQ(rows.at(0).status, "Waiting");
+        EXPECT_EQ(recorded(), "(no key)");
+    }
+}
+
 TEST_F(AddingPassTest, APassOverNoRowsOnlyClosesTheWindow) {
     rows.clear();
     run();
@@ -280,10 +302,9 @@ TEST_F(AddingPassTest, RefusedRowsLeaveTheWindowOpenWithTheErrorsMessage) {
     auto refusing = std::make_unique<RefusingChannel>();
     RefusingChannel& channel = *refusing;
     core::NetVampirePass pass(std::move(refusing));
-    prompts.expectMessage(
-        MessageIcon::Error, "Harvex2",
-        "There were errors while adding jobs\r\nPlease review and close the adding dialog.",
-        {MessageButton::Ok}, MessageButton::Ok);
+    prompts.expectFailure(
+        FailureKind::Stated,
+        "There were errors while adding jobs\r\nPlease review and close the adding dialog.");
     runToEnd(pass, context, windowThread);
     EXPECT_TRUE(window.closeRequests.empty());
     EXPECT_EQ(channel.location.executable, executable);

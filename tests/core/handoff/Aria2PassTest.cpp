@@ -16,11 +16,10 @@ namespace harvex2::test {
 namespace {
 
 using core::RowPicture;
+using platform::FailureKind;
 using platform::JsonRpcBatchResult;
 using platform::JsonRpcCall;
 using platform::JsonRpcFailure;
-using platform::MessageButton;
-using platform::MessageIcon;
 using Options = std::map<std::string, std::string>;
 using Uris = std::vector<std::string>;
 
@@ -29,6 +28,7 @@ const std::string kUrl = "http://127.0.0.1:6800/jsonrpc";
 class Aria2PassTest : public ::testing::Test {
 protected:
     Aria2PassTest() {
+        prompts.answerThrough(windowThread);
         settings.mode = core::TargetProgram::Aria2;
         settings.aria2Secret = "s3cret";
         addRows(3);
@@ -47,14 +47,14 @@ protected:
         runToEnd(pass, context, windowThread);
     }
 
-    void expectMessage(const std::string& caption, const std::string& text) {
-        prompts.expectMessage(MessageIcon::Error, caption, text, {MessageButton::Ok},
-                              MessageButton::Ok);
+    void expectFailure(FailureKind kind, const std::string& text) {
+        prompts.expectFailure(kind, text);
     }
 
     void expectErrorsMessage() {
-        expectMessage("Harvex2", "There were errors while adding jobs\r\nPlease review and close "
-                                 "the adding dialog.");
+        expectFailure(FailureKind::Stated,
+                      "There were errors while adding jobs\r\nPlease review and close "
+                      "the adding dialog.");
     }
 
     // A fatal end before any row: the marker on the first row, every row still waiting.
@@ -156,7 +156,8 @@ TEST_F(Aria2PassTest, AnAddressWhereAria2DoesNotAnswerEndsThePassBeforeAnyRow) {
         window = {};
         rows.setOutcome(0, core::RowOutcome::Unmarked);
         jsonRpc.answer = [&answer](const std::vector<JsonRpcCall>&) { return answer; };
-        expectMessage("Error", "Cannot connect to aria2 at http://127.0.0.1:1/rpc.");
+        expectFailure(FailureKind::Connection,
+                      "Cannot connect to aria2 at http://127.0.0.1:1/rpc.");
         run();
         expectFatalBeforeAnyRow();
     }
@@ -166,7 +167,7 @@ TEST_F(Aria2PassTest, AWrongSecretIsToldApart) {
     jsonRpc.answer = [](const std::vector<JsonRpcCall>&) {
         return JsonRpcBatchResult{JsonRpcFailure::None, {}, {FakeJsonRpc::error("Unauthorized")}};
     };
-    expectMessage("Error", "aria2 refused the secret token.");
+    expectFailure(FailureKind::Connection, "aria2 refused the secret token.");
     run();
     expectFatalBeforeAnyRow();
     EXPECT_EQ(jsonRpc.batches.size(), 1u);
@@ -179,9 +180,10 @@ TEST_F(Aria2PassTest, AConnectionLostMidPassLeavesTheBatchUnconfirmedAndTheRestW
         return ++batches <= 2 ? FakeJsonRpc::results(batch, calls)
                               : JsonRpcBatchResult{JsonRpcFailure::ConnectionLost, "reset", {}};
     };
-    expectMessage("Error", "The connection to aria2 at http://127.0.0.1:6800/jsonrpc was lost. "
-                           "aria2 may have taken links 201 to 400, the last batch sent; links "
-                           "401 to 450 are still waiting.");
+    expectFailure(FailureKind::Connection,
+                  "The connection to aria2 at http://127.0.0.1:6800/jsonrpc was lost. "
+                  "aria2 may have taken links 201 to 400, the last batch sent; links "
+                  "401 to 450 are still waiting.");
     run();
     EXPECT_EQ(jsonRpc.batches.size(), 3u);
     EXPECT_EQ(rows.at(0).indexFromMain(), "31999");

@@ -14,11 +14,12 @@ namespace harvex2::test {
 namespace {
 
 using core::RowPicture;
-using platform::MessageButton;
-using platform::MessageIcon;
+using platform::FailureKind;
 
 class DdeChannelTest : public ::testing::Test {
 protected:
+    DdeChannelTest() { prompts.answerThrough(windowThread); }
+
     void addRows(int count) {
         for (int i = 0; i < count; ++i) {
             rows.append("http://h/" + std::to_string(i), {"/down/", std::to_string(i) + ".zip"},
@@ -128,8 +129,7 @@ TEST_F(DdeChannelTest, RefusalsUnderNetVampire3ShowTheReply) {
 TEST_F(DdeChannelTest, NoReplyEndsThePassOnThatRowWithTheWindowOpen) {
     addRows(4);
     dde.replies = {std::string(""), std::nullopt};
-    prompts.expectMessage(MessageIcon::Error, "Harvex2", "Net Vampire is not responding",
-                          {MessageButton::Ok}, MessageButton::Ok);
+    prompts.expectFailure(FailureKind::Stated, "Net Vampire is not responding");
     run();
     EXPECT_EQ(dde.requests.size(), 2U);
     EXPECT_EQ(rows.at(1).status, "Failed, NV not responding.");
@@ -147,10 +147,9 @@ TEST_F(DdeChannelTest, NoConversationRecoversWithTheVersionMessage) {
     addRows(2);
     dde.answers = false;
     window.pleaseWaitShown = true;
-    prompts.expectMessage(MessageIcon::Error, "Error",
+    prompts.expectFailure(FailureKind::Connection,
                           "Cannot Connect to NetVampire.\r\n\r\nMake sure you're using "
-                          "NetVampire 2.41 or higher.\r\nHarvex cannot work with NetVampire 2.4",
-                          {MessageButton::Ok}, MessageButton::Ok);
+                          "NetVampire 2.41 or higher.\r\nHarvex cannot work with NetVampire 2.4");
     run();
     EXPECT_EQ(rows.at(0).indexFromMain(), "31999");
     EXPECT_EQ(rows.at(0).status, "Waiting");

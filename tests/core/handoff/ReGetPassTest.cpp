@@ -14,12 +14,12 @@ namespace harvex2::test {
 namespace {
 
 using core::RowPicture;
-using platform::MessageButton;
-using platform::MessageIcon;
+using platform::FailureKind;
 
 class ReGetPassTest : public ::testing::Test {
 protected:
     ReGetPassTest() {
+        prompts.answerThrough(windowThread);
         rows.append("http://h/1", {"/down/full/", "path.zip"}, core::RowSource{3});
         rows.append("http://h/2", {}, core::RowSource{4});
         rows.append("http://h/3", {}, core::RowSource{5});
@@ -67,9 +67,8 @@ TEST_F(ReGetPassTest, EveryUrlIsOneCallOfAddInRowOrder) {
 
 TEST_F(ReGetPassTest, AMissingObjectRecoversWithoutTouchingARow) {
     automation.registered = false;
-    prompts.expectMessage(MessageIcon::Error, "Error",
-                          "Could not find the ReGet class to initiate OLE Automation. ",
-                          {MessageButton::Ok}, MessageButton::Ok);
+    prompts.expectFailure(FailureKind::Connection,
+                          "Could not find the ReGet class to initiate OLE Automation. ");
     run();
     EXPECT_EQ(rows.at(0).indexFromMain(), "31999");
     EXPECT_EQ(rows.at(0).picture, RowPicture::Waiting);

@@ -15,8 +15,7 @@
 namespace harvex2::core {
 namespace {
 
-using platform::MessageButton;
-using platform::MessageIcon;
+using platform::FailureKind;
 using platform::StatusPanel;
 
 std::string record(char flag, std::string_view text) {
@@ -73,8 +72,7 @@ TEST_F(OpenLinkListTest, CancellingTheDialogChangesNothing) {
 
 TEST_F(OpenLinkListTest, AFailedReadIsShownAndLeavesTheStateLoading) {
     test::TempFolder::write(listFile, test::TempFolder::read(listFile) + "short");
-    prompts.expectMessage(MessageIcon::Error, "Harvex2", "Read beyond end of file.",
-                          {MessageButton::Ok}, MessageButton::Ok);
+    prompts.expectFailure(FailureKind::General, "Read beyond end of file");
     open.run(listFile);
     EXPECT_EQ(links.count(), 2u);
     EXPECT_EQ(status.text(StatusPanel::State), "Loading...");
@@ -112,13 +110,12 @@ TEST_F(OpenLinkListTest, AFileThatIsNoLinkListChangesNothingAndTheBoxNamesIt) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::string text = folder.makeFile("text.nva", std::string(500, 'x'));
     const std::pair<std::string, std::string> rows[] = {
-        {fifo, "Not a regular file."},
-        {text, "Not a Harvex links list."},
+        {fifo, "Not a regular file"},
+        {text, "Not a Harvex links list"},
     };
     boxes.setBaseUrl("typed");
     for (const auto& [path, reason] : rows) {
-        prompts.expectMessage(MessageIcon::Error, "Harvex2", path + ": " + reason,
-                              {MessageButton::Ok}, MessageButton::Ok);
+        prompts.expectFailure(FailureKind::File, reason, path);
         open.run(path);
         EXPECT_EQ(links.count(), 0u);
         EXPECT_EQ(boxes.baseUrl(), "typed");

@@ -18,6 +18,7 @@
 namespace harvex2::core {
 namespace {
 
+using platform::FailureKind;
 using platform::MessageButton;
 using platform::MessageIcon;
 using platform::StatusPanel;
@@ -165,12 +166,10 @@ TEST_F(SaveLinksTest, AListFileSaysHowManyLinksItCutAndNamesTheFirst) {
 TEST_F(SaveLinksTest, ATargetThatIsNotARegularFileIsRefusedByName) {
     const std::string fifo = folder.file("fifo");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    prompts.expectMessage(MessageIcon::Error, "Harvex2", fifo + ": Not a regular file.",
-                          {MessageButton::Ok}, MessageButton::Ok);
+    prompts.expectFailure(FailureKind::File, "Not a regular file", fifo);
     SaveLinks(links, boxes, status, prompts, runAtOnce).save({fifo, SaveFormat::LinkList}, kFooter);
-    prompts.expectMessage(MessageIcon::Error, "Harvex2",
-                          "Error opening output file\n" + fifo + ": Not a regular file",
-                          {MessageButton::Ok}, MessageButton::Ok);
+    prompts.expectFailure(FailureKind::Stated,
+                          "Error opening output file\n" + fifo + ": Not a regular file");
     SaveLinks(links, boxes, status, prompts, runAtOnce)
         .save({fifo, SaveFormat::PlainText}, kFooter);
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
@@ -178,15 +177,13 @@ TEST_F(SaveLinksTest, ATargetThatIsNotARegularFileIsRefusedByName) {
 
 TEST_F(SaveLinksTest, AFileThatCannotBeCreatedIsReportedAndTheOldFileStays) {
     const std::string nowhere = folder.file("no/such/folder/x.htm");
-    prompts.expectMessage(MessageIcon::Error, "Harvex2",
-                          "Error opening output file\n" + nowhere + ": File not found",
-                          {MessageButton::Ok}, MessageButton::Ok);
+    prompts.expectFailure(FailureKind::Stated,
+                          "Error opening output file\n" + nowhere + ": File not found");
     SaveLinks(links, boxes, status, prompts, runAtOnce)
         .save({nowhere, SaveFormat::HtmlPage}, kFooter);
     EXPECT_EQ(status.text(StatusPanel::State), "Saving...");
 
-    prompts.expectMessage(MessageIcon::Error, "Harvex2", "File not found.", {MessageButton::Ok},
-                          MessageButton::Ok);
+    prompts.expectFailure(FailureKind::File, "File not found");
     SaveLinks(links, boxes, status, prompts, runAtOnce).save({"", SaveFormat::LinkList}, kFooter);
 }
 
@@ -202,8 +199,7 @@ TEST_F(SaveLinksTest, AWriteThatFailsPartWayLeavesTheEarlierFileWhole) {
     struct rlimit small = saved;
     small.rlim_cur = 1000;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    prompts.expectMessage(MessageIcon::Error, "Harvex2", "Disk full.", {MessageButton::Ok},
-                          MessageButton::Ok);
+    prompts.expectFailure(FailureKind::General, "Disk full");
     SaveLinks(links, boxes, status, prompts, runAtOnce).save({old, SaveFormat::LinkList}, kFooter);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);

@@ -13,15 +13,13 @@ namespace harvex2::core {
 namespace {
 
 namespace fs = std::filesystem;
-using platform::MessageButton;
-using platform::MessageIcon;
+using platform::FailureKind;
 
 class NewDirectoryTest : public testing::Test {
 protected:
     void expectFailure(const std::string& path) {
-        prompts.expectMessage(MessageIcon::Error, "Error",
-                              "Could not create new directory \"" + path + "\"",
-                              {MessageButton::Ok}, MessageButton::Ok);
+        prompts.expectFailure(FailureKind::Folder,
+                              "Could not create new directory \"" + path + "\"");
     }
 
     test::TempFolder temp;

@@ -17,6 +17,7 @@ namespace harvex2::test {
 namespace {
 
 using core::SequenceRunKind;
+using platform::FailureKind;
 using platform::MessageButton;
 using platform::MessageIcon;
 using ::testing::ElementsAre;
@@ -161,24 +162,24 @@ TEST_F(SequenceActionsTest, RefusedSeriesAddNothingAndRememberNothing) {
     adding.rows().append("kept", {}, core::RowSource{std::size_t{0}});
     const struct {
         void (*change)(core::SequenceFields&);
-        MessageIcon icon;
+        FailureKind kind;
         const char* text;
     } cases[] = {
-        {[](core::SequenceFields& f) { f.charDigit = 1; }, MessageIcon::Error,
+        {[](core::SequenceFields& f) { f.charDigit = 1; }, FailureKind::Stated,
          "Can't find the digit position marker"},
-        {[](core::SequenceFields& f) { f.step = "two"; }, MessageIcon::Error,
-         "'two' is not a valid integer value."},
-        {[](core::SequenceFields& f) { f.end = "0"; }, MessageIcon::Error,
+        {[](core::SequenceFields& f) { f.step = "two"; }, FailureKind::General,
+         "'two' is not a valid integer value"},
+        {[](core::SequenceFields& f) { f.end = "0"; }, FailureKind::General,
          "The range holds no numbers: Go to (0) is less than Start at (1)."},
-        {[](core::SequenceFields& f) { f.step = "0"; }, MessageIcon::Error,
+        {[](core::SequenceFields& f) { f.step = "0"; }, FailureKind::General,
          "Step must be 1 or more, not 0."},
-        {[](core::SequenceFields& f) { f.end = "10000001"; }, MessageIcon::Error,
+        {[](core::SequenceFields& f) { f.end = "10000001"; }, FailureKind::General,
          "The range holds 10000001 numbers; a series can hold at most 10000000."},
         {[](core::SequenceFields& f) {
              f.url = std::string(32766, 'a') + "|";
              f.end = "100000";
          },
-         MessageIcon::Error,
+         FailureKind::General,
          "The series would make more than 1024 MB of links; make it shorter or split it."},
     };
     for (const bool nv : {true, false}) {
@@ -187,8 +188,7 @@ TEST_F(SequenceActionsTest, RefusedSeriesAddNothingAndRememberNothing) {
             core::SequenceFields f = fields;
             f.nv = nv;
             refused.change(f);
-            prompts.expectMessage(refused.icon, "Harvex2", refused.text, {MessageButton::Ok},
-                                  MessageButton::Ok);
+            prompts.expectFailure(refused.kind, refused.text);
             actions.add(f);
             EXPECT_EQ(dialog.runs.back(), SequenceRunKind::None) << refused.text;
         }
@@ -211,8 +211,7 @@ TEST_F(SequenceActionsTest, TestFillsOnlyThePreview) {
     EXPECT_THAT(dialog.runs, ElementsAre(SequenceRunKind::Test, SequenceRunKind::None));
 
     fields.url = "none";
-    prompts.expectMessage(MessageIcon::Error, "Harvex2", "Can't find the digit position marker",
-                          {MessageButton::Ok}, MessageButton::Ok);
+    prompts.expectFailure(FailureKind::Stated, "Can't find the digit position marker");
     actions.test(fields);
     EXPECT_THAT(dialog.preview, IsEmpty());
     EXPECT_EQ(dialog.runs.back(), SequenceRunKind::None);

@@ -8,7 +8,7 @@ using platform::MessageButton;
 
 ScriptedPrompts::~ScriptedPrompts() {
     for (const Step& step : script_) {
-        ADD_FAILURE() << "expected box never shown: " << step.request.text;
+        ADD_FAILURE() << "expected box never shown: " << step.request.text << step.failure.text;
     }
 }
 
@@ -54,6 +54,60 @@ MessageButton ScriptedPrompts::message(const platform::MessageRequest& request) 
     EXPECT_EQ(request.text, step->request.text);
     EXPECT_EQ(request.buttons, step->request.buttons) << request.text;
     return step->answer;
+}
+
+void ScriptedPrompts::expectFailure(platform::FailureKind kind, std::string text,
+                                    std::string path) {
+    Step step{Kind::Failure, {}, MessageButton::Ok, std::nullopt, {}, {}};
+    step.failure = {kind, std::move(text), std::move(path)};
+    script_.push_back(std::move(step));
+}
+
+void ScriptedPrompts::later(std::function<void()> task) {
+    if (thread_) {
+        thread_->post(std::move(task));
+    } else {
+        task();
+    }
+}
+
+template <class Answer>
+void ScriptedPrompts::answer(const std::function<void(Answer)>& answered, Answer given) {
+    if (answered) {
+        later([answered, given = std::move(given)] { answered(given); });
+    }
+}
+
+void ScriptedPrompts::report(const platform::Failure& failure) {
+    if (failureStyle_) {
+        message(failureStyle_(failure));
+        return;
+    }
+    if (onMessage) {
+        onMessage();
+    }
+    const auto step = takeNext(Kind::Failure, "failure: " + failure.text);
+    if (step) {
+        EXPECT_EQ(failure.kind, step->failure.kind) << failure.text;
+        EXPECT_EQ(failure.text, step->failure.text);
+        EXPECT_EQ(failure.path, step->failure.path) << failure.text;
+    }
+}
+
+void ScriptedPrompts::reportThen(const platform::Failure& failure, std::function<void()> then) {
+    report(failure);
+    if (then) {
+        later(std::move(then));
+    }
+}
+
+void ScriptedPrompts::ask(const platform::MessageRequest& request, Answered answered) {
+    answer(answered, message(request));
+}
+
+void ScriptedPrompts::askForFolder(const platform::FileDialogRequest& request,
+                                   FolderChosen chosen) {
+    answer(chosen, browseFolder(request));
 }
 
 std::optional<std::string> ScriptedPrompts::dialog(const platform::FileDialogRequest& request,

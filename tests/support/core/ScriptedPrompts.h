@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Prompts.h"
+#include "platform/WindowThread.h"
 
 #include <deque>
 #include <functional>
@@ -23,7 +24,21 @@ public:
     // The next file or folder dialog is answered with `answer` (nullopt = Cancel).
     void expectDialog(std::optional<std::string> answer);
     void expectOpenFiles(std::vector<std::string> answer);
+    // The next box must report this failure.
+    void expectFailure(platform::FailureKind kind, std::string text, std::string path = {});
+    // Failures come as the boxes `style` makes of them, scripted with expectMessage, as a
+    // window test sees them.
+    void showFailuresAs(std::function<platform::MessageRequest(const platform::Failure&)> style) {
+        failureStyle_ = std::move(style);
+    }
+    // What is asked without waiting is answered through `thread`, as the event loop answers
+    // once the box has closed; without one, before ask() returns.
+    void answerThrough(platform::WindowThread& thread) { thread_ = &thread; }
 
+    void ask(const platform::MessageRequest& request, Answered answered) override;
+    void askForFolder(const platform::FileDialogRequest& request, FolderChosen chosen) override;
+    void report(const platform::Failure& failure) override;
+    void reportThen(const platform::Failure& failure, std::function<void()> then) override;
     platform::MessageButton message(const platform::MessageRequest& request) override;
     std::optional<std::string> openFile(const platform::FileDialogRequest& request) override;
     std::vector<std::string> openFiles(const platform::FileDialogRequest& request) override;
@@ -37,18 +52,24 @@ public:
     std::function<void()> onMessage;
 
 private:
-    enum class Kind { Message, Dialog, Files };
+    enum class Kind { Message, Dialog, Files, Failure };
     struct Step {
         Kind kind;
         platform::MessageRequest request;
         platform::MessageButton answer = platform::MessageButton::Ok;
         std::optional<std::string> path;
         std::vector<std::string> paths;
+        platform::Failure failure = {};
     };
     std::optional<Step> takeNext(Kind kind, const std::string& what);
     std::optional<std::string> dialog(const platform::FileDialogRequest& request, const char* what);
 
+    template <class Answer> void answer(const std::function<void(Answer)>& answered, Answer given);
+    void later(std::function<void()> task);
+
     std::deque<Step> script_;
+    platform::WindowThread* thread_ = nullptr;
+    std::function<platform::MessageRequest(const platform::Failure&)> failureStyle_;
     std::vector<platform::FileDialogRequest> dialogs_;
 };
 

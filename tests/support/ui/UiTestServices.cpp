@@ -1,5 +1,6 @@
 #include "support/ui/UiTestServices.h"
 
+#include "ui/platform/FailureBox.h"
 #include "ui/platform/RunDriver.h"
 
 #include <memory>
@@ -10,7 +11,12 @@ using platform::Hive;
 
 UiTestServices::UiTestServices()
     : userFileStore(Hive::CurrentUser, userFile()),
-      machineStore(Hive::LocalMachine, folder_.file("machine.reg")) {}
+      machineStore(Hive::LocalMachine, folder_.file("machine.reg")) {
+    // As a real box is answered: from the event loop, after ask() has returned.
+    prompts.answerThrough(windowThread);
+    // Window tests see failures as the boxes the program shows.
+    prompts.showFailuresAs(&ui::FailureBox::requestFor);
+}
 
 ui::AppServices UiTestServices::make() {
     ui::AppServices services;

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include <QApplication>
 #include <QDialog>
@@ -116,6 +118,47 @@ TEST_F(QtPromptsPlaceTest, WithNoWindowActiveABoxSitsOverTheMainWindow) {
     QApplication::processEvents();
     ASSERT_EQ(QApplication::activeWindow(), nullptr);
     EXPECT_LE(boxOffsetFrom(prompts, mainWindow).manhattanLength(), 2);
+}
+
+TEST_F(QtPromptsPlaceTest, AnAskedBoxIsWindowModalAndAnsweredFromTheLoopOnceItHasClosed) {
+    std::optional<MessageButton> answer;
+    bool boxOpenWhenAnswered = true;
+    prompts.ask({MessageIcon::Error, "Harvex2", "Go on?", {MessageButton::Yes, MessageButton::No}},
+                [&](MessageButton button) {
+                    answer = button;
+                    boxOpenWhenAnswered = QApplication::activeModalWidget() != nullptr;
+                });
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(box->parentWidget(), &mainWindow);
+    box->button(QMessageBox::No)->click();
+    EXPECT_FALSE(answer);
+    ASSERT_TRUE(QTest::qWaitFor([&answer] { return answer.has_value(); }));
+    EXPECT_EQ(answer, MessageButton::No);
+    EXPECT_FALSE(boxOpenWhenAnswered);
+}
+
+TEST_F(QtPromptsPlaceTest, AnAskedFolderIsTheOneChosenOrNothingWhenCancelled) {
+    QTemporaryDir folder;
+    for (const bool accepted : {true, false}) {
+        SCOPED_TRACE(accepted);
+        std::optional<std::optional<std::string>> chosen;
+        prompts.askForFolder({"Select directory containing NetVampire", {}, 0, {}, {}},
+                             [&chosen](std::optional<std::string> path) { chosen = path; });
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::Directory);
+        if (accepted) {
+            dialog->selectFile(folder.path());
+            QMetaObject::invokeMethod(dialog, "accept");
+        } else {
+            dialog->reject();
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&chosen] { return chosen.has_value(); }));
+        EXPECT_EQ(*chosen, accepted ? std::optional(toPathBytes(folder.path())) : std::nullopt);
+    }
 }
 
 TEST(QtPromptsTest, OpenDialogOffersTheFiltersAndReturnsTheChosenFile) {

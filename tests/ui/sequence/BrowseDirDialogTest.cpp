@@ -3,6 +3,7 @@
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 #include "support/core/TreeFolders.h"
+#include "ui/platform/FailureBox.h"
 
 #include <filesystem>
 #include <functional>
@@ -29,6 +30,7 @@ using platform::MessageIcon;
 class BrowseDirDialogTest : public testing::Test {
 protected:
     void SetUp() override {
+        prompts.showFailuresAs(&FailureBox::requestFor);
         for (const char* folder : {"dl/pics", "dl/Music"}) {
             fs::create_directories(temp.file(folder));
         }
