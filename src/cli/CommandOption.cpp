@@ -16,6 +16,9 @@ CommandOption::CommandOption(std::string_view name, Value take, std::string_view
 CommandOption::CommandOption(std::string_view shortName, std::string_view longName, Value take)
     : shortName_(shortName), longName_(longName), take_(std::move(take)) {}
 
+CommandOption::CommandOption(std::string_view name, Switch set, Value take)
+    : longName_(name), set_(std::move(set)), take_(std::move(take)) {}
+
 CommandOption::Switch turnOn(bool& flag) {
     return [&flag] { flag = true; };
 }

@@ -21,9 +21,13 @@ public:
     // `needs` completes "option '--base' needs ..." when the value is missing.
     CommandOption(std::string_view name, Value take, std::string_view needs = "a value");
     CommandOption(std::string_view shortName, std::string_view longName, Value take);
+    // A switch that may carry a value after "=" (`--wait=60`): alone it runs `set`.
+    CommandOption(std::string_view name, Switch set, Value take);
 
     bool answersTo(std::string_view name) const { return name == shortName_ || name == longName_; }
-    bool takesValue() const { return static_cast<bool>(take_); }
+    // Whether the option needs a value, after "=" or as the next word.
+    bool takesValue() const { return take_ && !set_; }
+    bool takesValueAfterEquals() const { return static_cast<bool>(take_); }
     std::string_view needs() const { return needs_; }
     void set() const { set_(); }
     std::string take(const std::string& value) const { return take_(value); }

@@ -63,7 +63,7 @@ bool OptionParser::apply(const std::vector<std::string>& args, std::size_t& i,
     const CommandOption* option = word.starts_with("--") && equals != std::string::npos
                                       ? find(word.substr(0, equals))
                                       : nullptr;
-    if (option == nullptr || !option->takesValue()) {
+    if (option == nullptr || !option->takesValueAfterEquals()) {
         error = "unknown option '" + word + "'";
         return false;
     }

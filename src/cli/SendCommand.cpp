@@ -1,5 +1,6 @@
 #include "cli/SendCommand.h"
 
+#include "cli/DownloadWait.h"
 #include "cli/ExitStatus.h"
 #include "cli/OptionParser.h"
 #include "core/handoff/Aria2Handover.h"
@@ -92,16 +93,18 @@ std::vector<core::Aria2Link> aria2Links(const std::vector<std::string>& links,
     return made;
 }
 
-// Prints each link of an answered batch with its outcome and records what aria2 took; false
-// when aria2 refused one.
+// Prints each link of an answered batch with its outcome and records what aria2 took, in the
+// ledger and in `taken`; false when aria2 refused one.
 bool printOutcomes(std::FILE* out, const std::vector<std::string>& links,
-                   const core::Aria2Batch& batch, char separator, core::Ledger& ledger) {
+                   const core::Aria2Batch& batch, char separator, core::Ledger& ledger,
+                   std::vector<core::FollowedDownload>& taken) {
     bool refused = false;
     for (std::size_t i = batch.first; i < batch.end; ++i) {
         const core::Aria2Outcome& outcome = batch.outcomes[i - batch.first];
         refused = refused || !outcome.added;
         if (outcome.added) {
             ledger.record(aria2Name(), links[i]);
+            taken.push_back({0, links[i], outcome.text});
         }
         printLine(out, outcome.added ? outcome.text : "error: " + outcome.text, links[i],
                   separator);
@@ -125,6 +128,7 @@ std::optional<SendOptions> SendCommand::parse(const std::vector<std::string>& ar
         {"--secret", storeIn(options.secret)},
         {"--dir", storeIn(options.dir)},
         {"--skip-sent", turnOn(options.skipSent)},
+        DownloadWait::option(options.wait),
         {"-0", "--null", [&options] { options.separator = '\0'; }},
         {"-h", "--help", turnOn(options.help)},
     };
@@ -193,6 +197,7 @@ int SendCommand::run(const SendOptions& options, platform::JsonRpcConnector& con
         return kFailed;
     }
     bool allAdded = true;
+    std::vector<core::FollowedDownload> taken;
     while (!handover.finished()) {
         const core::Aria2Batch batch = handover.sendNext();
         if (batch.failure != core::Aria2Failure::None) {
@@ -203,7 +208,15 @@ int SendCommand::run(const SendOptions& options, platform::JsonRpcConnector& con
             std::fprintf(err, "harvex2-cli: %s\n", message.c_str());
             return kFailed;
         }
-        allAdded = printOutcomes(out, links, batch, options.separator, ledger) && allAdded;
+        allAdded = printOutcomes(out, links, batch, options.separator, ledger, taken) && allAdded;
+    }
+    if (options.wait) {
+        const auto downloaded = [&ledger](const core::DownloadResult& result) {
+            ledger.recordDownloaded(aria2Name(), result.download.link);
+        };
+        allAdded = DownloadWait::run(*client, options.secret, std::move(taken), *options.wait,
+                                     downloaded, out, err, options.separator) &&
+                   allAdded;
     }
     return std::fflush(out) == 0 && allAdded ? kSuccess : kFailed;
 }

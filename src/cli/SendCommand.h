@@ -3,6 +3,7 @@
 #include "cli/RuleOptions.h"
 #include "platform/JsonRpcClient.h"
 
+#include <chrono>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -19,6 +20,8 @@ struct SendOptions {
     char separator = '\n';
     // Links aria2 confirmed before are not sent again.
     bool skipSent = false;
+    // How long to follow the downloads aria2 took; none: not at all.
+    std::optional<std::chrono::seconds> wait;
     bool help = false;
     RuleOptions rules;
 };

@@ -14,7 +14,7 @@ const char* const kUsageText =
     "       harvex2-cli convert INPUT --to nva|html|text [--selected|--unselected]\n"
     "                           [--base URL] [--cut-long] -o OUTPUT\n"
     "       harvex2-cli send --aria2 [--rpc URL] [--secret S] [--dir D] [--skip-sent]\n"
-    "                        [-0|--null] [FILE|-]\n"
+    "                        [--wait[=SECONDS]] [-0|--null] [FILE|-]\n"
     "       harvex2-cli ledger forget RULE... [--target NAME]\n"
     "extract, list, convert and send also take [--select RULE] [--exclude RULE]\n"
     "[--rules FILE] [--unique|--unique-strip-tracking] [--explain]; list and\n"
@@ -212,6 +212,11 @@ Options of send:
                          keeps it out of the process list
       --skip-sent        do not send links aria2 took before; each is
                          printed as "sent before", a tab and the link
+      --wait[=SECONDS]   then follow the downloads for up to SECONDS (a day
+                         when not given), print each that failed ("failed: "
+                         and aria2's message), was not finished or is
+                         unknown to aria2, a tab and the link, and exit with
+                         1 when any failed or was not finished
       --dir D            save into folder D; the file is named after the
                          text after the link's last "/" when that is a plain
                          file name, otherwise aria2 names it

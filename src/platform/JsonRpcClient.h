@@ -10,15 +10,29 @@
 
 namespace harvex2::platform {
 
-// A call's parameter: a text, a list of texts or an object of texts. That is all a download
-// manager's intake needs, and it keeps the callers free of any JSON library.
-using JsonRpcParam =
-    std::variant<std::string, std::vector<std::string>, std::map<std::string, std::string>>;
+struct JsonRpcCall;
+
+// The calls of one `system.multicall`: they travel as a list of {methodName, params}.
+struct JsonRpcCallList {
+    std::vector<JsonRpcCall> calls;
+    bool operator==(const JsonRpcCallList& other) const;
+};
+
+// A call's parameter: a text, a list of texts, an object of texts or the calls of a
+// multicall. That is all a download manager needs, and it keeps the callers free of any
+// JSON library.
+using JsonRpcParam = std::variant<std::string, std::vector<std::string>,
+                                  std::map<std::string, std::string>, JsonRpcCallList>;
 
 struct JsonRpcCall {
     std::string method;
     std::vector<JsonRpcParam> params;
+    bool operator==(const JsonRpcCall&) const = default;
 };
+
+inline bool JsonRpcCallList::operator==(const JsonRpcCallList& other) const {
+    return calls == other.calls;
+}
 
 // One call's answer. A text result comes as the text itself, any other result as its JSON.
 struct JsonRpcAnswer {

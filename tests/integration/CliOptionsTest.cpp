@@ -21,6 +21,7 @@ TEST(CliOptions, EveryCommandRefusesAWrongOptionInTheSameWords) {
         {{"send", "--aria2=1"}, "unknown option '--aria2=1'"},
         {{"sequence", "a|", "1", "2", "--zeros"}, "option '--zeros' needs a value"},
         {{"send", "--aria2", "--rpc"}, "option '--rpc' needs a value"},
+        {{"send", "--aria2", "--wait=soon"}, "'--wait' takes a number of seconds, not 'soon'"},
         {{"extract", "p.htm", "--base"}, "option '--base' needs a URL"},
         {{"convert", "in.txt", "--to=pdf"}, "'--to' takes nva, html or text, not 'pdf'"},
         {{"sequence", "--marker", "*", "a*", "1", "2"}, "option '--marker' takes one of | # ~ ^"},

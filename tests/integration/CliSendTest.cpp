@@ -65,6 +65,21 @@ TEST_F(CliSend, ARefusedLinkOrAWrongSecretFailsTheRun) {
     EXPECT_EQ(runCli(folder, {"send", "--rpc", aria2.url()}).status, 2);
 }
 
+TEST_F(CliSend, WaitPrintsEachFailedDownloadWithAriasMessageAndFails) {
+    const std::string missing = server.address() + "/docs/missing.pdf";
+    const std::string list = folder.makeFile("links", server.address() + "/site/a\n" + missing);
+    const auto outcome =
+        runCli(folder, send({"--secret", Aria2Daemon::kSecret, "--wait=60", list}));
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_TRUE(outcome.out.ends_with("failed: Resource not found\t" + missing + "\n"))
+        << outcome.out;
+    EXPECT_EQ(outcome.err, "harvex2-cli: 1 of 2 downloaded; 1 failed: " + downloads +
+                               "/missing.pdf (Resource not found)\n");
+    EXPECT_NE(TempFolder::read(folder.file("data/harvex2/sent"))
+                  .find("\tdownloaded\taria2\t" + server.address() + "/site/a\n"),
+              std::string::npos);
+}
+
 // Stands for aria2: the version call and the first batch are answered, each link with the
 // same GID, then the connection drops with the second batch.
 HttpReply answerThenDrop(const HttpRequest& request, int& batches) {

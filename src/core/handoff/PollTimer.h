@@ -2,8 +2,8 @@
 
 namespace harvex2::core {
 
-// The clock that drives the job-file component's change poll; the window that owns the
-// component provides it.
+// The clock that drives a poll (the job-file component's change poll, the following of
+// downloads); the window that owns the poller provides it.
 class PollTimer {
 public:
     virtual ~PollTimer() = default;

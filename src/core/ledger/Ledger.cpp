@@ -145,13 +145,18 @@ void Ledger::append(const LedgerLine& line) {
 }
 
 bool Ledger::record(std::string_view target, std::string_view link) {
+    return recordLine(LedgerLine::Kind::Sent, target, link);
+}
+
+bool Ledger::recordDownloaded(std::string_view target, std::string_view link) {
+    return recordLine(LedgerLine::Kind::Downloaded, target, link);
+}
+
+bool Ledger::recordLine(LedgerLine::Kind kind, std::string_view target, std::string_view link) {
     const std::string canonical = CanonicalLink::of(link, {});
     const std::string name = LedgerLine::storableTarget(target);
     try {
-        append({.time = indexTime(clock_()),
-                .kind = LedgerLine::Kind::Sent,
-                .target = name,
-                .link = canonical});
+        append({.time = indexTime(clock_()), .kind = kind, .target = name, .link = canonical});
         failing_ = false;
         return true;
     } catch (const platform::IoError& error) {

@@ -60,6 +60,9 @@ public:
     // A target confirmed `link`, as it was handed over. False when the line could not be
     // written: the first such failure, until a write succeeds again, goes to the report.
     bool record(std::string_view target, std::string_view link);
+    // The target has completed the download of `link`: a "downloaded" line, and the link's
+    // latest sending from now. False as for `record`.
+    bool recordDownloaded(std::string_view target, std::string_view link);
     void setFailureReport(FailureReport report) { report_ = std::move(report); }
 
     // The latest sending of `link`, resolved against `base`, to any target.
@@ -95,6 +98,7 @@ private:
         std::optional<std::uint16_t> target; // none: a target never sent to, or too many
         std::uint32_t time;
     };
+    bool recordLine(LedgerLine::Kind kind, std::string_view target, std::string_view link);
     Change changeOf(const LedgerLine& line);
     // Reads the file from `from` on into the index.
     void readFrom(std::uint64_t from);

@@ -17,7 +17,7 @@ bool LedgerCompaction::runIfDue(const std::string& path) {
     platform::ReplacingFile out(path);
     LedgerReader::forEachLine(path, [&](std::string_view text) {
         const auto line = LedgerLine::parse(text);
-        if (!line || line->kind != LedgerLine::Kind::Sent ||
+        if (!line || line->kind == LedgerLine::Kind::Forgotten ||
             live.sentTime(line->link, line->target) != line->time) {
             return;
         }

@@ -13,7 +13,7 @@ std::vector<LedgerForget::Forgotten> LedgerForget::run(Ledger& ledger, const Tes
     LedgerReader::forEachLine(ledger.path(), [&](std::string_view text) {
         const auto line = LedgerLine::parse(text);
         // A pair picked here is dropped at once, so its other lines pass by.
-        if (line && line->kind == LedgerLine::Kind::Sent &&
+        if (line && line->kind != LedgerLine::Kind::Forgotten &&
             (name.empty() || line->target == name) && ledger.sentTime(line->link, line->target) &&
             picks(line->link)) {
             forgotten.push_back({std::string(line->target), std::string(line->link)});

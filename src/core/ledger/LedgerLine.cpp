@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::string_view kSent = "sent";
 constexpr std::string_view kForgotten = "forgotten";
+constexpr std::string_view kDownloaded = "downloaded";
 constexpr std::size_t kTimeSize = 20;
 constexpr std::int64_t kLatest = std::numeric_limits<std::uint32_t>::max();
 
@@ -30,6 +31,31 @@ std::string_view nextField(std::string_view& rest) {
     const std::string_view field = rest.substr(0, tab);
     rest = tab == std::string_view::npos ? std::string_view{} : rest.substr(tab + 1);
     return field;
+}
+
+std::optional<LedgerLine::Kind> kindOf(std::string_view word) {
+    if (word == kSent) {
+        return LedgerLine::Kind::Sent;
+    }
+    if (word == kForgotten) {
+        return LedgerLine::Kind::Forgotten;
+    }
+    if (word == kDownloaded) {
+        return LedgerLine::Kind::Downloaded;
+    }
+    return std::nullopt;
+}
+
+std::string_view wordOf(LedgerLine::Kind kind) {
+    switch (kind) {
+    case LedgerLine::Kind::Forgotten:
+        return kForgotten;
+    case LedgerLine::Kind::Downloaded:
+        return kDownloaded;
+    case LedgerLine::Kind::Sent:
+        break;
+    }
+    return kSent;
 }
 
 // A canonical link has its control characters escaped; one holding a tab is two lines run
@@ -83,23 +109,22 @@ std::string LedgerLine::formatTime(std::int64_t time) {
 std::optional<LedgerLine> LedgerLine::parse(std::string_view line) {
     std::string_view rest = line;
     const auto time = parseTime(nextField(rest));
-    const std::string_view kind = nextField(rest);
+    const auto kind = kindOf(nextField(rest));
     LedgerLine parsed;
     parsed.target = nextField(rest);
     parsed.link = rest;
-    if (!time || (kind != kSent && kind != kForgotten) || parsed.target.empty() ||
-        !isLink(parsed.link)) {
+    if (!time || !kind || parsed.target.empty() || !isLink(parsed.link)) {
         return std::nullopt;
     }
     parsed.time = *time;
-    parsed.kind = kind == kSent ? Kind::Sent : Kind::Forgotten;
+    parsed.kind = *kind;
     return parsed;
 }
 
 std::string LedgerLine::text() const {
     std::string line = formatTime(time);
     line += '\t';
-    line += kind == Kind::Sent ? kSent : kForgotten;
+    line += wordOf(kind);
     line += '\t';
     line += storableTarget(target);
     line += '\t';

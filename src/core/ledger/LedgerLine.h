@@ -7,11 +7,12 @@
 
 namespace harvex2::core {
 
-// One line of the ledger file: "2026-12-08T14:02:03Z", a tab, "sent" or "forgotten", a
-// tab, the target's name, a tab and the canonical link, which holds no tab or line break.
-// A "forgotten" line takes back every earlier "sent" line of the same link and target.
+// One line of the ledger file: "2026-12-08T14:02:03Z", a tab, "sent", "downloaded" or
+// "forgotten", a tab, the target's name, a tab and the canonical link, which holds no tab or
+// line break. A "downloaded" line is a sending the target has since completed; a "forgotten"
+// line takes back every earlier line of the same link and target.
 struct LedgerLine {
-    enum class Kind { Sent, Forgotten };
+    enum class Kind { Sent, Forgotten, Downloaded };
 
     // Ends a line a writer left unfinished: a tab at the end makes any part of a line no
     // line, so a link cut short is never taken for the link.

@@ -8,17 +8,40 @@ namespace {
 
 using nlohmann::json;
 
-json toJson(const JsonRpcParam& param) {
-    return std::visit([](const auto& value) { return json(value); }, param);
-}
+json toJson(const JsonRpcParam& param);
 
-// Throws json::exception when a text is not UTF-8.
-std::string encodeCall(const JsonRpcCall& call, std::size_t id) {
+json paramsOf(const JsonRpcCall& call) {
     json params = json::array();
     for (const JsonRpcParam& param : call.params) {
         params.push_back(toJson(param));
     }
-    return json{{"jsonrpc", "2.0"}, {"id", id}, {"method", call.method}, {"params", params}}.dump();
+    return params;
+}
+
+json toJson(const JsonRpcCallList& list) {
+    json calls = json::array();
+    for (const JsonRpcCall& call : list.calls) {
+        calls.push_back({{"methodName", call.method}, {"params", paramsOf(call)}});
+    }
+    return calls;
+}
+
+json toJson(const JsonRpcParam& param) {
+    return std::visit(
+        [](const auto& value) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, JsonRpcCallList>) {
+                return toJson(value);
+            } else {
+                return json(value);
+            }
+        },
+        param);
+}
+
+// Throws json::exception when a text is not UTF-8.
+std::string encodeCall(const JsonRpcCall& call, std::size_t id) {
+    return json{{"jsonrpc", "2.0"}, {"id", id}, {"method", call.method}, {"params", paramsOf(call)}}
+        .dump();
 }
 
 JsonRpcBatchResult badAnswer(std::string detail) {

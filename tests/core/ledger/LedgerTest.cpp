@@ -145,5 +145,19 @@ TEST_F(LedgerTest, RefreshTakesInWhatAnotherCopyAppendedAndRereadsAReplacedFile)
     EXPECT_TRUE(window.wasSent("http://h/c", "aria2"));
 }
 
+TEST_F(LedgerTest, ACompletedDownloadIsRecordedAndOutlivesTheSendingItCompletes) {
+    const std::string early = "2026-12-08T14:02:03Z\t";
+    folder.makeFile("data/harvex2/sent", early + "sent\taria2\thttp://h/a\n" + early +
+                                             "forgotten\taria2\thttp://h/b\n" + early +
+                                             "forgotten\taria2\thttp://h/c\n");
+    Ledger ledger(path, [] { return kTime + 60; });
+    ledger.load();
+    EXPECT_TRUE(ledger.recordDownloaded("aria2", "http://h/a"));
+    EXPECT_TRUE(LedgerCompaction::runIfDue(path));
+    EXPECT_EQ(test::TempFolder::read(path),
+              "2026-12-08T14:03:03Z\tdownloaded\taria2\thttp://h/a\n");
+    EXPECT_TRUE(loaded().wasSent("http://h/a", "aria2"));
+}
+
 } // namespace
 } // namespace harvex2::core
