@@ -25,6 +25,7 @@ void AddingRows::clear() {
         observer_->rowsAboutToReset();
     }
     rows_.clear();
+    ++generation_;
     if (observer_) {
         observer_->rowsReset();
     }

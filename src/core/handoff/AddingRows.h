@@ -50,6 +50,8 @@ public:
     void append(std::string url, std::string target, std::optional<std::size_t> listIndex);
     std::size_t count() const { return rows_.size(); }
     const AddingRow& at(std::size_t row) const { return rows_[row]; }
+    // Changes with every clear(): work that outlives a pass tells its rows from later ones.
+    std::size_t generation() const { return generation_; }
 
     void setStatus(std::size_t row, std::string status, RowPicture picture);
     void setPicture(std::size_t row, RowPicture picture);
@@ -59,6 +61,7 @@ private:
     void changed(std::size_t row);
 
     std::vector<AddingRow> rows_;
+    std::size_t generation_ = 0;
     AddingRowsObserver* observer_ = nullptr;
 };
 

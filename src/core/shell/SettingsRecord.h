@@ -32,6 +32,11 @@ struct SettingsRecord {
     bool realiFast = false;
     std::string aria2Url = "http://127.0.0.1:6800/jsonrpc";
     std::string aria2Secret = {};
+    // The command target: the template of each link's program, how many run at once, and
+    // the seconds after which one is stopped (0: never).
+    std::string commandTemplate = {};
+    std::int32_t commandJobs = 4;
+    std::int32_t commandTimeout = 0;
     // How Parse HTML reads a page: as a browser does, or by the quick scan.
     bool quickScan = false;
     bool ignoreScriptLinks = true;
