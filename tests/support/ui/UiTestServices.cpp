@@ -21,6 +21,7 @@ ui::AppServices UiTestServices::make() {
     services.dde = &dde;
     services.automation = &automation;
     services.jsonRpc = &jsonRpc;
+    services.launcher = &launcher;
     services.windowThread = &windowThread;
     services.programFolder = folder() + "/";
     // Half a turn per reading: every turn of the loop does one slice of a run.

@@ -4,6 +4,7 @@
 #include "platform/posix/FileRegistryStore.h"
 #include "platform/posix/SocketAutomation.h"
 #include "platform/posix/SocketDdeClient.h"
+#include "platform/posix/SpawnLauncher.h"
 #include "support/core/RecordingShell.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
@@ -38,6 +39,7 @@ public:
                                           std::chrono::seconds(2), std::chrono::milliseconds(500)};
     platform::CurlJsonRpcConnector jsonRpc;
     ui::QtWindowThread windowThread;
+    platform::SpawnLauncher launcher;
 };
 
 } // namespace harvex2::test
