@@ -228,7 +228,7 @@ int main(int argc, char** argv) {
     const SilentDdeServer silent(runtime);
 
     Target aria2{dde, jsonRpc, {}};
-    aria2.settings.mode = static_cast<std::int32_t>(core::TargetProgram::Aria2);
+    aria2.settings.mode = core::TargetProgram::Aria2;
     aria2.settings.aria2Url = "http://127.0.0.1:" + std::to_string(relay.port()) + "/jsonrpc";
     aria2.settings.aria2Secret = secret;
     Target netVampire{dde, jsonRpc, {}};

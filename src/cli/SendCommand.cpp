@@ -3,10 +3,10 @@
 #include "cli/CommandSend.h"
 #include "cli/ExitStatus.h"
 #include "cli/OptionParser.h"
-#include "core/handoff/AddingPass.h"
 #include "core/handoff/Aria2Handover.h"
 #include "core/handoff/Aria2Session.h"
 #include "core/handoff/DownloadTarget.h"
+#include "core/handoff/TargetTable.h"
 #include "core/ledger/Ledger.h"
 #include "core/shell/SettingsRecord.h"
 #include "platform/IoError.h"
@@ -66,9 +66,7 @@ void printUnanswered(std::FILE* out, const std::vector<std::string>& links, std:
 }
 
 std::string aria2Name() {
-    core::SettingsRecord settings;
-    settings.mode = static_cast<std::int32_t>(core::TargetProgram::Aria2);
-    return core::AddingPass::targetName(settings);
+    return std::string(core::TargetTable::find(core::TargetProgram::Aria2)->name);
 }
 
 // Takes the links aria2 confirmed before out of `links`, telling each on `out`.

@@ -31,7 +31,7 @@ class Aria2EndToEndTest : public ::testing::Test {
 protected:
     Aria2EndToEndTest() {
         fs::create_directories(downloads);
-        settings.mode = static_cast<std::int32_t>(core::TargetProgram::Aria2);
+        settings.mode = core::TargetProgram::Aria2;
         settings.aria2Url = aria2->url();
         settings.aria2Secret = Aria2Daemon::kSecret;
     }

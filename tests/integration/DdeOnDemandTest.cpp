@@ -52,7 +52,7 @@ TEST(DdeOnDemand, AServerStartedFromTheServiceApplicationGetsEveryRow) {
     }
     FakeAddingWindow window;
     core::SettingsRecord settings;
-    settings.mode = 2;
+    settings.mode = core::TargetProgram::NetVampire3;
     settings.nvdde = true;
     ScriptedPrompts prompts;
     LoopWindowThread windowThread;

@@ -76,9 +76,9 @@ int main(int argc, char** argv) {
     desktop.prompts().setMainWindow(&startup.mainWindow());
     startup.finish();
     ui::MainWindow& mainWindow = startup.mainWindow();
-    const auto aria2 = static_cast<std::int32_t>(core::TargetProgram::Aria2);
+    const auto aria2 = core::TargetProgram::Aria2;
     services.settings->mode = aria2;
-    mainWindow.panels().showTarget(aria2);
+    mainWindow.showTarget(aria2);
 
     const std::string site = "https://photos.example.org/";
     ui::ShownBytes::show(*mainWindow.baseUrlBox(), site);
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     if (!adding) {
         return 1;
     }
-    adding->choosePictures(aria2);
+    adding->showTarget(aria2);
     fillAddingWindow(*adding, site);
     adding->resize(kAddingWidth, adding->height());
     adding->show();

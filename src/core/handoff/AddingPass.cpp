@@ -1,6 +1,7 @@
 #include "core/handoff/AddingPass.h"
 
 #include "core/handoff/PassSteps.h"
+#include "core/handoff/TargetTable.h"
 #include "platform/ErrorBox.h"
 
 #include <utility>
@@ -10,8 +11,7 @@ namespace harvex2::core {
 AddingPass::AddingPass(platform::RegistryStore& userStore, platform::RegistryStore& machineStore,
                        platform::DdeClient& dde, platform::Automation& automation,
                        platform::JsonRpcConnector& jsonRpc)
-    : jobManager_(userStore, machineStore), jobFiles_(jobManager_), jobFilePass_(jobFiles_),
-      dde_(dde), ddePass_(dde_), reGet_(automation), aria2_(jsonRpc) {}
+    : jobManager_(userStore, machineStore), services_{jobManager_, dde, automation, jsonRpc} {}
 
 void AddingPass::start(const AddingPassContext& context, std::function<void()> ended) {
     abandon();
@@ -27,7 +27,9 @@ void AddingPass::start(const AddingPassContext& context, std::function<void()> e
                                          [this](const std::exception& failure) { fail(failure); });
     context_->calls = calls_.get();
     context_->finished = [this] { end(); };
-    current_ = &passFor(context.settings);
+    const TargetKind& kind = TargetTable::forHandOff(context.settings.mode);
+    pass_ = kind.makePass(services_, context.settings);
+    current_ = pass_.get();
     try {
         current_->start(*context_);
     } catch (const std::exception& failure) {
@@ -76,28 +78,7 @@ void AddingPass::end() {
 }
 
 std::string AddingPass::targetName(const SettingsRecord& settings) {
-    switch (static_cast<TargetProgram>(settings.mode)) {
-    case TargetProgram::NetVampire:
-        return "NetVampire";
-    case TargetProgram::NetVampire3:
-        return "NetVampire 3";
-    case TargetProgram::Aria2:
-        return "aria2";
-    case TargetProgram::ReGet:
-        break;
-    }
-    return "ReGet";
-}
-
-TargetPass& AddingPass::passFor(const SettingsRecord& settings) {
-    const auto target = static_cast<TargetProgram>(settings.mode);
-    if (target == TargetProgram::NetVampire || target == TargetProgram::NetVampire3) {
-        return settings.nvdde ? ddePass_ : jobFilePass_;
-    }
-    if (target == TargetProgram::Aria2) {
-        return aria2_;
-    }
-    return reGet_;
+    return std::string(TargetTable::forHandOff(settings.mode).name);
 }
 
 } // namespace harvex2::core

@@ -1,13 +1,10 @@
 #pragma once
 
 #include "core/handoff/AddingPassContext.h"
-#include "core/handoff/Aria2Pass.h"
-#include "core/handoff/DdeChannel.h"
-#include "core/handoff/JobFileChannel.h"
 #include "core/handoff/JobFileManager.h"
-#include "core/handoff/NetVampirePass.h"
 #include "core/handoff/PassCalls.h"
-#include "core/handoff/ReGetPass.h"
+#include "core/handoff/TargetKind.h"
+#include "core/handoff/TargetPass.h"
 
 #include <exception>
 #include <functional>
@@ -40,21 +37,16 @@ public:
     static std::string targetName(const SettingsRecord& settings);
 
 private:
-    // The one place where `Mode` (and `NVDDE`) choose the target.
-    TargetPass& passFor(const SettingsRecord& settings);
     void fail(const std::exception& failure);
     void end();
 
     JobFileManager jobManager_;
-    JobFileChannel jobFiles_;
-    NetVampirePass jobFilePass_;
-    DdeChannel dde_;
-    NetVampirePass ddePass_;
-    ReGetPass reGet_;
-    Aria2Pass aria2_;
+    TargetServices services_;
 
     std::optional<AddingPassContext> context_;
     std::unique_ptr<PassCalls> calls_;
+    // Kept after the pass has ended: a call given up may still be on its way back to it.
+    std::unique_ptr<TargetPass> pass_;
     TargetPass* current_ = nullptr;
     std::function<void()> ended_;
 };

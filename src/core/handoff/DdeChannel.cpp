@@ -119,7 +119,7 @@ void DdeChannel::answered(AddingPassContext& context, std::size_t row,
 
 void DdeChannel::refuse(AddingPassContext& context, std::size_t row, const std::string& reply) {
     std::string status = context.rows.at(row).status;
-    if (static_cast<TargetProgram>(context.settings.mode) == TargetProgram::NetVampire3) {
+    if (context.settings.mode == TargetProgram::NetVampire3) {
         status = reply;
     } else if (reply.find("Invalid") != std::string::npos) {
         status = "Failed - invalid URL";

@@ -24,7 +24,7 @@ void NetVampirePass::start(AddingPassContext& context) {
         return;
     }
     context.window.setPleaseWaitStatus("Initialising DDE Link...");
-    channel_.start(context, *location, [&context] {
+    channel_->start(context, *location, [&context] {
         if (!context.passEnded) {
             PassSteps::endOfPass(context);
         }

@@ -3,8 +3,10 @@
 #include "core/handoff/NetVampireChannel.h"
 #include "core/handoff/TargetPass.h"
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace harvex2::core {
 
@@ -12,16 +14,17 @@ namespace harvex2::core {
 // through its channel, then close the window or report the refused rows.
 class NetVampirePass : public TargetPass {
 public:
-    explicit NetVampirePass(NetVampireChannel& channel) : channel_(channel) {}
+    explicit NetVampirePass(std::unique_ptr<NetVampireChannel> channel)
+        : channel_(std::move(channel)) {}
 
     void start(AddingPassContext& context) override;
-    void interrupt() override { channel_.interrupt(); }
+    void interrupt() override { channel_->interrupt(); }
 
 private:
     std::optional<NetVampireLocation> locate(AddingPassContext& context);
     std::string askForFolder(AddingPassContext& context);
 
-    NetVampireChannel& channel_;
+    std::unique_ptr<NetVampireChannel> channel_;
 };
 
 } // namespace harvex2::core

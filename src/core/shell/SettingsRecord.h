@@ -14,6 +14,7 @@ struct WindowRect {
     bool operator==(const WindowRect&) const = default;
 };
 
+// The stored Mode. A stored number no target stands for is kept as it is.
 enum class TargetProgram : std::int32_t { NetVampire = 0, ReGet = 1, NetVampire3 = 2, Aria2 = 3 };
 
 // The program's settings, loaded once at start-up; saved when Options is confirmed and at exit.
@@ -22,7 +23,7 @@ struct SettingsRecord {
     bool ignoreBookmarks = true;
     bool qLinks = true;
     std::int32_t files = 0;
-    std::int32_t mode = 0;
+    TargetProgram mode = TargetProgram::NetVampire;
     bool remember = true;
     bool acas = true;
     WindowRect position{};

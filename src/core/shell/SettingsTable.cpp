@@ -85,8 +85,11 @@ StoredValue valueOf(const SettingsRecord& record, const Setting& setting) {
     return std::visit(
         [&](auto member) -> StoredValue {
             const auto& field = fieldOf(record, member);
-            if constexpr (std::is_same_v<std::decay_t<decltype(field)>, bool>) {
+            using Field = std::decay_t<decltype(field)>;
+            if constexpr (std::is_same_v<Field, bool>) {
                 return field ? 1 : 0;
+            } else if constexpr (std::is_enum_v<Field>) {
+                return static_cast<std::int32_t>(field);
             } else {
                 return field;
             }
@@ -101,6 +104,8 @@ void assign(SettingsRecord& record, const Setting& setting, const StoredValue& v
             using Field = std::decay_t<decltype(field)>;
             if constexpr (std::is_same_v<Field, bool>) {
                 field = std::get<std::int32_t>(value) != 0;
+            } else if constexpr (std::is_enum_v<Field>) {
+                field = static_cast<Field>(std::get<std::int32_t>(value));
             } else {
                 field = std::get<Field>(value);
             }

@@ -19,7 +19,8 @@ namespace settingsTable {
 enum class Place { Settings, Position, AfterPosition };
 
 using Member = std::variant<bool SettingsRecord::*, std::int32_t SettingsRecord::*,
-                            std::string SettingsRecord::*, std::int32_t WindowRect::*>;
+                            TargetProgram SettingsRecord::*, std::string SettingsRecord::*,
+                            std::int32_t WindowRect::*>;
 
 struct Setting {
     const char* name;

@@ -1,10 +1,12 @@
 #include "ui/handoff/AddingWindow.h"
 
+#include "core/handoff/TargetWording.h"
 #include "ui/handoff/AddingRowsModel.h"
 #include "ui/handoff/ColumnFitter.h"
 #include "ui/handoff/JobPollTimer.h"
 #include "ui/handoff/PleaseWaitWindow.h"
 #include "ui/handoff/StatePictures.h"
+#include "ui/handoff/TargetRegistry.h"
 #include "ui/platform/TextBytes.h"
 #include "ui/shell/AppServices.h"
 
@@ -38,16 +40,16 @@ AddingWindow::AddingWindow(AppServices& services, std::chrono::milliseconds star
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       services_(services), pass_(*services.userStore, *services.machineStore, *services.dde,
                                  *services.automation, *services.jsonRpc),
-      model_(new AddingRowsModel(rows_, this)), group_(new QGroupBox(u"Add items to NetVamp"_s)),
-      list_(new QTreeView(group_)), progress_(new QProgressBar(group_)), timer_(new QTimer(this)) {
+      model_(new AddingRowsModel(rows_, this)), group_(new QGroupBox), list_(new QTreeView(group_)),
+      progress_(new QProgressBar(group_)), timer_(new QTimer(this)) {
     setObjectName(u"TForm3"_s);
     setWindowTitle(u"Harvex"_s);
     resize(kInitialSize);
     buildControls();
     timer_->setObjectName(u"Timer1"_s);
     timer_->setInterval(startDelay);
-    connect(timer_, &QTimer::timeout, this, &AddingWindow::Timer1Timer);
-    choosePictures(services.settings->mode);
+    connect(timer_, &QTimer::timeout, this, &AddingWindow::startPass);
+    showTarget(services.settings->mode);
     new JobPollTimer(pass_.jobManager(), this);
     // The component has been loaded with its window.
     pass_.jobManager().loaded();
@@ -104,8 +106,9 @@ void AddingWindow::layOutGroup() {
                            kProgressHeight);
 }
 
-void AddingWindow::choosePictures(std::int32_t mode) {
-    model_->setPictures(StatePictures::stateSet(StatePictures::forMode(mode)));
+void AddingWindow::showTarget(core::TargetProgram mode) {
+    model_->setPictures(StatePictures::stateSet(TargetRegistry::picturesFor(mode)));
+    group_->setTitle(fromBytes(core::TargetWording::addingTitle(mode)));
 }
 
 void AddingWindow::open(std::function<void()> closed) {
@@ -115,7 +118,7 @@ void AddingWindow::open(std::function<void()> closed) {
     QDialog::open();
 }
 
-void AddingWindow::Timer1Timer() {
+void AddingWindow::startPass() {
     timer_->stop();
     const core::AddingPassContext context{rows_,
                                           *this,

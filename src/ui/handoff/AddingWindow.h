@@ -38,8 +38,8 @@ public:
     void open(std::function<void()> closed) override;
     void closeNow() override { done(Rejected); }
 
-    // ReGet's state pictures for target program 1, Net Vampire's otherwise.
-    void choosePictures(std::int32_t mode);
+    // The target's state pictures and the group title naming it.
+    void showTarget(core::TargetProgram mode);
     void setPleaseWait(PleaseWaitWindow* window) { pleaseWait_ = window; }
     core::JobFileManager& jobManager() { return pass_.jobManager(); }
     bool passRunning() const { return pass_.running(); }
@@ -63,7 +63,7 @@ protected:
 private:
     void buildControls();
     void layOutGroup();
-    void Timer1Timer();
+    void startPass();
     void passEnded();
     void closeWith(int result);
 

@@ -1,6 +1,6 @@
 #include "ui/handoff/PleaseWaitWindow.h"
 
-#include "ui/handoff/StatePictures.h"
+#include "ui/handoff/TargetRegistry.h"
 #include "ui/platform/TextBytes.h"
 
 #include <algorithm>
@@ -28,12 +28,12 @@ QRect keptInside(QRect place, const QRect& room) {
 
 } // namespace
 
-PleaseWaitWindow::PleaseWaitWindow(std::int32_t mode, QWidget* parent)
+PleaseWaitWindow::PleaseWaitWindow(core::TargetProgram mode, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      netVampireIcon_(addIcon("Image1", StatePictures::pleaseWaitIcon(PictureSet::NetVampire))),
-      reGetIcon_(addIcon("Image2", StatePictures::pleaseWaitIcon(PictureSet::ReGet))),
-      aria2Icon_(addIcon("Image3", StatePictures::pleaseWaitIcon(PictureSet::Aria2))),
       status_(new QLabel(u"<Status>"_s, this)) {
+    for (const PictureSetName& set : StatePictures::kSets) {
+        addIcon(set);
+    }
     setObjectName(u"TForm8"_s);
     // The window only tells what the pass is doing; the window that runs it keeps the focus.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -42,15 +42,16 @@ PleaseWaitWindow::PleaseWaitWindow(std::int32_t mode, QWidget* parent)
     status_->setObjectName(u"Label1"_s);
     status_->setTextFormat(Qt::PlainText);
     status_->setGeometry(kStatusPlace);
-    choosePictures(mode);
+    showTarget(mode);
 }
 
-QLabel* PleaseWaitWindow::addIcon(const char* name, const QPixmap& picture) {
+void PleaseWaitWindow::addIcon(const PictureSetName& set) {
     auto* icon = new QLabel(this);
-    icon->setObjectName(QString::fromLatin1(name));
+    icon->setObjectName(QString::fromLatin1(set.pleaseWaitName));
+    const QPixmap picture = StatePictures::pleaseWaitIcon(set.set);
     icon->setPixmap(picture);
     icon->setGeometry(QRect(kIconPlace, picture.size()));
-    return icon;
+    icons_.emplace_back(set.set, icon);
 }
 
 void PleaseWaitWindow::showOver(const QWidget& owner) {
@@ -74,11 +75,11 @@ void PleaseWaitWindow::setStatus(const std::string& status) {
     }
 }
 
-void PleaseWaitWindow::choosePictures(std::int32_t mode) {
-    const PictureSet set = StatePictures::forMode(mode);
-    reGetIcon_->setVisible(set == PictureSet::ReGet);
-    aria2Icon_->setVisible(set == PictureSet::Aria2);
-    netVampireIcon_->setVisible(set == PictureSet::NetVampire);
+void PleaseWaitWindow::showTarget(core::TargetProgram mode) {
+    const PictureSet shown = TargetRegistry::picturesFor(mode);
+    for (const auto& [set, icon] : icons_) {
+        icon->setVisible(set == shown);
+    }
 }
 
 } // namespace harvex2::ui

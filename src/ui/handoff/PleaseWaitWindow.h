@@ -1,7 +1,11 @@
 #pragma once
 
-#include <cstdint>
+#include "core/shell/SettingsRecord.h"
+#include "ui/handoff/StatePictures.h"
+
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <QWidget>
 
@@ -13,22 +17,20 @@ namespace harvex2::ui {
 class PleaseWaitWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit PleaseWaitWindow(std::int32_t mode, QWidget* parent = nullptr);
+    explicit PleaseWaitWindow(core::TargetProgram mode, QWidget* parent = nullptr);
 
     // Shows the window over the middle of `owner`, kept on the owner's screen, and paints it
     // at once: the pass goes on without giving the event loop a turn.
     void showOver(const QWidget& owner);
     // The line is painted at once: the pass goes on without giving the event loop a turn.
     void setStatus(const std::string& status);
-    // ReGet's icon for target program 1, aria2's for 3, Net Vampire's otherwise.
-    void choosePictures(std::int32_t mode);
+    // Shows the icon of the target's pictures.
+    void showTarget(core::TargetProgram mode);
 
 private:
-    QLabel* addIcon(const char* name, const QPixmap& picture);
+    void addIcon(const PictureSetName& set);
 
-    QLabel* netVampireIcon_;
-    QLabel* reGetIcon_;
-    QLabel* aria2Icon_;
+    std::vector<std::pair<PictureSet, QLabel*>> icons_;
     QLabel* status_;
 };
 

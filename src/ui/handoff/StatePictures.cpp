@@ -1,6 +1,5 @@
 #include "ui/handoff/StatePictures.h"
 
-#include "core/shell/SettingsRecord.h"
 #include "ui/handoff/HandoffArt.h"
 #include "ui/shell/PaintedPixmap.h"
 
@@ -11,8 +10,6 @@ namespace harvex2::ui {
 namespace {
 
 using core::RowPicture;
-
-constexpr std::int32_t kReGetMode = 1;
 
 const QRectF kGlobe(0, 0, 8.5, 8.5);
 const QRectF kSymbol(0.5, 8.5, 7, 7);
@@ -66,13 +63,6 @@ QPixmap statePicture(PictureSet set, RowPicture picture) {
 }
 
 } // namespace
-
-PictureSet StatePictures::forMode(std::int32_t mode) {
-    if (mode == static_cast<std::int32_t>(core::TargetProgram::Aria2)) {
-        return PictureSet::Aria2;
-    }
-    return mode == kReGetMode ? PictureSet::ReGet : PictureSet::NetVampire;
-}
 
 std::array<QPixmap, 5> StatePictures::stateSet(PictureSet set) {
     return {statePicture(set, RowPicture::Added), statePicture(set, RowPicture::Adding),

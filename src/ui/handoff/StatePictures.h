@@ -3,7 +3,6 @@
 #include "core/handoff/AddingRows.h"
 
 #include <array>
-#include <cstdint>
 
 #include <QPixmap>
 
@@ -12,14 +11,22 @@ namespace harvex2::ui {
 // Which download manager the hand-off pictures show.
 enum class PictureSet { NetVampire, ReGet, Aria2 };
 
+// A set with the object name of its icon in the Please-wait window.
+struct PictureSetName {
+    PictureSet set;
+    const char* pleaseWaitName;
+};
+
 // The row state pictures of the Adding window and the icon of the Please-wait window.
 class StatePictures {
 public:
     static constexpr int kStateSize = 16;
     static constexpr int kIconSize = 32;
 
-    // ReGet's pictures for target program 1, aria2's for 3, Net Vampire's for any other value.
-    static PictureSet forMode(std::int32_t mode);
+    static constexpr PictureSetName kSets[] = {{PictureSet::NetVampire, "Image1"},
+                                               {PictureSet::ReGet, "Image2"},
+                                               {PictureSet::Aria2, "Image3"}};
+
     // Indexed by core::RowPicture.
     static std::array<QPixmap, 5> stateSet(PictureSet set);
     static QPixmap pleaseWaitIcon(PictureSet set);

@@ -100,7 +100,7 @@ std::optional<std::string> BrowseDirDialog::browse() {
 void BrowseDirDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
-        FormShow();
+        rereadOnShow();
     }
 }
 
@@ -112,7 +112,7 @@ void BrowseDirDialog::hideEvent(QHideEvent* event) {
 }
 
 // Volumes come and go and folders change while the browser is hidden.
-void BrowseDirDialog::FormShow() {
+void BrowseDirDialog::rereadOnShow() {
     tree_.rereadVolumes();
     tree_.reread();
     showVolumes();

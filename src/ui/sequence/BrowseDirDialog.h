@@ -47,7 +47,7 @@ protected:
 private:
     void buildControls();
     void chainTabOrder();
-    void FormShow();
+    void rereadOnShow();
     void showVolumes();
     enum class Selection { Current, Keep };
     void showTree(Selection selection);

@@ -1,5 +1,6 @@
 #include "ui/sequence/SequentialDialog.h"
 
+#include "core/handoff/TargetWording.h"
 #include "core/sequence/GlobPreview.h"
 #include "core/sequence/SequencePlan.h"
 #include "core/sequence/TemplateFromUrl.h"
@@ -96,6 +97,8 @@ void SequentialDialog::connectControls() {
 void SequentialDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
+        controls_.toAdding->setText(
+            fromBytes(core::TargetWording::sequenceChoice(services_.settings->mode)));
         actions_.loadHistories();
     }
 }

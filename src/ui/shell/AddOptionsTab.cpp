@@ -1,9 +1,10 @@
 #include "ui/shell/AddOptionsTab.h"
 
-#include "ui/shell/Aria2Group.h"
-#include "ui/shell/NetVampireGroup.h"
+#include "core/handoff/TargetTable.h"
+#include "ui/handoff/TargetRegistry.h"
 #include "ui/shell/OptionsNames.h"
 #include "ui/shell/ProgramGroup.h"
+#include "ui/shell/TargetOptionsGroup.h"
 
 #include <algorithm>
 
@@ -21,21 +22,16 @@ constexpr int kKeepAdded = 1;
 constexpr int kTightMargin = 4;
 } // namespace
 
-AddOptionsTab::AddOptionsTab(QWidget* parent)
-    : QWidget(parent), program_(new ProgramGroup), netVampire_(new NetVampireGroup),
-      aria2_(new Aria2Group) {
+AddOptionsTab::AddOptionsTab(QWidget* parent) : QWidget(parent), program_(new ProgramGroup) {
     setObjectName(QLatin1StringView(Names::kAddPage));
     auto* layout = new QVBoxLayout(this);
     // The long tidy captions need nearly the whole width of the page.
     layout->setContentsMargins(kTightMargin, kTightMargin, kTightMargin, kTightMargin);
     layout->addWidget(program_);
     layout->addWidget(buildTidyGroup());
-    addTargetGroup(netVampire_,
-                   {core::TargetProgram::NetVampire, core::TargetProgram::NetVampire3});
-    addTargetGroup(aria2_, {core::TargetProgram::Aria2});
+    addTargetGroups();
     layout->addStretch();
     connect(program_, &ProgramGroup::chosen, this, &AddOptionsTab::showTargetGroups);
-    connect(netVampire_, &NetVampireGroup::channelChosen, this, &AddOptionsTab::useChannel);
 }
 
 QWidget* AddOptionsTab::buildTidyGroup() {
@@ -55,39 +51,53 @@ QWidget* AddOptionsTab::buildTidyGroup() {
     return group;
 }
 
-void AddOptionsTab::addTargetGroup(QGroupBox* group,
-                                   std::initializer_list<core::TargetProgram> targets) {
-    TargetGroup entry{group, {}};
-    for (core::TargetProgram target : targets) {
-        entry.modes.push_back(static_cast<std::int32_t>(target));
+void AddOptionsTab::addTargetGroups() {
+    std::vector<TargetOptionsGroup* (*)()> makers;
+    for (const TargetLook& look : TargetRegistry::looks()) {
+        if (!look.makeOptionsGroup) {
+            continue;
+        }
+        const auto made = std::ranges::find(makers, look.makeOptionsGroup);
+        if (made != makers.end()) {
+            targetGroups_[static_cast<std::size_t>(made - makers.begin())].modes.push_back(
+                look.mode);
+            continue;
+        }
+        makers.push_back(look.makeOptionsGroup);
+        TargetOptionsGroup* group = look.makeOptionsGroup();
+        targetGroups_.push_back({group, {look.mode}});
+        static_cast<QVBoxLayout*>(layout())->addWidget(group);
+        connect(group, &TargetOptionsGroup::channelChosen, this, &AddOptionsTab::useChannel);
     }
-    targetGroups_.push_back(std::move(entry));
-    // Each target's group stands below the tidy group, in the order they were added.
-    static_cast<QVBoxLayout*>(layout())->addWidget(group);
 }
 
-void AddOptionsTab::showTargetGroups(std::int32_t mode) {
+bool AddOptionsTab::chosenAnswersAlways() const {
+    const auto mode = program_->mode();
+    const core::TargetKind* kind = mode ? core::TargetTable::find(*mode) : nullptr;
+    return kind && kind->answers == core::LinkAnswers::Always;
+}
+
+void AddOptionsTab::showTargetGroups(core::TargetProgram mode) {
     for (const TargetGroup& target : targetGroups_) {
         target.group->setVisible(std::ranges::find(target.modes, mode) != target.modes.end());
     }
-    // aria2 answers for each link, whichever channel Net Vampire is set to.
-    if (mode == static_cast<std::int32_t>(core::TargetProgram::Aria2)) {
+    // A target that answers for each link can keep what it refused, whichever channel
+    // another target's group is set to.
+    if (chosenAnswersAlways()) {
         tidy_[kKeepAdded]->setEnabled(true);
     }
 }
 
-void AddOptionsTab::useChannel(bool dde) {
+void AddOptionsTab::useChannel(bool answersPerLink) {
     QRadioButton* keepAdded = tidy_[kKeepAdded];
-    const bool aria2 = program_->mode() == static_cast<std::int32_t>(core::TargetProgram::Aria2);
-    keepAdded->setEnabled(dde || aria2);
+    keepAdded->setEnabled(answersPerLink || chosenAnswersAlways());
     if (!keepAdded->isEnabled() && keepAdded->isChecked()) {
         tidy_[0]->setChecked(true);
     }
 }
 
-void AddOptionsTab::fillProgram(std::int32_t mode) {
-    netVampire_->show();
-    aria2_->hide();
+void AddOptionsTab::fillProgram(core::TargetProgram mode) {
+    showTargetGroups(core::TargetTable::kinds().front().mode);
     if (program_->select(mode)) {
         showTargetGroups(mode);
     }
@@ -97,8 +107,9 @@ void AddOptionsTab::fillHandOff(const core::SettingsRecord& settings) {
     if (settings.tidyUp >= 0 && settings.tidyUp < static_cast<std::int32_t>(tidy_.size())) {
         tidy_[static_cast<std::size_t>(settings.tidyUp)]->setChecked(true);
     }
-    netVampire_->fill(settings);
-    aria2_->fill(settings);
+    for (const TargetGroup& target : targetGroups_) {
+        target.group->fill(settings);
+    }
 }
 
 void AddOptionsTab::confirmProgram(core::SettingsRecord& settings) const {
@@ -113,8 +124,9 @@ void AddOptionsTab::confirmHandOff(core::SettingsRecord& settings) const {
             settings.tidyUp = static_cast<std::int32_t>(value);
         }
     }
-    netVampire_->confirm(settings);
-    aria2_->confirm(settings);
+    for (const TargetGroup& target : targetGroups_) {
+        target.group->confirm(settings);
+    }
 }
 
 } // namespace harvex2::ui

@@ -4,20 +4,16 @@
 #include "ui/shell/OptionsNames.h"
 
 #include <array>
-#include <cstdint>
-#include <initializer_list>
 #include <vector>
 
 #include <QWidget>
 
-class QGroupBox;
 class QRadioButton;
 
 namespace harvex2::ui {
 
-class Aria2Group;
-class NetVampireGroup;
 class ProgramGroup;
+class TargetOptionsGroup;
 
 // The "Add Options" page: the target program, the tidy-up after adding and the settings of
 // the target chosen, whose group is shown only while its program is selected.
@@ -27,27 +23,27 @@ public:
     explicit AddOptionsTab(QWidget* parent = nullptr);
 
     // Shows the group of the target the settings name and selects its radio; a value no
-    // radio stands for leaves the radios as they are, with the Net Vampire group shown.
-    void fillProgram(std::int32_t mode);
-    // TidyUp, then the Net Vampire group: choosing job files there may undo a tidy choice.
+    // radio stands for leaves the radios as they are, with the first target's group shown.
+    void fillProgram(core::TargetProgram mode);
+    // TidyUp, then the target groups: choosing job files there may undo a tidy choice.
     void fillHandOff(const core::SettingsRecord& settings);
     void confirmProgram(core::SettingsRecord& settings) const;
     void confirmHandOff(core::SettingsRecord& settings) const;
 
 private:
     struct TargetGroup {
-        QGroupBox* group;
-        std::vector<std::int32_t> modes;
+        TargetOptionsGroup* group;
+        std::vector<core::TargetProgram> modes;
     };
 
     QWidget* buildTidyGroup();
-    void addTargetGroup(QGroupBox* group, std::initializer_list<core::TargetProgram> targets);
-    void showTargetGroups(std::int32_t mode);
-    void useChannel(bool dde);
+    // One group per maker of the registry, standing below the tidy group in table order.
+    void addTargetGroups();
+    void showTargetGroups(core::TargetProgram mode);
+    void useChannel(bool answersPerLink);
+    bool chosenAnswersAlways() const;
 
     ProgramGroup* program_;
-    NetVampireGroup* netVampire_;
-    Aria2Group* aria2_;
     // Indexed by TidyUp.
     std::array<QRadioButton*, OptionsNames::kTidyChoices.size()> tidy_{};
     std::vector<TargetGroup> targetGroups_;

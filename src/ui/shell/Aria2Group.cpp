@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 using Names = OptionsNames;
 
 Aria2Group::Aria2Group(QWidget* parent)
-    : QGroupBox(u"aria2"_s, parent), url_(new QLineEdit), secret_(new QLineEdit) {
+    : TargetOptionsGroup(u"aria2"_s, parent), url_(new QLineEdit), secret_(new QLineEdit) {
     setObjectName(QLatin1StringView(Names::kAria2Group));
     url_->setObjectName(QLatin1StringView(Names::kAria2Url));
     secret_->setObjectName(QLatin1StringView(Names::kAria2Secret));

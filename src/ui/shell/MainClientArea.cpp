@@ -1,6 +1,8 @@
 #include "ui/shell/MainClientArea.h"
 
+#include "core/handoff/TargetWording.h"
 #include "core/shell/MainWindowLayout.h"
+#include "ui/platform/TextBytes.h"
 #include "ui/shell/LinkListView.h"
 #include "ui/shell/MainMenus.h"
 #include "ui/shell/MainStatusBar.h"
@@ -35,8 +37,6 @@ MainClientArea::MainClientArea(LinkListModel& model, QWidget* parent) : QWidget(
     baseUrlLabel_ = addLabel("Label2", u"Base URL:"_s, {14, 222});
     baseUrl_ = addHistoryBox("txtBaseURL", {74, 218, 282, kBoxHeight});
     directoryLabel_ = addLabel("Label3", u"Download directory:"_s, {13, 255});
-    directoryLabel_->setToolTip(
-        u"Note: Download directory only applies to NetVampire (currently)"_s);
     directory_ = addHistoryBox("Edit2", {112, 251, 208, kBoxHeight});
     browse_ = addButton(this, "Button4", u"..."_s, {328, 250, 23, 22});
 
@@ -44,6 +44,11 @@ MainClientArea::MainClientArea(LinkListModel& model, QWidget* parent) : QWidget(
     statusBar_ = new MainStatusBar(this);
     chainTabOrder();
     resize(kDesignWidth, kDesignHeight);
+}
+
+void MainClientArea::showTarget(core::TargetProgram mode) {
+    statusBar_->showTarget(mode);
+    directoryLabel_->setToolTip(fromBytes(core::TargetWording::folderNote(mode)));
 }
 
 void MainClientArea::setToolBar(QToolBar* toolBar) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/shell/SettingsRecord.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -33,6 +35,9 @@ public:
     // Runs the resize rule for the area's present size. A hidden area is not told of its
     // size changes until it is shown, so whoever sizes it while hidden calls this.
     void arrange();
+
+    // Names the chosen target in the status bar and in the download folder's note.
+    void showTarget(core::TargetProgram mode);
 
     // The toolbar across the top; the area takes it over.
     void setToolBar(QToolBar* toolBar);

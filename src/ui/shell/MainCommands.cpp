@@ -1,5 +1,6 @@
 #include "ui/shell/MainCommands.h"
 
+#include "core/handoff/TargetWording.h"
 #include "core/shell/DesktopOpener.h"
 #include "core/shell/DuplicateRemoval.h"
 #include "platform/posix/FileRegistryStore.h"
@@ -158,7 +159,7 @@ void MainCommands::showCount() {
     services_.prompts->message(
         {platform::MessageIcon::Information,
          "Information",
-         "Harvex has added " + std::to_string(window_.settings().files) + " files to NetVampire",
+         core::TargetWording::countMessage(window_.settings().mode, window_.settings().files),
          {platform::MessageButton::Ok}});
 }
 

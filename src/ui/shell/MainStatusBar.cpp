@@ -1,6 +1,6 @@
 #include "ui/shell/MainStatusBar.h"
 
-#include "core/shell/SettingsRecord.h"
+#include "core/handoff/TargetTable.h"
 #include "ui/platform/TextBytes.h"
 
 #include <QLabel>
@@ -65,18 +65,9 @@ void MainStatusBar::placePanels() {
                        grip.height());
 }
 
-void MainStatusBar::showTarget(std::int32_t mode) {
-    switch (static_cast<core::TargetProgram>(mode)) {
-    case core::TargetProgram::NetVampire:
-        return setText(StatusPanel::Target, "NetVampire");
-    case core::TargetProgram::ReGet:
-        return setText(StatusPanel::Target, "ReGet");
-    case core::TargetProgram::NetVampire3:
-        return setText(StatusPanel::Target, "NetVampire 3");
-    case core::TargetProgram::Aria2:
-        return setText(StatusPanel::Target, "aria2");
-    }
-    setText(StatusPanel::Target, {});
+void MainStatusBar::showTarget(core::TargetProgram mode) {
+    const core::TargetKind* kind = core::TargetTable::find(mode);
+    setText(StatusPanel::Target, kind ? std::string(kind->name) : std::string());
 }
 
 } // namespace harvex2::ui

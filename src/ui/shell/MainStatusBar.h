@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/shell/SettingsRecord.h"
 #include "platform/StatusBar.h"
 
 #include <array>
-#include <cstdint>
 
 #include <QWidget>
 
@@ -27,7 +27,7 @@ public:
 
     void setPanelWidths(int stateWidth, int detailWidth);
     // The name of the target program for a Mode value; other values name none.
-    void showTarget(std::int32_t mode);
+    void showTarget(core::TargetProgram mode);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -70,7 +70,7 @@ MainWindow::MainWindow(AppServices& services)
     panels().setText(StatusPanel::State, "Welcome to Harvex");
     panels().setText(StatusPanel::Detail, "v" + versionText());
     setAcceptDrops(true);
-    panels().showTarget(settings_.mode);
+    showTarget(settings_.mode);
     loadHistories();
 }
 
@@ -99,6 +99,10 @@ void MainWindow::buildWindow() {
 
 MainStatusBar& MainWindow::panels() const {
     return *client_->statusBar();
+}
+
+void MainWindow::showTarget(core::TargetProgram mode) {
+    client_->showTarget(mode);
 }
 
 QComboBox* MainWindow::baseUrlBox() const {

@@ -36,6 +36,8 @@ public:
     core::SettingsRecord& settings() { return settings_; }
     MainWindowHooks& hooks() { return hooks_; }
     MainStatusBar& panels() const;
+    // Shows which target the links go to, wherever the window names it.
+    void showTarget(core::TargetProgram mode);
     QComboBox* baseUrlBox() const;
     QComboBox* directoryBox() const;
     // What reaches the window's commands: menus, toolbar and the list's buttons.

@@ -38,9 +38,9 @@ QLabel* label(const char* name, const QString& caption) {
 } // namespace
 
 NetVampireGroup::NetVampireGroup(QWidget* parent)
-    : QGroupBox(u"NetVampire"_s, parent), jobFiles_(new QRadioButton(u"Job files (recommened)"_s)),
-      dde_(new QRadioButton(u"DDE"_s)), jobState_(new QComboBox),
-      realiFast_(new QCheckBox(u"RealiFast"_s)) {
+    : TargetOptionsGroup(u"NetVampire"_s, parent),
+      jobFiles_(new QRadioButton(u"Job files (recommened)"_s)), dde_(new QRadioButton(u"DDE"_s)),
+      jobState_(new QComboBox), realiFast_(new QCheckBox(u"RealiFast"_s)) {
     setObjectName(QLatin1StringView(Names::kNetVampireGroup));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildUseLine());

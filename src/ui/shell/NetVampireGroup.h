@@ -1,8 +1,6 @@
 #pragma once
 
-#include "core/shell/SettingsRecord.h"
-
-#include <QGroupBox>
+#include "ui/shell/TargetOptionsGroup.h"
 
 class QCheckBox;
 class QComboBox;
@@ -11,7 +9,7 @@ class QRadioButton;
 namespace harvex2::ui {
 
 // The "NetVampire" group: how links reach Net Vampire and how its jobs start.
-class NetVampireGroup : public QGroupBox {
+class NetVampireGroup : public TargetOptionsGroup {
     Q_OBJECT
 public:
     // The stored NVJobDefault of each "Jobs start as:" item. Net Vampire's own state codes
@@ -23,12 +21,8 @@ public:
     explicit NetVampireGroup(QWidget* parent = nullptr);
 
     // NVDDE, then NVJobDefault, then RealiFast.
-    void fill(const core::SettingsRecord& settings);
-    void confirm(core::SettingsRecord& settings) const;
-
-signals:
-    // A channel radio became selected: true for "DDE", false for job files.
-    void channelChosen(bool dde);
+    void fill(const core::SettingsRecord& settings) override;
+    void confirm(core::SettingsRecord& settings) const override;
 
 private:
     QWidget* buildUseLine();

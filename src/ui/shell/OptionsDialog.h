@@ -23,7 +23,7 @@ class OptionsDialog : public QDialog {
 public:
     // Told the target program each time the dialog is confirmed, so that the windows
     // showing it can follow.
-    using TargetChosen = std::function<void(std::int32_t mode)>;
+    using TargetChosen = std::function<void(core::TargetProgram mode)>;
 
     OptionsDialog(core::SettingsRecord& settings, TargetChosen targetChosen,
                   QWidget* parent = nullptr);

@@ -15,28 +15,28 @@ namespace {
 // The hand-off windows are looked up when needed: the Please-wait window is created after
 // the Options dialog.
 template <class Window>
-void choosePictures(const AppServices& services, WindowSlot slot, std::int32_t mode) {
+void showTarget(const AppServices& services, WindowSlot slot, core::TargetProgram mode) {
     if (!services.windows) {
         return;
     }
     if (auto* window = qobject_cast<Window*>(services.windows->window(slot))) {
-        window->choosePictures(mode);
+        window->showTarget(mode);
     }
 }
 
-void followTarget(const AppServices& services, std::int32_t mode) {
+void followTarget(const AppServices& services, core::TargetProgram mode) {
     if (auto* mainWindow = services.mainWindow) {
-        mainWindow->panels().showTarget(mode);
+        mainWindow->showTarget(mode);
     }
-    choosePictures<AddingWindow>(services, WindowSlot::Adding, mode);
-    choosePictures<PleaseWaitWindow>(services, WindowSlot::Connecting, mode);
+    showTarget<AddingWindow>(services, WindowSlot::Adding, mode);
+    showTarget<PleaseWaitWindow>(services, WindowSlot::Connecting, mode);
 }
 
 } // namespace
 
 std::unique_ptr<QWidget> makeOptionsDialog(AppServices& services) {
     auto dialog = std::make_unique<OptionsDialog>(
-        *services.settings, [&services](std::int32_t mode) { followTarget(services, mode); },
+        *services.settings, [&services](core::TargetProgram mode) { followTarget(services, mode); },
         services.mainWindow);
     dialog->showDeveloperMode(services.developerMode);
     if (MainWindow* mainWindow = services.mainWindow) {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <cstdint>
+#include "core/shell/SettingsRecord.h"
+
 #include <optional>
 #include <vector>
 
@@ -10,27 +11,28 @@ class QRadioButton;
 
 namespace harvex2::ui {
 
-// The "Program" group: one radio per target program. A target joins by a line in the table
-// of ProgramGroup.cpp.
+// The "Program" group: one radio per row of the target table, in its order.
 class ProgramGroup : public QGroupBox {
     Q_OBJECT
 public:
     explicit ProgramGroup(QWidget* parent = nullptr);
 
     // Selects the radio of a target program; false when no radio stands for the value.
-    bool select(std::int32_t mode);
+    bool select(core::TargetProgram mode);
     // The target program of the selected radio, if one is selected.
-    std::optional<std::int32_t> mode() const;
+    std::optional<core::TargetProgram> mode() const;
 
 signals:
     // A radio became selected, by a click or by select().
-    void chosen(std::int32_t mode);
+    void chosen(core::TargetProgram mode);
 
 private:
     struct Choice {
         QRadioButton* radio;
-        std::int32_t mode;
+        core::TargetProgram mode;
     };
+    void addRadio(core::TargetProgram mode, int place);
+
     std::vector<Choice> choices_;
 };
 

@@ -110,7 +110,7 @@ TEST_F(AddCommandTest, RowsJoinRelativeLinksAndNameTargets) {
 
 TEST_F(AddCommandTest, HandsOverTheCheckedEntriesInListOrder) {
     fill({"http://a/0", "http://a/1", "http://a/2", "http://a/3"}, {3, 1});
-    settings.mode = static_cast<std::int32_t>(core::TargetProgram::Aria2);
+    settings.mode = core::TargetProgram::Aria2;
     adding.pass = [](AddingRows& rows) { rows.setStatus(1, "Added", RowPicture::Added); };
     runToEnd(command);
 

@@ -14,6 +14,7 @@
 #include "support/core/TempFolder.h"
 
 #include <filesystem>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -99,7 +100,7 @@ TEST_F(AddingPassTest, AFoundProgramGetsEveryRowAsAJobAndTheWindowCloses) {
             SCOPED_TRACE(testing::Message()
                          << "mode " << mode << ", executable " << recordExecutable);
             settings = {};
-            settings.mode = mode;
+            settings.mode = core::TargetProgram{mode};
             window = {};
             recordNetVampire(machineStore, recordExecutable ? executable : programFolder);
             for (std::size_t r = 0; r < rows.count(); ++r) {
@@ -202,7 +203,7 @@ TEST_F(AddingPassTest, AJobFileWriteErrorMarksItsRowFailedAndLeavesTheWindowOpen
 TEST_F(AddingPassTest, TheDdeSettingSendsEitherNetVampireToItsService) {
     recordNetVampire(machineStore, programFolder);
     for (const std::int32_t mode : {0, 2}) {
-        settings.mode = mode;
+        settings.mode = core::TargetProgram{mode};
         settings.nvdde = true;
         window = {};
         dde.requests.clear();
@@ -217,7 +218,7 @@ TEST_F(AddingPassTest, AnyOtherTargetProgramGoesToReGet) {
     automation.registered = false;
     for (const std::int32_t mode : {1, 7}) {
         SCOPED_TRACE(mode);
-        settings.mode = mode;
+        settings.mode = core::TargetProgram{mode};
         window = {};
         prompts.expectMessage(MessageIcon::Error, "Error",
                               "Could not find the ReGet class to initiate OLE Automation. ",
@@ -275,8 +276,9 @@ public:
 
 TEST_F(AddingPassTest, RefusedRowsLeaveTheWindowOpenWithTheErrorsMessage) {
     recordNetVampire(machineStore, executable);
-    RefusingChannel channel;
-    core::NetVampirePass pass(channel);
+    auto refusing = std::make_unique<RefusingChannel>();
+    RefusingChannel& channel = *refusing;
+    core::NetVampirePass pass(std::move(refusing));
     prompts.expectMessage(
         MessageIcon::Error, "Harvex2",
         "There were errors while adding jobs\r\nPlease review and close the adding dialog.",

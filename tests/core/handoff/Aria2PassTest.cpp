@@ -29,7 +29,7 @@ const std::string kUrl = "http://127.0.0.1:6800/jsonrpc";
 class Aria2PassTest : public ::testing::Test {
 protected:
     Aria2PassTest() {
-        settings.mode = 3;
+        settings.mode = core::TargetProgram::Aria2;
         settings.aria2Secret = "s3cret";
         addRows(3);
     }

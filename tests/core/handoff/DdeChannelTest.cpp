@@ -27,7 +27,7 @@ protected:
     }
 
     void run(std::int32_t mode = 0) {
-        settings.mode = mode;
+        settings.mode = core::TargetProgram{mode};
         core::DdeChannel channel(dde);
         runToEnd(channel, context, {"/nv/Net Vampire/vampire.exe", "/nv/Net Vampire/Data/"},
                  windowThread);

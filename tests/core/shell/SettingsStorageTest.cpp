@@ -18,10 +18,11 @@ namespace harvex2::core {
 
 void PrintTo(const SettingsRecord& r, std::ostream* out) {
     *out << "{mailTo " << r.ignoreMailTo << ", bookmarks " << r.ignoreBookmarks << ", qLinks "
-         << r.qLinks << ", files " << r.files << ", mode " << r.mode << ", remember " << r.remember
-         << ", acas " << r.acas << ", position " << r.position.left << ',' << r.position.top << ','
-         << r.position.width << ',' << r.position.height << ", tidyUp " << r.tidyUp << ", nvdde "
-         << r.nvdde << ", nvJobDefault " << r.nvJobDefault << ", realiFast " << r.realiFast << '}';
+         << r.qLinks << ", files " << r.files << ", mode " << static_cast<int>(r.mode)
+         << ", remember " << r.remember << ", acas " << r.acas << ", position " << r.position.left
+         << ',' << r.position.top << ',' << r.position.width << ',' << r.position.height
+         << ", tidyUp " << r.tidyUp << ", nvdde " << r.nvdde << ", nvJobDefault " << r.nvJobDefault
+         << ", realiFast " << r.realiFast << '}';
 }
 
 namespace {
@@ -37,7 +38,7 @@ const SettingsRecord kStored{.ignoreMailTo = false,
                              .ignoreBookmarks = false,
                              .qLinks = false,
                              .files = 9,
-                             .mode = 2,
+                             .mode = core::TargetProgram::NetVampire3,
                              .remember = true,
                              .acas = false,
                              .position = {1, 2, 3, 4},
@@ -77,7 +78,7 @@ TEST_F(SettingsStorageTest, EmptyStoreGivesDefaultsAndLeavesTheWindowWhereItIs) 
     EXPECT_TRUE(loaded.remember);
     EXPECT_TRUE(loaded.acas);
     EXPECT_EQ(loaded.files, 0);
-    EXPECT_EQ(loaded.mode, 0);
+    EXPECT_EQ(loaded.mode, core::TargetProgram::NetVampire);
     EXPECT_EQ(loaded.tidyUp, 0);
     EXPECT_EQ(loaded.nvJobDefault, 0);
     EXPECT_FALSE(loaded.nvdde);
@@ -90,7 +91,7 @@ TEST_F(SettingsStorageTest, EmptyStoreGivesDefaultsAndLeavesTheWindowWhereItIs) 
 
 TEST_F(SettingsStorageTest, WritesTheLayoutByteForByte) {
     SettingsRecord record = kStored;
-    record.mode = 1;
+    record.mode = core::TargetProgram::ReGet;
     storage_.SaveSettings(record, {-8, 30, 640, 480}, "1,42");
 
     EXPECT_EQ(fileText(), "Windows Registry Editor Version 5.00\r\n"
@@ -177,7 +178,8 @@ TEST_F(SettingsStorageTest, SavedRecordsLoadBack) {
     forgetful.remember = false;
     forgetful.position = {5, 6, 7, 8}; // the window's rectangle before loading
     SettingsRecord outOfRange = kStored;
-    outOfRange.mode = 7; // kept as stored: no target name, Options keeps its choice
+    outOfRange.mode =
+        core::TargetProgram{7}; // kept as stored: no target name, Options keeps its choice
     outOfRange.tidyUp = -1;
     for (const SettingsRecord& record : {kStored, forgetful, outOfRange}) {
         SCOPED_TRACE(::testing::PrintToString(record));
@@ -218,12 +220,12 @@ TEST_F(SettingsStorageTest, ASaveKeepsWhatAnotherRunningCopySavedMeanwhile) {
     const Case cases[] = {
         {"another target and token",
          [](SettingsRecord& r) {
-             r.mode = 3;
+             r.mode = core::TargetProgram::Aria2;
              r.aria2Secret = "token";
          },
          [](SettingsRecord& r) { r.qLinks = true; }},
-        {"both choose a target", [](SettingsRecord& r) { r.mode = 3; },
-         [](SettingsRecord& r) { r.mode = 1; }},
+        {"both choose a target", [](SettingsRecord& r) { r.mode = core::TargetProgram::Aria2; },
+         [](SettingsRecord& r) { r.mode = core::TargetProgram::ReGet; }},
         {"Remember turned off there", [](SettingsRecord& r) { r.remember = false; },
          [](SettingsRecord& r) { r.tidyUp = 1; }},
         {"Remember turned off here", [](SettingsRecord& r) { r.tidyUp = 1; },
@@ -301,7 +303,7 @@ TEST_F(SettingsStorageTest, FirstFailedReadKeepsItAndEverythingAfterAtDefaults) 
           .ignoreBookmarks = false,
           .qLinks = false,
           .files = 9,
-          .mode = 2,
+          .mode = core::TargetProgram::NetVampire3,
           .acas = false}},
         {"Height missing",
          removeValue(kPosition, "Height"),
@@ -309,7 +311,7 @@ TEST_F(SettingsStorageTest, FirstFailedReadKeepsItAndEverythingAfterAtDefaults) 
           .ignoreBookmarks = false,
           .qLinks = false,
           .files = 9,
-          .mode = 2,
+          .mode = core::TargetProgram::NetVampire3,
           .acas = false,
           .position = {1, 2, WindowRect{}.width, WindowRect{}.height}}},
         {"RealiFast missing", removeValue(kPosition, "RealiFast"), allButRealiFast},
@@ -361,7 +363,7 @@ TEST_F(SettingsStorageTest, AStartReadsTheFileOnceAndAnExitWritesItOnce) {
     MruHistory::load(store, mru::kMainDir);
     const std::uint64_t writtenBefore = bytesSoFar("wchar:");
     record.files += 1;
-    record.mode = 1;
+    record.mode = core::TargetProgram::ReGet;
     storage.SaveSettings(record, {9, 9, 300, 300}, "1.43");
     const std::uint64_t written = bytesSoFar("wchar:") - writtenBefore;
     const std::uint64_t read = bytesSoFar("rchar:") - readBefore;

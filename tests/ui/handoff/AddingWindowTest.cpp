@@ -85,7 +85,7 @@ protected:
     core::SettingsRecord settings;
     ui::AppServices services = makeServices();
     ui::AddingWindow window{services, kDelay};
-    ui::PleaseWaitWindow pleaseWait{0};
+    ui::PleaseWaitWindow pleaseWait{core::TargetProgram::NetVampire};
     bool openAfterPass = false;
 };
 
@@ -167,10 +167,10 @@ TEST_F(AddingWindowTest, PicturesFollowTheTargetProgram) {
     const auto reGet = ui::StatePictures::stateSet(ui::PictureSet::ReGet);
     const auto netVampire = ui::StatePictures::stateSet(ui::PictureSet::NetVampire);
     EXPECT_EQ(picture(), netVampire[0].toImage());
-    window.choosePictures(1);
+    window.showTarget(core::TargetProgram::ReGet);
     EXPECT_EQ(picture(), reGet[0].toImage());
     EXPECT_NE(reGet[0].toImage(), netVampire[0].toImage());
-    window.choosePictures(2);
+    window.showTarget(core::TargetProgram::NetVampire3);
     EXPECT_EQ(picture(), netVampire[0].toImage());
 }
 
@@ -179,7 +179,7 @@ TEST_F(AddingWindowTest, SwitchingPicturesDoesNotMeasureTheRowsAgain) {
     QTreeView* view = list();
     view->setColumnWidth(0, 20);
     const int narrowed = view->columnWidth(0);
-    window.choosePictures(1);
+    window.showTarget(core::TargetProgram::ReGet);
     EXPECT_EQ(view->columnWidth(0), narrowed);
 }
 

@@ -38,7 +38,7 @@ protected:
         catalog->window(ui::WindowSlot::Adding)->findChild<QTimer*>(u"Timer1"_s)->setInterval(20);
         std::filesystem::create_directories(downloads);
         core::SettingsRecord& settings = window->settings();
-        settings.mode = 3;
+        settings.mode = core::TargetProgram::Aria2;
         settings.tidyUp = 1;
         settings.aria2Url = aria2.url();
         settings.aria2Secret = Aria2Daemon::kSecret;

@@ -14,7 +14,7 @@ QLabel* label(const ui::PleaseWaitWindow& window, const char* name) {
 }
 
 TEST(PleaseWaitWindowTest, LooksAsDesigned) {
-    ui::PleaseWaitWindow window(0);
+    ui::PleaseWaitWindow window(core::TargetProgram::NetVampire);
     EXPECT_EQ(window.objectName(), QStringLiteral("TForm8"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Please wait..."));
     EXPECT_EQ(window.size(), QSize(339, 61));
@@ -25,19 +25,19 @@ TEST(PleaseWaitWindowTest, LooksAsDesigned) {
 }
 
 TEST(PleaseWaitWindowTest, ShowsTheIconOfTheTargetProgram) {
-    ui::PleaseWaitWindow window(1);
+    ui::PleaseWaitWindow window(core::TargetProgram::ReGet);
     EXPECT_FALSE(label(window, "Image2")->isHidden());
     EXPECT_TRUE(label(window, "Image1")->isHidden());
     for (const int mode : {0, 2, 5}) {
         SCOPED_TRACE(mode);
-        window.choosePictures(mode);
+        window.showTarget(core::TargetProgram{mode});
         EXPECT_FALSE(label(window, "Image1")->isHidden()) << mode;
         EXPECT_TRUE(label(window, "Image2")->isHidden()) << mode;
     }
 }
 
 TEST(PleaseWaitWindowTest, TheStatusLineShowsTextAsItIs) {
-    ui::PleaseWaitWindow window(0);
+    ui::PleaseWaitWindow window(core::TargetProgram::NetVampire);
     window.setStatus("Connecting to NetVampire...");
     EXPECT_EQ(label(window, "Label1")->text(), QStringLiteral("Connecting to NetVampire..."));
     EXPECT_EQ(label(window, "Label1")->textFormat(), Qt::PlainText);
@@ -48,7 +48,7 @@ TEST(PleaseWaitWindowTest, ShowsOverTheMiddleOfItsOwnerAndKeepsOnTheScreen) {
     owner.setGeometry(420, 260, 300, 200);
     owner.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
-    ui::PleaseWaitWindow window(0);
+    ui::PleaseWaitWindow window(core::TargetProgram::NetVampire);
     window.showOver(owner);
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.frameGeometry().center(), owner.frameGeometry().center());

@@ -47,7 +47,7 @@ protected:
             window->links().append("http://a/" + std::to_string(i) + ".zip");
             window->links().setChecked(static_cast<std::size_t>(i), true);
         }
-        window->settings().mode = mode;
+        window->settings().mode = core::TargetProgram{mode};
         window->settings().nvdde = dde;
         window->settings().tidyUp = 1;
         clickAndFinish("Button1");

@@ -186,6 +186,14 @@ TEST_F(MainCommandsTest, CountShowsTheFilesAddedSoFar) {
                               "Harvex has added 1234 files to NetVampire", {MessageButton::Ok},
                               MessageButton::Ok);
     action("Count1")->trigger();
+
+    // The counter counts every target; another one than the first managers is named.
+    window->settings().mode = core::TargetProgram::Aria2;
+    env.prompts.expectMessage(
+        MessageIcon::Information, "Information",
+        "Harvex has added 1234 files to download managers; the one chosen now is aria2",
+        {MessageButton::Ok}, MessageButton::Ok);
+    action("Count1")->trigger();
 }
 
 TEST_F(MainCommandsTest, TextFilesOpenFromTheProgramFolderMaximised) {

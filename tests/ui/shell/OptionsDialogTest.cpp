@@ -5,6 +5,7 @@
 #include "ui/handoff/AddingWindow.h"
 #include "ui/handoff/HandoffWindows.h"
 #include "ui/handoff/StatePictures.h"
+#include "ui/handoff/TargetRegistry.h"
 #include "ui/shell/MainStatusBar.h"
 #include "ui/shell/NetVampireGroup.h"
 #include "ui/shell/OptionsFactory.h"
@@ -32,6 +33,11 @@ namespace {
 using platform::StatusPanel;
 using namespace Qt::StringLiterals;
 using Names = ui::OptionsNames;
+using Target = core::TargetProgram;
+
+const char* radioOf(Target mode) {
+    return ui::TargetRegistry::find(mode)->radioName;
+}
 
 constexpr ui::WindowEntry kWindows[] = {
     {ui::WindowSlot::Adding, "Adding ", ui::SplashLine::First, &ui::makeAddingWindow},
@@ -113,7 +119,7 @@ TEST_F(OptionsDialogTest, FirstOpeningWithAnEmptyStoreShowsTheDefaults) {
         EXPECT_FALSE(control<QGroupBox>(Names::kRelativeGroup)->isEnabled());
         EXPECT_TRUE(checked(Names::kIgnoreRelative));
         showTab(1);
-        EXPECT_TRUE(checked("optNetVampire"));
+        EXPECT_TRUE(checked(radioOf(Target::NetVampire)));
         EXPECT_TRUE(netVampireGroupShown());
         EXPECT_TRUE(checked(Names::kNoTidy));
         EXPECT_TRUE(checked(Names::kJobFiles));
@@ -133,9 +139,10 @@ TEST_F(OptionsDialogTest, CaptionsAndTooltipsReadAsDesigned) {
                   u"...like '#top' or 'file.htm#links'");
         EXPECT_TRUE(
             control<QAbstractButton>(Names::kIgnoreMailTo)->toolTip().startsWith(u"...like '"));
-        EXPECT_EQ(control<QAbstractButton>("optNetVampire")->toolTip(),
+        EXPECT_EQ(control<QAbstractButton>(radioOf(Target::NetVampire))->toolTip(),
                   u"Attempt to connect to NetVampire (version 2.41+ only)");
-        EXPECT_EQ(control<QAbstractButton>("optReGet")->toolTip(), u"Attempt to connect to ReGet");
+        EXPECT_EQ(control<QAbstractButton>(radioOf(Target::ReGet))->toolTip(),
+                  u"Attempt to connect to ReGet");
         const QStringList items{u"Stopped"_s, u"Queued"_s, u"Failed (dumb)"_s};
         auto* box = control<QComboBox>(Names::kJobState);
         EXPECT_FALSE(box->isEditable());
@@ -149,18 +156,18 @@ TEST_F(OptionsDialogTest, CaptionsAndTooltipsReadAsDesigned) {
 TEST_F(OptionsDialogTest, ProgramRadiosShowAndHideTheNetVampireGroup) {
     withOptions([this] {
         showTab(1);
-        click("optReGet");
+        click(radioOf(Target::ReGet));
         EXPECT_FALSE(netVampireGroupShown());
-        click("optNetVampire3");
+        click(radioOf(Target::NetVampire3));
         EXPECT_TRUE(netVampireGroupShown());
-        click("optReGet");
+        click(radioOf(Target::ReGet));
         pressKey(Qt::Key_Return);
     });
-    EXPECT_EQ(window->settings().mode, 1);
+    EXPECT_EQ(window->settings().mode, core::TargetProgram::ReGet);
     // The next opening starts from the ReGet choice without the group.
     withOptions([this] {
         showTab(1);
-        EXPECT_TRUE(checked("optReGet"));
+        EXPECT_TRUE(checked(radioOf(Target::ReGet)));
         EXPECT_FALSE(netVampireGroupShown());
         pressKey(Qt::Key_Escape);
     });
@@ -169,8 +176,13 @@ TEST_F(OptionsDialogTest, ProgramRadiosShowAndHideTheNetVampireGroup) {
 // Choosing a target shows its own settings below; nothing above them moves away from the
 // pointer that chose it.
 TEST_F(OptionsDialogTest, TheRadiosStayInPlaceWhicheverTargetIsChosen) {
-    const char* radios[] = {"optNetVampire", "optNetVampire3",  "optReGet",     "optAria2",
-                            Names::kNoTidy,  Names::kTidyAdded, Names::kTidyAll};
+    const char* radios[] = {radioOf(Target::NetVampire),
+                            radioOf(Target::NetVampire3),
+                            radioOf(Target::ReGet),
+                            radioOf(Target::Aria2),
+                            Names::kNoTidy,
+                            Names::kTidyAdded,
+                            Names::kTidyAll};
     const auto places = [&] {
         std::vector<QRect> rects;
         for (const char* name : radios) {
@@ -182,7 +194,8 @@ TEST_F(OptionsDialogTest, TheRadiosStayInPlaceWhicheverTargetIsChosen) {
     withOptions([&] {
         showTab(1);
         const std::vector<QRect> first = places();
-        for (const char* target : {"optAria2", "optReGet", "optNetVampire3", "optNetVampire"}) {
+        for (const char* target : {radioOf(Target::Aria2), radioOf(Target::ReGet),
+                                   radioOf(Target::NetVampire3), radioOf(Target::NetVampire)}) {
             SCOPED_TRACE(target);
             click(target);
             EXPECT_EQ(places(), first);
@@ -234,7 +247,7 @@ TEST_F(OptionsDialogTest, CancelAfterChangingEverythingLeavesTheRecordAndTheNext
         }
         showTab(1);
         for (const char* radio :
-             {"optNetVampire3", Names::kTidyAll, Names::kDde, Names::kRealiFast}) {
+             {radioOf(Target::NetVampire3), Names::kTidyAll, Names::kDde, Names::kRealiFast}) {
             click(radio);
         }
         control<QComboBox>(Names::kJobState)->setFocus();
@@ -248,7 +261,7 @@ TEST_F(OptionsDialogTest, CancelAfterChangingEverythingLeavesTheRecordAndTheNext
     EXPECT_EQ(window->settings(), before);
     withOptions([this] {
         EXPECT_TRUE(checked(Names::kIgnoreMailTo));
-        EXPECT_TRUE(checked("optNetVampire"));
+        EXPECT_TRUE(checked(radioOf(Target::NetVampire)));
         EXPECT_TRUE(checked(Names::kNoTidy));
         EXPECT_TRUE(checked(Names::kJobFiles));
         EXPECT_EQ(jobState(), u"Stopped");
@@ -275,7 +288,7 @@ TEST_F(OptionsDialogTest, OkStoresTheChangedValuesAndKeepsAnotherCopysValues) {
         click(Names::kIgnoreQuery);
         showTab(1);
         for (const char* radio :
-             {"optNetVampire3", Names::kDde, Names::kTidyAdded, Names::kRealiFast}) {
+             {radioOf(Target::NetVampire3), Names::kDde, Names::kTidyAdded, Names::kRealiFast}) {
             click(radio);
         }
         auto* jobState = control<QComboBox>(Names::kJobState);
@@ -287,7 +300,7 @@ TEST_F(OptionsDialogTest, OkStoresTheChangedValuesAndKeepsAnotherCopysValues) {
     });
     core::SettingsRecord expected;
     expected.qLinks = false;
-    expected.mode = 2;
+    expected.mode = core::TargetProgram::NetVampire3;
     expected.nvdde = true;
     expected.tidyUp = 1;
     expected.realiFast = true;
@@ -338,19 +351,19 @@ TEST_F(OptionsDialogTest, PagesAreReadAsABrowserDoesUntilTheQuickScanIsChosen) {
 
 TEST_F(OptionsDialogTest, ValuesWithoutAControlLeaveTheChoicesShownBefore) {
     core::SettingsRecord& settings = window->settings();
-    settings.mode = 1;
+    settings.mode = core::TargetProgram::ReGet;
     settings.nvJobDefault = ui::NetVampireGroup::kFailed;
     withOptions([this] { pressKey(Qt::Key_Escape); });
-    settings.mode = 9;
+    settings.mode = core::TargetProgram{9};
     settings.tidyUp = -1;
     settings.nvJobDefault = 5;
     withOptions([this] {
-        EXPECT_TRUE(checked("optReGet"));
+        EXPECT_TRUE(checked(radioOf(Target::ReGet)));
         EXPECT_TRUE(checked(Names::kNoTidy));
         EXPECT_EQ(jobState(), u"Failed (dumb)");
         pressKey(Qt::Key_Return);
     });
-    EXPECT_EQ(settings.mode, 1);
+    EXPECT_EQ(settings.mode, core::TargetProgram::ReGet);
     EXPECT_EQ(settings.tidyUp, 0);
     EXPECT_EQ(settings.nvJobDefault, ui::NetVampireGroup::kFailed);
 }
@@ -376,7 +389,7 @@ TEST_F(OptionsDialogTest, OkSwitchesTheTargetPanelAndThePictures) {
 
     withOptions([this] {
         showTab(1);
-        click("optReGet");
+        click(radioOf(Target::ReGet));
         pressKey(Qt::Key_Return);
     });
     EXPECT_EQ(window->panels().text(StatusPanel::Target), "ReGet");
@@ -384,7 +397,7 @@ TEST_F(OptionsDialogTest, OkSwitchesTheTargetPanelAndThePictures) {
     EXPECT_TRUE(reGetIcon());
 
     withOptions([this] {
-        click("optNetVampire3");
+        click(radioOf(Target::NetVampire3));
         click(Names::kOk);
     });
     EXPECT_EQ(window->panels().text(StatusPanel::Target), "NetVampire 3");
@@ -395,7 +408,7 @@ TEST_F(OptionsDialogTest, OkSwitchesTheTargetPanelAndThePictures) {
 TEST_F(OptionsDialogTest, TheAria2RadioShowsItsOwnGroupAndKeepsEveryTidyChoice) {
     withOptions([this] {
         showTab(1);
-        click("optAria2");
+        click(radioOf(Target::Aria2));
         EXPECT_FALSE(netVampireGroupShown());
         EXPECT_TRUE(control<QGroupBox>(Names::kAria2Group)->isVisible());
         // Net Vampire's job files do not limit what aria2 can report.
@@ -410,12 +423,15 @@ TEST_F(OptionsDialogTest, TheAria2RadioShowsItsOwnGroupAndKeepsEveryTidyChoice) 
         pressKey(Qt::Key_Return);
     });
     const core::SettingsRecord& settings = window->settings();
-    EXPECT_EQ(settings.mode, 3);
+    EXPECT_EQ(settings.mode, core::TargetProgram::Aria2);
     EXPECT_EQ(settings.tidyUp, 1);
     EXPECT_EQ(settings.aria2Url, "http://127.0.0.1:6801/jsonrpc");
     EXPECT_EQ(settings.aria2Secret, "s3cret");
     EXPECT_EQ(window->panels().text(StatusPanel::Target), "aria2");
+    EXPECT_EQ(window->findChild<QLabel*>(u"Label3"_s)->toolTip(),
+              u"Note: Download directory is where aria2 saves the files");
     auto* adding = static_cast<ui::AddingWindow*>(catalog->window(ui::WindowSlot::Adding));
+    EXPECT_EQ(adding->findChild<QGroupBox*>(u"GroupBox1"_s)->title(), u"Add items to aria2");
     adding->rows().append("http://a/b.zip", "/d/b.zip", std::size_t{0});
     adding->rows().setStatus(0, "Added", core::RowPicture::Added);
     EXPECT_EQ(adding->findChild<QTreeView*>(u"ListView1"_s)

@@ -1,0 +1,59 @@
+#include "core/handoff/TargetTable.h"
+
+#include "core/handoff/Aria2Pass.h"
+#include "core/handoff/DdeChannel.h"
+#include "core/handoff/JobFileChannel.h"
+#include "core/handoff/NetVampirePass.h"
+#include "core/handoff/ReGetPass.h"
+
+#include <algorithm>
+
+namespace harvex2::core {
+
+namespace {
+
+constexpr std::string_view kNetVampireSettings[] = {"NVDDE", "NVJobDefault", "RealiFast"};
+constexpr std::string_view kAria2Settings[] = {"Aria2URL", "Aria2Secret"};
+
+std::unique_ptr<TargetPass> netVampirePass(TargetServices& services,
+                                           const SettingsRecord& settings) {
+    if (settings.nvdde) {
+        return std::make_unique<NetVampirePass>(std::make_unique<DdeChannel>(services.dde));
+    }
+    return std::make_unique<NetVampirePass>(std::make_unique<JobFileChannel>(services.jobFiles));
+}
+
+std::unique_ptr<TargetPass> reGetPass(TargetServices& services, const SettingsRecord&) {
+    return std::make_unique<ReGetPass>(services.automation);
+}
+
+std::unique_ptr<TargetPass> aria2Pass(TargetServices& services, const SettingsRecord&) {
+    return std::make_unique<Aria2Pass>(services.jsonRpc);
+}
+
+constexpr TargetKind kKinds[] = {
+    {TargetProgram::NetVampire, "NetVampire", true, LinkAnswers::ByChannel, kNetVampireSettings,
+     netVampirePass},
+    {TargetProgram::NetVampire3, "NetVampire 3", true, LinkAnswers::ByChannel, kNetVampireSettings,
+     netVampirePass},
+    {TargetProgram::ReGet, "ReGet", true, LinkAnswers::ByChannel, {}, reGetPass},
+    {TargetProgram::Aria2, "aria2", false, LinkAnswers::Always, kAria2Settings, aria2Pass},
+};
+
+} // namespace
+
+std::span<const TargetKind> TargetTable::kinds() {
+    return kKinds;
+}
+
+const TargetKind* TargetTable::find(TargetProgram mode) {
+    const auto* kind = std::ranges::find(kKinds, mode, &TargetKind::mode);
+    return kind == std::end(kKinds) ? nullptr : kind;
+}
+
+const TargetKind& TargetTable::forHandOff(TargetProgram mode) {
+    const TargetKind* kind = find(mode);
+    return kind ? *kind : *find(TargetProgram::ReGet);
+}
+
+} // namespace harvex2::core
