@@ -22,12 +22,12 @@ void printLine(std::FILE* out, const std::string& first, const std::string& link
 }
 
 // The rows' command lines; a refused row is told at once and gets no line.
-std::vector<std::pair<std::size_t, core::CommandLine>>
+std::vector<std::pair<std::size_t, core::FilledCommand>>
 linesFor(const core::CommandTemplate& commands, const SendOptions& options,
          const std::vector<std::string>& links, std::FILE* out, bool& allRan) {
-    std::vector<std::pair<std::size_t, core::CommandLine>> lines;
+    std::vector<std::pair<std::size_t, core::FilledCommand>> lines;
     for (std::size_t i = 0; i < links.size(); ++i) {
-        core::CommandLine line =
+        core::FilledCommand line =
             commands.fill(core::CommandValues::forLink(links[i], options.dir, {}, i + 1));
         if (line.refusal.empty()) {
             lines.emplace_back(i, std::move(line));
@@ -40,7 +40,7 @@ linesFor(const core::CommandTemplate& commands, const SendOptions& options,
 }
 
 // The message naming the first program that cannot be started, empty when all can.
-std::string missingProgram(const std::vector<std::pair<std::size_t, core::CommandLine>>& lines,
+std::string missingProgram(const std::vector<std::pair<std::size_t, core::FilledCommand>>& lines,
                            const platform::ProcessLauncher& launcher) {
     std::set<std::string> programs;
     for (const auto& [row, line] : lines) {

@@ -5,19 +5,28 @@
 #include "core/handoff/PassSteps.h"
 #include "platform/posix/UserFolders.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <set>
 
 namespace harvex2::core {
 
+namespace {
+
+platform::ProcessLimits limitsOf(const SettingsRecord& settings) {
+    const auto timeout = settings.commandTimeout;
+    return {static_cast<std::size_t>(std::max(settings.commandJobs, 1)),
+            timeout > 0 ? std::optional(std::chrono::milliseconds(timeout * 1000LL))
+                        : std::nullopt};
+}
+
+} // namespace
+
 std::string CommandPass::folderOf(const std::string& target) {
     const auto separator = target.rfind(DownloadTarget::kSeparator);
-    if (separator != std::string::npos && separator > 0) {
-        return target.substr(0, separator);
-    }
-    if (separator == 0) {
-        return target.substr(0, 1);
+    if (separator != std::string::npos) {
+        return target.substr(0, std::max<std::size_t>(separator, 1));
     }
     const std::string downloads = platform::UserFolders::home() + "/Downloads";
     std::error_code error;
@@ -26,11 +35,14 @@ std::string CommandPass::folderOf(const std::string& target) {
 }
 
 void CommandPass::start(AddingPassContext& context) {
+    if (downloads_.launcher() == nullptr) {
+        throw HandoffError("No program can be started from here.");
+    }
     context.allOk = true;
     PassSteps::setUpProgress(context);
     std::string error;
     const auto commands = CommandTemplate::parse(context.settings.commandTemplate, error);
-    std::vector<Row> rows;
+    std::vector<CommandRow> rows;
     if (commands) {
         rows = linesFor(context, *commands);
         error = missingProgram(rows);
@@ -40,29 +52,22 @@ void CommandPass::start(AddingPassContext& context) {
         PassSteps::finish(context);
         return;
     }
-    std::vector<platform::ProcessJob> jobs;
-    for (Row& row : rows) {
+    for (const CommandRow& row : rows) {
         context.rows.setStatus(row.row, "Queued", RowPicture::Added);
         PassSteps::countAdded(context.settings);
-        jobs.push_back(jobFor(context, std::move(row)));
     }
-    tally_.add(jobs.size());
-    const auto timeout = context.settings.commandTimeout;
-    launcher_.add(
-        std::move(jobs),
-        {static_cast<std::size_t>(std::max(context.settings.commandJobs, 1)),
-         timeout > 0 ? std::optional(std::chrono::milliseconds(timeout * 1000LL)) : std::nullopt});
+    downloads_.run(std::move(rows), context.rows, context.windowThread, limitsOf(context.settings));
     context.window.setProgressPosition(static_cast<int>(context.rows.count()) - 1);
     PassSteps::endOfPass(context);
     PassSteps::finish(context);
 }
 
-std::vector<CommandPass::Row> CommandPass::linesFor(AddingPassContext& context,
-                                                    const CommandTemplate& commands) const {
-    std::vector<Row> lines;
+std::vector<CommandRow> CommandPass::linesFor(AddingPassContext& context,
+                                              const CommandTemplate& commands) const {
+    std::vector<CommandRow> lines;
     for (std::size_t row = 0; row < context.rows.count(); ++row) {
         const AddingRow& shown = context.rows.at(row);
-        CommandLine line =
+        FilledCommand line =
             commands.fill(CommandValues::forLink(shown.url, folderOf(shown.target), {}, row + 1));
         if (line.refusal.empty()) {
             lines.push_back({row, std::move(line.words)});
@@ -75,60 +80,18 @@ std::vector<CommandPass::Row> CommandPass::linesFor(AddingPassContext& context,
     return lines;
 }
 
-std::string CommandPass::missingProgram(const std::vector<Row>& rows) const {
+std::string CommandPass::missingProgram(const std::vector<CommandRow>& rows) const {
     std::set<std::string> programs;
-    for (const Row& row : rows) {
+    for (const CommandRow& row : rows) {
         if (programs.insert(row.words.front()).second) {
-            if (std::string message = CommandOutcome::missingProgram(row.words.front(), launcher_);
+            if (std::string message =
+                    CommandOutcome::missingProgram(row.words.front(), *downloads_.launcher());
                 !message.empty()) {
                 return message;
             }
         }
     }
     return {};
-}
-
-platform::ProcessJob CommandPass::jobFor(AddingPassContext& context, Row row) {
-    const std::size_t generation = context.rows.generation();
-    const std::weak_ptr<char> alive = alive_;
-    platform::WindowThread& windowThread = context.windowThread;
-    // The rows live as long as the window, and so as long as this pass; the context does not.
-    AddingRows& rows = context.rows;
-    auto onWindow = [alive, &windowThread](std::function<void()> task) {
-        windowThread.post([alive, task = std::move(task)] {
-            if (alive.lock()) {
-                task();
-            }
-        });
-    };
-    return {std::move(row.words),
-            [this, &rows, onWindow, generation, at = row.row] {
-                onWindow([this, &rows, generation, at] { started(rows, generation, at); });
-            },
-            [this, &rows, onWindow, generation, at = row.row,
-             link = rows.at(row.row).url](const platform::ProcessEnd& end) {
-                onWindow([this, &rows, generation, at, link, end] {
-                    ended(rows, generation, at, link, end);
-                });
-            }};
-}
-
-void CommandPass::started(AddingRows& rows, std::size_t generation, std::size_t row) {
-    if (rows.generation() == generation) {
-        rows.setStatus(row, kStarted, RowPicture::Added);
-    }
-}
-
-void CommandPass::ended(AddingRows& rows, std::size_t generation, std::size_t row,
-                        const std::string& link, const platform::ProcessEnd& end) {
-    const std::string text = CommandOutcome::text(end);
-    tally_.ended(link, end.succeeded(), text);
-    if (rows.generation() == generation) {
-        rows.setStatus(row, text, end.succeeded() ? RowPicture::Added : RowPicture::Refused);
-    }
-    if (statusBar_) {
-        statusBar_->setText(platform::StatusPanel::Detail, tally_.summary());
-    }
 }
 
 } // namespace harvex2::core

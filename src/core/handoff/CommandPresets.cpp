@@ -15,10 +15,11 @@ const std::vector<CommandPreset>& CommandPresets::all() {
     return presets;
 }
 
-std::vector<CommandPreset> CommandPresets::available(const platform::ProcessLauncher& launcher) {
+std::vector<CommandPreset>
+CommandPresets::available(const std::function<bool(const std::string& program)>& onPath) {
     std::vector<CommandPreset> found;
     for (const CommandPreset& preset : all()) {
-        if (launcher.find(preset.program)) {
+        if (onPath(preset.program)) {
             found.push_back(preset);
         }
     }

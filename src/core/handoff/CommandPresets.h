@@ -1,7 +1,6 @@
 #pragma once
 
-#include "platform/ProcessLauncher.h"
-
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,8 +17,9 @@ struct CommandPreset {
 class CommandPresets {
 public:
     static const std::vector<CommandPreset>& all();
-    // Those whose program can be started here, in the same order.
-    static std::vector<CommandPreset> available(const platform::ProcessLauncher& launcher);
+    // Those whose program `onPath` finds, in the same order.
+    static std::vector<CommandPreset>
+    available(const std::function<bool(const std::string& program)>& onPath);
 };
 
 } // namespace harvex2::core

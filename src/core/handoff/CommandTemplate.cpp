@@ -73,10 +73,10 @@ std::optional<CommandTemplate> CommandTemplate::parse(std::string_view line, std
     return CommandTemplate(std::move(*words));
 }
 
-CommandLine CommandTemplate::fill(const CommandValues& values) const {
+FilledCommand CommandTemplate::fill(const CommandValues& values) const {
     const std::string n = std::to_string(values.n);
     const auto all = placeholders(values, n);
-    CommandLine line;
+    FilledCommand line;
     line.words.reserve(words_.size());
     bool optionsEnded = false;
     for (const std::string& word : words_) {

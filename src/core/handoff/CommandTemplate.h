@@ -10,7 +10,7 @@
 namespace harvex2::core {
 
 // The words of one row's command, or why the row cannot run.
-struct CommandLine {
+struct FilledCommand {
     std::vector<std::string> words;
     // Empty when the row can run.
     std::string refusal;
@@ -28,7 +28,7 @@ public:
     // The row's words. A value that opens a word with "-" would be read as an option, so the
     // row is refused unless a "--" word comes before; a value holding a NUL cannot be an
     // argument at all.
-    CommandLine fill(const CommandValues& values) const;
+    FilledCommand fill(const CommandValues& values) const;
 
 private:
     explicit CommandTemplate(std::vector<std::string> words) : words_(std::move(words)) {}

@@ -15,7 +15,13 @@ struct WindowRect {
 };
 
 // The stored Mode. A stored number no target stands for is kept as it is.
-enum class TargetProgram : std::int32_t { NetVampire = 0, ReGet = 1, NetVampire3 = 2, Aria2 = 3 };
+enum class TargetProgram : std::int32_t {
+    NetVampire = 0,
+    ReGet = 1,
+    NetVampire3 = 2,
+    Aria2 = 3,
+    Command = 4
+};
 
 // The program's settings, loaded once at start-up; saved when Options is confirmed and at exit.
 struct SettingsRecord {

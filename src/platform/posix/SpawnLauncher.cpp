@@ -36,7 +36,7 @@ SpawnLauncher::~SpawnLauncher() {
     thread_.join();
 }
 
-std::optional<std::string> SpawnLauncher::find(const std::string& program) const {
+std::optional<std::string> SpawnLauncher::programPath(const std::string& program) {
     if (program.empty()) {
         return std::nullopt;
     }

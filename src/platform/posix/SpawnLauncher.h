@@ -27,7 +27,11 @@ public:
     SpawnLauncher(const SpawnLauncher&) = delete;
     SpawnLauncher& operator=(const SpawnLauncher&) = delete;
 
-    std::optional<std::string> find(const std::string& program) const override;
+    std::optional<std::string> find(const std::string& program) const override {
+        return programPath(program);
+    }
+    // What find() answers, without a launcher.
+    static std::optional<std::string> programPath(const std::string& program);
     void add(std::vector<ProcessJob> jobs, const ProcessLimits& limits) override;
     std::size_t pending() const override { return pending_; }
     // Not from a job's own call: it waits for the thread that makes them.

@@ -40,7 +40,8 @@ protected:
     LoopWindowThread windowThread;
     RecordingStatusBar statusBar;
     platform::SpawnLauncher launcher;
-    core::CommandPass pass{launcher, &statusBar};
+    core::CommandDownloads downloads{&launcher, &statusBar};
+    core::CommandPass pass{downloads};
     core::AddingPassContext context{rows, window, settings, prompts, windowThread, store, store};
 };
 

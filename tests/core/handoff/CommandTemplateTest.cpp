@@ -10,7 +10,7 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-CommandLine fill(const std::string& line, const std::string& url, const std::string& dir = "d") {
+FilledCommand fill(const std::string& line, const std::string& url, const std::string& dir = "d") {
     std::string error;
     const auto commands = CommandTemplate::parse(line, error);
     EXPECT_TRUE(commands.has_value()) << error;
@@ -45,7 +45,7 @@ TEST(CommandTemplateTest, PlaceholdersAreReplacedInsideTheWordsTheTemplateMakes)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line + " " + c.url);
-        const CommandLine line = fill(c.line, c.url);
+        const FilledCommand line = fill(c.line, c.url);
         EXPECT_EQ(line.refusal, "");
         EXPECT_EQ(line.words, c.words);
     }
@@ -68,7 +68,7 @@ TEST(CommandTemplateTest, AValueThatCouldBeReadAsAnOptionOrHoldsANulRefusesItsRo
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line + " " + c.url);
-        const CommandLine line = fill(c.line, c.url, c.dir);
+        const FilledCommand line = fill(c.line, c.url, c.dir);
         EXPECT_EQ(line.refusal, c.refusal);
         EXPECT_TRUE(line.words.empty());
     }
