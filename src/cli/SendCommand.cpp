@@ -1,5 +1,6 @@
 #include "cli/SendCommand.h"
 
+#include "cli/CommandSend.h"
 #include "cli/DownloadWait.h"
 #include "cli/ExitStatus.h"
 #include "cli/OptionParser.h"
@@ -127,6 +128,8 @@ std::optional<SendOptions> SendCommand::parse(const std::vector<std::string>& ar
         {"--rpc", storeIn(options.rpcUrl)},
         {"--secret", storeIn(options.secret)},
         {"--dir", storeIn(options.dir)},
+        {"--command", storeIn(options.command)},
+        {"--jobs", CommandSend::jobsIn(options.jobs)},
         {"--skip-sent", turnOn(options.skipSent)},
         DownloadWait::option(options.wait),
         {"-0", "--null", [&options] { options.separator = '\0'; }},
@@ -140,8 +143,11 @@ std::optional<SendOptions> SendCommand::parse(const std::vector<std::string>& ar
     if (options.help) {
         return options;
     }
-    if (!aria2) {
-        error = "send needs a target: --aria2";
+    if (aria2 == options.command.has_value()) {
+        error = "send needs one target: --aria2 or --command";
+        return std::nullopt;
+    }
+    if (options.command && !CommandSend::checkOptions(options, error)) {
         return std::nullopt;
     }
     if (files->size() > 1) {
@@ -181,6 +187,9 @@ int SendCommand::run(const SendOptions& options, platform::JsonRpcConnector& con
         }
     }
     links = options.rules.pick(std::move(links), {{}, options.skipSent ? &ledger : nullptr}, err);
+    if (options.command) {
+        return CommandSend::run(options, links, out, err);
+    }
     if (options.skipSent) {
         skipSent(ledger, links, out, options.separator);
     }

@@ -15,6 +15,9 @@ struct SendOptions {
     std::string rpcUrl;
     std::string secret;
     std::string dir;
+    // A command template runs a program per link instead of reaching aria2.
+    std::optional<std::string> command;
+    std::size_t jobs = 4;
     // "-" is standard input.
     std::string file = "-";
     char separator = '\n';
@@ -28,7 +31,7 @@ struct SendOptions {
 
 // `harvex2-cli send --aria2`: hands the links read one per line to aria2 the way the Adding
 // window's aria2 pass does, prints one outcome line per link, and records each link aria2
-// took in the ledger.
+// took in the ledger. With --command, runs a program per link instead (CommandSend).
 class SendCommand {
 public:
     // The environment variable that may hold the secret token, so that it need not stand on

@@ -15,6 +15,7 @@ const char* const kUsageText =
     "                           [--base URL] [--cut-long] -o OUTPUT\n"
     "       harvex2-cli send --aria2 [--rpc URL] [--secret S] [--dir D] [--skip-sent]\n"
     "                        [--wait[=SECONDS]] [-0|--null] [FILE|-]\n"
+    "       harvex2-cli send --command TEMPLATE [--jobs N] [--dir D] [-0|--null] [FILE|-]\n"
     "       harvex2-cli ledger forget RULE... [--target NAME]\n"
     "extract, list, convert and send also take [--select RULE] [--exclude RULE]\n"
     "[--rules FILE] [--unique|--unique-strip-tracking] [--explain]; list and\n"
@@ -28,6 +29,7 @@ const char* const kHelpText =
        harvex2-cli list [OPTION]... FILE.nva
        harvex2-cli convert INPUT --to nva|html|text [OPTION]... -o OUTPUT
        harvex2-cli send --aria2 [OPTION]... [FILE|-]
+       harvex2-cli send --command TEMPLATE [OPTION]... [FILE|-]
        harvex2-cli ledger forget RULE... [--target NAME]
 
 extract: prints the links found in each HTML FILE, in order, as the Parse
@@ -202,9 +204,22 @@ and the link when it refused it. Exits with 1 when any link was refused or
 aria2 could not be reached, and 2 on usage errors. Each link aria2 took is
 recorded in the ledger of sent links.
 
+With --command, runs a program for each link instead and waits for all of
+them. Prints one line per link as its program ends: "done", a tab and the link
+when it exited with 0, otherwise "error: " with its last error line and exit
+status; "refused: " and the reason for a link that cannot be passed safely.
+Exits with 1 when any link failed or was refused, or when the program cannot
+be started, which is told before any starts.
+
 Options of send:
-      --aria2            the download manager to hand the links to (the only
-                         one that can be reached from here)
+      --aria2            hand the links to aria2
+      --command TEMPLATE run the program of TEMPLATE for each link; TEMPLATE
+                         is cut into words as a POSIX shell cuts them, but no
+                         shell runs, and {url}, {dir}, {name} (the link's file
+                         name) and {n} (its number, from 1) are replaced
+                         inside the words. A link that would start a word
+                         with "-" is refused unless a "--" word comes before
+      --jobs N           run N programs at a time (default 4)
       --rpc URL          aria2's JSON-RPC address
                          (default http://127.0.0.1:6800/jsonrpc)
       --secret S         aria2's secret token; by default the value of the
@@ -219,7 +234,8 @@ Options of send:
                          1 when any failed or was not finished
       --dir D            save into folder D; the file is named after the
                          text after the link's last "/" when that is a plain
-                         file name, otherwise aria2 names it
+                         file name, otherwise aria2 names it; with --command,
+                         the value of {dir} (default ".")
   -0, --null             links are separated by NUL bytes (as "extract -0"
                          writes them), and so are the outcome lines
   -h, --help             show this help and exit
@@ -238,6 +254,7 @@ Examples:
       --mask '#1-#2.jpg'
   harvex2-cli list saved.nva | grep '^1' | cut -f2-
   harvex2-cli convert saved.nva --to html --selected -o links.htm
+  harvex2-cli send --command 'wget -nv -O {dir}/{name} -- {url}' --dir ~/Downloads links.txt
 )";
 
 } // namespace harvex2::cli

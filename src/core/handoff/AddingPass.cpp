@@ -11,8 +11,10 @@ namespace harvex2::core {
 
 AddingPass::AddingPass(platform::RegistryStore& userStore, platform::RegistryStore& machineStore,
                        platform::DdeClient& dde, platform::Automation& automation,
-                       platform::JsonRpcConnector& jsonRpc)
-    : jobManager_(userStore, machineStore), services_{jobManager_, dde, automation, jsonRpc} {}
+                       platform::JsonRpcConnector& jsonRpc, platform::ProcessLauncher* launcher,
+                       platform::StatusBar* statusBar)
+    : jobManager_(userStore, machineStore),
+      commands_(launcher, statusBar), services_{jobManager_, dde, automation, jsonRpc, commands_} {}
 
 void AddingPass::start(const AddingPassContext& context, std::function<void()> ended) {
     abandon();

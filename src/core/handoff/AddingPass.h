@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/handoff/AddingPassContext.h"
+#include "core/handoff/CommandDownloads.h"
 #include "core/handoff/JobFileManager.h"
 #include "core/handoff/PassCalls.h"
 #include "core/handoff/TargetKind.h"
@@ -20,7 +21,8 @@ class AddingPass {
 public:
     AddingPass(platform::RegistryStore& userStore, platform::RegistryStore& machineStore,
                platform::DdeClient& dde, platform::Automation& automation,
-               platform::JsonRpcConnector& jsonRpc);
+               platform::JsonRpcConnector& jsonRpc, platform::ProcessLauncher* launcher = nullptr,
+               platform::StatusBar* statusBar = nullptr);
 
     // Hands every row to the target the settings name; `ended` is called once the pass has
     // ended, perhaps before start() returns. A failure no pass handles is shown with its own
@@ -42,6 +44,7 @@ private:
     void end();
 
     JobFileManager jobManager_;
+    CommandDownloads commands_;
     TargetServices services_;
 
     std::optional<AddingPassContext> context_;

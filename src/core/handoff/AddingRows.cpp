@@ -33,6 +33,7 @@ void AddingRows::clear() {
     }
     rows_.clear();
     leftOut_.clear();
+    ++generation_;
     if (observer_) {
         observer_->rowsReset();
     }

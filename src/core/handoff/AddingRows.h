@@ -68,6 +68,8 @@ public:
     void append(std::string url, SavePlace place, std::optional<RowSource> source);
     std::size_t count() const { return rows_.size(); }
     const AddingRow& at(std::size_t row) const { return rows_[row]; }
+    // Changes with every clear(): work that outlives a pass tells its rows from later ones.
+    std::size_t generation() const { return generation_; }
 
     // A row that reads "Sent before" and is not handed over.
     void appendLeftOut(std::string url, SavePlace place, std::optional<RowSource> source);
@@ -85,6 +87,7 @@ private:
 
     std::vector<AddingRow> rows_;
     std::vector<AddingRow> leftOut_;
+    std::size_t generation_ = 0;
     AddingRowsObserver* observer_ = nullptr;
     std::function<void(const AddingRow&)> added_;
 };

@@ -14,6 +14,7 @@ class JsonRpcConnector;
 
 namespace harvex2::core {
 
+class CommandDownloads;
 class JobFileManager;
 class TargetPass;
 
@@ -24,6 +25,8 @@ struct TargetServices {
     platform::DdeClient& dde;
     platform::Automation& automation;
     platform::JsonRpcConnector& jsonRpc;
+    // The command target's programs, which run on after the pass that queued them.
+    CommandDownloads& commands;
 };
 
 // Whether the target tells, link by link, that it took a link: only then can the tidy-up

@@ -1,6 +1,7 @@
 #include "core/handoff/TargetTable.h"
 
 #include "core/handoff/Aria2Pass.h"
+#include "core/handoff/CommandPass.h"
 #include "core/handoff/DdeChannel.h"
 #include "core/handoff/JobFileChannel.h"
 #include "core/handoff/NetVampirePass.h"
@@ -14,6 +15,8 @@ namespace {
 
 constexpr std::string_view kNetVampireSettings[] = {"NVDDE", "NVJobDefault", "RealiFast"};
 constexpr std::string_view kAria2Settings[] = {"Aria2URL", "Aria2Secret"};
+constexpr std::string_view kCommandSettings[] = {"CommandTemplate", "CommandJobs",
+                                                 "CommandTimeout"};
 
 std::unique_ptr<TargetPass> netVampirePass(TargetServices& services,
                                            const SettingsRecord& settings) {
@@ -31,6 +34,10 @@ std::unique_ptr<TargetPass> aria2Pass(TargetServices& services, const SettingsRe
     return std::make_unique<Aria2Pass>(services.jsonRpc);
 }
 
+std::unique_ptr<TargetPass> commandPass(TargetServices& services, const SettingsRecord&) {
+    return std::make_unique<CommandPass>(services.commands);
+}
+
 constexpr TargetKind kKinds[] = {
     {TargetProgram::NetVampire, "NetVampire", true, LinkAnswers::ByChannel, kNetVampireSettings,
      netVampirePass},
@@ -38,6 +45,7 @@ constexpr TargetKind kKinds[] = {
      netVampirePass},
     {TargetProgram::ReGet, "ReGet", true, LinkAnswers::ByChannel, {}, reGetPass},
     {TargetProgram::Aria2, "aria2", false, LinkAnswers::Always, kAria2Settings, aria2Pass},
+    {TargetProgram::Command, "Command", false, LinkAnswers::Always, kCommandSettings, commandPass},
 };
 
 } // namespace

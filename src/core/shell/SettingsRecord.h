@@ -15,7 +15,13 @@ struct WindowRect {
 };
 
 // The stored Mode. A stored number no target stands for is kept as it is.
-enum class TargetProgram : std::int32_t { NetVampire = 0, ReGet = 1, NetVampire3 = 2, Aria2 = 3 };
+enum class TargetProgram : std::int32_t {
+    NetVampire = 0,
+    ReGet = 1,
+    NetVampire3 = 2,
+    Aria2 = 3,
+    Command = 4
+};
 
 // The program's settings, loaded once at start-up; saved when Options is confirmed and at exit.
 struct SettingsRecord {
@@ -33,6 +39,11 @@ struct SettingsRecord {
     bool realiFast = false;
     std::string aria2Url = "http://127.0.0.1:6800/jsonrpc";
     std::string aria2Secret = {};
+    // The command target: the template of each link's program, how many run at once, and
+    // the seconds after which one is stopped (0: never).
+    std::string commandTemplate = {};
+    std::int32_t commandJobs = 4;
+    std::int32_t commandTimeout = 0;
     // How Parse HTML reads a page: as a browser does, or by the quick scan.
     bool quickScan = false;
     bool ignoreScriptLinks = true;

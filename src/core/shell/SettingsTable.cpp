@@ -36,6 +36,9 @@ static_assert(std::string_view(kChainedSettings[kRememberIndex].name) == "Rememb
 constexpr Setting kSeparateSettings[] = {
     {"Aria2URL", Place::Settings, &SettingsRecord::aria2Url},
     {"Aria2Secret", Place::Settings, &SettingsRecord::aria2Secret},
+    {"CommandTemplate", Place::Settings, &SettingsRecord::commandTemplate},
+    {"CommandJobs", Place::Settings, &SettingsRecord::commandJobs},
+    {"CommandTimeout", Place::Settings, &SettingsRecord::commandTimeout},
     {"QuickScan", Place::Settings, &SettingsRecord::quickScan},
     {"IgnoreScriptLinks", Place::Settings, &SettingsRecord::ignoreScriptLinks},
     {"MediaSources", Place::Settings, &SettingsRecord::mediaSources},

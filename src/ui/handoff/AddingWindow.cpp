@@ -38,8 +38,9 @@ AddingWindow::AddingWindow(AppServices& services, std::chrono::milliseconds star
                            QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      services_(services), pass_(*services.userStore, *services.machineStore, *services.dde,
-                                 *services.automation, *services.jsonRpc),
+      services_(services),
+      pass_(*services.userStore, *services.machineStore, *services.dde, *services.automation,
+            *services.jsonRpc, services.launcher, services.statusBar),
       model_(new AddingRowsModel(rows_, this)), group_(new QGroupBox), list_(new QTreeView(group_)),
       progress_(new QProgressBar(group_)), timer_(new QTimer(this)) {
     setObjectName(u"TForm3"_s);

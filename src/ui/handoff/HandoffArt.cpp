@@ -121,6 +121,17 @@ void HandoffArt::aria2Logo(QPainter& painter, const QRectF& box) {
     painter.restore();
 }
 
+void HandoffArt::commandLogo(QPainter& painter, const QRectF& box) {
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kTileBlue);
+    painter.drawRoundedRect(box, box.width() * 0.15, box.height() * 0.15);
+    painter.setPen(strokePen(Qt::white, box, 0.12));
+    painter.drawPolyline(QPolygonF{at(box, 0.2, 0.25), at(box, 0.45, 0.5), at(box, 0.2, 0.75)});
+    painter.drawLine(at(box, 0.5, 0.78), at(box, 0.8, 0.78));
+    painter.restore();
+}
+
 void HandoffArt::tick(QPainter& painter, const QRectF& box) {
     painter.save();
     painter.setPen(strokePen(kTickGreen, box, 0.22));

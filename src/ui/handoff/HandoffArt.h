@@ -17,6 +17,8 @@ public:
     static void reGetLogo(QPainter& painter, const QRectF& box);
     // A white arrow pointing down into a tray, on an orange tile.
     static void aria2Logo(QPainter& painter, const QRectF& box);
+    // A terminal's prompt.
+    static void commandLogo(QPainter& painter, const QRectF& box);
     static void tick(QPainter& painter, const QRectF& box);
     static void arrow(QPainter& painter, const QRectF& box);
     static void cross(QPainter& painter, const QRectF& box);

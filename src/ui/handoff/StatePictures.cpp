@@ -21,6 +21,8 @@ void drawLogo(QPainter& painter, PictureSet set, const QRectF& box) {
         return HandoffArt::reGetLogo(painter, box);
     case PictureSet::Aria2:
         return HandoffArt::aria2Logo(painter, box);
+    case PictureSet::Command:
+        return HandoffArt::commandLogo(painter, box);
     case PictureSet::NetVampire:
         return HandoffArt::netVampireLogo(painter, box);
     }

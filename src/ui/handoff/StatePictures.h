@@ -9,7 +9,7 @@
 namespace harvex2::ui {
 
 // Which download manager the hand-off pictures show.
-enum class PictureSet { NetVampire, ReGet, Aria2 };
+enum class PictureSet { NetVampire, ReGet, Aria2, Command };
 
 // A set with the object name of its icon in the Please-wait window.
 struct PictureSetName {
@@ -25,7 +25,8 @@ public:
 
     static constexpr PictureSetName kSets[] = {{PictureSet::NetVampire, "Image1"},
                                                {PictureSet::ReGet, "Image2"},
-                                               {PictureSet::Aria2, "Image3"}};
+                                               {PictureSet::Aria2, "Image3"},
+                                               {PictureSet::Command, "Image4"}};
 
     // Indexed by core::RowPicture.
     static std::array<QPixmap, 5> stateSet(PictureSet set);

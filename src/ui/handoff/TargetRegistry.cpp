@@ -1,6 +1,7 @@
 #include "ui/handoff/TargetRegistry.h"
 
 #include "ui/shell/Aria2Group.h"
+#include "ui/shell/CommandGroup.h"
 #include "ui/shell/NetVampireGroup.h"
 
 #include <algorithm>
@@ -19,6 +20,10 @@ TargetOptionsGroup* aria2Group() {
     return new Aria2Group;
 }
 
+TargetOptionsGroup* commandGroup() {
+    return new CommandGroup;
+}
+
 constexpr TargetLook kLooks[] = {
     {TargetProgram::NetVampire, "optNetVampire",
      "Attempt to connect to NetVampire (version 2.41+ only)", PictureSet::NetVampire,
@@ -28,6 +33,8 @@ constexpr TargetLook kLooks[] = {
     {TargetProgram::ReGet, "optReGet", "Attempt to connect to ReGet", PictureSet::ReGet, nullptr},
     {TargetProgram::Aria2, "optAria2", "Hand links to aria2 over its RPC interface",
      PictureSet::Aria2, aria2Group},
+    {TargetProgram::Command, "optCommand", "Run a program of your choice for each link",
+     PictureSet::Command, commandGroup},
 };
 
 } // namespace

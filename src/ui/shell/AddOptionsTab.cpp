@@ -11,6 +11,7 @@
 
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace harvex2::ui {
@@ -55,6 +56,11 @@ QWidget* AddOptionsTab::buildTidyGroup() {
 }
 
 void AddOptionsTab::addTargetGroups() {
+    // One group shows at a time, in room kept for the tallest: nothing on the page moves
+    // when the target changes. The empty page stands for a target without settings.
+    targetStack_ = new QStackedWidget;
+    targetStack_->addWidget(new QWidget);
+    static_cast<QVBoxLayout*>(layout())->addWidget(targetStack_);
     std::vector<TargetOptionsGroup* (*)()> makers;
     for (const TargetLook& look : TargetRegistry::looks()) {
         if (!look.makeOptionsGroup) {
@@ -69,7 +75,7 @@ void AddOptionsTab::addTargetGroups() {
         makers.push_back(look.makeOptionsGroup);
         TargetOptionsGroup* group = look.makeOptionsGroup();
         targetGroups_.push_back({group, {look.mode}});
-        static_cast<QVBoxLayout*>(layout())->addWidget(group);
+        targetStack_->addWidget(group);
         connect(group, &TargetOptionsGroup::channelChosen, this, &AddOptionsTab::useChannel);
     }
 }
@@ -81,8 +87,11 @@ bool AddOptionsTab::chosenAnswersAlways() const {
 }
 
 void AddOptionsTab::showTargetGroups(core::TargetProgram mode) {
+    targetStack_->setCurrentIndex(0);
     for (const TargetGroup& target : targetGroups_) {
-        target.group->setVisible(std::ranges::find(target.modes, mode) != target.modes.end());
+        if (std::ranges::find(target.modes, mode) != target.modes.end()) {
+            targetStack_->setCurrentWidget(target.group);
+        }
     }
     // A target that answers for each link can keep what it refused, whichever channel
     // another target's group is set to.

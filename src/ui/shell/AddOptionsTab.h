@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class QRadioButton;
+class QStackedWidget;
 
 namespace harvex2::ui {
 
@@ -49,6 +50,7 @@ private:
     // Indexed by TidyUp.
     std::array<QRadioButton*, OptionsNames::kTidyChoices.size()> tidy_{};
     std::vector<TargetGroup> targetGroups_;
+    QStackedWidget* targetStack_ = nullptr;
 };
 
 } // namespace harvex2::ui

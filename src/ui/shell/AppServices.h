@@ -5,6 +5,7 @@
 #include "platform/Automation.h"
 #include "platform/DdeClient.h"
 #include "platform/JsonRpcClient.h"
+#include "platform/ProcessLauncher.h"
 #include "platform/Prompts.h"
 #include "platform/RegistryStore.h"
 #include "platform/Shell.h"
@@ -43,6 +44,8 @@ struct AppServices {
     platform::Automation* automation = nullptr;
     // How the hand-off reaches aria2.
     platform::JsonRpcConnector* jsonRpc = nullptr;
+    // Where the command target's programs run.
+    platform::ProcessLauncher* launcher = nullptr;
     // Where the hand-off's blocking calls hand their results back.
     platform::WindowThread* windowThread = nullptr;
     WindowCatalog* windows = nullptr;

@@ -18,6 +18,7 @@ AppServices DesktopPlatform::services() {
     services.dde = &dde_;
     services.automation = &automation_;
     services.jsonRpc = &jsonRpc_;
+    services.launcher = &launcher_;
     services.prompts = &prompts_;
     services.windowThread = &windowThread_;
     services.shell = &shell_;

@@ -4,6 +4,7 @@
 #include "platform/posix/FileRegistryStore.h"
 #include "platform/posix/SocketAutomation.h"
 #include "platform/posix/SocketDdeClient.h"
+#include "platform/posix/SpawnLauncher.h"
 #include "ui/platform/QtPrompts.h"
 #include "ui/platform/QtShell.h"
 #include "ui/platform/QtWindowThread.h"
@@ -33,6 +34,8 @@ private:
     platform::SocketAutomation automation_;
     platform::CurlJsonRpcConnector jsonRpc_;
     QtWindowThread windowThread_;
+    // After the window's thread: ending it stops the programs, whose ends post there.
+    platform::SpawnLauncher launcher_;
 };
 
 } // namespace harvex2::ui

@@ -178,7 +178,7 @@ void MainWindow::saveChoices() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!endHandOffBeforeClosing()) {
+    if (!endHandOffBeforeClosing() || !stopDownloadsBeforeClosing()) {
         event->ignore();
         return;
     }
@@ -201,6 +201,23 @@ bool MainWindow::endHandOffBeforeClosing() {
         return false;
     }
     hooks_.endHandOff();
+    return true;
+}
+
+bool MainWindow::stopDownloadsBeforeClosing() {
+    platform::ProcessLauncher* launcher = services_.launcher;
+    if (launcher == nullptr || launcher->pending() == 0) {
+        return true;
+    }
+    if (!exiting_ &&
+        services_.prompts->message({platform::MessageIcon::Question,
+                                    "Harvex2",
+                                    "Downloads are still running.\r\nStop them and exit?",
+                                    {platform::MessageButton::Yes, platform::MessageButton::No}}) !=
+            platform::MessageButton::Yes) {
+        return false;
+    }
+    launcher->stopAll();
     return true;
 }
 

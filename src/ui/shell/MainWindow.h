@@ -69,6 +69,8 @@ private:
     void saveSettingsOnce();
     // False when the user chose to let a hand-off in progress go on.
     bool endHandOffBeforeClosing();
+    // False when the user chose to let the command target's downloads go on.
+    bool stopDownloadsBeforeClosing();
     struct Dropped {
         std::vector<std::string> paths; // local files
         std::vector<std::string> links; // web and FTP links

@@ -48,6 +48,11 @@ struct OptionsNames {
     static constexpr const char* kAria2Url = "txtAria2URL";
     static constexpr const char* kAria2Secret = "txtAria2Secret";
     static constexpr const char* kSkipSent = "chkSkipSent";
+    static constexpr const char* kCommandGroup = "GroupBoxCommand";
+    static constexpr const char* kCommandTemplate = "cboCommandTemplate";
+    static constexpr const char* kCommandProblem = "lblCommandProblem";
+    static constexpr const char* kCommandJobs = "spnCommandJobs";
+    static constexpr const char* kCommandTimeout = "spnCommandTimeout";
 
     // General
     static constexpr const char* kGeneralPage = "TabSheet3";

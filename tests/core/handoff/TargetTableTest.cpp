@@ -33,6 +33,8 @@ TEST(TargetTableTest, TextsNameANewTargetAndKeepTheFirstManagersWords) {
          "Note: Download directory only applies to NetVampire (currently)"},
         {TargetProgram::Aria2, "Add items to aria2", "aria2",
          "Note: Download directory is where aria2 saves the files"},
+        {TargetProgram::Command, "Add items to Command", "Command",
+         "Note: Download directory is where Command saves the files"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);

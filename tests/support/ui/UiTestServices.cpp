@@ -27,6 +27,7 @@ ui::AppServices UiTestServices::make() {
     services.dde = &dde;
     services.automation = &automation;
     services.jsonRpc = &jsonRpc;
+    services.launcher = &launcher;
     services.windowThread = &windowThread;
     services.programFolder = folder() + "/";
     services.ledgerPath = ledgerPath;

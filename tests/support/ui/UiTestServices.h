@@ -4,6 +4,7 @@
 #include "platform/posix/FileRegistryStore.h"
 #include "platform/posix/SocketAutomation.h"
 #include "platform/posix/SocketDdeClient.h"
+#include "platform/posix/SpawnLauncher.h"
 #include "support/core/RecordingShell.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
@@ -40,6 +41,7 @@ public:
     ui::QtWindowThread windowThread;
     // Where the windows made from now on keep their record of sent links; empty: none.
     std::string ledgerPath;
+    platform::SpawnLauncher launcher;
 };
 
 } // namespace harvex2::test

@@ -84,7 +84,8 @@ TEST_P(TargetPanelTest, NamesTheTargetProgramOfTheStoredMode) {
 INSTANTIATE_TEST_SUITE_P(Modes, TargetPanelTest,
                          testing::Values(TargetCase{0, "NetVampire"}, TargetCase{1, "ReGet"},
                                          TargetCase{2, "NetVampire 3"}, TargetCase{3, "aria2"},
-                                         TargetCase{4, ""}, TargetCase{-1, ""}));
+                                         TargetCase{4, "Command"}, TargetCase{9, ""},
+                                         TargetCase{-1, ""}));
 
 TEST_F(MainWindowSettingsTest, HistoriesFillTheBoxesButLeaveTheirTextsEmpty) {
     storeInteger("\\MRU\\Main\\BaseURL", "MRUSize", 2);
