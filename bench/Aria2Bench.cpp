@@ -10,6 +10,7 @@
 #include "NoPrompts.h"
 #include "QuietPass.h"
 #include "core/handoff/AddingPass.h"
+#include "core/handoff/Aria2Pass.h"
 #include "core/handoff/Aria2Session.h"
 #include "platform/posix/CurlJsonRpcConnector.h"
 #include "support/core/PassRun.h"

@@ -77,7 +77,7 @@ void runChannel(benchmark::State& state, const Scratch& scratch, platform::Regis
     core::AddingRows rows;
     for (int row = 0; row < kRows; ++row) {
         rows.append(url(row), {"/home/me/down/", "part" + std::to_string(row) + ".zip"},
-                    core::RowSource{row});
+                    core::RowSource{static_cast<std::size_t>(row)});
     }
     bench::QuietWindow window;
     core::SettingsRecord settings;
