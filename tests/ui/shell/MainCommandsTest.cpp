@@ -34,6 +34,13 @@ protected:
         window->links().setChecked(2, true);
     }
 
+    // Keys reach the window only once it is the active one.
+    bool showActive() {
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
     std::string listState() const {
         std::string state;
         for (std::size_t i = 0; i < window->links().count(); ++i) {
@@ -82,9 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(MainCommandsTest, ShortcutsReachTheListCommandsFromTheList) {
     fillList();
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(showActive());
     QWidget* list = child<QWidget>("CheckListBox1");
     QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(listState(), "a+ b+ c+ d+ ");
@@ -97,9 +102,7 @@ TEST_F(MainCommandsTest, ShortcutsReachTheListCommandsFromTheList) {
 // Each key press starts a new change; what the program did before the first is one too.
 TEST_F(MainCommandsTest, CtrlZAndUndoTakeBackOneUserActionEach) {
     fillList();
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(showActive());
     QWidget* list = child<QWidget>("CheckListBox1");
     QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(list, Qt::Key_X, Qt::ControlModifier);
@@ -114,9 +117,7 @@ TEST_F(MainCommandsTest, CtrlZAndUndoTakeBackOneUserActionEach) {
 // The Add command reads the list by position meanwhile.
 TEST_F(MainCommandsTest, CtrlZWaitsWhileTheCommandsAreLocked) {
     fillList();
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(showActive());
     MainCommandLock lock(*window);
     lock.setLocked(true);
     QTest::keyClick(child<QWidget>("CheckListBox1"), Qt::Key_Z, Qt::ControlModifier);
@@ -125,9 +126,7 @@ TEST_F(MainCommandsTest, CtrlZWaitsWhileTheCommandsAreLocked) {
 
 TEST_F(MainCommandsTest, EditingKeysInAnInputBoxEditTheBoxAndLeaveTheListAlone) {
     fillList();
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(showActive());
     QWidget* edit = window->baseUrlBox()->lineEdit();
     edit->setFocus();
     QTest::keyClicks(edit, u"http://host/"_s);
@@ -149,9 +148,7 @@ TEST_F(MainCommandsTest, CtrlVOnTheListPastesTheLinksOfTheCopiedSelection) {
                     QByteArray(reinterpret_cast<const char*>(address.utf16()),
                                static_cast<qsizetype>(address.size() * 2)));
     QGuiApplication::clipboard()->setMimeData(copied);
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(showActive());
     QTest::keyClick(child<QWidget>("CheckListBox1"), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(listState(), "a+ b- c+ d- h- h- h- ");
     EXPECT_EQ(window->links().textAt(5), "http://h/dir/f.zip");
