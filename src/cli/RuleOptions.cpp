@@ -158,7 +158,7 @@ std::vector<std::string> RuleOptions::pick(std::vector<std::string> links,
     std::vector<std::string> kept;
     for (std::size_t i = 0; i < list.count(); ++i) {
         if (list.checkedAt(i)) {
-            kept.push_back(list.textAt(i));
+            kept.emplace_back(list.textAt(i));
         }
     }
     return kept;

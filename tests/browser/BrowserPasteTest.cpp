@@ -188,7 +188,7 @@ TEST_P(BrowserPaste, PastesEveryLinkOfTheSelectionResolvedWithThePageAsOrigin) {
                                                "http://text.example/d"};
     std::vector<std::string> pasted;
     for (std::size_t i = 0; i < links.count(); ++i) {
-        pasted.push_back(links.textAt(i));
+        pasted.emplace_back(links.textAt(i));
         EXPECT_EQ(links.originAt(i), browser.namesThePage ? page : site) << links.textAt(i);
     }
     EXPECT_EQ(pasted, expected);

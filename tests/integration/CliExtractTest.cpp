@@ -76,7 +76,7 @@ TEST_F(CliExtract, AgreesByteForByteWithTheParseHtmlRun) {
         }
         std::string expected;
         for (std::size_t i = 0; i < links.count(); ++i) {
-            expected += links.textAt(i) + '\0';
+            expected.append(links.textAt(i)).push_back('\0');
         }
         ASSERT_EQ(links.count(), quick ? 6u : 8u);
 

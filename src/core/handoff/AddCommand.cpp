@@ -117,7 +117,7 @@ bool AddCommand::buildSlice() {
 
 // False when the user cancelled the whole command.
 bool AddCommand::addRowFor(std::size_t index) {
-    std::string link = parts_.links.textAt(index);
+    std::string link(parts_.links.textAt(index));
     if (!BaseUrl::isAbsolute(link)) {
         const std::string base = parts_.baseUrl.text();
         if (base.empty()) {

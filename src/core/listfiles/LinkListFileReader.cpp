@@ -11,7 +11,8 @@ namespace harvex2::core {
 using platform::IoError;
 
 namespace {
-constexpr std::size_t kBufferRecords = 512;
+// As many as a load takes in one slice, so that a slice appends one run to the list.
+constexpr std::size_t kBufferRecords = 4096;
 constexpr std::size_t kHeaderSize = LinkListRecord::kHeaderRecords * LinkListRecord::kSize;
 } // namespace
 
@@ -47,7 +48,10 @@ LinkListFileReader::Header LinkListFileReader::header() {
 }
 
 std::string_view LinkListFileReader::records(std::size_t most) {
-    if (end_ - position_ < LinkListRecord::kSize && !fill()) {
+    if ((end_ - position_) / LinkListRecord::kSize < most) {
+        fill();
+    }
+    if (end_ == position_) {
         return {};
     }
     if (end_ - position_ < LinkListRecord::kSize) {

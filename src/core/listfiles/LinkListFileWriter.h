@@ -12,6 +12,7 @@ namespace harvex2::core {
 
 class LinkList;
 class ListFileBoxes;
+class LongTexts;
 
 // Writes the link list file form: the three header records, then every entry with its
 // own text and checked state. Throws platform::IoError.
@@ -25,8 +26,10 @@ public:
 
     // The header records.
     static std::string head(const ListFileBoxes& header);
-    // The record of the entry at `index`.
-    static void appendEntry(std::string& out, const LinkList& links, std::size_t index);
+    // The records of the entries from `first` up to but not including `end`, each text
+    // also shown to `see` (as LongTexts::see takes it) when given.
+    static void appendEntries(std::string& out, const LinkList& links, std::size_t first,
+                              std::size_t end, LongTexts* seen = nullptr);
 };
 
 } // namespace harvex2::core

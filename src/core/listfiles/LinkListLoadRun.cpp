@@ -4,6 +4,7 @@
 #include "core/shell/LinkList.h"
 #include "platform/IoError.h"
 
+#include <span>
 #include <utility>
 
 namespace harvex2::core {
@@ -13,6 +14,7 @@ LinkListLoadRun::LinkListLoadRun(std::unique_ptr<LinkListFileReader> reader,
                                  ListFileBoxes& boxes, ListFileObserver& observer)
     : reader_(std::move(reader)), links_(links), observer_(observer) {
     texts_.reserve(kRun);
+    checked_.reserve(kRun);
     boxes.setBaseUrl(header.baseUrl);
     boxes.setDownloadDirectory(header.directory);
 }
@@ -24,40 +26,30 @@ bool LinkListLoadRun::advance() {
         return false;
     }
     try {
-        while (texts_.size() < kRun) {
-            const std::string_view records = reader_->records(kRun - texts_.size());
-            if (records.empty()) {
-                hand();
-                return false;
-            }
-            take(records);
+        const std::string_view records = reader_->records(kRun);
+        if (records.empty()) {
+            return false;
         }
-        hand();
+        take(records);
         return true;
     } catch (const platform::IoError& error) {
-        hand();
         observer_.failed(error);
         return false;
     }
 }
 
+// The texts go from the reader's buffer straight into the list.
 void LinkListLoadRun::take(std::string_view records) {
+    texts_.clear();
+    checked_.clear();
     for (std::size_t at = 0; at < records.size(); at += LinkListRecord::kSize) {
         const LinkListRecord::Fields fields =
             LinkListRecord::decode(records.substr(at, LinkListRecord::kSize));
-        texts_.emplace_back(fields.text);
+        texts_.push_back(fields.text);
         checked_.push_back(fields.checked);
     }
-}
-
-void LinkListLoadRun::hand() {
-    if (texts_.empty()) {
-        return;
-    }
-    links_.appendChecked(std::exchange(texts_, {}), checked_);
-    texts_.reserve(kRun);
-    appended_ += checked_.size();
-    checked_.clear();
+    links_.appendChecked(std::span<const std::string_view>(texts_), checked_);
+    appended_ += texts_.size();
     observer_.progressed(appended_);
 }
 

@@ -15,9 +15,9 @@ class LinkList;
 class ListFileBoxes;
 
 // Reads the entries of a link list file whose header has been read into the program, a
-// run of records per slice: each run is appended after the entries already in the list
-// with its stored checked states, so a view follows a long file in a few hundred steps.
-// What was appended before a failure stays.
+// reader's buffer of records per slice: each run is appended after the entries already in
+// the list with its stored checked states, so a view follows a long file in a few hundred
+// steps. What was appended before a failure stays.
 class LinkListLoadRun final : public SlicedRun {
 public:
     static constexpr std::size_t kRun = 4096;
@@ -33,12 +33,11 @@ public:
 
 private:
     void take(std::string_view records);
-    void hand();
 
     std::unique_ptr<LinkListFileReader> reader_;
     LinkList& links_;
     ListFileObserver& observer_;
-    std::vector<std::string> texts_;
+    std::vector<std::string_view> texts_;
     std::vector<bool> checked_;
     std::size_t appended_ = 0;
     bool cancelled_ = false;

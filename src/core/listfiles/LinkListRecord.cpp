@@ -4,17 +4,14 @@
 
 namespace harvex2::core {
 
-namespace {
-constexpr char kBlank[LinkListRecord::kSize] = {};
+void LinkListRecord::append(std::string& out, std::string_view text, bool checked) {
+    const std::size_t start = out.size();
+    out.resize(start + kSize);
+    fill(out.data() + start, text, checked);
 }
 
-void LinkListRecord::append(std::string& out, std::string_view text, bool checked) {
+void LinkListRecord::fill(char* record, std::string_view text, bool checked) {
     const std::size_t length = std::min(text.size(), kTextSize);
-    const std::size_t start = out.size();
-    // Appended blank and filled in place: built on the stack, the record's text and zeros
-    // would be copied by string instructions whose start-up costs more than the bytes.
-    out.append(kBlank, kSize);
-    char* record = out.data() + start;
     record[0] = checked ? '\1' : '\0';
     record[1] = static_cast<char>(static_cast<unsigned char>(length));
     text.copy(record + 2, length);

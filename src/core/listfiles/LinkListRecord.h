@@ -24,6 +24,8 @@ public:
     // Appends the record to `out`: a longer text keeps its first 128 bytes, and the unused
     // part of the text field is zero.
     static void append(std::string& out, std::string_view text, bool checked);
+    // The same into kSize bytes at `record` that are zero already.
+    static void fill(char* record, std::string_view text, bool checked);
     // `record` holds exactly kSize bytes. A length byte above 128 reads as 128, so nothing
     // beyond the record is ever taken; the view points into `record`.
     static Fields decode(std::string_view record);

@@ -8,9 +8,9 @@
 namespace harvex2::core {
 
 ListFileWriteRun::ListFileWriteRun(std::unique_ptr<platform::ReplacingFile> out, std::string head,
-                                   std::size_t count, Entry entry, std::string tail,
+                                   std::size_t count, Entries entries, std::string tail,
                                    ListFileObserver& observer)
-    : out_(std::move(out)), tail_(std::move(tail)), count_(count), entry_(std::move(entry)),
+    : out_(std::move(out)), tail_(std::move(tail)), count_(count), entries_(std::move(entries)),
       observer_(observer), bytes_(std::move(head)) {}
 
 ListFileWriteRun::~ListFileWriteRun() = default;
@@ -51,9 +51,8 @@ void ListFileWriteRun::complete() {
 
 void ListFileWriteRun::writeSlice() {
     const std::size_t end = std::min(count_, next_ + kRun);
-    for (; next_ < end; ++next_) {
-        entry_(bytes_, next_);
-    }
+    entries_(bytes_, next_, end);
+    next_ = end;
     if (next_ == count_) {
         bytes_ += tail_;
     }

@@ -27,12 +27,13 @@ public:
     // How long one slice waits for the file to be in place.
     static constexpr std::chrono::milliseconds kCommitWait{1};
 
-    // Appends the bytes of the entry at an index.
-    using Entry = std::function<void(std::string& out, std::size_t index)>;
+    // Appends the bytes of the entries from `first` up to but not including `end`.
+    using Entries = std::function<void(std::string& out, std::size_t first, std::size_t end)>;
 
     // Writes `head`, the first `count` entries and `tail` to `out`.
     ListFileWriteRun(std::unique_ptr<platform::ReplacingFile> out, std::string head,
-                     std::size_t count, Entry entry, std::string tail, ListFileObserver& observer);
+                     std::size_t count, Entries entries, std::string tail,
+                     ListFileObserver& observer);
     // Waits for a file being put in place.
     ~ListFileWriteRun() override;
 
@@ -48,7 +49,7 @@ private:
     std::unique_ptr<platform::ReplacingFile> out_;
     std::string tail_;
     std::size_t count_;
-    Entry entry_;
+    Entries entries_;
     ListFileObserver& observer_;
     std::string bytes_;
     std::size_t next_ = 0;

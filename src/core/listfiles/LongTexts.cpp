@@ -40,11 +40,9 @@ LongTexts LongTexts::ofHeader(const ListFileBoxes& header) {
     return found;
 }
 
-void LongTexts::see(const std::string& text) {
-    if (text.size() > LinkListRecord::kTextSize) {
-        if (count_++ == 0) {
-            first_ = text;
-        }
+void LongTexts::note(std::string_view text) {
+    if (count_++ == 0) {
+        first_ = text;
     }
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/listfiles/LinkListRecord.h"
+
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace harvex2::core {
 
@@ -16,13 +19,19 @@ public:
     // Those of the header alone, for a writer to see the entries as it writes them.
     static LongTexts ofHeader(const ListFileBoxes& header);
 
-    void see(const std::string& text);
+    void see(std::string_view text) {
+        if (text.size() > LinkListRecord::kTextSize) {
+            note(text);
+        }
+    }
 
     std::size_t count() const { return count_; }
     // How many there are, and the first of them on a line of its own.
     std::string message() const;
 
 private:
+    void note(std::string_view text);
+
     std::size_t count_ = 0;
     std::string first_;
 };

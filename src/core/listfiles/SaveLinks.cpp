@@ -68,9 +68,8 @@ SaveLinks::listFileRun(std::unique_ptr<platform::ReplacingFile> out) {
     cut_ = LongTexts::ofHeader(boxes_);
     return std::make_unique<ListFileWriteRun>(
         std::move(out), LinkListFileWriter::head(boxes_), links_.count(),
-        [this](std::string& bytes, std::size_t index) {
-            cut_.see(links_.textAt(index));
-            LinkListFileWriter::appendEntry(bytes, links_, index);
+        [this](std::string& bytes, std::size_t first, std::size_t end) {
+            LinkListFileWriter::appendEntries(bytes, links_, first, end, &cut_);
         },
         std::string(), observer);
 }
@@ -84,8 +83,11 @@ std::unique_ptr<ListFileWriteRun> SaveLinks::exportRun(std::unique_ptr<platform:
     ListFileObserver& observer = *this;
     return std::make_unique<ListFileWriteRun>(
         std::move(out), std::move(head), links_.count(),
-        [this, options = std::move(options)](std::string& bytes, std::size_t index) {
-            LinkExport::appendEntry(bytes, links_, index, options);
+        [this, options = std::move(options)](std::string& bytes, std::size_t first,
+                                             std::size_t end) {
+            for (std::size_t index = first; index < end; ++index) {
+                LinkExport::appendEntry(bytes, links_, index, options);
+            }
         },
         std::move(tail), observer);
 }

@@ -12,24 +12,28 @@ constexpr std::size_t kMaxRemovalRuns = 64;
 } // namespace
 
 EntryId LinkList::append(std::string text, std::string_view origin) {
-    std::vector<std::string> one;
-    one.push_back(std::move(text));
-    return appendAll(std::move(one), origin);
+    const std::string_view one[] = {text};
+    return appendTexts(std::span(one), origin);
 }
 
 EntryId LinkList::appendAll(std::vector<std::string> texts, std::string_view origin) {
+    return appendTexts(texts, origin);
+}
+
+template <typename Texts>
+EntryId LinkList::appendTexts(const Texts& texts, std::string_view origin) {
     const EntryId firstId = nextId_;
     if (texts.empty()) {
         return firstId;
     }
     const std::size_t first = entries_.size();
-    const OriginTable::Index originIndex = origins_.intern(origin);
     if (observer_) {
         observer_->beginAppend(first, first + texts.size() - 1);
     }
-    for (std::string& text : texts) {
-        entries_.push_back(Entry{std::move(text), nextId_++, originIndex, false});
+    for (const auto& text : texts) {
+        entries_.push(text, nextId_++, false);
     }
+    originRuns_.set(firstId, nextId_, origins_.intern(origin));
     if (recording()) {
         history_->appended(texts.size());
     }
@@ -42,12 +46,26 @@ EntryId LinkList::appendAll(std::vector<std::string> texts, std::string_view ori
 
 EntryId LinkList::appendChecked(std::vector<std::string> texts, const std::vector<bool>& checked) {
     const std::size_t first = entries_.size();
-    const EntryId firstId = appendAll(std::move(texts));
+    const EntryId firstId = appendTexts(texts, {});
+    notifyChecked(first, checked);
+    return firstId;
+}
+
+EntryId LinkList::appendChecked(std::span<const std::string_view> texts,
+                                const std::vector<bool>& checked) {
+    const std::size_t first = entries_.size();
+    const EntryId firstId = appendTexts(texts, {});
+    notifyChecked(first, checked);
+    return firstId;
+}
+
+// Checks the entries from `first` on as `checked` says, and tells the observer once.
+void LinkList::notifyChecked(std::size_t first, const std::vector<bool>& checked) {
     std::size_t firstChecked = entries_.size();
     std::size_t lastChecked = 0;
     for (std::size_t i = 0; i < checked.size(); ++i) {
         if (checked[i]) {
-            entries_[first + i].checked = true;
+            entries_.setChecked(first + i, true);
             firstChecked = std::min(firstChecked, first + i);
             lastChecked = first + i;
         }
@@ -55,7 +73,11 @@ EntryId LinkList::appendChecked(std::vector<std::string> texts, const std::vecto
     if (observer_ && firstChecked < entries_.size()) {
         observer_->checkedChanged(firstChecked, lastChecked);
     }
-    return firstId;
+}
+
+LinkList::Entry LinkList::entryAt(std::size_t index) const {
+    const EntryId id = entries_.id(index);
+    return {entries_.text(index), id, originRuns_.at(id), entries_.checked(index)};
 }
 
 void LinkList::changed(bool append) {
@@ -66,10 +88,10 @@ void LinkList::changed(bool append) {
 }
 
 void LinkList::setChecked(std::size_t index, bool checked) {
-    if (entries_[index].checked == checked) {
+    if (entries_.checked(index) == checked) {
         return;
     }
-    entries_[index].checked = checked;
+    entries_.setChecked(index, checked);
     if (recording()) {
         history_->flipped(index, entries_.size());
     }
@@ -89,7 +111,7 @@ void LinkList::removeAt(std::size_t index) {
         observer_->beginRemove(index, index);
     }
     dropDetails(index, index + 1);
-    entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
+    entries_.erase(index, index + 1);
     changed(false);
     if (observer_) {
         observer_->endRemove();
@@ -110,6 +132,7 @@ void LinkList::clear() {
     // Entries an undo may bring back still name their pages by index.
     if (!history_) {
         origins_.clear();
+        originRuns_.clear();
     }
     details_.clear();
     changed(false);
@@ -123,7 +146,7 @@ void LinkList::dropDetails(std::size_t first, std::size_t end) {
         return;
     }
     for (std::size_t i = first; i < end; ++i) {
-        details_.erase(entries_[i].id);
+        details_.erase(entries_.id(i));
     }
 }
 
@@ -139,12 +162,12 @@ void LinkList::setAllChecked(bool checked) {
     if (recording()) {
         std::vector<bool> flips(entries_.size());
         for (std::size_t i = 0; i < entries_.size(); ++i) {
-            flips[i] = entries_[i].checked != checked;
+            flips[i] = entries_.checked(i) != checked;
         }
         recordFlips(flips);
     }
-    for (Entry& entry : entries_) {
-        entry.checked = checked;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        entries_.setChecked(i, checked);
     }
     changed(false);
     if (observer_ && !entries_.empty()) {
@@ -156,8 +179,8 @@ void LinkList::invertSelection() {
     if (recording()) {
         recordFlips(std::vector<bool>(entries_.size(), true));
     }
-    for (Entry& entry : entries_) {
-        entry.checked = !entry.checked;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        entries_.setChecked(i, !entries_.checked(i));
     }
     changed(false);
     if (observer_ && !entries_.empty()) {
@@ -168,7 +191,7 @@ void LinkList::invertSelection() {
 void LinkList::removeSelected() {
     std::vector<bool> marked(entries_.size());
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-        marked[i] = entries_[i].checked;
+        marked[i] = entries_.checked(i);
     }
     removeMarked(marked);
 }
@@ -204,25 +227,19 @@ void LinkList::removeMarked(const std::vector<bool>& marked) {
     if (observer_) {
         observer_->beginReset();
     }
-    compact(marked);
+    dropMarked(marked);
     if (observer_) {
         observer_->endReset();
     }
 }
 
-void LinkList::compact(const std::vector<bool>& marked) {
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
+void LinkList::dropMarked(const std::vector<bool>& marked) {
+    for (std::size_t i = 0; i < marked.size(); ++i) {
         if (marked[i]) {
             dropDetails(i, i + 1);
-            continue;
         }
-        if (kept != i) {
-            entries_[kept] = std::move(entries_[i]);
-        }
-        ++kept;
     }
-    entries_.resize(kept);
+    entries_.keepUnmarked(marked);
 }
 
 void LinkList::removeAndCheck(const std::vector<bool>& removed,
@@ -233,7 +250,7 @@ void LinkList::removeAndCheck(const std::vector<bool>& removed,
     if (recording()) {
         std::vector<bool> flips(entries_.size());
         for (const std::size_t index : toCheck) {
-            flips[index] = !entries_[index].checked;
+            flips[index] = !entries_.checked(index);
         }
         // The checks name places before the removal, so they are undone after it.
         recordFlips(flips);
@@ -244,9 +261,9 @@ void LinkList::removeAndCheck(const std::vector<bool>& removed,
         observer_->beginReset();
     }
     for (const std::size_t index : toCheck) {
-        entries_[index].checked = true;
+        entries_.setChecked(index, true);
     }
-    compact(removed);
+    dropMarked(removed);
     if (observer_) {
         observer_->endReset();
     }
@@ -266,8 +283,7 @@ void LinkList::removeRuns(const std::vector<bool>& marked) {
         }
         observer_->beginRemove(first, end - 1);
         dropDetails(first, end);
-        entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(first),
-                       entries_.begin() + static_cast<std::ptrdiff_t>(end));
+        entries_.erase(first, end);
         observer_->endRemove();
         end = first;
     }
@@ -279,7 +295,7 @@ void LinkList::invertBetween(std::int64_t anchor, std::int64_t current) {
     for (std::int64_t i = anchor + step; i != current && anchor != current; i += step) {
         if (i >= 0 && i < size) {
             const auto index = static_cast<std::size_t>(i);
-            setChecked(index, !entries_[index].checked);
+            setChecked(index, !entries_.checked(index));
         }
     }
 }
@@ -289,9 +305,10 @@ void LinkList::recheck(const std::function<bool(const Entry&)>& decide) {
     std::size_t first = entries_.size();
     std::size_t last = 0;
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-        const bool checked = decide(entries_[i]);
-        if (checked != entries_[i].checked) {
-            entries_[i].checked = checked;
+        const Entry entry = entryAt(i);
+        const bool checked = decide(entry);
+        if (checked != entry.checked) {
+            entries_.setChecked(i, checked);
             first = std::min(first, i);
             last = i;
             if (!flips.empty()) {

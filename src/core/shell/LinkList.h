@@ -1,13 +1,16 @@
 #pragma once
 
 #include "core/shell/EntryDetails.h"
+#include "core/shell/EntryStore.h"
 #include "core/shell/LinkEntry.h"
+#include "core/shell/OriginRuns.h"
 #include "core/shell/OriginTable.h"
 #include "core/shell/UndoHistory.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,14 +33,15 @@ public:
 
 // The harvested links: texts kept exactly as appended, each with a checked flag, an id of
 // its own and the page it came from. What only some entries carry lives in details().
+// Texts handed out as views stay valid until the list next changes.
 class LinkList {
 public:
-    using Entry = LinkEntry;
+    using Entry = LinkEntryView;
 
     // Entries saved elsewhere, coming back with their own ids: `origin` indexes `origins`.
     struct Saved {
         std::vector<std::string> origins{std::string()};
-        std::vector<Entry> entries;
+        std::vector<LinkEntry> entries;
         std::vector<std::pair<EntryId, DetailSet>> details;
     };
 
@@ -57,13 +61,16 @@ public:
     // Appends as appendAll does, each entry checked as the flag at its place in `checked`
     // says; the observer hears of the checked ones once.
     EntryId appendChecked(std::vector<std::string> texts, const std::vector<bool>& checked);
+    // The same from texts that stay where they are: each is copied once, into the list.
+    EntryId appendChecked(std::span<const std::string_view> texts,
+                          const std::vector<bool>& checked);
     std::size_t count() const { return entries_.size(); }
-    const std::string& textAt(std::size_t index) const { return entries_[index].text; }
-    bool checkedAt(std::size_t index) const { return entries_[index].checked; }
-    EntryId idAt(std::size_t index) const { return entries_[index].id; }
+    std::string_view textAt(std::size_t index) const { return entries_.text(index); }
+    bool checkedAt(std::size_t index) const { return entries_.checked(index); }
+    EntryId idAt(std::size_t index) const { return entries_.id(index); }
     // Empty when the entry's page is not known.
     const std::string& originAt(std::size_t index) const {
-        return origins_.at(entries_[index].origin);
+        return origins_.at(originRuns_.at(entries_.id(index)));
     }
     EntryDetails& details() { return details_; }
     const EntryDetails& details() const { return details_; }
@@ -92,7 +99,7 @@ public:
     // The revision of the last change other than an append.
     std::uint64_t reshapedAt() const { return reshapedAt_; }
     const OriginTable& origins() const { return origins_; }
-    const Entry& entryAt(std::size_t index) const { return entries_[index]; }
+    Entry entryAt(std::size_t index) const;
 
     // Sets every entry's flag to what decide answers, in one pass; the observer hears once,
     // of the range from the first to the last entry that changed.
@@ -109,11 +116,15 @@ private:
     void undoFlips(const FlippedChecks& flips);
     void removeMarked(const std::vector<bool>& marked);
     void removeRuns(const std::vector<bool>& marked);
-    void compact(const std::vector<bool>& marked);
+    void dropMarked(const std::vector<bool>& marked);
     void dropDetails(std::size_t first, std::size_t end);
 
-    std::vector<Entry> entries_;
+    template <typename Texts> EntryId appendTexts(const Texts& texts, std::string_view origin);
+    void notifyChecked(std::size_t first, const std::vector<bool>& checked);
+
+    EntryStore entries_;
     OriginTable origins_;
+    OriginRuns originRuns_;
     EntryDetails details_;
     EntryId nextId_ = 1;
     LinkListObserver* observer_ = nullptr;

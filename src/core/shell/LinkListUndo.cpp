@@ -1,7 +1,6 @@
 #include "core/shell/LinkList.h"
 
 #include <algorithm>
-#include <iterator>
 #include <utility>
 
 // The link list's side of undo: recording what a change did, and taking it back.
@@ -9,9 +8,9 @@ namespace harvex2::core {
 
 namespace {
 // What an entry keeps in memory while an undo step holds it.
-std::size_t heldBytes(const LinkEntry& entry) {
+std::size_t heldBytes(std::string_view text) {
     constexpr std::size_t kInline = std::string().capacity();
-    return sizeof(LinkEntry) + (entry.text.capacity() > kInline ? entry.text.capacity() : 0);
+    return sizeof(LinkEntry) + (text.size() > kInline ? text.size() + 1 : 0);
 }
 } // namespace
 
@@ -27,10 +26,11 @@ void LinkList::restore(Saved saved) {
     if (observer_) {
         observer_->beginAppend(first, first + saved.entries.size() - 1);
     }
-    for (Entry& entry : saved.entries) {
-        entry.origin = entry.origin < origins.size() ? origins[entry.origin] : OriginTable::kNone;
+    for (const LinkEntry& entry : saved.entries) {
         nextId_ = std::max(nextId_, entry.id + 1);
-        entries_.push_back(std::move(entry));
+        entries_.push(entry.text, entry.id, entry.checked);
+        originRuns_.set(entry.id, entry.id + 1,
+                        entry.origin < origins.size() ? origins[entry.origin] : OriginTable::kNone);
     }
     for (auto& [id, set] : saved.details) {
         details_.put(id, std::move(set));
@@ -58,7 +58,7 @@ void LinkList::recordFlips(const std::vector<bool>& flips) {
 void LinkList::recordRemoval(const std::vector<bool>& marked) {
     std::size_t bytes = 0;
     for (std::size_t i = 0; i < marked.size(); ++i) {
-        bytes += marked[i] ? heldBytes(entries_[i]) : 0;
+        bytes += marked[i] ? heldBytes(entries_.text(i)) : 0;
     }
     if (!history_->keeps(bytes)) {
         return;
@@ -72,13 +72,15 @@ void LinkList::recordRemoval(const std::vector<bool>& marked) {
             removal.runs.emplace_back(i, 0);
         }
         ++removal.runs.back().second;
+        const EntryId id = entries_.id(i);
         if (!details_.empty()) {
-            if (DetailSet set = details_.take(entries_[i].id); !set.empty()) {
+            if (DetailSet set = details_.take(id); !set.empty()) {
                 bytes += set.bytes();
-                removal.details.emplace_back(entries_[i].id, std::move(set));
+                removal.details.emplace_back(id, std::move(set));
             }
         }
-        removal.entries.push_back(std::move(entries_[i]));
+        removal.entries.push_back(
+            {std::string(entries_.text(i)), id, originRuns_.at(id), entries_.checked(i)});
     }
     bytes += removal.runs.size() * sizeof(removal.runs[0]);
     history_->removed(std::move(removal), bytes);
@@ -110,7 +112,7 @@ void LinkList::undoAppend(const AppendedRun& run) {
         observer_->beginRemove(first, entries_.size() - 1);
     }
     dropDetails(first, entries_.size());
-    entries_.resize(first);
+    entries_.erase(first, entries_.size());
     if (observer_) {
         observer_->endRemove();
     }
@@ -120,20 +122,7 @@ void LinkList::undoRemoval(RemovedEntries& removal) {
     if (observer_) {
         observer_->beginReset();
     }
-    std::vector<Entry> merged;
-    merged.reserve(entries_.size() + removal.entries.size());
-    auto kept = entries_.begin();
-    auto removed = removal.entries.begin();
-    for (const auto& [first, length] : removal.runs) {
-        const auto before = static_cast<std::ptrdiff_t>(first - merged.size());
-        std::move(kept, kept + before, std::back_inserter(merged));
-        kept += before;
-        std::move(removed, removed + static_cast<std::ptrdiff_t>(length),
-                  std::back_inserter(merged));
-        removed += static_cast<std::ptrdiff_t>(length);
-    }
-    std::move(kept, entries_.end(), std::back_inserter(merged));
-    entries_ = std::move(merged);
+    entries_.insertRuns(removal.runs, removal.entries);
     for (auto& [id, set] : removal.details) {
         details_.put(id, std::move(set));
     }
@@ -145,7 +134,7 @@ void LinkList::undoRemoval(RemovedEntries& removal) {
 void LinkList::undoFlips(const FlippedChecks& flips) {
     for (std::size_t i = 0; i < flips.flipped.size(); ++i) {
         if (flips.flipped[i]) {
-            entries_[flips.first + i].checked = !entries_[flips.first + i].checked;
+            entries_.setChecked(flips.first + i, !entries_.checked(flips.first + i));
         }
     }
     if (observer_) {

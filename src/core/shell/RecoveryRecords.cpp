@@ -173,7 +173,7 @@ void RecoveryRecords::writeEntries(std::string& out, const LinkList& links, std:
     out.push_back(kEntries);
     const EntryDetails& details = links.details();
     for (std::size_t i = first; i < end; ++i) {
-        const LinkEntry& entry = links.entryAt(i);
+        const LinkList::Entry entry = links.entryAt(i);
         const std::string* fileName = details.fileNames.find(entry.id);
         const std::string* referrer = details.referrers.find(entry.id);
         const auto* counters = details.counters.find(entry.id);

@@ -136,7 +136,7 @@ void RulesDialog::showDecision(const core::RuleSet& rules, const core::RuleConte
         decision_->setText(u"No current entry."_s);
         return;
     }
-    const std::string& link = services_.links->textAt(*current);
+    const std::string_view link = services_.links->textAt(*current);
     decision_->setText(shownLine(link) + u"\n"_s +
                        fromBytes(core::explainDecision(rules, rules.decide(link, context))));
 }

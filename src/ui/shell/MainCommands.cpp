@@ -175,7 +175,8 @@ void MainCommands::makeTemplate() {
     const QModelIndex current = list_ ? list_->currentIndex() : QModelIndex();
     auto* opener = dynamic_cast<TemplateOpener*>(services_.windows->window(WindowSlot::Sequential));
     if (current.isValid() && opener) {
-        opener->openWithTemplateOf(window_.links().textAt(static_cast<std::size_t>(current.row())));
+        opener->openWithTemplateOf(
+            std::string(window_.links().textAt(static_cast<std::size_t>(current.row()))));
     }
 }
 

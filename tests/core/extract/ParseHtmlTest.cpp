@@ -44,7 +44,7 @@ std::vector<std::string> texts(const LinkList& links) {
     std::vector<std::string> all;
     for (std::size_t i = 0; i < links.count(); ++i) {
         EXPECT_FALSE(links.checkedAt(i));
-        all.push_back(links.textAt(i));
+        all.emplace_back(links.textAt(i));
     }
     return all;
 }

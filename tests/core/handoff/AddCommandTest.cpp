@@ -33,7 +33,7 @@ protected:
     std::vector<std::string> listTexts() const {
         std::vector<std::string> texts;
         for (std::size_t i = 0; i < links.count(); ++i) {
-            texts.push_back(links.textAt(i));
+            texts.emplace_back(links.textAt(i));
         }
         return texts;
     }

@@ -43,7 +43,7 @@ core::LinkList numberedList(std::size_t count) {
 std::vector<std::string> texts(const core::LinkList& links) {
     std::vector<std::string> all;
     for (std::size_t i = 0; i < links.count(); ++i) {
-        all.push_back(links.textAt(i));
+        all.emplace_back(links.textAt(i));
     }
     return all;
 }
@@ -113,7 +113,7 @@ TEST(ListTidyUpTest, LongListsLoseExactlyTheEntriesTheirRowsName) {
         core::ListTidyUp::apply(links, rows, tidyUp, prompts);
         ASSERT_EQ(links.count(), kept.size()) << count << " entries, TidyUp " << tidyUp;
         for (std::size_t k = 0; k < kept.size(); ++k) {
-            ASSERT_EQ(std::stoul(links.textAt(k)), kept[k]) << "TidyUp " << tidyUp;
+            ASSERT_EQ(std::stoul(std::string(links.textAt(k))), kept[k]) << "TidyUp " << tidyUp;
         }
     }
 }

@@ -62,7 +62,7 @@ protected:
         Texts texts;
         for (std::size_t i = 0; i < links.count(); ++i) {
             EXPECT_FALSE(links.checkedAt(i));
-            texts.push_back(links.textAt(i));
+            texts.emplace_back(links.textAt(i));
         }
         return texts;
     }

@@ -11,7 +11,7 @@ namespace {
 std::vector<std::string> texts(const LinkList& list) {
     std::vector<std::string> result;
     for (std::size_t i = 0; i < list.count(); ++i) {
-        result.push_back(list.textAt(i));
+        result.emplace_back(list.textAt(i));
     }
     return result;
 }
@@ -182,14 +182,15 @@ TEST(LinkList, RemovalsKeepTheOtherIdsAndTakeTheirDetailsAlong) {
             list.setObserver(viewed ? &view : nullptr);
             std::map<std::string, EntryId> ids;
             for (std::size_t i = 0; i < list.count(); ++i) {
-                ids[list.textAt(i)] = list.idAt(i);
-                list.details().referrers.set(list.idAt(i), "from " + list.textAt(i));
+                ids[std::string(list.textAt(i))] = list.idAt(i);
+                list.details().referrers.set(list.idAt(i), "from " + std::string(list.textAt(i)));
             }
             c.remove(list);
             ASSERT_EQ(texts(list), c.kept);
             for (std::size_t i = 0; i < list.count(); ++i) {
-                EXPECT_EQ(list.idAt(i), ids[list.textAt(i)]);
-                EXPECT_EQ(*list.details().referrers.find(list.idAt(i)), "from " + list.textAt(i));
+                EXPECT_EQ(list.idAt(i), ids[std::string(list.textAt(i))]);
+                EXPECT_EQ(*list.details().referrers.find(list.idAt(i)),
+                          "from " + std::string(list.textAt(i)));
             }
             EXPECT_EQ(list.details().referrers.size(), c.kept.size());
             EXPECT_GT(list.append("new"), ids["4"]);

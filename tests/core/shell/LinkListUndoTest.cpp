@@ -157,5 +157,55 @@ TEST(LinkListUndo, ALargeStepIsKeptOnlyWhenTheUserSaysSo) {
     }
 }
 
+// Removals that leave most of the texts' memory unused make the list copy the rest
+// together: what stays, and what undo brings back, must be untouched by that.
+TEST(LinkListUndo, TextsSurviveTheListShrinkingItsMemory) {
+    const std::vector<std::pair<const char*, std::function<void(LinkList&)>>> removals{
+        {"remove most at once",
+         [](LinkList& l) {
+             std::vector<std::size_t> indexes;
+             for (std::size_t i = 0; i < l.count(); ++i) {
+                 if (i % 10 != 3) {
+                     indexes.push_back(i);
+                 }
+             }
+             l.removeEntries(indexes);
+         }},
+        {"remove one by one",
+         [](LinkList& l) {
+             for (std::size_t i = l.count(); i-- > 0;) {
+                 if (i % 10 != 3) {
+                     l.removeAt(i);
+                 }
+             }
+         }},
+    };
+    for (const auto& [name, remove] : removals) {
+        SCOPED_TRACE(name);
+        LinkList list;
+        std::vector<std::string> texts;
+        for (int i = 0; i < 3000; ++i) {
+            texts.push_back(std::to_string(i) + std::string(1000, static_cast<char>(i)));
+        }
+        list.appendAll(texts, "http://page/");
+        list.setChecked(13, true);
+        UndoHistory history;
+        list.setHistory(&history);
+        const auto before = snapshot(list);
+        remove(list);
+        ASSERT_EQ(list.count(), 300u);
+        for (std::size_t i = 0; i < list.count(); ++i) {
+            ASSERT_EQ(list.textAt(i), texts[i * 10 + 3]) << i;
+            EXPECT_EQ(list.originAt(i), "http://page/");
+            EXPECT_EQ(list.checkedAt(i), i == 1);
+        }
+        history.endChange();
+        while (list.canUndo()) {
+            list.undo();
+        }
+        EXPECT_EQ(snapshot(list), before);
+    }
+}
+
 } // namespace
 } // namespace harvex2::core

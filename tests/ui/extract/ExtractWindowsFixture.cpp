@@ -53,7 +53,7 @@ std::vector<std::string> ExtractWindowsFixture::links() const {
     std::vector<std::string> texts;
     for (std::size_t i = 0; i < services.links->count(); ++i) {
         EXPECT_FALSE(services.links->checkedAt(i)) << i;
-        texts.push_back(services.links->textAt(i));
+        texts.emplace_back(services.links->textAt(i));
     }
     return texts;
 }

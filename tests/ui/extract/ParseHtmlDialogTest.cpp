@@ -79,7 +79,7 @@ protected:
     std::vector<std::string> links() const {
         std::vector<std::string> texts;
         for (std::size_t i = 0; i < services.links->count(); ++i) {
-            texts.push_back(services.links->textAt(i));
+            texts.emplace_back(services.links->textAt(i));
         }
         return texts;
     }

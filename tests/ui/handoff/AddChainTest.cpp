@@ -66,7 +66,7 @@ protected:
     std::vector<std::string> listTexts() const {
         std::vector<std::string> texts;
         for (std::size_t i = 0; i < window->links().count(); ++i) {
-            texts.push_back(window->links().textAt(i));
+            texts.emplace_back(window->links().textAt(i));
         }
         return texts;
     }
