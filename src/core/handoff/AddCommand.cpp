@@ -19,13 +19,25 @@ namespace {
 
 constexpr std::array<const char*, 4> kSpinnerTexts{"| ", "/ ", "--", "\\ "};
 
-MessageButton askForBase(platform::Prompts& prompts, const std::string& link) {
-    return prompts.message(
-        {platform::MessageIcon::Error,
-         "Harvex2",
-         "Error: this link requires a Base URL\r\n" + link,
-         {MessageButton::Cancel, MessageButton::Ignore, MessageButton::IgnoreAll}});
+platform::MessageRequest baseRequest(const std::string& link) {
+    return {platform::MessageIcon::Error,
+            "Harvex2",
+            "Error: this link requires a Base URL\r\n" + link,
+            {MessageButton::Cancel, MessageButton::Ignore, MessageButton::IgnoreAll}};
 }
+
+// Marks the time a slice runs: an answer given meanwhile lets the slice go on rather than
+// start the run again.
+class SliceMark {
+public:
+    explicit SliceMark(bool& inSlice) : inSlice_(inSlice) { inSlice_ = true; }
+    ~SliceMark() { inSlice_ = false; }
+    SliceMark(const SliceMark&) = delete;
+    SliceMark& operator=(const SliceMark&) = delete;
+
+private:
+    bool& inSlice_;
+};
 
 std::size_t addedRows(const AddingRows& rows) {
     std::size_t added = 0;
@@ -62,10 +74,11 @@ void AddCommand::setRunningChanged(std::function<void(bool)> listener) {
     runningChanged_ = std::move(listener);
 }
 
-std::unique_ptr<SlicedRun> AddCommand::addSelected() {
+bool AddCommand::addSelected(RunStarter start) {
     if (running_) {
-        return nullptr;
+        return false;
     }
+    start_ = std::move(start);
     setRunning(true);
     building_ = true;
     ending_ = false;
@@ -82,13 +95,19 @@ std::unique_ptr<SlicedRun> AddCommand::addSelected() {
     count_ = parts_.links.count();
     next_ = 0;
     pace_.restart();
-    return std::make_unique<RowBuilding>(*this);
+    driveRows();
+    return true;
+}
+
+void AddCommand::driveRows() {
+    start_(std::make_unique<RowBuilding>(*this), {});
 }
 
 bool AddCommand::buildSlice() {
-    if (!building_) {
+    if (!building_ || question_) {
         return false;
     }
+    const SliceMark mark(inSlice_);
     try {
         // The list may only grow meanwhile; never read past its end.
         const std::size_t end = std::min({count_, next_ + kSliceEntries, parts_.links.count()});
@@ -96,11 +115,15 @@ bool AddCommand::buildSlice() {
             if (pace_.due() || next_ + 1 == count_) {
                 showProgress(next_, count_);
             }
-            if (parts_.links.checkedAt(next_) && !addRowFor(next_)) {
-                parts_.statusBar.setText(StatusPanel::Detail, "Need Base URL");
-                parts_.statusBar.setText(StatusPanel::State, "Failed");
-                building_ = false;
-                setRunning(false);
+            if (!parts_.links.checkedAt(next_)) {
+                continue;
+            }
+            const RowResult result = addRowFor(next_);
+            if (result == RowResult::Waiting) {
+                // The answer decides this link; the next run goes on after it.
+                ++next_;
+            }
+            if (result != RowResult::Done) {
                 return false;
             }
         }
@@ -115,13 +138,12 @@ bool AddCommand::buildSlice() {
     return false;
 }
 
-// False when the user cancelled the whole command.
-bool AddCommand::addRowFor(std::size_t index) {
+AddCommand::RowResult AddCommand::addRowFor(std::size_t index) {
     std::string link(parts_.links.textAt(index));
     if (!BaseUrl::isAbsolute(link)) {
         const std::string base = parts_.baseUrl.text();
         if (base.empty()) {
-            return ignoreMissingBase_ || ignoreMissingBase(link);
+            return ignoreMissingBase_ ? RowResult::Done : askForBase(link);
         }
         link = BaseUrl::join(base, link);
     }
@@ -133,14 +155,42 @@ bool AddCommand::addRowFor(std::size_t index) {
     } else {
         rows.append(std::move(link), std::move(place), source);
     }
-    return true;
+    return RowResult::Done;
 }
 
-// False when the user cancelled the whole command.
-bool AddCommand::ignoreMissingBase(const std::string& link) {
-    const MessageButton answer = askForBase(parts_.prompts, link);
+// The run stops while the box is open, so the window serves its events without a loop of
+// the box's own, and goes on from the answer.
+AddCommand::RowResult AddCommand::askForBase(const std::string& link) {
+    question_ = std::make_shared<int>();
+    parts_.prompts.ask(baseRequest(link),
+                       [this, asked = std::weak_ptr<int>(question_)](MessageButton answer) {
+                           if (!asked.expired()) {
+                               baseAnswered(answer);
+                           }
+                       });
+    if (question_) {
+        return RowResult::Waiting;
+    }
+    return building_ ? RowResult::Done : RowResult::Ended;
+}
+
+void AddCommand::baseAnswered(MessageButton answer) {
+    question_.reset();
+    if (answer != MessageButton::Ignore && answer != MessageButton::IgnoreAll) {
+        needBase();
+        return;
+    }
     ignoreMissingBase_ = answer == MessageButton::IgnoreAll;
-    return answer == MessageButton::Ignore || ignoreMissingBase_;
+    if (!inSlice_) {
+        driveRows();
+    }
+}
+
+void AddCommand::needBase() {
+    parts_.statusBar.setText(StatusPanel::Detail, "Need Base URL");
+    parts_.statusBar.setText(StatusPanel::State, "Failed");
+    building_ = false;
+    setRunning(false);
 }
 
 void AddCommand::showProgress(std::size_t index, std::size_t count) {
@@ -194,6 +244,7 @@ void AddCommand::endNow() {
     ending_ = true;
     if (building_) {
         building_ = false;
+        question_.reset();
         setRunning(false);
         return;
     }

@@ -43,9 +43,10 @@ public:
     explicit AddCommand(AddCommandParts parts, RepaintPace pace = RepaintPace())
         : parts_(parts), pace_(std::move(pace)) {}
 
-    // Starts the command and returns the run that builds the rows, for the caller to drive;
-    // the Adding window takes over once it has ended. Null while a run is in progress.
-    std::unique_ptr<SlicedRun> addSelected();
+    // Starts the command: `start` drives the run that builds the rows, and drives it again
+    // after each question the run waits on; the Adding window takes over once the rows are
+    // built. False while a run is in progress.
+    bool addSelected(RunStarter start);
     // Ends the command at once, as when the program closes: the row building stops, the
     // Adding window closes, and the list is left as it is.
     void endNow();
@@ -57,11 +58,17 @@ public:
 
 private:
     class RowBuilding;
+    // Done: the link became a row or was skipped; Waiting: a box asks about it; Ended: the
+    // command ended.
+    enum class RowResult { Done, Waiting, Ended };
 
-    // False once the rows are built or the command has ended.
+    void driveRows();
+    // False once the rows are built, the command has ended or the run waits for an answer.
     bool buildSlice();
-    bool addRowFor(std::size_t index);
-    bool ignoreMissingBase(const std::string& link);
+    RowResult addRowFor(std::size_t index);
+    RowResult askForBase(const std::string& link);
+    void baseAnswered(platform::MessageButton answer);
+    void needBase();
     void showProgress(std::size_t index, std::size_t count);
     void advanceSpinner();
     void handOver();
@@ -72,12 +79,17 @@ private:
 
     AddCommandParts parts_;
     RepaintPace pace_;
+    RunStarter start_;
     std::size_t spinner_ = 0;
     // The entries the run reads: those the list held when it started.
     std::size_t count_ = 0;
     std::size_t next_ = 0;
     // "Ignore All" was pressed: the run skips every other link that needs a Base URL.
     bool ignoreMissingBase_ = false;
+    // The box asking for a Base URL is open. An answer that comes after the command ended
+    // (or the command itself is gone) finds its question expired and is dropped.
+    std::shared_ptr<int> question_;
+    bool inSlice_ = false;
     // The target whose links sent before are left out, when the settings ask for that.
     std::optional<std::string> leaveOutSentTo_;
     bool running_ = false;

@@ -22,9 +22,10 @@ void AddLinksController::addSelected() {
     if (ledger_ && !command_.running()) {
         ledger_->refresh();
     }
-    if (auto run = command_.addSelected()) {
-        driver_.start(std::move(run), {});
-    }
+    command_.addSelected(
+        [this](std::unique_ptr<core::SlicedRun> run, std::function<void()> finished) {
+            driver_.start(std::move(run), std::move(finished));
+        });
 }
 
 void AddLinksController::endNow() {

@@ -4,6 +4,7 @@
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeAddingWindow.h"
 #include "support/core/HandoffFakes.h"
+#include "support/core/LoopWindowThread.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
 
@@ -45,12 +46,15 @@ protected:
     }
 
     // Drives the command's row building as the window's loop does.
-    static void runToEnd(core::AddCommand& command) {
-        if (auto run = command.addSelected()) {
-            while (run->advance()) {
-            }
-        }
+    static void runToEnd(core::AddCommand& command) { command.addSelected(core::runAtOnce); }
+
+    // Keeps the run the command starts, for the test to drive.
+    core::RunStarter keepRun() {
+        return [this](std::unique_ptr<core::SlicedRun> run, std::function<void()>) {
+            kept = std::move(run);
+        };
     }
+    std::unique_ptr<core::SlicedRun> kept;
 
     std::vector<std::string> storedHistory(const core::MruSpec& spec) {
         return core::MruHistory::load(userStore, spec);
@@ -254,13 +258,46 @@ TEST_F(AddCommandTest, CancelAtAMissingBaseEndsTheCommandAtOnce) {
     EXPECT_EQ(baseUrl.entries(), std::vector<std::string>{"http://old/"});
 }
 
+// In the window the box answers from the event loop once it has closed: the run stops
+// while it is open and goes on from the answer, and an answer that comes after the command
+// ended changes nothing.
+TEST_F(AddCommandTest, TheRunWaitsForTheBaseAnswerWithoutBlocking) {
+    LoopWindowThread windowThread;
+    prompts.answerThrough(windowThread);
+    fill({"a.zip", "http://h/b.zip", "c.zip"}, {0, 1, 2});
+    int started = 0;
+    const core::RunStarter start = [&started](std::unique_ptr<core::SlicedRun> run,
+                                              std::function<void()> finished) {
+        ++started;
+        core::runAtOnce(std::move(run), std::move(finished));
+    };
+    expectBaseBox("a.zip", MessageButton::IgnoreAll);
+    command.addSelected(start);
+    EXPECT_EQ(started, 1);
+    EXPECT_TRUE(command.running());
+    EXPECT_EQ(adding.rows().count(), 0u);
+    ASSERT_TRUE(windowThread.runUntil([this] { return !command.running(); }));
+    EXPECT_EQ(started, 2);
+    ASSERT_EQ(adding.rows().count(), 1u);
+    EXPECT_EQ(adding.rows().at(0).url, "http://h/b.zip");
+
+    expectBaseBox("a.zip", MessageButton::Ignore);
+    command.addSelected(start);
+    command.endNow();
+    EXPECT_FALSE(command.running());
+    // The late answer is delivered; nothing is waiting for it any more.
+    windowThread.runUntil([] { return false; }, std::chrono::milliseconds(20));
+    EXPECT_EQ(started, 3);
+    EXPECT_FALSE(command.running());
+}
+
 TEST_F(AddCommandTest, RunningStateCoversTheRunAndRefusesASecondStart) {
     fill({"http://a/0"}, {0});
     std::vector<bool> changes;
     command.setRunningChanged([&changes](bool running) { changes.push_back(running); });
     adding.pass = [this](AddingRows&) {
         EXPECT_TRUE(command.running());
-        EXPECT_EQ(command.addSelected(), nullptr);
+        EXPECT_FALSE(command.addSelected(core::runAtOnce));
     };
     runToEnd(command);
     EXPECT_EQ(adding.runs, 1);
@@ -274,10 +311,10 @@ TEST_F(AddCommandTest, RunningStateCoversTheRunAndRefusesASecondStart) {
 
 TEST_F(AddCommandTest, EntriesAppendedWhileRowsAreBuiltAreNotReadYet) {
     fill({"http://a/0", "http://a/1"}, {0, 1});
-    auto run = command.addSelected();
+    command.addSelected(keepRun());
     links.append("http://late/");
     links.setChecked(2, true);
-    while (run->advance()) {
+    while (kept->advance()) {
     }
     EXPECT_EQ(adding.rows().count(), 2u);
 }
@@ -285,9 +322,9 @@ TEST_F(AddCommandTest, EntriesAppendedWhileRowsAreBuiltAreNotReadYet) {
 TEST_F(AddCommandTest, EndingTheCommandStopsTheRowsOrClosesTheWindowWithoutTidyingUp) {
     fill({"http://a/0", "http://a/1"}, {0, 1});
     settings.tidyUp = 2;
-    auto building = command.addSelected();
+    command.addSelected(keepRun());
     command.endNow();
-    EXPECT_FALSE(building->advance());
+    EXPECT_FALSE(kept->advance());
     EXPECT_FALSE(command.running());
     EXPECT_EQ(adding.runs, 0);
 
