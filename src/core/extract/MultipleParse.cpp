@@ -161,36 +161,50 @@ bool MultipleParse::stop() {
     return false;
 }
 
-bool MultipleParse::ask() {
-    while (question_ != Question::None) {
-        switch (std::exchange(question_, Question::None)) {
-        case Question::OpenError:
-            reportOpenError();
-            resolveNext();
-            break;
-        case Question::BaseUrl:
-            view_.askBaseUrl(files_[file_]);
-            break;
-        case Question::NeedBase:
-            prompts_.report({platform::FailureKind::Stated, kNeedBase});
-            return stop();
-        case Question::None:
-            break;
+template <class Then> auto MultipleParse::whileAlive(Then then) const {
+    return [alive = std::weak_ptr<int>(alive_), then = std::move(then)](auto... answer) {
+        if (!alive.expired()) {
+            then(answer...);
         }
+    };
+}
+
+void MultipleParse::ask(Answered answered) {
+    switch (std::exchange(question_, Question::None)) {
+    case Question::OpenError:
+        prompts_.ask(openErrorRequest(),
+                     whileAlive([this, answered](platform::MessageButton answer) {
+                         skipOpenErrors_ = answer == platform::MessageButton::SkipRemainingErrors;
+                         // The next file's base may be the next question.
+                         resolveNext();
+                         ask(answered);
+                     }));
+        return;
+    case Question::BaseUrl:
+        view_.askBaseUrl(files_[file_], whileAlive([this, answered] { answered(goesOn()); }));
+        return;
+    case Question::NeedBase:
+        prompts_.reportThen({platform::FailureKind::Stated, kNeedBase},
+                            whileAlive([this, answered] { answered(stop()); }));
+        return;
+    case Question::None:
+        answered(goesOn());
+        return;
     }
+}
+
+bool MultipleParse::goesOn() const {
     return stage_ != Stage::Completed && stage_ != Stage::Stopped;
 }
 
 // A folder of many unreadable files would otherwise ask for one click each.
-void MultipleParse::reportOpenError() {
+platform::MessageRequest MultipleParse::openErrorRequest() {
     std::vector<platform::MessageButton> buttons{platform::MessageButton::Ok};
     if (++openErrorsShown_ > 1) {
         buttons.push_back(platform::MessageButton::SkipRemainingErrors);
     }
-    skipOpenErrors_ =
-        prompts_.message({platform::MessageIcon::Error, "Harvex2",
-                          ParseHTMLFileError(files_[file_], openError_), std::move(buttons)}) ==
-        platform::MessageButton::SkipRemainingErrors;
+    return {platform::MessageIcon::Error, "Harvex2", ParseHTMLFileError(files_[file_], openError_),
+            std::move(buttons)};
 }
 
 } // namespace harvex2::core

@@ -7,6 +7,7 @@
 #include "core/shell/SlicedRun.h"
 #include "platform/Prompts.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,8 +22,8 @@ namespace harvex2::core {
 //
 // The run goes in slices until it must ask the user something: a file that cannot be
 // opened, a base for the file (with EachFile), a relative link without a base. It then
-// stops its slices, and ask() puts the question, outside any slice, since a box waits for
-// the user.
+// stops its slices, and ask() puts the question, outside any slice, and hears the answer
+// once the box has closed: nothing waits inside a box meanwhile.
 class MultipleParse {
 public:
     // The settings are taken as they stand now, for the whole run.
@@ -32,9 +33,12 @@ public:
 
     // The run's slices until it must ask or has ended.
     std::unique_ptr<SlicedRun> slices();
-    // Puts the question the slices stopped at. Returns whether the run goes on, in new
-    // slices; false once it has ended.
-    bool ask();
+    // Hears whether the run goes on, in new slices; false once it has ended.
+    using Answered = std::function<void(bool goesOn)>;
+
+    // Puts the question the slices stopped at; `answered` hears the outcome once the user
+    // has answered, never after the run is gone.
+    void ask(Answered answered);
     // Ends the run at the next file, or at once while a file is read or resolved: that
     // file adds nothing.
     void cancel();
@@ -54,7 +58,10 @@ private:
     bool resolve();
     bool add();
     bool stop();
-    void reportOpenError();
+    bool goesOn() const;
+    platform::MessageRequest openErrorRequest();
+    // `then`, called only while this run still exists.
+    template <class Then> auto whileAlive(Then then) const;
 
     const SettingsRecord settings_;
     LinkList& links_;
@@ -76,6 +83,7 @@ private:
     std::string address_;
     std::optional<std::string> base_; // read once the file's base is known
     std::size_t done_ = 0;            // staging entries resolved or added so far
+    std::shared_ptr<int> alive_ = std::make_shared<int>();
 };
 
 } // namespace harvex2::core

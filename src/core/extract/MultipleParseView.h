@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 namespace harvex2::core {
@@ -29,8 +30,9 @@ public:
     // The run ended early: the progress is of no more use.
     virtual void runStopped() = 0;
 
-    // Asks for this file's base; the answer replaces the base field's text.
-    virtual void askBaseUrl(const std::string& path) = 0;
+    // Asks for this file's base without waiting for it; once answered, the answer has
+    // replaced the base field's text and `answered` is called.
+    virtual void askBaseUrl(const std::string& path, std::function<void()> answered) = 0;
     // The base field's text as it stands now.
     virtual std::string baseUrl() = 0;
 };

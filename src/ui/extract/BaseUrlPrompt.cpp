@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -38,6 +39,11 @@ BaseUrlPrompt::BaseUrlPrompt(QWidget* parent)
     ok->setObjectName(u"Button1"_s);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(this, &QDialog::accepted, this, [this] {
+        if (auto answered = std::exchange(answered_, {})) {
+            answered(ShownBytes::read(*edit_));
+        }
+    });
 
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(label);
@@ -52,7 +58,8 @@ BaseUrlPrompt::BaseUrlPrompt(QWidget* parent)
     setFixedSize(kWidth, kHeight);
 }
 
-std::string BaseUrlPrompt::ask(const std::string& path) {
+void BaseUrlPrompt::ask(const std::string& path, Answered answered) {
+    answered_ = std::move(answered);
     ShownBytes::show(*edit_, "http://");
     const QString name = fromPathBytes(std::filesystem::path(path).filename().string());
     fileName_->setText(shownName(name));
@@ -60,8 +67,8 @@ std::string BaseUrlPrompt::ask(const std::string& path) {
     // A font wider than the design's widens the prompt rather than cutting the line.
     setFixedSize(std::max(kWidth, layout()->minimumSize().width()), kHeight);
     centreOnDesktop();
-    exec();
-    return ShownBytes::read(*edit_);
+    setWindowModality(Qt::ApplicationModal);
+    show();
 }
 
 QString BaseUrlPrompt::shownName(const QString& name) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include <QDialog>
@@ -19,8 +20,11 @@ public:
 
     explicit BaseUrlPrompt(QWidget* parent = nullptr);
 
-    // Shows the prompt modally for the file at `path`, preset to "http://".
-    std::string ask(const std::string& path);
+    using Answered = std::function<void(const std::string& base)>;
+
+    // Shows the prompt modally for the file at `path`, preset to "http://", and returns at
+    // once; `answered` hears the field's text when OK is pressed.
+    void ask(const std::string& path, Answered answered);
     // The name as the label shows it.
     static QString shownName(const QString& name);
 
@@ -34,6 +38,7 @@ private:
 
     QLabel* fileName_ = nullptr; // lblFileName
     QLineEdit* edit_ = nullptr;  // Edit1
+    Answered answered_;
 };
 
 } // namespace harvex2::ui

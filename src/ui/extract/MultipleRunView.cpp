@@ -40,8 +40,11 @@ void MultipleRunView::runStopped() {
     progress_.hide();
 }
 
-void MultipleRunView::askBaseUrl(const std::string& path) {
-    ShownBytes::show(base_, prompt_.ask(path));
+void MultipleRunView::askBaseUrl(const std::string& path, std::function<void()> answered) {
+    prompt_.ask(path, [this, answered = std::move(answered)](const std::string& base) {
+        ShownBytes::show(base_, base);
+        answered();
+    });
 }
 
 std::string MultipleRunView::baseUrl() {

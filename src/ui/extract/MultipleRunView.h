@@ -21,7 +21,7 @@ public:
     void fileFinished(std::size_t done) override;
     void runFinished() override;
     void runStopped() override;
-    void askBaseUrl(const std::string& path) override;
+    void askBaseUrl(const std::string& path, std::function<void()> answered) override;
     std::string baseUrl() override;
 
 private:

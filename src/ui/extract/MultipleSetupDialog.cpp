@@ -140,13 +140,8 @@ void MultipleSetupDialog::onStartClicked() {
 }
 
 void MultipleSetupDialog::driveRun() {
-    driver_.start(run_->slices(), [this] {
-        if (run_->ask()) {
-            driveRun();
-        } else {
-            runEnded();
-        }
-    });
+    driver_.start(run_->slices(),
+                  [this] { run_->ask([this](bool goesOn) { goesOn ? driveRun() : runEnded(); }); });
 }
 
 void MultipleSetupDialog::runEnded() {

@@ -37,10 +37,11 @@ struct RecordingView final : MultipleParseView {
     }
     void runFinished() override { events.push_back("finished"); }
     void runStopped() override { events.push_back("stopped"); }
-    void askBaseUrl(const std::string& path) override {
+    void askBaseUrl(const std::string& path, std::function<void()> answered) override {
         events.push_back("ask " + path.substr(path.rfind('/') + 1));
         base = answers.front();
         answers.pop_front();
+        answered();
     }
     std::string baseUrl() override { return base; }
 };
@@ -52,11 +53,14 @@ protected:
     }
     bool run(const std::vector<std::string>& files, BaseUrlMethod method) {
         MultipleParse parse(settings, links, prompts, view, files, method);
-        do {
+        bool goesOn = true;
+        while (goesOn) {
             const auto slices = parse.slices();
             while (slices->advance()) {
             }
-        } while (parse.ask());
+            goesOn = false;
+            parse.ask([&goesOn](bool on) { goesOn = on; });
+        }
         return parse.completed();
     }
     std::vector<std::string> texts() const {
@@ -198,7 +202,9 @@ TEST_F(MultipleParseRun, ACancelledRunKeepsTheFilesDoneBefore) {
     }
     slices->cancel();
     EXPECT_FALSE(slices->advance());
-    EXPECT_FALSE(parse.ask());
+    bool goesOn = true;
+    parse.ask([&goesOn](bool on) { goesOn = on; });
+    EXPECT_FALSE(goesOn);
     EXPECT_FALSE(parse.completed());
     EXPECT_EQ(texts(), std::vector<std::string>{"http://b/1"});
     EXPECT_EQ(view.events.back(), "stopped");
