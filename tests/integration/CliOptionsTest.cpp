@@ -22,7 +22,8 @@ TEST(CliOptions, EveryCommandRefusesAWrongOptionInTheSameWords) {
         {{"sequence", "a|", "1", "2", "--zeros"}, "option '--zeros' needs a value"},
         {{"send", "--aria2", "--rpc"}, "option '--rpc' needs a value"},
         {{"extract", "p.htm", "--base"}, "option '--base' needs a URL"},
-        {{"convert", "in.txt", "--to=pdf"}, "'--to' takes nva, html or text, not 'pdf'"},
+        {{"convert", "in.txt", "--to=pdf"},
+         "'--to' takes nva, html, text, aria2, wget, curl or jsonl, not 'pdf'"},
         {{"sequence", "--marker", "*", "a*", "1", "2"}, "option '--marker' takes one of | # ~ ^"},
     };
     for (const auto& [args, problem] : rows) {

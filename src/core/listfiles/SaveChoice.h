@@ -4,7 +4,16 @@
 
 namespace harvex2::core {
 
-enum class SaveFormat { LinkList, HtmlPage, PlainText };
+// The last four are lists for download managers, with each link's name and referrer.
+enum class SaveFormat {
+    LinkList,
+    HtmlPage,
+    PlainText,
+    Aria2Input,
+    WgetList,
+    CurlConfig,
+    JsonLines
+};
 // Which entries an HTML page or a plain-text list takes; a link list file takes them all.
 enum class SaveScope { All, Selected, Unselected };
 
