@@ -19,6 +19,10 @@ struct SendOptions {
     char separator = '\n';
     // Links aria2 confirmed before are not sent again.
     bool skipSent = false;
+    std::string mask;
+    std::string referrer = "none";
+    // FILE holds "link<TAB>name" lines.
+    bool names = false;
     bool help = false;
     RuleOptions rules;
 };

@@ -34,8 +34,14 @@ void AddingRows::append(std::string url, std::string target, std::optional<std::
     if (observer_) {
         observer_->rowAboutToBeAppended(rows_.size());
     }
-    rows_.push_back(AddingRow{std::move(url), "Waiting", std::move(target), listIndex,
-                              RowOutcome::Unmarked, RowPicture::Waiting});
+    rows_.push_back(AddingRow{std::move(url),
+                              "Waiting",
+                              std::move(target),
+                              listIndex,
+                              {},
+                              {},
+                              RowOutcome::Unmarked,
+                              RowPicture::Waiting});
     if (observer_) {
         observer_->rowAppended(rows_.size() - 1);
     }
@@ -54,6 +60,15 @@ void AddingRows::setPicture(std::size_t row, RowPicture picture) {
 
 void AddingRows::setOutcome(std::size_t row, RowOutcome outcome) {
     rows_[row].outcome = outcome;
+    changed(row);
+}
+
+void AddingRows::setNaming(std::size_t row, std::string target, std::string fileName,
+                           std::string referrer) {
+    AddingRow& named = rows_[row];
+    named.target = std::move(target);
+    named.fileName = std::move(fileName);
+    named.referrer = std::move(referrer);
     changed(row);
 }
 

@@ -19,6 +19,10 @@ struct AddingRow {
     std::string target;
     // The link-list entry the row was made from; none for a generated sequence.
     std::optional<std::size_t> listIndex;
+    // The name a mask or an imported name gives, a relative path the target ends in; empty
+    // when the download manager names the file.
+    std::string fileName = {};
+    std::string referrer = {};
     RowOutcome outcome = RowOutcome::Unmarked;
     RowPicture picture = RowPicture::Waiting;
 
@@ -54,6 +58,7 @@ public:
     void setStatus(std::size_t row, std::string status, RowPicture picture);
     void setPicture(std::size_t row, RowPicture picture);
     void setOutcome(std::size_t row, RowOutcome outcome);
+    void setNaming(std::size_t row, std::string target, std::string fileName, std::string referrer);
 
 private:
     void changed(std::size_t row);

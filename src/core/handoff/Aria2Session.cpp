@@ -67,6 +67,9 @@ Aria2Failure Aria2Session::add(const std::vector<Aria2Link>& links,
         if (!link.fileName.empty()) {
             options.emplace("out", link.fileName);
         }
+        if (!link.referrer.empty()) {
+            options.emplace("referer", link.referrer);
+        }
         if (!options.empty()) {
             addUri.params.emplace_back(std::move(options));
         }
@@ -89,14 +92,29 @@ Aria2Failure Aria2Session::add(const std::vector<Aria2Link>& links,
 Aria2Link Aria2Session::linkFor(std::string url, std::string_view target) {
     if (isBlank(target)) {
         // The sequence generator writes one blank for "no download directory".
-        return {std::move(url), {}, {}};
+        return {std::move(url), {}, {}, {}};
     }
     // The Target was made with the platform's separator; any other in the file part makes it
     // no plain name.
     const auto folderLength = target.rfind(DownloadTarget::kSeparator) + 1;
     const std::string_view fileName = target.substr(folderLength);
-    return {std::move(url), std::string(target.substr(0, folderLength)),
-            FileNameRule::fromLinkSegment(fileName).value_or(std::string())};
+    return {std::move(url),
+            std::string(target.substr(0, folderLength)),
+            FileNameRule::fromLinkSegment(fileName).value_or(std::string()),
+            {}};
+}
+
+Aria2Link Aria2Session::linkFor(std::string url, std::string_view target, std::string fileName,
+                                std::string referrer) {
+    if (fileName.empty()) {
+        Aria2Link link = linkFor(std::move(url), target);
+        link.referrer = std::move(referrer);
+        return link;
+    }
+    const std::string_view folder =
+        target.ends_with(fileName) ? target.substr(0, target.size() - fileName.size()) : target;
+    return {std::move(url), isBlank(folder) ? std::string() : std::string(folder),
+            std::move(fileName), std::move(referrer)};
 }
 
 std::string Aria2Session::lostMessage(const std::string& url, std::size_t first, std::size_t end,

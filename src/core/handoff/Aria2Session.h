@@ -16,6 +16,8 @@ struct Aria2Link {
     // Sent as `dir` and `out` when not empty.
     std::string folder;
     std::string fileName;
+    // Sent as `referer` when not empty.
+    std::string referrer = {};
 };
 
 // What aria2 said to one link: its GID when added, its own message when refused. An answer
@@ -49,6 +51,10 @@ public:
     // the link wrote and which therefore follows `FileNameRule`; without a usable name aria2
     // names the file itself.
     static Aria2Link linkFor(std::string url, std::string_view target);
+    // The same for a row named by a mask or an imported name: `target` then ends in
+    // `fileName`, a relative path that may hold folders.
+    static Aria2Link linkFor(std::string url, std::string_view target, std::string fileName,
+                             std::string referrer);
     // That the connection was lost with the links `first` to before `end` of `count`
     // unconfirmed (none when `first` is `end`) and the rest waiting, with the links counted
     // from 1, in the words the window and the command line share.

@@ -3,6 +3,11 @@
 namespace harvex2::core {
 
 std::string DownloadTarget::forLink(std::string_view folder, std::string_view link) {
+    const auto slash = link.rfind('/');
+    return forName(folder, slash == std::string_view::npos ? link : link.substr(slash + 1));
+}
+
+std::string DownloadTarget::forName(std::string_view folder, std::string_view name) {
     if (folder.empty()) {
         return {};
     }
@@ -10,9 +15,7 @@ std::string DownloadTarget::forLink(std::string_view folder, std::string_view li
     if (target.back() != kSeparator) {
         target += kSeparator;
     }
-    const auto slash = link.rfind('/');
-    target += slash == std::string_view::npos ? link : link.substr(slash + 1);
-    return target;
+    return target += name;
 }
 
 } // namespace harvex2::core

@@ -16,6 +16,8 @@ public:
     // with one, and the link's file name: everything after its last "/" (all of it when it
     // has none), nothing else changed.
     static std::string forLink(std::string_view folder, std::string_view link);
+    // The same for a name given whole, a relative path that may hold folders.
+    static std::string forName(std::string_view folder, std::string_view name);
 };
 
 } // namespace harvex2::core

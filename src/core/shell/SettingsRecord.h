@@ -38,6 +38,10 @@ struct SettingsRecord {
     bool mediaSources = false;
     // Relative links of a page that names its own address are resolved against it.
     bool resolvePageLinks = true;
+    // How the hand-off names each file and which referrer it sends (Referrer::Kind).
+    std::string nameMask = {};
+    std::int32_t referrer = 1;
+    std::string referrerText = {};
     bool operator==(const SettingsRecord&) const = default;
 };
 

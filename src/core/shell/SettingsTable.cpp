@@ -40,6 +40,9 @@ constexpr Setting kSeparateSettings[] = {
     {"IgnoreScriptLinks", Place::Settings, &SettingsRecord::ignoreScriptLinks},
     {"MediaSources", Place::Settings, &SettingsRecord::mediaSources},
     {"ResolvePageLinks", Place::Settings, &SettingsRecord::resolvePageLinks},
+    {"NameMask", Place::Settings, &SettingsRecord::nameMask},
+    {"Referrer", Place::Settings, &SettingsRecord::referrer},
+    {"ReferrerText", Place::Settings, &SettingsRecord::referrerText},
 };
 
 // `Record` is SettingsRecord, const or not.

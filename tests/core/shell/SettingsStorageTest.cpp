@@ -122,6 +122,9 @@ TEST_F(SettingsStorageTest, WritesTheLayoutByteForByte) {
                           "\"IgnoreScriptLinks\"=dword:00000001\r\n"
                           "\"MediaSources\"=dword:00000000\r\n"
                           "\"ResolvePageLinks\"=dword:00000001\r\n"
+                          "\"NameMask\"=\"\"\r\n"
+                          "\"Referrer\"=dword:00000001\r\n"
+                          "\"ReferrerText\"=\"\"\r\n"
                           "\r\n");
 }
 
