@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/handoff/Referrer.h"
+
 #include <string>
 
 namespace harvex2::core {
@@ -22,6 +24,9 @@ struct SaveChoice {
     std::string path; // as typed: no extension is added
     SaveFormat format = SaveFormat::LinkList;
     SaveScope scope = SaveScope::All;
+    // Lists for download managers: how each file is named, and its referrer.
+    std::string nameMask = {};
+    Referrer referrer{Referrer::Kind::None, {}};
 };
 
 // The texts of an HTML page that depend on the user's locale and the time of saving.
