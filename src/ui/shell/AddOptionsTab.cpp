@@ -1,6 +1,7 @@
 #include "ui/shell/AddOptionsTab.h"
 
 #include "ui/shell/Aria2Group.h"
+#include "ui/shell/NamesGroup.h"
 #include "ui/shell/NetVampireGroup.h"
 #include "ui/shell/OptionsNames.h"
 #include "ui/shell/ProgramGroup.h"
@@ -23,7 +24,7 @@ constexpr int kTightMargin = 4;
 
 AddOptionsTab::AddOptionsTab(QWidget* parent)
     : QWidget(parent), program_(new ProgramGroup), netVampire_(new NetVampireGroup),
-      aria2_(new Aria2Group) {
+      aria2_(new Aria2Group), names_(new NamesGroup) {
     setObjectName(QLatin1StringView(Names::kAddPage));
     auto* layout = new QVBoxLayout(this);
     // The long tidy captions need nearly the whole width of the page.
@@ -33,6 +34,7 @@ AddOptionsTab::AddOptionsTab(QWidget* parent)
     addTargetGroup(netVampire_,
                    {core::TargetProgram::NetVampire, core::TargetProgram::NetVampire3});
     addTargetGroup(aria2_, {core::TargetProgram::Aria2});
+    layout->addWidget(names_);
     layout->addStretch();
     connect(program_, &ProgramGroup::chosen, this, &AddOptionsTab::showTargetGroups);
     connect(netVampire_, &NetVampireGroup::channelChosen, this, &AddOptionsTab::useChannel);
@@ -99,6 +101,7 @@ void AddOptionsTab::fillHandOff(const core::SettingsRecord& settings) {
     }
     netVampire_->fill(settings);
     aria2_->fill(settings);
+    names_->fill(settings);
 }
 
 void AddOptionsTab::confirmProgram(core::SettingsRecord& settings) const {
@@ -115,6 +118,7 @@ void AddOptionsTab::confirmHandOff(core::SettingsRecord& settings) const {
     }
     netVampire_->confirm(settings);
     aria2_->confirm(settings);
+    names_->confirm(settings);
 }
 
 } // namespace harvex2::ui

@@ -16,6 +16,7 @@ class QRadioButton;
 namespace harvex2::ui {
 
 class Aria2Group;
+class NamesGroup;
 class NetVampireGroup;
 class ProgramGroup;
 
@@ -48,6 +49,7 @@ private:
     ProgramGroup* program_;
     NetVampireGroup* netVampire_;
     Aria2Group* aria2_;
+    NamesGroup* names_;
     // Indexed by TidyUp.
     std::array<QRadioButton*, OptionsNames::kTidyChoices.size()> tidy_{};
     std::vector<TargetGroup> targetGroups_;
