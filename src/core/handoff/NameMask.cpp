@@ -132,6 +132,10 @@ std::string NameMask::joinClean(const std::vector<std::string>& raw) {
         return {};
     }
     std::string path;
+    // "-" names standard output to curl and to many other programs.
+    if (raw.size() == 1 && *name == "-") {
+        return "_";
+    }
     for (std::size_t i = 0; i + 1 < raw.size(); ++i) {
         if (const std::optional<std::string> folder = FileNameRule::clean(raw[i])) {
             path += *folder;

@@ -36,6 +36,7 @@ TEST(NameMask, MakesSafePathsFromEachTag) {
         {"*name*", "http://h/a%2Fb%0Ac", "a_b_c"},
         // No usable file name: the download manager names the file.
         {"*ext*", "http://h/noext", ""},
+        {"*name*", "http://h/-", "_"},
         {"x/..", "http://h/f", ""},
         {"*name*", "http://h/%FF", ""},
     };
