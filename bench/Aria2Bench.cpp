@@ -1,5 +1,6 @@
 // 10,000 links handed to a running aria2 whose downloads are paused, so that only the
-// hand-off is measured: the Adding window's aria2 pass and `harvex2-cli send`, beside a
+// hand-off is measured: the Adding window's aria2 pass (bare, and with every row named by a
+// mask and given its page as referrer) and `harvex2-cli send`, beside a
 // bare libcurl loop posting the same addUri calls in batches (aria2's own intake is the
 // limit) and the same loop posting one call per request.
 //
@@ -12,6 +13,9 @@
 #include "core/handoff/AddingPass.h"
 #include "core/handoff/Aria2Pass.h"
 #include "core/handoff/Aria2Session.h"
+#include "core/handoff/Referrer.h"
+#include "core/handoff/RowNaming.h"
+#include "core/shell/LinkList.h"
 #include "platform/posix/CurlJsonRpcConnector.h"
 #include "support/core/PassRun.h"
 
@@ -41,30 +45,48 @@ core::SavePlace placeAt(std::size_t i) {
     return {"/tmp/aria2-bench/", "file" + std::to_string(i)};
 }
 
-void BM_WindowPass(benchmark::State& state) {
+// `named`: the rows are named by a mask from their entries, and each gets its page as
+// referrer, as the Add command does before the pass; that naming is timed with the pass.
+void windowPass(benchmark::State& state, bool named) {
     platform::CurlJsonRpcConnector connector;
     bench::NoStore store;
+    core::LinkList links;
+    for (std::size_t i = 0; i < kLinks; ++i) {
+        links.append(linkAt(i), "http://127.0.0.1:9/bench/page" + std::to_string(i % 50));
+    }
     for (auto _ : state) {
         state.PauseTiming();
         bench::QuietWindow window;
         for (std::size_t i = 0; i < kLinks; ++i) {
-            window.rows_.append(linkAt(i), placeAt(i), core::RowSource{i});
+            window.rows_.append(linkAt(i), placeAt(i), core::RowSource{i, links.idAt(i)});
         }
         core::SettingsRecord settings;
         settings.aria2Url = gUrl;
         settings.aria2Secret = gSecret;
+        settings.nameMask = named ? "*host*/*subdirs*/*y*-*m*-*d*_*num*_*name*.bin" : "";
+        settings.referrer = static_cast<std::int32_t>(named ? core::Referrer::Kind::Page
+                                                            : core::Referrer::Kind::None);
         bench::NoPrompts prompts;
         test::LoopWindowThread windowThread;
         core::AddingPassContext context{window.rows_, window, settings, prompts,
                                         windowThread, store,  store};
         core::Aria2Pass pass(connector);
         state.ResumeTiming();
+        core::RowNaming::apply(window.rows_, links, settings,
+                               {{}, "/tmp/aria2-bench", core::HandoffDate::local(0)});
         test::runToEnd(pass, context, windowThread);
         if (settings.files != static_cast<std::int32_t>(kLinks)) {
             state.SkipWithError("aria2 did not take every link");
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kLinks));
+}
+
+void BM_WindowPass(benchmark::State& state) {
+    windowPass(state, false);
+}
+void BM_WindowPassNamed(benchmark::State& state) {
+    windowPass(state, true);
 }
 
 void BM_CliSend(benchmark::State& state) {
@@ -132,6 +154,7 @@ void BM_BareOneRequestPerLink(benchmark::State& state) {
 
 BENCHMARK(BM_BareBatchedLoop)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 BENCHMARK(BM_WindowPass)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_WindowPassNamed)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 BENCHMARK(BM_CliSend)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 BENCHMARK(BM_BareOneRequestPerLink)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 

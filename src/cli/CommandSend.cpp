@@ -24,15 +24,16 @@ void printLine(std::FILE* out, const std::string& first, const std::string& link
 // The rows' command lines; a refused row is told at once and gets no line.
 std::vector<std::pair<std::size_t, core::FilledCommand>>
 linesFor(const core::CommandTemplate& commands, const SendOptions& options,
-         const std::vector<std::string>& links, std::FILE* out, bool& allRan) {
+         const std::vector<SendLink>& links, std::FILE* out, bool& allRan) {
     std::vector<std::pair<std::size_t, core::FilledCommand>> lines;
     for (std::size_t i = 0; i < links.size(); ++i) {
-        core::FilledCommand line =
-            commands.fill(core::CommandValues::forLink(links[i], options.dir, {}, i + 1));
-        if (line.refusal.empty()) {
+        const core::CommandValues values = core::CommandValues::forLink(
+            links[i].url, options.dir, links[i].named.name, links[i].named.referrer, i + 1);
+        core::FilledCommand line = commands.fill(values);
+        if (line.refusal.empty() && values.makeNameFolders(line.refusal)) {
             lines.emplace_back(i, std::move(line));
         } else {
-            printLine(out, "refused: " + line.refusal, links[i], options.separator);
+            printLine(out, "refused: " + line.refusal, links[i].url, options.separator);
             allRan = false;
         }
     }
@@ -76,13 +77,13 @@ bool CommandSend::checkOptions(const SendOptions& options, std::string& error) {
     return core::CommandTemplate::parse(*options.command, error).has_value();
 }
 
-int CommandSend::run(const SendOptions& options, const std::vector<std::string>& links,
-                     std::FILE* out, std::FILE* err) {
+int CommandSend::run(const SendOptions& options, const std::vector<SendLink>& links, std::FILE* out,
+                     std::FILE* err) {
     platform::SpawnLauncher launcher;
     return run(options, links, launcher, out, err);
 }
 
-int CommandSend::run(const SendOptions& options, const std::vector<std::string>& links,
+int CommandSend::run(const SendOptions& options, const std::vector<SendLink>& links,
                      platform::ProcessLauncher& launcher, std::FILE* out, std::FILE* err) {
     std::string error;
     const auto commands = core::CommandTemplate::parse(*options.command, error);
@@ -108,8 +109,8 @@ int CommandSend::run(const SendOptions& options, const std::vector<std::string>&
         jobs.push_back({std::move(line.words), {}, [&, row = row](const platform::ProcessEnd& end) {
                             const std::lock_guard lock(mutex);
                             const std::string text = core::CommandOutcome::text(end);
-                            printLine(out, end.succeeded() ? text : "error: " + text, links[row],
-                                      options.separator);
+                            printLine(out, end.succeeded() ? text : "error: " + text,
+                                      links[row].url, options.separator);
                             allDone = allDone && end.succeeded();
                             --left;
                             ended.notify_all();

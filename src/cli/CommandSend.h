@@ -19,10 +19,10 @@ public:
     // The template and the options beside it; false, with `error` set, when they do not fit.
     static bool checkOptions(const SendOptions& options, std::string& error);
 
-    static int run(const SendOptions& options, const std::vector<std::string>& links,
-                   std::FILE* out, std::FILE* err);
+    static int run(const SendOptions& options, const std::vector<SendLink>& links, std::FILE* out,
+                   std::FILE* err);
     // With the launcher given, for tests and benchmarks.
-    static int run(const SendOptions& options, const std::vector<std::string>& links,
+    static int run(const SendOptions& options, const std::vector<SendLink>& links,
                    platform::ProcessLauncher& launcher, std::FILE* out, std::FILE* err);
 };
 

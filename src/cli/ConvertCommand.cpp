@@ -6,6 +6,8 @@
 #include "core/listfiles/LinkExport.h"
 #include "core/listfiles/LinkListFileWriter.h"
 #include "core/listfiles/LongTexts.h"
+#include "core/listfiles/ManagerListExport.h"
+#include "core/listfiles/ManagerListLine.h"
 #include "core/shell/ProgramVersion.h"
 #include "platform/IoError.h"
 #include "platform/posix/ReplacingFile.h"
@@ -25,8 +27,16 @@ std::string setFormat(const std::string& name, ConvertOptions& options) {
         options.format = core::SaveFormat::HtmlPage;
     } else if (name == "text") {
         options.format = core::SaveFormat::PlainText;
+    } else if (name == "aria2") {
+        options.format = core::SaveFormat::Aria2Input;
+    } else if (name == "wget") {
+        options.format = core::SaveFormat::WgetList;
+    } else if (name == "curl") {
+        options.format = core::SaveFormat::CurlConfig;
+    } else if (name == "jsonl") {
+        options.format = core::SaveFormat::JsonLines;
     } else {
-        return "'--to' takes nva, html or text, not '" + name + "'";
+        return "'--to' takes nva, html, text, aria2, wget, curl or jsonl, not '" + name + "'";
     }
     return {};
 }
@@ -60,6 +70,10 @@ std::optional<ConvertOptions> ConvertCommand::parse(const std::vector<std::strin
         {"--selected", [&options] { options.scope = core::SaveScope::Selected; }},
         {"--unselected", [&options] { options.scope = core::SaveScope::Unselected; }},
         {"--cut-long", turnOn(options.cutLong)},
+        {"--mask", storeIn(options.mask)},
+        {"--dir", storeIn(options.dir)},
+        {"--referer", storeIn(options.referrer)},
+        {"--names", turnOn(options.names)},
         {"-h", "--help", turnOn(options.help)},
     };
     options.rules.addTo(table, true);
@@ -91,7 +105,12 @@ std::string ConvertCommand::check(const ConvertOptions& options, bool formatGive
     }
     if (options.format == core::SaveFormat::LinkList && options.scope != core::SaveScope::All) {
         return "a link list file keeps every entry; '--selected' and '--unselected' are for "
-               "html and text";
+               "the other forms";
+    }
+    const bool forManager = core::ManagerListLine::isManagerForm(options.format);
+    if (!forManager &&
+        (!options.mask.empty() || !options.dir.empty() || options.referrer != "none")) {
+        return "'--mask', '--dir' and '--referer' are for aria2, wget, curl and jsonl";
     }
     return {};
 }
@@ -111,7 +130,7 @@ void ConvertCommand::write(const ConvertOptions& options, std::FILE* err) {
     core::LinkList links;
     core::ListHeader header;
     try {
-        ListInput::read(options.input, links, header);
+        ListInput::read(options.input, links, header, options.names);
     } catch (const platform::IoError& error) {
         throw std::runtime_error(options.input + ": " + error.what());
     }
@@ -127,10 +146,13 @@ void ConvertCommand::write(const ConvertOptions& options, std::FILE* err) {
                                      "\nharvex2-cli: nothing written; --cut-long saves them cut");
         }
     }
+    std::string refused;
     try {
         platform::ReplacingFile out(options.output);
         if (options.format == core::SaveFormat::LinkList) {
             core::LinkListFileWriter::write(out, header, links);
+        } else if (core::ManagerListLine::isManagerForm(options.format)) {
+            refused = writeForManager(options, links, header.baseUrl(), out);
         } else {
             core::LinkExport::write(out, links,
                                     {options.format,
@@ -142,6 +164,21 @@ void ConvertCommand::write(const ConvertOptions& options, std::FILE* err) {
     } catch (const platform::IoError& error) {
         throw std::runtime_error(options.output + ": " + error.what());
     }
+    if (!refused.empty()) {
+        throw std::runtime_error(refused);
+    }
+}
+
+// The links the form cannot hold are left out; the message telling them makes the command
+// fail once the others are written.
+std::string ConvertCommand::writeForManager(const ConvertOptions& options,
+                                            const core::LinkList& links, const std::string& baseUrl,
+                                            platform::ReplacingFile& out) {
+    core::ManagerListExport exporter(links, {options.format, options.scope, baseUrl, options.dir,
+                                             options.mask, core::Referrer::parse(options.referrer),
+                                             core::HandoffDate::local(std::time(nullptr))});
+    exporter.write(out);
+    return exporter.refusalMessage();
 }
 
 } // namespace harvex2::cli

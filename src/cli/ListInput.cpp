@@ -1,6 +1,7 @@
 #include "cli/ListInput.h"
 
 #include "core/listfiles/LinkListLoader.h"
+#include "core/listfiles/NamedLinks.h"
 #include "platform/posix/ReadingFile.h"
 
 #include <algorithm>
@@ -16,15 +17,16 @@ bool ListInput::isListFile(const std::string& path) {
     return extension == ".NVA";
 }
 
-void ListInput::read(const std::string& path, core::LinkList& links, core::ListHeader& header) {
+void ListInput::read(const std::string& path, core::LinkList& links, core::ListHeader& header,
+                     bool names) {
     if (isListFile(path)) {
         core::LinkListLoader(links, header).load(path);
     } else {
-        readText(path, links);
+        readText(path, links, names);
     }
 }
 
-void ListInput::readText(const std::string& path, core::LinkList& links) {
+void ListInput::readText(const std::string& path, core::LinkList& links, bool names) {
     platform::ReadingFile file(path);
     std::vector<std::string> lines(1);
     std::string buffer(1 << 16, '\0');
@@ -43,7 +45,11 @@ void ListInput::readText(const std::string& path, core::LinkList& links) {
         }
         return line.empty();
     });
-    links.appendAll(std::move(lines));
+    if (names) {
+        core::NamedLinks::append(links, std::move(lines));
+    } else {
+        links.appendAll(std::move(lines));
+    }
 }
 
 } // namespace harvex2::cli

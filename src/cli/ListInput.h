@@ -15,12 +15,14 @@ public:
     static bool isListFile(const std::string& path);
     // Throws platform::IoError; a link list file cut short throws after its whole records
     // have been read into `links`.
-    static void read(const std::string& path, core::LinkList& links, core::ListHeader& header);
+    // `names`: a text list holds "link<TAB>name" lines.
+    static void read(const std::string& path, core::LinkList& links, core::ListHeader& header,
+                     bool names = false);
 
 private:
     // Lines end at a line feed, with a carriage return before it dropped; empty lines are
     // no links.
-    static void readText(const std::string& path, core::LinkList& links);
+    static void readText(const std::string& path, core::LinkList& links, bool names);
 };
 
 } // namespace harvex2::cli

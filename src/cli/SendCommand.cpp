@@ -9,12 +9,15 @@
 #include "core/handoff/DownloadTarget.h"
 #include "core/handoff/TargetTable.h"
 #include "core/ledger/Ledger.h"
+#include "core/listfiles/NamedLinks.h"
+#include "core/shell/LinkList.h"
 #include "core/shell/SettingsRecord.h"
 #include "platform/IoError.h"
 #include "platform/posix/CurlJsonRpcConnector.h"
 #include "platform/posix/ReadingFile.h"
 
 #include <cstdlib>
+#include <ctime>
 #include <iostream>
 #include <iterator>
 #include <sstream>
@@ -51,7 +54,7 @@ std::vector<std::string> linksOf(const std::string& input, char separator) {
     return links;
 }
 
-void printLine(std::FILE* out, const std::string& first, const std::string& link, char end) {
+void printLine(std::FILE* out, const std::string& first, std::string_view link, char end) {
     std::fprintf(out, "%s\t", first.c_str());
     std::fwrite(link.data(), 1, link.size(), out);
     std::fputc(end, out);
@@ -70,28 +73,66 @@ std::string aria2Name() {
     return std::string(core::TargetTable::find(core::TargetProgram::Aria2)->name);
 }
 
-// Takes the links aria2 confirmed before out of `links`, telling each on `out`.
-void skipSent(const core::Ledger& ledger, std::vector<std::string>& links, std::FILE* out,
-              char separator) {
+// Unchecks the links aria2 confirmed before, telling each on `out`.
+void skipSent(const core::Ledger& ledger, core::LinkList& links, std::FILE* out, char separator) {
     const std::string target = aria2Name();
-    std::erase_if(links, [&](const std::string& link) {
-        const bool sent = ledger.wasSent(link, target);
-        if (sent) {
-            printLine(out, "sent before", link, separator);
+    for (std::size_t i = 0; i < links.count(); ++i) {
+        if (links.checkedAt(i) && ledger.wasSent(links.textAt(i), target)) {
+            printLine(out, "sent before", links.textAt(i), separator);
+            links.setChecked(i, false);
         }
-        return sent;
-    });
+    }
 }
 
-std::vector<core::Aria2Link> aria2Links(const std::vector<std::string>& links,
-                                        const std::string& dir) {
-    std::vector<core::Aria2Link> made;
-    made.reserve(links.size());
-    for (const std::string& link : links) {
-        made.push_back(
-            core::Aria2Session::linkFor(link, core::DownloadTarget::placeFor(dir, link)));
+// The links still checked, each with its name and referrer. A command's programs save into
+// the current folder without --dir, so names taken there are numbered.
+std::vector<SendLink> sendLinks(const core::LinkList& links, const SendOptions& options) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < links.count(); ++i) {
+        count += links.checkedAt(i) ? 1u : 0u;
+    }
+    const std::string folder = options.command && options.dir.empty() ? "." : options.dir;
+    core::LinkNaming naming({options.mask,
+                             core::Referrer::parse(options.referrer),
+                             {},
+                             core::HandoffDate::local(std::time(nullptr)),
+                             count},
+                            core::UniqueNames(core::UniqueNames::inFolder(folder)));
+    std::vector<SendLink> made;
+    made.reserve(count);
+    for (std::size_t i = 0; i < links.count(); ++i) {
+        if (links.checkedAt(i)) {
+            std::string link(links.textAt(i));
+            core::LinkNaming::Named named =
+                naming.next({link, {}, links.details().fileNames.find(links.idAt(i)), nullptr});
+            made.push_back({std::move(link), std::move(named)});
+        }
     }
     return made;
+}
+
+std::vector<core::Aria2Link> aria2Links(std::vector<SendLink> links, const std::string& dir) {
+    std::vector<core::Aria2Link> made;
+    made.reserve(links.size());
+    for (SendLink& link : links) {
+        const core::SavePlace place = core::DownloadTarget::placeFor(dir, link.url);
+        made.push_back(core::Aria2Session::linkFor(std::move(link.url), place,
+                                                   std::move(link.named.name),
+                                                   std::move(link.named.referrer)));
+    }
+    return made;
+}
+
+core::LinkList listOf(const std::string& input, const SendOptions& options) {
+    core::LinkList list;
+    std::vector<std::string> lines = linksOf(input, options.separator);
+    if (options.names) {
+        core::NamedLinks::append(list, std::move(lines));
+    } else {
+        list.appendAll(std::move(lines));
+    }
+    list.selectAll();
+    return list;
 }
 
 // Prints each link of an answered batch with its outcome and records what aria2 took, in the
@@ -132,6 +173,9 @@ std::optional<SendOptions> SendCommand::parse(const std::vector<std::string>& ar
         {"--jobs", CommandSend::jobsIn(options.jobs)},
         {"--skip-sent", turnOn(options.skipSent)},
         DownloadWait::option(options.wait),
+        {"--mask", storeIn(options.mask)},
+        {"--referer", storeIn(options.referrer)},
+        {"--names", turnOn(options.names)},
         {"-0", "--null", [&options] { options.separator = '\0'; }},
         {"-h", "--help", turnOn(options.help)},
     };
@@ -167,13 +211,13 @@ int SendCommand::run(const SendOptions& options, std::FILE* out, std::FILE* err)
 
 int SendCommand::run(const SendOptions& options, platform::JsonRpcConnector& connector,
                      std::FILE* out, std::FILE* err) {
-    std::vector<std::string> links;
+    core::LinkList list;
     core::Ledger ledger(core::Ledger::defaultPath());
     ledger.setFailureReport([err](const std::string& message) {
         std::fprintf(err, "harvex2-cli: %s\n", message.c_str());
     });
     try {
-        links = linksOf(readInput(options.file), options.separator);
+        list = listOf(readInput(options.file), options);
     } catch (const platform::IoError& error) {
         std::fprintf(err, "harvex2-cli: %s: %s\n", options.file.c_str(), error.what());
         return kFailed;
@@ -186,15 +230,23 @@ int SendCommand::run(const SendOptions& options, platform::JsonRpcConnector& con
             return kFailed;
         }
     }
-    links = options.rules.pick(std::move(links), {{}, options.skipSent ? &ledger : nullptr}, err);
+    if (options.rules.active()) {
+        options.rules.apply(list, {{}, options.skipSent ? &ledger : nullptr}, err);
+    }
     if (options.command) {
-        return CommandSend::run(options, links, out, err);
+        return CommandSend::run(options, sendLinks(list, options), out, err);
     }
     if (options.skipSent) {
-        skipSent(ledger, links, out, options.separator);
+        skipSent(ledger, list, out, options.separator);
+    }
+    std::vector<core::Aria2Link> aria2 = aria2Links(sendLinks(list, options), options.dir);
+    std::vector<std::string> links;
+    links.reserve(aria2.size());
+    for (const core::Aria2Link& link : aria2) {
+        links.push_back(link.url);
     }
     const auto client = connector.open(options.rpcUrl, core::Aria2Session::kTimeout);
-    core::Aria2Handover handover(*client, options.secret, aria2Links(links, options.dir));
+    core::Aria2Handover handover(*client, options.secret, std::move(aria2));
     switch (handover.greet()) {
     case core::Aria2Failure::None:
         break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/RuleOptions.h"
+#include "core/handoff/LinkNaming.h"
 #include "platform/JsonRpcClient.h"
 
 #include <chrono>
@@ -25,8 +26,19 @@ struct SendOptions {
     bool skipSent = false;
     // How long to follow the downloads aria2 took; none: not at all.
     std::optional<std::chrono::seconds> wait;
+    std::string mask;
+    std::string referrer = "none";
+    // FILE holds "link<TAB>name" lines.
+    bool names = false;
     bool help = false;
     RuleOptions rules;
+};
+
+// A link to send with the name and referrer that the mask, an imported name and --referer
+// gave it.
+struct SendLink {
+    std::string url;
+    core::LinkNaming::Named named;
 };
 
 // `harvex2-cli send --aria2`: hands the links read one per line to aria2 the way the Adding

@@ -11,11 +11,14 @@ const char* const kUsageText =
     "                            TEMPLATE START END [STEP]\n"
     "       harvex2-cli sequence --glob TEMPLATE [--mask M] [--dir DIR] [-0|--null]\n"
     "       harvex2-cli list [--new] [-0|--null] FILE.nva\n"
-    "       harvex2-cli convert INPUT --to nva|html|text [--selected|--unselected]\n"
-    "                           [--base URL] [--cut-long] -o OUTPUT\n"
+    "       harvex2-cli convert INPUT --to nva|html|text|aria2|wget|curl|jsonl\n"
+    "                           [--selected|--unselected] [--base URL] [--cut-long]\n"
+    "                           [--mask M] [--dir D] [--referer R] [--names] -o OUTPUT\n"
     "       harvex2-cli send --aria2 [--rpc URL] [--secret S] [--dir D] [--skip-sent]\n"
-    "                        [--wait[=SECONDS]] [-0|--null] [FILE|-]\n"
-    "       harvex2-cli send --command TEMPLATE [--jobs N] [--dir D] [-0|--null] [FILE|-]\n"
+    "                        [--wait[=SECONDS]] [--mask M] [--referer R] [--names]\n"
+    "                        [-0|--null] [FILE|-]\n"
+    "       harvex2-cli send --command TEMPLATE [--jobs N] [--dir D] [--mask M]\n"
+    "                        [--referer R] [--names] [-0|--null] [FILE|-]\n"
     "       harvex2-cli ledger forget RULE... [--target NAME]\n"
     "extract, list, convert and send also take [--select RULE] [--exclude RULE]\n"
     "[--rules FILE] [--unique|--unique-strip-tracking] [--explain]; list and\n"
@@ -27,7 +30,7 @@ const char* const kHelpText =
        harvex2-cli sequence [OPTION]... TEMPLATE START END [STEP]
        harvex2-cli sequence --glob TEMPLATE [OPTION]...
        harvex2-cli list [OPTION]... FILE.nva
-       harvex2-cli convert INPUT --to nva|html|text [OPTION]... -o OUTPUT
+       harvex2-cli convert INPUT --to FORM [OPTION]... -o OUTPUT
        harvex2-cli send --aria2 [OPTION]... [FILE|-]
        harvex2-cli send --command TEMPLATE [OPTION]... [FILE|-]
        harvex2-cli ledger forget RULE... [--target NAME]
@@ -135,9 +138,13 @@ unchecked. OUTPUT is replaced only once it is complete.
 Options of convert:
       --to FORM          nva: a links list file, every entry with its state;
                          html: an HTML page of links; text: one link per
-                         line, each ended by a carriage return and line feed
-      --selected         html and text: only the checked entries
-      --unselected       html and text: only the unchecked entries
+                         line, each ended by a carriage return and line feed;
+                         aria2: an input file for "aria2c -i"; wget: a list
+                         for "wget -i"; curl: a config file for "curl -K";
+                         jsonl: one JSON object per link with its url, name,
+                         dir, referer and checked state
+      --selected         all but nva: only the checked entries
+      --unselected       all but nva: only the unchecked entries
       --base URL         the Base URL: written into an nva file, and put in
                          front of relative links of html and text (by the
                          rule of extract). Default: the Base URL of an nva
@@ -145,6 +152,18 @@ Options of convert:
       --cut-long         nva: save texts longer than 128 bytes cut to their
                          first 128; without it such a text stops the command
                          before anything is written
+      --mask M           aria2, curl, jsonl: name each file by the mask M
+                         (see Names below)
+      --dir D            aria2, curl, jsonl: the folder to save into
+      --referer R        aria2, curl, jsonl: "none" (the default), "page"
+                         (the page the link came from, else the Base URL)
+                         or any other text as the referrer of every link
+      --names            a plain-text INPUT holds "link<TAB>name" lines; the
+                         name goes with the link
+                         Links a form cannot hold (a TAB or a line break in
+                         an aria2 file, a line break in a wget list, bytes
+                         that are not UTF-8 in jsonl) are left out, told,
+                         and make the command fail.
   -o, --output OUTPUT    the file to write
       --                 the arguments that follow are all INPUT
   -h, --help             show this help and exit
@@ -216,8 +235,9 @@ Options of send:
       --command TEMPLATE run the program of TEMPLATE for each link; TEMPLATE
                          is cut into words as a POSIX shell cuts them, but no
                          shell runs, and {url}, {dir}, {name} (the link's file
-                         name) and {n} (its number, from 1) are replaced
-                         inside the words. A link that would start a word
+                         name, or the one --mask or --names gives), {referer}
+                         and {n} (its number, from 1) are replaced inside
+                         the words. A link that would start a word
                          with "-" is refused unless a "--" word comes before
       --jobs N           run N programs at a time (default 4)
       --rpc URL          aria2's JSON-RPC address
@@ -236,9 +256,23 @@ Options of send:
                          text after the link's last "/" when that is a plain
                          file name, otherwise aria2 names it; with --command,
                          the value of {dir} (default ".")
+      --mask M           name each file by the mask M (see Names below);
+                         names taken in the batch or in D get "_2", "_3"
+      --referer R        "none" (the default) or a text sent as the
+                         referrer of every link; with --command, {referer}
+      --names            FILE holds "link<TAB>name" lines; each name wins
+                         over the mask
   -0, --null             links are separated by NUL bytes (as "extract -0"
                          writes them), and so are the outcome lines
   -h, --help             show this help and exit
+
+Names: a mask is a file name in which *name* and *ext* stand for the link's
+file name (escapes decoded) without its extension and the extension, *num*
+for the link's number zero-padded to the width of the count, *host* for the
+link's host, *subdirs* for the link's folders, *y*, *m* and *d* for today's
+date, and #1, #2 ... for the counters of a "sequence --glob" template; "/"
+makes folders. Separators and control characters in a name become "_";
+folders that come out ".", ".." or empty are dropped.
 
 ledger: the record of the links each target took, in
 $XDG_DATA_HOME/harvex2/sent (~/.local/share/harvex2/sent), one line each: the

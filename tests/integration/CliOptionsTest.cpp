@@ -23,7 +23,8 @@ TEST(CliOptions, EveryCommandRefusesAWrongOptionInTheSameWords) {
         {{"send", "--aria2", "--rpc"}, "option '--rpc' needs a value"},
         {{"send", "--aria2", "--wait=soon"}, "'--wait' takes a number of seconds, not 'soon'"},
         {{"extract", "p.htm", "--base"}, "option '--base' needs a URL"},
-        {{"convert", "in.txt", "--to=pdf"}, "'--to' takes nva, html or text, not 'pdf'"},
+        {{"convert", "in.txt", "--to=pdf"},
+         "'--to' takes nva, html, text, aria2, wget, curl or jsonl, not 'pdf'"},
         {{"sequence", "--marker", "*", "a*", "1", "2"}, "option '--marker' takes one of | # ~ ^"},
     };
     for (const auto& [args, problem] : rows) {

@@ -50,6 +50,20 @@ TEST_F(CliSend, ExtractThenSendDownloadsTheFilesOfThePage) {
         << outcome.out;
 }
 
+TEST_F(CliSend, NamesComeFromTheListOrTheMaskAndNeverOverwrite) {
+    folder.makeFile("down/site/b.txt", "old");
+    const std::string list =
+        folder.makeFile("links", server.address() + "/site/a.txt\tmine/../named.txt\n" +
+                                     server.address() + "/site/b.txt\n");
+    const auto outcome =
+        runCli(folder, send({"--secret", Aria2Daemon::kSecret, "--names", "--mask",
+                             "*subdirs*/*name*.*ext*", "--referer", "http://ref/", list}));
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_TRUE(Aria2Daemon::arrives(downloads + "/mine/named.txt", "got /site/a.txt"));
+    EXPECT_TRUE(Aria2Daemon::arrives(downloads + "/site/b_2.txt", "got /site/b.txt"));
+    EXPECT_EQ(TempFolder::read(downloads + "/site/b.txt"), "old");
+}
+
 TEST_F(CliSend, ARefusedLinkOrAWrongSecretFailsTheRun) {
     const std::string list =
         folder.makeFile("links", server.address() + "/site/a" + '\0' + "mailto:x@y" + '\0');

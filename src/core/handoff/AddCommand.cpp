@@ -4,6 +4,7 @@
 #include "core/handoff/AddingPass.h"
 #include "core/handoff/DownloadTarget.h"
 #include "core/handoff/ListTidyUp.h"
+#include "core/handoff/RowNaming.h"
 #include "core/shell/MruHistory.h"
 #include "platform/Failure.h"
 
@@ -213,6 +214,9 @@ void AddCommand::handOver() {
         setRunning(false);
         return;
     }
+    RowNaming::apply(parts_.adding.rows(), parts_.links, parts_.settings,
+                     {parts_.baseUrl.text(), parts_.downloadDirectory.text(),
+                      HandoffDate::local(std::time(nullptr))});
     parts_.statusBar.setText(StatusPanel::Detail, "Adding links...");
     parts_.adding.open([this] { handedOver(); });
 }

@@ -8,10 +8,10 @@ constexpr std::size_t kRefusedOffset = 32000;
 } // namespace
 
 std::string AddingRow::target() const {
-    if (place.folder.empty() && place.fileName.empty() && !source) {
+    if (place.folder.empty() && place.fileName.empty() && givenName.empty() && !source) {
         return " ";
     }
-    return place.folder + place.fileName;
+    return place.folder + (givenName.empty() ? place.fileName : givenName);
 }
 
 std::string AddingRow::indexFromMain() const {
@@ -43,8 +43,8 @@ void AddingRows::append(std::string url, SavePlace place, std::optional<RowSourc
     if (observer_) {
         observer_->rowAboutToBeAppended(rows_.size());
     }
-    rows_.push_back(AddingRow{std::move(url), "Waiting", std::move(place), source,
-                              RowOutcome::Unmarked, RowPicture::Waiting});
+    rows_.push_back(AddingRow{
+        .url = std::move(url), .status = "Waiting", .place = std::move(place), .source = source});
     if (observer_) {
         observer_->rowAppended(rows_.size() - 1);
     }
@@ -54,8 +54,11 @@ void AddingRows::appendLeftOut(std::string url, SavePlace place, std::optional<R
     if (observer_) {
         observer_->rowAboutToBeAppended(shownCount());
     }
-    leftOut_.push_back(AddingRow{std::move(url), "Sent before", std::move(place), source,
-                                 RowOutcome::Unmarked, RowPicture::Added});
+    leftOut_.push_back(AddingRow{.url = std::move(url),
+                                 .status = "Sent before",
+                                 .place = std::move(place),
+                                 .source = source,
+                                 .picture = RowPicture::Added});
     if (observer_) {
         observer_->rowAppended(shownCount() - 1);
     }
@@ -81,6 +84,15 @@ void AddingRows::setPicture(std::size_t row, RowPicture picture) {
 
 void AddingRows::setOutcome(std::size_t row, RowOutcome outcome) {
     rows_[row].outcome = outcome;
+    changed(row);
+}
+
+void AddingRows::setNaming(std::size_t row, SavePlace place, std::string givenName,
+                           std::string referrer) {
+    AddingRow& named = rows_[row];
+    named.place = std::move(place);
+    named.givenName = std::move(givenName);
+    named.referrer = std::move(referrer);
     changed(row);
 }
 

@@ -30,6 +30,10 @@ struct AddingRow {
     SavePlace place;
     // None for a generated sequence.
     std::optional<RowSource> source;
+    // The name a mask or an imported name gives, already safe: a relative path that may hold
+    // folders and wins over the place's file name. Empty: the place decides.
+    std::string givenName = {};
+    std::string referrer = {};
     RowOutcome outcome = RowOutcome::Unmarked;
     RowPicture picture = RowPicture::Waiting;
 
@@ -81,6 +85,7 @@ public:
     void setStatus(std::size_t row, std::string status, RowPicture picture);
     void setPicture(std::size_t row, RowPicture picture);
     void setOutcome(std::size_t row, RowOutcome outcome);
+    void setNaming(std::size_t row, SavePlace place, std::string givenName, std::string referrer);
 
 private:
     void changed(std::size_t row);

@@ -21,7 +21,8 @@ void Aria2Pass::start(AddingPassContext& context) {
     links.reserve(context.rows.count());
     for (std::size_t row = 0; row < context.rows.count(); ++row) {
         const AddingRow& current = context.rows.at(row);
-        links.push_back(Aria2Session::linkFor(current.url, current.place));
+        links.push_back(
+            Aria2Session::linkFor(current.url, current.place, current.givenName, current.referrer));
     }
     // Opening only prepares the connection; the first call makes it.
     link_ = std::make_shared<Link>();

@@ -63,6 +63,9 @@ Aria2Failure Aria2Session::add(const std::vector<Aria2Link>& links,
         if (!link.fileName.empty()) {
             options.emplace("out", link.fileName);
         }
+        if (!link.referrer.empty()) {
+            options.emplace("referer", link.referrer);
+        }
         if (!options.empty()) {
             addUri.params.emplace_back(std::move(options));
         }
@@ -88,6 +91,16 @@ Aria2Link Aria2Session::linkFor(std::string url, const SavePlace& place) {
     }
     return {std::move(url), place.folder,
             FileNameRule::fromLinkSegment(place.fileName).value_or(std::string())};
+}
+
+Aria2Link Aria2Session::linkFor(std::string url, const SavePlace& place, std::string givenName,
+                                std::string referrer) {
+    if (givenName.empty()) {
+        Aria2Link link = linkFor(std::move(url), place);
+        link.referrer = std::move(referrer);
+        return link;
+    }
+    return {std::move(url), place.folder, std::move(givenName), std::move(referrer)};
 }
 
 std::string Aria2Session::lostMessage(const std::string& url, std::size_t first, std::size_t end,

@@ -17,6 +17,8 @@ struct Aria2Link {
     // Sent as `dir` and `out` when not empty.
     std::string folder;
     std::string fileName;
+    // Sent as `referer` when not empty.
+    std::string referrer = {};
 };
 
 // What aria2 said to one link: its GID when added, its own message when refused. An answer
@@ -49,6 +51,10 @@ public:
     // The link with the row's folder and file name; the name came from the link and therefore
     // follows `FileNameRule`: without a usable one aria2 names the file itself.
     static Aria2Link linkFor(std::string url, const SavePlace& place);
+    // The same for a row that may be named by a mask or an imported name: a non-empty
+    // `givenName` is already safe and goes to aria2 as it is, beside the place's folder.
+    static Aria2Link linkFor(std::string url, const SavePlace& place, std::string givenName,
+                             std::string referrer);
     // That the connection was lost with the links `first` to before `end` of `count`
     // unconfirmed (none when `first` is `end`) and the rest waiting, with the links counted
     // from 1, in the words the window and the command line share.

@@ -65,9 +65,10 @@ std::vector<CommandRow> CommandPass::linesFor(AddingPassContext& context,
     std::vector<CommandRow> lines;
     for (std::size_t row = 0; row < context.rows.count(); ++row) {
         const AddingRow& shown = context.rows.at(row);
-        FilledCommand line =
-            commands.fill(CommandValues::forLink(shown.url, folderOf(shown.place), {}, row + 1));
-        if (line.refusal.empty()) {
+        const CommandValues values = CommandValues::forLink(
+            shown.url, folderOf(shown.place), shown.givenName, shown.referrer, row + 1);
+        FilledCommand line = commands.fill(values);
+        if (line.refusal.empty() && values.makeNameFolders(line.refusal)) {
             lines.push_back({row, std::move(line.words)});
             continue;
         }

@@ -2,11 +2,14 @@
 
 #include "core/handoff/FileNameRule.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace harvex2::core {
 
-CommandValues CommandValues::forLink(std::string url, std::string_view dir, std::string referer,
-                                     std::size_t n) {
-    std::string name = linkFileName(url, n);
+CommandValues CommandValues::forLink(std::string url, std::string_view dir, std::string givenName,
+                                     std::string referer, std::size_t n) {
+    std::string name = givenName.empty() ? linkFileName(url, n) : std::move(givenName);
     return {std::move(url), dir.empty() ? std::string(".") : std::string(dir), std::move(name),
             std::move(referer), n};
 }
@@ -24,6 +27,21 @@ std::string CommandValues::linkFileName(std::string_view url, std::size_t n) {
         return "download-" + std::to_string(n);
     }
     return *name;
+}
+
+bool CommandValues::makeNameFolders(std::string& error) const {
+    const auto slash = name.rfind('/');
+    if (slash == std::string::npos) {
+        return true;
+    }
+    const std::filesystem::path folder = std::filesystem::path(dir) / name.substr(0, slash);
+    std::error_code failure;
+    std::filesystem::create_directories(folder, failure);
+    if (failure) {
+        error = folder.string() + ": " + failure.message();
+        return false;
+    }
+    return true;
 }
 
 } // namespace harvex2::core

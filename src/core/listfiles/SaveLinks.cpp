@@ -4,12 +4,16 @@
 #include "core/listfiles/LinkListFileWriter.h"
 #include "core/listfiles/ListFileBoxes.h"
 #include "core/listfiles/ListFileWriteRun.h"
+#include "core/listfiles/ManagerListExport.h"
+#include "core/listfiles/ManagerListLine.h"
 #include "core/shell/LinkList.h"
 #include "platform/Failure.h"
 #include "platform/IoError.h"
 #include "platform/Prompts.h"
 #include "platform/StatusBar.h"
 #include "platform/posix/ReplacingFile.h"
+
+#include <ctime>
 
 namespace harvex2::core {
 
@@ -31,9 +35,11 @@ void SaveLinks::save(const SaveChoice& choice, const PageFooter& footer) {
     }
     format_ = choice.format;
     failure_.reset();
-    std::unique_ptr<ListFileWriteRun> run = format_ == SaveFormat::LinkList
-                                                ? listFileRun(std::move(out))
-                                                : exportRun(std::move(out), choice, footer);
+    managerList_.reset();
+    std::unique_ptr<ListFileWriteRun> run =
+        format_ == SaveFormat::LinkList           ? listFileRun(std::move(out))
+        : ManagerListLine::isManagerForm(format_) ? managerListRun(std::move(out), choice)
+                                                  : exportRun(std::move(out), choice, footer);
     run_ = run.get();
     startRun_(std::move(run), [this] { saveEnded(); });
 }
@@ -70,6 +76,27 @@ SaveLinks::listFileRun(std::unique_ptr<platform::ReplacingFile> out) {
         std::move(out), LinkListFileWriter::head(boxes_), links_.count(),
         [this](std::string& bytes, std::size_t first, std::size_t end) {
             LinkListFileWriter::appendEntries(bytes, links_, first, end, &cut_);
+        },
+        std::string(), observer);
+}
+
+std::unique_ptr<ListFileWriteRun>
+SaveLinks::managerListRun(std::unique_ptr<platform::ReplacingFile> out, const SaveChoice& choice) {
+    std::string dir = boxes_.downloadDirectory();
+    if (dir.find_first_not_of(' ') == std::string::npos) {
+        dir.clear();
+    }
+    managerList_ = std::make_shared<ManagerListExport>(
+        links_, ManagerListExport::Options{choice.format, choice.scope, boxes_.baseUrl(),
+                                           std::move(dir), choice.nameMask, choice.referrer,
+                                           HandoffDate::local(std::time(nullptr))});
+    ListFileObserver& observer = *this;
+    return std::make_unique<ListFileWriteRun>(
+        std::move(out), std::string(), links_.count(),
+        [list = managerList_](std::string& bytes, std::size_t first, std::size_t end) {
+            for (std::size_t index = first; index < end; ++index) {
+                list->appendEntry(bytes, index);
+            }
         },
         std::string(), observer);
 }
@@ -116,6 +143,12 @@ void SaveLinks::saveEnded() {
     }
     if (format_ != SaveFormat::LinkList) {
         status_.setText(StatusPanel::State, "Saved links");
+        if (managerList_ && !managerList_->refusals().empty()) {
+            prompts_.message({platform::MessageIcon::Warning,
+                              "Harvex2",
+                              managerList_->refusalMessage(),
+                              {platform::MessageButton::Ok}});
+        }
         return;
     }
     status_.setText(StatusPanel::State, "Saved");

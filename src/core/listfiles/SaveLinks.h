@@ -20,6 +20,7 @@ namespace harvex2::core {
 class LinkList;
 class ListFileBoxes;
 class ListFileWriteRun;
+class ManagerListExport;
 
 // What the Save Links command does once its dialog has been confirmed: writes the list in
 // the chosen form, in slices that the starter drives, and tells the state on the status
@@ -39,6 +40,8 @@ public:
 private:
     std::unique_ptr<platform::ReplacingFile> openFile(const SaveChoice& choice);
     std::unique_ptr<ListFileWriteRun> listFileRun(std::unique_ptr<platform::ReplacingFile> out);
+    std::unique_ptr<ListFileWriteRun> managerListRun(std::unique_ptr<platform::ReplacingFile> out,
+                                                     const SaveChoice& choice);
     std::unique_ptr<ListFileWriteRun> exportRun(std::unique_ptr<platform::ReplacingFile> out,
                                                 const SaveChoice& choice, const PageFooter& footer);
     void saveEnded();
@@ -53,7 +56,8 @@ private:
     SaveFormat format_ = SaveFormat::LinkList;
     ListFileWriteRun* run_ = nullptr; // owned by whoever drives it, until saveEnded()
     std::optional<std::string> failure_;
-    LongTexts cut_; // of the list file being saved
+    LongTexts cut_;                                  // of the list file being saved
+    std::shared_ptr<ManagerListExport> managerList_; // of a list for a download manager
 };
 
 } // namespace harvex2::core

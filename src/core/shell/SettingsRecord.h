@@ -54,6 +54,10 @@ struct SettingsRecord {
     bool skipSent = false;
     // Remove duplicates ignores tracking parameters (the check item beside it).
     bool ignoreTracking = false;
+    // How the hand-off names each file and which referrer it sends (Referrer::Kind).
+    std::string nameMask = {};
+    std::int32_t referrer = 1;
+    std::string referrerText = {};
     bool operator==(const SettingsRecord&) const = default;
 };
 

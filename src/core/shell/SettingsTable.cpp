@@ -45,6 +45,9 @@ constexpr Setting kSeparateSettings[] = {
     {"ResolvePageLinks", Place::Settings, &SettingsRecord::resolvePageLinks},
     {"SkipSent", Place::Settings, &SettingsRecord::skipSent},
     {"IgnoreTracking", Place::Settings, &SettingsRecord::ignoreTracking},
+    {"NameMask", Place::Settings, &SettingsRecord::nameMask},
+    {"Referrer", Place::Settings, &SettingsRecord::referrer},
+    {"ReferrerText", Place::Settings, &SettingsRecord::referrerText},
 };
 
 // `Record` is SettingsRecord, const or not.

@@ -35,7 +35,13 @@ void ListFileCommands::saveLinks() {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    save_.save(dialog.choice(), pageFooter(QDateTime::currentDateTime()));
+    core::SaveChoice choice = dialog.choice();
+    if (const core::SettingsRecord* settings = services_.settings) {
+        choice.nameMask = settings->nameMask;
+        choice.referrer = {static_cast<core::Referrer::Kind>(settings->referrer),
+                           settings->referrerText};
+    }
+    save_.save(choice, pageFooter(QDateTime::currentDateTime()));
 }
 
 void ListFileCommands::openLinkList(const std::optional<std::string>& presetPath) {

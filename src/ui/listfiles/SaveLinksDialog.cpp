@@ -4,6 +4,9 @@
 #include "ui/platform/ShownBytes.h"
 #include "ui/shell/AppServices.h"
 
+#include <algorithm>
+
+#include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -19,6 +22,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr QSize kButtonSize(75, 25);
+// The height the row of lists for download managers adds.
+constexpr int kManagerRow = 20;
 
 QRadioButton* addRadio(QWidget& group, const QString& caption, const char* name, int top) {
     auto* radio = new QRadioButton(caption, &group);
@@ -38,7 +43,7 @@ SaveLinksDialog::SaveLinksDialog(AppServices& services, QWidget* parent)
       services_(services) {
     setObjectName(u"TForm6"_s);
     setWindowTitle(u"Save Links"_s);
-    setFixedSize(281, 287);
+    setFixedSize(281, 287 + kManagerRow);
     buildFileName();
     buildFileType();
     buildScope();
@@ -62,20 +67,28 @@ void SaveLinksDialog::buildFileName() {
 void SaveLinksDialog::buildFileType() {
     auto* group = new QGroupBox(u"Filetype"_s, this);
     group->setObjectName(u"GroupBox2"_s);
-    group->setGeometry(8, 58, 265, 82);
+    group->setGeometry(8, 58, 265, 82 + kManagerRow);
     harvex_ = addRadio(*group, u"Harvex Links List"_s, "radHarvex", 18);
     html_ = addRadio(*group, u"HTML File"_s, "radHTML", 38);
     text_ = addRadio(*group, u"Plaintext"_s, "radText", 58);
+    manager_ = addRadio(*group, u"For"_s, "radManager", 78);
+    managerForm_ = new QComboBox(group);
+    managerForm_->setObjectName(u"cmbManager"_s);
+    managerForm_->addItems(
+        {u"aria2 (input file)"_s, u"wget (list)"_s, u"curl (config)"_s, u"JSON Lines"_s});
+    managerForm_->move(manager_->geometry().right() + 6, 76);
     harvex_->setChecked(true);
     connect(harvex_, &QRadioButton::clicked, this, &SaveLinksDialog::onListFileChosen);
     connect(html_, &QRadioButton::clicked, this, &SaveLinksDialog::onHtmlPageChosen);
     connect(text_, &QRadioButton::clicked, this, &SaveLinksDialog::onPlainTextChosen);
+    connect(manager_, &QRadioButton::clicked, this, &SaveLinksDialog::onPlainTextChosen);
+    connect(managerForm_, &QComboBox::activated, manager_, &QRadioButton::click);
 }
 
 void SaveLinksDialog::buildScope() {
     auto* group = new QGroupBox(u"Save"_s, this);
     group->setObjectName(u"GroupBox1"_s);
-    group->setGeometry(8, 146, 265, 102);
+    group->setGeometry(8, 146 + kManagerRow, 265, 102);
     all_ = addRadio(*group, u"All"_s, "RadioButton1", 18);
     checked_ = addRadio(*group, u"Selected links only"_s, "RadioButton2", 36);
     unchecked_ = addRadio(*group, u"Unselected links only"_s, "RadioButton3", 54);
@@ -92,11 +105,11 @@ void SaveLinksDialog::buildButtons() {
     auto* ok = new QPushButton(u"OK"_s, this);
     ok->setObjectName(u"Button2"_s);
     ok->setDefault(true);
-    ok->setGeometry({QPoint(118, 255), kButtonSize});
+    ok->setGeometry({QPoint(118, 255 + kManagerRow), kButtonSize});
     auto* cancel = new QPushButton(u"Cancel"_s, this);
     cancel->setObjectName(u"Button3"_s);
     cancel->setAutoDefault(false);
-    cancel->setGeometry({QPoint(198, 255), kButtonSize});
+    cancel->setGeometry({QPoint(198, 255 + kManagerRow), kButtonSize});
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -136,9 +149,14 @@ void SaveLinksDialog::onBrowseClicked() {
 core::SaveChoice SaveLinksDialog::choice() const {
     core::SaveChoice result;
     result.path = ShownBytes::read(*fileName_);
+    static constexpr core::SaveFormat kManagerForms[] = {
+        core::SaveFormat::Aria2Input, core::SaveFormat::WgetList, core::SaveFormat::CurlConfig,
+        core::SaveFormat::JsonLines};
     result.format = harvex_->isChecked() ? core::SaveFormat::LinkList
                     : html_->isChecked() ? core::SaveFormat::HtmlPage
-                                         : core::SaveFormat::PlainText;
+                    : manager_->isChecked()
+                        ? kManagerForms[std::clamp(managerForm_->currentIndex(), 0, 3)]
+                        : core::SaveFormat::PlainText;
     result.scope = checked_->isChecked()     ? core::SaveScope::Selected
                    : unchecked_->isChecked() ? core::SaveScope::Unselected
                                              : core::SaveScope::All;

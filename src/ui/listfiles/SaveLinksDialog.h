@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -38,11 +39,13 @@ private:
     void enableScope(bool enabled);
 
     AppServices& services_;
-    QLineEdit* fileName_ = nullptr;  // Edit1
-    QRadioButton* harvex_ = nullptr; // radHarvex
-    QRadioButton* html_ = nullptr;   // radHTML
-    QRadioButton* text_ = nullptr;   // radText
-    QRadioButton* all_ = nullptr;    // RadioButton1
+    QLineEdit* fileName_ = nullptr;   // Edit1
+    QRadioButton* harvex_ = nullptr;  // radHarvex
+    QRadioButton* html_ = nullptr;    // radHTML
+    QRadioButton* text_ = nullptr;    // radText
+    QRadioButton* manager_ = nullptr; // a list for a download manager, in the form picked
+    QComboBox* managerForm_ = nullptr;
+    QRadioButton* all_ = nullptr; // RadioButton1
     QRadioButton* checked_ = nullptr;
     QRadioButton* unchecked_ = nullptr;
     QLabel* note_ = nullptr; // Label2

@@ -2,6 +2,7 @@
 
 #include "core/handoff/TargetTable.h"
 #include "ui/handoff/TargetRegistry.h"
+#include "ui/shell/NamesGroup.h"
 #include "ui/shell/OptionsNames.h"
 #include "ui/shell/ProgramGroup.h"
 #include "ui/shell/SkipSentBox.h"
@@ -25,7 +26,8 @@ constexpr int kTightMargin = 4;
 } // namespace
 
 AddOptionsTab::AddOptionsTab(QWidget* parent)
-    : QWidget(parent), program_(new ProgramGroup), skipSent_(new SkipSentBox) {
+    : QWidget(parent), program_(new ProgramGroup), skipSent_(new SkipSentBox),
+      names_(new NamesGroup) {
     setObjectName(QLatin1StringView(Names::kAddPage));
     auto* layout = new QVBoxLayout(this);
     // The long tidy captions need nearly the whole width of the page.
@@ -34,6 +36,7 @@ AddOptionsTab::AddOptionsTab(QWidget* parent)
     layout->addWidget(buildTidyGroup());
     layout->addWidget(skipSent_);
     addTargetGroups();
+    layout->addWidget(names_);
     layout->addStretch();
     connect(program_, &ProgramGroup::chosen, this, &AddOptionsTab::showTargetGroups);
 }
@@ -123,6 +126,7 @@ void AddOptionsTab::fillHandOff(const core::SettingsRecord& settings) {
         target.group->fill(settings);
     }
     skipSent_->fill(settings);
+    names_->fill(settings);
 }
 
 void AddOptionsTab::confirmProgram(core::SettingsRecord& settings) const {
@@ -141,6 +145,7 @@ void AddOptionsTab::confirmHandOff(core::SettingsRecord& settings) const {
         target.group->confirm(settings);
     }
     skipSent_->confirm(settings);
+    names_->confirm(settings);
 }
 
 } // namespace harvex2::ui

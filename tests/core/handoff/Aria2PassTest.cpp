@@ -1,5 +1,9 @@
 #include "core/handoff/AddingPass.h"
 #include "core/handoff/Aria2Session.h"
+#include "core/handoff/DownloadTarget.h"
+#include "core/handoff/RowNaming.h"
+#include "core/listfiles/NamedLinks.h"
+#include "core/shell/LinkList.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeAddingWindow.h"
 #include "support/core/FakeAutomation.h"
@@ -110,6 +114,34 @@ TEST_F(Aria2PassTest, EveryRowIsAddedInBatchesAfterTheVersionCallAndTheWindowClo
     EXPECT_EQ(window.progressMaximum, 449);
     EXPECT_EQ(window.progressPosition, 449);
     EXPECT_EQ(window.scrolled.size(), 450u);
+}
+
+TEST_F(Aria2PassTest, RowsNamedByTheMaskCarryTheirNameAndReferrer) {
+    core::LinkList links;
+    links.append("http://h/x/a.zip", "http://page/");
+    core::NamedLinks::append(links, {"http://h/b.zip\t../given.zip", "http://h/c.zip"});
+    links.details().counters.set(links.idAt(2), {"07"});
+    folder.makeFile("down/x/a#1.zip");
+    rows.clear();
+    for (std::size_t i = 0; i < links.count(); ++i) {
+        const std::string link(links.textAt(i));
+        rows.append(link, core::DownloadTarget::placeFor(folder.file("down"), link),
+                    core::RowSource{i, links.idAt(i)});
+    }
+    settings.nameMask = "*subdirs*/*name*#1.*ext*";
+    core::RowNaming::apply(rows, links, settings, {"http://base/", folder.file("down"), {}});
+    run();
+    const std::string dir = folder.file("down") + "/";
+    const std::vector<Options> sent = {
+        {{"dir", dir}, {"out", "x/a#1_2.zip"}, {"referer", "http://page/"}},
+        {{"dir", dir}, {"out", "given.zip"}, {"referer", "http://base/"}},
+        {{"dir", dir}, {"out", "c07.zip"}, {"referer", "http://base/"}},
+    };
+    ASSERT_EQ(jsonRpc.batches.size(), 2u);
+    for (std::size_t i = 0; i < sent.size(); ++i) {
+        EXPECT_EQ(jsonRpc.batches[1][i].params.back(), platform::JsonRpcParam(sent[i])) << i;
+    }
+    EXPECT_EQ(rows.at(0).target(), dir + "x/a#1_2.zip");
 }
 
 TEST_F(Aria2PassTest, WithoutSecretOrTargetOnlyTheUrlIsSent) {

@@ -14,7 +14,7 @@ FilledCommand fill(const std::string& line, const std::string& url, const std::s
     std::string error;
     const auto commands = CommandTemplate::parse(line, error);
     EXPECT_TRUE(commands.has_value()) << error;
-    return commands->fill(CommandValues::forLink(url, dir, "http://ref/page", 7));
+    return commands->fill(CommandValues::forLink(url, dir, {}, "http://ref/page", 7));
 }
 
 TEST(CommandTemplateTest, PlaceholdersAreReplacedInsideTheWordsTheTemplateMakes) {
@@ -83,7 +83,7 @@ TEST(CommandTemplateTest, ALineAShellWouldRefuseOrThatNamesNoProgramIsRefused) {
 }
 
 TEST(CommandTemplateTest, AnEmptyFolderIsTheCurrentOne) {
-    EXPECT_EQ(CommandValues::forLink("http://h/f", "", "", 1).dir, ".");
+    EXPECT_EQ(CommandValues::forLink("http://h/f", "", "", "", 1).dir, ".");
 }
 
 } // namespace

@@ -76,6 +76,26 @@ TEST_F(SaveLinksTest, ThePageListsTheScopedLinksResolvedAgainstTheBase) {
     EXPECT_EQ(save(SaveFormat::HtmlPage, SaveScope::Selected), kPageHead + kPageTail);
 }
 
+TEST_F(SaveLinksTest, AListForADownloadManagerNamesEachFileAndTellsTheLinksLeftOut) {
+    links.append("http://x.org/tab\there");
+    prompts.expectMessage(MessageIcon::Warning, "Harvex2",
+                          "1 link was not written:\nlink 4: it holds a TAB or a line break",
+                          {MessageButton::Ok}, MessageButton::Ok);
+    const std::string path = folder.file("list.aria2");
+    SaveLinks(links, boxes, status, prompts, runAtOnce)
+        .save({path,
+               SaveFormat::Aria2Input,
+               SaveScope::All,
+               "*num*.*ext*",
+               {Referrer::Kind::Page, {}}},
+              kFooter);
+    EXPECT_EQ(TempFolder::read(path),
+              "http://base.net/a.zip\n out=1.zip\n dir=dl\n referer=http://base.net/\n"
+              "http://x.org/b.zip\n out=2.zip\n dir=dl\n referer=http://base.net/\n"
+              "http://base.net/c d.zip\n out=3.zip\n dir=dl\n referer=http://base.net/\n");
+    EXPECT_EQ(status.text(StatusPanel::State), "Saved links");
+}
+
 TEST_F(SaveLinksTest, PlainTextTakesTheScopeAndAnEmptyBaseLeavesLinksAsTheyAre) {
     EXPECT_EQ(save(SaveFormat::PlainText, SaveScope::Selected), "http://x.org/b.zip\r\n");
     boxes.setBaseUrl("");

@@ -128,6 +128,9 @@ TEST_F(SettingsStorageTest, WritesTheLayoutByteForByte) {
                           "\"ResolvePageLinks\"=dword:00000001\r\n"
                           "\"SkipSent\"=dword:00000000\r\n"
                           "\"IgnoreTracking\"=dword:00000000\r\n"
+                          "\"NameMask\"=\"\"\r\n"
+                          "\"Referrer\"=dword:00000001\r\n"
+                          "\"ReferrerText\"=\"\"\r\n"
                           "\r\n");
 }
 

@@ -2,6 +2,7 @@
 
 #include "support/ui/UiTestServices.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,7 +37,7 @@ TEST_F(SaveLinksDialogTest, StartsAsAListFileWithTheScopeDisabledAndTheNoteShown
     dialog.show();
     EXPECT_EQ(dialog.objectName(), u"TForm6");
     EXPECT_EQ(dialog.windowTitle(), u"Save Links");
-    EXPECT_EQ(dialog.size(), QSize(281, 287));
+    EXPECT_EQ(dialog.size(), QSize(281, 307));
     EXPECT_TRUE(control<QRadioButton>("radHarvex")->isChecked());
     EXPECT_TRUE(control<QRadioButton>("RadioButton1")->isChecked());
     for (const char* radio : {"RadioButton1", "RadioButton2", "RadioButton3"}) {
@@ -62,6 +63,16 @@ TEST_F(SaveLinksDialogTest, TheTypeEnablesTheScopeWhichKeepsItsChoiceWhileDisabl
     EXPECT_TRUE(control<QRadioButton>("RadioButton3")->isChecked());
     EXPECT_EQ(dialog.choice().format, core::SaveFormat::PlainText);
     EXPECT_EQ(dialog.choice().scope, core::SaveScope::Unselected);
+}
+
+TEST_F(SaveLinksDialogTest, PickingADownloadManagersFormChoosesItsListWithTheScope) {
+    dialog.show();
+    auto* forms = control<QComboBox>("cmbManager");
+    forms->setCurrentIndex(2);
+    emit forms->activated(2);
+    EXPECT_TRUE(control<QRadioButton>("radManager")->isChecked());
+    EXPECT_TRUE(scopeEnabled("RadioButton2"));
+    EXPECT_EQ(dialog.choice().format, core::SaveFormat::CurlConfig);
 }
 
 TEST_F(SaveLinksDialogTest, BrowsingPutsTheChosenPathIntoTheFileNameAsIs) {

@@ -7,6 +7,7 @@
 #include "ui/handoff/StatePictures.h"
 #include "ui/handoff/TargetRegistry.h"
 #include "ui/shell/MainStatusBar.h"
+#include "ui/shell/NamesGroup.h"
 #include "ui/shell/NetVampireGroup.h"
 #include "ui/shell/OptionsFactory.h"
 #include "ui/shell/OptionsNames.h"
@@ -294,11 +295,17 @@ TEST_F(OptionsDialogTest, OkStoresTheChangedValuesAndKeepsAnotherCopysValues) {
         auto* jobState = control<QComboBox>(Names::kJobState);
         jobState->setFocus();
         QTest::keyClick(jobState, Qt::Key_Down);
+        control<QLineEdit>(ui::NamesGroup::kMask)->setText(u"*num*.*ext*"_s);
+        click(ui::NamesGroup::kReferrers[2]);
+        control<QLineEdit>(ui::NamesGroup::kFixedReferrer)->setText(u"http://r/"_s);
         showTab(2);
         click(Names::kCloseSequence);
         click(Names::kOk);
     });
     core::SettingsRecord expected;
+    expected.nameMask = "*num*.*ext*";
+    expected.referrer = 2;
+    expected.referrerText = "http://r/";
     expected.qLinks = false;
     expected.mode = core::TargetProgram::NetVampire3;
     expected.nvdde = true;
