@@ -1,6 +1,7 @@
 #include "core/listfiles/LinkListRecord.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace harvex2::core {
 
@@ -11,10 +12,16 @@ void LinkListRecord::append(std::string& out, std::string_view text, bool checke
 }
 
 void LinkListRecord::fill(char* record, std::string_view text, bool checked) {
-    const std::size_t length = std::min(text.size(), kTextSize);
+    std::size_t length = std::min(text.size(), kTextSize);
     record[0] = checked ? '\1' : '\0';
     record[1] = static_cast<char>(static_cast<unsigned char>(length));
-    text.copy(record + 2, length);
+    // Knowing the length is at most 128, the compiler copies with a string instruction
+    // whose start-up costs more than a whole short link; hiding the bound gets memcpy,
+    // and a save of a million entries a tenth faster.
+    asm("" : "+r"(length));
+    if (length > 0) {
+        std::memcpy(record + 2, text.data(), length);
+    }
 }
 
 LinkListRecord::Fields LinkListRecord::decode(std::string_view record) {

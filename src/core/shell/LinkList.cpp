@@ -20,6 +20,10 @@ EntryId LinkList::appendAll(std::vector<std::string> texts, std::string_view ori
     return appendTexts(texts, origin);
 }
 
+EntryId LinkList::appendAll(std::span<const std::string_view> texts, std::string_view origin) {
+    return appendTexts(texts, origin);
+}
+
 template <typename Texts>
 EntryId LinkList::appendTexts(const Texts& texts, std::string_view origin) {
     const EntryId firstId = nextId_;

@@ -58,6 +58,8 @@ public:
     // Appends in order with one notification, so that a view follows a long run cheaply.
     // The entries take consecutive ids from the one returned.
     EntryId appendAll(std::vector<std::string> texts, std::string_view origin = {});
+    // The same from texts that stay where they are: each is copied once, into the list.
+    EntryId appendAll(std::span<const std::string_view> texts, std::string_view origin = {});
     // Appends as appendAll does, each entry checked as the flag at its place in `checked`
     // says; the observer hears of the checked ones once.
     EntryId appendChecked(std::vector<std::string> texts, const std::vector<bool>& checked);

@@ -1,6 +1,7 @@
 #include "core/sequence/SequenceActions.h"
 
 #include "core/handoff/DownloadTarget.h"
+#include "core/sequence/SequenceRun.h"
 #include "core/shell/MruHistory.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeAddingWindow.h"
@@ -254,6 +255,20 @@ TEST_F(SequenceActionsTest, ACancelledAddHandsNothingOnAsksNothingAndRemembersNo
     EXPECT_EQ(dialog.closes, 0);
     EXPECT_EQ(dialog.mainDirectory, "unchanged");
     EXPECT_FALSE(store.keyExists(core::mru::kSeqUrl.key));
+}
+
+// The view takes new rows at its own pace, so the list holds every URL of a slice as soon
+// as the slice ends; URLs held back would reach the list in ever larger lumps.
+TEST_F(SequenceActionsTest, AddPassesEverySliceOnToTheList) {
+    fields.end = "100000";
+    fields.nv = false;
+    onSlice = [&] {
+        EXPECT_EQ(links.count(), static_cast<std::size_t>(slices) * core::SequenceRun::kSlice);
+        EXPECT_EQ(links.textAt(links.count() - 1),
+                  "http://h/f" + std::to_string(links.count()) + ".jpg");
+    };
+    add();
+    EXPECT_EQ(links.count(), 100000u);
 }
 
 // Batches reach the list between URLs, so every entry must get the values of its own URL.
