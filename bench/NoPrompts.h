@@ -14,6 +14,10 @@ public:
     void reportThen(const platform::Failure& failure, std::function<void()> then) override;
     platform::MessageButton message(const platform::MessageRequest& request) override;
     std::optional<std::string> openFile(const platform::FileDialogRequest&) override { return {}; }
+    std::optional<platform::ChosenFile>
+    openFileOfType(const platform::FileDialogRequest&) override {
+        return {};
+    }
     std::vector<std::string> openFiles(const platform::FileDialogRequest&) override { return {}; }
     std::optional<std::string> saveFile(const platform::FileDialogRequest&) override { return {}; }
     std::optional<std::string> browseFolder(const platform::FileDialogRequest&) override {

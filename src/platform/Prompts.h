@@ -42,6 +42,12 @@ struct FileDialogRequest {
     std::string defaultExtension;
 };
 
+// A file the open dialog gave, with the filter that was chosen when it was accepted.
+struct ChosenFile {
+    std::string path;
+    std::size_t filterIndex = 0;
+};
+
 // Every message box and standard dialog of the program goes through this seam, so the
 // core can ask the user without knowing about windows and tests can script the answers.
 class Prompts {
@@ -64,6 +70,8 @@ public:
     // The box, waiting until it has closed.
     virtual MessageButton message(const MessageRequest& request) = 0;
     virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
+    // As openFile, for a dialog whose filters choose how the file is read.
+    virtual std::optional<ChosenFile> openFileOfType(const FileDialogRequest& request) = 0;
     virtual std::vector<std::string> openFiles(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> browseFolder(const FileDialogRequest& request) = 0;

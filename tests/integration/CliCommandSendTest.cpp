@@ -31,8 +31,14 @@ protected:
     std::string link(const std::string& path) const { return server.address() + path; }
 
     LoopbackHttpServer server{[](const HttpRequest& request) {
-        return request.path.starts_with("/files/") ? HttpReply{200, "body of " + request.path}
-                                                   : HttpReply{404, "no such file"};
+        // As many sites do, "/page-only/" serves only downloads that name the page.
+        if (request.path.starts_with("/page-only/") &&
+            request.head.find("\r\nReferer: http://page/\r\n") == std::string::npos) {
+            return HttpReply{403, "no referrer"};
+        }
+        return request.path.starts_with("/files/") || request.path.starts_with("/page-only/")
+                   ? HttpReply{200, "body of " + request.path}
+                   : HttpReply{404, "no such file"};
     }};
     TempFolder folder;
     std::string downloads = folder.path() + "/down";
@@ -67,6 +73,26 @@ TEST_F(CliCommandSend, RealDownloadersFetchEachFileAndTellTheMissingOnesError) {
             row.substr(row.rfind('\0') == std::string::npos ? 0 : row.rfind('\0') + 1);
         EXPECT_TRUE(line.starts_with("error: ")) << line;
         EXPECT_NE(line.find(missingLines.at(program.program)), std::string::npos) << line;
+    }
+}
+
+TEST_F(CliCommandSend, RealWgetAndCurlSaveUnderTheMasksNamesAndSendTheReferrer) {
+    const std::string lines[] = {"wget -nv -O {dir}/{name} --referer={referer} -- {url}",
+                                 "curl -g -fsS -e {referer} -o {dir}/{name} -- {url}"};
+    for (const std::string& line : lines) {
+        SCOPED_TRACE(line);
+        std::filesystem::remove_all(downloads);
+        // Taken already: the mask's first name is numbered past it.
+        folder.makeFile("down/files/1-one.txt", "kept");
+        const std::string links =
+            link("/files/one.txt") + '\0' + link("/page-only/deep/two.bin?x=1") + '\0';
+        const auto outcome = send(
+            line, links, {"--mask", "*subdirs*/*num*-*name*.*ext*", "--referer", "http://page/"});
+        EXPECT_EQ(outcome.status, 0) << outcome.out << outcome.err;
+        EXPECT_EQ(TempFolder::read(downloads + "/files/1-one.txt"), "kept");
+        EXPECT_EQ(TempFolder::read(downloads + "/files/1-one_2.txt"), "body of /files/one.txt");
+        EXPECT_EQ(TempFolder::read(downloads + "/page-only/deep/2-two.bin"),
+                  "body of /page-only/deep/two.bin?x=1");
     }
 }
 

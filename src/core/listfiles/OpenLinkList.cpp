@@ -1,6 +1,7 @@
 #include "core/listfiles/OpenLinkList.h"
 
 #include "core/listfiles/LinkListLoadRun.h"
+#include "core/listfiles/TextListLoadRun.h"
 #include "platform/Failure.h"
 #include "platform/IoError.h"
 #include "platform/Prompts.h"
@@ -9,6 +10,11 @@
 namespace harvex2::core {
 
 using platform::StatusPanel;
+
+namespace {
+// The filters of the open dialog, the two of a link list file first.
+enum Filter : std::size_t { kListFiles, kAllFiles, kTextLists, kNamedTextLists };
+} // namespace
 
 OpenLinkList::OpenLinkList(LinkList& links, ListFileBoxes& boxes, platform::StatusBar& status,
                            platform::Prompts& prompts, RunStarter startRun)
@@ -21,6 +27,7 @@ void OpenLinkList::run(const std::optional<std::string>& presetPath) {
     }
     if (presetPath) {
         path_ = *presetPath;
+        filter_ = kListFiles;
     } else if (!askForPath()) {
         return;
     }
@@ -35,19 +42,27 @@ void OpenLinkList::cancel() {
 }
 
 bool OpenLinkList::askForPath() {
-    const auto chosen = prompts_.openFile({"Load Harvex links list",
-                                           {{"Harvex Files", "*.nva"}, {"All files", "*.*"}},
-                                           0,
-                                           path_,
-                                           "nva"});
+    const auto chosen = prompts_.openFileOfType({"Load Harvex links list",
+                                                 {{"Harvex Files", "*.nva"},
+                                                  {"All files", "*.*"},
+                                                  {"Text lists", "*.txt"},
+                                                  {"Import names", "*.txt"}},
+                                                 filter_,
+                                                 path_,
+                                                 "nva"});
     if (!chosen) {
         return false;
     }
-    path_ = *chosen;
+    path_ = chosen->path;
+    filter_ = chosen->filterIndex;
     return true;
 }
 
 void OpenLinkList::load() {
+    if (filter_ == kTextLists || filter_ == kNamedTextLists) {
+        loadText(filter_ == kNamedTextLists);
+        return;
+    }
     std::unique_ptr<LinkListFileReader> reader;
     LinkListFileReader::Header header;
     try {
@@ -59,11 +74,26 @@ void OpenLinkList::load() {
         return;
     }
     status_.setText(StatusPanel::State, "Loading...");
+    ListFileObserver& observer = *this;
+    started(std::make_unique<LinkListLoadRun>(std::move(reader), header, links_, boxes_, observer));
+}
+
+void OpenLinkList::loadText(bool names) {
+    std::unique_ptr<TextListLoadRun> run;
+    try {
+        ListFileObserver& observer = *this;
+        run = std::make_unique<TextListLoadRun>(path_, names, links_, observer);
+    } catch (const platform::IoError& error) {
+        prompts_.report({platform::FailureKind::File, error.what(), path_});
+        return;
+    }
+    status_.setText(StatusPanel::State, "Loading...");
+    started(std::move(run));
+}
+
+void OpenLinkList::started(std::unique_ptr<SlicedRun> run) {
     failure_.reset();
     cancelled_ = false;
-    ListFileObserver& observer = *this;
-    auto run =
-        std::make_unique<LinkListLoadRun>(std::move(reader), header, links_, boxes_, observer);
     run_ = run.get();
     startRun_(std::move(run), [this] { loadEnded(); });
 }

@@ -21,7 +21,9 @@ class SlicedRun;
 // is given, and reads it into the list with the status texts of a load, in slices that
 // the starter drives. A file that cannot be opened, is no regular file or has no link
 // list header changes nothing; the message names it. Like the open dialog it stands for,
-// it keeps the last path used or given and starts there next time.
+// it keeps the last path used or given and starts there next time. The dialog's text-list
+// filters read a text list instead, one link a line; with "Import names" each line is
+// "link<TAB>name".
 class OpenLinkList : private ListFileObserver {
 public:
     OpenLinkList(LinkList& links, ListFileBoxes& boxes, platform::StatusBar& status,
@@ -39,6 +41,8 @@ public:
 private:
     bool askForPath();
     void load();
+    void loadText(bool names);
+    void started(std::unique_ptr<SlicedRun> run);
     void loadEnded();
     void progressed(std::size_t entries) override;
     void failed(const platform::IoError& error) override;
@@ -49,6 +53,8 @@ private:
     platform::Prompts& prompts_;
     RunStarter startRun_;
     std::string path_;
+    // The open dialog's filter, which says how the file is read.
+    std::size_t filter_ = 0;
     SlicedRun* run_ = nullptr; // owned by whoever drives it, until loadEnded()
     std::optional<std::string> failure_;
     bool cancelled_ = false;

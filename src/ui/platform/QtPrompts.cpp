@@ -3,6 +3,7 @@
 #include "ui/platform/FailureBox.h"
 #include "ui/platform/TextBytes.h"
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -215,6 +216,21 @@ void QtPrompts::askForFolder(const platform::FileDialogRequest& request, FolderC
 std::optional<std::string> QtPrompts::openFile(const platform::FileDialogRequest& request) {
     auto paths = runFileDialog(request, QFileDialog::ExistingFile, QFileDialog::AcceptOpen);
     return paths.empty() ? std::nullopt : std::optional(paths.front());
+}
+
+std::optional<platform::ChosenFile>
+QtPrompts::openFileOfType(const platform::FileDialogRequest& request) {
+    const auto dialog = makeFileDialog(request, QFileDialog::ExistingFile, QFileDialog::AcceptOpen);
+    if (dialog->exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    const auto paths = chosenPaths(*dialog);
+    if (paths.empty()) {
+        return std::nullopt;
+    }
+    const qsizetype filter = dialog->nameFilters().indexOf(dialog->selectedNameFilter());
+    return platform::ChosenFile{paths.front(),
+                                static_cast<std::size_t>(std::max<qsizetype>(filter, 0))};
 }
 
 std::vector<std::string> QtPrompts::openFiles(const platform::FileDialogRequest& request) {

@@ -29,6 +29,8 @@ public:
     void reportThen(const platform::Failure& failure, std::function<void()> then) override;
     platform::MessageButton message(const platform::MessageRequest& request) override;
     std::optional<std::string> openFile(const platform::FileDialogRequest& request) override;
+    std::optional<platform::ChosenFile>
+    openFileOfType(const platform::FileDialogRequest& request) override;
     std::vector<std::string> openFiles(const platform::FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const platform::FileDialogRequest& request) override;
     std::optional<std::string> browseFolder(const platform::FileDialogRequest& request) override;

@@ -67,6 +67,16 @@ TEST_F(CommandPassTest, RowsAreHandedOverAtOnceAndShowHowTheirProgramsEndedLater
               "(ERROR 404: Not Found. (exit status 8))");
 }
 
+TEST_F(CommandPassTest, ARowsGivenNameAndReferrerFillTheTemplateAndTheNamesFoldersAreMade) {
+    settings.commandTemplate = "sh -c 'printf %s \"$1\" > \"$2\"' sh {referer} {dir}/{name}";
+    const core::SavePlace place = core::DownloadTarget::placeFor(folder.path(), "http://h/f.txt");
+    rows.append("http://h/f.txt", place, std::nullopt);
+    rows.setNaming(0, place, "sub/deeper/named.txt", "http://page/");
+    runToEnd(pass, context, windowThread);
+    ASSERT_TRUE(windowThread.runUntil([&] { return rows.at(0).status == "done"; }));
+    EXPECT_EQ(TempFolder::read(folder.file("sub/deeper/named.txt")), "http://page/");
+}
+
 TEST_F(CommandPassTest, ResultsAfterTheRowsWereReplacedGoOnlyToTheStatusBar) {
     settings.commandTimeout = 1;
     run({"sleep 30"});

@@ -1,6 +1,7 @@
 #include "core/listfiles/OpenLinkList.h"
 
 #include "core/listfiles/ListHeader.h"
+#include "core/listfiles/TextListLoadRun.h"
 #include "core/shell/LinkList.h"
 #include "support/core/HandoffFakes.h"
 #include "support/core/ScriptedPrompts.h"
@@ -58,8 +59,9 @@ TEST_F(OpenLinkListTest, ThePresetPathLoadsWithoutAskingAndTheDialogStartsThereN
     EXPECT_EQ(request.title, "Load Harvex links list");
     EXPECT_EQ(request.initialPath, listFile);
     EXPECT_EQ(request.defaultExtension, "nva");
-    ASSERT_EQ(request.filters.size(), 2u);
+    ASSERT_EQ(request.filters.size(), 4u);
     EXPECT_EQ(request.filters[0].patterns, "*.nva");
+    EXPECT_EQ(request.filters[1].patterns, "*.*");
 }
 
 TEST_F(OpenLinkListTest, CancellingTheDialogChangesNothing) {
@@ -102,6 +104,36 @@ TEST_F(OpenLinkListTest, ALongFileLoadsARunPerSliceAndACancelKeepsWhatWasRead) {
     EXPECT_FALSE(slow.running());
     EXPECT_EQ(links.count(), 8192u);
     EXPECT_EQ(status.text(StatusPanel::State), "Loading...");
+}
+
+TEST_F(OpenLinkListTest, TheTextListFiltersReadALinkALineAndImportNamesTakesTheNames) {
+    // One line longer than a slice's buffer: lines run on across slices.
+    const std::string longLink = "http://h/" + std::string(TextListLoadRun::kBuffer, 'c');
+    const std::string path = folder.makeFile("list.txt", "http://h/a\tx.zip\r\n\n" + longLink +
+                                                             "\thttp://h/b\t../y.zip");
+    const struct {
+        std::size_t filter;
+        std::vector<std::string> links;
+        std::vector<std::string> names;
+    } cases[] = {
+        {2, {"http://h/a\tx.zip", longLink + "\thttp://h/b\t../y.zip"}, {}},
+        {3, {"http://h/a", longLink + "\thttp://h/b"}, {"x.zip", "../y.zip"}},
+    };
+    for (const auto& [filter, texts, names] : cases) {
+        LinkList read;
+        OpenLinkList textOpen{read, boxes, status, prompts, runAtOnce};
+        prompts.expectOpenOfType(path, filter);
+        textOpen.run(std::nullopt);
+        ASSERT_EQ(read.count(), texts.size()) << filter;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            EXPECT_EQ(read.textAt(i), texts[i]) << filter;
+            const std::string* name = read.details().fileNames.find(read.idAt(i));
+            EXPECT_EQ(name ? *name : "", names.empty() ? "" : names[i]) << filter;
+        }
+        EXPECT_EQ(status.text(StatusPanel::State), "Loaded");
+        EXPECT_EQ(status.text(StatusPanel::Detail), path);
+        EXPECT_EQ(prompts.dialogsShown().back().filters.at(filter).patterns, "*.txt");
+    }
 }
 
 // The window's side of the file-kind refusals that the command-line tests go through.

@@ -149,6 +149,7 @@ bool LoopbackHttpServer::readRequest(int connection, std::string& buffer,
     const auto space = line.find(' ');
     request.method = line.substr(0, space);
     request.path = line.substr(space + 1, line.find(' ', space + 1) - space - 1);
+    request.head = buffer.substr(0, headEnd + 2);
     request.body = buffer.substr(headEnd + 4, needed - headEnd - 4);
     buffer.erase(0, needed);
     return true;

@@ -12,6 +12,8 @@ namespace harvex2::test {
 struct HttpRequest {
     std::string method;
     std::string path;
+    // The request line and the headers as they came, each line ending in CR LF.
+    std::string head;
     std::string body;
 };
 

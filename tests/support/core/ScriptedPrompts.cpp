@@ -27,6 +27,12 @@ void ScriptedPrompts::expectDialog(std::optional<std::string> answer) {
     script_.push_back(Step{Kind::Dialog, {}, MessageButton::Ok, std::move(answer), {}});
 }
 
+void ScriptedPrompts::expectOpenOfType(std::string path, std::size_t filterIndex) {
+    Step step{Kind::Dialog, {}, MessageButton::Ok, std::move(path), {}};
+    step.filterIndex = filterIndex;
+    script_.push_back(std::move(step));
+}
+
 void ScriptedPrompts::expectOpenFiles(std::vector<std::string> answer) {
     script_.push_back(Step{Kind::Files, {}, MessageButton::Ok, std::nullopt, std::move(answer)});
 }
@@ -119,6 +125,16 @@ std::optional<std::string> ScriptedPrompts::dialog(const platform::FileDialogReq
 
 std::optional<std::string> ScriptedPrompts::openFile(const platform::FileDialogRequest& request) {
     return dialog(request, "open dialog");
+}
+
+std::optional<platform::ChosenFile>
+ScriptedPrompts::openFileOfType(const platform::FileDialogRequest& request) {
+    dialogs_.push_back(request);
+    const auto step = takeNext(Kind::Dialog, "open dialog: " + request.title);
+    if (!step || !step->path) {
+        return std::nullopt;
+    }
+    return platform::ChosenFile{*step->path, step->filterIndex};
 }
 
 std::vector<std::string> ScriptedPrompts::openFiles(const platform::FileDialogRequest& request) {

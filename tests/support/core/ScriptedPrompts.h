@@ -23,6 +23,9 @@ public:
                        platform::MessageButton answer);
     // The next file or folder dialog is answered with `answer` (nullopt = Cancel).
     void expectDialog(std::optional<std::string> answer);
+    // The next open dialog that tells its filter is answered with `path`, accepted with the
+    // filter at `filterIndex`.
+    void expectOpenOfType(std::string path, std::size_t filterIndex);
     void expectOpenFiles(std::vector<std::string> answer);
     // The next box must report this failure.
     void expectFailure(platform::FailureKind kind, std::string text, std::string path = {});
@@ -41,6 +44,8 @@ public:
     void reportThen(const platform::Failure& failure, std::function<void()> then) override;
     platform::MessageButton message(const platform::MessageRequest& request) override;
     std::optional<std::string> openFile(const platform::FileDialogRequest& request) override;
+    std::optional<platform::ChosenFile>
+    openFileOfType(const platform::FileDialogRequest& request) override;
     std::vector<std::string> openFiles(const platform::FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const platform::FileDialogRequest& request) override;
     std::optional<std::string> browseFolder(const platform::FileDialogRequest& request) override;
@@ -59,6 +64,7 @@ private:
         platform::MessageButton answer = platform::MessageButton::Ok;
         std::optional<std::string> path;
         std::vector<std::string> paths;
+        std::size_t filterIndex = 0;
         platform::Failure failure = {};
     };
     std::optional<Step> takeNext(Kind kind, const std::string& what);
