@@ -73,7 +73,7 @@ void TagAttributes::endValue() {
     }
     capturing_ = false;
     std::string& value = values_[static_cast<std::size_t>(current_)];
-    if (value.find('&') != std::string::npos) {
+    if ((html::heldIn(value) & html::kAmpersand) != 0) {
         decoded_.clear();
         CharacterReferences::decodeAttribute(value, decoded_);
         value.swap(decoded_);
