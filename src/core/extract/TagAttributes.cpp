@@ -67,10 +67,7 @@ void TagAttributes::beginWantedLength(std::string_view name) {
     }
 }
 
-void TagAttributes::endValue() {
-    if (!capturing_) {
-        return;
-    }
+void TagAttributes::endCapturedValue() {
     capturing_ = false;
     std::string& value = values_[static_cast<std::size_t>(current_)];
     if ((html::heldIn(value) & html::kAmpersand) != 0) {
