@@ -92,6 +92,27 @@ inline const char* findByteBytewise(const char* p, const char* end, char wanted)
     return hit ? static_cast<const char*>(hit) : end;
 }
 
+// The bytes the rules for leaving links out and the reference decoder ask a value for,
+// as bits: one pass over a value in place of a search for each.
+enum Held : unsigned { kHash = 1, kQuestion = 2, kColon = 4, kAmpersand = 8 };
+
+inline constexpr std::array<std::uint8_t, 256> kHeldBits = [] {
+    std::array<std::uint8_t, 256> bits{};
+    bits['#'] = kHash;
+    bits['?'] = kQuestion;
+    bits[':'] = kColon;
+    bits['&'] = kAmpersand;
+    return bits;
+}();
+
+inline unsigned heldInBytewise(std::string_view text) {
+    unsigned held = 0;
+    for (const char c : text) {
+        held |= kHeldBits[static_cast<unsigned char>(c)];
+    }
+    return held;
+}
+
 #if defined(__SSE2__)
 
 namespace detail {
@@ -171,6 +192,34 @@ template <std::uint8_t Which>
     return findByteBytewise(p, end, wanted);
 }
 
+// Links are a few words long: the words are looked at without a branch, the last one
+// overlapping the one before it rather than a byte loop for the rest.
+inline unsigned heldIn(std::string_view text) {
+    if (text.size() < static_cast<std::size_t>(detail::kVector)) {
+        return heldInBytewise(text);
+    }
+    __m128i hash = _mm_setzero_si128();
+    __m128i question = hash;
+    __m128i colon = hash;
+    __m128i ampersand = hash;
+    const auto mark = [&](const char* p) {
+        const __m128i v = detail::load(p);
+        hash = _mm_or_si128(hash, detail::equal(v, '#'));
+        question = _mm_or_si128(question, detail::equal(v, '?'));
+        colon = _mm_or_si128(colon, detail::equal(v, ':'));
+        ampersand = _mm_or_si128(ampersand, detail::equal(v, '&'));
+    };
+    const char* const last = text.data() + text.size() - detail::kVector;
+    for (const char* p = text.data(); p < last; p += detail::kVector) {
+        mark(p);
+    }
+    mark(last);
+    return (detail::maskOf(hash) != 0 ? kHash : 0u) |
+           (detail::maskOf(question) != 0 ? kQuestion : 0u) |
+           (detail::maskOf(colon) != 0 ? kColon : 0u) |
+           (detail::maskOf(ampersand) != 0 ? kAmpersand : 0u);
+}
+
 #else
 
 inline void foldName(const char* from, char* to) {
@@ -183,6 +232,10 @@ template <std::uint8_t Which> const char* findStop(const char* p, const char* en
 
 inline const char* findByte(const char* p, const char* end, char wanted) {
     return findByteBytewise(p, end, wanted);
+}
+
+inline unsigned heldIn(std::string_view text) {
+    return heldInBytewise(text);
 }
 
 #endif

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/extract/HtmlBytes.h"
+
 #include <string_view>
 
 namespace harvex2::core {
@@ -17,10 +19,13 @@ public:
     virtual bool ignoreScriptLinks() const { return true; }
 
     // Whether one of the first three rules leaves `value` out: the rules both readers share.
-    bool leavesOut(std::string_view value) const {
-        return (ignoreMailTo() && value.find("mailto:") != std::string_view::npos) ||
-               (ignoreBookmarks() && value.find('#') != std::string_view::npos) ||
-               (qLinks() && value.find('?') != std::string_view::npos);
+    // `held` is html::heldIn(value): most links hold none of the bytes the rules look for,
+    // and need no search of their own.
+    bool leavesOut(std::string_view value, unsigned held) const {
+        return ((held & html::kColon) != 0 && ignoreMailTo() &&
+                value.find("mailto:") != std::string_view::npos) ||
+               ((held & html::kHash) != 0 && ignoreBookmarks()) ||
+               ((held & html::kQuestion) != 0 && qLinks());
     }
 };
 

@@ -104,8 +104,9 @@ void LinkReader::take(std::string_view value) {
 }
 
 bool LinkReader::isIgnored(std::string_view value) const {
-    return switches_.leavesOut(value) ||
-           (switches_.ignoreScriptLinks() &&
+    const unsigned held = html::heldIn(value);
+    return switches_.leavesOut(value, held) ||
+           ((held & html::kColon) != 0 && switches_.ignoreScriptLinks() &&
             std::any_of(std::begin(kScriptSchemes), std::end(kScriptSchemes),
                         [value](std::string_view scheme) { return hasScheme(value, scheme); }));
 }

@@ -177,7 +177,7 @@ void LinkScanner::takeValue(std::string_view value, std::int64_t consumed) {
 }
 
 bool LinkScanner::isIgnored(std::string_view value) const {
-    return switches_.leavesOut(value);
+    return switches_.leavesOut(value, html::heldIn(value));
 }
 
 } // namespace harvex2::core

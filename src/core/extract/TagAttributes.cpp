@@ -67,13 +67,10 @@ void TagAttributes::beginWantedLength(std::string_view name) {
     }
 }
 
-void TagAttributes::endValue() {
-    if (!capturing_) {
-        return;
-    }
+void TagAttributes::endCapturedValue() {
     capturing_ = false;
     std::string& value = values_[static_cast<std::size_t>(current_)];
-    if (value.find('&') != std::string::npos) {
+    if ((html::heldIn(value) & html::kAmpersand) != 0) {
         decoded_.clear();
         CharacterReferences::decodeAttribute(value, decoded_);
         value.swap(decoded_);

@@ -38,7 +38,12 @@ public:
             values_[static_cast<std::size_t>(current_)].append(p, end);
         }
     }
-    void endValue();
+    // Inline: most values end uncaptured.
+    void endValue() {
+        if (capturing_) {
+            endCapturedValue();
+        }
+    }
 
     bool anyKept() const { return count_ != 0; }
     // The kept attributes in the order written; valid until the next tag begins.
@@ -48,6 +53,7 @@ private:
     static constexpr std::size_t kCount = 9;
 
     void beginWantedLength(std::string_view name);
+    void endCapturedValue();
 
     std::uint16_t wanted_ = 0;
     std::uint32_t wantedLengths_ = 0; // bit n for a wanted name of n bytes

@@ -33,5 +33,24 @@ TEST(HtmlBytes, VectorScanFindsWhatTheByteLoopFinds) {
     expectSameStops<html::kUnquoted>();
 }
 
+// Values of every length around the vector's, each byte value at each place: a lane the
+// overlapping last word misses, or one read past the value's end, shows here.
+TEST(HtmlBytes, HeldBytesAreThoseTheByteLoopSees) {
+    for (std::size_t length = 1; length < 40; ++length) {
+        for (int value = 0; value < 256; ++value) {
+            for (std::size_t at = 0; at < length; ++at) {
+                std::string text(length + 1, '#');
+                text.replace(0, length, length, 'a');
+                text[at] = static_cast<char>(value);
+                const std::string_view shown(text.data(), length);
+                ASSERT_EQ(html::heldIn(shown), html::heldInBytewise(shown))
+                    << "byte " << value << " at " << at << " of " << length;
+            }
+        }
+    }
+    EXPECT_EQ(html::heldIn("a#b?c:d&e-long-enough-for-a-vector"),
+              unsigned{html::kHash | html::kQuestion | html::kColon | html::kAmpersand});
+}
+
 } // namespace
 } // namespace harvex2::core
