@@ -84,6 +84,11 @@ void AddingRows::setOutcome(std::size_t row, RowOutcome outcome) {
     changed(row);
 }
 
+void AddingRows::setPlace(std::size_t row, SavePlace place) {
+    rows_[row].place = std::move(place);
+    changed(row);
+}
+
 void AddingRows::changed(std::size_t row) {
     if (observer_) {
         observer_->rowChanged(row);

@@ -16,6 +16,7 @@ namespace harvex2::ui {
 class ProgramGroup;
 class TargetOptionsGroup;
 class SkipSentBox;
+class RoutesBox;
 
 // The "Add Options" page: the target program, the tidy-up after adding and the settings of
 // the target chosen, whose group is shown only while its program is selected.
@@ -47,6 +48,7 @@ private:
 
     ProgramGroup* program_;
     SkipSentBox* skipSent_;
+    RoutesBox* routes_;
     // Indexed by TidyUp.
     std::array<QRadioButton*, OptionsNames::kTidyChoices.size()> tidy_{};
     std::vector<TargetGroup> targetGroups_;
