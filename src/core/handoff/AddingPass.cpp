@@ -31,14 +31,20 @@ void AddingPass::start(const AddingPassContext& context, std::function<void()> e
     context_->calls = calls_.get();
     context_->finished = [this] { end(); };
     recordConfirmed(*context_);
-    const TargetKind& kind = TargetTable::forHandOff(context.settings.mode);
-    pass_ = kind.makePass(services_, context.settings);
+    pass_ = passFor(context);
     current_ = pass_.get();
     try {
         current_->start(*context_);
     } catch (const std::exception& failure) {
         fail(failure);
     }
+}
+
+std::unique_ptr<TargetPass> AddingPass::passFor(const AddingPassContext& context) {
+    if (context.presets && !context.settings.routesPreset.empty()) {
+        return std::make_unique<RoutedPass>(services_, routeLegs_, *context.presets);
+    }
+    return TargetTable::forHandOff(context.settings.mode).makePass(services_, context.settings);
 }
 
 void AddingPass::abandon() {

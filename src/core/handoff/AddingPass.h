@@ -4,6 +4,7 @@
 #include "core/handoff/CommandDownloads.h"
 #include "core/handoff/JobFileManager.h"
 #include "core/handoff/PassCalls.h"
+#include "core/handoff/RoutedPass.h"
 #include "core/handoff/TargetKind.h"
 #include "core/handoff/TargetPass.h"
 
@@ -24,7 +25,8 @@ public:
                platform::JsonRpcConnector& jsonRpc, platform::ProcessLauncher* launcher = nullptr,
                platform::StatusBar* statusBar = nullptr);
 
-    // Hands every row to the target the settings name; `ended` is called once the pass has
+    // Hands every row to the target the settings name, or to those its routes name;
+    // `ended` is called once the pass has
     // ended, perhaps before start() returns. A failure no pass handles is shown with its own
     // text, marks the row it stopped at failed and leaves the window open.
     void start(const AddingPassContext& context, std::function<void()> ended);
@@ -40,10 +42,13 @@ public:
 
 private:
     static void recordConfirmed(AddingPassContext& context);
+    std::unique_ptr<TargetPass> passFor(const AddingPassContext& context);
     void fail(const std::exception& failure);
     void end();
 
     JobFileManager jobManager_;
+    // Before the command programs, which report to their rows until they are gone.
+    RoutedPass::Legs routeLegs_;
     CommandDownloads commands_;
     TargetServices services_;
 

@@ -14,6 +14,7 @@ namespace harvex2::core {
 
 class LedgerKeeper;
 class PassCalls;
+class RulePresets;
 
 // A failure a channel does not handle itself; its text is shown as it stands, the row it
 // happened on is marked failed and the pass ends.
@@ -42,6 +43,9 @@ struct AddingPassContext {
     bool passEnded = false;
     // Where the links a target confirmed are recorded; none: they are not.
     LedgerKeeper* ledger = nullptr;
+    // Where the routes preset the settings name is read; none: every link goes to the
+    // chosen target.
+    const RulePresets* presets = nullptr;
 };
 
 } // namespace harvex2::core

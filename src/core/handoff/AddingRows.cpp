@@ -96,6 +96,11 @@ void AddingRows::setNaming(std::size_t row, SavePlace place, std::string givenNa
     changed(row);
 }
 
+void AddingRows::setPlace(std::size_t row, SavePlace place) {
+    rows_[row].place = std::move(place);
+    changed(row);
+}
+
 void AddingRows::changed(std::size_t row) {
     if (observer_) {
         observer_->rowChanged(row);

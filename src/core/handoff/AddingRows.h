@@ -36,6 +36,9 @@ struct AddingRow {
     std::string referrer = {};
     RowOutcome outcome = RowOutcome::Unmarked;
     RowPicture picture = RowPicture::Waiting;
+    // Whether its target tells of each link that it took it; when it does not, removing only
+    // the added entries keeps this one.
+    bool answeredPerLink = true;
 
     // The Target column: the folder and the file name. A sequence's row saved nowhere shows
     // one blank, as the sequence generator always wrote it for the download manager.
@@ -86,6 +89,11 @@ public:
     void setPicture(std::size_t row, RowPicture picture);
     void setOutcome(std::size_t row, RowOutcome outcome);
     void setNaming(std::size_t row, SavePlace place, std::string givenName, std::string referrer);
+    // A route sends the row elsewhere than the Add's own target and folder.
+    void setPlace(std::size_t row, SavePlace place);
+    void setAnsweredPerLink(std::size_t row, bool answered) {
+        rows_[row].answeredPerLink = answered;
+    }
 
 private:
     void changed(std::size_t row);

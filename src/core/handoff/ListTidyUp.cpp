@@ -28,8 +28,10 @@ bool removes(const AddingRow& row, std::int32_t tidyUp) {
     if (!row.source || !finished(row)) {
         return false;
     }
-    return row.outcome == RowOutcome::Unmarked ||
-           (row.outcome == RowOutcome::Refused && tidyUp == kRemoveAddedAndRefused);
+    if (tidyUp == kRemoveAddedAndRefused) {
+        return row.outcome != RowOutcome::Fatal;
+    }
+    return row.outcome == RowOutcome::Unmarked && row.answeredPerLink;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace harvex2::core {
 
@@ -14,6 +15,9 @@ struct RuleError {
 
     // "Line 2, column 5: ..."
     std::string message() const;
+    // The column of the byte at `at`: the bytes of a UTF-8 character after its first do not
+    // count.
+    static std::size_t columnOf(std::string_view line, std::size_t at);
 };
 
 } // namespace harvex2::core

@@ -35,13 +35,6 @@ bool takesList(RuleTest::Kind kind) {
            kind == RuleTest::Kind::Scheme;
 }
 
-// Columns count characters: the bytes of a UTF-8 character after its first do not count.
-std::size_t columnOf(std::string_view line, std::size_t at) {
-    const auto head = line.substr(0, at);
-    return 1 + static_cast<std::size_t>(std::ranges::count_if(
-                   head, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 } // namespace
 
 std::variant<std::optional<RuleSet::Line>, RuleError> RuleParser::parseLine(std::string_view line,
@@ -54,7 +47,7 @@ std::variant<std::optional<RuleSet::Line>, RuleError> RuleParser::parseLine(std:
 }
 
 void RuleParser::fail(std::size_t at, std::string reason) const {
-    throw Failure{{number_, columnOf(line_, at), std::move(reason)}};
+    throw Failure{{number_, RuleError::columnOf(line_, at), std::move(reason)}};
 }
 
 void RuleParser::skipBlanks() {

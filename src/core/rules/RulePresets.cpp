@@ -3,6 +3,7 @@
 #include "core/sequence/SequenceProfiles.h"
 #include "platform/IoError.h"
 #include "platform/posix/AtomicFile.h"
+#include "platform/posix/FileRegistryStore.h"
 #include "platform/posix/ReadingFile.h"
 
 #include <algorithm>
@@ -27,6 +28,10 @@ std::string readFile(const std::string& path) {
 } // namespace
 
 RulePresets::RulePresets(std::string folder) : folder_(std::move(folder)) {}
+
+std::string RulePresets::userFolder() {
+    return platform::FileRegistryStore::defaultFolder() + "/rules";
+}
 
 std::optional<std::string> RulePresets::nameProblem(std::string_view name) {
     if (auto problem = SequenceProfiles::nameProblem(name)) {

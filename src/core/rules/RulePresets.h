@@ -15,6 +15,9 @@ public:
 
     explicit RulePresets(std::string folder);
 
+    // The user's presets, beside the settings.
+    static std::string userFolder();
+
     // Why `name` cannot name a preset, or nothing when it can.
     static std::optional<std::string> nameProblem(std::string_view name);
     // A preset's name taken from the file it is imported from: its name without the folder

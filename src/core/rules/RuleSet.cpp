@@ -11,6 +11,12 @@ std::string RuleError::message() const {
     return "Line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + reason;
 }
 
+std::size_t RuleError::columnOf(std::string_view line, std::size_t at) {
+    const auto head = line.substr(0, at);
+    return 1 + static_cast<std::size_t>(std::ranges::count_if(
+                   head, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 std::variant<RuleSet, RuleError> RuleSet::parse(std::string_view text) {
     RuleSet rules;
     std::size_t number = 0;

@@ -52,6 +52,8 @@ struct SettingsRecord {
     bool resolvePageLinks = true;
     // "Add selected" leaves out the links the chosen target took before.
     bool skipSent = false;
+    // The rules preset whose routes share an Add among targets; empty: none.
+    std::string routesPreset = {};
     // Remove duplicates ignores tracking parameters (the check item beside it).
     bool ignoreTracking = false;
     // How the hand-off names each file and which referrer it sends (Referrer::Kind).

@@ -44,6 +44,7 @@ constexpr Setting kSeparateSettings[] = {
     {"MediaSources", Place::Settings, &SettingsRecord::mediaSources},
     {"ResolvePageLinks", Place::Settings, &SettingsRecord::resolvePageLinks},
     {"SkipSent", Place::Settings, &SettingsRecord::skipSent},
+    {"RoutesPreset", Place::Settings, &SettingsRecord::routesPreset},
     {"IgnoreTracking", Place::Settings, &SettingsRecord::ignoreTracking},
     {"NameMask", Place::Settings, &SettingsRecord::nameMask},
     {"Referrer", Place::Settings, &SettingsRecord::referrer},

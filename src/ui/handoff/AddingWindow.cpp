@@ -129,6 +129,7 @@ void AddingWindow::startPass() {
                                     *services_.userStore,
                                     *services_.machineStore};
     context.ledger = services_.ledger;
+    context.presets = &presets_;
     pass_.start(context, [this] { passEnded(); });
 }
 

@@ -3,6 +3,7 @@
 #include "core/handoff/AddingPass.h"
 #include "core/handoff/AddingRows.h"
 #include "core/handoff/AddingWindowPort.h"
+#include "core/rules/RulePresets.h"
 #include "ui/handoff/PleaseWaitWindow.h"
 
 #include <chrono>
@@ -69,6 +70,7 @@ private:
 
     AppServices& services_;
     core::AddingRows rows_;
+    core::RulePresets presets_{core::RulePresets::userFolder()};
     core::AddingPass pass_;
     AddingRowsModel* model_;
     QGroupBox* group_;

@@ -5,6 +5,7 @@
 #include "ui/shell/NamesGroup.h"
 #include "ui/shell/OptionsNames.h"
 #include "ui/shell/ProgramGroup.h"
+#include "ui/shell/RoutesBox.h"
 #include "ui/shell/SkipSentBox.h"
 #include "ui/shell/TargetOptionsGroup.h"
 
@@ -27,7 +28,7 @@ constexpr int kTightMargin = 4;
 
 AddOptionsTab::AddOptionsTab(QWidget* parent)
     : QWidget(parent), program_(new ProgramGroup), skipSent_(new SkipSentBox),
-      names_(new NamesGroup) {
+      names_(new NamesGroup), routes_(new RoutesBox) {
     setObjectName(QLatin1StringView(Names::kAddPage));
     auto* layout = new QVBoxLayout(this);
     // The long tidy captions need nearly the whole width of the page.
@@ -35,6 +36,7 @@ AddOptionsTab::AddOptionsTab(QWidget* parent)
     layout->addWidget(program_);
     layout->addWidget(buildTidyGroup());
     layout->addWidget(skipSent_);
+    layout->addWidget(routes_);
     addTargetGroups();
     layout->addWidget(names_);
     layout->addStretch();
@@ -127,6 +129,7 @@ void AddOptionsTab::fillHandOff(const core::SettingsRecord& settings) {
     }
     skipSent_->fill(settings);
     names_->fill(settings);
+    routes_->fill(settings);
 }
 
 void AddOptionsTab::confirmProgram(core::SettingsRecord& settings) const {
@@ -146,6 +149,7 @@ void AddOptionsTab::confirmHandOff(core::SettingsRecord& settings) const {
     }
     skipSent_->confirm(settings);
     names_->confirm(settings);
+    routes_->confirm(settings);
 }
 
 } // namespace harvex2::ui

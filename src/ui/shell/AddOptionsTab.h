@@ -17,6 +17,7 @@ class NamesGroup;
 class ProgramGroup;
 class TargetOptionsGroup;
 class SkipSentBox;
+class RoutesBox;
 
 // The "Add Options" page: the target program, the tidy-up after adding and the settings of
 // the target chosen, whose group is shown only while its program is selected.
@@ -49,6 +50,7 @@ private:
     ProgramGroup* program_;
     SkipSentBox* skipSent_;
     NamesGroup* names_;
+    RoutesBox* routes_;
     // Indexed by TidyUp.
     std::array<QRadioButton*, OptionsNames::kTidyChoices.size()> tidy_{};
     std::vector<TargetGroup> targetGroups_;

@@ -1,9 +1,9 @@
 #include "ui/shell/MainCommands.h"
 
 #include "core/handoff/TargetWording.h"
+#include "core/rules/RulePresets.h"
 #include "core/shell/DesktopOpener.h"
 #include "core/shell/DuplicateRemoval.h"
-#include "platform/posix/FileRegistryStore.h"
 #include "ui/platform/ShownBytes.h"
 #include "ui/rules/RulesDialog.h"
 #include "ui/shell/AppServices.h"
@@ -192,7 +192,7 @@ void MainCommands::selectByRules() {
                                          }
                                          return static_cast<std::size_t>(current.row());
                                      },
-                                     platform::FileRegistryStore::defaultFolder() + "/rules"};
+                                     core::RulePresets::userFolder()};
         rules_ = std::make_unique<RulesDialog>(services_, std::move(sources), &window_);
     }
     rules_->exec();

@@ -1,6 +1,7 @@
 #include "core/handoff/AddingPass.h"
 
 #include "core/handoff/NetVampirePass.h"
+#include "core/rules/RulePresets.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/FakeAddingWindow.h"
 #include "support/core/FakeAutomation.h"
@@ -281,6 +282,42 @@ TEST_F(AddingPassTest, APassOverNoRowsOnlyClosesTheWindow) {
     run();
     EXPECT_EQ(window.closeRequests, std::vector<bool>{true});
     EXPECT_TRUE(window.pleaseWaitStatuses.empty());
+}
+
+TEST_F(AddingPassTest, RoutesThatCannotBeUsedAreToldBeforeAnythingIsHandedOver) {
+    const core::RulePresets presets(folder.file("rules"));
+    presets.save("video", "+ ext:mp4 -> aria2\n+ ext:zip -> nsa:/data\n");
+    context.presets = &presets;
+    settings.mode = core::TargetProgram::Aria2;
+    const std::pair<std::string, std::string> cases[] = {
+        {"video", "Nothing was handed over: the routes \"video\" cannot be used.\r\nLine 2, "
+                  "column 14: There is no target \"nsa\"; the targets are NetVampire, "
+                  "NetVampire 3, ReGet, aria2 and Command."},
+        {"gone", "Nothing was handed over: the routes \"gone\" cannot be read (File not found)."}};
+    for (const auto& [preset, message] : cases) {
+        settings.routesPreset = preset;
+        window = {};
+        prompts.expectFailure(FailureKind::Stated, message);
+        run();
+        EXPECT_TRUE(jsonRpc.batches.empty());
+        EXPECT_EQ(rows.at(2).status, "Waiting");
+        EXPECT_EQ(window.closeRequests, std::vector<bool>{true});
+    }
+}
+
+TEST_F(AddingPassTest, RoutedRowsNameTheirTargetAndKeepItsWayOfAnswering) {
+    const core::RulePresets presets(folder.file("rules"));
+    presets.save("jobs", "+ ext:zip -> netvampire");
+    context.presets = &presets;
+    settings.routesPreset = "jobs";
+    settings.mode = core::TargetProgram::Aria2;
+    recordNetVampire(machineStore, programFolder);
+    run();
+    EXPECT_TRUE(jsonRpc.batches.empty());
+    EXPECT_EQ(rows.at(0).status, "NetVampire: A0000000");
+    // Job files say nothing of each link: removing only the added ones keeps these.
+    EXPECT_FALSE(rows.at(0).answeredPerLink);
+    EXPECT_EQ(window.closeRequests, std::vector<bool>{true});
 }
 
 // Stands for a channel that reached Net Vampire and had the middle row refused.

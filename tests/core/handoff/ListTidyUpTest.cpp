@@ -12,13 +12,18 @@ using core::RowPicture;
 using platform::MessageButton;
 using platform::MessageIcon;
 
-enum class Outcome { Added, Refused, Stopped, Waiting };
+// Unanswered: added by a target that does not tell link by link what it took.
+enum class Outcome { Added, Unanswered, Refused, Stopped, Waiting };
 
 // Leaves a row as a pass would.
 void finish(core::AddingRows& rows, std::size_t r, Outcome outcome) {
     switch (outcome) {
     case Outcome::Added:
         rows.setStatus(r, "A0000001", RowPicture::Added);
+        break;
+    case Outcome::Unanswered:
+        rows.setStatus(r, "A0000001", RowPicture::Added);
+        rows.setAnsweredPerLink(r, false);
         break;
     case Outcome::Refused:
         rows.setStatus(r, "Failed - invalid URL", RowPicture::Refused);
@@ -80,6 +85,9 @@ TEST(ListTidyUpTest, RemovesByTheSettingAndKeepsWhatNeverArrived) {
         // A pass that stopped at a row, or never reached it, leaves those links listed.
         {2, Outcome::Stopped, Outcome::Waiting, {"e0", "e1", "e3", "e4", "e5", "e6", "e7"}},
         {1, Outcome::Added, Outcome::Waiting, {"e0", "e1", "e3", "e4", "e6", "e7"}},
+        // A link its target may yet refuse goes only when refused ones go too.
+        {1, Outcome::Unanswered, Outcome::Added, {"e0", "e1", "e3", "e4", "e5", "e6"}},
+        {2, Outcome::Unanswered, Outcome::Added, {"e0", "e1", "e3", "e4", "e6"}},
     };
     for (const TidyCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "TidyUp " << c.tidyUp);

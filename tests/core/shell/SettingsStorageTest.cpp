@@ -127,6 +127,7 @@ TEST_F(SettingsStorageTest, WritesTheLayoutByteForByte) {
                           "\"MediaSources\"=dword:00000000\r\n"
                           "\"ResolvePageLinks\"=dword:00000001\r\n"
                           "\"SkipSent\"=dword:00000000\r\n"
+                          "\"RoutesPreset\"=\"\"\r\n"
                           "\"IgnoreTracking\"=dword:00000000\r\n"
                           "\"NameMask\"=\"\"\r\n"
                           "\"Referrer\"=dword:00000001\r\n"
@@ -157,13 +158,14 @@ TEST_F(SettingsStorageTest, ReadingChoicesLoadBackAndAStoreWithoutThemGivesTheDe
     record.mediaSources = true;
     record.resolvePageLinks = false;
     record.skipSent = true;
+    record.routesPreset = "by type";
     record.ignoreTracking = true;
     storage_.SaveSettings(record, record.position, "1.42");
     EXPECT_EQ(storage_.LoadSettings({}), record);
 
     ASSERT_TRUE(store_.openKey(kSettings, false));
     for (const char* name : {"QuickScan", "IgnoreScriptLinks", "MediaSources", "ResolvePageLinks",
-                             "SkipSent", "IgnoreTracking"}) {
+                             "SkipSent", "RoutesPreset", "IgnoreTracking"}) {
         ASSERT_TRUE(store_.deleteValue(name));
     }
     store_.closeKey();

@@ -1,6 +1,8 @@
 #include "ui/shell/OptionsDialog.h"
 
+#include "core/rules/RulePresets.h"
 #include "core/shell/SettingsStorage.h"
+#include "support/core/TempFolder.h"
 #include "support/ui/MainWindowFixture.h"
 #include "ui/handoff/AddingWindow.h"
 #include "ui/handoff/HandoffWindows.h"
@@ -12,7 +14,10 @@
 #include "ui/shell/OptionsFactory.h"
 #include "ui/shell/OptionsNames.h"
 
+#include <cstdlib>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -364,6 +369,28 @@ TEST_F(OptionsDialogTest, LeavingOutLinksSentBeforeIsOffUntilChecked) {
         pressKey(Qt::Key_Return);
     });
     EXPECT_TRUE(window->settings().skipSent);
+}
+
+TEST_F(OptionsDialogTest, RoutesNameOneOfTheUsersRulePresets) {
+    const TempFolder config;
+    const char* own = std::getenv("HARVEX2_CONFIG_DIR");
+    const std::optional<std::string> before = own ? std::optional<std::string>(own) : std::nullopt;
+    ::setenv("HARVEX2_CONFIG_DIR", config.path().c_str(), 1);
+    core::RulePresets(core::RulePresets::userFolder()).save("by type", "+ ext:txt -> aria2\n");
+    withOptions([this] {
+        showTab(1);
+        auto* routes = control<QComboBox>(Names::kRoutesPreset);
+        EXPECT_EQ(routes->currentIndex(), 0);
+        ASSERT_EQ(routes->count(), 2);
+        routes->setCurrentIndex(1);
+        pressKey(Qt::Key_Return);
+    });
+    if (before) {
+        ::setenv("HARVEX2_CONFIG_DIR", before->c_str(), 1);
+    } else {
+        ::unsetenv("HARVEX2_CONFIG_DIR");
+    }
+    EXPECT_EQ(window->settings().routesPreset, "by type");
 }
 
 TEST_F(OptionsDialogTest, ValuesWithoutAControlLeaveTheChoicesShownBefore) {
