@@ -12,6 +12,7 @@
 
 namespace harvex2::core {
 
+class DownloadReports;
 class LedgerKeeper;
 class PassCalls;
 
@@ -42,6 +43,8 @@ struct AddingPassContext {
     bool passEnded = false;
     // Where the links a target confirmed are recorded; none: they are not.
     LedgerKeeper* ledger = nullptr;
+    // Where downloads that go on after the pass report; none: nobody follows them.
+    DownloadReports* reports = nullptr;
 };
 
 } // namespace harvex2::core
