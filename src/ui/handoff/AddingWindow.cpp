@@ -7,6 +7,7 @@
 #include "ui/handoff/PleaseWaitWindow.h"
 #include "ui/handoff/StatePictures.h"
 #include "ui/handoff/TargetRegistry.h"
+#include "ui/handoff/WindowDownloads.h"
 #include "ui/platform/TextBytes.h"
 #include "ui/shell/AppServices.h"
 
@@ -129,6 +130,7 @@ void AddingWindow::startPass() {
                                     *services_.userStore,
                                     *services_.machineStore};
     context.ledger = services_.ledger;
+    context.reports = services_.downloads;
     pass_.start(context, [this] { passEnded(); });
 }
 
@@ -151,6 +153,10 @@ void AddingWindow::closeWith(int result) {
     // Told last: the listener may start the next run at once.
     if (auto closed = std::exchange(closed_, {})) {
         closed();
+    }
+    // After the Add command's own texts, which the first summary replaces.
+    if (services_.downloads) {
+        services_.downloads->handOffClosed();
     }
 }
 

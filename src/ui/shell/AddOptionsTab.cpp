@@ -2,6 +2,7 @@
 
 #include "core/handoff/TargetTable.h"
 #include "ui/handoff/TargetRegistry.h"
+#include "ui/shell/FollowHoursBox.h"
 #include "ui/shell/OptionsNames.h"
 #include "ui/shell/ProgramGroup.h"
 #include "ui/shell/SkipSentBox.h"
@@ -25,7 +26,8 @@ constexpr int kTightMargin = 4;
 } // namespace
 
 AddOptionsTab::AddOptionsTab(QWidget* parent)
-    : QWidget(parent), program_(new ProgramGroup), skipSent_(new SkipSentBox) {
+    : QWidget(parent), program_(new ProgramGroup), skipSent_(new SkipSentBox),
+      followHours_(new FollowHoursBox) {
     setObjectName(QLatin1StringView(Names::kAddPage));
     auto* layout = new QVBoxLayout(this);
     // The long tidy captions need nearly the whole width of the page.
@@ -33,6 +35,7 @@ AddOptionsTab::AddOptionsTab(QWidget* parent)
     layout->addWidget(program_);
     layout->addWidget(buildTidyGroup());
     layout->addWidget(skipSent_);
+    layout->addWidget(followHours_);
     addTargetGroups();
     layout->addStretch();
     connect(program_, &ProgramGroup::chosen, this, &AddOptionsTab::showTargetGroups);
@@ -123,6 +126,7 @@ void AddOptionsTab::fillHandOff(const core::SettingsRecord& settings) {
         target.group->fill(settings);
     }
     skipSent_->fill(settings);
+    followHours_->fill(settings);
 }
 
 void AddOptionsTab::confirmProgram(core::SettingsRecord& settings) const {
@@ -141,6 +145,7 @@ void AddOptionsTab::confirmHandOff(core::SettingsRecord& settings) const {
         target.group->confirm(settings);
     }
     skipSent_->confirm(settings);
+    followHours_->confirm(settings);
 }
 
 } // namespace harvex2::ui

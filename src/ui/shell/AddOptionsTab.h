@@ -13,6 +13,7 @@ class QStackedWidget;
 
 namespace harvex2::ui {
 
+class FollowHoursBox;
 class ProgramGroup;
 class TargetOptionsGroup;
 class SkipSentBox;
@@ -47,6 +48,7 @@ private:
 
     ProgramGroup* program_;
     SkipSentBox* skipSent_;
+    FollowHoursBox* followHours_;
     // Indexed by TidyUp.
     std::array<QRadioButton*, OptionsNames::kTidyChoices.size()> tidy_{};
     std::vector<TargetGroup> targetGroups_;

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -357,6 +358,17 @@ TEST_F(OptionsDialogTest, LeavingOutLinksSentBeforeIsOffUntilChecked) {
         pressKey(Qt::Key_Return);
     });
     EXPECT_TRUE(window->settings().skipSent);
+}
+
+TEST_F(OptionsDialogTest, DownloadsAreFollowedForADayUnlessChanged) {
+    withOptions([this] {
+        showTab(1);
+        auto* hours = control<QSpinBox>(Names::kFollowHours);
+        EXPECT_EQ(hours->value(), 24);
+        hours->setValue(2);
+        pressKey(Qt::Key_Return);
+    });
+    EXPECT_EQ(window->settings().followHours, 2);
 }
 
 TEST_F(OptionsDialogTest, ValuesWithoutAControlLeaveTheChoicesShownBefore) {
