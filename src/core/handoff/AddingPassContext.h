@@ -12,6 +12,7 @@
 
 namespace harvex2::core {
 
+class DownloadReports;
 class LedgerKeeper;
 class PassCalls;
 class RulePresets;
@@ -46,6 +47,8 @@ struct AddingPassContext {
     // Where the routes preset the settings name is read; none: every link goes to the
     // chosen target.
     const RulePresets* presets = nullptr;
+    // Where downloads that go on after the pass report; none: nobody follows them.
+    DownloadReports* reports = nullptr;
 };
 
 } // namespace harvex2::core

@@ -1,7 +1,11 @@
 #include "core/handoff/Aria2Pass.h"
 
+#include "core/handoff/DownloadReports.h"
 #include "core/handoff/PassCalls.h"
 #include "core/handoff/PassSteps.h"
+#include "core/handoff/TargetTable.h"
+
+#include <utility>
 
 namespace harvex2::core {
 
@@ -14,6 +18,7 @@ struct Aria2Pass::Link {
 void Aria2Pass::start(AddingPassContext& context) {
     PassSteps::setUpProgress(context);
     context.allOk = true;
+    followed_.clear();
     context.window.setPleaseWaitStatus("Connecting to aria2...");
     context.window.showPleaseWait();
 
@@ -63,6 +68,7 @@ void Aria2Pass::sendBatch(AddingPassContext& context, std::size_t first) {
     const Aria2Handover& handover = *link_->handover;
     if (handover.finished()) {
         link_.reset();
+        handOut(context);
         PassSteps::endOfPass(context);
         return;
     }
@@ -78,6 +84,7 @@ void Aria2Pass::batchAnswered(AddingPassContext& context, const Aria2Batch& batc
     const std::size_t first = batch.first;
     if (batch.failure != Aria2Failure::None) {
         const std::size_t unconfirmed = batch.unconfirmedEnd();
+        handOut(context);
         connectionLost(context, first, unconfirmed, batch.end,
                        Aria2Session::lostMessage(context.settings.aria2Url, first, unconfirmed,
                                                  context.rows.count()));
@@ -122,6 +129,17 @@ void Aria2Pass::record(AddingPassContext& context, std::size_t row, const Aria2O
     }
     context.rows.setStatus(row, "Added", RowPicture::Added);
     PassSteps::countAdded(context.settings);
+    const AddingRow& added = context.rows.at(row);
+    followed_.push_back({added.source ? added.source->entry : 0, added.url, outcome.text});
+}
+
+void Aria2Pass::handOut(AddingPassContext& context) {
+    if (context.reports == nullptr || followed_.empty()) {
+        return;
+    }
+    context.reports->follow({std::string(TargetTable::forHandOff(context.settings.mode).name),
+                             context.settings.aria2Url, context.settings.aria2Secret,
+                             std::exchange(followed_, {})});
 }
 
 } // namespace harvex2::core

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "core/handoff/Aria2Handover.h"
+#include "core/handoff/DownloadWatch.h"
 #include "core/handoff/TargetPass.h"
 #include "platform/JsonRpcClient.h"
 
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace harvex2::core {
 
@@ -30,11 +32,15 @@ private:
     static void connectionLost(AddingPassContext& context, std::size_t first,
                                std::size_t unconfirmed, std::size_t end,
                                const std::string& message);
-    static void record(AddingPassContext& context, std::size_t row, const Aria2Outcome& outcome);
+    void record(AddingPassContext& context, std::size_t row, const Aria2Outcome& outcome);
+    // Gives what aria2 took to whoever follows the downloads.
+    void handOut(AddingPassContext& context);
 
     platform::JsonRpcConnector& connector_;
     // Shared with the call in flight, which may outlive the pass when it is given up.
     std::shared_ptr<Link> link_;
+    // The GIDs aria2 returned in this pass, by row.
+    std::vector<FollowedDownload> followed_;
 };
 
 } // namespace harvex2::core

@@ -6,18 +6,19 @@ namespace harvex2::core {
 
 void CommandDownloads::run(std::vector<CommandRow> commands, AddingRows& rows,
                            platform::WindowThread& windowThread,
-                           const platform::ProcessLimits& limits) {
+                           const platform::ProcessLimits& limits, DownloadReports* reports) {
     std::vector<platform::ProcessJob> jobs;
     jobs.reserve(commands.size());
     for (CommandRow& command : commands) {
-        jobs.push_back(jobFor(std::move(command), rows, windowThread));
+        jobs.push_back(jobFor(std::move(command), rows, windowThread, reports));
     }
     tally_.add(jobs.size());
     launcher_->add(std::move(jobs), limits);
 }
 
 platform::ProcessJob CommandDownloads::jobFor(CommandRow command, AddingRows& rows,
-                                              platform::WindowThread& windowThread) {
+                                              platform::WindowThread& windowThread,
+                                              DownloadReports* reports) {
     const std::size_t generation = rows.generation();
     auto onWindow = [alive = std::weak_ptr<char>(alive_),
                      &windowThread](std::function<void()> task) {
@@ -28,14 +29,16 @@ platform::ProcessJob CommandDownloads::jobFor(CommandRow command, AddingRows& ro
         });
     };
     const std::size_t at = command.row;
+    const AddingRow& row = rows.at(at);
+    Listener listener{row.url, row.source ? row.source->entry : 0, reports};
     return {std::move(command.words),
             [this, &rows, onWindow, generation, at] {
                 onWindow([this, &rows, generation, at] { started(rows, generation, at); });
             },
             [this, &rows, onWindow, generation, at,
-             link = rows.at(at).url](const platform::ProcessEnd& end) {
-                onWindow([this, &rows, generation, at, link, end] {
-                    ended(rows, generation, at, link, end);
+             listener = std::move(listener)](const platform::ProcessEnd& end) {
+                onWindow([this, &rows, generation, at, listener, end] {
+                    ended(rows, generation, at, listener, end);
                 });
             }};
 }
@@ -47,9 +50,12 @@ void CommandDownloads::started(AddingRows& rows, std::size_t generation, std::si
 }
 
 void CommandDownloads::ended(AddingRows& rows, std::size_t generation, std::size_t row,
-                             const std::string& link, const platform::ProcessEnd& end) {
+                             const Listener& listener, const platform::ProcessEnd& end) {
     const std::string text = CommandOutcome::text(end);
-    tally_.ended(link, end.succeeded(), text);
+    tally_.ended(listener.link, end.succeeded(), text);
+    if (listener.reports) {
+        listener.reports->ended(listener.entry, end.succeeded(), text);
+    }
     if (rows.generation() == generation) {
         rows.setStatus(row, text, end.succeeded() ? RowPicture::Added : RowPicture::Refused);
     }

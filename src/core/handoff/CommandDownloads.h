@@ -2,6 +2,7 @@
 
 #include "core/handoff/AddingRows.h"
 #include "core/handoff/CommandTally.h"
+#include "core/handoff/DownloadReports.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/StatusBar.h"
 #include "platform/WindowThread.h"
@@ -30,15 +31,24 @@ public:
         : launcher_(launcher), statusBar_(statusBar) {}
 
     platform::ProcessLauncher* launcher() const { return launcher_; }
-    // Queues the programs of `commands`, rows of `rows`. `rows` must outlive this object.
+    // Queues the programs of `commands`, rows of `rows`. `rows` must outlive this object, and
+    // `reports`, which hears of each end when given, too.
     void run(std::vector<CommandRow> commands, AddingRows& rows,
-             platform::WindowThread& windowThread, const platform::ProcessLimits& limits);
+             platform::WindowThread& windowThread, const platform::ProcessLimits& limits,
+             DownloadReports* reports = nullptr);
 
 private:
+    // What a program's end is told to, beside its row.
+    struct Listener {
+        std::string link;
+        EntryId entry;
+        DownloadReports* reports;
+    };
+
     platform::ProcessJob jobFor(CommandRow command, AddingRows& rows,
-                                platform::WindowThread& windowThread);
+                                platform::WindowThread& windowThread, DownloadReports* reports);
     void started(AddingRows& rows, std::size_t generation, std::size_t row);
-    void ended(AddingRows& rows, std::size_t generation, std::size_t row, const std::string& link,
+    void ended(AddingRows& rows, std::size_t generation, std::size_t row, const Listener& listener,
                const platform::ProcessEnd& end);
 
     platform::ProcessLauncher* launcher_;

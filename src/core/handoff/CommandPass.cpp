@@ -55,7 +55,8 @@ void CommandPass::start(AddingPassContext& context) {
         context.rows.setStatus(row.row, "Queued", RowPicture::Added);
         PassSteps::countAdded(context.settings);
     }
-    downloads_.run(std::move(rows), context.rows, context.windowThread, limitsOf(context.settings));
+    downloads_.run(std::move(rows), context.rows, context.windowThread, limitsOf(context.settings),
+                   context.reports);
     context.window.setProgressPosition(static_cast<int>(context.rows.count()) - 1);
     PassSteps::endOfPass(context);
 }

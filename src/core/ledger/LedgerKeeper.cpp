@@ -38,6 +38,12 @@ void LedgerKeeper::record(std::string_view target, std::string_view link) {
     }
 }
 
+void LedgerKeeper::recordDownloaded(std::string_view target, std::string_view link) {
+    if (ledger_.recordDownloaded(target, link)) {
+        announce();
+    }
+}
+
 void LedgerKeeper::refresh() {
     if (!loaded_) {
         return;

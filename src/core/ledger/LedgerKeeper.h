@@ -29,6 +29,8 @@ public:
 
     // A target confirmed `link`.
     void record(std::string_view target, std::string_view link);
+    // The target completed the download of `link`.
+    void recordDownloaded(std::string_view target, std::string_view link);
     // Takes in what other copies of the program appended; nothing before the file is read.
     void refresh();
     // Hears, from the window's loop, that what the ledger says may have changed: it was

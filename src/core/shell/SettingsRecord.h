@@ -44,6 +44,8 @@ struct SettingsRecord {
     std::string commandTemplate = {};
     std::int32_t commandJobs = 4;
     std::int32_t commandTimeout = 0;
+    // How long the window follows the downloads of a hand-off, in hours.
+    std::int32_t followHours = 24;
     // How Parse HTML reads a page: as a browser does, or by the quick scan.
     bool quickScan = false;
     bool ignoreScriptLinks = true;

@@ -39,6 +39,7 @@ constexpr Setting kSeparateSettings[] = {
     {"CommandTemplate", Place::Settings, &SettingsRecord::commandTemplate},
     {"CommandJobs", Place::Settings, &SettingsRecord::commandJobs},
     {"CommandTimeout", Place::Settings, &SettingsRecord::commandTimeout},
+    {"FollowHours", Place::Settings, &SettingsRecord::followHours},
     {"QuickScan", Place::Settings, &SettingsRecord::quickScan},
     {"IgnoreScriptLinks", Place::Settings, &SettingsRecord::ignoreScriptLinks},
     {"MediaSources", Place::Settings, &SettingsRecord::mediaSources},

@@ -7,6 +7,7 @@
 #include "ui/handoff/PleaseWaitWindow.h"
 #include "ui/handoff/StatePictures.h"
 #include "ui/handoff/TargetRegistry.h"
+#include "ui/handoff/WindowDownloads.h"
 #include "ui/platform/TextBytes.h"
 #include "ui/shell/AppServices.h"
 
@@ -130,6 +131,7 @@ void AddingWindow::startPass() {
                                     *services_.machineStore};
     context.ledger = services_.ledger;
     context.presets = &presets_;
+    context.reports = services_.downloads;
     pass_.start(context, [this] { passEnded(); });
 }
 
@@ -152,6 +154,10 @@ void AddingWindow::closeWith(int result) {
     // Told last: the listener may start the next run at once.
     if (auto closed = std::exchange(closed_, {})) {
         closed();
+    }
+    // After the Add command's own texts, which the first summary replaces.
+    if (services_.downloads) {
+        services_.downloads->handOffClosed();
     }
 }
 

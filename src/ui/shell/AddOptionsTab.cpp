@@ -2,6 +2,7 @@
 
 #include "core/handoff/TargetTable.h"
 #include "ui/handoff/TargetRegistry.h"
+#include "ui/shell/FollowHoursBox.h"
 #include "ui/shell/NamesGroup.h"
 #include "ui/shell/OptionsNames.h"
 #include "ui/shell/ProgramGroup.h"
@@ -28,7 +29,7 @@ constexpr int kTightMargin = 4;
 
 AddOptionsTab::AddOptionsTab(QWidget* parent)
     : QWidget(parent), program_(new ProgramGroup), skipSent_(new SkipSentBox),
-      names_(new NamesGroup), routes_(new RoutesBox) {
+      names_(new NamesGroup), routes_(new RoutesBox), followHours_(new FollowHoursBox) {
     setObjectName(QLatin1StringView(Names::kAddPage));
     auto* layout = new QVBoxLayout(this);
     // The long tidy captions need nearly the whole width of the page.
@@ -37,6 +38,7 @@ AddOptionsTab::AddOptionsTab(QWidget* parent)
     layout->addWidget(buildTidyGroup());
     layout->addWidget(skipSent_);
     layout->addWidget(routes_);
+    layout->addWidget(followHours_);
     addTargetGroups();
     layout->addWidget(names_);
     layout->addStretch();
@@ -130,6 +132,7 @@ void AddOptionsTab::fillHandOff(const core::SettingsRecord& settings) {
     skipSent_->fill(settings);
     names_->fill(settings);
     routes_->fill(settings);
+    followHours_->fill(settings);
 }
 
 void AddOptionsTab::confirmProgram(core::SettingsRecord& settings) const {
@@ -150,6 +153,7 @@ void AddOptionsTab::confirmHandOff(core::SettingsRecord& settings) const {
     skipSent_->confirm(settings);
     names_->confirm(settings);
     routes_->confirm(settings);
+    followHours_->confirm(settings);
 }
 
 } // namespace harvex2::ui

@@ -13,6 +13,7 @@ class QStackedWidget;
 
 namespace harvex2::ui {
 
+class FollowHoursBox;
 class NamesGroup;
 class ProgramGroup;
 class TargetOptionsGroup;
@@ -51,6 +52,7 @@ private:
     SkipSentBox* skipSent_;
     NamesGroup* names_;
     RoutesBox* routes_;
+    FollowHoursBox* followHours_;
     // Indexed by TidyUp.
     std::array<QRadioButton*, OptionsNames::kTidyChoices.size()> tidy_{};
     std::vector<TargetGroup> targetGroups_;

@@ -26,6 +26,7 @@ namespace harvex2::ui {
 
 class MainWindow;
 class WindowCatalog;
+class WindowDownloads;
 struct MainWindowHooks;
 
 // What the main window offers the program's other windows. Filled in once the main window
@@ -59,6 +60,8 @@ struct AppServices {
     // and hands it out as `ledger`.
     std::string ledgerPath;
     core::LedgerKeeper* ledger = nullptr;
+    // Follows what the hand-offs started; the main window makes it.
+    WindowDownloads* downloads = nullptr;
     // Paces the runs the main window drives from its loop; tests step it so that a turn of
     // the loop does a known number of slices, however fast the machine is.
     std::function<std::chrono::steady_clock::time_point()> runClock =

@@ -1,5 +1,6 @@
 #include "ui/shell/LinkListModel.h"
 
+#include "core/handoff/EntryResults.h"
 #include "core/ledger/Ledger.h"
 #include "ui/platform/TextBytes.h"
 
@@ -51,6 +52,9 @@ QString LinkListModel::toolTip(std::size_t row) const {
         const QDateTime when = QDateTime::fromSecsSinceEpoch(sent->time);
         tip += QStringLiteral("\nSent to ") + shownText(sent->target) + QStringLiteral(" on ") +
                when.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    }
+    if (const auto result = results_ ? results_->describe(links_.idAt(row)) : std::nullopt) {
+        tip += QLatin1Char('\n') + shownText(*result);
     }
     return tip;
 }

@@ -8,14 +8,16 @@
 #include <QAbstractListModel>
 
 namespace harvex2::core {
+class EntryResults;
 class Ledger;
-}
+} // namespace harvex2::core
 
 namespace harvex2::ui {
 
 // Shows the core link list to a view: one row per entry with a check box; the text is
 // decoded for display only, and a very long one is shown cut. The tooltip adds the page the
-// link came from. An entry a target took before shows in grey, and its tooltip says when.
+// link came from. An entry a target took before shows in grey, and its tooltip says when; one
+// whose download was followed says how it ended.
 class LinkListModel : public QAbstractListModel, private core::LinkListObserver {
     Q_OBJECT
 public:
@@ -28,6 +30,8 @@ public:
     void setLedger(const core::Ledger* ledger, std::function<std::string()> base);
     // What the ledger says changed: the shown entries are drawn again.
     void sentChanged();
+    // Looked up by entry id as each tooltip is shown.
+    void setResults(const core::EntryResults* results) { results_ = results; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -50,6 +54,7 @@ private:
     core::LinkList& links_;
     const core::Ledger* ledger_ = nullptr;
     std::function<std::string()> base_;
+    const core::EntryResults* results_ = nullptr;
 };
 
 } // namespace harvex2::ui

@@ -18,6 +18,13 @@ constexpr int kGap = 2;
 std::size_t slot(StatusPanel panel) {
     return static_cast<std::size_t>(panel);
 }
+
+// A text cut at the panel's edge shows whole in the panel's tooltip.
+void fitTip(QLabel& panel) {
+    const int room = panel.contentsRect().width() - panel.indent();
+    const bool cut = panel.fontMetrics().horizontalAdvance(panel.text()) > room;
+    panel.setToolTip(cut ? panel.text() : QString());
+}
 } // namespace
 
 MainStatusBar::MainStatusBar(QWidget* parent) : QWidget(parent) {
@@ -35,6 +42,7 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QWidget(parent) {
 void MainStatusBar::setText(StatusPanel panel, const std::string& text) {
     texts_[slot(panel)] = text;
     panels_[slot(panel)]->setText(fromBytes(text));
+    fitTip(*panels_[slot(panel)]);
 }
 
 std::string MainStatusBar::text(StatusPanel panel) const {
@@ -63,6 +71,9 @@ void MainStatusBar::placePanels() {
     const QSize grip = grip_->sizeHint().boundedTo(QSize(height, height));
     grip_->setGeometry(width() - grip.width(), this->height() - grip.height(), grip.width(),
                        grip.height());
+    for (QLabel* panel : panels_) {
+        fitTip(*panel);
+    }
 }
 
 void MainStatusBar::showTarget(core::TargetProgram mode) {

@@ -14,7 +14,7 @@ namespace harvex2::ui {
 
 // The main window's status bar (objectName StatusBar1) with its state, detail and target
 // panels. The first two have the widths the window gives them; the target panel takes
-// the rest.
+// the rest. A text too long for its panel is cut, and shown whole in the panel's tooltip.
 class MainStatusBar : public QWidget, public platform::StatusBar {
     Q_OBJECT
 public:

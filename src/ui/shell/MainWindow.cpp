@@ -4,6 +4,7 @@
 #include "core/shell/MruHistory.h"
 #include "core/shell/ProgramVersion.h"
 #include "platform/Failure.h"
+#include "ui/handoff/WindowDownloads.h"
 #include "ui/listfiles/ListFileCommands.h"
 #include "ui/platform/ShownBytes.h"
 #include "ui/platform/TextBytes.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(AppServices& services)
     if (!services_.ledgerPath.empty()) {
         new WindowLedger(services_, *model_, *baseUrlBox(), *this);
     }
+    new WindowDownloads(services_, *model_, this);
 
     loadSettings();
     panels().setText(StatusPanel::State, "Welcome to Harvex");

@@ -49,6 +49,7 @@ struct OptionsNames {
     static constexpr const char* kAria2Secret = "txtAria2Secret";
     static constexpr const char* kSkipSent = "chkSkipSent";
     static constexpr const char* kRoutesPreset = "cboRoutes";
+    static constexpr const char* kFollowHours = "spnFollowHours";
     static constexpr const char* kCommandGroup = "GroupBoxCommand";
     static constexpr const char* kCommandTemplate = "cboCommandTemplate";
     static constexpr const char* kCommandProblem = "lblCommandProblem";

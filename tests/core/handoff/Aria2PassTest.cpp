@@ -1,5 +1,6 @@
 #include "core/handoff/AddingPass.h"
 #include "core/handoff/Aria2Session.h"
+#include "core/handoff/DownloadReports.h"
 #include "core/handoff/DownloadTarget.h"
 #include "core/handoff/RowNaming.h"
 #include "core/listfiles/NamedLinks.h"
@@ -230,6 +231,45 @@ TEST_F(Aria2PassTest, AConnectionLostMidPassLeavesTheBatchUnconfirmedAndTheRestW
     EXPECT_EQ(settings.files, 200);
     // Open on the rows to check.
     EXPECT_TRUE(window.closeRequests.empty());
+}
+
+// Hears what the pass hands out for following.
+struct RecordingReports : core::DownloadReports {
+    void follow(core::Aria2Downloads downloads) override { followed.push_back(downloads); }
+    void ended(core::EntryId, bool, const std::string&) override {}
+    std::vector<core::Aria2Downloads> followed;
+};
+
+TEST_F(Aria2PassTest, TheGidsOfTheConfirmedRowsAreHandedOutWhenTheConnectionIsLost) {
+    rows.clear();
+    for (std::size_t i = 0; i < 250; ++i) {
+        rows.append("http://h/" + std::to_string(i), {}, core::RowSource{i, 100 + i});
+    }
+    // The first batch is answered with one refusal, the second is lost.
+    jsonRpc.answer = [batches = 0, calls = 0](const std::vector<JsonRpcCall>& batch) mutable {
+        if (++batches > 2) {
+            return JsonRpcBatchResult{JsonRpcFailure::ConnectionLost, "reset", {}};
+        }
+        JsonRpcBatchResult result = FakeJsonRpc::results(batch, calls);
+        if (batches == 2) {
+            result.answers[1] = FakeJsonRpc::error("No URI to download.");
+        }
+        return result;
+    };
+    RecordingReports reports;
+    context.reports = &reports;
+    prompts.expectFailure(FailureKind::Connection,
+                          core::Aria2Session::lostMessage(kUrl, 200, 250, 250));
+    run();
+    ASSERT_EQ(reports.followed.size(), 1u);
+    const core::Aria2Downloads& handed = reports.followed[0];
+    EXPECT_EQ(handed.target, "aria2");
+    EXPECT_EQ(handed.url, kUrl);
+    EXPECT_EQ(handed.secret, "s3cret");
+    ASSERT_EQ(handed.downloads.size(), 199u);
+    EXPECT_EQ(handed.downloads[1].entry, 102u);
+    EXPECT_EQ(handed.downloads[1].link, "http://h/2");
+    EXPECT_TRUE(core::Aria2Session::isGid(handed.downloads[1].gid));
 }
 
 TEST(Aria2SessionTest, TheLostMessageNamesTheBatchAndTheWaitingLinks) {

@@ -1,5 +1,6 @@
 #include "core/handoff/CommandPass.h"
 
+#include "core/handoff/DownloadReports.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "platform/posix/SpawnLauncher.h"
 #include "support/core/FakeAddingWindow.h"
@@ -8,6 +9,8 @@
 #include "support/core/PassRun.h"
 #include "support/core/ScriptedPrompts.h"
 #include "support/core/TempFolder.h"
+
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -88,6 +91,24 @@ TEST_F(CommandPassTest, ResultsAfterTheRowsWereReplacedGoOnlyToTheStatusBar) {
     EXPECT_EQ(rows.at(0).status, "Waiting");
     EXPECT_EQ(statusBar.detailHistory.back(),
               "0 of 1 downloaded; 1 failed: sleep 30 (stopped after the time-out)");
+}
+
+// Hears how each entry's program ended.
+struct EndedReports : core::DownloadReports {
+    void follow(core::Aria2Downloads) override {}
+    void ended(core::EntryId entry, bool succeeded, const std::string& text) override {
+        ends.push_back({entry, succeeded, text});
+    }
+    std::vector<std::tuple<core::EntryId, bool, std::string>> ends;
+};
+
+TEST_F(CommandPassTest, EachEndIsReportedByTheEntryItsRowCameFrom) {
+    EndedReports reports;
+    context.reports = &reports;
+    rows.append("exit 3", {}, core::RowSource{0, 41});
+    run({});
+    ASSERT_TRUE(windowThread.runUntil([&] { return !reports.ends.empty(); }));
+    EXPECT_EQ(reports.ends[0], std::tuple(core::EntryId{41}, false, "exit status 3"));
 }
 
 TEST_F(CommandPassTest, ATemplateThatCannotRunStopsThePassBeforeAnyProcessStarts) {

@@ -122,6 +122,7 @@ TEST_F(SettingsStorageTest, WritesTheLayoutByteForByte) {
                           "\"CommandTemplate\"=\"\"\r\n"
                           "\"CommandJobs\"=dword:00000004\r\n"
                           "\"CommandTimeout\"=dword:00000000\r\n"
+                          "\"FollowHours\"=dword:00000018\r\n"
                           "\"QuickScan\"=dword:00000000\r\n"
                           "\"IgnoreScriptLinks\"=dword:00000001\r\n"
                           "\"MediaSources\"=dword:00000000\r\n"

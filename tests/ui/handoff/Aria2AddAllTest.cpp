@@ -5,9 +5,11 @@
 #include "support/ui/MainWindowFixture.h"
 #include "ui/handoff/AddingWindow.h"
 #include "ui/handoff/HandoffWindows.h"
+#include "ui/handoff/WindowDownloads.h"
 
 #include <filesystem>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
@@ -19,6 +21,7 @@ namespace harvex2::test {
 namespace {
 
 using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
 
 constexpr ui::WindowEntry kHandoffWindows[] = {
     {ui::WindowSlot::Adding, "Adding ", ui::SplashLine::First, &ui::makeAddingWindow},
@@ -93,6 +96,9 @@ protected:
     void SetUp() override {
         env.ledgerPath = env.folder() + "/data/sent";
         Aria2AddAllTest::SetUp();
+        // Nothing follows the downloads: the status bar keeps the Add's own text, and the
+        // ledger only what was sent.
+        services.downloads = nullptr;
         window->settings().tidyUp = 0;
         for (const char* name : {"a.txt", "b.txt"}) {
             window->links().append(server.address() + "/files/" + name);
@@ -124,6 +130,32 @@ TEST_F(Aria2SkipSentTest, ASecondAddLeavesOutWhatAria2TookAndNeitherCountsNorTid
     EXPECT_EQ(TempFolder::read(env.ledgerPath), recorded);
     EXPECT_EQ(window->settings().files, 2);
     EXPECT_EQ(window->links().count(), 2u);
+}
+
+// After the Adding window has closed, the main window follows what aria2 took until each
+// download has ended, and tells which one did not arrive.
+TEST_F(Aria2AddAllTest, TheStatusBarNamesTheDownloadThatFailedAndItsEntrySaysWhy) {
+    window->settings().tidyUp = 0;
+    for (const char* path : {"/files/here.txt", "/docs/missing.pdf"}) {
+        window->links().append(server.address() + path);
+    }
+    window->directoryBox()->setEditText(QString::fromStdString(downloads));
+    services.downloads->setPace(20ms);
+    clickAndFinish("Button2");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !services.downloads->following(); }, 30000));
+
+    EXPECT_EQ(services.statusBar->text(platform::StatusPanel::Detail),
+              "1 of 2 downloaded; 1 failed: " + downloads + "/missing.pdf (Resource not found)");
+    const QAbstractItemModel& model = *child<QAbstractItemView>("CheckListBox1")->model();
+    EXPECT_TRUE(
+        model.index(0, 0)
+            .data(Qt::ToolTipRole)
+            .toString()
+            .endsWith(QString::fromStdString("\nDownloaded to " + downloads + "/here.txt")));
+    EXPECT_TRUE(model.index(1, 0)
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .endsWith(u"\nFailed: Resource not found"_s));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "support/ui/MainWindowFixture.h"
 #include "ui/shell/MainClientArea.h"
+#include "ui/shell/MainStatusBar.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -88,6 +89,15 @@ TEST_F(MainWindowGeometryTest, StatusPanelsSplitTheBarByTheRule) {
         // The target panel runs to the right edge.
         EXPECT_EQ(geometryOf("StatusPanel2").right(), client()->width() - 1);
     }
+}
+
+TEST_F(MainWindowGeometryTest, AStatusTextCutAtItsPanelsEdgeShowsWholeInItsTooltip) {
+    const std::string longer(300, 'W');
+    const auto* detail = child<QLabel>("StatusPanel1");
+    window->panels().setText(platform::StatusPanel::Detail, longer);
+    EXPECT_EQ(detail->toolTip(), QString::fromStdString(longer));
+    window->panels().setText(platform::StatusPanel::Detail, "v");
+    EXPECT_TRUE(detail->toolTip().isEmpty());
 }
 
 TEST_F(MainWindowGeometryTest, NeverShrinksBelowItsMinimumAndKeepsEveryControlInside) {

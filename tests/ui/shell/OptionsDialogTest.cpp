@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -391,6 +392,17 @@ TEST_F(OptionsDialogTest, RoutesNameOneOfTheUsersRulePresets) {
         ::unsetenv("HARVEX2_CONFIG_DIR");
     }
     EXPECT_EQ(window->settings().routesPreset, "by type");
+}
+
+TEST_F(OptionsDialogTest, DownloadsAreFollowedForADayUnlessChanged) {
+    withOptions([this] {
+        showTab(1);
+        auto* hours = control<QSpinBox>(Names::kFollowHours);
+        EXPECT_EQ(hours->value(), 24);
+        hours->setValue(2);
+        pressKey(Qt::Key_Return);
+    });
+    EXPECT_EQ(window->settings().followHours, 2);
 }
 
 TEST_F(OptionsDialogTest, ValuesWithoutAControlLeaveTheChoicesShownBefore) {
