@@ -4,17 +4,16 @@
 #include "cli/DownloadWait.h"
 #include "cli/ExitStatus.h"
 #include "cli/OptionParser.h"
+#include "cli/SendEndpoint.h"
 #include "core/handoff/Aria2Handover.h"
 #include "core/handoff/Aria2Session.h"
 #include "core/handoff/DownloadTarget.h"
 #include "core/handoff/TargetTable.h"
 #include "core/ledger/Ledger.h"
-#include "core/shell/SettingsRecord.h"
 #include "platform/IoError.h"
 #include "platform/posix/CurlJsonRpcConnector.h"
 #include "platform/posix/ReadingFile.h"
 
-#include <cstdlib>
 #include <iostream>
 #include <iterator>
 #include <sstream>
@@ -118,15 +117,13 @@ bool printOutcomes(std::FILE* out, const std::vector<std::string>& links,
 std::optional<SendOptions> SendCommand::parse(const std::vector<std::string>& args,
                                               std::string& error) {
     SendOptions options;
-    options.rpcUrl = core::SettingsRecord{}.aria2Url;
-    if (const char* secret = std::getenv(kSecretVariable)) {
-        options.secret = secret;
-    }
+    SendEndpoint::Given endpoint;
     bool aria2 = false;
     std::vector<CommandOption> table{
         {"--aria2", turnOn(aria2)},
-        {"--rpc", storeIn(options.rpcUrl)},
-        {"--secret", storeIn(options.secret)},
+        {"--endpoint", storeIn(endpoint.endpoint)},
+        {"--rpc", storeIn(endpoint.rpc)},
+        {"--secret", storeIn(endpoint.secret)},
         {"--dir", storeIn(options.dir)},
         {"--command", storeIn(options.command)},
         {"--jobs", CommandSend::jobsIn(options.jobs)},
@@ -148,6 +145,9 @@ std::optional<SendOptions> SendCommand::parse(const std::vector<std::string>& ar
         return std::nullopt;
     }
     if (options.command && !CommandSend::checkOptions(options, error)) {
+        return std::nullopt;
+    }
+    if (aria2 && !SendEndpoint::resolve(endpoint, options, error)) {
         return std::nullopt;
     }
     if (files->size() > 1) {
@@ -193,7 +193,8 @@ int SendCommand::run(const SendOptions& options, platform::JsonRpcConnector& con
     if (options.skipSent) {
         skipSent(ledger, links, out, options.separator);
     }
-    const auto client = connector.open(options.rpcUrl, core::Aria2Session::kTimeout);
+    const auto client =
+        connector.open({options.rpcUrl, options.caFile}, core::Aria2Session::kTimeout);
     core::Aria2Handover handover(*client, options.secret, aria2Links(links, options.dir));
     switch (handover.greet()) {
     case core::Aria2Failure::None:

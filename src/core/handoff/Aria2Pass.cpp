@@ -1,5 +1,6 @@
 #include "core/handoff/Aria2Pass.h"
 
+#include "core/handoff/Aria2Endpoints.h"
 #include "core/handoff/PassCalls.h"
 #include "core/handoff/PassSteps.h"
 
@@ -14,6 +15,11 @@ struct Aria2Pass::Link {
 void Aria2Pass::start(AddingPassContext& context) {
     PassSteps::setUpProgress(context);
     context.allOk = true;
+    endpoint_ = Aria2Endpoints::chosen(context.settings);
+    if (const std::string refusal = Aria2Endpoints::refusal(endpoint_); !refusal.empty()) {
+        PassSteps::Recover(context, false, refusal, [&context] { PassSteps::finish(context); });
+        return;
+    }
     context.window.setPleaseWaitStatus("Connecting to aria2...");
     context.window.showPleaseWait();
 
@@ -21,13 +27,17 @@ void Aria2Pass::start(AddingPassContext& context) {
     links.reserve(context.rows.count());
     for (std::size_t row = 0; row < context.rows.count(); ++row) {
         const AddingRow& current = context.rows.at(row);
-        links.push_back(Aria2Session::linkFor(current.url, current.place));
+        // A row without a folder of its own goes to the endpoint's.
+        const SavePlace place = current.place.folder.empty()
+                                    ? DownloadTarget::placeFor(endpoint_.folder, current.url)
+                                    : current.place;
+        links.push_back(Aria2Session::linkFor(current.url, place));
     }
     // Opening only prepares the connection; the first call makes it.
     link_ = std::make_shared<Link>();
-    link_->client = connector_.open(context.settings.aria2Url, Aria2Session::kTimeout);
-    link_->handover = std::make_unique<Aria2Handover>(*link_->client, context.settings.aria2Secret,
-                                                      std::move(links));
+    link_->client = connector_.open({endpoint_.url, endpoint_.caFile}, Aria2Session::kTimeout);
+    link_->handover =
+        std::make_unique<Aria2Handover>(*link_->client, endpoint_.secret, std::move(links));
     context.calls->run<Aria2Failure>(
         [link = link_] { return link->handover->greet(); },
         [this, &context](Aria2Failure failure) { greeted(context, failure); });
@@ -49,8 +59,7 @@ void Aria2Pass::greeted(AddingPassContext& context, Aria2Failure failure) {
                            [&context] { PassSteps::finish(context); });
         return;
     default:
-        PassSteps::Recover(context, true,
-                           "Cannot connect to aria2 at " + context.settings.aria2Url + ".",
+        PassSteps::Recover(context, true, "Cannot connect to aria2 at " + endpoint_.url + ".",
                            [&context] { PassSteps::finish(context); });
         return;
     }
@@ -77,9 +86,9 @@ void Aria2Pass::batchAnswered(AddingPassContext& context, const Aria2Batch& batc
     const std::size_t first = batch.first;
     if (batch.failure != Aria2Failure::None) {
         const std::size_t unconfirmed = batch.unconfirmedEnd();
-        connectionLost(context, first, unconfirmed, batch.end,
-                       Aria2Session::lostMessage(context.settings.aria2Url, first, unconfirmed,
-                                                 context.rows.count()));
+        connectionLost(
+            context, first, unconfirmed, batch.end,
+            Aria2Session::lostMessage(endpoint_.url, first, unconfirmed, context.rows.count()));
         link_.reset();
         return;
     }
