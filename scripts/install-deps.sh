@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libcurl4-openssl-dev nlohmann-json3-dev libre2-dev aria2 curl wget axel
+    libcurl4-openssl-dev nlohmann-json3-dev libre2-dev aria2 curl wget axel openssl
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth xdg-utils

@@ -4,6 +4,7 @@
 #include "cli/DownloadWait.h"
 #include "cli/ExitStatus.h"
 #include "cli/OptionParser.h"
+#include "cli/SendEndpoint.h"
 #include "core/handoff/Aria2Handover.h"
 #include "core/handoff/Aria2Session.h"
 #include "core/handoff/DownloadTarget.h"
@@ -159,15 +160,13 @@ bool printOutcomes(std::FILE* out, const std::vector<std::string>& links,
 std::optional<SendOptions> SendCommand::parse(const std::vector<std::string>& args,
                                               std::string& error) {
     SendOptions options;
-    options.rpcUrl = core::SettingsRecord{}.aria2Url;
-    if (const char* secret = std::getenv(kSecretVariable)) {
-        options.secret = secret;
-    }
+    SendEndpoint::Given endpoint;
     bool aria2 = false;
     std::vector<CommandOption> table{
         {"--aria2", turnOn(aria2)},
-        {"--rpc", storeIn(options.rpcUrl)},
-        {"--secret", storeIn(options.secret)},
+        {"--endpoint", storeIn(endpoint.endpoint)},
+        {"--rpc", storeIn(endpoint.rpc)},
+        {"--secret", storeIn(endpoint.secret)},
         {"--dir", storeIn(options.dir)},
         {"--command", storeIn(options.command)},
         {"--jobs", CommandSend::jobsIn(options.jobs)},
@@ -192,6 +191,9 @@ std::optional<SendOptions> SendCommand::parse(const std::vector<std::string>& ar
         return std::nullopt;
     }
     if (options.command && !CommandSend::checkOptions(options, error)) {
+        return std::nullopt;
+    }
+    if (aria2 && !SendEndpoint::resolve(endpoint, options, error)) {
         return std::nullopt;
     }
     if (files->size() > 1) {
@@ -245,7 +247,8 @@ int SendCommand::run(const SendOptions& options, platform::JsonRpcConnector& con
     for (const core::Aria2Link& link : aria2) {
         links.push_back(link.url);
     }
-    const auto client = connector.open(options.rpcUrl, core::Aria2Session::kTimeout);
+    const auto client =
+        connector.open({options.rpcUrl, options.caFile}, core::Aria2Session::kTimeout);
     core::Aria2Handover handover(*client, options.secret, std::move(aria2));
     switch (handover.greet()) {
     case core::Aria2Failure::None:

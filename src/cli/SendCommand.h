@@ -15,6 +15,8 @@ namespace harvex2::cli {
 struct SendOptions {
     std::string rpcUrl;
     std::string secret;
+    // For an https address: the certificates to check aria2's against.
+    std::string caFile;
     std::string dir;
     // A command template runs a program per link instead of reaching aria2.
     std::optional<std::string> command;

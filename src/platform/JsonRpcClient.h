@@ -78,13 +78,23 @@ public:
     virtual void interrupt() = 0;
 };
 
+// Where a peer listens. An https peer's certificate is always checked: against the
+// certificates in `caFile` when one is named, else against the system's.
+struct JsonRpcPeer {
+    std::string url;
+    std::string caFile = {};
+};
+
 // Makes clients; the address is known only when a hand-off starts.
 class JsonRpcConnector {
 public:
     virtual ~JsonRpcConnector() = default;
     // `timeout` bounds connecting and each batch's answer.
-    virtual std::unique_ptr<JsonRpcClient> open(const std::string& url,
+    virtual std::unique_ptr<JsonRpcClient> open(const JsonRpcPeer& peer,
                                                 std::chrono::milliseconds timeout) = 0;
+    std::unique_ptr<JsonRpcClient> open(const std::string& url, std::chrono::milliseconds timeout) {
+        return open(JsonRpcPeer{url}, timeout);
+    }
 };
 
 } // namespace harvex2::platform

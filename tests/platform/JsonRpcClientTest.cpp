@@ -1,6 +1,8 @@
+#include "core/handoff/Aria2Session.h"
 #include "platform/posix/CurlJsonRpcConnector.h"
 #include "platform/posix/JsonRpcCodec.h"
 #include "platform/posix/LoopbackHost.h"
+#include "support/core/Aria2Daemon.h"
 #include "support/core/LoopbackHttpServer.h"
 #include "support/core/TempFolder.h"
 
@@ -205,6 +207,28 @@ TEST(LoopbackHostTest, EveryLoopbackFormIsToldFromOtherHosts) {
     EXPECT_EQ(platform::LoopbackHost::hostOf("http://[::ffff:127.0.0.1]:6800/jsonrpc").front(),
               '[');
     EXPECT_EQ(platform::LoopbackHost::hostOf("http://127.0.0.2:6800/jsonrpc"), "127.0.0.2");
+}
+
+// A certificate of its own for 127.0.0.1: trusted only where its file is named.
+TEST(JsonRpcClientTest, AnHttpsPeerIsReachedOnlyWhenItsCertificateChecksOut) {
+    TempFolder folder;
+    const std::string certificate = folder.file("cert.pem");
+    const std::string key = folder.file("key.pem");
+    const std::string make =
+        "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 "
+        "-nodes -days 2 -subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1"
+        " -keyout '" +
+        key + "' -out '" + certificate + "' 2>/dev/null";
+    ASSERT_EQ(std::system(make.c_str()), 0);
+    Aria2Daemon aria2(folder.path(),
+                      {"--rpc-certificate=" + certificate, "--rpc-private-key=" + key});
+    platform::CurlJsonRpcConnector connector;
+    const auto greet = [&](const std::string& caFile) {
+        const auto client = connector.open({aria2.url(), caFile}, 5s);
+        return core::Aria2Session(*client, Aria2Daemon::kSecret).greet();
+    };
+    EXPECT_EQ(greet(certificate), core::Aria2Failure::None);
+    EXPECT_NE(greet({}), core::Aria2Failure::None);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "core/handoff/Aria2Pass.h"
 
+#include "core/handoff/Aria2Endpoints.h"
 #include "core/handoff/DownloadReports.h"
 #include "core/handoff/PassCalls.h"
 #include "core/handoff/PassSteps.h"
@@ -19,6 +20,11 @@ void Aria2Pass::start(AddingPassContext& context) {
     PassSteps::setUpProgress(context);
     context.allOk = true;
     followed_.clear();
+    endpoint_ = Aria2Endpoints::chosen(context.settings);
+    if (const std::string refusal = Aria2Endpoints::refusal(endpoint_); !refusal.empty()) {
+        PassSteps::Recover(context, false, refusal, [&context] { PassSteps::finish(context); });
+        return;
+    }
     context.window.setPleaseWaitStatus("Connecting to aria2...");
     context.window.showPleaseWait();
 
@@ -26,14 +32,18 @@ void Aria2Pass::start(AddingPassContext& context) {
     links.reserve(context.rows.count());
     for (std::size_t row = 0; row < context.rows.count(); ++row) {
         const AddingRow& current = context.rows.at(row);
+        // A row without a folder of its own goes to the endpoint's.
+        const SavePlace place = current.place.folder.empty()
+                                    ? DownloadTarget::placeFor(endpoint_.folder, current.url)
+                                    : current.place;
         links.push_back(
-            Aria2Session::linkFor(current.url, current.place, current.givenName, current.referrer));
+            Aria2Session::linkFor(current.url, place, current.givenName, current.referrer));
     }
     // Opening only prepares the connection; the first call makes it.
     link_ = std::make_shared<Link>();
-    link_->client = connector_.open(context.settings.aria2Url, Aria2Session::kTimeout);
-    link_->handover = std::make_unique<Aria2Handover>(*link_->client, context.settings.aria2Secret,
-                                                      std::move(links));
+    link_->client = connector_.open({endpoint_.url, endpoint_.caFile}, Aria2Session::kTimeout);
+    link_->handover =
+        std::make_unique<Aria2Handover>(*link_->client, endpoint_.secret, std::move(links));
     context.calls->run<Aria2Failure>(
         [link = link_] { return link->handover->greet(); },
         [this, &context](Aria2Failure failure) { greeted(context, failure); });
@@ -55,8 +65,7 @@ void Aria2Pass::greeted(AddingPassContext& context, Aria2Failure failure) {
                            [&context] { PassSteps::finish(context); });
         return;
     default:
-        PassSteps::Recover(context, true,
-                           "Cannot connect to aria2 at " + context.settings.aria2Url + ".",
+        PassSteps::Recover(context, true, "Cannot connect to aria2 at " + endpoint_.url + ".",
                            [&context] { PassSteps::finish(context); });
         return;
     }
@@ -85,9 +94,9 @@ void Aria2Pass::batchAnswered(AddingPassContext& context, const Aria2Batch& batc
     if (batch.failure != Aria2Failure::None) {
         const std::size_t unconfirmed = batch.unconfirmedEnd();
         handOut(context);
-        connectionLost(context, first, unconfirmed, batch.end,
-                       Aria2Session::lostMessage(context.settings.aria2Url, first, unconfirmed,
-                                                 context.rows.count()));
+        connectionLost(
+            context, first, unconfirmed, batch.end,
+            Aria2Session::lostMessage(endpoint_.url, first, unconfirmed, context.rows.count()));
         link_.reset();
         return;
     }
@@ -138,7 +147,7 @@ void Aria2Pass::handOut(AddingPassContext& context) {
         return;
     }
     context.reports->follow({std::string(TargetTable::forHandOff(context.settings.mode).name),
-                             context.settings.aria2Url, context.settings.aria2Secret,
+                             endpoint_.url, endpoint_.secret, endpoint_.caFile,
                              std::exchange(followed_, {})});
 }
 

@@ -3,6 +3,7 @@
 #include "core/handoff/Aria2Handover.h"
 #include "core/handoff/DownloadWatch.h"
 #include "core/handoff/TargetPass.h"
+#include "core/shell/Aria2Endpoint.h"
 #include "platform/JsonRpcClient.h"
 
 #include <cstddef>
@@ -12,7 +13,7 @@
 
 namespace harvex2::core {
 
-// The pass for aria2, reached over its JSON-RPC interface at the address in the settings.
+// The pass for aria2, reached over its JSON-RPC interface at the endpoint the settings choose.
 // Rows go in batches over one connection; each row still gets its own outcome.
 class Aria2Pass : public TargetPass {
 public:
@@ -37,6 +38,7 @@ private:
     void handOut(AddingPassContext& context);
 
     platform::JsonRpcConnector& connector_;
+    Aria2Endpoint endpoint_;
     // Shared with the call in flight, which may outlive the pass when it is given up.
     std::shared_ptr<Link> link_;
     // The GIDs aria2 returned in this pass, by row.

@@ -13,6 +13,7 @@ struct Aria2Downloads {
     std::string target;
     std::string url;
     std::string secret;
+    std::string caFile;
     std::vector<FollowedDownload> downloads;
 };
 

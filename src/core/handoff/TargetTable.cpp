@@ -1,11 +1,13 @@
 #include "core/handoff/TargetTable.h"
 
+#include "core/handoff/Aria2Endpoints.h"
 #include "core/handoff/Aria2Pass.h"
 #include "core/handoff/CommandPass.h"
 #include "core/handoff/DdeChannel.h"
 #include "core/handoff/JobFileChannel.h"
 #include "core/handoff/NetVampirePass.h"
 #include "core/handoff/ReGetPass.h"
+#include "platform/AsciiText.h"
 
 #include <algorithm>
 
@@ -14,7 +16,8 @@ namespace harvex2::core {
 namespace {
 
 constexpr std::string_view kNetVampireSettings[] = {"NVDDE", "NVJobDefault", "RealiFast"};
-constexpr std::string_view kAria2Settings[] = {"Aria2URL", "Aria2Secret"};
+constexpr std::string_view kAria2Settings[] = {"Aria2URL", "Aria2Secret", "Aria2Endpoints",
+                                               "Aria2Endpoint"};
 constexpr std::string_view kCommandSettings[] = {"CommandTemplate", "CommandJobs",
                                                  "CommandTimeout"};
 
@@ -62,6 +65,29 @@ const TargetKind* TargetTable::find(TargetProgram mode) {
 const TargetKind& TargetTable::forHandOff(TargetProgram mode) {
     const TargetKind* kind = find(mode);
     return kind ? *kind : *find(TargetProgram::ReGet);
+}
+
+std::optional<NamedTarget> TargetTable::findByName(std::string_view name,
+                                                   const SettingsRecord& settings) {
+    const TargetKind* aria2 = find(TargetProgram::Aria2);
+    if (auto endpoint = Aria2Endpoints::find(settings, name)) {
+        return NamedTarget{aria2, std::move(endpoint->name)};
+    }
+    for (const TargetKind& kind : kKinds) {
+        if (platform::AsciiText::equalsIgnoringCase(kind.name, name)) {
+            const bool isAria2 = kind.mode == TargetProgram::Aria2;
+            return NamedTarget{&kind, isAria2 ? Aria2Endpoints::chosen(settings).name : ""};
+        }
+    }
+    return std::nullopt;
+}
+
+SettingsRecord NamedTarget::chosenIn(SettingsRecord settings) const {
+    settings.mode = kind->mode;
+    if (!endpoint.empty()) {
+        settings.aria2Endpoint = endpoint;
+    }
+    return settings;
 }
 
 } // namespace harvex2::core

@@ -1,5 +1,6 @@
 #include "core/handoff/TargetWording.h"
 
+#include "core/handoff/Aria2Endpoints.h"
 #include "core/handoff/TargetTable.h"
 
 #include <optional>
@@ -20,9 +21,19 @@ std::optional<std::string> newTargetName(TargetProgram mode) {
 
 } // namespace
 
-std::string TargetWording::addingTitle(TargetProgram mode) {
-    const auto name = newTargetName(mode);
-    return "Add items to " + name.value_or("NetVamp");
+std::string TargetWording::targetName(TargetProgram mode, const SettingsRecord& settings) {
+    if (mode == TargetProgram::Aria2) {
+        return Aria2Endpoints::shownName(Aria2Endpoints::chosen(settings));
+    }
+    const TargetKind* kind = TargetTable::find(mode);
+    return kind ? std::string(kind->name) : std::string();
+}
+
+std::string TargetWording::addingTitle(TargetProgram mode, const SettingsRecord& settings) {
+    if (!newTargetName(mode)) {
+        return "Add items to NetVamp";
+    }
+    return "Add items to " + targetName(mode, settings);
 }
 
 std::string TargetWording::sequenceChoice(TargetProgram mode) {

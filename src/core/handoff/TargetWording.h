@@ -12,8 +12,12 @@ namespace harvex2::core {
 // is named as it is.
 class TargetWording {
 public:
+    // The target as the windows name it: for aria2, the endpoint `settings` choose. Empty for
+    // a Mode no target stands for.
+    static std::string targetName(TargetProgram mode, const SettingsRecord& settings);
     // The Adding window's group title.
-    static std::string addingTitle(TargetProgram mode);
+    static std::string addingTitle(TargetProgram mode,
+                                   const SettingsRecord& settings = SettingsRecord{});
     // The sequence dialog's radio that adds to the target.
     static std::string sequenceChoice(TargetProgram mode);
     // The tooltip of the main window's download folder.

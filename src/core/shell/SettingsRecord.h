@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/shell/Aria2Endpoint.h"
+
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace harvex2::core {
 
@@ -39,6 +42,11 @@ struct SettingsRecord {
     bool realiFast = false;
     std::string aria2Url = "http://127.0.0.1:6800/jsonrpc";
     std::string aria2Secret = {};
+    // Every aria2 the user reaches, by name. Empty until the user first changes them: the
+    // endpoint "aria2" is then made of the two values above, which it takes over.
+    std::vector<Aria2Endpoint> aria2Endpoints = {};
+    // The name of the endpoint an Add hands links to.
+    std::string aria2Endpoint = "aria2";
     // The command target: the template of each link's program, how many run at once, and
     // the seconds after which one is stopped (0: never).
     std::string commandTemplate = {};

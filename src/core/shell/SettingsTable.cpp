@@ -1,5 +1,6 @@
 #include "core/shell/SettingsTable.h"
 
+#include "core/shell/Aria2EndpointText.h"
 #include "core/shell/SettingsStorage.h"
 
 #include <string_view>
@@ -36,6 +37,8 @@ static_assert(std::string_view(kChainedSettings[kRememberIndex].name) == "Rememb
 constexpr Setting kSeparateSettings[] = {
     {"Aria2URL", Place::Settings, &SettingsRecord::aria2Url},
     {"Aria2Secret", Place::Settings, &SettingsRecord::aria2Secret},
+    {"Aria2Endpoints", Place::Settings, &SettingsRecord::aria2Endpoints},
+    {"Aria2Endpoint", Place::Settings, &SettingsRecord::aria2Endpoint},
     {"CommandTemplate", Place::Settings, &SettingsRecord::commandTemplate},
     {"CommandJobs", Place::Settings, &SettingsRecord::commandJobs},
     {"CommandTimeout", Place::Settings, &SettingsRecord::commandTimeout},
@@ -62,7 +65,8 @@ template <typename Record> auto& fieldOf(Record& record, std::int32_t WindowRect
 }
 
 bool holdsText(const Setting& setting) {
-    return std::holds_alternative<std::string SettingsRecord::*>(setting.member);
+    return std::holds_alternative<std::string SettingsRecord::*>(setting.member) ||
+           std::holds_alternative<std::vector<Aria2Endpoint> SettingsRecord::*>(setting.member);
 }
 
 } // namespace
@@ -100,6 +104,8 @@ StoredValue valueOf(const SettingsRecord& record, const Setting& setting) {
                 return field ? 1 : 0;
             } else if constexpr (std::is_enum_v<Field>) {
                 return static_cast<std::int32_t>(field);
+            } else if constexpr (std::is_same_v<Field, std::vector<Aria2Endpoint>>) {
+                return Aria2EndpointText::encode(field);
             } else {
                 return field;
             }
@@ -116,6 +122,8 @@ void assign(SettingsRecord& record, const Setting& setting, const StoredValue& v
                 field = std::get<std::int32_t>(value) != 0;
             } else if constexpr (std::is_enum_v<Field>) {
                 field = static_cast<Field>(std::get<std::int32_t>(value));
+            } else if constexpr (std::is_same_v<Field, std::vector<Aria2Endpoint>>) {
+                field = Aria2EndpointText::decode(std::get<std::string>(value));
             } else {
                 field = std::get<Field>(value);
             }

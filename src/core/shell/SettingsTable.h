@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace harvex2::core {
 
@@ -18,9 +19,10 @@ namespace settingsTable {
 // "Position" then, and stay in "Settings" otherwise.
 enum class Place { Settings, Position, AfterPosition };
 
-using Member = std::variant<bool SettingsRecord::*, std::int32_t SettingsRecord::*,
-                            TargetProgram SettingsRecord::*, std::string SettingsRecord::*,
-                            std::int32_t WindowRect::*>;
+using Member =
+    std::variant<bool SettingsRecord::*, std::int32_t SettingsRecord::*,
+                 TargetProgram SettingsRecord::*, std::string SettingsRecord::*,
+                 std::vector<Aria2Endpoint> SettingsRecord::*, std::int32_t WindowRect::*>;
 
 struct Setting {
     const char* name;

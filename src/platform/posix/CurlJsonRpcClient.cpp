@@ -37,7 +37,8 @@ JsonRpcFailure failureOf(CURLcode code) {
 
 } // namespace
 
-CurlJsonRpcClient::CurlJsonRpcClient(const std::string& url, std::chrono::milliseconds timeout) {
+CurlJsonRpcClient::CurlJsonRpcClient(const JsonRpcPeer& peer, std::chrono::milliseconds timeout) {
+    const std::string& url = peer.url;
     initialiseCurlOnce();
     handle_ = curl_easy_init();
     if (handle_ == nullptr) {
@@ -47,6 +48,12 @@ CurlJsonRpcClient::CurlJsonRpcClient(const std::string& url, std::chrono::millis
     curl_easy_setopt(handle_, CURLOPT_URL, url.c_str());
     curl_easy_setopt(handle_, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(handle_, CURLOPT_HTTPHEADER, headers_);
+    // The token must reach aria2 and no one posing as it.
+    curl_easy_setopt(handle_, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(handle_, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (!peer.caFile.empty()) {
+        curl_easy_setopt(handle_, CURLOPT_CAINFO, peer.caFile.c_str());
+    }
     curl_easy_setopt(handle_, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(handle_, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(timeout.count()));
     curl_easy_setopt(handle_, CURLOPT_TIMEOUT_MS, static_cast<long>(timeout.count()));

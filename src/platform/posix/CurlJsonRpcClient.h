@@ -13,7 +13,7 @@ namespace harvex2::platform {
 // first goes over the connection the peer kept open.
 class CurlJsonRpcClient : public JsonRpcClient {
 public:
-    CurlJsonRpcClient(const std::string& url, std::chrono::milliseconds timeout);
+    CurlJsonRpcClient(const JsonRpcPeer& peer, std::chrono::milliseconds timeout);
     ~CurlJsonRpcClient() override;
     CurlJsonRpcClient(const CurlJsonRpcClient&) = delete;
     CurlJsonRpcClient& operator=(const CurlJsonRpcClient&) = delete;

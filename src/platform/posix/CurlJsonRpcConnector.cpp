@@ -4,9 +4,9 @@
 
 namespace harvex2::platform {
 
-std::unique_ptr<JsonRpcClient> CurlJsonRpcConnector::open(const std::string& url,
+std::unique_ptr<JsonRpcClient> CurlJsonRpcConnector::open(const JsonRpcPeer& peer,
                                                           std::chrono::milliseconds timeout) {
-    return std::make_unique<CurlJsonRpcClient>(url, timeout);
+    return std::make_unique<CurlJsonRpcClient>(peer, timeout);
 }
 
 } // namespace harvex2::platform

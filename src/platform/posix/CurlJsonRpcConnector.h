@@ -6,7 +6,8 @@ namespace harvex2::platform {
 
 class CurlJsonRpcConnector : public JsonRpcConnector {
 public:
-    std::unique_ptr<JsonRpcClient> open(const std::string& url,
+    using JsonRpcConnector::open;
+    std::unique_ptr<JsonRpcClient> open(const JsonRpcPeer& peer,
                                         std::chrono::milliseconds timeout) override;
 };
 

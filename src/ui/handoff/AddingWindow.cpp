@@ -110,7 +110,7 @@ void AddingWindow::layOutGroup() {
 
 void AddingWindow::showTarget(core::TargetProgram mode) {
     model_->setPictures(StatePictures::stateSet(TargetRegistry::picturesFor(mode)));
-    group_->setTitle(fromBytes(core::TargetWording::addingTitle(mode)));
+    group_->setTitle(fromBytes(core::TargetWording::addingTitle(mode, *services_.settings)));
 }
 
 void AddingWindow::open(std::function<void()> closed) {

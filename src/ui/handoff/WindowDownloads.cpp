@@ -17,7 +17,8 @@ public:
     Following(WindowDownloads& owner, core::Aria2Downloads downloads)
         : timer_(owner.pace_),
           follower_(*owner.services_.windowThread, timer_,
-                    owner.services_.jsonRpc->open(downloads.url, core::Aria2Session::kTimeout),
+                    owner.services_.jsonRpc->open({downloads.url, downloads.caFile},
+                                                  core::Aria2Session::kTimeout),
                     watchFor(owner.services_, downloads),
                     [&owner, this] { owner.changed(*this); }) {
         timer_.setTick([this] { follower_.tick(); });

@@ -1,12 +1,18 @@
 #pragma once
 
+#include "core/shell/Aria2Endpoint.h"
 #include "ui/shell/TargetOptionsGroup.h"
 
-class QLineEdit;
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
 
 namespace harvex2::ui {
 
-// The "aria2" group: where aria2's JSON-RPC interface listens and the token it asks for.
+// The "aria2" group: the endpoint an Add hands links to, and the way to the dialog that edits
+// the endpoints. It says so when the chosen one would carry the token in clear text.
 class Aria2Group : public TargetOptionsGroup {
     Q_OBJECT
 public:
@@ -16,8 +22,14 @@ public:
     void confirm(core::SettingsRecord& settings) const override;
 
 private:
-    QLineEdit* url_;
-    QLineEdit* secret_;
+    void showEndpoints(int chosen);
+    void showProblem();
+    void editEndpoints();
+
+    QComboBox* endpoint_;
+    QPushButton* edit_;
+    QLabel* problem_;
+    std::vector<core::Aria2Endpoint> endpoints_;
 };
 
 } // namespace harvex2::ui

@@ -46,8 +46,8 @@ MainClientArea::MainClientArea(LinkListModel& model, QWidget* parent) : QWidget(
     resize(kDesignWidth, kDesignHeight);
 }
 
-void MainClientArea::showTarget(core::TargetProgram mode) {
-    statusBar_->showTarget(mode);
+void MainClientArea::showTarget(core::TargetProgram mode, const core::SettingsRecord& settings) {
+    statusBar_->showTarget(mode, settings);
     directoryLabel_->setToolTip(fromBytes(core::TargetWording::folderNote(mode)));
 }
 

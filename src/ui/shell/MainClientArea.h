@@ -37,7 +37,7 @@ public:
     void arrange();
 
     // Names the chosen target in the status bar and in the download folder's note.
-    void showTarget(core::TargetProgram mode);
+    void showTarget(core::TargetProgram mode, const core::SettingsRecord& settings);
 
     // The toolbar across the top; the area takes it over.
     void setToolBar(QToolBar* toolBar);

@@ -1,6 +1,6 @@
 #include "ui/shell/MainStatusBar.h"
 
-#include "core/handoff/TargetTable.h"
+#include "core/handoff/TargetWording.h"
 #include "ui/platform/TextBytes.h"
 
 #include <QLabel>
@@ -76,9 +76,8 @@ void MainStatusBar::placePanels() {
     }
 }
 
-void MainStatusBar::showTarget(core::TargetProgram mode) {
-    const core::TargetKind* kind = core::TargetTable::find(mode);
-    setText(StatusPanel::Target, kind ? std::string(kind->name) : std::string());
+void MainStatusBar::showTarget(core::TargetProgram mode, const core::SettingsRecord& settings) {
+    setText(StatusPanel::Target, core::TargetWording::targetName(mode, settings));
 }
 
 } // namespace harvex2::ui

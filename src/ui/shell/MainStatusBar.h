@@ -26,8 +26,9 @@ public:
     std::string text(platform::StatusPanel panel) const override;
 
     void setPanelWidths(int stateWidth, int detailWidth);
-    // The name of the target program for a Mode value; other values name none.
-    void showTarget(core::TargetProgram mode);
+    // The name of the target program for a Mode value, with aria2's chosen endpoint; other
+    // values name none.
+    void showTarget(core::TargetProgram mode, const core::SettingsRecord& settings);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -108,7 +108,7 @@ MainStatusBar& MainWindow::panels() const {
 }
 
 void MainWindow::showTarget(core::TargetProgram mode) {
-    client_->showTarget(mode);
+    client_->showTarget(mode, settings_);
 }
 
 QComboBox* MainWindow::baseUrlBox() const {

@@ -84,11 +84,12 @@ void OptionsDialog::fill() {
 void OptionsDialog::confirm() {
     parse_->confirm(settings_);
     add_->confirmProgram(settings_);
+    general_->confirm(settings_);
+    add_->confirmHandOff(settings_);
+    // Last: the windows name aria2's endpoint, which the hand-off settings choose.
     if (targetChosen_) {
         targetChosen_(settings_.mode);
     }
-    general_->confirm(settings_);
-    add_->confirmHandOff(settings_);
 }
 
 } // namespace harvex2::ui

@@ -47,6 +47,19 @@ struct OptionsNames {
     static constexpr const char* kAria2Group = "GroupBoxAria2";
     static constexpr const char* kAria2Url = "txtAria2URL";
     static constexpr const char* kAria2Secret = "txtAria2Secret";
+    static constexpr const char* kAria2Choice = "cboAria2Choice";
+    static constexpr const char* kAria2EditEndpoints = "btnAria2Endpoints";
+    static constexpr const char* kAria2ChoiceProblem = "lblAria2ChoiceProblem";
+    // The endpoints dialog
+    static constexpr const char* kAria2Endpoints = "Aria2Endpoints";
+    static constexpr const char* kAria2Endpoint = "cboAria2Endpoint";
+    static constexpr const char* kAria2AddEndpoint = "btnAria2AddEndpoint";
+    static constexpr const char* kAria2RemoveEndpoint = "btnAria2RemoveEndpoint";
+    static constexpr const char* kAria2Name = "txtAria2Name";
+    static constexpr const char* kAria2Folder = "txtAria2Folder";
+    static constexpr const char* kAria2CaFile = "txtAria2CaFile";
+    static constexpr const char* kAria2PlainToken = "chkAria2PlainToken";
+    static constexpr const char* kAria2Problem = "lblAria2Problem";
     static constexpr const char* kSkipSent = "chkSkipSent";
     static constexpr const char* kRoutesPreset = "cboRoutes";
     static constexpr const char* kFollowHours = "spnFollowHours";

@@ -1,4 +1,5 @@
 #include "core/handoff/AddingPass.h"
+#include "core/handoff/Aria2Endpoints.h"
 #include "core/handoff/Aria2Session.h"
 #include "core/handoff/DownloadReports.h"
 #include "core/handoff/DownloadTarget.h"
@@ -194,6 +195,35 @@ TEST_F(Aria2PassTest, AnAddressWhereAria2DoesNotAnswerEndsThePassBeforeAnyRow) {
         run();
         expectFatalBeforeAnyRow();
     }
+}
+
+TEST_F(Aria2PassTest, TheChosenEndpointTakesTheLinksUnlessItsTokenWouldTravelInClearText) {
+    core::Aria2Endpoints::store(settings, {{.name = "aria2", .url = kUrl},
+                                           {.name = "nas",
+                                            .url = "https://nas:6800/jsonrpc",
+                                            .secret = "t",
+                                            .folder = "/data/",
+                                            .caFile = "/etc/nas.pem"},
+                                           {.name = "old", .url = "http://nas:6800/jsonrpc"}});
+    settings.aria2Endpoint = "nas";
+    rows.clear();
+    rows.append("http://h/a.zip", {}, core::RowSource{std::size_t{0}});
+    run();
+    EXPECT_EQ(jsonRpc.url, "https://nas:6800/jsonrpc");
+    EXPECT_EQ(jsonRpc.caFile, "/etc/nas.pem");
+    ASSERT_EQ(jsonRpc.batches.size(), 2u);
+    EXPECT_EQ(jsonRpc.batches[1][0].params,
+              (std::vector<platform::JsonRpcParam>{"token:t", Uris{"http://h/a.zip"},
+                                                   Options{{"dir", "/data/"}, {"out", "a.zip"}}}));
+
+    settings.aria2Endpoint = "old";
+    jsonRpc.batches.clear();
+    window = {};
+    expectFailure(FailureKind::Connection,
+                  core::Aria2Endpoints::refusal(*core::Aria2Endpoints::find(settings, "old")));
+    run();
+    EXPECT_TRUE(jsonRpc.batches.empty());
+    EXPECT_EQ(window.closeRequests, std::vector<bool>{true});
 }
 
 TEST_F(Aria2PassTest, AWrongSecretIsToldApart) {

@@ -1,5 +1,6 @@
 #include "core/shell/SettingsStorage.h"
 
+#include "core/handoff/Aria2Endpoints.h"
 #include "core/shell/MruHistory.h"
 #include "platform/posix/FileRegistryStore.h"
 #include "support/core/ChildProcess.h"
@@ -119,6 +120,8 @@ TEST_F(SettingsStorageTest, WritesTheLayoutByteForByte) {
                           "\"ACAS\"=dword:00000000\r\n"
                           "\"Aria2URL\"=\"http://127.0.0.1:6800/jsonrpc\"\r\n"
                           "\"Aria2Secret\"=\"\"\r\n"
+                          "\"Aria2Endpoints\"=\"\"\r\n"
+                          "\"Aria2Endpoint\"=\"aria2\"\r\n"
                           "\"CommandTemplate\"=\"\"\r\n"
                           "\"CommandJobs\"=dword:00000004\r\n"
                           "\"CommandTimeout\"=dword:00000000\r\n"
@@ -150,6 +153,41 @@ TEST_F(SettingsStorageTest, Aria2ValuesLoadBackAndAnOlderStoreKeepsTheRest) {
     ASSERT_TRUE(store_.deleteValue("Aria2Secret"));
     store_.closeKey();
     EXPECT_EQ(storage_.LoadSettings({}), kStored);
+}
+
+// The single address of older versions becomes the endpoint "aria2"; the list keeps what a
+// newer version stored beside the fields known here.
+TEST_F(SettingsStorageTest, TheOldAria2AddressBecomesAnEndpointAndUnknownFieldsSurvive) {
+    ASSERT_TRUE(store_.openKey(kSettings, true));
+    store_.writeString("Aria2URL", "http://10.0.0.2:6801/jsonrpc");
+    store_.writeString("Aria2Secret", "s3cret");
+    store_.closeKey();
+    SettingsRecord loaded = storage_.LoadSettings({});
+    const core::Aria2Endpoint migrated{
+        .name = "aria2", .url = "http://10.0.0.2:6801/jsonrpc", .secret = "s3cret"};
+    EXPECT_EQ(core::Aria2Endpoints::of(loaded), std::vector<core::Aria2Endpoint>{migrated});
+
+    ASSERT_TRUE(store_.openKey(kSettings, false));
+    store_.writeString("Aria2Endpoints", "name=nas\turl=https://nas/rpc\tsecret=a\\tb\\n"
+                                         "\tfuture=x\\ty\nurl=nameless\n");
+    store_.closeKey();
+    loaded = storage_.LoadSettings({});
+    const core::Aria2Endpoint nas{.name = "nas",
+                                  .url = "https://nas/rpc",
+                                  .secret = "a\tb\n",
+                                  .unknownFields = {{"future", "x\ty"}}};
+    EXPECT_EQ(core::Aria2Endpoints::of(loaded), std::vector<core::Aria2Endpoint>{nas});
+
+    core::Aria2Endpoint first = nas;
+    first.name = "aria2";
+    first.url = "http://127.0.0.1:6802/jsonrpc";
+    core::Aria2Endpoints::store(loaded, {first, nas});
+    storage_.SaveSettings(loaded, {}, "1.42");
+    EXPECT_EQ(core::Aria2Endpoints::of(storage_.LoadSettings({})),
+              (std::vector<core::Aria2Endpoint>{first, nas}));
+    // Older versions still find the endpoint "aria2" where they look.
+    ASSERT_TRUE(store_.openKey(kSettings, false));
+    EXPECT_EQ(store_.readString("Aria2URL"), "http://127.0.0.1:6802/jsonrpc");
 }
 
 TEST_F(SettingsStorageTest, ReadingChoicesLoadBackAndAStoreWithoutThemGivesTheDefaults) {

@@ -10,6 +10,7 @@
 #include <netinet/in.h>
 #include <spawn.h>
 #include <stdexcept>
+#include <string_view>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <thread>
@@ -48,6 +49,13 @@ Aria2Daemon::Aria2Daemon(const std::string& folder, std::vector<std::string> ext
                                      "--dir=" + folder,
                                      "--auto-file-renaming=false",
                                      "--max-concurrent-downloads=16"};
+    for (const std::string& option : extraOptions) {
+        constexpr std::string_view kCertificate = "--rpc-certificate=";
+        if (option.starts_with(kCertificate)) {
+            certificate_ = option.substr(kCertificate.size());
+            args.push_back("--rpc-secure=true");
+        }
+    }
     args.insert(args.end(), extraOptions.begin(), extraOptions.end());
     std::vector<char*> argv;
     for (std::string& arg : args) {
@@ -78,7 +86,7 @@ void Aria2Daemon::kill() {
 void Aria2Daemon::waitUntilAnswering() const {
     platform::CurlJsonRpcConnector connector;
     const bool ready = waitFor([&] {
-        const auto client = connector.open(url(), 1s);
+        const auto client = connector.open({url(), certificate_}, 1s);
         return core::Aria2Session(*client, kSecret).greet() == core::Aria2Failure::None;
     });
     if (!ready) {

@@ -8,6 +8,8 @@ namespace harvex2::test {
 
 // A real aria2c with its JSON-RPC interface on loopback, a free port and a secret token,
 // saving into `folder`. Ready when constructed; stopped, killed if need be, when destroyed.
+// With "--rpc-certificate=FILE" among the options it answers over https, its certificate
+// checked against FILE.
 class Aria2Daemon {
 public:
     static constexpr const char* kSecret = "harvex2-test-token";
@@ -17,7 +19,10 @@ public:
     Aria2Daemon(const Aria2Daemon&) = delete;
     Aria2Daemon& operator=(const Aria2Daemon&) = delete;
 
-    std::string url() const { return "http://127.0.0.1:" + std::to_string(port_) + "/jsonrpc"; }
+    std::string url() const {
+        return (certificate_.empty() ? "http" : "https") + std::string("://127.0.0.1:") +
+               std::to_string(port_) + "/jsonrpc";
+    }
     // Ends aria2 at once, as a crash would.
     void kill();
 
@@ -29,6 +34,7 @@ private:
     void waitUntilAnswering() const;
 
     int port_;
+    std::string certificate_;
     pid_t pid_ = -1;
 };
 

@@ -25,9 +25,10 @@ FakeJsonRpc::FakeJsonRpc() {
     };
 }
 
-std::unique_ptr<platform::JsonRpcClient> FakeJsonRpc::open(const std::string& address,
+std::unique_ptr<platform::JsonRpcClient> FakeJsonRpc::open(const platform::JsonRpcPeer& peer,
                                                            std::chrono::milliseconds limit) {
-    url = address;
+    url = peer.url;
+    caFile = peer.caFile;
     timeout = limit;
     return std::make_unique<ForwardingClient>(*this);
 }

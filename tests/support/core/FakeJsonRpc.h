@@ -14,12 +14,14 @@ namespace harvex2::test {
 class FakeJsonRpc : public platform::JsonRpcConnector {
 public:
     FakeJsonRpc();
-    std::unique_ptr<platform::JsonRpcClient> open(const std::string& url,
+    using platform::JsonRpcConnector::open;
+    std::unique_ptr<platform::JsonRpcClient> open(const platform::JsonRpcPeer& peer,
                                                   std::chrono::milliseconds timeout) override;
 
     std::function<platform::JsonRpcBatchResult(const std::vector<platform::JsonRpcCall>&)> answer;
     std::vector<std::vector<platform::JsonRpcCall>> batches;
     std::string url;
+    std::string caFile;
     std::chrono::milliseconds timeout{0};
 
     // Every answer a result, numbered on from `calls`.

@@ -1,5 +1,6 @@
 #include "ui/shell/OptionsDialog.h"
 
+#include "core/handoff/Aria2Endpoints.h"
 #include "core/rules/RulePresets.h"
 #include "core/shell/SettingsStorage.h"
 #include "support/core/TempFolder.h"
@@ -24,6 +25,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabBar>
@@ -108,6 +110,20 @@ protected:
     bool checked(const char* name) const { return control<QAbstractButton>(name)->isChecked(); }
 
     QString jobState() const { return control<QComboBox>(Names::kJobState)->currentText(); }
+
+    // Opens the aria2 endpoints from the aria2 group; `work` fills it in, and OK closes it.
+    void withEndpoints(const std::function<void(QDialog&)>& work) {
+        click(Names::kAria2EditEndpoints);
+        // One closed before may wait for its deletion.
+        QDialog* endpoints = nullptr;
+        for (QDialog* shown :
+             dialog()->findChildren<QDialog*>(QLatin1StringView(Names::kAria2Endpoints))) {
+            endpoints = shown->isVisible() ? shown : endpoints;
+        }
+        ASSERT_NE(endpoints, nullptr);
+        work(*endpoints);
+        endpoints->accept();
+    }
 
     bool netVampireGroupShown() const {
         return control<QGroupBox>(Names::kNetVampireGroup)->isVisible();
@@ -337,6 +353,45 @@ TEST_F(OptionsDialogTest, OkStoresTheChangedValuesAndKeepsAnotherCopysValues) {
     });
 }
 
+TEST_F(OptionsDialogTest, AnAddedAria2EndpointIsChosenAndTheWindowsNameIt) {
+    withOptions([this] {
+        showTab(1);
+        click(radioOf(Target::Aria2));
+        withEndpoints([](QDialog& endpoints) {
+            const auto edit = [&endpoints](const char* name) {
+                return endpoints.findChild<QLineEdit*>(QLatin1StringView(name));
+            };
+            auto* problem = endpoints.findChild<QLabel*>(QLatin1StringView(Names::kAria2Problem));
+            QTest::mouseClick(
+                endpoints.findChild<QPushButton*>(QLatin1StringView(Names::kAria2AddEndpoint)),
+                Qt::LeftButton);
+            edit(Names::kAria2Name)->setText(u"nas:video"_s);
+            EXPECT_FALSE(problem->isHidden());
+            edit(Names::kAria2Name)->setText(u"nas"_s);
+            edit(Names::kAria2Url)->setText(u"http://192.0.2.7:6800/jsonrpc"_s);
+            EXPECT_TRUE(problem->text().contains(u"unencrypted"_s));
+        });
+        auto* problem = control<QLabel>(Names::kAria2ChoiceProblem);
+        EXPECT_EQ(control<QComboBox>(Names::kAria2Choice)->currentText(), u"nas");
+        EXPECT_FALSE(problem->isHidden());
+        withEndpoints([](QDialog& endpoints) {
+            endpoints.findChild<QCheckBox*>(QLatin1StringView(Names::kAria2PlainToken))
+                ->setChecked(true);
+        });
+        EXPECT_TRUE(problem->isHidden());
+        pressKey(Qt::Key_Return);
+    });
+    const core::SettingsRecord& settings = window->settings();
+    EXPECT_EQ(settings.aria2Endpoint, "nas");
+    EXPECT_EQ(core::Aria2Endpoints::of(settings),
+              (std::vector<core::Aria2Endpoint>{
+                  {.name = "aria2", .url = settings.aria2Url},
+                  {.name = "nas", .url = "http://192.0.2.7:6800/jsonrpc", .plainToken = true}}));
+    EXPECT_EQ(window->panels().text(StatusPanel::Target), "aria2 (nas)");
+    auto* adding = static_cast<ui::AddingWindow*>(catalog->window(ui::WindowSlot::Adding));
+    EXPECT_EQ(adding->findChild<QGroupBox*>(u"GroupBox1"_s)->title(), u"Add items to aria2 (nas)");
+}
+
 TEST_F(OptionsDialogTest, PagesAreReadAsABrowserDoesUntilTheQuickScanIsChosen) {
     withOptions([this] {
         EXPECT_TRUE(checked(Names::kBrowserReading));
@@ -469,12 +524,14 @@ TEST_F(OptionsDialogTest, TheAria2RadioShowsItsOwnGroupAndKeepsEveryTidyChoice) 
         EXPECT_TRUE(control<QGroupBox>(Names::kAria2Group)->isVisible());
         // Net Vampire's job files do not limit what aria2 can report.
         EXPECT_TRUE(control<QRadioButton>(Names::kTidyAdded)->isEnabled());
-        auto* url = control<QLineEdit>(Names::kAria2Url);
-        auto* secret = control<QLineEdit>(Names::kAria2Secret);
-        EXPECT_EQ(url->text(), u"http://127.0.0.1:6800/jsonrpc");
-        EXPECT_EQ(secret->echoMode(), QLineEdit::Password);
-        url->setText(u"http://127.0.0.1:6801/jsonrpc"_s);
-        secret->setText(u"s3cret"_s);
+        withEndpoints([](QDialog& endpoints) {
+            auto* url = endpoints.findChild<QLineEdit*>(QLatin1StringView(Names::kAria2Url));
+            auto* secret = endpoints.findChild<QLineEdit*>(QLatin1StringView(Names::kAria2Secret));
+            EXPECT_EQ(url->text(), u"http://127.0.0.1:6800/jsonrpc");
+            EXPECT_EQ(secret->echoMode(), QLineEdit::Password);
+            url->setText(u"http://127.0.0.1:6801/jsonrpc"_s);
+            secret->setText(u"s3cret"_s);
+        });
         click(Names::kTidyAdded);
         pressKey(Qt::Key_Return);
     });
