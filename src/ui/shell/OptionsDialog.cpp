@@ -6,6 +6,8 @@
 #include "ui/shell/OptionsNames.h"
 #include "ui/shell/ParseOptionsTab.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -33,28 +35,37 @@ OptionsDialog::OptionsDialog(core::SettingsRecord& settings, TargetChosen target
       developerMode_(new QLabel(u"Developer Mode"_s, this)) {
     setObjectName(QLatin1StringView(Names::kWindow));
     setWindowTitle(u"Options"_s);
-    setFixedSize(kClientSize);
     pages_->setObjectName(QLatin1StringView(Names::kPages));
-    pages_->setGeometry(kPages);
     pages_->addTab(parse_, u"Parse Options"_s);
     pages_->addTab(add_, u"Add Options"_s);
     pages_->addTab(general_, u"General"_s);
     new HotTabs(*pages_->tabBar());
-    buildButtons();
+    const QSize growth = pageGrowth();
+    setFixedSize(kClientSize + growth);
+    pages_->setGeometry(kPages.adjusted(0, 0, growth.width(), growth.height()));
+    buildButtons(QPoint(growth.width(), growth.height()));
     developerMode_->setObjectName(QLatin1StringView(Names::kDeveloperMode));
-    developerMode_->move(kDeveloperLabel);
+    developerMode_->move(kDeveloperLabel + QPoint(0, growth.height()));
     developerMode_->hide();
 }
 
-void OptionsDialog::buildButtons() {
+// Pages hold more controls than the design made room for; the dialog grows rather than
+// squeeze them on top of each other.
+QSize OptionsDialog::pageGrowth() const {
+    const QSize needed = pages_->minimumSizeHint();
+    return {std::max(0, needed.width() - kPages.width()),
+            std::max(0, needed.height() - kPages.height())};
+}
+
+void OptionsDialog::buildButtons(QPoint shift) {
     auto* ok = new QPushButton(u"OK"_s, this);
     ok->setObjectName(QLatin1StringView(Names::kOk));
-    ok->setGeometry(kOkButton);
+    ok->setGeometry(kOkButton.translated(shift));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* cancel = new QPushButton(u"Cancel"_s, this);
     cancel->setObjectName(QLatin1StringView(Names::kCancel));
-    cancel->setGeometry(kCancelButton);
+    cancel->setGeometry(kCancelButton.translated(shift));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 

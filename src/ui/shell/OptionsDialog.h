@@ -38,7 +38,8 @@ signals:
     void confirmed();
 
 private:
-    void buildButtons();
+    QSize pageGrowth() const;
+    void buildButtons(QPoint shift);
     void fill();
     void confirm();
 

@@ -460,6 +460,22 @@ TEST_F(OptionsDialogTest, DownloadsAreFollowedForADayUnlessChanged) {
     EXPECT_EQ(window->settings().followHours, 2);
 }
 
+// Every page gets the room its controls need, whatever the font, and the buttons stay
+// below the pages.
+TEST_F(OptionsDialogTest, EachPageHasTheRoomItsControlsNeed) {
+    withOptions([this] {
+        auto* pages = control<QTabWidget>(Names::kPages);
+        for (int index = 0; index < pages->count(); ++index) {
+            showTab(index);
+            const QWidget* page = pages->widget(index);
+            EXPECT_GE(page->height(), page->minimumSizeHint().height()) << index;
+            EXPECT_GE(page->width(), page->minimumSizeHint().width()) << index;
+        }
+        EXPECT_GE(control<QPushButton>(Names::kOk)->y(), pages->geometry().bottom());
+        dialog()->reject();
+    });
+}
+
 TEST_F(OptionsDialogTest, ValuesWithoutAControlLeaveTheChoicesShownBefore) {
     core::SettingsRecord& settings = window->settings();
     settings.mode = core::TargetProgram::ReGet;
