@@ -108,13 +108,8 @@ std::variant<RouteTable, RuleError> RouteTable::parse(std::string_view text) {
     std::size_t number = 0;
     try {
         while (!text.empty()) {
-            const auto end = text.find('\n');
-            std::string_view line = text.substr(0, end);
-            text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+            const std::string_view line = RuleParser::takeLine(text);
             ++number;
-            if (line.ends_with('\r')) {
-                line.remove_suffix(1);
-            }
             std::string_view rule = line;
             if (routes(line)) {
                 table.routes_.push_back(RouteLine(line, number).read(rule));

@@ -7,6 +7,16 @@
 
 namespace harvex2::core {
 
+std::string_view RuleParser::takeLine(std::string_view& text) {
+    const auto end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    if (line.ends_with('\r')) {
+        line.remove_suffix(1);
+    }
+    return line;
+}
+
 namespace {
 
 struct Failure {

@@ -13,6 +13,8 @@ namespace harvex2::core {
 // the line as its pattern.
 class RuleParser {
 public:
+    // Takes the first line off `text`, without its LF or CR LF.
+    static std::string_view takeLine(std::string_view& text);
     // Nothing for a blank line or a comment.
     static std::variant<std::optional<RuleSet::Line>, RuleError> parseLine(std::string_view line,
                                                                            std::size_t number);

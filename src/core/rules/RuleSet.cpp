@@ -21,13 +21,8 @@ std::variant<RuleSet, RuleError> RuleSet::parse(std::string_view text) {
     RuleSet rules;
     std::size_t number = 0;
     while (!text.empty()) {
-        const auto end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        const std::string_view line = RuleParser::takeLine(text);
         ++number;
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-        }
         auto parsed = RuleParser::parseLine(line, number);
         if (auto* error = std::get_if<RuleError>(&parsed)) {
             return std::move(*error);
