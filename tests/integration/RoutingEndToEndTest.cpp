@@ -33,11 +33,14 @@ std::set<std::string> filesIn(const std::string& folder) {
     return names;
 }
 
-// One Add shared by routes between a real aria2c and the command target running a real
-// program, both against a web server on loopback.
+// One Add shared by routes among two real aria2c daemons, as two endpoints, and the command
+// target running a real program, all against a web server on loopback.
 TEST(RoutingEndToEndTest, EachTargetGetsExactlyItsLinksInItsFolder) {
-    const std::map<std::string, std::string> files = {
-        {"/a.txt", "alpha\n"}, {"/b.bin", "bravo"}, {"/c.txt", "charlie\n"}, {"/d.bin", "delta"}};
+    const std::map<std::string, std::string> files = {{"/a.txt", "alpha\n"},
+                                                      {"/b.bin", "bravo"},
+                                                      {"/c.txt", "charlie\n"},
+                                                      {"/d.bin", "delta"},
+                                                      {"/e.zip", "echo"}};
     LoopbackHttpServer server{[&files](const HttpRequest& request) {
         const auto file = files.find(request.path);
         return file == files.end() ? HttpReply{404, "missing"} : HttpReply{200, file->second};
@@ -47,17 +50,21 @@ TEST(RoutingEndToEndTest, EachTargetGetsExactlyItsLinksInItsFolder) {
     const std::string texts = folder.file("texts");
     fs::create_directories(downloads);
     fs::create_directories(texts);
-    Aria2Daemon aria2(folder.path());
+    fs::create_directories(folder.file("desk"));
+    fs::create_directories(folder.file("nas"));
+    Aria2Daemon desk(folder.file("desk"));
+    Aria2Daemon nas(folder.file("nas"));
     const core::RulePresets presets(folder.file("rules"));
-    presets.save("by type", "# texts to aria2, the rest to the chosen program\n"
-                            "+ ext:txt -> aria2:" +
-                                texts + "\n");
+    presets.save("by type", "# texts to the NAS, programs to a command, the rest to the desk\n"
+                            "+ ext:txt -> nas:" +
+                                texts + "\n+ ext:bin -> Command\n");
 
     core::SettingsRecord settings;
-    settings.mode = core::TargetProgram::Command;
+    settings.mode = core::TargetProgram::Aria2;
     settings.commandTemplate = "touch {dir}/{name}";
-    settings.aria2Url = aria2.url();
-    settings.aria2Secret = Aria2Daemon::kSecret;
+    settings.aria2Endpoints = {{.name = "desk", .url = desk.url(), .secret = Aria2Daemon::kSecret},
+                               {.name = "nas", .url = nas.url(), .secret = Aria2Daemon::kSecret}};
+    settings.aria2Endpoint = "desk";
     settings.routesPreset = "by type";
     core::AddingRows rows;
     for (const auto& [path, bytes] : files) {
@@ -80,18 +87,20 @@ TEST(RoutingEndToEndTest, EachTargetGetsExactlyItsLinksInItsFolder) {
     runToEnd(pass, context, windowThread);
 
     EXPECT_EQ(window.closeRequests, std::vector<bool>{true});
-    EXPECT_EQ(rows.at(0).status, "aria2: Added");
+    EXPECT_EQ(rows.at(0).status, "nas: Added");
     EXPECT_EQ(rows.at(0).target(), texts + "/a.txt");
     EXPECT_EQ(rows.at(1).target(), downloads + "/b.bin");
     ASSERT_TRUE(windowThread.runUntil([&rows] {
         return rows.at(1).status == "Command: done" && rows.at(3).status == "Command: done";
     }));
-    EXPECT_EQ(rows.at(2).status, "aria2: Added");
+    EXPECT_EQ(rows.at(2).status, "nas: Added");
+    EXPECT_EQ(rows.at(4).status, "desk: Added");
     EXPECT_TRUE(Aria2Daemon::arrives(texts + "/a.txt", "alpha\n"));
     EXPECT_TRUE(Aria2Daemon::arrives(texts + "/c.txt", "charlie\n"));
+    EXPECT_TRUE(Aria2Daemon::arrives(downloads + "/e.zip", "echo"));
     EXPECT_EQ(filesIn(texts), (std::set<std::string>{"a.txt", "c.txt"}));
     // The command target only touches its files: empty ones, never aria2's downloads.
-    EXPECT_EQ(filesIn(downloads), (std::set<std::string>{"b.bin", "d.bin"}));
+    EXPECT_EQ(filesIn(downloads), (std::set<std::string>{"b.bin", "d.bin", "e.zip"}));
     EXPECT_EQ(fs::file_size(downloads + "/b.bin"), 0u);
 }
 

@@ -23,7 +23,7 @@ SavePlace placeIn(const std::string& folder, const AddingRow& row) {
 
 } // namespace
 
-RouteLeg::RouteLeg(const TargetKind& target) : target_(target) {
+RouteLeg::RouteLeg(NamedTarget target) : target_(std::move(target)) {
     rows_.setObserver(this);
 }
 
@@ -39,7 +39,8 @@ void RouteLeg::begin(AddingPassContext& main, const RouteTable::Share& share, st
     before_ = before;
     closeRequested_ = false;
     rows_.clear();
-    const bool answers = answersPerLink(target_, main.settings);
+    settings_ = target_.chosenIn(main.settings);
+    const bool answers = answersPerLink(*target_.kind, settings_);
     for (std::size_t i = 0; i < share.rows.size(); ++i) {
         const std::size_t row = share.rows[i];
         if (!share.folders[i].empty()) {
@@ -48,14 +49,15 @@ void RouteLeg::begin(AddingPassContext& main, const RouteTable::Share& share, st
         main.rows.setAnsweredPerLink(row, answers);
         const AddingRow& shown = main.rows.at(row);
         rows_.append(shown.url, shown.place, shown.source);
-        rowChanged(i);
+        rows_.setNaming(i, shown.place, shown.givenName, shown.referrer);
     }
     rows_.setAddedHook({});
     if (LedgerKeeper* ledger = main.ledger) {
-        rows_.setAddedHook(
-            [ledger, name = target_.name](const AddingRow& row) { ledger->record(name, row.url); });
+        rows_.setAddedHook([ledger, name = target_.kind->name](const AddingRow& row) {
+            ledger->record(name, row.url);
+        });
     }
-    context_.emplace(AddingPassContext{rows_, *this, main.settings, main.prompts, main.windowThread,
+    context_.emplace(AddingPassContext{rows_, *this, settings_, main.prompts, main.windowThread,
                                        main.userStore, main.machineStore});
     context_->calls = main.calls;
 }
@@ -74,7 +76,9 @@ void RouteLeg::rowChanged(std::size_t row) {
     }
     const AddingRow& own = rows_.at(row);
     const std::size_t shown = rowsOfMain_[row];
-    mainRows_->setStatus(shown, std::string(target_.name) + ": " + own.status, own.picture);
+    const std::string name =
+        target_.endpoint.empty() ? std::string(target_.kind->name) : target_.endpoint;
+    mainRows_->setStatus(shown, name + ": " + own.status, own.picture);
     mainRows_->setOutcome(shown, own.outcome);
 }
 

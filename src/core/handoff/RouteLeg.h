@@ -16,12 +16,12 @@ namespace harvex2::core {
 // rows after it has ended.
 class RouteLeg : public AddingWindowPort, private AddingRowsObserver {
 public:
-    explicit RouteLeg(const TargetKind& target);
+    explicit RouteLeg(NamedTarget target);
     ~RouteLeg() override;
     RouteLeg(const RouteLeg&) = delete;
     RouteLeg& operator=(const RouteLeg&) = delete;
 
-    const TargetKind& target() const { return target_; }
+    const NamedTarget& target() const { return target_; }
     // Takes the share's rows out of the Add `main`: they read "Waiting" for this target,
     // with the route's folder. The progress bar counts `before` rows of earlier legs.
     void begin(AddingPassContext& main, const RouteTable::Share& share, std::size_t before);
@@ -50,7 +50,9 @@ private:
     void rowAppended(std::size_t) override {}
     void rowChanged(std::size_t row) override;
 
-    const TargetKind& target_;
+    const NamedTarget target_;
+    // The Add's settings with this target chosen.
+    SettingsRecord settings_;
     AddingRows rows_;
     // The Add's context while the leg's pass runs; its rows outlive the leg.
     AddingPassContext* main_ = nullptr;

@@ -1,5 +1,6 @@
 #include "core/handoff/RouteTable.h"
 
+#include "core/handoff/Aria2Endpoints.h"
 #include "core/handoff/TargetTable.h"
 #include "core/rules/RuleParser.h"
 #include "core/rules/RulePresets.h"
@@ -27,14 +28,25 @@ bool routes(std::string_view line) {
     return !trimmed.empty() && trimmed.front() != '#';
 }
 
-std::string targetNames() {
-    std::string names;
-    const auto kinds = TargetTable::kinds();
-    for (std::size_t i = 0; i < kinds.size(); ++i) {
-        if (i > 0) {
-            names += i + 1 == kinds.size() ? " and " : ", ";
+// The table's targets, then the aria2 endpoints that do not share a target's name.
+std::string targetNames(const SettingsRecord& settings) {
+    std::vector<std::string> all;
+    for (const TargetKind& kind : TargetTable::kinds()) {
+        all.emplace_back(kind.name);
+    }
+    for (const Aria2Endpoint& endpoint : Aria2Endpoints::of(settings)) {
+        if (std::ranges::none_of(TargetTable::kinds(), [&endpoint](const TargetKind& kind) {
+                return AsciiText::equalsIgnoringCase(kind.name, endpoint.name);
+            })) {
+            all.push_back(endpoint.name);
         }
-        names += kinds[i].name;
+    }
+    std::string names;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (i > 0) {
+            names += i + 1 == all.size() ? " and " : ", ";
+        }
+        names += all[i];
     }
     return names;
 }
@@ -42,7 +54,8 @@ std::string targetNames() {
 // One line that routes: its rule part is checked by the rule parser, the rest here.
 class RouteLine {
 public:
-    RouteLine(std::string_view line, std::size_t number) : line_(line), number_(number) {}
+    RouteLine(std::string_view line, std::size_t number, const SettingsRecord& settings)
+        : line_(line), number_(number), settings_(settings) {}
 
     // The line's route; `rule` becomes the part before the arrow.
     RouteTable::Route read(std::string_view& rule) const {
@@ -77,10 +90,10 @@ private:
         if (name.empty()) {
             fail(start, "Name a target after ->, such as aria2.");
         }
-        RouteTable::Route route{RouteTable::targetNamed(name), {}};
+        RouteTable::Route route{TargetTable::findByName(name, settings_), {}};
         if (!route.target) {
             fail(start, "There is no target \"" + std::string(name) + "\"; the targets are " +
-                            targetNames() + ".");
+                            targetNames(settings_) + ".");
         }
         if (colon != std::string_view::npos) {
             route.folder = AsciiText::trim(written.substr(colon + 1));
@@ -97,11 +110,13 @@ private:
 
     std::string_view line_;
     std::size_t number_;
+    const SettingsRecord& settings_;
 };
 
 } // namespace
 
-std::variant<RouteTable, RuleError> RouteTable::parse(std::string_view text) {
+std::variant<RouteTable, RuleError> RouteTable::parse(std::string_view text,
+                                                      const SettingsRecord& settings) {
     RouteTable table;
     // The rule parts, line for line, so that the rule set's lines match the routes.
     std::string rules;
@@ -112,7 +127,7 @@ std::variant<RouteTable, RuleError> RouteTable::parse(std::string_view text) {
             ++number;
             std::string_view rule = line;
             if (routes(line)) {
-                table.routes_.push_back(RouteLine(line, number).read(rule));
+                table.routes_.push_back(RouteLine(line, number, settings).read(rule));
             }
             rules.append(rule).append(1, '\n');
         }
@@ -124,7 +139,8 @@ std::variant<RouteTable, RuleError> RouteTable::parse(std::string_view text) {
 }
 
 std::variant<RouteTable, std::string> RouteTable::load(const RulePresets& presets,
-                                                       const std::string& name) {
+                                                       const SettingsRecord& settings) {
+    const std::string& name = settings.routesPreset;
     const std::string refused = "Nothing was handed over: the routes \"" + name + "\" ";
     std::string text;
     try {
@@ -132,7 +148,7 @@ std::variant<RouteTable, std::string> RouteTable::load(const RulePresets& preset
     } catch (const platform::IoError& error) {
         return refused + "cannot be read (" + error.what() + ").";
     }
-    auto parsed = parse(text);
+    auto parsed = parse(text, settings);
     if (auto* error = std::get_if<RuleError>(&parsed)) {
         return refused + "cannot be used.\r\n" + error->message();
     }
@@ -145,29 +161,26 @@ const RouteTable::Route* RouteTable::routeFor(std::string_view link,
     return line == RuleSet::kUndecided ? nullptr : &routes_[line];
 }
 
-std::vector<RouteTable::Share> RouteTable::split(const AddingRows& rows, const TargetKind& chosen,
+std::vector<RouteTable::Share> RouteTable::split(const AddingRows& rows, const NamedTarget& chosen,
                                                  const RuleContext& context) const {
     std::vector<Share> shares;
-    for (const TargetKind& kind : TargetTable::kinds()) {
-        shares.push_back({&kind, {}, {}});
-    }
     for (std::size_t row = 0; row < rows.count(); ++row) {
         const Route* route = routeFor(rows.at(row).url, context);
         const bool routed = route && route->target;
-        Share& share = *std::ranges::find(shares, routed ? route->target : &chosen, &Share::target);
-        share.rows.push_back(row);
-        share.folders.push_back(routed ? route->folder : std::string());
+        const NamedTarget& target = routed ? *route->target : chosen;
+        auto share = std::ranges::find_if(shares, [&target](const Share& held) {
+            return held.target.kind == target.kind && held.target.endpoint == target.endpoint;
+        });
+        if (share == shares.end()) {
+            share = shares.insert(shares.end(), Share{target, {}, {}});
+        }
+        share->rows.push_back(row);
+        share->folders.push_back(routed ? route->folder : std::string());
     }
-    std::erase_if(shares, [](const Share& share) { return share.rows.empty(); });
+    // The table's rows stand in one array, in table order.
+    std::ranges::stable_sort(shares, std::less<>(),
+                             [](const Share& share) { return share.target.kind; });
     return shares;
-}
-
-const TargetKind* RouteTable::targetNamed(std::string_view name) {
-    const auto kinds = TargetTable::kinds();
-    const auto kind = std::ranges::find_if(kinds, [name](const TargetKind& row) {
-        return AsciiText::equalsIgnoringCase(row.name, name);
-    });
-    return kind == kinds.end() ? nullptr : &*kind;
 }
 
 } // namespace harvex2::core

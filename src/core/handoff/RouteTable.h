@@ -2,9 +2,12 @@
 
 #include "core/handoff/AddingRows.h"
 #include "core/handoff/TargetKind.h"
+#include "core/handoff/TargetTable.h"
 #include "core/rules/RuleSet.h"
+#include "core/shell/SettingsRecord.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -21,32 +24,32 @@ class RulePresets;
 class RouteTable {
 public:
     struct Route {
-        const TargetKind* target = nullptr; // null on a "-" line
-        std::string folder;                 // empty: the download folder
+        std::optional<NamedTarget> target; // none on a "-" line
+        std::string folder;                // empty: the download folder
     };
 
     // The rows of one Add that go to one target, in their order, with the folder of each.
     struct Share {
-        const TargetKind* target = nullptr;
+        NamedTarget target;
         std::vector<std::size_t> rows;
         std::vector<std::string> folders; // one per row; empty: the download folder
     };
 
-    static std::variant<RouteTable, RuleError> parse(std::string_view text);
+    // Target names are looked up among the table's targets and the aria2 endpoints of
+    // `settings`.
+    static std::variant<RouteTable, RuleError> parse(std::string_view text,
+                                                     const SettingsRecord& settings = {});
     // The preset's routes, or why they cannot be used, as the user is told.
     static std::variant<RouteTable, std::string> load(const RulePresets& presets,
-                                                      const std::string& name);
+                                                      const SettingsRecord& settings);
 
     // The route that takes `link`; null when none does.
     const Route* routeFor(std::string_view link, const RuleContext& context) const;
     // Every row to the target its route names, the others to `chosen`: one share per target
-    // that gets any, in the order of the target table.
-    std::vector<Share> split(const AddingRows& rows, const TargetKind& chosen,
+    // that gets any, in the order of the target table, endpoints of one kind in the order
+    // their first rows came.
+    std::vector<Share> split(const AddingRows& rows, const NamedTarget& chosen,
                              const RuleContext& context) const;
-
-    // The row of the target table a route's name stands for, its case ignored; null for
-    // none.
-    static const TargetKind* targetNamed(std::string_view name);
 
 private:
     RuleSet rules_;

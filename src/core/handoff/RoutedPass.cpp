@@ -1,5 +1,6 @@
 #include "core/handoff/RoutedPass.h"
 
+#include "core/handoff/Aria2Endpoints.h"
 #include "core/handoff/PassCalls.h"
 #include "core/handoff/PassSteps.h"
 #include "core/handoff/TargetTable.h"
@@ -14,17 +15,20 @@ void RoutedPass::start(AddingPassContext& context) {
     context.allOk = true;
     // Each leg records what its own target took.
     context.rows.setAddedHook({});
-    auto loaded = RouteTable::load(presets_, context.settings.routesPreset);
+    auto loaded = RouteTable::load(presets_, context.settings);
     if (auto* problem = std::get_if<std::string>(&loaded)) {
         refuse(*problem);
         return;
     }
-    const TargetKind& chosen = TargetTable::forHandOff(context.settings.mode);
+    const TargetKind& kind = TargetTable::forHandOff(context.settings.mode);
+    const NamedTarget chosen{&kind, kind.mode == TargetProgram::Aria2
+                                        ? Aria2Endpoints::chosen(context.settings).name
+                                        : ""};
     const RuleContext rules{{}, context.ledger ? &context.ledger->ledger() : nullptr};
     std::size_t before = 0;
     for (const RouteTable::Share& share :
          std::get<RouteTable>(loaded).split(context.rows, chosen, rules)) {
-        RouteLeg& leg = legFor(*share.target);
+        RouteLeg& leg = legFor(share.target);
         leg.begin(context, share, before);
         before += share.rows.size();
         running_.push_back(&leg);
@@ -38,9 +42,10 @@ void RoutedPass::interrupt() {
     }
 }
 
-RouteLeg& RoutedPass::legFor(const TargetKind& target) {
-    const auto found = std::ranges::find_if(
-        legs_, [&target](const auto& leg) { return &leg->target() == &target; });
+RouteLeg& RoutedPass::legFor(const NamedTarget& target) {
+    const auto found = std::ranges::find_if(legs_, [&target](const auto& leg) {
+        return leg->target().kind == target.kind && leg->target().endpoint == target.endpoint;
+    });
     if (found != legs_.end()) {
         return **found;
     }
@@ -50,7 +55,7 @@ RouteLeg& RoutedPass::legFor(const TargetKind& target) {
 void RoutedPass::startLeg(std::size_t leg) {
     RouteLeg& current = *running_[leg];
     current.context().finished = [this, leg] { legEnded(leg); };
-    passes_.push_back(current.target().makePass(services_, context_->settings));
+    passes_.push_back(current.target().kind->makePass(services_, current.context().settings));
     passes_.back()->start(current.context());
 }
 

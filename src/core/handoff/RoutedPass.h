@@ -28,7 +28,7 @@ public:
     void interrupt() override;
 
 private:
-    RouteLeg& legFor(const TargetKind& target);
+    RouteLeg& legFor(const NamedTarget& target);
     void startLeg(std::size_t leg);
     void legEnded(std::size_t leg);
     void refuse(const std::string& message);

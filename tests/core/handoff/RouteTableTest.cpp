@@ -55,17 +55,43 @@ TEST(RouteTable, TheLastLineThatHoldsDecidesWhereARowGoes) {
           "http://files.example/n.txt", "http://other/w.zip", "http://b/v.MKV"}) {
         rows.append(link, {}, std::nullopt);
     }
-    const auto shares = routes.split(rows, *TargetTable::find(TargetProgram::ReGet), {});
+    const auto shares = routes.split(rows, {TargetTable::find(TargetProgram::ReGet), ""}, {});
     // In the order of the target table, whatever the order of the rows.
     ASSERT_EQ(shares.size(), 3u);
-    EXPECT_EQ(shares[0].target->name, "ReGet");
+    EXPECT_EQ(shares[0].target.kind->name, "ReGet");
     EXPECT_EQ(shares[0].rows, (std::vector<std::size_t>{3, 4}));
     EXPECT_EQ(shares[0].folders, (std::vector<std::string>{"", ""}));
-    EXPECT_EQ(shares[1].target->name, "aria2");
+    EXPECT_EQ(shares[1].target.kind->name, "aria2");
     EXPECT_EQ(shares[1].rows, (std::vector<std::size_t>{1, 5}));
     EXPECT_EQ(shares[1].folders, (std::vector<std::string>{"/data/video", "/data/video"}));
-    EXPECT_EQ(shares[2].target->name, "Command");
+    EXPECT_EQ(shares[2].target.kind->name, "Command");
     EXPECT_EQ(shares[2].rows, (std::vector<std::size_t>{0, 2}));
+}
+
+TEST(RouteTable, AnAria2EndpointIsATargetOfItsOwn) {
+    SettingsRecord settings;
+    settings.aria2Endpoints = {{.name = "desk", .url = "http://127.0.0.1:6800/jsonrpc"},
+                               {.name = "nas", .url = "https://nas:6800/jsonrpc"}};
+    settings.aria2Endpoint = "desk";
+    settings.mode = TargetProgram::Aria2;
+    auto parsed = RouteTable::parse("+ ext:mp4 -> NAS:/video\n+ ext:zip -> nvr", settings);
+    ASSERT_TRUE(std::holds_alternative<RuleError>(parsed));
+    EXPECT_EQ(std::get<RuleError>(parsed).message(),
+              "Line 2, column 14: There is no target \"nvr\"; the targets are NetVampire, "
+              "NetVampire 3, ReGet, aria2, Command, desk and nas.");
+    parsed = RouteTable::parse("+ ext:mp4 -> NAS:/video", settings);
+    AddingRows rows;
+    for (const char* link : {"http://a/x.mp4", "http://a/y.zip", "http://a/z.mp4"}) {
+        rows.append(link, {}, std::nullopt);
+    }
+    const NamedTarget desk{TargetTable::find(TargetProgram::Aria2), "desk"};
+    const auto shares = std::get<RouteTable>(parsed).split(rows, desk, {});
+    ASSERT_EQ(shares.size(), 2u);
+    EXPECT_EQ(shares[0].target.endpoint, "nas");
+    EXPECT_EQ(shares[0].rows, (std::vector<std::size_t>{0, 2}));
+    EXPECT_EQ(shares[0].target.chosenIn(settings).aria2Endpoint, "nas");
+    EXPECT_EQ(shares[1].target.endpoint, "desk");
+    EXPECT_EQ(shares[1].rows, (std::vector<std::size_t>{1}));
 }
 
 } // namespace
