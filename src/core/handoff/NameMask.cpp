@@ -1,20 +1,15 @@
 #include "core/handoff/NameMask.h"
 
 #include "core/handoff/FileNameRule.h"
+#include "core/sequence/MaskPieces.h"
 #include "core/sequence/RenameMask.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
-#include <utility>
 
 namespace harvex2::core {
 
 namespace {
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 std::string padded(std::uint64_t value, std::size_t width) {
     std::string digits = std::to_string(value);
@@ -57,48 +52,23 @@ NameMask::NameMask(std::string_view mask) {
 }
 
 NameMask::Segment NameMask::parseSegment(std::string_view text) {
-    static constexpr std::array<std::pair<std::string_view, Tag>, 8> kNamed{
-        {{"*name*", Tag::Name},
-         {"*ext*", Tag::Ext},
-         {"*num*", Tag::Num},
-         {"*host*", Tag::Host},
-         {"*subdirs*", Tag::Subdirs},
-         {"*y*", Tag::Year},
-         {"*m*", Tag::Month},
-         {"*d*", Tag::Day}}};
+    static constexpr std::array<std::string_view, 8> kWritten{
+        "*name*", "*ext*", "*num*", "*host*", "*subdirs*", "*y*", "*m*", "*d*"};
+    static constexpr std::array<Tag, 8> kTags{Tag::Name,    Tag::Ext,  Tag::Num,   Tag::Host,
+                                              Tag::Subdirs, Tag::Year, Tag::Month, Tag::Day};
     Segment parts;
-    std::string plain;
-    const auto push = [&](Part part) {
-        if (!plain.empty()) {
-            parts.push_back({Tag::Text, std::exchange(plain, {})});
+    for (const MaskPiece& piece : maskPieces(text, kWritten)) {
+        switch (piece.kind) {
+        case MaskPiece::Kind::Text:
+            parts.push_back({Tag::Text, std::string(piece.text)});
+            break;
+        case MaskPiece::Kind::Tag:
+            parts.push_back({kTags[piece.value], {}});
+            break;
+        case MaskPiece::Kind::Counter:
+            parts.push_back({Tag::Counter, std::string(piece.text), piece.value});
+            break;
         }
-        parts.push_back(std::move(part));
-    };
-    for (std::size_t at = 0; at < text.size();) {
-        const std::string_view rest = text.substr(at);
-        if (rest.size() > 1 && rest[0] == '#' && isDigit(rest[1])) {
-            std::size_t end = 1;
-            while (end < rest.size() && isDigit(rest[end])) {
-                ++end;
-            }
-            std::size_t counter = 0;
-            std::from_chars(rest.data() + 1, rest.data() + end, counter);
-            push({Tag::Counter, std::string(rest.substr(0, end)), counter});
-            at += end;
-            continue;
-        }
-        const auto named = std::find_if(kNamed.begin(), kNamed.end(), [&](const auto& tag) {
-            return rest.starts_with(tag.first);
-        });
-        if (named != kNamed.end()) {
-            push({named->second, {}});
-            at += named->first.size();
-        } else {
-            plain += text[at++];
-        }
-    }
-    if (!plain.empty()) {
-        parts.push_back({Tag::Text, std::move(plain)});
     }
     return parts;
 }

@@ -1,16 +1,12 @@
 #include "core/sequence/RenameMask.h"
 
+#include "core/sequence/MaskPieces.h"
+
 #include <array>
-#include <charconv>
-#include <utility>
 
 namespace harvex2::core {
 
 namespace {
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Where the path of a URL begins: after its scheme and host, or at its start.
 std::size_t pathStart(std::string_view url) {
@@ -25,39 +21,21 @@ std::size_t pathStart(std::string_view url) {
 } // namespace
 
 RenameMask::RenameMask(std::string_view mask) {
-    static constexpr std::array<std::pair<std::string_view, Tag>, 4> kNamed{
-        {{"*name*", Tag::Name}, {"*ext*", Tag::Ext}, {"*num*", Tag::Num}, {"*host*", Tag::Host}}};
-    std::string text;
-    for (std::size_t at = 0; at < mask.size();) {
-        const std::string_view rest = mask.substr(at);
-        if (rest.size() > 1 && rest[0] == '#' && isDigit(rest[1])) {
-            std::size_t end = 1;
-            while (end < rest.size() && isDigit(rest[end])) {
-                ++end;
-            }
-            std::size_t counter = 0;
-            const auto [ptr, error] = std::from_chars(rest.data() + 1, rest.data() + end, counter);
-            parts_.push_back({Tag::Text, std::exchange(text, {}), 0});
-            parts_.push_back({Tag::Counter, std::string(rest.substr(0, end)),
-                              error == std::errc() ? counter : 0});
-            at += end;
-            continue;
-        }
-        bool named = false;
-        for (const auto& [written, tag] : kNamed) {
-            if (rest.starts_with(written)) {
-                parts_.push_back({Tag::Text, std::exchange(text, {}), 0});
-                parts_.push_back({tag, {}, 0});
-                at += written.size();
-                named = true;
-                break;
-            }
-        }
-        if (!named) {
-            text += mask[at++];
+    static constexpr std::array<std::string_view, 4> kWritten{"*name*", "*ext*", "*num*", "*host*"};
+    static constexpr std::array<Tag, 4> kTags{Tag::Name, Tag::Ext, Tag::Num, Tag::Host};
+    for (const MaskPiece& piece : maskPieces(mask, kWritten)) {
+        switch (piece.kind) {
+        case MaskPiece::Kind::Text:
+            parts_.push_back({Tag::Text, std::string(piece.text), 0});
+            break;
+        case MaskPiece::Kind::Tag:
+            parts_.push_back({kTags[piece.value], {}, 0});
+            break;
+        case MaskPiece::Kind::Counter:
+            parts_.push_back({Tag::Counter, std::string(piece.text), piece.value});
+            break;
         }
     }
-    parts_.push_back({Tag::Text, std::move(text), 0});
 }
 
 void RenameMask::name(const Row& row, std::string& out) const {
